@@ -1,0 +1,26 @@
+#!/usr/bin/env bash
+# Installs what the build, the tests and the screenshots need from Debian's archive.
+# Uses sudo when not root; installs nothing when everything is already there.
+set -euo pipefail
+
+packages=(
+    cmake ninja-build g++ pkg-config
+    qt6-base-dev qt6-translations-l10n
+    fonts-noto-cjk
+    libbenchmark-dev
+    xvfb xauth
+)
+
+missing=()
+for package in "${packages[@]}"; do
+    if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed"; then
+        missing+=("$package")
+    fi
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+echo "Installing: ${missing[*]}"
+as_root=()
+[ "$(id -u)" -ne 0 ] && as_root=(sudo)
+"${as_root[@]}" apt-get update -qq
+DEBIAN_FRONTEND=noninteractive "${as_root[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"

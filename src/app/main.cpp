@@ -1,0 +1,41 @@
+// The program orve: sets up Qt (Chinese translation, a Chinese font) and starts the main window.
+#include "mainwindow.h"
+
+#include <QApplication>
+#include <QFont>
+#include <QFontDatabase>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
+
+namespace {
+
+// Fallback fonts may choose the Japanese variant of the CJK glyphs; ask for the Chinese one.
+void useChineseFont(QApplication& app)
+{
+    const QString family = QStringLiteral("Noto Sans CJK SC");
+    if (QFontDatabase::hasFamily(family)) {
+        QFont font = app.font();
+        font.setFamilies({family});
+        app.setFont(font);
+    }
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("orve"));
+    QApplication::setApplicationVersion(QStringLiteral(ORVE_VERSION));
+
+    QTranslator qtTranslation;
+    if (qtTranslation.load(QLocale(QLocale::Chinese, QLocale::China), QStringLiteral("qtbase"),
+                           QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(&qtTranslation);
+    useChineseFont(app);
+
+    orve::ui::MainWindow window;
+    window.startUp();
+    return QApplication::exec();
+}

@@ -1,0 +1,57 @@
+#include "teachingplan.h"
+
+#include "model/grid.h"
+#include "model/numbers.h"
+#include "workspace.h"
+
+#include <array>
+
+namespace orve::school {
+
+namespace {
+constexpr std::array<int, PlanColumnCount> widthShares = {3, 9, 9, 5, 4, 4, 6, 7, 4};
+}
+
+QString planHeader(int column)
+{
+    static const std::array<const char16_t*, PlanColumnCount> headers = {
+        u"班级", u"课程名称", u"任课教师", u"主副课", u"节数", u"进度", u"合班课", u"教学场地", u"节数备"};
+    return column >= 0 && column < PlanColumnCount
+               ? QString::fromUtf16(headers[std::size_t(column)])
+               : QString();
+}
+
+void setPlanHeader(model::Grid& jhb)
+{
+    // Computed in single precision, as the widths always were.
+    const float share = float(jhb.viewWidth()) / 40.0f;
+    for (int c = 0; c < PlanColumnCount; ++c) {
+        jhb.setColumnWidth(c, model::roundHalfEven(double(share * float(widthShares[std::size_t(c)])),
+                                                   0, 1 << 24));
+        jhb.setText(PlanHeaderRow, c, planHeader(c));
+    }
+}
+
+void cshjhb(Workspace& ws)
+{
+    model::Grid& jhb = ws.jhb;
+    jhb.setFontSize(PlanFontSize);
+    model::RedrawSuspender suspended(jhb);
+    if (jhb.columnCount() != PlanColumnCount)
+        jhb.setColumnCount(PlanColumnCount);
+    setPlanHeader(jhb);
+
+    jhb.setMergeColumn(ClassColumn, false);
+    const int classes = int(ws.List1.size());
+    const int courses = int(ws.List10.size());
+    jhb.setRowCount(classes * courses + 1);
+    for (int i = 0; i < classes; ++i)
+        for (int k = 0; k < courses; ++k) {
+            const int row = planRow(i, k, courses);
+            jhb.setText(row, ClassColumn, ws.List1.at(i));
+            jhb.setText(row, CourseColumn, ws.List10.at(k));
+        }
+    jhb.setMergeColumn(ClassColumn, true);
+}
+
+} // namespace orve::school

@@ -1,0 +1,48 @@
+// The teaching plan jhb: its nine columns, the block layout of its rows (one row per class and
+// course, class by class) and the skeleton builder cshjhb.
+#pragma once
+
+#include <QString>
+
+namespace orve {
+struct Workspace;
+}
+
+namespace orve::model {
+class Grid;
+}
+
+namespace orve::school {
+
+enum PlanColumn {
+    ClassColumn = 0,
+    CourseColumn = 1,
+    TeacherColumn = 2,
+    MainMarkColumn = 3,   // "主" for a main course
+    PeriodsColumn = 4,    // periods per week still to place
+    ProgressColumn = 5,   // "一致"
+    CombinedColumn = 6,   // "合班"
+    VenueColumn = 7,
+    PeriodsBackupColumn = 8,
+    PlanColumnCount = 9,
+};
+
+inline constexpr int PlanHeaderRow = 0;
+inline constexpr int PlanFontSize = 12;
+
+// Plan row of class i and course k (both from 0) with C courses.
+inline constexpr int planRow(int classIndex, int courseIndex, int courseCount)
+{
+    return classIndex * courseCount + courseIndex + 1;
+}
+
+QString planHeader(int column);
+
+// Header texts and column widths: (table width / 40) x w for w = 3 9 9 5 4 4 6 7 4.
+void setPlanHeader(model::Grid& jhb);
+
+// Builds the header row and the class and course columns from the class and course lists;
+// other cells keep what they hold.
+void cshjhb(Workspace& ws);
+
+} // namespace orve::school

@@ -1,0 +1,28 @@
+#include "basicspage.h"
+
+#include "icons.h"
+#include "weekfieldsbox.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QVBoxLayout>
+
+namespace orve::ui {
+
+BasicsPage::BasicsPage(Workspace& ws, NumericGuardFilter* guard, QWidget* parent)
+    : QWidget(parent), weekFields_(new WeekFieldsBox(ws, guard, this)), image2_(new QLabel(this))
+{
+    image2_->setObjectName(QStringLiteral("image2"));
+    image2_->setPixmap(programPicture(QSize(260, 150)));
+
+    auto* left = new QVBoxLayout;
+    left->addWidget(weekFields_);
+    left->addWidget(image2_);
+    left->addStretch(1);
+
+    auto* layout = new QHBoxLayout(this);
+    layout->addLayout(left);
+    layout->addStretch(1);
+}
+
+} // namespace orve::ui

@@ -1,0 +1,32 @@
+// Tab 0 "输入基本要求 ": the week structure, the school's name lists and the pictures.
+#pragma once
+
+#include <QWidget>
+
+class QLabel;
+
+namespace orve {
+struct Workspace;
+}
+
+namespace orve::ui {
+
+class NumericGuardFilter;
+class WeekFieldsBox;
+
+class BasicsPage : public QWidget
+{
+    Q_OBJECT
+
+public:
+    BasicsPage(Workspace& ws, NumericGuardFilter* guard, QWidget* parent = nullptr);
+
+    WeekFieldsBox* weekFields() const { return weekFields_; }
+    QLabel* image2() const { return image2_; }
+
+private:
+    WeekFieldsBox* weekFields_;
+    QLabel* image2_;
+};
+
+} // namespace orve::ui

@@ -1,0 +1,175 @@
+#include "mainwindow.h"
+
+#include "basicspage.h"
+#include "gridpage.h"
+#include "gridview.h"
+#include "helpwindow.h"
+#include "model/layouts.h"
+#include "numericguardfilter.h"
+#include "programinfo.h"
+#include "qtuiport.h"
+#include "splashwindow.h"
+#include "startup.h"
+#include "stepspage.h"
+#include "weekfieldsbox.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QScreen>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QToolBar>
+
+namespace orve::ui {
+
+MainWindow::MainWindow(QWidget* parent)
+    : QMainWindow(parent), guard_(new NumericGuardFilter(this)), tabs_(new QTabWidget(this))
+{
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(programTitle());
+    menu_ = buildMenuBar(menuBar());
+    auto* toolbar = addToolBar(QStringLiteral(u"工具栏"));
+    toolbar->setObjectName(QStringLiteral("Toolbar1"));
+    toolbar->setMovable(false);
+    toolbar->setIconSize(QSize(24, 24));
+    toolbar_ = buildToolbar(toolbar);
+
+    tabs_->setObjectName(QStringLiteral("SSTab1"));
+    buildTabs();
+    setCentralWidget(tabs_);
+    ui_ = std::make_unique<QtUiPort>(this, tabs_,
+                                     [this](FocusTarget target) { return focusTarget(target); });
+    connectCommands();
+
+    // The window fits a 1366 x 768 screen; the grids scroll.
+    QSize size(1280, 700);
+    if (const QScreen* screen = QApplication::primaryScreen())
+        size = size.boundedTo(screen->availableGeometry().size() * 0.95);
+    resize(size);
+}
+
+MainWindow::~MainWindow() = default;
+
+UiPort& MainWindow::uiPort()
+{
+    return *ui_;
+}
+
+QAction* MainWindow::action(const QString& name) const
+{
+    return menu_.value(name);
+}
+
+void MainWindow::buildTabs()
+{
+    basicsPage_ = new BasicsPage(ws_, guard_, tabs_);
+    planPage_ = new GridPage(ws_.jhb, QStringLiteral("jhb"), tabs_);
+    conditionsPage_ = new GridPage(ws_.msgrid1, QStringLiteral("msgrid1"), tabs_);
+    schedulingPage_ = new GridPage(ws_.MSGrid, QStringLiteral("MSGrid"), tabs_);
+    stepsPage_ = new StepsPage(tabs_);
+    tabs_->addTab(basicsPage_, QStringLiteral(u"输入基本要求 "));
+    tabs_->addTab(planPage_, QStringLiteral(u"设置教学计划"));
+    tabs_->addTab(conditionsPage_, QStringLiteral(u"特殊条件考虑"));
+    tabs_->addTab(schedulingPage_, QStringLiteral(u"自动排课"));
+    tabs_->addTab(stepsPage_, QStringLiteral(u"排课步骤提示"));
+    connect(tabs_->tabBar(), &QTabBar::tabBarClicked, this, &MainWindow::onTabBarClicked);
+}
+
+void MainWindow::connectCommands()
+{
+    const auto on = [this](const char* name, auto&& command) {
+        connect(action(QString::fromLatin1(name)), &QAction::triggered, this, command);
+    };
+    const auto showTab = [this](MainTab tab) { return [this, tab] { ui_->showTab(tab); }; };
+    on("tc", [this] { close(); });
+    on("rzts", showTab(MainTab::Basics));
+    on("qxkcb", showTab(MainTab::Scheduling));
+    on("qxtk", [this] { toggleForcedSwap(); });
+    on("bzzt", [this] { showHelpDocument(); });
+    on("gy", [this] { showAbout(); });
+    connect(stepsPage_->moreInformation(), &QPushButton::clicked, this,
+            &MainWindow::showHelpDocument);
+    connect(basicsPage_->weekFields(), &WeekFieldsBox::spun, this, &MainWindow::relayout);
+
+    for (int number = 1; number <= ToolbarButtons::Count; ++number)
+        if (QAction* button = toolbar_.button(number))
+            connect(button, &QAction::triggered, this,
+                    [this, number] { runToolbarButton(number); });
+}
+
+void MainWindow::runToolbarButton(int number)
+{
+    model::RedrawSuspender suspended(ws_.MSGrid);
+    if (number == ToolbarButtons::ForcedSwap)
+        toggleForcedSwap();
+    else if (QAction* command = action(toolbar_.commands.at(std::size_t(number - 1))))
+        command->trigger();
+}
+
+void MainWindow::onTabBarClicked(int index)
+{
+    basicsPage_->image2()->move(45, basicsPage_->image2()->y());
+    emit tabClicked(index);
+}
+
+void MainWindow::toggleForcedSwap()
+{
+    toggleForcedSwapMode(ws_);
+    action(QStringLiteral("qxtk"))->setChecked(ws_.forcedSwapMode);
+    toolbar_.button(ToolbarButtons::ForcedSwap)->setChecked(ws_.forcedSwapMode);
+}
+
+void MainWindow::relayout()
+{
+    model::xbj(ws_, *ui_);
+}
+
+void MainWindow::showAbout()
+{
+    QMessageBox::about(this, QStringLiteral(u"关于 ") + programTitle(),
+                       QStringLiteral(u"<h3>%1</h3><p>版本 %2</p>"
+                                      u"<p>为学校编排每周课程表：日制与节次、班级、课程、教师与场地、"
+                                      u"教学计划、合班课、固定课预排、自动排课、手动调整、"
+                                      u"班级与教师课表、重课检查和打印。</p>")
+                           .arg(programTitle().trimmed(), QApplication::applicationVersion()));
+}
+
+void MainWindow::showHelpDocument()
+{
+    showHelp(this, helpFilePath());
+}
+
+QWidget* MainWindow::focusTarget(FocusTarget target)
+{
+    switch (target) {
+    case FocusTarget::MainWindow: return this;
+    case FocusTarget::TeachingPlan: return planPage_->view();
+    case FocusTarget::FixedLessonGrid: return conditionsPage_->view();
+    case FocusTarget::MasterTimetable: return schedulingPage_->view();
+    case FocusTarget::NameEntry: break;
+    }
+    return nullptr;
+}
+
+void MainWindow::startUp()
+{
+    show();
+    auto* splash = new SplashWindow(this);
+    splash->showOver(this);
+    orve::startUp(ws_, *ui_);
+}
+
+void MainWindow::closeEvent(QCloseEvent* event)
+{
+    // Exit ends the program at once, without asking to save.
+    event->accept();
+    QApplication::quit();
+}
+
+} // namespace orve::ui

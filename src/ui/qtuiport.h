@@ -1,0 +1,35 @@
+// The window system as the core sees it: Qt message boxes, file dialogs and event processing,
+// and the main window's tabs and focus.
+#pragma once
+
+#include "uiport.h"
+
+#include <functional>
+
+class QWidget;
+class QTabWidget;
+
+namespace orve::ui {
+
+class QtUiPort : public UiPort
+{
+public:
+    using FocusResolver = std::function<QWidget*(FocusTarget)>;
+
+    QtUiPort(QWidget* window, QTabWidget* tabs, FocusResolver focus);
+
+    MessageAnswer message(const QString& prompt, MessageButtons buttons, const QString& title,
+                          MessageIcon icon) override;
+    QString openFileName(const FileDialogRequest& request) override;
+    QString saveFileName(const FileDialogRequest& request) override;
+    void processEvents() override;
+    void showTab(MainTab tab) override;
+    void giveFocus(FocusTarget target) override;
+
+private:
+    QWidget* window_;
+    QTabWidget* tabs_;
+    FocusResolver focus_;
+};
+
+} // namespace orve::ui

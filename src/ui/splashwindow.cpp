@@ -1,0 +1,49 @@
+#include "splashwindow.h"
+
+#include "icons.h"
+
+#include <QEvent>
+#include <QLabel>
+#include <QVBoxLayout>
+
+namespace orve::ui {
+
+SplashWindow::SplashWindow(QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint)
+{
+    setObjectName(QStringLiteral("frmSplash"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    auto* picture = new QLabel(this);
+    picture->setPixmap(programPicture(QSize(480, 270)));
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(picture);
+}
+
+void SplashWindow::showOver(QWidget* window)
+{
+    adjustSize();
+    const QRect frame = window->frameGeometry();
+    move(frame.center() - rect().center());
+    show();
+    raise();
+    activateWindow();
+}
+
+void SplashWindow::changeEvent(QEvent* event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() != QEvent::ActivationChange)
+        return;
+    if (isActiveWindow())
+        hadFocus_ = true;
+    else if (hadFocus_)
+        close();
+}
+
+void SplashWindow::mousePressEvent(QMouseEvent*)
+{
+    close();
+}
+
+} // namespace orve::ui

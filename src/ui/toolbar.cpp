@@ -1,0 +1,74 @@
+#include "toolbar.h"
+
+#include "icons.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QStyle>
+#include <QToolBar>
+#include <QWidget>
+#include <vector>
+
+namespace orve::ui {
+
+namespace {
+
+struct Button
+{
+    int number;
+    const char16_t* tooltip;
+    const char* command; // menu item whose command the button runs
+    QIcon icon;
+};
+
+std::vector<Button> buttons()
+{
+    QStyle* style = QApplication::style();
+    const QColor file(70, 110, 170);
+    const QColor lists(50, 140, 90);
+    const QColor timetable(180, 100, 40);
+    return {
+        {2, u"新建课程设置文件", "xjwj", style->standardIcon(QStyle::SP_FileIcon)},
+        {3, u"打开课程设置文件", "open", style->standardIcon(QStyle::SP_DialogOpenButton)},
+        {4, u"保存课程设置文件", "save", style->standardIcon(QStyle::SP_DialogSaveButton)},
+        {6, u"打印预览", "dyyl", glyphIcon(QStringLiteral(u"览"), file)},
+        {7, u"打印", "dyb", glyphIcon(QStringLiteral(u"印"), file)},
+        {9, u"输入班级名单", "md", glyphIcon(QStringLiteral(u"班"), lists)},
+        {10, u"输入课程名单", "kkkc", glyphIcon(QStringLiteral(u"课"), lists)},
+        {11, u"输入教师名单", "qxjsxm", glyphIcon(QStringLiteral(u"师"), lists)},
+        {12, u"设置教学计划", "jxjh", glyphIcon(QStringLiteral(u"计"), lists)},
+        {15, u"自动排课", "zdpk1", glyphIcon(QStringLiteral(u"排"), timetable)},
+        {17, u"显示或调整课程总表", "qxkcb", glyphIcon(QStringLiteral(u"总"), timetable)},
+        {18, u"显示或调整班级课程表", "cktzkc", glyphIcon(QStringLiteral(u"班表"), timetable)},
+        {19, u"显示教师任课表", "jsrkb", glyphIcon(QStringLiteral(u"师表"), timetable)},
+        {21, u"智能追踪(强行调课)", nullptr, glyphIcon(QStringLiteral(u"追"), QColor(150, 60, 60))},
+    };
+}
+
+} // namespace
+
+ToolbarButtons buildToolbar(QToolBar* toolbar)
+{
+    ToolbarButtons result;
+    const std::vector<Button> specs = buttons();
+    auto spec = specs.begin();
+    for (int number = 1; number <= ToolbarButtons::Count; ++number) {
+        if (spec == specs.end() || spec->number != number) {
+            auto* spacer = new QWidget(toolbar);
+            spacer->setFixedWidth(8);
+            toolbar->addWidget(spacer);
+            continue;
+        }
+        QAction* action = toolbar->addAction(spec->icon, QString::fromUtf16(spec->tooltip));
+        action->setToolTip(QString::fromUtf16(spec->tooltip));
+        action->setObjectName(QStringLiteral("Toolbar1_%1").arg(number));
+        result.actions[std::size_t(number - 1)] = action;
+        if (spec->command)
+            result.commands[std::size_t(number - 1)] = QString::fromLatin1(spec->command);
+        ++spec;
+    }
+    result.button(ToolbarButtons::ForcedSwap)->setCheckable(true);
+    return result;
+}
+
+} // namespace orve::ui

@@ -1,0 +1,26 @@
+// The main window's toolbar Toolbar1: 21 buttons numbered from 1, the unlisted ones spacers.
+#pragma once
+
+#include <QString>
+#include <array>
+
+class QAction;
+class QToolBar;
+
+namespace orve::ui {
+
+struct ToolbarButtons
+{
+    static constexpr int Count = 21;
+    static constexpr int ForcedSwap = 21;
+    // Index 0 is button 1; spacers are null.
+    std::array<QAction*, Count> actions{};
+    // The menu item whose command each button runs (empty for spacers and button 21).
+    std::array<QString, Count> commands{};
+
+    QAction* button(int number) const { return actions.at(std::size_t(number - 1)); }
+};
+
+ToolbarButtons buildToolbar(QToolBar* toolbar);
+
+} // namespace orve::ui

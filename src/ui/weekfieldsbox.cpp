@@ -1,0 +1,84 @@
+#include "weekfieldsbox.h"
+
+#include "numericguardfilter.h"
+#include "spinbuttons.h"
+#include "workspace.h"
+
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+
+namespace orve::ui {
+
+namespace {
+
+struct FieldSpec
+{
+    const char* name;
+    const char* spinName;
+    const char16_t* label;
+    int minimum;
+    int maximum;
+};
+
+constexpr std::array<FieldSpec, WeekFieldsBox::FieldCount> fieldSpecs = {{
+    {"Text1", "UpDown1", u"上 午", 1, 5},
+    {"Text2", "UpDown2", u"下 午", 0, 5},
+    {"Text4", "UpDown5", u"晚 上", 0, 3},
+    {"Text8", "UpDown8", u"每周天数", 5, 7},
+}};
+
+} // namespace
+
+WeekFieldsBox::WeekFieldsBox(Workspace& ws, NumericGuardFilter* guard, QWidget* parent)
+    : QGroupBox(QStringLiteral(u"设置日制与节次"), parent), ws_(ws)
+{
+    auto* layout = new QGridLayout(this);
+    for (int i = 0; i < FieldCount; ++i) {
+        const FieldSpec& spec = fieldSpecs[std::size_t(i)];
+        auto* label = new QLabel(QString::fromUtf16(spec.label), this);
+        auto* edit = new QLineEdit(text(i), this);
+        edit->setObjectName(QString::fromLatin1(spec.name));
+        edit->setFixedWidth(60);
+        label->setBuddy(edit);
+        auto* spin = new SpinButtons(spec.minimum, spec.maximum, this);
+        spin->setObjectName(QString::fromLatin1(spec.spinName));
+        guard->guard(edit);
+        layout->addWidget(label, i, 0);
+        layout->addWidget(edit, i, 1);
+        layout->addWidget(spin, i, 2);
+        fields_[std::size_t(i)] = edit;
+        spins_[std::size_t(i)] = spin;
+        connect(edit, &QLineEdit::textChanged, this, [this, i](const QString& typed) {
+            text(i) = typed;
+        });
+        connect(spin, &SpinButtons::stepped, this, [this, i](int delta) { step(i, delta); });
+    }
+    layout->setColumnStretch(3, 1);
+}
+
+QString& WeekFieldsBox::text(int index) const
+{
+    model::WeekStructure& week = ws_.week;
+    std::array<QString*, FieldCount> texts = {&week.Text1, &week.Text2, &week.Text4, &week.Text8};
+    return *texts.at(std::size_t(index));
+}
+
+void WeekFieldsBox::refresh()
+{
+    for (int i = 0; i < FieldCount; ++i)
+        if (fields_[std::size_t(i)]->text() != text(i))
+            fields_[std::size_t(i)]->setText(text(i));
+}
+
+void WeekFieldsBox::step(int index, int delta)
+{
+    const SpinButtons* spin = spins_[std::size_t(index)];
+    const QString stepped = model::spinStep(text(index), delta, spin->minimum(), spin->maximum());
+    if (stepped == text(index))
+        return; // at a limit
+    fields_[std::size_t(index)]->setText(stepped);
+    emit spun();
+}
+
+} // namespace orve::ui

@@ -1,0 +1,47 @@
+// The week-structure fields on the first tab: Text1, Text2, Text4, Text8 with their labels and
+// spin buttons under the heading "设置日制与节次". Typing writes the field's text through to the
+// workspace; a spin steps it and asks for a relayout.
+#pragma once
+
+#include <QGroupBox>
+#include <array>
+
+class QLineEdit;
+
+namespace orve {
+struct Workspace;
+}
+
+namespace orve::ui {
+
+class NumericGuardFilter;
+class SpinButtons;
+
+class WeekFieldsBox : public QGroupBox
+{
+    Q_OBJECT
+
+public:
+    static constexpr int FieldCount = 4;
+
+    WeekFieldsBox(Workspace& ws, NumericGuardFilter* guard, QWidget* parent = nullptr);
+
+    QLineEdit* field(int index) const { return fields_.at(std::size_t(index)); }
+    SpinButtons* spin(int index) const { return spins_.at(std::size_t(index)); }
+    // Shows the workspace's texts again (after Open).
+    void refresh();
+
+signals:
+    // A spin button changed a field: the grids are to be laid out again.
+    void spun();
+
+private:
+    QString& text(int index) const;
+    void step(int index, int delta);
+
+    Workspace& ws_;
+    std::array<QLineEdit*, FieldCount> fields_{};
+    std::array<SpinButtons*, FieldCount> spins_{};
+};
+
+} // namespace orve::ui
