@@ -5,6 +5,7 @@
 #include "mainwindow.h"
 #include "spinbuttons.h"
 #include "stepspage.h"
+#include "translation.h"
 #include "weekfieldsbox.h"
 
 #include <QAction>
@@ -255,6 +256,12 @@ private slots:
         orve::ui::showHelp(&parent, QStringLiteral("/nonexistent/orve-help.html"));
         QVERIFY(catcher.text.contains(QStringLiteral(u"找不到帮助文件")));
         QVERIFY(catcher.text.contains(QStringLiteral("/nonexistent/orve-help.html")));
+    }
+
+    void standardDialogsSpeakChinese()
+    {
+        QVERIFY(orve::ui::installQtChineseTranslation(*QCoreApplication::instance()));
+        QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), QStringLiteral(u"取消"));
     }
 
     void exitClosesTheWindowWithoutAsking()
