@@ -6,6 +6,7 @@
 #include "uiport.h"
 #include "workspace.h"
 
+#include <algorithm>
 #include <array>
 
 namespace orve::model {
@@ -20,6 +21,8 @@ int roundedTwips(double value)
     return roundHalfEven(value, 0, 1 << 24);
 }
 
+} // namespace
+
 QString masterDayName(int dayIndex)
 {
     static const std::array<const char16_t*, 7> names = {
@@ -29,12 +32,31 @@ QString masterDayName(int dayIndex)
                : QString();
 }
 
-} // namespace
+void layOutFixedLessonFrame(Workspace& ws, int days, int gap)
+{
+    Grid& grid = ws.msgrid1;
+    RedrawSuspender suspended(grid);
+    const int n = ws.periodsPerDay;
+    grid.setText(0, 0, QStringLiteral(u" ★"));
+    grid.setSize(n + 1, days + 1);
+    grid.setRowHeight(0, HeaderSize);
+    grid.setColumnWidth(0, HeaderSize);
+    grid.setAlignment(0, 0, CellAlignment::CenterCenter);
+    for (int p = 1; p <= n; ++p) {
+        grid.setRowHeight(p, roundedTwips(double(grid.viewHeight() - HeaderSize) / n - gap));
+        grid.setText(p, 0, ws.chineseNumeral(p));
+        grid.setAlignment(p, 0, CellAlignment::CenterCenter);
+    }
+    for (int d = 1; d <= days; ++d) {
+        grid.setColumnWidth(d, roundedTwips(double(grid.viewWidth() - HeaderSize) / days - gap));
+        grid.setText(0, d, dayName(ws.chineseNumeral, d));
+        grid.setAlignment(0, d, CellAlignment::CenterCenter);
+    }
+}
 
 void xbj(Workspace& ws, UiPort& ui)
 {
-    const int n = ws.week.periodsPerDay();
-    ws.periodsPerDay = n;
+    ws.periodsPerDay = ws.week.periodsPerDay();
     ui.processEvents();
 
     Grid& grid = ws.msgrid1;
@@ -45,23 +67,7 @@ void xbj(Workspace& ws, UiPort& ui)
         grid.setText(0, 0, QStringLiteral(u" ★"));
     }
     ui.processEvents();
-
-    RedrawSuspender suspended(grid);
-    const int days = ws.week.daysPerWeek();
-    grid.setSize(n + 1, days + 1);
-    grid.setRowHeight(0, HeaderSize);
-    grid.setColumnWidth(0, HeaderSize);
-    grid.setAlignment(0, 0, CellAlignment::CenterCenter);
-    for (int p = 1; p <= n; ++p) {
-        grid.setRowHeight(p, roundedTwips(double(grid.viewHeight() - HeaderSize) / n - 15));
-        grid.setText(p, 0, ws.chineseNumeral(p));
-        grid.setAlignment(p, 0, CellAlignment::CenterCenter);
-    }
-    for (int d = 1; d <= days; ++d) {
-        grid.setColumnWidth(d, roundedTwips(double(grid.viewWidth() - HeaderSize) / days - 15));
-        grid.setText(0, d, dayName(ws.chineseNumeral, d));
-        grid.setAlignment(0, d, CellAlignment::CenterCenter);
-    }
+    layOutFixedLessonFrame(ws, ws.week.daysPerWeek(), 15);
 
     if (!ws.timetableLoaded) {
         zkcb(ws);
@@ -74,15 +80,25 @@ void xbj(Workspace& ws, UiPort& ui)
                    MessageButtons::Ok, {}, MessageIcon::Information);
 }
 
-void zkcb(Workspace& ws)
+void labelMasterColumns(Grid& grid, int periodsPerDay, int first, int last,
+                        DayHeaderText dayText, bool centreDays)
+{
+    if (periodsPerDay <= 0)
+        return;
+    for (int c = std::max(first, 1); c <= last; ++c) {
+        grid.setText(DayHeaderRow, c, dayText((c - 1) / periodsPerDay));
+        if (centreDays)
+            grid.setAlignment(DayHeaderRow, c, CellAlignment::CenterCenter);
+        grid.setText(PeriodHeaderRow, c, u' ' + QString::number((c - 1) % periodsPerDay + 1));
+    }
+}
+
+void layOutMasterFrame(Workspace& ws, int days, DayHeaderText dayText, bool centreDays)
 {
     Grid& grid = ws.MSGrid;
-    grid.clearCells();
-    grid.setRedraw(false);
-
     const int n = ws.periodsPerDay;
     const int classes = int(ws.List1.size());
-    grid.setSize(classes + FirstClassRow, ws.week.daysPerWeek() * n + 1);
+    grid.setSize(classes + FirstClassRow, days * n + 1);
     grid.setFontSize(9);
     ws.masterColumnCount = grid.columnCount();
     ws.masterRowCount = grid.rowCount();
@@ -93,19 +109,18 @@ void zkcb(Workspace& ws)
     grid.setRowHeight(DayHeaderRow, 500);
     grid.setRowHeight(PeriodHeaderRow, 400);
 
-    for (int c = 1; c < grid.columnCount(); ++c) {
-        grid.setText(DayHeaderRow, c, masterDayName((c - 1) / n));
-        grid.setAlignment(DayHeaderRow, c, CellAlignment::CenterCenter);
-    }
+    labelMasterColumns(grid, n, 1, grid.columnCount() - 1, dayText, centreDays);
     grid.setMergeRow(DayHeaderRow, true);
-
     for (int r = FirstClassRow; r < classes + FirstClassRow; ++r)
         grid.setText(r, ClassNameColumn, ws.List1.at(classIndexOfRow(r)));
+}
 
-    for (int c = 1; c < grid.columnCount(); ++c)
-        grid.setText(PeriodHeaderRow, c, u' ' + QString::number((c - 1) % n + 1));
-
-    grid.setMergeRow(DayHeaderRow, true);
+void zkcb(Workspace& ws)
+{
+    Grid& grid = ws.MSGrid;
+    grid.clearCells();
+    grid.setRedraw(false);
+    layOutMasterFrame(ws, ws.week.daysPerWeek(), masterDayName, true);
     grid.setRedraw(true);
 }
 

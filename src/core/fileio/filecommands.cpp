@@ -1,0 +1,108 @@
+#include "filecommands.h"
+
+#include "filemessages.h"
+#include "savedata.h"
+#include "schoolreader.h"
+#include "school/teachingplan.h"
+#include "uiport.h"
+#include "workspace.h"
+
+#include <QCoreApplication>
+
+namespace orve::fileio {
+
+namespace {
+
+FileDialogRequest dialog(const QString& title)
+{
+    FileDialogRequest request;
+    request.title = title;
+    request.filter = fileFilter();
+    // Replacing an existing file is always confirmed.
+    request.confirmOverwrite = true;
+    return request;
+}
+
+CommandOutcome writeTo(Workspace& ws, UiPort& ui, const QString& path)
+{
+    ws.ioPath = path;
+    const SaveResult result = save_data(ws);
+    if (result.written())
+        return CommandOutcome::Done;
+    ui.message(saveFailureMessage(path, result), MessageButtons::Ok, {}, MessageIcon::Critical);
+    return CommandOutcome::Failed;
+}
+
+} // namespace
+
+QString fileFilter()
+{
+    return QStringLiteral(u"课程文件 (*.rve);;所有文件  (*.*)");
+}
+
+CommandOutcome xjwj(Workspace& ws, UiPort& ui)
+{
+    ws.timetableLoaded = false;
+    ws.documentPath.clear();
+    ws.Tr3.reset();
+    ws.MSGrid.clearCells();
+    ws.msgrid1.clearCells();
+    for (QStringList* list : {&ws.List1, &ws.List2, &ws.List10, &ws.List11, &ws.Combo6, &ws.Combo3})
+        list->clear();
+    ws.jhb.clearCells();
+    school::cshjhb(ws);
+    ui.showTab(MainTab::Basics);
+    ui.giveFocus(FocusTarget::MainWindow);
+    return CommandOutcome::Done;
+}
+
+CommandOutcome open(Workspace& ws, UiPort& ui)
+{
+    FileDialogRequest request = dialog(QStringLiteral(u"打开课程设置文件 "));
+    request.confirmOverwrite = false;
+    if (QCoreApplication::instance())
+        request.startFolder = QCoreApplication::applicationDirPath();
+    const QString path = ui.openFileName(request);
+    if (path.isEmpty())
+        return CommandOutcome::Cancelled;
+
+    ws.ioPath = path;
+    ui.processEvents();
+    const ReadError error = openSchoolFile(ws, path);
+    if (error.failed()) {
+        ui.message(openFailureMessage(path, error), MessageButtons::Ok, {}, MessageIcon::Critical);
+        return CommandOutcome::Failed;
+    }
+    ws.documentPath = path;
+    ui.showTab(MainTab::Basics);
+    ui.giveFocus(FocusTarget::MainWindow);
+    return CommandOutcome::Done;
+}
+
+CommandOutcome save(Workspace& ws, UiPort& ui)
+{
+    model::RedrawSuspender planSuspended(ws.jhb);
+    model::RedrawSuspender masterSuspended(ws.MSGrid);
+    QString path = ws.documentPath;
+    if (path.isEmpty()) {
+        path = ui.saveFileName(dialog(QStringLiteral(u"新建课程设置文件 ")));
+        if (path.isEmpty())
+            return CommandOutcome::Cancelled;
+    }
+    const CommandOutcome outcome = writeTo(ws, ui, path);
+    if (outcome == CommandOutcome::Done)
+        ws.documentPath = path;
+    return outcome;
+}
+
+CommandOutcome luw(Workspace& ws, UiPort& ui)
+{
+    const QString path = ui.saveFileName(dialog(QStringLiteral(u"课程设置文件另存为... ")));
+    if (path.isEmpty())
+        return CommandOutcome::Cancelled;
+    ws.ioPath = path;
+    ui.processEvents();
+    return writeTo(ws, ui, path);
+}
+
+} // namespace orve::fileio

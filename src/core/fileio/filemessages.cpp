@@ -1,0 +1,65 @@
+#include "filemessages.h"
+
+#include "readerror.h"
+#include "savedata.h"
+
+#include <QDir>
+
+namespace orve::fileio {
+
+namespace {
+
+QString shown(const QString& path)
+{
+    return QDir::toNativeSeparators(path);
+}
+
+// Each character once, line breaks named, since they cannot be shown.
+QString listed(const QString& characters)
+{
+    QStringList items;
+    for (qsizetype i = 0; i < characters.size(); ++i) {
+        const QChar c = characters.at(i);
+        if (c == u'\r')
+            items.append(QStringLiteral(u"（回车符）"));
+        else if (c == u'\n')
+            items.append(QStringLiteral(u"（换行符）"));
+        else if (c.isHighSurrogate() && i + 1 < characters.size())
+            items.append(characters.mid(i++, 2));
+        else
+            items.append(QString(c));
+    }
+    return items.join(u' ');
+}
+
+QString shortened(const QString& text)
+{
+    constexpr qsizetype Longest = 40;
+    return text.size() <= Longest ? text : text.left(Longest) + u'…';
+}
+
+} // namespace
+
+QString openFailureMessage(const QString& path, const ReadError& error)
+{
+    const QString where =
+        error.line > 0
+            ? QStringLiteral(u"课程设置文件“%1”的第 %2 行无法读取：%3。")
+                  .arg(shown(path))
+                  .arg(error.line)
+                  .arg(error.reason)
+            : QStringLiteral(u"无法读取课程设置文件“%1”：%2。").arg(shown(path), error.reason);
+    return where + QStringLiteral(u"\n文件没有打开，原来的课程设置没有改变。");
+}
+
+QString saveFailureMessage(const QString& path, const SaveResult& result)
+{
+    if (result.status == SaveResult::Status::Unencodable)
+        return QStringLiteral(u"课程设置文件只能存放 GBK 编码的文字，下列字符无法保存：%1\n"
+                              u"（例如“%2”）\n请修改后再保存，文件没有保存。")
+            .arg(listed(result.characters), shortened(result.sample));
+    return QStringLiteral(u"课程设置文件“%1”没有保存：%2。\n原有的文件没有改变。")
+        .arg(shown(path), result.reason);
+}
+
+} // namespace orve::fileio

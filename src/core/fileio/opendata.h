@@ -1,0 +1,22 @@
+// The readers of the course-settings file: open_data takes the lists, the tree, the fields and
+// the combined-lesson entries; open_zkcb the cells of the master timetable and the teaching
+// plan, into grids the caller has laid out.
+#pragma once
+
+#include "readerror.h"
+
+#include <QByteArray>
+
+namespace orve {
+struct Workspace;
+}
+
+namespace orve::fileio {
+
+// Empties the tables and reads every tagged-value record; grid-cell lines are skipped.
+ReadError open_data(Workspace& ws, const QByteArray& bytes);
+
+// Rebuilds the plan skeleton from the lists just read, then fills in the stored cells.
+ReadError open_zkcb(Workspace& ws, const QByteArray& bytes);
+
+} // namespace orve::fileio

@@ -1,0 +1,150 @@
+#include "savedata.h"
+
+#include "gbk.h"
+#include "recordtags.h"
+#include "workspace.h"
+
+#include <QSaveFile>
+
+namespace orve::fileio {
+
+namespace {
+
+using model::Grid;
+
+// Calls record(prefix, value, tag) for every line of the file in the writer's order. A tagged
+// value has no prefix; a grid cell's prefix is "column,row,".
+template <typename Record>
+void visitRecords(const Workspace& ws, Record&& record)
+{
+    const QString space = QStringLiteral(" ");
+    for (int i = 0; i < ws.Tr3.nodeCount(); ++i) {
+        const conditions::TreeNode& node = ws.Tr3.node(i);
+        const QString parent =
+            i == 0 || node.parent < 0 ? tags::RootParent.toString() : ws.Tr3.node(node.parent).key;
+        record(QStringView(), parent + space + node.text + space + node.key, tags::Tree);
+    }
+
+    const auto list = [&](const QStringList& entries, QStringView tag) {
+        for (const QString& entry : entries)
+            record(QStringView(), entry, tag);
+    };
+    list(ws.List1, tags::Classes);
+    list(ws.List2, tags::Venues);
+    list(ws.List10, tags::Courses);
+    list(ws.List11, tags::Teachers);
+    list(ws.Combo6, tags::FixedLessons);
+    record(QStringView(), ws.week.Text1, tags::Morning);
+    record(QStringView(), ws.week.Text2, tags::Afternoon);
+    record(QStringView(), ws.week.Text4, tags::Evening);
+    record(QStringView(), ws.week.Text8, tags::Days);
+    record(QStringView(), ws.Text9, tags::Title);
+    list(ws.Combo3, tags::CombinedLessons);
+
+    // Grid cells column by column, and within a column row by row.
+    const auto cells = [&](const Grid& grid, int firstColumn, int firstRow, QStringView tag) {
+        QString prefix;
+        for (int c = firstColumn; c < grid.columnCount(); ++c)
+            for (int r = firstRow; r < grid.rowCount(); ++r) {
+                const QString& text = grid.text(r, c);
+                if (text.isEmpty())
+                    continue;
+                prefix = QString::number(c) + u',' + QString::number(r) + u',';
+                record(QStringView(prefix), text, tag);
+            }
+    };
+    cells(ws.MSGrid, 1, 2, tags::Timetable);
+    cells(ws.jhb, 0, 0, tags::Plan);
+}
+
+bool holdsLineBreak(QStringView text)
+{
+    return text.contains(u'\r') || text.contains(u'\n');
+}
+
+// Appends the characters (a surrogate pair counts as one) of `from` not yet in `to`.
+bool addNew(QString& to, QStringView from)
+{
+    bool added = false;
+    for (qsizetype i = 0; i < from.size(); ++i) {
+        const qsizetype length = from.at(i).isHighSurrogate() && i + 1 < from.size() ? 2 : 1;
+        const QStringView character = from.mid(i, length);
+        if (!to.contains(character)) {
+            to += character;
+            added = true;
+        }
+        i += length - 1;
+    }
+    return added;
+}
+
+// Finds what the file cannot hold; only run when the whole text failed.
+SaveResult unencodable(const Workspace& ws)
+{
+    SaveResult result;
+    result.status = SaveResult::Status::Unencodable;
+    QByteArray bytes;
+    visitRecords(ws, [&](QStringView, QStringView value, QStringView) {
+        QString bad;
+        if (!encodeGbk(value, bytes))
+            bad = charactersOutsideGbk(value);
+        for (const char16_t lineBreak : {u'\r', u'\n'})
+            if (value.contains(QChar(lineBreak)))
+                bad += QChar(lineBreak);
+        if (addNew(result.characters, bad) && result.sample.isEmpty())
+            result.sample = value.toString();
+    });
+    return result;
+}
+
+} // namespace
+
+QString settingsText(const Workspace& ws)
+{
+    QString text;
+    text.reserve(64 * 1024);
+    visitRecords(ws, [&](QStringView prefix, QStringView value, QStringView tag) {
+        text += prefix;
+        text += value;
+        text += tag;
+        if (prefix.isEmpty())
+            text += tags::TaggedValueEnd;
+        text += tags::LineEnd;
+    });
+    return text;
+}
+
+SaveResult save_data(const Workspace& ws)
+{
+    bool lineBreak = false;
+    visitRecords(ws, [&](QStringView, QStringView value, QStringView) {
+        lineBreak = lineBreak || holdsLineBreak(value);
+    });
+    QByteArray bytes;
+    if (lineBreak || !encodeGbk(settingsText(ws), bytes))
+        return unencodable(ws);
+    return writeSettingsFile(ws.ioPath, bytes);
+}
+
+SaveResult writeSettingsFile(const QString& path, const QByteArray& bytes)
+{
+    SaveResult result;
+    result.status = SaveResult::Status::WriteFailed;
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) {
+        result.reason = file.errorString();
+        return result;
+    }
+    if (file.write(bytes) != bytes.size()) {
+        result.reason = file.errorString();
+        file.cancelWriting();
+        return result;
+    }
+    if (!file.commit()) {
+        result.reason = file.errorString();
+        return result;
+    }
+    return {};
+}
+
+} // namespace orve::fileio

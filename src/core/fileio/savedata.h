@@ -1,0 +1,38 @@
+// The writer save_data: every table of the open school as records of the course-settings file,
+// in the file's order, written to the I/O path.
+#pragma once
+
+#include <QString>
+
+namespace orve {
+struct Workspace;
+}
+
+namespace orve::fileio {
+
+struct SaveResult
+{
+    enum class Status {
+        Written,
+        Unencodable, // some text holds characters the file cannot hold; nothing was written
+        WriteFailed, // the file could not be written; an existing file is unchanged
+    };
+    Status status = Status::Written;
+    QString characters; // Unencodable: the characters, each once
+    QString sample;     // Unencodable: the first text that holds one of them
+    QString reason;     // WriteFailed: the system's reason
+
+    bool written() const { return status == Status::Written; }
+};
+
+// The whole file as text: every record, each line ended by CR LF.
+QString settingsText(const Workspace& ws);
+
+// Writes the tables to ws.ioPath. The file is replaced only when every byte was written, and
+// nothing is written when a text holds a character that GBK cannot hold or a line break.
+SaveResult save_data(const Workspace& ws);
+
+// Replaces the file with the bytes through a temporary file.
+SaveResult writeSettingsFile(const QString& path, const QByteArray& bytes);
+
+} // namespace orve::fileio

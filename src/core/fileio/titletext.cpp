@@ -1,0 +1,24 @@
+#include "titletext.h"
+
+namespace orve::fileio {
+
+QString tidyTitle(QStringView typed)
+{
+    QString title;
+    title.reserve(typed.size());
+    for (const QChar c : typed) {
+        if (c == u'\r' || c == u'\n')
+            continue;
+        if (title.isEmpty() && (c == u' ' || c == u'\t'))
+            continue;
+        if (c == u',')
+            title += QChar(u'，');
+        else if (title.isEmpty() && c == u'"')
+            title += QChar(u'“');
+        else
+            title += c;
+    }
+    return title;
+}
+
+} // namespace orve::fileio

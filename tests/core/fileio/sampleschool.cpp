@@ -1,0 +1,137 @@
+#include "sampleschool.h"
+
+#include "model/layouts.h"
+#include "school/teachingplan.h"
+#include "startup.h"
+#include "workspace.h"
+
+#include <QFile>
+
+namespace orve::test {
+
+namespace {
+
+const QChar separator(0xF8F5);
+
+QString entry(const QString& className, const QString& course)
+{
+    return className + separator + course;
+}
+
+QString gridDifference(const model::Grid& expected, const model::Grid& actual, int firstRow,
+                       int firstColumn, const char* name)
+{
+    if (expected.rowCount() != actual.rowCount() || expected.columnCount() != actual.columnCount())
+        return QStringLiteral("%1: size %2x%3, expected %4x%5")
+            .arg(QLatin1String(name))
+            .arg(actual.rowCount())
+            .arg(actual.columnCount())
+            .arg(expected.rowCount())
+            .arg(expected.columnCount());
+    for (int r = firstRow; r < expected.rowCount(); ++r)
+        for (int c = firstColumn; c < expected.columnCount(); ++c)
+            if (expected.text(r, c) != actual.text(r, c))
+                return QStringLiteral("%1 (%2, %3): \"%4\", expected \"%5\"")
+                    .arg(QLatin1String(name))
+                    .arg(r)
+                    .arg(c)
+                    .arg(actual.text(r, c), expected.text(r, c));
+    return {};
+}
+
+} // namespace
+
+void buildSampleSchool(Workspace& ws, UiPort& ui)
+{
+    startUp(ws, ui);
+    const QString c1 = QStringLiteral(u"初一(1)");
+    const QString c2 = QStringLiteral(u"初一(2)");
+    const QString chinese = QStringLiteral(u"语文");
+    const QString maths = QStringLiteral(u"数学");
+    const QString zhang = QStringLiteral(u"张三");
+    const QString li = QStringLiteral(u"李四");
+    ws.List1 = {c1, c2};
+    ws.List2 = {QStringLiteral(u"操场")};
+    ws.List10 = {chinese, maths};
+    ws.List11 = {zhang, li};
+    ws.Combo6 = {c1 + QStringLiteral(u" 语文 1 1"), c2 + QStringLiteral(u" 空课 5 3")};
+    ws.Combo3 = {entry(c1, chinese), entry(c2, chinese), entry(c1, maths), entry(c2, maths)};
+
+    ws.Tr3.reset();
+    const QString rootText = conditions::CombinedTree::rootText();
+    ws.Tr3.setKey(0, rootText);
+    const QString group1 = QStringLiteral(u"合班课1");
+    const QString group2 = QStringLiteral(u"合班课2");
+    const int g1 = ws.Tr3.addChild(0, group1, group1);
+    ws.Tr3.addChild(g1, QStringLiteral("1nkey"), entry(c1, chinese));
+    ws.Tr3.addChild(g1, QStringLiteral("2nkey"), entry(c2, chinese));
+    const int g2 = ws.Tr3.addChild(0, group2, group2);
+    ws.Tr3.addChild(g2, QStringLiteral("3nkey"), entry(c1, maths));
+    ws.Tr3.addChild(g2, QStringLiteral("4nkey"), entry(c2, maths));
+
+    school::cshjhb(ws);
+    const QStringList plan[] = {
+        {zhang, QStringLiteral(u"主"), QStringLiteral("5"), QStringLiteral(u"一致"),
+         QStringLiteral(u"合班"), {}, QStringLiteral("5")},
+        {li, {}, QStringLiteral("4"), {}, QStringLiteral(u"合班"), QStringLiteral(u"操场"),
+         QStringLiteral("4")},
+        {zhang, QStringLiteral(u"主"), QStringLiteral("5"), {}, QStringLiteral(u"合班"), {},
+         QStringLiteral("5")},
+        {{}, {}, {}, {}, QStringLiteral(u"合班"), {}, {}},
+    };
+    for (int row = 1; row <= 4; ++row)
+        for (int c = school::TeacherColumn; c < school::PlanColumnCount; ++c)
+            ws.jhb.setText(row, c, plan[row - 1].at(c - school::TeacherColumn));
+
+    model::zkcb(ws);
+    const QString chineseLesson = chinese + QStringLiteral("  ") + zhang;
+    const QString mathsLesson = maths + QStringLiteral("  ") + li;
+    ws.MSGrid.setText(2, 1, chineseLesson);
+    ws.MSGrid.setText(3, 1, chineseLesson);
+    ws.MSGrid.setText(2, 2, mathsLesson);
+    ws.MSGrid.setText(3, 2, mathsLesson);
+    ws.MSGrid.setText(3, 7, chineseLesson);
+    ws.MSGrid.setText(3, 23, QStringLiteral(u"空课"));
+    ws.MSGrid.setText(2, 25, maths);
+}
+
+QString dataFile(const QString& name)
+{
+    return QStringLiteral(ORVE_TEST_DATA_DIR "/") + name;
+}
+
+QByteArray readBytes(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+QString differenceInStoredTables(const Workspace& expected, const Workspace& actual)
+{
+    const struct
+    {
+        const QStringList& expected;
+        const QStringList& actual;
+        const char* name;
+    } lists[] = {{expected.List1, actual.List1, "List1"},    {expected.List2, actual.List2, "List2"},
+                 {expected.List10, actual.List10, "List10"}, {expected.List11, actual.List11, "List11"},
+                 {expected.Combo6, actual.Combo6, "Combo6"}, {expected.Combo3, actual.Combo3, "Combo3"}};
+    for (const auto& list : lists)
+        if (list.expected != list.actual)
+            return QStringLiteral("%1: [%2], expected [%3]")
+                .arg(QLatin1String(list.name), list.actual.join(u'|'), list.expected.join(u'|'));
+    if (!(expected.Tr3 == actual.Tr3))
+        return QStringLiteral("Tr3 differs");
+    const auto& w = expected.week;
+    const auto& a = actual.week;
+    if (w.Text1 != a.Text1 || w.Text2 != a.Text2 || w.Text4 != a.Text4 || w.Text8 != a.Text8)
+        return QStringLiteral("week fields differ");
+    if (expected.Text9 != actual.Text9)
+        return QStringLiteral("Text9: \"%1\"").arg(actual.Text9);
+    QString difference = gridDifference(expected.jhb, actual.jhb, 0, 0, "jhb");
+    if (difference.isEmpty())
+        difference = gridDifference(expected.MSGrid, actual.MSGrid, 2, 1, "MSGrid");
+    return difference;
+}
+
+} // namespace orve::test

@@ -1,0 +1,315 @@
+// The file menu's commands with scripted dialogs: which file they use, what they leave in the
+// tables, and what they tell the user when a file cannot be read or written.
+#include "fakeuiport.h"
+#include "fileio/filecommands.h"
+#include "fileio/titletext.h"
+#include "sampleschool.h"
+#include "startup.h"
+#include "workspace.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace orve;
+using namespace orve::fileio;
+
+namespace {
+
+bool writeBytes(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+} // namespace
+
+class TestFileCommands : public QObject
+{
+    Q_OBJECT
+
+private:
+    QTemporaryDir dir_;
+    QString schoolFile_;
+
+    QString copyOf(const QString& name)
+    {
+        const QString path = dir_.filePath(name);
+        QFile::remove(path);
+        QFile::copy(test::dataFile(name), path);
+        return path;
+    }
+
+private slots:
+    void init() { schoolFile_ = copyOf(QStringLiteral("school.rve")); }
+
+    void openAsksWithItsTitleAndFileTypes()
+    {
+        Workspace ws;
+        test::FakeUiPort ui;
+        startUp(ws, ui);
+        ui.fileNames = QStringList{schoolFile_};
+        QCOMPARE(open(ws, ui), CommandOutcome::Done);
+        QCOMPARE(ui.fileDialogs.size(), 1);
+        QCOMPARE(ui.fileDialogs.first().title, QStringLiteral(u"打开课程设置文件 "));
+        QCOMPARE(ui.fileDialogs.first().filter, QStringLiteral(u"课程文件 (*.rve);;所有文件  (*.*)"));
+        QCOMPARE(ws.documentPath, schoolFile_);
+        QCOMPARE(ws.ioPath, schoolFile_);
+        QCOMPARE(ui.tabsShown.last(), MainTab::Basics);
+        QVERIFY(ui.processedEvents > 0);
+        QVERIFY(ui.messages.isEmpty());
+        QVERIFY(ws.timetableLoaded);
+    }
+
+    void cancelledOpenChangesNothing()
+    {
+        Workspace ws;
+        test::FakeUiPort ui;
+        test::buildSampleSchool(ws, ui);
+        ws.documentPath = QStringLiteral("/somewhere.rve");
+        QCOMPARE(open(ws, ui), CommandOutcome::Cancelled);
+        QCOMPARE(ws.documentPath, QStringLiteral("/somewhere.rve"));
+        QCOMPARE(ws.List1.size(), 2);
+    }
+
+    void openWithoutTimetableLeavesTheFlagClear()
+    {
+        Workspace ws;
+        test::FakeUiPort ui;
+        test::buildSampleSchool(ws, ui);
+        ws.timetableLoaded = true;
+        ui.fileNames = QStringList{copyOf(QStringLiteral("empty-school.rve"))};
+        QCOMPARE(open(ws, ui), CommandOutcome::Done);
+        QVERIFY(!ws.timetableLoaded);
+        QVERIFY(ws.List1.isEmpty());
+        QCOMPARE(ws.MSGrid.rowCount(), 2);
+    }
+
+    void saveAfterOpenWritesWithoutADialog()
+    {
+        Workspace ws;
+        test::FakeUiPort ui;
+        startUp(ws, ui);
+        ui.fileNames = QStringList{schoolFile_};
+        QCOMPARE(open(ws, ui), CommandOutcome::Done);
+        ws.List2.append(QStringLiteral(u"礼堂"));
+        QCOMPARE(save(ws, ui), CommandOutcome::Done);
+        QCOMPARE(ui.fileDialogs.size(), 1); // Open's only
+        QVERIFY(test::readBytes(schoolFile_).contains(QByteArray("\xc0\xf1\xcc\xc3" "2l, , \r\n")));
+    }
+
+    void saveWithoutDocumentPathAsksAndConfirmsReplacing()
+    {
+        Workspace ws;
+        test::FakeUiPort ui;
+        startUp(ws, ui);
+        QCOMPARE(save(ws, ui), CommandOutcome::Cancelled);
+        QCOMPARE(ui.fileDialogs.size(), 1);
+        QCOMPARE(ui.fileDialogs.first().title, QStringLiteral(u"新建课程设置文件 "));
+        QVERIFY(ui.fileDialogs.first().confirmOverwrite);
+        QVERIFY(ws.documentPath.isEmpty());
+
+        const QString path = dir_.filePath(QStringLiteral("new.rve"));
+        ui.fileNames = QStringList{path};
+        QCOMPARE(save(ws, ui), CommandOutcome::Done);
+        QCOMPARE(ws.documentPath, path);
+        QCOMPARE(test::readBytes(path), test::readBytes(test::dataFile(u"empty-school.rve"_qs)));
+    }
+
+    void saveAsThenSaveWritesToTheEarlierPath()
+    {
+        Workspace ws;
+        test::FakeUiPort ui;
+        startUp(ws, ui);
+        ui.fileNames = QStringList{schoolFile_};
+        QCOMPARE(open(ws, ui), CommandOutcome::Done);
+
+        const QString copy = dir_.filePath(QStringLiteral("copy.rve"));
+        ui.fileNames = QStringList{copy};
+        QCOMPARE(luw(ws, ui), CommandOutcome::Done);
+        QCOMPARE(ui.fileDialogs.last().title, QStringLiteral(u"课程设置文件另存为... "));
+        QVERIFY(ui.fileDialogs.last().confirmOverwrite);
+        QCOMPARE(ws.documentPath, schoolFile_);
+        QCOMPARE(test::readBytes(copy), test::readBytes(schoolFile_));
+
+        ws.Text9 = QStringLiteral(u"新标题");
+        QCOMPARE(save(ws, ui), CommandOutcome::Done);
+        QCOMPARE(ui.fileDialogs.size(), 2);
+        QCOMPARE(ws.ioPath, schoolFile_);
+        QVERIFY(test::readBytes(schoolFile_).contains(QByteArray("\xd0\xc2\xb1\xea\xcc\xe2" "bt, , ")));
+        QVERIFY(!test::readBytes(copy).contains(QByteArray("\xd0\xc2\xb1\xea\xcc\xe2")));
+    }
+
+    void newStartsAnEmptySchool()
+    {
+        Workspace ws;
+        test::FakeUiPort ui;
+        startUp(ws, ui);
+        ui.fileNames = QStringList{schoolFile_};
+        QCOMPARE(open(ws, ui), CommandOutcome::Done);
+        ws.Text9 = QStringLiteral(u"标题");
+        ws.week.Text1 = QStringLiteral("4");
+        QCOMPARE(xjwj(ws, ui), CommandOutcome::Done);
+        QVERIFY(!ws.timetableLoaded);
+        QVERIFY(ws.documentPath.isEmpty());
+        QCOMPARE(ws.ioPath, schoolFile_);
+        QVERIFY(ws.List1.isEmpty() && ws.List2.isEmpty() && ws.List10.isEmpty() &&
+                ws.List11.isEmpty() && ws.Combo3.isEmpty() && ws.Combo6.isEmpty());
+        QCOMPARE(ws.Tr3.nodeCount(), 1);
+        QCOMPARE(ws.Tr3.node(0).key, QStringLiteral("Root"));
+        QCOMPARE(ws.jhb.rowCount(), 1);
+        QCOMPARE(ws.jhb.text(0, 0), QStringLiteral(u"班级"));
+        QCOMPARE(ws.MSGrid.rowCount(), 4); // counts stay, texts go
+        QVERIFY(ws.MSGrid.text(0, 1).isEmpty() && ws.MSGrid.text(2, 1).isEmpty());
+        QVERIFY(ws.msgrid1.text(0, 0).isEmpty());
+        QCOMPARE(ws.Text9, QStringLiteral(u"标题"));
+        QCOMPARE(ws.week.Text1, QStringLiteral("4"));
+        QCOMPARE(ui.tabsShown.last(), MainTab::Basics);
+
+        // New, then Open gives the same tables as Open alone.
+        ui.fileNames = QStringList{schoolFile_};
+        QCOMPARE(open(ws, ui), CommandOutcome::Done);
+        Workspace alone;
+        test::FakeUiPort other;
+        startUp(alone, other);
+        other.fileNames = QStringList{schoolFile_};
+        QCOMPARE(open(alone, other), CommandOutcome::Done);
+        const QString difference = test::differenceInStoredTables(alone, ws);
+        QVERIFY2(difference.isEmpty(), qPrintable(difference));
+    }
+
+    void failedOpenKeepsTheOpenSchool_data()
+    {
+        QTest::addColumn<QByteArray>("content");
+        QTest::addColumn<int>("line");
+        QTest::newRow("parent key not read") << QByteArray("a1l, , \r\nb1l, , \r\nx y ztre3, , \r\n") << 3;
+        QTest::newRow("not GBK") << QByteArray("a1l, , \r\n\x81\x7f\xff\x80\r\n") << 2;
+        QTest::newRow("cell column not a number") << QByteArray("a1l, , \r\nx,2,ykczb\r\n") << 2;
+        QTest::newRow("cell beyond any timetable") << QByteArray("9999,2,ykczb\r\n") << 1;
+        QTest::newRow("plan column beyond the plan") << QByteArray("9,1,yjhb\r\n") << 1;
+        QTest::newRow("ends inside a line") << QByteArray("a1l, , \r\nb") << 2;
+    }
+
+    void failedOpenKeepsTheOpenSchool()
+    {
+        QFETCH(QByteArray, content);
+        QFETCH(int, line);
+        const QString broken = dir_.filePath(QStringLiteral("broken.rve"));
+        QVERIFY(writeBytes(broken, content));
+
+        Workspace ws;
+        test::FakeUiPort ui;
+        test::buildSampleSchool(ws, ui);
+        ws.documentPath = schoolFile_;
+        Workspace before;
+        test::buildSampleSchool(before, ui);
+
+        ui.fileNames = QStringList{broken};
+        QCOMPARE(open(ws, ui), CommandOutcome::Failed);
+        QCOMPARE(ui.messages.size(), 1);
+        const QString prompt = ui.messages.first().prompt;
+        QVERIFY2(prompt.contains(QDir::toNativeSeparators(broken)), qPrintable(prompt));
+        QVERIFY2(prompt.contains(QStringLiteral(u"第 %1 行").arg(line)), qPrintable(prompt));
+        const QString difference = test::differenceInStoredTables(before, ws);
+        QVERIFY2(difference.isEmpty(), qPrintable(difference));
+        QCOMPARE(ws.documentPath, schoolFile_); // Save still goes to the school's own file
+        QCOMPARE(ws.MSGrid.text(0, 1), before.MSGrid.text(0, 1));
+    }
+
+    void missingFileIsReported()
+    {
+        Workspace ws;
+        test::FakeUiPort ui;
+        startUp(ws, ui);
+        const QString missing = dir_.filePath(QStringLiteral("missing.rve"));
+        ui.fileNames = QStringList{missing};
+        QCOMPARE(open(ws, ui), CommandOutcome::Failed);
+        QVERIFY(ui.prompts().first().contains(QDir::toNativeSeparators(missing)));
+        QVERIFY(ws.documentPath.isEmpty());
+    }
+
+    // Root ignores permission bits, so the failures come from the path itself.
+    void failedSaveIsReportedAndKeepsTheFile_data()
+    {
+        QTest::addColumn<QString>("target");
+        QTest::newRow("directory does not exist") << QStringLiteral("no/such/folder/school.rve");
+        QTest::newRow("a directory in place of the file") << QStringLiteral("folder.rve");
+    }
+
+    void failedSaveIsReportedAndKeepsTheFile()
+    {
+        QFETCH(QString, target);
+        QVERIFY(QDir(dir_.path()).mkpath(QStringLiteral("folder.rve")));
+        const QString path = dir_.filePath(target);
+
+        Workspace ws;
+        test::FakeUiPort ui;
+        test::buildSampleSchool(ws, ui);
+        ui.fileNames = QStringList{path, path};
+        QCOMPARE(save(ws, ui), CommandOutcome::Failed);
+        QCOMPARE(ui.messages.size(), 1);
+        QVERIFY2(ui.prompts().first().contains(QStringLiteral(u"没有保存")), qPrintable(ui.prompts().first()));
+        QVERIFY(ws.documentPath.isEmpty()); // the next Save asks again
+        QCOMPARE(luw(ws, ui), CommandOutcome::Failed);
+        QCOMPARE(ui.messages.size(), 2);
+        QVERIFY(!QFileInfo(path).isFile());
+    }
+
+    void charactersOutsideGbkAreRefused()
+    {
+        Workspace ws;
+        test::FakeUiPort ui;
+        startUp(ws, ui);
+        ui.fileNames = QStringList{schoolFile_};
+        QCOMPARE(open(ws, ui), CommandOutcome::Done);
+        const QByteArray before = test::readBytes(schoolFile_);
+        ws.List11.append(QStringLiteral(u"王😀"));
+        ws.MSGrid.setText(2, 3, QStringLiteral(u"语文  กข"));
+        QCOMPARE(save(ws, ui), CommandOutcome::Failed);
+        const QString prompt = ui.prompts().last();
+        QVERIFY2(prompt.contains(QStringLiteral(u"😀 ก ข")), qPrintable(prompt));
+        QVERIFY(prompt.contains(QStringLiteral(u"王😀")));
+        QVERIFY(!prompt.contains(u'?'));
+        QCOMPARE(test::readBytes(schoolFile_), before);
+
+        ws.List11.removeLast();
+        ws.MSGrid.setText(2, 3, QStringLiteral(u"语文\n张三"));
+        QCOMPARE(save(ws, ui), CommandOutcome::Failed);
+        QVERIFY(ui.prompts().last().contains(QStringLiteral(u"换行符")));
+        QCOMPARE(test::readBytes(schoolFile_), before);
+    }
+
+    void titleTakesOnlyWhatReadsBack_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("kept");
+        QTest::newRow("comma") << QStringLiteral(u"初一,初二") << QStringLiteral(u"初一，初二");
+        QTest::newRow("leading blanks") << QStringLiteral(u" \t 课表 ") << QStringLiteral(u"课表 ");
+        QTest::newRow("leading quote") << QStringLiteral(u"\"课表\"") << QStringLiteral(u"“课表\"");
+        QTest::newRow("line break") << QStringLiteral(u"一\r\n二") << QStringLiteral(u"一二");
+        QTest::newRow("plain") << QStringLiteral(u"2026 秋季 课表") << QStringLiteral(u"2026 秋季 课表");
+    }
+
+    void titleTakesOnlyWhatReadsBack()
+    {
+        QFETCH(QString, typed);
+        QFETCH(QString, kept);
+        QCOMPARE(tidyTitle(typed), kept);
+
+        Workspace ws;
+        test::FakeUiPort ui;
+        startUp(ws, ui);
+        ws.Text9 = tidyTitle(typed);
+        const QString path = dir_.filePath(QStringLiteral("title.rve"));
+        ui.fileNames = QStringList{path, path};
+        QCOMPARE(save(ws, ui), CommandOutcome::Done);
+        Workspace back;
+        startUp(back, ui);
+        QCOMPARE(open(back, ui), CommandOutcome::Done);
+        QCOMPARE(back.Text9, kept);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestFileCommands)
+#include "tst_filecommands.moc"

@@ -1,0 +1,170 @@
+// Golden course-settings files (tests/data, written by make_golden.py): the writer gives them
+// byte for byte, Open reads them back into the same tables, and a file written by the program
+// comes out of Open and Save unchanged.
+#include "fakeuiport.h"
+#include "fileio/savedata.h"
+#include "fileio/schoolreader.h"
+#include "sampleschool.h"
+#include "startup.h"
+#include "workspace.h"
+
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace orve;
+using namespace orve::fileio;
+
+namespace {
+
+QByteArray savedBytes(Workspace& ws, const QTemporaryDir& dir)
+{
+    ws.ioPath = dir.filePath(QStringLiteral("saved.rve"));
+    const SaveResult result = save_data(ws);
+    if (!result.written())
+        return QByteArray("save failed: ") + result.reason.toUtf8();
+    return test::readBytes(ws.ioPath);
+}
+
+// A started-up workspace with the file opened as Open does.
+ReadError openInto(Workspace& ws, const QString& name)
+{
+    test::FakeUiPort ui;
+    startUp(ws, ui);
+    return openSchoolFile(ws, test::dataFile(name));
+}
+
+} // namespace
+
+class TestFileGolden : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void writesTheSchoolByteForByte()
+    {
+        Workspace ws;
+        test::FakeUiPort ui;
+        test::buildSampleSchool(ws, ui);
+        QTemporaryDir dir;
+        QCOMPARE(savedBytes(ws, dir), test::readBytes(test::dataFile(u"school.rve"_qs)));
+    }
+
+    void writesTheStartUpSchoolByteForByte()
+    {
+        Workspace ws;
+        test::FakeUiPort ui;
+        startUp(ws, ui);
+        QTemporaryDir dir;
+        QCOMPARE(savedBytes(ws, dir), test::readBytes(test::dataFile(u"empty-school.rve"_qs)));
+    }
+
+    void readsTheSchoolBack()
+    {
+        Workspace expected;
+        test::FakeUiPort ui;
+        test::buildSampleSchool(expected, ui);
+        Workspace ws;
+        const ReadError error = openInto(ws, u"school.rve"_qs);
+        QVERIFY2(!error.failed(), qPrintable(error.reason));
+        const QString difference = test::differenceInStoredTables(expected, ws);
+        QVERIFY2(difference.isEmpty(), qPrintable(difference));
+        QVERIFY(ws.timetableLoaded);
+        QCOMPARE(ws.periodsPerDay, 5);
+        QCOMPARE(ws.MSGrid.cell(2, 1).alignment, model::CellAlignment::CenterCenter);
+        QCOMPARE(ws.Tr3.node(2).text, QStringLiteral(u"初一(1)\uF8F5语文"));
+    }
+
+    // Open's own layout of a five-day week: spaced day texts, rows of (height - 500) / N - 30.
+    void fiveDayLayoutKeepsItsTexts()
+    {
+        Workspace ws;
+        QVERIFY(!openInto(ws, u"school.rve"_qs).failed());
+        const model::Grid& master = ws.MSGrid;
+        QCOMPARE(master.columnCount(), 26);
+        QCOMPARE(master.rowCount(), 4);
+        QCOMPARE(ws.masterColumnCount, 26);
+        QCOMPARE(ws.masterRowCount, 4);
+        const QString spaces21(21, u' ');
+        const QString spaces22(22, u' ');
+        QCOMPARE(master.text(0, 1), spaces21 + QStringLiteral(u"星期一"));
+        QCOMPARE(master.text(0, 6), spaces22 + QStringLiteral(u"星期二"));
+        QCOMPARE(master.text(0, 11), spaces21 + QStringLiteral(u"星期三"));
+        QCOMPARE(master.text(0, 16), spaces22 + QStringLiteral(u"星期四"));
+        QCOMPARE(master.text(0, 25), spaces22 + QStringLiteral(u"星期五"));
+        QVERIFY(master.mergeRow(0));
+        QCOMPARE(master.text(1, 7), QStringLiteral(" 2"));
+        QCOMPARE(master.text(3, 0), QStringLiteral(u"初一(2)"));
+        QCOMPARE(master.rowHeight(2), 1500);
+
+        const model::Grid& fixed = ws.msgrid1;
+        QCOMPARE(fixed.rowCount(), 6);
+        QCOMPARE(fixed.columnCount(), 6);
+        QCOMPARE(fixed.text(0, 0), QStringLiteral(u" ★"));
+        QCOMPARE(fixed.text(0, 5), QStringLiteral(u"星期五"));
+        QCOMPARE(fixed.text(5, 0), QStringLiteral(u"五"));
+        QCOMPARE(fixed.rowHeight(1), qRound((fixed.viewHeight() - 500) / 5.0 - 30));
+        QCOMPARE(fixed.columnWidth(1), qRound((fixed.viewWidth() - 500) / 5.0 - 30));
+    }
+
+    // A six-day file holds lessons of the sixth day; the grids get their columns.
+    void sixDayFileKeepsTheSixthDay()
+    {
+        Workspace ws;
+        QVERIFY(!openInto(ws, u"six-days.rve"_qs).failed());
+        QCOMPARE(ws.periodsPerDay, 4);
+        QCOMPARE(ws.MSGrid.columnCount(), 25);
+        QCOMPARE(ws.MSGrid.text(0, 1), QStringLiteral(u"星期一"));
+        QCOMPARE(ws.MSGrid.text(0, 24), QStringLiteral(u"星期六"));
+        QCOMPARE(ws.MSGrid.text(2, 21), QStringLiteral(u"物理  王五"));
+        QCOMPARE(ws.MSGrid.text(2, 24), QStringLiteral(u"物理  王五"));
+        QCOMPARE(ws.msgrid1.columnCount(), 7);
+        QCOMPARE(ws.msgrid1.text(0, 6), QStringLiteral(u"星期六"));
+        QCOMPARE(ws.jhb.text(1, 4), QStringLiteral("3"));
+        QCOMPARE(ws.Text9, QStringLiteral(u"高一课表"));
+    }
+
+    // Classes saved before any course have placeholder plan rows the skeleton lacks.
+    void placeholderPlanRowsSurvive()
+    {
+        Workspace ws;
+        QVERIFY(!openInto(ws, u"placeholder-plan.rve"_qs).failed());
+        QCOMPARE(ws.jhb.rowCount(), 4);
+        QCOMPARE(ws.jhb.text(3, 0), QStringLiteral(u"三班"));
+        QCOMPARE(ws.jhb.text(3, 1), QStringLiteral(u"空"));
+        QVERIFY(!ws.timetableLoaded);
+    }
+
+    // Written by hand: quoted fields, blanks and tabs, a lone LF, a lesson holding a comma.
+    void handWrittenFileWithQuotes()
+    {
+        Workspace ws;
+        const ReadError error = openInto(ws, u"quoted.rve"_qs);
+        QVERIFY2(!error.failed(), qPrintable(error.reason));
+        QCOMPARE(ws.Tr3.nodeCount(), 0); // the tag stood outside the quotes
+        QCOMPARE(ws.List1, QStringList{u"一班"_qs});
+        QCOMPARE(ws.List10, QStringList{u"语文"_qs});
+        QCOMPARE(ws.Text9, QStringLiteral(u"学校课表"));
+        QCOMPARE(ws.MSGrid.text(2, 1), QStringLiteral(u"语文  张三,李四"));
+        QCOMPARE(ws.MSGrid.text(2, 3), QStringLiteral(u"语文  李四"));
+        QCOMPARE(ws.jhb.text(1, 1), QStringLiteral(u"语文"));
+    }
+
+    void openAndSaveGiveTheSameBytes_data()
+    {
+        QTest::addColumn<QString>("name");
+        for (const char* name : {"school.rve", "empty-school.rve", "six-days.rve", "placeholder-plan.rve"})
+            QTest::newRow(name) << QString::fromLatin1(name);
+    }
+
+    void openAndSaveGiveTheSameBytes()
+    {
+        QFETCH(QString, name);
+        Workspace ws;
+        QVERIFY(!openInto(ws, name).failed());
+        QTemporaryDir dir;
+        QCOMPARE(savedBytes(ws, dir), test::readBytes(test::dataFile(name)));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestFileGolden)
+#include "tst_filegolden.moc"
