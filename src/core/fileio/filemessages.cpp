@@ -4,6 +4,7 @@
 #include "savedata.h"
 
 #include <QDir>
+#include <QFileInfo>
 
 namespace orve::fileio {
 
@@ -58,8 +59,11 @@ QString saveFailureMessage(const QString& path, const SaveResult& result)
         return QStringLiteral(u"课程设置文件只能存放 GBK 编码的文字，下列字符无法保存：%1\n"
                               u"（例如“%2”）\n请修改后再保存，文件没有保存。")
             .arg(listed(result.characters), shortened(result.sample));
-    return QStringLiteral(u"课程设置文件“%1”没有保存：%2。\n原有的文件没有改变。")
-        .arg(shown(path), result.reason);
+    QString message =
+        QStringLiteral(u"课程设置文件“%1”没有保存：%2。").arg(shown(path), result.reason);
+    if (QFileInfo(path).isFile())
+        message += QStringLiteral(u"\n原有的文件没有改变。");
+    return message;
 }
 
 } // namespace orve::fileio

@@ -1,0 +1,29 @@
+// The window system of orve-cli: it never asks. The open dialog answers with the file named on
+// the command line, save dialogs are cancelled and messages go to stderr as one line each.
+#pragma once
+
+#include "uiport.h"
+
+namespace orve::cli {
+
+class CliUiPort : public UiPort
+{
+public:
+    explicit CliUiPort(QString openPath) : openPath_(std::move(openPath)) {}
+
+    MessageAnswer message(const QString& prompt, MessageButtons buttons, const QString& title,
+                          MessageIcon icon) override;
+    QString openFileName(const FileDialogRequest& request) override;
+    QString saveFileName(const FileDialogRequest& request) override;
+    void processEvents() override {}
+    void showTab(MainTab) override {}
+    void giveFocus(FocusTarget) override {}
+
+private:
+    QString openPath_;
+};
+
+// A message as one line of stderr.
+void printLine(const QString& text);
+
+} // namespace orve::cli
