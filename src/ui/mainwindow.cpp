@@ -1,6 +1,7 @@
 #include "mainwindow.h"
 
 #include "basicspage.h"
+#include "filecommands.h"
 #include "gridpage.h"
 #include "gridview.h"
 #include "helpwindow.h"
@@ -8,6 +9,7 @@
 #include "numericguardfilter.h"
 #include "programinfo.h"
 #include "qtuiport.h"
+#include "schedulingpage.h"
 #include "splashwindow.h"
 #include "startup.h"
 #include "stepspage.h"
@@ -45,6 +47,7 @@ MainWindow::MainWindow(QWidget* parent)
     ui_ = std::make_unique<QtUiPort>(this, tabs_,
                                      [this](FocusTarget target) { return focusTarget(target); });
     connectCommands();
+    fileCommands_ = new FileCommands(*this, *ui_);
 
     // The window fits a 1366 x 768 screen; the grids scroll.
     QSize size(1280, 700);
@@ -70,7 +73,7 @@ void MainWindow::buildTabs()
     basicsPage_ = new BasicsPage(ws_, guard_, tabs_);
     planPage_ = new GridPage(ws_.jhb, QStringLiteral("jhb"), tabs_);
     conditionsPage_ = new GridPage(ws_.msgrid1, QStringLiteral("msgrid1"), tabs_);
-    schedulingPage_ = new GridPage(ws_.MSGrid, QStringLiteral("MSGrid"), tabs_);
+    schedulingPage_ = new SchedulingPage(ws_, tabs_);
     stepsPage_ = new StepsPage(tabs_);
     tabs_->addTab(basicsPage_, QStringLiteral(u"输入基本要求 "));
     tabs_->addTab(planPage_, QStringLiteral(u"设置教学计划"));

@@ -16,9 +16,11 @@ class QTabWidget;
 namespace orve::ui {
 
 class BasicsPage;
+class FileCommands;
 class GridPage;
 class NumericGuardFilter;
 class QtUiPort;
+class SchedulingPage;
 class StepsPage;
 
 class MainWindow : public QMainWindow
@@ -40,7 +42,8 @@ public:
     BasicsPage* basicsPage() const { return basicsPage_; }
     GridPage* planPage() const { return planPage_; }
     GridPage* conditionsPage() const { return conditionsPage_; }
-    GridPage* schedulingPage() const { return schedulingPage_; }
+    SchedulingPage* schedulingPage() const { return schedulingPage_; }
+    FileCommands* fileCommands() const { return fileCommands_; }
     StepsPage* stepsPage() const { return stepsPage_; }
 
     // Shows the window and the splash, then prepares the tables.
@@ -69,7 +72,8 @@ private:
     BasicsPage* basicsPage_ = nullptr;
     GridPage* planPage_ = nullptr;
     GridPage* conditionsPage_ = nullptr;
-    GridPage* schedulingPage_ = nullptr;
+    SchedulingPage* schedulingPage_ = nullptr;
+    FileCommands* fileCommands_ = nullptr;
     StepsPage* stepsPage_ = nullptr;
     MenuActions menu_;
     ToolbarButtons toolbar_;

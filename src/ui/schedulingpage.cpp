@@ -1,0 +1,49 @@
+#include "schedulingpage.h"
+
+#include "fileio/titletext.h"
+#include "workspace.h"
+
+#include <QBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+
+namespace orve::ui {
+
+SchedulingPage::SchedulingPage(Workspace& ws, QWidget* parent)
+    : GridPage(ws.MSGrid, QStringLiteral("MSGrid"), parent),
+      ws_(ws),
+      label13_(new QLabel(QStringLiteral(u"标题："), this)),
+      text9_(new QLineEdit(this))
+{
+    label13_->setObjectName(QStringLiteral("Label13"));
+    text9_->setObjectName(QStringLiteral("Text9"));
+    label13_->setBuddy(text9_);
+    text9_->setText(ws_.Text9);
+
+    auto* titleRow = new QHBoxLayout;
+    titleRow->addWidget(label13_);
+    titleRow->addWidget(text9_, 1);
+    if (auto* column = qobject_cast<QBoxLayout*>(layout()))
+        column->insertLayout(0, titleRow);
+
+    connect(text9_, &QLineEdit::textEdited, this, &SchedulingPage::titleEdited);
+}
+
+void SchedulingPage::refresh()
+{
+    if (text9_->text() != ws_.Text9)
+        text9_->setText(ws_.Text9);
+}
+
+// The file gives back only some texts unchanged; the field keeps to those as the user types.
+void SchedulingPage::titleEdited(const QString& typed)
+{
+    ws_.Text9 = fileio::tidyTitle(typed);
+    if (ws_.Text9 == typed)
+        return;
+    const int fromEnd = int(typed.size()) - text9_->cursorPosition();
+    text9_->setText(ws_.Text9);
+    text9_->setCursorPosition(std::max(0, int(ws_.Text9.size()) - fromEnd));
+}
+
+} // namespace orve::ui

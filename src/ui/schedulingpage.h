@@ -1,0 +1,34 @@
+// Tab 3 "自动排课": the title field Text9 (label Label13 "标题：") above the master timetable.
+#pragma once
+
+#include "gridpage.h"
+
+class QLabel;
+class QLineEdit;
+
+namespace orve {
+struct Workspace;
+}
+
+namespace orve::ui {
+
+class SchedulingPage : public GridPage
+{
+    Q_OBJECT
+
+public:
+    SchedulingPage(Workspace& ws, QWidget* parent = nullptr);
+
+    QLineEdit* titleField() const { return text9_; }
+    // Shows the workspace's title again (after Open).
+    void refresh();
+
+private:
+    void titleEdited(const QString& typed);
+
+    Workspace& ws_;
+    QLabel* label13_;
+    QLineEdit* text9_;
+};
+
+} // namespace orve::ui

@@ -1,0 +1,147 @@
+// The file menu in the main window: the real dialogs pick the file, the week fields and the
+// title field show what Open read, failures come up as message boxes; the title field keeps
+// to texts that the file gives back unchanged.
+#include "basicspage.h"
+#include "filecommands.h"
+#include "mainwindow.h"
+#include "schedulingpage.h"
+#include "weekfieldsbox.h"
+
+#include <QAction>
+#include <QFile>
+#include <QFileDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QSignalSpy>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+using orve::ui::MainWindow;
+
+namespace {
+
+// Answers the next modal dialog once it is up: a file dialog with `fileName`, a message box by
+// closing it; remembers what the box said.
+struct ModalAnswer
+{
+    QString fileName;
+    QString message;
+    bool answered = false;
+
+    void arm()
+    {
+        auto* timer = new QTimer;
+        timer->setInterval(10);
+        QObject::connect(timer, &QTimer::timeout, timer, [this, timer] {
+            QWidget* modal = QApplication::activeModalWidget();
+            if (auto* dialog = qobject_cast<QFileDialog*>(modal)) {
+                dialog->selectFile(fileName);
+                static_cast<QDialog*>(dialog)->accept(); // QFileDialog hides accept()
+            } else if (auto* box = qobject_cast<QMessageBox*>(modal)) {
+                message = box->text();
+                box->done(0);
+            } else {
+                return;
+            }
+            answered = true;
+            timer->deleteLater();
+        });
+        timer->start();
+    }
+};
+
+QString dataFile(const char* name)
+{
+    return QStringLiteral(ORVE_TEST_DATA_DIR "/") + QLatin1String(name);
+}
+
+} // namespace
+
+class TestFileMenu : public QObject
+{
+    Q_OBJECT
+
+private:
+    QTemporaryDir dir_;
+
+private slots:
+    void titleFieldSitsAboveTheTimetable()
+    {
+        MainWindow window;
+        QLineEdit* title = window.schedulingPage()->titleField();
+        QCOMPARE(title->objectName(), QStringLiteral("Text9"));
+        auto* label = window.schedulingPage()->findChild<QLabel*>(QStringLiteral("Label13"));
+        QVERIFY(label);
+        QCOMPARE(label->text(), QStringLiteral(u"标题："));
+        QCOMPARE(window.tabs()->indexOf(window.schedulingPage()), 3);
+    }
+
+    void titleFieldTurnsCommasAndLeadingBlanksAway()
+    {
+        MainWindow window;
+        window.show();
+        QLineEdit* title = window.schedulingPage()->titleField();
+        QTest::keyClicks(title, QStringLiteral(" a,b"));
+        QCOMPARE(title->text(), QStringLiteral(u"a，b"));
+        QCOMPARE(window.workspace().Text9, QStringLiteral(u"a，b"));
+        QTest::keyClicks(title, QStringLiteral("c"));
+        QCOMPARE(title->text(), QStringLiteral(u"a，bc")); // the cursor stayed at the end
+    }
+
+    void openThroughTheMenuShowsTheFile()
+    {
+        MainWindow window;
+        window.startUp();
+        QSignalSpy replaced(window.fileCommands(), &orve::ui::FileCommands::schoolReplaced);
+        ModalAnswer answer{dataFile("six-days.rve"), {}};
+        answer.arm();
+        window.action(QStringLiteral("open"))->trigger();
+        QVERIFY(answer.answered);
+        QCOMPARE(replaced.count(), 1);
+        QCOMPARE(window.workspace().List1, QStringList{QStringLiteral(u"高一")});
+        QCOMPARE(window.basicsPage()->weekFields()->field(1)->text(), QStringLiteral("1"));
+        QCOMPARE(window.basicsPage()->weekFields()->field(3)->text(), QStringLiteral("6"));
+        QCOMPARE(window.schedulingPage()->titleField()->text(), QStringLiteral(u"高一课表"));
+        QCOMPARE(window.tabs()->currentIndex(), 0);
+
+        // Save writes to the opened file without a dialog.
+        const QString copy = dir_.filePath(QStringLiteral("copy.rve"));
+        QFile::copy(dataFile("six-days.rve"), copy);
+        window.workspace().documentPath = copy;
+        window.workspace().Text9 = QStringLiteral(u"新");
+        window.action(QStringLiteral("save"))->trigger();
+        QVERIFY(QApplication::activeModalWidget() == nullptr);
+        QFile file(copy);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QVERIFY(file.readAll().contains(QByteArray("\xd0\xc2" "bt, , \r\n")));
+    }
+
+    void newThroughTheMenuEmptiesTheLists()
+    {
+        MainWindow window;
+        window.startUp();
+        window.workspace().List1 = QStringList{QStringLiteral(u"一班")};
+        window.tabs()->setCurrentIndex(3);
+        window.action(QStringLiteral("xjwj"))->trigger();
+        QVERIFY(window.workspace().List1.isEmpty());
+        QCOMPARE(window.tabs()->currentIndex(), 0);
+    }
+
+    void failedSaveComesUpAsAMessage()
+    {
+        MainWindow window;
+        window.startUp();
+        window.workspace().documentPath = dir_.path(); // a folder, not a file
+        ModalAnswer answer;
+        answer.arm();
+        window.action(QStringLiteral("save"))->trigger();
+        QVERIFY(answer.answered);
+        QVERIFY2(answer.message.contains(QStringLiteral(u"没有保存")), qPrintable(answer.message));
+    }
+};
+
+QTEST_MAIN(TestFileMenu)
+#include "tst_filemenu.moc"
