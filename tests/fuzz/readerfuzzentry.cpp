@@ -1,0 +1,57 @@
+#include "readerfuzzentry.h"
+
+#include "fileio/gbk.h"
+#include "fileio/savedata.h"
+#include "fileio/schoolreader.h"
+#include "startup.h"
+#include "uiport.h"
+#include "workspace.h"
+
+namespace orve::fuzz {
+
+namespace {
+
+class SilentUiPort : public UiPort
+{
+public:
+    MessageAnswer message(const QString&, MessageButtons, const QString&, MessageIcon) override
+    {
+        return MessageAnswer::Ok;
+    }
+    QString openFileName(const FileDialogRequest&) override { return {}; }
+    QString saveFileName(const FileDialogRequest&) override { return {}; }
+    void processEvents() override {}
+    void showTab(MainTab) override {}
+    void giveFocus(FocusTarget) override {}
+};
+
+// The tables as start-up leaves them, which Open starts from.
+const Workspace& startedUp()
+{
+    static Workspace ws;
+    static const bool ready = [] {
+        SilentUiPort ui;
+        startUp(ws, ui);
+        return true;
+    }();
+    Q_UNUSED(ready);
+    return ws;
+}
+
+} // namespace
+
+int readCourseSettings(const std::uint8_t* data, std::size_t size)
+{
+    const QByteArray bytes(reinterpret_cast<const char*>(data), qsizetype(size));
+    Workspace fresh;
+    fileio::prepareFresh(startedUp(), fresh);
+    const fileio::ReadError error = fileio::readSchool(fresh, bytes);
+    if (error.failed())
+        return error.line > 0 ? error.line : -1;
+    // What was read must be writable: a text of a GBK file encodes again.
+    QByteArray written;
+    fileio::encodeGbk(fileio::settingsText(fresh), written);
+    return 0;
+}
+
+} // namespace orve::fuzz
