@@ -67,13 +67,14 @@ RecordReader::RecordReader(const QByteArray& bytes)
         });
     }
 
-    contentEnd_ = decoded_.size() < lineCount_ ? lineCount_ : decoded_.size();
-    while (contentEnd_ > 0 && contentEnd_ <= decoded_.size()) {
-        const QString& line = decoded_[contentEnd_ - 1];
-        if (!std::all_of(line.begin(), line.end(), [](QChar c) { return isBlank(c.unicode()); }))
-            break;
-        --contentEnd_;
-    }
+    // Blank lines at the end hold no record (past a line that is not GBK nothing is known).
+    contentEnd_ = lineCount_;
+    const auto blank = [](const QString& line) {
+        return std::all_of(line.begin(), line.end(), [](QChar c) { return isBlank(c.unicode()); });
+    };
+    if (decoded_.size() == lineCount_)
+        while (contentEnd_ > 0 && blank(decoded_[contentEnd_ - 1]))
+            --contentEnd_;
 }
 
 bool RecordReader::next(Record& record)

@@ -38,6 +38,7 @@ void prepareFresh(const Workspace& current, Workspace& fresh)
     copyGrid(current.MSGrid, fresh.MSGrid);
     copyGrid(current.msgrid1, fresh.msgrid1);
     fresh.week = current.week;
+    fresh.chineseNumeral = current.chineseNumeral;
     fresh.Text9 = current.Text9;
     fresh.periodsPerDay = current.periodsPerDay;
     fresh.masterColumnCount = current.masterColumnCount;
@@ -57,6 +58,7 @@ void adoptSchool(Workspace& ws, const Workspace& opened)
 {
     ws.week = opened.week;
     ws.periodsPerDay = opened.periodsPerDay;
+    ws.chineseNumeral = opened.chineseNumeral;
     ws.List1 = opened.List1;
     ws.List10 = opened.List10;
     ws.List11 = opened.List11;
