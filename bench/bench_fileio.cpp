@@ -74,8 +74,9 @@ void buildLargeSchool(Workspace& ws)
     model::zkcb(ws);
     for (int r = 2; r < ws.MSGrid.rowCount(); ++r)
         for (int c = 1; c < ws.MSGrid.columnCount(); ++c)
-            ws.MSGrid.setText(r, c, model::lessonText(ws.List10.at((r + c) % Courses),
-                                                      ws.List11.at((r * 7 + c) % Teachers)));
+            ws.MSGrid.setText(r, c,
+                              model::lessonText(ws.List10.at((r + c) % Courses),
+                                                ws.List11.at((r * 7 + c) % Teachers)));
 }
 
 struct LargeSchoolFile

@@ -19,12 +19,15 @@ MessageAnswer CliUiPort::message(const QString& prompt, MessageButtons buttons, 
     printLine(prompt);
     // The answer that changes least.
     switch (buttons) {
-    case MessageButtons::Ok: return MessageAnswer::Ok;
-    case MessageButtons::YesNo: return MessageAnswer::No;
+    case MessageButtons::Ok:
+        return MessageAnswer::Ok;
+    case MessageButtons::YesNo:
+        return MessageAnswer::No;
     case MessageButtons::OkCancel:
     case MessageButtons::YesNoCancel:
     case MessageButtons::RetryCancel:
-    case MessageButtons::CancelTryAgainContinue: return MessageAnswer::Cancel;
+    case MessageButtons::CancelTryAgainContinue:
+        return MessageAnswer::Cancel;
     }
     return MessageAnswer::Cancel;
 }

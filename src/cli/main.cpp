@@ -20,9 +20,10 @@ enum ExitCode { Done = 0, FileFailed = 1, UsageError = 2 };
 
 int usage()
 {
-    std::fputs("usage: orve-cli roundtrip IN OUT   open IN as the program's Open does, write it to OUT\n"
-               "       orve-cli dump IN            open IN and print its tables as JSON\n",
-               stderr);
+    std::fputs(
+        "usage: orve-cli roundtrip IN OUT   open IN as the program's Open does, write it to OUT\n"
+        "       orve-cli dump IN            open IN and print its tables as JSON\n",
+        stderr);
     return UsageError;
 }
 
@@ -53,7 +54,8 @@ int dump(const QString& in)
     orve::Workspace ws;
     if (!openSchool(ws, in))
         return FileFailed;
-    const QByteArray json = QJsonDocument(orve::cli::schoolJson(ws)).toJson(QJsonDocument::Indented);
+    const QByteArray json =
+        QJsonDocument(orve::cli::schoolJson(ws)).toJson(QJsonDocument::Indented);
     std::fwrite(json.constData(), 1, std::size_t(json.size()), stdout);
     return Done;
 }

@@ -44,11 +44,10 @@ QJsonObject schoolJson(const Workspace& ws)
         timetable.append(rowTexts(ws.MSGrid, r));
 
     return QJsonObject{
-        {QStringLiteral("week"),
-         QJsonObject{{QStringLiteral("Text1"), ws.week.Text1},
-                     {QStringLiteral("Text2"), ws.week.Text2},
-                     {QStringLiteral("Text4"), ws.week.Text4},
-                     {QStringLiteral("Text8"), ws.week.Text8}}},
+        {QStringLiteral("week"), QJsonObject{{QStringLiteral("Text1"), ws.week.Text1},
+                                             {QStringLiteral("Text2"), ws.week.Text2},
+                                             {QStringLiteral("Text4"), ws.week.Text4},
+                                             {QStringLiteral("Text8"), ws.week.Text8}}},
         {QStringLiteral("periodsPerDay"), ws.periodsPerDay},
         {QStringLiteral("title"), ws.Text9},
         {QStringLiteral("classes"), QJsonArray::fromStringList(ws.List1)},

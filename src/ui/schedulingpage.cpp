@@ -10,10 +10,8 @@
 namespace orve::ui {
 
 SchedulingPage::SchedulingPage(Workspace& ws, QWidget* parent)
-    : GridPage(ws.MSGrid, QStringLiteral("MSGrid"), parent),
-      ws_(ws),
-      label13_(new QLabel(QStringLiteral(u"标题："), this)),
-      text9_(new QLineEdit(this))
+    : GridPage(ws.MSGrid, QStringLiteral("MSGrid"), parent), ws_(ws),
+      label13_(new QLabel(QStringLiteral(u"标题："), this)), text9_(new QLineEdit(this))
 {
     label13_->setObjectName(QStringLiteral("Label13"));
     text9_->setObjectName(QStringLiteral("Text9"));

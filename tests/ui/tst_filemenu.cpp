@@ -116,7 +116,8 @@ private slots:
         QVERIFY(QApplication::activeModalWidget() == nullptr);
         QFile file(copy);
         QVERIFY(file.open(QIODevice::ReadOnly));
-        QVERIFY(file.readAll().contains(QByteArray("\xd0\xc2" "bt, , \r\n")));
+        QVERIFY(file.readAll().contains(QByteArray("\xd0\xc2"
+                                                   "bt, , \r\n")));
     }
 
     void newThroughTheMenuEmptiesTheLists()

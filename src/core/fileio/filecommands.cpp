@@ -2,8 +2,8 @@
 
 #include "filemessages.h"
 #include "savedata.h"
-#include "schoolreader.h"
 #include "school/teachingplan.h"
+#include "schoolreader.h"
 #include "uiport.h"
 #include "workspace.h"
 

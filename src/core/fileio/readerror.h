@@ -15,15 +15,42 @@ struct ReadError
 
 // The reasons a line cannot be read, as the user is told them.
 namespace reasons {
-inline QString notGbk() { return QStringLiteral(u"含有不是 GBK 编码的文字"); }
-inline QString missingFields() { return QStringLiteral(u"文件在一行的三个字段读完之前结束"); }
-inline QString treeWithoutSpaces() { return QStringLiteral(u"合班课组合记录缺少两个空格"); }
-inline QString treeWithoutParent() { return QStringLiteral(u"合班课组合记录的上级节点不存在"); }
-inline QString treeDuplicateKey() { return QStringLiteral(u"合班课组合记录的关键字重复"); }
-inline QString treeSecondRoot() { return QStringLiteral(u"合班课组合记录有第二个根节点"); }
-inline QString cellNotNumbered() { return QStringLiteral(u"单元格的列号或行号不是数字"); }
-inline QString cellOutside() { return QStringLiteral(u"单元格的位置超出课表的范围"); }
-inline QString tooLarge() { return QStringLiteral(u"文件太大，不是课程设置文件"); }
+inline QString notGbk()
+{
+    return QStringLiteral(u"含有不是 GBK 编码的文字");
+}
+inline QString missingFields()
+{
+    return QStringLiteral(u"文件在一行的三个字段读完之前结束");
+}
+inline QString treeWithoutSpaces()
+{
+    return QStringLiteral(u"合班课组合记录缺少两个空格");
+}
+inline QString treeWithoutParent()
+{
+    return QStringLiteral(u"合班课组合记录的上级节点不存在");
+}
+inline QString treeDuplicateKey()
+{
+    return QStringLiteral(u"合班课组合记录的关键字重复");
+}
+inline QString treeSecondRoot()
+{
+    return QStringLiteral(u"合班课组合记录有第二个根节点");
+}
+inline QString cellNotNumbered()
+{
+    return QStringLiteral(u"单元格的列号或行号不是数字");
+}
+inline QString cellOutside()
+{
+    return QStringLiteral(u"单元格的位置超出课表的范围");
+}
+inline QString tooLarge()
+{
+    return QStringLiteral(u"文件太大，不是课程设置文件");
+}
 } // namespace reasons
 
 } // namespace orve::fileio

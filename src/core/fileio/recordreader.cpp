@@ -26,8 +26,7 @@ char16_t code(char c)
 
 // Splits at CR LF, and at a lone CR or LF, which hand-edited files may hold. A line end at
 // the very end of the text starts no further line.
-template <typename Text, typename AddLine>
-void splitLines(const Text& text, AddLine addLine)
+template <typename Text, typename AddLine> void splitLines(const Text& text, AddLine addLine)
 {
     qsizetype start = 0;
     const qsizetype size = text.size();

@@ -14,8 +14,7 @@ using model::Grid;
 
 // Calls record(prefix, value, tag) for every line of the file in the writer's order. A tagged
 // value has no prefix; a grid cell's prefix is "column,row,".
-template <typename Record>
-void visitRecords(const Workspace& ws, Record&& record)
+template <typename Record> void visitRecords(const Workspace& ws, Record&& record)
 {
     const QString space = QStringLiteral(" ");
     for (int i = 0; i < ws.Tr3.nodeCount(); ++i) {

@@ -80,8 +80,8 @@ void xbj(Workspace& ws, UiPort& ui)
                    MessageButtons::Ok, {}, MessageIcon::Information);
 }
 
-void labelMasterColumns(Grid& grid, int periodsPerDay, int first, int last,
-                        DayHeaderText dayText, bool centreDays)
+void labelMasterColumns(Grid& grid, int periodsPerDay, int first, int last, DayHeaderText dayText,
+                        bool centreDays)
 {
     if (periodsPerDay <= 0)
         return;

@@ -35,7 +35,7 @@ void layOutFixedLessonFrame(Workspace& ws, int days, int gap);
 void layOutMasterFrame(Workspace& ws, int days, DayHeaderText dayText, bool centreDays);
 
 // Writes the day and period headers of master columns first..last (for columns added later).
-void labelMasterColumns(Grid& grid, int periodsPerDay, int first, int last,
-                        DayHeaderText dayText, bool centreDays);
+void labelMasterColumns(Grid& grid, int periodsPerDay, int first, int last, DayHeaderText dayText,
+                        bool centreDays);
 
 } // namespace orve::model

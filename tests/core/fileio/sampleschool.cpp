@@ -71,11 +71,26 @@ void buildSampleSchool(Workspace& ws, UiPort& ui)
 
     school::cshjhb(ws);
     const QStringList plan[] = {
-        {zhang, QStringLiteral(u"主"), QStringLiteral("5"), QStringLiteral(u"一致"),
-         QStringLiteral(u"合班"), {}, QStringLiteral("5")},
-        {li, {}, QStringLiteral("4"), {}, QStringLiteral(u"合班"), QStringLiteral(u"操场"),
+        {zhang,
+         QStringLiteral(u"主"),
+         QStringLiteral("5"),
+         QStringLiteral(u"一致"),
+         QStringLiteral(u"合班"),
+         {},
+         QStringLiteral("5")},
+        {li,
+         {},
+         QStringLiteral("4"),
+         {},
+         QStringLiteral(u"合班"),
+         QStringLiteral(u"操场"),
          QStringLiteral("4")},
-        {zhang, QStringLiteral(u"主"), QStringLiteral("5"), {}, QStringLiteral(u"合班"), {},
+        {zhang,
+         QStringLiteral(u"主"),
+         QStringLiteral("5"),
+         {},
+         QStringLiteral(u"合班"),
+         {},
          QStringLiteral("5")},
         {{}, {}, {}, {}, QStringLiteral(u"合班"), {}, {}},
     };
@@ -113,9 +128,10 @@ QString differenceInStoredTables(const Workspace& expected, const Workspace& act
         const QStringList& expected;
         const QStringList& actual;
         const char* name;
-    } lists[] = {{expected.List1, actual.List1, "List1"},    {expected.List2, actual.List2, "List2"},
-                 {expected.List10, actual.List10, "List10"}, {expected.List11, actual.List11, "List11"},
-                 {expected.Combo6, actual.Combo6, "Combo6"}, {expected.Combo3, actual.Combo3, "Combo3"}};
+    } lists[] = {
+        {expected.List1, actual.List1, "List1"},    {expected.List2, actual.List2, "List2"},
+        {expected.List10, actual.List10, "List10"}, {expected.List11, actual.List11, "List11"},
+        {expected.Combo6, actual.Combo6, "Combo6"}, {expected.Combo3, actual.Combo3, "Combo3"}};
     for (const auto& list : lists)
         if (list.expected != list.actual)
             return QStringLiteral("%1: [%2], expected [%3]")

@@ -53,7 +53,8 @@ private slots:
         QCOMPARE(open(ws, ui), CommandOutcome::Done);
         QCOMPARE(ui.fileDialogs.size(), 1);
         QCOMPARE(ui.fileDialogs.first().title, QStringLiteral(u"打开课程设置文件 "));
-        QCOMPARE(ui.fileDialogs.first().filter, QStringLiteral(u"课程文件 (*.rve);;所有文件  (*.*)"));
+        QCOMPARE(ui.fileDialogs.first().filter,
+                 QStringLiteral(u"课程文件 (*.rve);;所有文件  (*.*)"));
         QCOMPARE(ws.documentPath, schoolFile_);
         QCOMPARE(ws.ioPath, schoolFile_);
         QCOMPARE(ui.tabsShown.last(), MainTab::Basics);
@@ -96,7 +97,9 @@ private slots:
         ws.List2.append(QStringLiteral(u"礼堂"));
         QCOMPARE(save(ws, ui), CommandOutcome::Done);
         QCOMPARE(ui.fileDialogs.size(), 1); // Open's only
-        QVERIFY(test::readBytes(schoolFile_).contains(QByteArray("\xc0\xf1\xcc\xc3" "2l, , \r\n")));
+        QVERIFY(test::readBytes(schoolFile_)
+                    .contains(QByteArray("\xc0\xf1\xcc\xc3"
+                                         "2l, , \r\n")));
     }
 
     void saveWithoutDocumentPathAsksAndConfirmsReplacing()
@@ -137,7 +140,9 @@ private slots:
         QCOMPARE(save(ws, ui), CommandOutcome::Done);
         QCOMPARE(ui.fileDialogs.size(), 2);
         QCOMPARE(ws.ioPath, schoolFile_);
-        QVERIFY(test::readBytes(schoolFile_).contains(QByteArray("\xd0\xc2\xb1\xea\xcc\xe2" "bt, , ")));
+        QVERIFY(test::readBytes(schoolFile_)
+                    .contains(QByteArray("\xd0\xc2\xb1\xea\xcc\xe2"
+                                         "bt, , ")));
         QVERIFY(!test::readBytes(copy).contains(QByteArray("\xd0\xc2\xb1\xea\xcc\xe2")));
     }
 
@@ -183,7 +188,8 @@ private slots:
     {
         QTest::addColumn<QByteArray>("content");
         QTest::addColumn<int>("line");
-        QTest::newRow("parent key not read") << QByteArray("a1l, , \r\nb1l, , \r\nx y ztre3, , \r\n") << 3;
+        QTest::newRow("parent key not read")
+            << QByteArray("a1l, , \r\nb1l, , \r\nx y ztre3, , \r\n") << 3;
         QTest::newRow("not GBK") << QByteArray("a1l, , \r\n\x81\x7f\xff\x80\r\n") << 2;
         QTest::newRow("cell column not a number") << QByteArray("a1l, , \r\nx,2,ykczb\r\n") << 2;
         QTest::newRow("cell beyond any timetable") << QByteArray("9999,2,ykczb\r\n") << 1;
@@ -249,7 +255,8 @@ private slots:
         ui.fileNames = QStringList{path, path};
         QCOMPARE(save(ws, ui), CommandOutcome::Failed);
         QCOMPARE(ui.messages.size(), 1);
-        QVERIFY2(ui.prompts().first().contains(QStringLiteral(u"没有保存")), qPrintable(ui.prompts().first()));
+        QVERIFY2(ui.prompts().first().contains(QStringLiteral(u"没有保存")),
+                 qPrintable(ui.prompts().first()));
         QVERIFY(ws.documentPath.isEmpty()); // the next Save asks again
         QCOMPARE(luw(ws, ui), CommandOutcome::Failed);
         QCOMPARE(ui.messages.size(), 2);
@@ -288,7 +295,8 @@ private slots:
         QTest::newRow("leading blanks") << QStringLiteral(u" \t 课表 ") << QStringLiteral(u"课表 ");
         QTest::newRow("leading quote") << QStringLiteral(u"\"课表\"") << QStringLiteral(u"“课表\"");
         QTest::newRow("line break") << QStringLiteral(u"一\r\n二") << QStringLiteral(u"一二");
-        QTest::newRow("plain") << QStringLiteral(u"2026 秋季 课表") << QStringLiteral(u"2026 秋季 课表");
+        QTest::newRow("plain") << QStringLiteral(u"2026 秋季 课表")
+                               << QStringLiteral(u"2026 秋季 课表");
     }
 
     void titleTakesOnlyWhatReadsBack()

@@ -68,8 +68,8 @@ private slots:
         QTest::addColumn<QString>("file");
         QTest::addColumn<QStringList>("fields"); // three per record
 
-        QTest::newRow("tagged value") << QStringLiteral(u"一班1l, , \r\n")
-                                      << QStringList{u"一班1l"_qs, {}, {}};
+        QTest::newRow("tagged value")
+            << QStringLiteral(u"一班1l, , \r\n") << QStringList{u"一班1l"_qs, {}, {}};
         QTest::newRow("blanks and tabs before a field")
             << QStringLiteral(" \t a , \tb,  c \r\n") << QStringList{u"a "_qs, u"b"_qs, u"c "_qs};
         QTest::newRow("third field runs to the end of the line")
@@ -87,11 +87,11 @@ private slots:
             << QStringLiteral("a\r\nb,c\r\nd,e,f\r\n")
             << QStringList{u"a"_qs, u"b"_qs, u"c"_qs, u"d"_qs, u"e"_qs, u"f"_qs};
         QTest::newRow("lone LF and lone CR end lines too")
-            << QStringLiteral("a,b,c\nd,e,f\rg,h,i") << QStringList{u"a"_qs, u"b"_qs, u"c"_qs,
-                                                                    u"d"_qs, u"e"_qs, u"f"_qs,
-                                                                    u"g"_qs, u"h"_qs, u"i"_qs};
-        QTest::newRow("blank lines at the end") << QStringLiteral("a,b,c\r\n\r\n  \r\n")
-                                                << QStringList{u"a"_qs, u"b"_qs, u"c"_qs};
+            << QStringLiteral("a,b,c\nd,e,f\rg,h,i")
+            << QStringList{u"a"_qs, u"b"_qs, u"c"_qs, u"d"_qs, u"e"_qs,
+                           u"f"_qs, u"g"_qs, u"h"_qs, u"i"_qs};
+        QTest::newRow("blank lines at the end")
+            << QStringLiteral("a,b,c\r\n\r\n  \r\n") << QStringList{u"a"_qs, u"b"_qs, u"c"_qs};
     }
 
     void fieldRules()
@@ -129,10 +129,11 @@ private slots:
         startUp(ws, ui);
         ws.List1 = QStringList{u"旧班"_qs};
         ws.timetableLoaded = true;
-        const QString file = QStringLiteral(u"一班1l, , \r\n操场2l, , \r\n语文lp, , \r\n张三lq, , \r\n"
-                                            u"一班 语文 1 29l, , \r\n4t8, , \r\n1t9, , \r\n2tb, , \r\n"
-                                            u"6tz, , \r\nbt, , \r\n一班\uF8F5语文cmb3, , \r\n"
-                                            u"甲,乙1l, , \r\n未知xx, , \r\n1,2,语文kczb\r\n");
+        const QString file =
+            QStringLiteral(u"一班1l, , \r\n操场2l, , \r\n语文lp, , \r\n张三lq, , \r\n"
+                           u"一班 语文 1 29l, , \r\n4t8, , \r\n1t9, , \r\n2tb, , \r\n"
+                           u"6tz, , \r\nbt, , \r\n一班\uF8F5语文cmb3, , \r\n"
+                           u"甲,乙1l, , \r\n未知xx, , \r\n1,2,语文kczb\r\n");
         const ReadError error = open_data(ws, gbk(file));
         QVERIFY(!error.failed());
         QCOMPARE(ws.List1, QStringList{u"一班"_qs}); // "甲" lost its tag to the comma
@@ -156,7 +157,8 @@ private slots:
         const QString longText(300, u'长');
         const QString file = QStringLiteral(u"goot 合班课组合设置 Roottre3, , \r\n"
                                             u"Root 合班课1 合班课1tre3, , \r\n"
-                                            u"合班课1 ") + longText + QStringLiteral(u" 7nkeytre3, , \r\n");
+                                            u"合班课1 ") +
+                             longText + QStringLiteral(u" 7nkeytre3, , \r\n");
         QVERIFY(!open_data(ws, gbk(file)).failed());
         QCOMPARE(ws.Tr3.nodeCount(), 3);
         QCOMPARE(ws.Tr3.node(0).key, u"Root"_qs); // the stored key, so saving again is stable

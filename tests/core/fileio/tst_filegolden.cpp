@@ -152,7 +152,8 @@ private slots:
     void openAndSaveGiveTheSameBytes_data()
     {
         QTest::addColumn<QString>("name");
-        for (const char* name : {"school.rve", "empty-school.rve", "six-days.rve", "placeholder-plan.rve"})
+        for (const char* name :
+             {"school.rve", "empty-school.rve", "six-days.rve", "placeholder-plan.rve"})
             QTest::newRow(name) << QString::fromLatin1(name);
     }
 
