@@ -134,6 +134,29 @@ private slots:
         QVERIFY(!ws.timetableLoaded);
     }
 
+    // Saved while the master timetable kept a layout of more periods than the fields now say
+    // (a timetable loaded from a file is not laid out again): every lesson comes back.
+    void lessonsBeyondTheLayoutAreKept()
+    {
+        Workspace ws;
+        test::FakeUiPort ui;
+        test::buildSampleSchool(ws, ui);
+        ws.week.Text2 = QStringLiteral("0"); // three periods a day now; the lessons lie up to 25
+        QTemporaryDir dir;
+        const QByteArray saved = savedBytes(ws, dir);
+
+        Workspace back;
+        startUp(back, ui);
+        QVERIFY(!openSchoolFile(back, ws.ioPath).failed());
+        QCOMPARE(back.periodsPerDay, 3);
+        QCOMPARE(back.MSGrid.columnCount(), 26);
+        QCOMPARE(back.masterColumnCount, 26);
+        QCOMPARE(back.MSGrid.text(2, 25), QStringLiteral(u"数学"));
+        QCOMPARE(back.MSGrid.text(1, 25), QStringLiteral(" 1")); // labelled like the others
+        QCOMPARE(back.MSGrid.columnWidth(25), 330);
+        QCOMPARE(savedBytes(back, dir), saved);
+    }
+
     // Written by hand: quoted fields, blanks and tabs, a lone LF, a lesson holding a comma.
     void handWrittenFileWithQuotes()
     {
