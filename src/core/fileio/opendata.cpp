@@ -6,6 +6,9 @@
 #include "school/teachingplan.h"
 #include "workspace.h"
 
+#include <algorithm>
+#include <vector>
+
 namespace orve::fileio {
 
 namespace {
@@ -108,6 +111,29 @@ bool cellNumber(const QString& field, int& number)
     return true;
 }
 
+struct StoredCell
+{
+    int row = 0;
+    int column = 0;
+    QString text;
+};
+
+// The stored cells of one grid in file order, and the last row and column they reach.
+struct StoredCells
+{
+    std::vector<StoredCell> cells;
+    int lastRow = -1;
+    int lastColumn = -1;
+
+    void add(StoredCell cell, QString text)
+    {
+        lastRow = std::max(lastRow, cell.row);
+        lastColumn = std::max(lastColumn, cell.column);
+        cell.text = std::move(text);
+        cells.push_back(std::move(cell));
+    }
+};
+
 } // namespace
 
 ReadError open_data(Workspace& ws, const QByteArray& bytes)
@@ -135,6 +161,9 @@ ReadError open_zkcb(Workspace& ws, const QByteArray& bytes)
     model::RedrawSuspender suspended(ws.MSGrid);
     school::cshjhb(ws);
 
+    // The cells are gathered first, so that a grid that must grow to hold them grows once.
+    StoredCells lessons;
+    StoredCells plan;
     RecordReader reader(bytes);
     Record record;
     while (reader.next(record)) {
@@ -143,22 +172,28 @@ ReadError open_zkcb(Workspace& ws, const QByteArray& bytes)
             continue;
         if (lesson)
             ws.timetableLoaded = true;
-        int column = 0;
-        int row = 0;
-        if (!cellNumber(record.first, column) || !cellNumber(record.second, row))
+        StoredCell cell;
+        if (!cellNumber(record.first, cell.column) || !cellNumber(record.second, cell.row))
             return {record.line, reasons::cellNotNumbered()};
-        if (lesson) {
-            if (!makeRoomInMaster(ws, row, column))
-                return {record.line, reasons::cellOutside()};
-            ws.MSGrid.setAlignment(row, column, model::CellAlignment::CenterCenter);
-            ws.MSGrid.setText(row, column, withoutTag(record.third, tags::Timetable));
-        } else {
-            if (!makeRoomInPlan(ws, row, column))
-                return {record.line, reasons::cellOutside()};
-            ws.jhb.setText(row, column, withoutTag(record.third, tags::Plan));
-        }
+        StoredCells& cells = lesson ? lessons : plan;
+        cells.add(std::move(cell), withoutTag(record.third, lesson ? tags::Timetable : tags::Plan));
+        const bool fits = lesson ? masterCanHold(ws, cells.lastRow, cells.lastColumn)
+                                 : planCanHold(ws, cells.lastRow, cells.lastColumn);
+        if (!fits)
+            return {record.line, reasons::cellOutside()};
     }
-    return reader.error();
+    if (reader.error().failed())
+        return reader.error();
+
+    makeRoomInMaster(ws, lessons.lastRow, lessons.lastColumn);
+    for (const StoredCell& cell : lessons.cells) {
+        ws.MSGrid.setAlignment(cell.row, cell.column, model::CellAlignment::CenterCenter);
+        ws.MSGrid.setText(cell.row, cell.column, cell.text);
+    }
+    makeRoomInPlan(ws, plan.lastRow, plan.lastColumn);
+    for (const StoredCell& cell : plan.cells)
+        ws.jhb.setText(cell.row, cell.column, cell.text);
+    return {};
 }
 
 } // namespace orve::fileio

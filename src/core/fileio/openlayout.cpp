@@ -46,19 +46,22 @@ DayHeaders dayHeaders(const Workspace& ws)
                                       : DayHeaders{model::masterDayName, true};
 }
 
-bool fits(int row, int column, int maxColumn)
+// Grids only grow; lastRow/lastColumn of -1 (no cells) need nothing.
+bool canHold(const Grid& grid, int lastRow, int lastColumn, int maxColumn)
 {
-    return row >= 0 && row <= MaxRow && column >= 0 && column <= maxColumn;
+    if (lastRow > MaxRow || lastColumn > maxColumn)
+        return false;
+    const qint64 rows = std::max(grid.rowCount(), lastRow + 1);
+    const qint64 columns = std::max(grid.columnCount(), lastColumn + 1);
+    return rows * columns <= MaxCells;
 }
 
-bool grow(Grid& grid, int row, int column)
+// The size that holds the cells; false when the grid holds them already.
+bool grownSize(const Grid& grid, int lastRow, int lastColumn, int& rows, int& columns)
 {
-    const int rows = std::max(grid.rowCount(), row + 1);
-    const int columns = std::max(grid.columnCount(), column + 1);
-    if (qint64(rows) * columns > MaxCells)
-        return false;
-    grid.setSize(rows, columns);
-    return true;
+    rows = std::max(grid.rowCount(), lastRow + 1);
+    columns = std::max(grid.columnCount(), lastColumn + 1);
+    return rows != grid.rowCount() || columns != grid.columnCount();
 }
 
 } // namespace
@@ -79,34 +82,45 @@ void layOutOpenedGrids(Workspace& ws)
     model::layOutMasterFrame(ws, days, headers.text, headers.centred);
 }
 
-bool makeRoomInMaster(Workspace& ws, int row, int column)
+bool masterCanHold(const Workspace& ws, int lastRow, int lastColumn)
 {
-    Grid& grid = ws.MSGrid;
-    if (grid.contains(row, column))
-        return true;
-    if (!fits(row, column, MaxMasterColumn))
-        return false;
-    const int oldRows = grid.rowCount();
-    const int oldColumns = grid.columnCount();
-    if (!grow(grid, row, column))
-        return false;
-    for (int r = std::max(oldRows, model::FirstClassRow); r < grid.rowCount(); ++r)
-        grid.setRowHeight(r, 1500);
-    for (int c = oldColumns; c < grid.columnCount(); ++c)
-        grid.setColumnWidth(c, 330);
-    const DayHeaders headers = dayHeaders(ws);
-    model::labelMasterColumns(grid, ws.periodsPerDay, oldColumns, grid.columnCount() - 1,
-                              headers.text, headers.centred);
-    ws.masterRowCount = grid.rowCount();
-    ws.masterColumnCount = grid.columnCount();
-    return true;
+    return canHold(ws.MSGrid, lastRow, lastColumn, MaxMasterColumn);
 }
 
-bool makeRoomInPlan(Workspace& ws, int row, int column)
+bool planCanHold(const Workspace& ws, int lastRow, int lastColumn)
 {
-    if (ws.jhb.contains(row, column))
-        return true;
-    return fits(row, column, school::PlanColumnCount - 1) && grow(ws.jhb, row, column);
+    return canHold(ws.jhb, lastRow, lastColumn, school::PlanColumnCount - 1);
+}
+
+void makeRoomInMaster(Workspace& ws, int lastRow, int lastColumn)
+{
+    Grid& grid = ws.MSGrid;
+    int rows = 0;
+    int columns = 0;
+    if (!masterCanHold(ws, lastRow, lastColumn) ||
+        !grownSize(grid, lastRow, lastColumn, rows, columns))
+        return;
+    const int oldRows = grid.rowCount();
+    const int oldColumns = grid.columnCount();
+    grid.setSize(rows, columns);
+    for (int r = std::max(oldRows, model::FirstClassRow); r < rows; ++r)
+        grid.setRowHeight(r, 1500);
+    for (int c = oldColumns; c < columns; ++c)
+        grid.setColumnWidth(c, 330);
+    const DayHeaders headers = dayHeaders(ws);
+    model::labelMasterColumns(grid, ws.periodsPerDay, oldColumns, columns - 1, headers.text,
+                              headers.centred);
+    ws.masterRowCount = rows;
+    ws.masterColumnCount = columns;
+}
+
+void makeRoomInPlan(Workspace& ws, int lastRow, int lastColumn)
+{
+    int rows = 0;
+    int columns = 0;
+    if (planCanHold(ws, lastRow, lastColumn) &&
+        grownSize(ws.jhb, lastRow, lastColumn, rows, columns))
+        ws.jhb.setSize(rows, columns);
 }
 
 } // namespace orve::fileio

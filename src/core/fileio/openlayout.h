@@ -16,10 +16,16 @@ int openedDays(const Workspace& ws);
 // Computes the periods per day from the fields and lays out both grids for openedDays().
 void layOutOpenedGrids(Workspace& ws);
 
-// Grows the grid, if needed, so that the cell lies inside it: a file saved while the master
-// timetable kept an older layout, or while classes had placeholder plan rows, holds such
-// cells. False when the cell lies beyond any timetable the program makes.
-bool makeRoomInMaster(Workspace& ws, int row, int column);
-bool makeRoomInPlan(Workspace& ws, int row, int column);
+// Whether the grid may grow to hold cells up to (lastRow, lastColumn): not beyond any
+// timetable the program makes.
+bool masterCanHold(const Workspace& ws, int lastRow, int lastColumn);
+bool planCanHold(const Workspace& ws, int lastRow, int lastColumn);
+
+// Grows the grid, if needed, so that cells up to (lastRow, lastColumn) lie inside it: a file
+// saved while the master timetable kept an older layout, or while classes had placeholder plan
+// rows, holds such cells. New master columns are labelled as the layout labels its columns.
+// Nothing happens when the grid may not hold them.
+void makeRoomInMaster(Workspace& ws, int lastRow, int lastColumn);
+void makeRoomInPlan(Workspace& ws, int lastRow, int lastColumn);
 
 } // namespace orve::fileio
