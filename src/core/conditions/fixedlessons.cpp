@@ -126,6 +126,8 @@ void releaseOnFixedGrid(Workspace& ws, UiPort& ui, int row, int column)
     model::Grid& grid = ws.msgrid1;
     if (!isEntryCell(grid, row, column))
         return;
+    // The course chooser acts on the current cell.
+    grid.setCurrentCell(row, column);
     const QString shown = grid.text(row, column);
     if (shown.isEmpty()) {
         choosers.courseChooserShown = true;

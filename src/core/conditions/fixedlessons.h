@@ -26,8 +26,9 @@ void chooseClass(Workspace& ws, int index);
 // A step of UpDown9 (+1 or -1) from the index in Text10, kept within the chooser's items.
 void stepClassChooser(Workspace& ws, int delta);
 
-// A mouse release on cell (row = period, column = day) of msgrid1. A filled cell loses its
-// entry at once; an empty one shows the course chooser. Header cells are not entry cells.
+// A mouse release on cell (row = period, column = day) of msgrid1, which becomes the current
+// cell. A filled cell loses its entry at once; an empty one shows the course chooser. Header
+// cells are not entry cells.
 void releaseOnFixedGrid(Workspace& ws, UiPort& ui, int row, int column);
 
 // Choosing `course` in Combo11 for cell (row, column): refused with "该天" + teacher +
