@@ -33,7 +33,10 @@ std::optional<int> fhyw1(const model::Grid& msgrid, QStringView fjsxm, int colum
     for (int r = model::FirstClassRow; r < rows; ++r) {
         if (r == skipRow)
             continue;
-        if (model::teacherPart(msgrid.text(r, column)) == fjsxm)
+        // The teacher part runs to the end of the cell, so only a cell ending in the name can
+        // match; the cheap suffix test spares splitting most cells.
+        const QStringView cell = msgrid.text(r, column);
+        if ((fjsxm.isEmpty() || cell.endsWith(fjsxm)) && model::teacherPart(cell) == fjsxm)
             return r;
     }
     return std::nullopt;

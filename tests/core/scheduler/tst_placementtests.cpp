@@ -100,6 +100,27 @@ private slots:
         QCOMPARE(fhyw(grid, u"", 1), std::nullopt);
     }
 
+    void scanAgreesWithThePlainTeacherPartComparison()
+    {
+        const QStringList cells = {QString(), QStringLiteral(u"空课"), QStringLiteral(u"语文  王芳"),
+                                   QStringLiteral(u"语文   王芳"), QStringLiteral(u"王芳"),
+                                   QStringLiteral(u"语文  "), QStringLiteral(u"  王芳"),
+                                   QStringLiteral(u"语文 王芳"), QStringLiteral(u"语文  小王芳"),
+                                   QStringLiteral(u"语文  王芳 "), QStringLiteral(u" ")};
+        const QStringList names = {QString(), QStringLiteral(u"王芳"), QStringLiteral(u" 王芳"),
+                                   QStringLiteral(u"空课"), QStringLiteral(u"语文 王芳"),
+                                   QStringLiteral(u"王芳 "), QStringLiteral(u"芳")};
+        model::Grid grid(2, 2, 2, 1);
+        layOut(grid, 1);
+        for (const QString& cell : cells) {
+            grid.setText(2, 1, cell);
+            for (const QString& name : names) {
+                const bool expected = model::teacherPart(cell) == name;
+                QCOMPARE(fhyw(grid, name, 1).has_value(), expected);
+            }
+        }
+    }
+
     void skippedRowIsNotExamined()
     {
         model::Grid grid(2, 2, 2, 1);
