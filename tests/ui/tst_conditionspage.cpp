@@ -171,6 +171,8 @@ private slots:
 
         box->removeButton()->click(); // nothing selected
         QCOMPARE(ws.Tr3.nodeCount(), 4);
+        // The tree is shown anew after every command.
+        group = tree->topLevelItem(0)->child(0);
         tree->setCurrentItem(group->child(0));
         box->removeButton()->click();
         QCOMPARE(ws.Tr3.nodeCount(), 3);
