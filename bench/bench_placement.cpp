@@ -28,8 +28,9 @@ const orve::model::Grid& timetable()
         for (int r = 2; r < Classes + 2; ++r) {
             grid.setText(r, 0, QStringLiteral(u"初一(%1)").arg(r - 1));
             for (int c = 1; c < Columns; ++c)
-                grid.setText(r, c, orve::model::lessonText(QStringLiteral(u"语文"),
-                                                           teacherName((r + c) % Teachers)));
+                grid.setText(r, c,
+                             orve::model::lessonText(QStringLiteral(u"语文"),
+                                                     teacherName((r + c) % Teachers)));
         }
     }
     return grid;

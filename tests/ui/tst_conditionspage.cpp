@@ -19,8 +19,8 @@
 #include <QPushButton>
 #include <QTabBar>
 #include <QTabWidget>
-#include <QToolButton>
 #include <QTest>
+#include <QToolButton>
 #include <QTreeWidget>
 
 using namespace orve;

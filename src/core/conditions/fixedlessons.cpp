@@ -19,13 +19,12 @@ constexpr int EditorFontSize = 10; // points
 // Row 0 and column 0 carry the day and period labels.
 bool isEntryCell(const model::Grid& grid, int row, int column)
 {
-    return grid.contains(row, column) && row >= grid.fixedRows() &&
-           column >= grid.fixedColumns();
+    return grid.contains(row, column) && row >= grid.fixedRows() && column >= grid.fixedColumns();
 }
 
 // The list position of the entry of a class and course at (day, period); -1 when none.
-qsizetype findEntry(const QStringList& entries, QStringView className, QStringView course,
-                    int day, int period)
+qsizetype findEntry(const QStringList& entries, QStringView className, QStringView course, int day,
+                    int period)
 {
     for (qsizetype i = 0; i < entries.size(); ++i) {
         const std::optional<FixedLessonEntry> entry = parseFixedEntry(entries.at(i));
@@ -36,8 +35,8 @@ qsizetype findEntry(const QStringList& entries, QStringView className, QStringVi
     return -1;
 }
 
-// The teacher of an entry already fixed at (day, period) who also teaches `teacher`'s lesson;
-// an empty teacher (no plan row, "空课") is nobody and clashes with no one.
+// True when an entry fixed at (day, period) is taught by `teacher`. An empty teacher (a class
+// and course without a plan row, such as "空课") is nobody and clashes with no one.
 bool teacherBusy(const Workspace& ws, const QString& teacher, int day, int period)
 {
     if (teacher.isEmpty())
@@ -114,9 +113,9 @@ void stepClassChooser(Workspace& ws, int delta)
     const int last = int(ws.fixedLessonChoosers.Combo4.size()) - 1;
     if (last < 0)
         return;
-    const int at = model::leadingInteger(ws.fixedLessonChoosers.Text10,
-                                         std::numeric_limits<int>::min() / 2,
-                                         std::numeric_limits<int>::max() / 2);
+    const int at =
+        model::leadingInteger(ws.fixedLessonChoosers.Text10, std::numeric_limits<int>::min() / 2,
+                              std::numeric_limits<int>::max() / 2);
     chooseClass(ws, std::clamp(at + delta, 0, last));
 }
 

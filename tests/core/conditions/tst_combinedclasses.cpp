@@ -54,7 +54,9 @@ private slots:
         const QString g1 = QStringLiteral(u"合班课1");
         const QString g2 = QStringLiteral(u"合班课2");
         addToGroup(tree, QStringLiteral("1"), combinedEntry(A, P));
-        compareTree(tree, {{root, root, -1}, {g1, g1, 0}, {QStringLiteral("1nkey"), combinedEntry(A, P), 1}});
+        compareTree(
+            tree,
+            {{root, root, -1}, {g1, g1, 0}, {QStringLiteral("1nkey"), combinedEntry(A, P), 1}});
 
         addToGroup(tree, QStringLiteral("1"), combinedEntry(B, P));
         QCOMPARE(tree.node(3).key, QStringLiteral("2nkey"));

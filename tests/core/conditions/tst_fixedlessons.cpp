@@ -105,10 +105,9 @@ private slots:
         s.place(1, 1, Chinese); // A already has a lesson there
         s.choose(AllClassesText);
         s.place(1, 1, Free);
-        QCOMPARE(s.ws.Combo6, (QStringList{fixedEntryText(A, Chinese, 1, 1),
-                                           fixedEntryText(A, Free, 1, 1),
-                                           fixedEntryText(B, Free, 1, 1),
-                                           fixedEntryText(C, Free, 1, 1)}));
+        QCOMPARE(s.ws.Combo6,
+                 (QStringList{fixedEntryText(A, Chinese, 1, 1), fixedEntryText(A, Free, 1, 1),
+                              fixedEntryText(B, Free, 1, 1), fixedEntryText(C, Free, 1, 1)}));
         QCOMPARE(s.ws.msgrid1.text(1, 1), Free);
         // No entry carries the class "全体班级": choosing it again shows an empty grid.
         s.choose(AllClassesText);
@@ -127,8 +126,8 @@ private slots:
         s.place(1, 1, Chinese);
         s.choose(A);
         releaseOnFixedGrid(s.ws, s.ui, 1, 1);
-        QCOMPARE(s.ws.Combo6, (QStringList{fixedEntryText(A, Chinese, 3, 2),
-                                           fixedEntryText(B, Chinese, 1, 1)}));
+        QCOMPARE(s.ws.Combo6,
+                 (QStringList{fixedEntryText(A, Chinese, 3, 2), fixedEntryText(B, Chinese, 1, 1)}));
         QCOMPARE(s.ws.msgrid1.text(1, 1), QString());
         QCOMPARE(s.ws.msgrid1.text(2, 3), Chinese);
         QVERIFY(!s.ws.fixedLessonChoosers.courseChooserShown);
@@ -183,8 +182,8 @@ private slots:
     void entriesOutsideTheGridAreSkippedAndKept()
     {
         School s;
-        s.ws.Combo6 = {fixedEntryText(A, Chinese, 7, 2), fixedEntryText(A, Maths, 2, 9),
-                       A, fixedEntryText(A, Free, 0, 1), fixedEntryText(A, Chinese, 5, 5)};
+        s.ws.Combo6 = {fixedEntryText(A, Chinese, 7, 2), fixedEntryText(A, Maths, 2, 9), A,
+                       fixedEntryText(A, Free, 0, 1), fixedEntryText(A, Chinese, 5, 5)};
         const QStringList kept = s.ws.Combo6;
         s.choose(A);
         QCOMPARE(s.ws.Combo6, kept);

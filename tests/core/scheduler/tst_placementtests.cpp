@@ -27,8 +27,8 @@ void layOut(model::Grid& grid, int classes)
         grid.setText(r, 0, QStringLiteral(u"初一(%1)").arg(r - 1));
 }
 
-void addPlanRow(model::Grid& jhb, const QString& cls, const QString& course,
-                const QString& teacher, const QString& mark = {}, const QString& periods = {})
+void addPlanRow(model::Grid& jhb, const QString& cls, const QString& course, const QString& teacher,
+                const QString& mark = {}, const QString& periods = {})
 {
     const int row = jhb.rowCount();
     jhb.setRowCount(row + 1);
@@ -102,14 +102,24 @@ private slots:
 
     void scanAgreesWithThePlainTeacherPartComparison()
     {
-        const QStringList cells = {QString(), QStringLiteral(u"空课"), QStringLiteral(u"语文  王芳"),
-                                   QStringLiteral(u"语文   王芳"), QStringLiteral(u"王芳"),
-                                   QStringLiteral(u"语文  "), QStringLiteral(u"  王芳"),
-                                   QStringLiteral(u"语文 王芳"), QStringLiteral(u"语文  小王芳"),
-                                   QStringLiteral(u"语文  王芳 "), QStringLiteral(u" ")};
-        const QStringList names = {QString(), QStringLiteral(u"王芳"), QStringLiteral(u" 王芳"),
-                                   QStringLiteral(u"空课"), QStringLiteral(u"语文 王芳"),
-                                   QStringLiteral(u"王芳 "), QStringLiteral(u"芳")};
+        const QStringList cells = {QString(),
+                                   QStringLiteral(u"空课"),
+                                   QStringLiteral(u"语文  王芳"),
+                                   QStringLiteral(u"语文   王芳"),
+                                   QStringLiteral(u"王芳"),
+                                   QStringLiteral(u"语文  "),
+                                   QStringLiteral(u"  王芳"),
+                                   QStringLiteral(u"语文 王芳"),
+                                   QStringLiteral(u"语文  小王芳"),
+                                   QStringLiteral(u"语文  王芳 "),
+                                   QStringLiteral(u" ")};
+        const QStringList names = {QString(),
+                                   QStringLiteral(u"王芳"),
+                                   QStringLiteral(u" 王芳"),
+                                   QStringLiteral(u"空课"),
+                                   QStringLiteral(u"语文 王芳"),
+                                   QStringLiteral(u"王芳 "),
+                                   QStringLiteral(u"芳")};
         model::Grid grid(2, 2, 2, 1);
         layOut(grid, 1);
         for (const QString& cell : cells) {
@@ -206,11 +216,12 @@ private slots:
         model::Grid jhb(1, 9, 1, 0);
         const QString one = QStringLiteral(u"初一(1)");
         const QString two = QStringLiteral(u"初一(2)");
-        addPlanRow(jhb, one, QStringLiteral(u"语文"), QStringLiteral(u"张三"), QStringLiteral(u"主"),
-                   QStringLiteral("5"));
-        addPlanRow(jhb, two, QStringLiteral(u"数学"), QStringLiteral(u"王芳"), {}, QStringLiteral("4"));
-        addPlanRow(jhb, two, QStringLiteral(u"数学"), QStringLiteral(u"李四"), QStringLiteral(u"主"),
-                   QStringLiteral("6"));
+        addPlanRow(jhb, one, QStringLiteral(u"语文"), QStringLiteral(u"张三"),
+                   QStringLiteral(u"主"), QStringLiteral("5"));
+        addPlanRow(jhb, two, QStringLiteral(u"数学"), QStringLiteral(u"王芳"), {},
+                   QStringLiteral("4"));
+        addPlanRow(jhb, two, QStringLiteral(u"数学"), QStringLiteral(u"李四"),
+                   QStringLiteral(u"主"), QStringLiteral("6"));
         QCOMPARE(cxm(jhb, two, u"数学"), QStringLiteral(u"王芳"));
         QCOMPARE(czk(jhb, two, u"数学"), QString());
         QCOMPARE(czk(jhb, one, u"语文"), QStringLiteral(u"主"));
