@@ -3,6 +3,7 @@
 #pragma once
 
 #include "conditions/combinedtree.h"
+#include "conditions/fixedlessonchoosers.h"
 #include "model/chinesenumeral.h"
 #include "model/grid.h"
 #include "model/weekstructure.h"
@@ -38,6 +39,8 @@ struct Workspace
 
     // Fixed-lesson entries: class, course or "空课", day, period, separated by single spaces.
     QStringList Combo6;
+    // The class and course choosers of the fixed-lesson editor and the list's text box.
+    conditions::FixedLessonChoosers fixedLessonChoosers;
 
     model::Grid msgrid1; // fixed-lesson grid: row = period, column = day
     model::Grid MSGrid;  // master timetable

@@ -1,6 +1,8 @@
 #include "mainwindow.h"
 
 #include "basicspage.h"
+#include "conditionscommands.h"
+#include "conditionspage.h"
 #include "gridpage.h"
 #include "gridview.h"
 #include "helpwindow.h"
@@ -69,7 +71,7 @@ void MainWindow::buildTabs()
 {
     basicsPage_ = new BasicsPage(ws_, guard_, tabs_);
     planPage_ = new GridPage(ws_.jhb, QStringLiteral("jhb"), tabs_);
-    conditionsPage_ = new GridPage(ws_.msgrid1, QStringLiteral("msgrid1"), tabs_);
+    conditionsPage_ = new ConditionsPage(ws_, guard_, [this]() -> UiPort& { return *ui_; }, tabs_);
     schedulingPage_ = new GridPage(ws_.MSGrid, QStringLiteral("MSGrid"), tabs_);
     stepsPage_ = new StepsPage(tabs_);
     tabs_->addTab(basicsPage_, QStringLiteral(u"输入基本要求 "));
@@ -94,6 +96,7 @@ void MainWindow::connectCommands()
     on("gy", [this] { showAbout(); });
     connect(stepsPage_->moreInformation(), &QPushButton::clicked, this,
             &MainWindow::showHelpDocument);
+    connectConditionsCommands(*this, *conditionsPage_);
     connect(basicsPage_->weekFields(), &WeekFieldsBox::spun, this, &MainWindow::relayout);
 
     for (int number = 1; number <= ToolbarButtons::Count; ++number)

@@ -16,6 +16,7 @@ class QTabWidget;
 namespace orve::ui {
 
 class BasicsPage;
+class ConditionsPage;
 class GridPage;
 class NumericGuardFilter;
 class QtUiPort;
@@ -39,7 +40,7 @@ public:
     QTabWidget* tabs() const { return tabs_; }
     BasicsPage* basicsPage() const { return basicsPage_; }
     GridPage* planPage() const { return planPage_; }
-    GridPage* conditionsPage() const { return conditionsPage_; }
+    ConditionsPage* conditionsPage() const { return conditionsPage_; }
     GridPage* schedulingPage() const { return schedulingPage_; }
     StepsPage* stepsPage() const { return stepsPage_; }
 
@@ -68,7 +69,7 @@ private:
     QTabWidget* tabs_;
     BasicsPage* basicsPage_ = nullptr;
     GridPage* planPage_ = nullptr;
-    GridPage* conditionsPage_ = nullptr;
+    ConditionsPage* conditionsPage_ = nullptr;
     GridPage* schedulingPage_ = nullptr;
     StepsPage* stepsPage_ = nullptr;
     MenuActions menu_;
