@@ -11,6 +11,7 @@ struct Workspace;
 
 namespace orve::ui {
 
+class NamesPanel;
 class NumericGuardFilter;
 class WeekFieldsBox;
 
@@ -23,9 +24,11 @@ public:
 
     WeekFieldsBox* weekFields() const { return weekFields_; }
     QLabel* image2() const { return image2_; }
+    NamesPanel* namesPanel() const { return namesPanel_; }
 
 private:
     WeekFieldsBox* weekFields_;
+    NamesPanel* namesPanel_;
     QLabel* image2_;
 };
 

@@ -18,7 +18,9 @@ namespace orve::ui {
 class BasicsPage;
 class GridPage;
 class NumericGuardFilter;
+class PlanPage;
 class QtUiPort;
+class SchoolController;
 class StepsPage;
 
 class MainWindow : public QMainWindow
@@ -38,7 +40,7 @@ public:
     QAction* toolbarButton(int number) const { return toolbar_.button(number); }
     QTabWidget* tabs() const { return tabs_; }
     BasicsPage* basicsPage() const { return basicsPage_; }
-    GridPage* planPage() const { return planPage_; }
+    PlanPage* planPage() const { return planPage_; }
     GridPage* conditionsPage() const { return conditionsPage_; }
     GridPage* schedulingPage() const { return schedulingPage_; }
     StepsPage* stepsPage() const { return stepsPage_; }
@@ -68,13 +70,14 @@ private:
     NumericGuardFilter* guard_;
     QTabWidget* tabs_;
     BasicsPage* basicsPage_ = nullptr;
-    GridPage* planPage_ = nullptr;
+    PlanPage* planPage_ = nullptr;
     GridPage* conditionsPage_ = nullptr;
     GridPage* schedulingPage_ = nullptr;
     StepsPage* stepsPage_ = nullptr;
     MenuActions menu_;
     ToolbarButtons toolbar_;
     std::unique_ptr<QtUiPort> ui_;
+    SchoolController* school_ = nullptr;
 };
 
 } // namespace orve::ui
