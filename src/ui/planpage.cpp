@@ -125,7 +125,8 @@ void PlanPage::showChooser(const school::ChooserRequest& request)
     const QPoint topLeft = view_->mapTo(this, cell.topLeft());
     const int width = request.extraWidth ? cell.width() + twipsToPixels(*request.extraWidth)
                                          : combo->sizeHint().width();
-    const int height = std::max(cell.height(), combo->sizeHint().height());
+    // A merged class cell spans its block; the chooser keeps its own height.
+    const int height = combo->sizeHint().height();
     // Keep the copy-plan chooser on the page when it sticks out left of the first column.
     const int left = std::max(topLeft.x() + twipsToPixels(request.leftOffset), 0);
     combo->setGeometry(left, topLeft.y(), width, height);
