@@ -7,6 +7,7 @@
 #include "model/grid.h"
 #include "namespanel.h"
 #include "planpage.h"
+#include "spinbuttons.h"
 #include "school/teachingplan.h"
 
 #include <QAction>
@@ -20,6 +21,7 @@
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTest>
+#include <QToolButton>
 
 using namespace orve;
 using namespace orve::ui;
@@ -194,6 +196,15 @@ private slots:
         // The class finder scrolls the table to the class.
         emit plan()->classFinder()->activated(20);
         QCOMPARE(ws().jhb.topRow(), school::planRow(20, 0, 2));
+        // UpDown4 steps Text5 and selects that class in Combo1.
+        plan()->classStepper()->upButton()->click();
+        QCOMPARE(plan()->classNumber()->text(), QStringLiteral("1"));
+        QCOMPARE(plan()->classFinder()->currentText(), QStringLiteral(u"班2"));
+        QCOMPARE(ws().jhb.topRow(), school::planRow(1, 0, 2));
+        plan()->classStepper()->downButton()->click();
+        plan()->classStepper()->downButton()->click();
+        QCOMPARE(plan()->classNumber()->text(), QStringLiteral("0"));
+        QCOMPARE(ws().jhb.topRow(), school::planRow(0, 0, 2));
     }
 };
 
