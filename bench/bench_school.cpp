@@ -154,7 +154,8 @@ void BM_DeleteClass(benchmark::State& state)
         [](Bench& b) { deleteEntry(b, NameList::Classes, Classes / 2); },
         [](Bench& b) {
             b.ws.List1Selected = Classes / 2 - 1;
-            b.run(school::insertName, NameList::Classes, QStringLiteral(u"初%1班").arg(Classes / 2 + 1));
+            b.run(school::insertName, NameList::Classes,
+                  QStringLiteral(u"初%1班").arg(Classes / 2 + 1));
         });
 }
 BENCHMARK(BM_DeleteClass)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);

@@ -44,6 +44,8 @@ public:
     GridPage* conditionsPage() const { return conditionsPage_; }
     GridPage* schedulingPage() const { return schedulingPage_; }
     StepsPage* stepsPage() const { return stepsPage_; }
+    // Shows the name lists and plan choosers again after the tables were replaced.
+    SchoolController* school() const { return school_; }
 
     // Shows the window and the splash, then prepares the tables.
     void startUp();

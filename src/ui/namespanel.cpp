@@ -68,9 +68,10 @@ NamesPanel::NamesPanel(QWidget* parent)
         stack_->addWidget(widget);
         lists_.at(std::size_t(kind)) = widget;
         // A click on the current entry copies it again; keys move the selection like clicks.
-        connect(widget, &QListWidget::itemClicked, this, [this, kind, widget](QListWidgetItem* item) {
-            emit entryPicked(kind, widget->row(item));
-        });
+        connect(widget, &QListWidget::itemClicked, this,
+                [this, kind, widget](QListWidgetItem* item) {
+                    emit entryPicked(kind, widget->row(item));
+                });
         connect(widget, &QListWidget::currentRowChanged, this, [this, kind](int row) {
             if (row >= 0)
                 emit entryPicked(kind, row);

@@ -67,7 +67,8 @@ void SchoolController::connectMenu()
 
 void SchoolController::connectNames()
 {
-    connect(names_->addButton(), &QPushButton::clicked, this, [this] { runOnNames(school::addName); });
+    connect(names_->addButton(), &QPushButton::clicked, this,
+            [this] { runOnNames(school::addName); });
     connect(names_->entry(), &QLineEdit::returnPressed, this,
             [this] { runOnNames(school::addName); });
     connect(names_->insertButton(), &QPushButton::clicked, this,
@@ -115,8 +116,8 @@ void SchoolController::stepClassFinder(int delta)
 {
     SpinButtons* stepper = plan_->classStepper();
     stepper->setRange(0, std::max(plan_->classFinder()->count() - 1, 0));
-    const QString text5 =
-        model::spinStep(plan_->classNumber()->text(), delta, stepper->minimum(), stepper->maximum());
+    const QString text5 = model::spinStep(plan_->classNumber()->text(), delta,
+                                          stepper->minimum(), stepper->maximum());
     plan_->classNumber()->setText(text5);
     const int position = school::classStepPosition(ws_, text5);
     if (position < 0)

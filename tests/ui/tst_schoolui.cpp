@@ -190,7 +190,8 @@ private slots:
         // Scrolling the table hides the chooser.
         pressCell(5, school::TeacherColumn);
         QCOMPARE(visibleChoosers(), 1);
-        plan()->view()->verticalScrollBar()->setValue(plan()->view()->verticalScrollBar()->maximum());
+        QScrollBar* scrollBar = plan()->view()->verticalScrollBar();
+        scrollBar->setValue(scrollBar->maximum());
         QCOMPARE(visibleChoosers(), 0);
 
         // The class finder scrolls the table to the class.

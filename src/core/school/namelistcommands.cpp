@@ -23,7 +23,8 @@ bool nameAccepted(const Workspace& ws, UiPort& ui, NameList list, const QString&
         ui.processEvents();
         if (entry == name) {
             // Whichever button is pressed, nothing changes.
-            ui.message(duplicateMessage(), MessageButtons::CancelTryAgainContinue, duplicateTitle());
+            ui.message(duplicateMessage(), MessageButtons::CancelTryAgainContinue,
+                       duplicateTitle());
             return false;
         }
     }

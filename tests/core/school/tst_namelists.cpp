@@ -71,7 +71,8 @@ private slots:
 
         // A class added after the courses gets its whole block at the end.
         enterNames(ws, ui, NameList::Classes, {QStringLiteral(u"D")});
-        QCOMPARE(planPairs(ws), blockLayout(abc + QStringList{QStringLiteral(u"D")}, {yuwen, shuxue}));
+        const QStringList abcd = abc + QStringList{QStringLiteral(u"D")};
+        QCOMPARE(planPairs(ws), blockLayout(abcd, {yuwen, shuxue}));
         QVERIFY(ui.messages.isEmpty());
     }
 
@@ -235,7 +236,8 @@ private slots:
         selectName(ws, NameList::Classes, 1);
         ws.Text6 = QStringLiteral(u"B2");
         renameName(ws, ui);
-        QCOMPARE(planPairs(ws), blockLayout({abc[0], QStringLiteral(u"B2"), abc[2]}, {yuwen, shuxue}));
+        const QStringList renamed = {abc[0], QStringLiteral(u"B2"), abc[2]};
+        QCOMPARE(planPairs(ws), blockLayout(renamed, {yuwen, shuxue}));
     }
 
     void renameAndDeleteWithoutSelectionChangeNothing()
@@ -326,12 +328,16 @@ private slots:
         QTest::addColumn<int>("list");
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("named");
-        QTest::newRow("comma") << int(NameList::Teachers) << QStringLiteral(u"张,三") << QStringLiteral(u"“,”");
-        QTest::newRow("leading quote") << int(NameList::Venues) << QStringLiteral(u"\"操场") << QStringLiteral(u"“\"”");
-        QTest::newRow("separator") << int(NameList::Courses) << QStringLiteral(u"语\uF8F5文") << QStringLiteral(u"U+F8F5");
-        QTest::newRow("outside GBK") << int(NameList::Teachers) << QStringLiteral(u"张😀") << QStringLiteral(u"“😀”");
-        QTest::newRow("space in class") << int(NameList::Classes) << QStringLiteral(u"初一 1") << QStringLiteral(u"空格");
-        QTest::newRow("space in course") << int(NameList::Courses) << QStringLiteral(u"语 文") << QStringLiteral(u"空格");
+        const auto row = [](const char* tag, NameList list, const char16_t* name,
+                            const char16_t* named) {
+            QTest::newRow(tag) << int(list) << QString::fromUtf16(name) << QString::fromUtf16(named);
+        };
+        row("comma", NameList::Teachers, u"张,三", u"“,”");
+        row("leading quote", NameList::Venues, u"\"操场", u"“\"”");
+        row("separator", NameList::Courses, u"语\uF8F5文", u"U+F8F5");
+        row("outside GBK", NameList::Teachers, u"张😀", u"“😀”");
+        row("space in class", NameList::Classes, u"初一 1", u"空格");
+        row("space in course", NameList::Courses, u"语 文", u"空格");
     }
 
     void refusedNames()

@@ -71,7 +71,8 @@ private slots:
         PlanSchool school;
         model::Grid& jhb = school.ws.jhb;
         for (int column : {int(MainMarkColumn), int(ProgressColumn)}) {
-            const QString marker = column == MainMarkColumn ? QStringLiteral(u"主") : QStringLiteral(u"一致");
+            const QString marker =
+                column == MainMarkColumn ? QStringLiteral(u"主") : QStringLiteral(u"一致");
             QCOMPARE(school.press(2, column).chooser, PlanChooser::None);
             QCOMPARE(jhb.text(2, column), marker);
             school.press(2, column);
@@ -180,8 +181,9 @@ private slots:
         pickChooser(ws, school.ui, PlanChooser::Teacher, QStringLiteral(u"张三"));
         school.press(3, VenueColumn);
         pickChooser(ws, school.ui, PlanChooser::Venue, QStringLiteral(u"操场"));
-        QCOMPARE(planCells(ws.jhb, 3), (QStringList{QStringLiteral(u"张三"), {}, QStringLiteral(u"4"), {}, {},
-                                                  QStringLiteral(u"操场"), QStringLiteral(u"4")}));
+        const QStringList expected = {QStringLiteral(u"张三"), {}, QStringLiteral(u"4"), {}, {},
+                                      QStringLiteral(u"操场"), QStringLiteral(u"4")};
+        QCOMPARE(planCells(ws.jhb, 3), expected);
     }
 
     void copyPlanOntoAnotherClass()
