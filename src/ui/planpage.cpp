@@ -1,6 +1,7 @@
 #include "planpage.h"
 
 #include "gridview.h"
+#include "model/grid.h"
 #include "spinbuttons.h"
 #include "workspace.h"
 
@@ -58,6 +59,7 @@ PlanPage::PlanPage(model::Grid& jhb, QWidget* parent)
     text5_->setFixedWidth(48);
     upDown4_->setObjectName(QStringLiteral("UpDown4"));
     connect(view_, &GridView::scrolled, this, &PlanPage::hideChoosers);
+    connect(&jhb, &model::Grid::currentCellChanged, this, &PlanPage::onCurrentCellChanged);
 
     auto* finder = new QHBoxLayout;
     auto* finderLabel = new QLabel(QStringLiteral(u"查找班级"), this);
@@ -130,6 +132,8 @@ void PlanPage::showChooser(const school::ChooserRequest& request)
     // Keep the copy-plan chooser on the page when it sticks out left of the first column.
     const int left = std::max(topLeft.x() + twipsToPixels(request.leftOffset), 0);
     combo->setGeometry(left, topLeft.y(), width, height);
+    chooserRow_ = request.row;
+    chooserColumn_ = request.column;
     combo->raise();
     combo->show();
 }
@@ -146,6 +150,14 @@ void PlanPage::showChooserEntries(const Workspace& ws)
         combo1_->setCurrentIndex(0);
     }
     upDown4_->setRange(0, std::max(int(ws.Combo1.size()) - 1, 0));
+}
+
+void PlanPage::onCurrentCellChanged(int row, int column)
+{
+    // A pick writes the current cell: once the cursor has left the chooser's cell (keys, a
+    // scan), the chooser must not stay to write elsewhere.
+    if (row != chooserRow_ || column != chooserColumn_)
+        hideChoosers();
 }
 
 bool PlanPage::eventFilter(QObject* watched, QEvent* event)

@@ -54,6 +54,7 @@ protected:
 
 private:
     QComboBox* makeChooser(const char* name, school::PlanChooser kind);
+    void onCurrentCellChanged(int row, int column);
 
     GridView* view_;
     QComboBox* combo5_;
@@ -63,6 +64,9 @@ private:
     QComboBox* combo1_;
     QLineEdit* text5_;
     SpinButtons* upDown4_;
+    // The cell the shown chooser lies over.
+    int chooserRow_ = -1;
+    int chooserColumn_ = -1;
 };
 
 } // namespace orve::ui

@@ -187,6 +187,13 @@ private slots:
         QVERIFY(ws().jhb.text(4, school::PeriodsColumn).isEmpty());
         QVERIFY(ws().jhb.text(4, school::PeriodsBackupColumn).isEmpty());
 
+        // Moving the cursor off the chooser's cell hides it, so a pick cannot write elsewhere.
+        pressCell(5, school::VenueColumn);
+        QCOMPARE(visibleChoosers(), 1);
+        QTest::keyClick(plan()->view(), Qt::Key_Down);
+        QCOMPARE(ws().jhb.currentRow(), 6);
+        QCOMPARE(visibleChoosers(), 0);
+
         // Scrolling the table hides the chooser.
         pressCell(5, school::TeacherColumn);
         QCOMPARE(visibleChoosers(), 1);
