@@ -7,9 +7,12 @@
 #include "gridview.h"
 #include "helpwindow.h"
 #include "model/layouts.h"
+#include "namespanel.h"
 #include "numericguardfilter.h"
+#include "planpage.h"
 #include "programinfo.h"
 #include "qtuiport.h"
+#include "schoolcontroller.h"
 #include "splashwindow.h"
 #include "startup.h"
 #include "stepspage.h"
@@ -47,6 +50,7 @@ MainWindow::MainWindow(QWidget* parent)
     ui_ = std::make_unique<QtUiPort>(this, tabs_,
                                      [this](FocusTarget target) { return focusTarget(target); });
     connectCommands();
+    school_ = new SchoolController(*this);
 
     // The window fits a 1366 x 768 screen; the grids scroll.
     QSize size(1280, 700);
@@ -70,7 +74,7 @@ QAction* MainWindow::action(const QString& name) const
 void MainWindow::buildTabs()
 {
     basicsPage_ = new BasicsPage(ws_, guard_, tabs_);
-    planPage_ = new GridPage(ws_.jhb, QStringLiteral("jhb"), tabs_);
+    planPage_ = new PlanPage(ws_.jhb, tabs_);
     conditionsPage_ = new ConditionsPage(ws_, guard_, [this]() -> UiPort& { return *ui_; }, tabs_);
     schedulingPage_ = new GridPage(ws_.MSGrid, QStringLiteral("MSGrid"), tabs_);
     stepsPage_ = new StepsPage(tabs_);
@@ -149,7 +153,7 @@ QWidget* MainWindow::focusTarget(FocusTarget target)
     case FocusTarget::TeachingPlan: return planPage_->view();
     case FocusTarget::FixedLessonGrid: return conditionsPage_->view();
     case FocusTarget::MasterTimetable: return schedulingPage_->view();
-    case FocusTarget::NameEntry: break;
+    case FocusTarget::NameEntry: return basicsPage_->namesPanel()->entry();
     }
     return nullptr;
 }
@@ -160,6 +164,7 @@ void MainWindow::startUp()
     auto* splash = new SplashWindow(this);
     splash->showOver(this);
     orve::startUp(ws_, *ui_);
+    school_->refresh();
 }
 
 void MainWindow::closeEvent(QCloseEvent* event)

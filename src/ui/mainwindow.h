@@ -19,7 +19,9 @@ class BasicsPage;
 class ConditionsPage;
 class GridPage;
 class NumericGuardFilter;
+class PlanPage;
 class QtUiPort;
+class SchoolController;
 class StepsPage;
 
 class MainWindow : public QMainWindow
@@ -39,10 +41,12 @@ public:
     QAction* toolbarButton(int number) const { return toolbar_.button(number); }
     QTabWidget* tabs() const { return tabs_; }
     BasicsPage* basicsPage() const { return basicsPage_; }
-    GridPage* planPage() const { return planPage_; }
+    PlanPage* planPage() const { return planPage_; }
     ConditionsPage* conditionsPage() const { return conditionsPage_; }
     GridPage* schedulingPage() const { return schedulingPage_; }
     StepsPage* stepsPage() const { return stepsPage_; }
+    // Shows the name lists and plan choosers again after the tables were replaced.
+    SchoolController* school() const { return school_; }
 
     // Shows the window and the splash, then prepares the tables.
     void startUp();
@@ -68,13 +72,14 @@ private:
     NumericGuardFilter* guard_;
     QTabWidget* tabs_;
     BasicsPage* basicsPage_ = nullptr;
-    GridPage* planPage_ = nullptr;
+    PlanPage* planPage_ = nullptr;
     ConditionsPage* conditionsPage_ = nullptr;
     GridPage* schedulingPage_ = nullptr;
     StepsPage* stepsPage_ = nullptr;
     MenuActions menu_;
     ToolbarButtons toolbar_;
     std::unique_ptr<QtUiPort> ui_;
+    SchoolController* school_ = nullptr;
 };
 
 } // namespace orve::ui
