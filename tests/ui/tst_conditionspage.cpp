@@ -7,6 +7,7 @@
 #include "conditionspage.h"
 #include "fixedlessonsbox.h"
 #include "gridview.h"
+#include "model/combinedlesson.h"
 #include "mainwindow.h"
 #include "school/teachingplan.h"
 #include "spinbuttons.h"
@@ -153,7 +154,7 @@ private slots:
     void groupingCombinedLessons()
     {
         Workspace& ws = window_->workspace();
-        ws.Combo3 = {conditions::combinedEntry(A, Maths), conditions::combinedEntry(B, Maths)};
+        ws.Combo3 = {model::combinedLessonEntry(A, Maths), model::combinedLessonEntry(B, Maths)};
         window_->action(QStringLiteral("hbk"))->trigger();
         CombinedClassesBox* box = page_->combinedClasses();
         QTest::keyClick(box->groupNumber(), Qt::Key_A);
@@ -177,7 +178,7 @@ private slots:
         box->removeButton()->click();
         QCOMPARE(ws.Tr3.nodeCount(), 3);
         QCOMPARE(tree->topLevelItem(0)->child(0)->child(0)->text(0),
-                 conditions::combinedEntry(B, Maths));
+                 model::combinedLessonEntry(B, Maths));
     }
 
 private:

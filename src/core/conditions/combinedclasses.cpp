@@ -40,11 +40,6 @@ bool groupHasMember(const CombinedTree& tree, int group, const QString& entry)
 
 } // namespace
 
-QString combinedEntry(const QString& className, const QString& course)
-{
-    return className + QChar(CombinedSeparator) + course;
-}
-
 QString groupName(const QString& text7)
 {
     return QStringLiteral(u"合班课") + text7;

@@ -14,10 +14,6 @@ namespace orve::conditions {
 
 class CombinedTree;
 
-// A combined-lesson entry: class, U+F8F5, course, run together.
-inline constexpr char16_t CombinedSeparator = u'\xF8F5';
-QString combinedEntry(const QString& className, const QString& course);
-
 // The group that the group-number field Text7 names: "合班课" + the field's text as typed.
 QString groupName(const QString& text7);
 

@@ -1,6 +1,6 @@
 #include "namecheck.h"
 
-#include "combinedlesson.h"
+#include "model/combinedlesson.h"
 
 #include <QStringEncoder>
 
@@ -56,7 +56,7 @@ QString nameRefusal(NameList list, QStringView name)
                               u"请改用中文逗号“，”或其他字符。");
     if (name.startsWith(u'"'))
         return QStringLiteral(u"名称不能以英文双引号“\"”开头，请改用其他字符。");
-    if (name.contains(QChar(CombinedSeparator)))
+    if (name.contains(QChar(model::CombinedSeparator)))
         return QStringLiteral(u"名称中不能含有字符 U+F8F5（合班课的分隔符），请删去它。");
     if (name.contains(u'\r') || name.contains(u'\n'))
         return QStringLiteral(u"名称中不能含有换行符，请删去它。");

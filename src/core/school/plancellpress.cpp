@@ -1,6 +1,6 @@
 #include "plancellpress.h"
 
-#include "combinedlesson.h"
+#include "model/combinedlesson.h"
 #include "model/grid.h"
 #include "plancommands.h"
 #include "teachingplan.h"
@@ -24,7 +24,7 @@ void toggleCombined(Workspace& ws, int row)
 {
     model::Grid& jhb = ws.jhb;
     const QString entry =
-        combinedLessonEntry(jhb.text(row, ClassColumn), jhb.text(row, CourseColumn));
+        model::combinedLessonEntry(jhb.text(row, ClassColumn), jhb.text(row, CourseColumn));
     if (jhb.text(row, CombinedColumn).isEmpty()) {
         jhb.setText(row, CombinedColumn, QStringLiteral(u"合班"));
         ws.Combo3.append(entry);

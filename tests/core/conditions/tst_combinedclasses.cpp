@@ -1,6 +1,7 @@
 // Grouping combined lessons in the tree Tr3: adding, re-adding, a second group, removing
 // members, groups and the root, and hbk.
 #include "conditions/combinedclasses.h"
+#include "model/combinedlesson.h"
 #include "conditions/combinedtree.h"
 #include "fakeuiport.h"
 #include "workspace.h"
@@ -42,7 +43,7 @@ class TestCombinedClasses : public QObject
 private slots:
     void entryIsClassSeparatorCourse()
     {
-        QCOMPARE(combinedEntry(A, P), A + QChar(0xF8F5) + P);
+        QCOMPARE(model::combinedLessonEntry(A, P), A + QChar(0xF8F5) + P);
         QCOMPARE(groupName(QStringLiteral("1")), QStringLiteral(u"合班课1"));
     }
 
@@ -53,28 +54,28 @@ private slots:
         const QString root = CombinedTree::rootText();
         const QString g1 = QStringLiteral(u"合班课1");
         const QString g2 = QStringLiteral(u"合班课2");
-        addToGroup(tree, QStringLiteral("1"), combinedEntry(A, P));
+        addToGroup(tree, QStringLiteral("1"), model::combinedLessonEntry(A, P));
         compareTree(
             tree,
-            {{root, root, -1}, {g1, g1, 0}, {QStringLiteral("1nkey"), combinedEntry(A, P), 1}});
+            {{root, root, -1}, {g1, g1, 0}, {QStringLiteral("1nkey"), model::combinedLessonEntry(A, P), 1}});
 
-        addToGroup(tree, QStringLiteral("1"), combinedEntry(B, P));
+        addToGroup(tree, QStringLiteral("1"), model::combinedLessonEntry(B, P));
         QCOMPARE(tree.node(3).key, QStringLiteral("2nkey"));
         QCOMPARE(tree.node(3).parent, 1);
 
         // Already a member of this group: nothing changes.
         const CombinedTree before = tree;
-        addToGroup(tree, QStringLiteral("1"), combinedEntry(A, P));
+        addToGroup(tree, QStringLiteral("1"), model::combinedLessonEntry(A, P));
         QVERIFY(tree == before);
 
         // A second group comes after the first; its member's key follows the last node's.
-        addToGroup(tree, QStringLiteral("2"), combinedEntry(A, P));
+        addToGroup(tree, QStringLiteral("2"), model::combinedLessonEntry(A, P));
         compareTree(tree, {{root, root, -1},
                            {g1, g1, 0},
-                           {QStringLiteral("1nkey"), combinedEntry(A, P), 1},
-                           {QStringLiteral("2nkey"), combinedEntry(B, P), 1},
+                           {QStringLiteral("1nkey"), model::combinedLessonEntry(A, P), 1},
+                           {QStringLiteral("2nkey"), model::combinedLessonEntry(B, P), 1},
                            {g2, g2, 0},
-                           {QStringLiteral("3nkey"), combinedEntry(A, P), 4}});
+                           {QStringLiteral("3nkey"), model::combinedLessonEntry(A, P), 4}});
         QCOMPARE(tree.children(0), (QList<int>{1, 4}));
     }
 
@@ -105,9 +106,9 @@ private slots:
     {
         CombinedTree tree;
         tree.reset();
-        addToGroup(tree, QStringLiteral("1"), combinedEntry(A, P));
-        addToGroup(tree, QStringLiteral("1"), combinedEntry(B, P));
-        addToGroup(tree, QStringLiteral("2"), combinedEntry(A, P));
+        addToGroup(tree, QStringLiteral("1"), model::combinedLessonEntry(A, P));
+        addToGroup(tree, QStringLiteral("1"), model::combinedLessonEntry(B, P));
+        addToGroup(tree, QStringLiteral("2"), model::combinedLessonEntry(A, P));
 
         removeTreeNode(tree, -1);
         QCOMPARE(tree.nodeCount(), 6);
@@ -116,7 +117,7 @@ private slots:
         removeTreeNode(tree, 2);
         QCOMPARE(tree.nodeCount(), 5);
         QCOMPARE(tree.children(1), (QList<int>{2}));
-        QCOMPARE(tree.node(2).text, combinedEntry(B, P));
+        QCOMPARE(tree.node(2).text, model::combinedLessonEntry(B, P));
 
         // The last member takes its group with it.
         removeTreeNode(tree, 4);
@@ -124,12 +125,12 @@ private slots:
         QCOMPARE(tree.findText(QStringLiteral(u"合班课2")), -1);
 
         // A group goes with all its members.
-        addToGroup(tree, QStringLiteral("1"), combinedEntry(A, P));
+        addToGroup(tree, QStringLiteral("1"), model::combinedLessonEntry(A, P));
         removeTreeNode(tree, 1);
         QCOMPARE(tree.nodeCount(), 1);
 
         // The root leaves a fresh root.
-        addToGroup(tree, QStringLiteral("3"), combinedEntry(A, P));
+        addToGroup(tree, QStringLiteral("3"), model::combinedLessonEntry(A, P));
         removeTreeNode(tree, 0);
         compareTree(tree, {{CombinedTree::rootKey(), CombinedTree::rootText(), -1}});
     }

@@ -1,7 +1,7 @@
 // The teaching plan: the skeleton, cell presses with their toggles and choosers, the chooser
 // picks, copying a class's plan, scrolling to a class and jxjh.
 #include "model/grid.h"
-#include "school/combinedlesson.h"
+#include "model/combinedlesson.h"
 #include "school/plancellpress.h"
 #include "school/plancommands.h"
 #include "schoolfixture.h"
@@ -90,7 +90,7 @@ private slots:
         PlanSchool school;
         Workspace& ws = school.ws;
         const QString entry = classes[0] + QChar(0xF8F5) + courses[0];
-        QCOMPARE(combinedLessonEntry(classes[0], courses[0]), entry);
+        QCOMPARE(model::combinedLessonEntry(classes[0], courses[0]), entry);
         ws.Combo3 = {QStringLiteral(u"其他")};
 
         school.press(1, CombinedColumn);

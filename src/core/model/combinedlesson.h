@@ -4,7 +4,7 @@
 
 #include <QString>
 
-namespace orve::school {
+namespace orve::model {
 
 inline constexpr char16_t CombinedSeparator = u'\uF8F5';
 
@@ -13,4 +13,4 @@ inline QString combinedLessonEntry(const QString& className, const QString& cour
     return className + QChar(CombinedSeparator) + course;
 }
 
-} // namespace orve::school
+} // namespace orve::model
