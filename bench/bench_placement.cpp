@@ -80,4 +80,3 @@ BENCHMARK(BM_Znzz);
 
 } // namespace
 
-BENCHMARK_MAIN();
