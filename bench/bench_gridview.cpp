@@ -36,13 +36,20 @@ void fillTimetable(orve::model::Grid& grid)
     }
 }
 
+// A view of the grid at the size of the scheduling tab, painted once.
+void showView(orve::ui::GridView& view)
+{
+    view.resize(1200, 560);
+    view.show();
+    QApplication::processEvents();
+}
+
 // Filling the grid while a view shows it: one reset of the view at the end.
 void BM_FillShownTimetable(benchmark::State& state)
 {
     orve::model::Grid grid(2, 2, 2, 1);
     orve::ui::GridView view(grid);
-    view.resize(1200, 560);
-    view.show();
+    showView(view);
     for (auto _ : state) {
         grid.setSize(2, 2);
         fillTimetable(grid);
@@ -57,9 +64,7 @@ void BM_RepaintTimetable(benchmark::State& state)
     orve::model::Grid grid(2, 2, 2, 1);
     fillTimetable(grid);
     orve::ui::GridView view(grid);
-    view.resize(1200, 560);
-    view.show();
-    QApplication::processEvents();
+    showView(view);
     QPixmap target(view.size());
     for (auto _ : state)
         view.render(&target);
@@ -72,9 +77,7 @@ void BM_ScrollAndRepaint(benchmark::State& state)
     orve::model::Grid grid(2, 2, 2, 1);
     fillTimetable(grid);
     orve::ui::GridView view(grid);
-    view.resize(1200, 560);
-    view.show();
-    QApplication::processEvents();
+    showView(view);
     QPixmap target(view.size());
     bool bottom = false;
     for (auto _ : state) {
@@ -86,13 +89,3 @@ void BM_ScrollAndRepaint(benchmark::State& state)
 BENCHMARK(BM_ScrollAndRepaint)->Unit(benchmark::kMillisecond);
 
 } // namespace
-
-int main(int argc, char** argv)
-{
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

@@ -1,6 +1,7 @@
 #include "startup.h"
 
 #include "model/layouts.h"
+#include "school/namelistcommands.h"
 #include "school/teachingplan.h"
 #include "uiport.h"
 #include "workspace.h"
@@ -16,6 +17,7 @@ void startUp(Workspace& ws, UiPort& ui)
     ws.normalBackColour = current.backColour;
     ws.normalTextColour = current.textColour;
 
+    school::md(ws, ui);
     model::xbj(ws, ui);
     ws.Tr3.reset();
     school::cshjhb(ws);

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "conditions/combinedtree.h"
+#include "conditions/fixedlessonchoosers.h"
 #include "model/chinesenumeral.h"
 #include "model/grid.h"
 #include "model/weekstructure.h"
@@ -29,7 +30,26 @@ struct Workspace
     QStringList List11;
     QStringList List2;
 
+    // Name-list editing on the first tab: the heading Label8, the list name Label11 (by which
+    // the commands know the active list), the entry field Text6 and the selected entry of each
+    // list (-1: none).
+    QString Label8 = QStringLiteral(u" 学校总班级一览表");
+    QString Label11 = QStringLiteral(u"班级名称");
+    QString Text6;
+    int List1Selected = -1;
+    int List10Selected = -1;
+    int List11Selected = -1;
+    int List2Selected = -1;
+
     model::Grid jhb;     // teaching plan
+
+    // Entries of the teaching-plan choosers as jxjh last filled them: teachers, period counts,
+    // venues, the copy-plan source classes and the classes to scroll to.
+    QStringList Combo5;
+    QStringList Combo8;
+    QStringList Combo9;
+    QStringList Combo10;
+    QStringList Combo1;
 
     // Combined classes: the combined-lesson list (entries class, U+F8F5, course) and the tree
     // of groups whose members are such entries.
@@ -38,6 +58,8 @@ struct Workspace
 
     // Fixed-lesson entries: class, course or "空课", day, period, separated by single spaces.
     QStringList Combo6;
+    // The class and course choosers of the fixed-lesson editor and the list's text box.
+    conditions::FixedLessonChoosers fixedLessonChoosers;
 
     model::Grid msgrid1; // fixed-lesson grid: row = period, column = day
     model::Grid MSGrid;  // master timetable

@@ -1,6 +1,7 @@
 #include "basicspage.h"
 
 #include "icons.h"
+#include "namespanel.h"
 #include "weekfieldsbox.h"
 
 #include <QHBoxLayout>
@@ -10,7 +11,8 @@
 namespace orve::ui {
 
 BasicsPage::BasicsPage(Workspace& ws, NumericGuardFilter* guard, QWidget* parent)
-    : QWidget(parent), weekFields_(new WeekFieldsBox(ws, guard, this)), image2_(new QLabel(this))
+    : QWidget(parent), weekFields_(new WeekFieldsBox(ws, guard, this)),
+      namesPanel_(new NamesPanel(this)), image2_(new QLabel(this))
 {
     image2_->setObjectName(QStringLiteral("image2"));
     image2_->setPixmap(programPicture(QSize(260, 150)));
@@ -22,7 +24,7 @@ BasicsPage::BasicsPage(Workspace& ws, NumericGuardFilter* guard, QWidget* parent
 
     auto* layout = new QHBoxLayout(this);
     layout->addLayout(left);
-    layout->addStretch(1);
+    layout->addWidget(namesPanel_, 1);
 }
 
 } // namespace orve::ui

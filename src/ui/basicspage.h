@@ -11,6 +11,7 @@ struct Workspace;
 
 namespace orve::ui {
 
+class NamesPanel;
 class NumericGuardFilter;
 class WeekFieldsBox;
 
@@ -22,9 +23,11 @@ public:
     BasicsPage(Workspace& ws, NumericGuardFilter* guard, QWidget* parent = nullptr);
 
     WeekFieldsBox* weekFields() const { return weekFields_; }
+    NamesPanel* namesPanel() const { return namesPanel_; }
 
 private:
     WeekFieldsBox* weekFields_;
+    NamesPanel* namesPanel_;
     QLabel* image2_;
 };
 

@@ -1,9 +1,11 @@
 #include "filecommands.h"
 
 #include "basicspage.h"
+#include "conditionspage.h"
 #include "fileio/filecommands.h"
 #include "mainwindow.h"
 #include "schedulingpage.h"
+#include "schoolcontroller.h"
 #include "weekfieldsbox.h"
 
 #include <QAction>
@@ -48,6 +50,8 @@ void FileCommands::saveSchoolAs()
 void FileCommands::showNewSchool()
 {
     window_.basicsPage()->weekFields()->refresh();
+    window_.school()->refresh();
+    window_.conditionsPage()->refresh();
     window_.schedulingPage()->refresh();
     emit schoolReplaced();
 }

@@ -1,5 +1,6 @@
 // The file menu in the window: New, Open, Save and Save As run their core commands, and after
-// New or Open the widgets that copy tables (week fields, title) show the new school.
+// New or Open the widgets that copy tables (week fields, lists, choosers, tree, title) show
+// the new school.
 #pragma once
 
 #include <QObject>

@@ -1,15 +1,20 @@
 #include "mainwindow.h"
 
 #include "basicspage.h"
+#include "conditionscommands.h"
+#include "conditionspage.h"
 #include "filecommands.h"
 #include "gridpage.h"
 #include "gridview.h"
 #include "helpwindow.h"
 #include "model/layouts.h"
+#include "namespanel.h"
 #include "numericguardfilter.h"
+#include "planpage.h"
 #include "programinfo.h"
 #include "qtuiport.h"
 #include "schedulingpage.h"
+#include "schoolcontroller.h"
 #include "splashwindow.h"
 #include "startup.h"
 #include "stepspage.h"
@@ -47,6 +52,7 @@ MainWindow::MainWindow(QWidget* parent)
     ui_ = std::make_unique<QtUiPort>(this, tabs_,
                                      [this](FocusTarget target) { return focusTarget(target); });
     connectCommands();
+    school_ = new SchoolController(*this);
     fileCommands_ = new FileCommands(*this, *ui_);
 
     // The window fits a 1366 x 768 screen; the grids scroll.
@@ -71,8 +77,8 @@ QAction* MainWindow::action(const QString& name) const
 void MainWindow::buildTabs()
 {
     basicsPage_ = new BasicsPage(ws_, guard_, tabs_);
-    planPage_ = new GridPage(ws_.jhb, QStringLiteral("jhb"), tabs_);
-    conditionsPage_ = new GridPage(ws_.msgrid1, QStringLiteral("msgrid1"), tabs_);
+    planPage_ = new PlanPage(ws_.jhb, tabs_);
+    conditionsPage_ = new ConditionsPage(ws_, guard_, [this]() -> UiPort& { return *ui_; }, tabs_);
     schedulingPage_ = new SchedulingPage(ws_, tabs_);
     stepsPage_ = new StepsPage(tabs_);
     tabs_->addTab(basicsPage_, QStringLiteral(u"输入基本要求 "));
@@ -97,6 +103,7 @@ void MainWindow::connectCommands()
     on("gy", [this] { showAbout(); });
     connect(stepsPage_->moreInformation(), &QPushButton::clicked, this,
             &MainWindow::showHelpDocument);
+    connectConditionsCommands(*this, *conditionsPage_);
     connect(basicsPage_->weekFields(), &WeekFieldsBox::spun, this, &MainWindow::relayout);
 
     for (int number = 1; number <= ToolbarButtons::Count; ++number)
@@ -149,7 +156,7 @@ QWidget* MainWindow::focusTarget(FocusTarget target)
     case FocusTarget::TeachingPlan: return planPage_->view();
     case FocusTarget::FixedLessonGrid: return conditionsPage_->view();
     case FocusTarget::MasterTimetable: return schedulingPage_->view();
-    case FocusTarget::NameEntry: break;
+    case FocusTarget::NameEntry: return basicsPage_->namesPanel()->entry();
     }
     return nullptr;
 }
@@ -160,6 +167,7 @@ void MainWindow::startUp()
     auto* splash = new SplashWindow(this);
     splash->showOver(this);
     orve::startUp(ws_, *ui_);
+    school_->refresh();
 }
 
 void MainWindow::closeEvent(QCloseEvent* event)

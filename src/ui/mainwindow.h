@@ -16,11 +16,14 @@ class QTabWidget;
 namespace orve::ui {
 
 class BasicsPage;
+class ConditionsPage;
 class FileCommands;
 class GridPage;
 class NumericGuardFilter;
+class PlanPage;
 class QtUiPort;
 class SchedulingPage;
+class SchoolController;
 class StepsPage;
 
 class MainWindow : public QMainWindow
@@ -40,11 +43,13 @@ public:
     QAction* toolbarButton(int number) const { return toolbar_.button(number); }
     QTabWidget* tabs() const { return tabs_; }
     BasicsPage* basicsPage() const { return basicsPage_; }
-    GridPage* planPage() const { return planPage_; }
-    GridPage* conditionsPage() const { return conditionsPage_; }
+    PlanPage* planPage() const { return planPage_; }
+    ConditionsPage* conditionsPage() const { return conditionsPage_; }
     SchedulingPage* schedulingPage() const { return schedulingPage_; }
     FileCommands* fileCommands() const { return fileCommands_; }
     StepsPage* stepsPage() const { return stepsPage_; }
+    // Shows the name lists and plan choosers again after the tables were replaced.
+    SchoolController* school() const { return school_; }
 
     // Shows the window and the splash, then prepares the tables.
     void startUp();
@@ -70,14 +75,15 @@ private:
     NumericGuardFilter* guard_;
     QTabWidget* tabs_;
     BasicsPage* basicsPage_ = nullptr;
-    GridPage* planPage_ = nullptr;
-    GridPage* conditionsPage_ = nullptr;
+    PlanPage* planPage_ = nullptr;
+    ConditionsPage* conditionsPage_ = nullptr;
     SchedulingPage* schedulingPage_ = nullptr;
     FileCommands* fileCommands_ = nullptr;
     StepsPage* stepsPage_ = nullptr;
     MenuActions menu_;
     ToolbarButtons toolbar_;
     std::unique_ptr<QtUiPort> ui_;
+    SchoolController* school_ = nullptr;
 };
 
 } // namespace orve::ui

@@ -1,6 +1,7 @@
 #include "filecommands.h"
 
 #include "filemessages.h"
+#include "opendata.h"
 #include "savedata.h"
 #include "school/teachingplan.h"
 #include "schoolreader.h"
@@ -49,6 +50,10 @@ CommandOutcome xjwj(Workspace& ws, UiPort& ui)
     ws.msgrid1.clearCells();
     for (QStringList* list : {&ws.List1, &ws.List2, &ws.List10, &ws.List11, &ws.Combo6, &ws.Combo3})
         list->clear();
+    clearListSelections(ws);
+    ws.Text6.clear();
+    ws.fixedLessonChoosers.Combo4.clear();
+    ws.fixedLessonChoosers.classIndex = -1;
     ws.jhb.clearCells();
     school::cshjhb(ws);
     ui.showTab(MainTab::Basics);

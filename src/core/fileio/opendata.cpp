@@ -136,6 +136,13 @@ struct StoredCells
 
 } // namespace
 
+void clearListSelections(Workspace& ws)
+{
+    for (int* selected :
+         {&ws.List1Selected, &ws.List10Selected, &ws.List11Selected, &ws.List2Selected})
+        *selected = -1;
+}
+
 ReadError open_data(Workspace& ws, const QByteArray& bytes)
 {
     ws.timetableLoaded = false;
@@ -145,6 +152,10 @@ ReadError open_data(Workspace& ws, const QByteArray& bytes)
     ws.msgrid1.clearCells();
     for (QStringList* list : {&ws.List1, &ws.List2, &ws.List10, &ws.List11, &ws.Combo6, &ws.Combo3})
         list->clear();
+    clearListSelections(ws);
+    ws.fixedLessonChoosers.Combo4.clear();
+    ws.fixedLessonChoosers.classIndex = -1;
+    ws.fixedLessonChoosers.Text10 = QStringLiteral("0");
 
     RecordReader reader(bytes);
     Record record;

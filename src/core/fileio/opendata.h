@@ -13,6 +13,9 @@ struct Workspace;
 
 namespace orve::fileio {
 
+// Emptied lists have no selected entry.
+void clearListSelections(Workspace& ws);
+
 // Empties the tables and reads every tagged-value record; grid-cell lines are skipped.
 ReadError open_data(Workspace& ws, const QByteArray& bytes);
 

@@ -40,6 +40,7 @@ void prepareFresh(const Workspace& current, Workspace& fresh)
     fresh.week = current.week;
     fresh.chineseNumeral = current.chineseNumeral;
     fresh.Text9 = current.Text9;
+    fresh.fixedLessonChoosers = current.fixedLessonChoosers;
     fresh.periodsPerDay = current.periodsPerDay;
     fresh.masterColumnCount = current.masterColumnCount;
     fresh.masterRowCount = current.masterRowCount;
@@ -66,6 +67,10 @@ void adoptSchool(Workspace& ws, const Workspace& opened)
     ws.Combo3 = opened.Combo3;
     ws.Tr3 = opened.Tr3;
     ws.Combo6 = opened.Combo6;
+    clearListSelections(ws);
+    ws.fixedLessonChoosers.Combo4 = opened.fixedLessonChoosers.Combo4;
+    ws.fixedLessonChoosers.classIndex = opened.fixedLessonChoosers.classIndex;
+    ws.fixedLessonChoosers.Text10 = opened.fixedLessonChoosers.Text10;
     ws.Text9 = opened.Text9;
     ws.timetableLoaded = opened.timetableLoaded;
     ws.masterColumnCount = opened.masterColumnCount;

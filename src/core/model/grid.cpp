@@ -113,6 +113,16 @@ GridCell* Grid::mutableCell(int row, int column)
     return contains(row, column) ? &cells_[std::size_t(flatIndex(row, column))] : nullptr;
 }
 
+template <typename T>
+void Grid::setMember(int row, int column, T GridCell::*member, const T& value)
+{
+    GridCell* target = mutableCell(row, column);
+    if (target && target->*member != value) {
+        target->*member = value;
+        touchCells(row, column, row, column);
+    }
+}
+
 void Grid::setCell(int row, int column, const GridCell& cell)
 {
     if (GridCell* target = mutableCell(row, column)) {
@@ -123,57 +133,32 @@ void Grid::setCell(int row, int column, const GridCell& cell)
 
 void Grid::setText(int row, int column, const QString& text)
 {
-    GridCell* target = mutableCell(row, column);
-    if (target && target->text != text) {
-        target->text = text;
-        touchCells(row, column, row, column);
-    }
+    setMember(row, column, &GridCell::text, text);
 }
 
 void Grid::setBackColour(int row, int column, Colour colour)
 {
-    GridCell* target = mutableCell(row, column);
-    if (target && target->backColour != colour) {
-        target->backColour = colour;
-        touchCells(row, column, row, column);
-    }
+    setMember(row, column, &GridCell::backColour, colour);
 }
 
 void Grid::setTextColour(int row, int column, Colour colour)
 {
-    GridCell* target = mutableCell(row, column);
-    if (target && target->textColour != colour) {
-        target->textColour = colour;
-        touchCells(row, column, row, column);
-    }
+    setMember(row, column, &GridCell::textColour, colour);
 }
 
 void Grid::setTextStyle(int row, int column, TextStyle style)
 {
-    GridCell* target = mutableCell(row, column);
-    if (target && target->style != style) {
-        target->style = style;
-        touchCells(row, column, row, column);
-    }
+    setMember(row, column, &GridCell::style, style);
 }
 
 void Grid::setAlignment(int row, int column, CellAlignment alignment)
 {
-    GridCell* target = mutableCell(row, column);
-    if (target && target->alignment != alignment) {
-        target->alignment = alignment;
-        touchCells(row, column, row, column);
-    }
+    setMember(row, column, &GridCell::alignment, alignment);
 }
 
 void Grid::setCellFontSize(int row, int column, int points)
 {
-    GridCell* target = mutableCell(row, column);
-    const auto size = quint8(std::clamp(points, 0, 255));
-    if (target && target->fontSize != size) {
-        target->fontSize = size;
-        touchCells(row, column, row, column);
-    }
+    setMember(row, column, &GridCell::fontSize, quint8(std::clamp(points, 0, 255)));
 }
 
 void Grid::swapCells(int row1, int column1, int row2, int column2)

@@ -106,6 +106,9 @@ signals:
 
 private:
     GridCell* mutableCell(int row, int column);
+    // Sets one attribute of a cell and tells observers when it changed.
+    template <typename T>
+    void setMember(int row, int column, T GridCell::*member, const T& value);
     void touchCells(int top, int left, int bottom, int right);
     void touchStructure();
     void flush();

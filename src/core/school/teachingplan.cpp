@@ -45,6 +45,7 @@ void cshjhb(Workspace& ws)
     const int classes = int(ws.List1.size());
     const int courses = int(ws.List10.size());
     jhb.setRowCount(classes * courses + 1);
+    jhb.setAllRowHeights(PlanRowHeight);
     for (int i = 0; i < classes; ++i)
         for (int k = 0; k < courses; ++k) {
             const int row = planRow(i, k, courses);

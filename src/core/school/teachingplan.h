@@ -29,6 +29,8 @@ enum PlanColumn {
 
 inline constexpr int PlanHeaderRow = 0;
 inline constexpr int PlanFontSize = 12;
+// Rows tall enough for the 12-point text; rows added later take their neighbour's height.
+inline constexpr int PlanRowHeight = 360; // twips
 
 // Plan row of class i and course k (both from 0) with C courses.
 inline constexpr int planRow(int classIndex, int courseIndex, int courseCount)

@@ -1,0 +1,89 @@
+#include "combinedclasses.h"
+
+#include "combinedtree.h"
+#include "model/numbers.h"
+#include "uiport.h"
+#include "workspace.h"
+
+#include <limits>
+
+namespace orve::conditions {
+
+namespace {
+
+int rootOf(const CombinedTree& tree)
+{
+    for (int i = 0; i < tree.nodeCount(); ++i)
+        if (tree.node(i).parent < 0)
+            return i;
+    return -1;
+}
+
+// One more than the number the last added node's key starts with.
+QString nextMemberKey(const CombinedTree& tree)
+{
+    const double last =
+        tree.nodeCount() > 0 ? model::leadingNumber(tree.node(tree.nodeCount() - 1).key) : 0.0;
+    const int number = model::roundHalfEven(last + 1, std::numeric_limits<int>::min(),
+                                            std::numeric_limits<int>::max());
+    return QString::number(number) + QStringLiteral("nkey");
+}
+
+bool groupHasMember(const CombinedTree& tree, int group, const QString& entry)
+{
+    const QList<int> members = tree.children(group);
+    for (int member : members)
+        if (tree.node(member).text == entry)
+            return true;
+    return false;
+}
+
+} // namespace
+
+QString groupName(const QString& text7)
+{
+    return QStringLiteral(u"合班课") + text7;
+}
+
+void addToGroup(CombinedTree& tree, const QString& text7, const QString& entry)
+{
+    const QString key = nextMemberKey(tree);
+    const QString group = groupName(text7);
+    const int found = tree.findText(group);
+    if (found >= 0) {
+        if (!groupHasMember(tree, found, entry))
+            tree.addChild(found, key, entry);
+        return;
+    }
+    const int root = rootOf(tree);
+    if (root < 0 || !tree.setKey(root, tree.node(root).text))
+        return;
+    const int added = tree.addChild(root, group, group);
+    if (added >= 0)
+        tree.addChild(added, key, entry);
+}
+
+void removeTreeNode(CombinedTree& tree, int selected)
+{
+    if (selected < 0 || selected >= tree.nodeCount())
+        return;
+    const int parent = tree.node(selected).parent;
+    if (parent < 0) {
+        tree.remove(selected);
+        tree.addRoot(CombinedTree::rootKey(), CombinedTree::rootText());
+        return;
+    }
+    const bool isMember = tree.node(parent).text != CombinedTree::rootText();
+    if (isMember && tree.children(parent).size() == 1)
+        tree.remove(parent);
+    else
+        tree.remove(selected);
+}
+
+void hbk(Workspace& ws, UiPort& ui)
+{
+    ui.showTab(MainTab::SpecialConditions);
+    ws.fixedLessonChoosers.Combo6Text = ws.Combo6.isEmpty() ? QString() : ws.Combo6.first();
+}
+
+} // namespace orve::conditions

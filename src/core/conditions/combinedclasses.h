@@ -1,0 +1,36 @@
+// The commands of the combined-class groups on the special-conditions tab: adding the shown
+// combined-lesson entry to a group (the button Command5 "确定"), removing the selected node of
+// the tree Tr3 (Command6 "删除") and the menu command hbk.
+#pragma once
+
+#include <QString>
+
+namespace orve {
+struct Workspace;
+class UiPort;
+} // namespace orve
+
+namespace orve::conditions {
+
+class CombinedTree;
+
+// The group that the group-number field Text7 names: "合班课" + the field's text as typed.
+QString groupName(const QString& text7);
+
+// Adds `entry` (the text shown in Combo3) as a member of the group "合班课" + `text7`: creates
+// the group under the root when no node has that text yet, adds nothing when the group already
+// has a member with that text. Member keys are the number of the last node's key plus one,
+// followed by "nkey". A failing step (a key already taken, no root) ends the command quietly,
+// keeping what it did.
+void addToGroup(CombinedTree& tree, const QString& text7, const QString& entry);
+
+// Removes the selected node (-1: none, nothing happens): the root takes the whole tree and
+// leaves a fresh root; a group goes with its members; a member goes alone, or with its group
+// when it is the group's only member.
+void removeTreeNode(CombinedTree& tree, int selected);
+
+// Menu "合班课设置": shows the special-conditions tab and the first fixed-lesson entry in the
+// list's text box.
+void hbk(Workspace& ws, UiPort& ui);
+
+} // namespace orve::conditions

@@ -1,0 +1,16 @@
+// The combined-lesson entry: a class name and a course name joined by the private-use
+// character U+F8F5, the form of the entries of Combo3 and of the combined-class tree's members.
+#pragma once
+
+#include <QString>
+
+namespace orve::model {
+
+inline constexpr char16_t CombinedSeparator = u'\uF8F5';
+
+inline QString combinedLessonEntry(const QString& className, const QString& course)
+{
+    return className + QChar(CombinedSeparator) + course;
+}
+
+} // namespace orve::model

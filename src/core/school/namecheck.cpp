@@ -1,0 +1,76 @@
+#include "namecheck.h"
+
+#include "model/combinedlesson.h"
+
+#include <QStringEncoder>
+
+namespace orve::school {
+
+namespace {
+
+bool encodesInGbk(QStringView text)
+{
+    // A fresh encoder each time: its error state is sticky.
+    QStringEncoder encoder("GBK", QStringEncoder::Flag::Stateless);
+    if (!encoder.isValid())
+        return false;
+    const QByteArray bytes = encoder.encode(text);
+    Q_UNUSED(bytes);
+    return !encoder.hasError();
+}
+
+QString codeOf(char32_t codePoint)
+{
+    return QStringLiteral("U+%1").arg(uint(codePoint), 4, 16, QLatin1Char('0')).toUpper();
+}
+
+bool splitsAtSpaces(NameList list)
+{
+    // Fixed-lesson entries and their editor separate class and course by single spaces.
+    return list == NameList::Classes || list == NameList::Courses;
+}
+
+} // namespace
+
+QString firstCharacterOutsideGbk(QStringView text)
+{
+    if (encodesInGbk(text))
+        return {};
+    for (qsizetype i = 0; i < text.size();) {
+        const qsizetype length =
+            text.at(i).isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate()
+                ? 2
+                : 1;
+        const QStringView character = text.mid(i, length);
+        if (!encodesInGbk(character))
+            return character.toString();
+        i += length;
+    }
+    return {};
+}
+
+QString nameRefusal(NameList list, QStringView name)
+{
+    if (name.contains(u','))
+        return QStringLiteral(u"名称中不能含有英文逗号“,”（课程设置文件用它分隔数据），"
+                              u"请改用中文逗号“，”或其他字符。");
+    if (name.startsWith(u'"'))
+        return QStringLiteral(u"名称不能以英文双引号“\"”开头，请改用其他字符。");
+    if (name.contains(QChar(model::CombinedSeparator)))
+        return QStringLiteral(u"名称中不能含有字符 U+F8F5（合班课的分隔符），请删去它。");
+    if (name.contains(u'\r') || name.contains(u'\n'))
+        return QStringLiteral(u"名称中不能含有换行符，请删去它。");
+    if (splitsAtSpaces(list) && name.contains(u' ')) {
+        const QString what = list == NameList::Classes ? QStringLiteral(u"班级名称")
+                                                       : QStringLiteral(u"课程名称");
+        return QStringLiteral(u"%1中不能含有空格“ ”，请删去空格或改用其他字符。").arg(what);
+    }
+    const QString outside = firstCharacterOutsideGbk(name);
+    if (!outside.isEmpty())
+        return QStringLiteral(u"名称中的字符“%1”（%2）无法保存到课程设置文件（GBK 编码），"
+                              u"请改用其他字符。")
+            .arg(outside, codeOf(outside.toUcs4().value(0)));
+    return {};
+}
+
+} // namespace orve::school

@@ -1,0 +1,22 @@
+// Which names the course-settings file and the entries built from names can carry. The file
+// splits lines at commas, reads a leading double quote as a quoted field and is stored in
+// GBK; fixed-lesson entries and the combined-class tree split at spaces and at U+F8F5. A name
+// that breaks one of these is refused when it is entered, not corrupted later.
+#pragma once
+
+#include "namelist.h"
+
+#include <QString>
+#include <QStringView>
+
+namespace orve::school {
+
+// The message that refuses a name for the list, naming the offending character; empty when
+// the name can be stored.
+QString nameRefusal(NameList list, QStringView name);
+
+// The first character (a whole code point) of the text that GBK cannot hold; empty when
+// every character can be encoded.
+QString firstCharacterOutsideGbk(QStringView text);
+
+} // namespace orve::school

@@ -1,0 +1,94 @@
+#include "namelist.h"
+
+#include "teachingplan.h"
+#include "workspace.h"
+
+namespace orve::school {
+
+namespace {
+// The menu captions begin with these five characters; the rest names the list.
+constexpr int CaptionPrefixLength = 5;
+
+// One switch for the const and the mutable workspace.
+template <typename W>
+auto& namesOf(W& ws, NameList list)
+{
+    switch (list) {
+    case NameList::Courses: return ws.List10;
+    case NameList::Teachers: return ws.List11;
+    case NameList::Venues: return ws.List2;
+    case NameList::Classes: break;
+    }
+    return ws.List1;
+}
+
+template <typename W>
+auto& selectionOf(W& ws, NameList list)
+{
+    switch (list) {
+    case NameList::Courses: return ws.List10Selected;
+    case NameList::Teachers: return ws.List11Selected;
+    case NameList::Venues: return ws.List2Selected;
+    case NameList::Classes: break;
+    }
+    return ws.List1Selected;
+}
+
+} // namespace
+
+QString activationCaption(NameList list)
+{
+    switch (list) {
+    case NameList::Classes: return QStringLiteral(u"输入或察看班级名单");
+    case NameList::Courses: return QStringLiteral(u"输入或察看开课课程");
+    case NameList::Teachers: return QStringLiteral(u"输入或察看教师姓名");
+    case NameList::Venues: return QStringLiteral(u"输入或察看公用场地");
+    }
+    return {};
+}
+
+QString listTitle(NameList list)
+{
+    return activationCaption(list).mid(CaptionPrefixLength);
+}
+
+int planColumnOf(NameList list)
+{
+    switch (list) {
+    case NameList::Classes: return ClassColumn;
+    case NameList::Courses: return CourseColumn;
+    case NameList::Teachers: return TeacherColumn;
+    case NameList::Venues: return VenueColumn;
+    }
+    return ClassColumn;
+}
+
+QStringList& names(Workspace& ws, NameList list)
+{
+    return namesOf(ws, list);
+}
+
+const QStringList& names(const Workspace& ws, NameList list)
+{
+    return namesOf(ws, list);
+}
+
+int& selectedEntry(Workspace& ws, NameList list)
+{
+    return selectionOf(ws, list);
+}
+
+int selectedEntry(const Workspace& ws, NameList list)
+{
+    return selectionOf(ws, list);
+}
+
+std::optional<NameList> activeList(const Workspace& ws)
+{
+    for (NameList list : AllNameLists)
+        if (ws.Label11 == listTitle(list))
+            return list;
+    return std::nullopt;
+}
+
+} // namespace orve::school

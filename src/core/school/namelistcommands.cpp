@@ -1,0 +1,197 @@
+#include "namelistcommands.h"
+
+#include "model/grid.h"
+#include "namecheck.h"
+#include "planrows.h"
+#include "teachingplan.h"
+#include "uiport.h"
+#include "workspace.h"
+
+namespace orve::school {
+
+namespace {
+
+// The refusal of a name the file cannot carry, then the duplicate test of the active list.
+bool nameAccepted(const Workspace& ws, UiPort& ui, NameList list, const QString& name)
+{
+    const QString refusal = nameRefusal(list, name);
+    if (!refusal.isEmpty()) {
+        ui.message(refusal, MessageButtons::Ok, {}, MessageIcon::Warning);
+        return false;
+    }
+    for (const QString& entry : names(ws, list)) {
+        ui.processEvents();
+        if (entry == name) {
+            // Whichever button is pressed, nothing changes.
+            ui.message(duplicateMessage(), MessageButtons::CancelTryAgainContinue,
+                       duplicateTitle());
+            return false;
+        }
+    }
+    return true;
+}
+
+bool listEmptyRefused(const Workspace& ws, UiPort& ui, NameList list)
+{
+    if (!names(ws, list).isEmpty())
+        return false;
+    ui.message(listEmptyMessage());
+    return true;
+}
+
+void finishEntry(Workspace& ws, UiPort& ui, bool keepText)
+{
+    if (!keepText)
+        ws.Text6.clear();
+    ui.giveFocus(FocusTarget::NameEntry);
+}
+
+} // namespace
+
+QString duplicateMessage()
+{
+    return QStringLiteral(u"你可能将数据重复输入");
+}
+
+QString duplicateTitle()
+{
+    return QStringLiteral(u"输入不小心");
+}
+
+QString listEmptyMessage()
+{
+    return QStringLiteral(u"请您先将数据输入");
+}
+
+void makeListActive(Workspace& ws, UiPort& ui, NameList list)
+{
+    ui.showTab(MainTab::Basics);
+    ws.Label8 = activationCaption(list);
+    ws.Label11 = listTitle(list);
+    ws.Text6.clear();
+}
+
+void md(Workspace& ws, UiPort& ui)
+{
+    makeListActive(ws, ui, NameList::Classes);
+}
+
+void kkkc(Workspace& ws, UiPort& ui)
+{
+    makeListActive(ws, ui, NameList::Courses);
+}
+
+void qxjsxm(Workspace& ws, UiPort& ui)
+{
+    makeListActive(ws, ui, NameList::Teachers);
+}
+
+void gycd(Workspace& ws, UiPort& ui)
+{
+    makeListActive(ws, ui, NameList::Venues);
+}
+
+void selectName(Workspace& ws, NameList list, int index)
+{
+    const QStringList& entries = names(ws, list);
+    if (index < 0 || index >= entries.size())
+        return;
+    selectedEntry(ws, list) = index;
+    ws.Text6 = entries.at(index);
+}
+
+void addName(Workspace& ws, UiPort& ui)
+{
+    const std::optional<NameList> list = activeList(ws);
+    const QString name = ws.Text6;
+    if (!list || name.isEmpty() || !nameAccepted(ws, ui, *list, name))
+        return;
+    names(ws, *list).append(name);
+    {
+        model::RedrawSuspender suspended(ws.jhb);
+        if (*list == NameList::Classes)
+            appendClassBlock(ws, ui, name);
+        else if (*list == NameList::Courses)
+            appendCourseRows(ws, ui, name);
+    }
+    finishEntry(ws, ui, false);
+}
+
+void insertName(Workspace& ws, UiPort& ui)
+{
+    const std::optional<NameList> list = activeList(ws);
+    if (!list || listEmptyRefused(ws, ui, *list))
+        return;
+    const QString name = ws.Text6;
+    if (name.isEmpty() || !nameAccepted(ws, ui, *list, name))
+        return;
+    QStringList& entries = names(ws, *list);
+    const int selected = selectedEntry(ws, *list);
+    const int position = selected >= 0 && selected < entries.size() ? selected + 1 : 0;
+    entries.insert(position, name);
+    {
+        model::RedrawSuspender suspended(ws.jhb);
+        if (*list == NameList::Classes)
+            insertClassBlock(ws, ui, position, name);
+        else if (*list == NameList::Courses)
+            insertCourseRows(ws, ui, position, name);
+    }
+    // A teacher's name stays in the field, ready for the next list.
+    finishEntry(ws, ui, *list == NameList::Teachers);
+}
+
+void renameName(Workspace& ws, UiPort& ui)
+{
+    const std::optional<NameList> list = activeList(ws);
+    if (!list || listEmptyRefused(ws, ui, *list))
+        return;
+    const QString name = ws.Text6;
+    QStringList& entries = names(ws, *list);
+    const int selected = selectedEntry(ws, *list);
+    // Without a selected entry there is nothing to rename.
+    if (name.isEmpty() || selected < 0 || selected >= entries.size() ||
+        !nameAccepted(ws, ui, *list, name))
+        return;
+    const QString old = entries.at(selected);
+    entries[selected] = name;
+    {
+        model::RedrawSuspender suspended(ws.jhb);
+        replaceInColumn(ws.jhb, ui, planColumnOf(*list), old, name);
+    }
+    finishEntry(ws, ui, false);
+}
+
+void deleteName(Workspace& ws, UiPort& ui)
+{
+    const std::optional<NameList> list = activeList(ws);
+    if (!list)
+        return;
+    QStringList& entries = names(ws, *list);
+    int& selected = selectedEntry(ws, *list);
+    if (selected < 0 || selected >= entries.size())
+        return;
+    const QString name = entries.takeAt(selected);
+    selected = -1;
+
+    model::Grid& jhb = ws.jhb;
+    model::RedrawSuspender suspended(jhb);
+    switch (*list) {
+    case NameList::Classes:
+        removeRowsWith(jhb, ui, ClassColumn, name);
+        break;
+    case NameList::Courses:
+        // Without courses every class keeps one placeholder row.
+        if (entries.isEmpty())
+            replaceInColumn(jhb, ui, CourseColumn, name, placeholderCourse());
+        else
+            removeRowsWith(jhb, ui, CourseColumn, name);
+        jhb.setMergeColumn(ClassColumn, true);
+        break;
+    case NameList::Teachers:
+    case NameList::Venues:
+        replaceInColumn(jhb, ui, planColumnOf(*list), name, QString());
+        break;
+    }
+}
+
+} // namespace orve::school

@@ -1,0 +1,127 @@
+#include "plancellpress.h"
+
+#include "model/combinedlesson.h"
+#include "model/grid.h"
+#include "plancommands.h"
+#include "teachingplan.h"
+#include "uiport.h"
+#include "workspace.h"
+
+namespace orve::school {
+
+namespace {
+
+// Twips the wide choosers stick out beyond the cell, and the copy-plan chooser to its left.
+constexpr int ChooserOverhang = 300;
+constexpr int ChooserFontReduction = 2;
+
+QString toggled(const QString& text, const QString& marker)
+{
+    return text.isEmpty() ? marker : QString();
+}
+
+void toggleCombined(Workspace& ws, int row)
+{
+    model::Grid& jhb = ws.jhb;
+    const QString entry =
+        model::combinedLessonEntry(jhb.text(row, ClassColumn), jhb.text(row, CourseColumn));
+    if (jhb.text(row, CombinedColumn).isEmpty()) {
+        jhb.setText(row, CombinedColumn, QStringLiteral(u"合班"));
+        ws.Combo3.append(entry);
+    } else {
+        jhb.setText(row, CombinedColumn, QString());
+        ws.Combo3.removeAll(entry);
+    }
+}
+
+ChooserRequest chooserOver(const model::Grid& jhb, PlanChooser chooser, int row, int column)
+{
+    ChooserRequest request;
+    request.chooser = chooser;
+    request.row = row;
+    request.column = column;
+    request.fontSize = jhb.fontSize() - ChooserFontReduction;
+    if (chooser == PlanChooser::CopyPlan) {
+        request.text = copyPlanPrompt();
+        request.leftOffset = -ChooserOverhang;
+        request.fontSize = 0; // keeps its own font
+        return request;
+    }
+    request.text = jhb.text(row, column);
+    request.extraWidth = chooser == PlanChooser::Venue ? 0 : ChooserOverhang;
+    return request;
+}
+
+} // namespace
+
+QString copyPlanPrompt()
+{
+    return QStringLiteral(u"请选择与哪班教学计划相同");
+}
+
+ChooserRequest pressPlanCell(Workspace& ws, int row, int column, Qt::KeyboardModifiers modifiers)
+{
+    model::Grid& jhb = ws.jhb;
+    // The header is no plan row: a press there must not act on the cell that was current.
+    if (!jhb.contains(row, column) || row < jhb.fixedRows())
+        return {};
+    jhb.setCurrentCell(row, column);
+
+    if (modifiers & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier)) {
+        // Emptying a "合班" cell this way leaves the combined-lesson list as it is.
+        jhb.setText(row, column, QString());
+        if (column == PeriodsColumn)
+            jhb.setText(row, PeriodsBackupColumn, QString());
+        return {};
+    }
+    if (column < TeacherColumn)
+        return chooserOver(jhb, PlanChooser::CopyPlan, row, column);
+
+    switch (column) {
+    case TeacherColumn: return chooserOver(jhb, PlanChooser::Teacher, row, column);
+    case PeriodsColumn: return chooserOver(jhb, PlanChooser::Periods, row, column);
+    case VenueColumn: return chooserOver(jhb, PlanChooser::Venue, row, column);
+    case MainMarkColumn:
+        jhb.setText(row, column, toggled(jhb.text(row, column), QStringLiteral(u"主")));
+        break;
+    case ProgressColumn:
+        jhb.setText(row, column, toggled(jhb.text(row, column), QStringLiteral(u"一致")));
+        break;
+    case CombinedColumn:
+        toggleCombined(ws, row);
+        break;
+    default:
+        // Column 8 has no action. Its press hides every chooser too, so that none is left over
+        // another cell to write into this one.
+        break;
+    }
+    return {};
+}
+
+void pickChooser(Workspace& ws, UiPort& ui, PlanChooser chooser, const QString& text)
+{
+    model::Grid& jhb = ws.jhb;
+    const int row = jhb.currentRow();
+    const bool onPlanRow = row >= jhb.fixedRows();
+    switch (chooser) {
+    case PlanChooser::Teacher:
+    case PlanChooser::Venue:
+        if (onPlanRow)
+            jhb.setText(row, jhb.currentColumn(), text);
+        break;
+    case PlanChooser::Periods:
+        if (!onPlanRow)
+            break;
+        jhb.setText(row, jhb.currentColumn(), text);
+        jhb.setText(row, PeriodsBackupColumn, text);
+        ui.giveFocus(FocusTarget::TeachingPlan);
+        break;
+    case PlanChooser::CopyPlan:
+        copyPlan(ws, ui, text);
+        break;
+    case PlanChooser::None:
+        break;
+    }
+}
+
+} // namespace orve::school

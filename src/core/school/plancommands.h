@@ -1,0 +1,33 @@
+// The commands of the teaching-plan tab: jxjh and zfksz, copying one class's plan onto another
+// and scrolling the table to a class.
+#pragma once
+
+#include <QString>
+
+namespace orve {
+struct Workspace;
+class UiPort;
+} // namespace orve
+
+namespace orve::school {
+
+// Shows the plan tab and fills the choosers from the lists: Combo5 teachers, Combo8 "1" to the
+// number of period slots of the master timetable, Combo9 venues, Combo1 and Combo10 classes.
+void jxjh(Workspace& ws, UiPort& ui);
+
+// Shows the plan tab, nothing else.
+void zfksz(Workspace& ws, UiPort& ui);
+
+// Copies columns 2 to 8 of the source class's block onto the block of the current row's
+// class, row by row in course order. Nothing happens when either class has no plan row.
+void copyPlan(Workspace& ws, UiPort& ui, const QString& sourceClass);
+
+// Scans the plan rows from the top, each becoming current in the class column, and makes the
+// first row of the class the top row.
+void scrollToClass(Workspace& ws, UiPort& ui, const QString& className);
+
+// The Combo1 entry that UpDown4 selects for the number in Text5, within the entries; -1 when
+// Combo1 is empty.
+int classStepPosition(const Workspace& ws, const QString& text5);
+
+} // namespace orve::school

@@ -1,0 +1,46 @@
+#include "conditionspage.h"
+
+#include "combinedclassesbox.h"
+#include "conditions/combinedclasses.h"
+#include "conditions/fixedlessons.h"
+
+#include <QHBoxLayout>
+
+namespace orve::ui {
+
+ConditionsPage::ConditionsPage(Workspace& ws, NumericGuardFilter* guard,
+                               FixedLessonsBox::UiPortSource ui, QWidget* parent)
+    : QWidget(parent), ws_(ws), ui_(std::move(ui)),
+      combined_(new CombinedClassesBox(ws, guard, this)), fixed_(new FixedLessonsBox(ws, ui_, this))
+{
+    auto* layout = new QHBoxLayout(this);
+    layout->addWidget(combined_, 1);
+    layout->addSpacing(12);
+    layout->addWidget(fixed_, 0, Qt::AlignTop);
+}
+
+void ConditionsPage::runGdkyp()
+{
+    conditions::gdkyp(ws_, ui_());
+    fixed_->refresh();
+}
+
+void ConditionsPage::runHbk()
+{
+    conditions::hbk(ws_, ui_());
+    refresh();
+}
+
+void ConditionsPage::refresh()
+{
+    combined_->refresh();
+    fixed_->refresh();
+}
+
+void ConditionsPage::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    refresh();
+}
+
+} // namespace orve::ui

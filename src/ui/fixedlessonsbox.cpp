@@ -1,0 +1,121 @@
+#include "fixedlessonsbox.h"
+
+#include "conditions/fixedlessons.h"
+#include "gridview.h"
+#include "spinbuttons.h"
+#include "workspace.h"
+
+#include <QComboBox>
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QSignalBlocker>
+
+namespace orve::ui {
+
+namespace {
+
+constexpr int CourseChooserExtraTwips = 300;
+constexpr int CourseChooserFontSize = 12; // points
+
+void setItems(QComboBox* combo, const QStringList& items, int current)
+{
+    const QSignalBlocker blocked(combo);
+    QStringList shown;
+    shown.reserve(combo->count());
+    for (int i = 0; i < combo->count(); ++i)
+        shown.append(combo->itemText(i));
+    if (shown != items) {
+        combo->clear();
+        combo->addItems(items);
+    }
+    combo->setCurrentIndex(current);
+}
+
+} // namespace
+
+FixedLessonsBox::FixedLessonsBox(Workspace& ws, UiPortSource ui, QWidget* parent)
+    : QWidget(parent), ws_(ws), ui_(std::move(ui)), combo4_(new QComboBox(this)),
+      text10_(new QLineEdit(this)), upDown9_(new SpinButtons(0, 0, this)),
+      view_(new GridView(ws.msgrid1, this)), combo11_(new QComboBox(this)),
+      combo6_(new QComboBox(this))
+{
+    combo4_->setObjectName(QStringLiteral("Combo4"));
+    combo4_->setMinimumContentsLength(10);
+    text10_->setObjectName(QStringLiteral("Text10"));
+    text10_->setReadOnly(true);
+    text10_->setFixedWidth(40);
+    upDown9_->setObjectName(QStringLiteral("UpDown9"));
+    view_->setObjectName(QStringLiteral("msgrid1"));
+    view_->setFixedSize(GridSize);
+    // The layout of the grid is computed before it is first shown.
+    const int frame = 2 * view_->frameWidth();
+    ws.msgrid1.setViewSize((GridSize.width() - frame) * GridView::TwipsPerPixel,
+                           (GridSize.height() - frame) * GridView::TwipsPerPixel);
+    combo11_->setObjectName(QStringLiteral("Combo11"));
+    combo11_->hide();
+    combo6_->setObjectName(QStringLiteral("Combo6"));
+    combo6_->setEditable(true);
+    combo6_->lineEdit()->setReadOnly(true);
+
+    auto* layout = new QGridLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(new QLabel(QStringLiteral(u"固定课程设置与列表"), this), 0, 0, 1, 4);
+    layout->addWidget(combo4_, 1, 0);
+    layout->addWidget(text10_, 1, 1);
+    layout->addWidget(upDown9_, 1, 2);
+    layout->setColumnStretch(3, 1);
+    layout->addWidget(view_, 2, 0, 1, 4);
+    layout->addWidget(combo6_, 3, 0, 1, 4);
+    layout->setRowStretch(4, 1);
+
+    connect(combo4_, qOverload<int>(&QComboBox::activated), this, [this](int index) {
+        conditions::chooseClass(ws_, index);
+        refresh();
+    });
+    connect(upDown9_, &SpinButtons::stepped, this, [this](int delta) {
+        conditions::stepClassChooser(ws_, delta);
+        refresh();
+    });
+    connect(view_, &GridView::cellReleased, this, [this](int row, int column) {
+        conditions::releaseOnFixedGrid(ws_, ui_(), row, column);
+        refresh();
+    });
+    connect(combo11_, qOverload<int>(&QComboBox::activated), this, [this](int index) {
+        const model::Grid& grid = ws_.msgrid1;
+        conditions::chooseCourse(ws_, ui_(), grid.currentRow(), grid.currentColumn(),
+                                 combo11_->itemText(index));
+        refresh();
+    });
+}
+
+void FixedLessonsBox::refresh()
+{
+    const conditions::FixedLessonChoosers& choosers = ws_.fixedLessonChoosers;
+    setItems(combo4_, choosers.Combo4, choosers.classIndex);
+    text10_->setText(choosers.Text10);
+    upDown9_->setRange(0, std::max(int(choosers.Combo4.size()) - 1, 0));
+    setItems(combo11_, choosers.Combo11, -1);
+    setItems(combo6_, ws_.Combo6, -1);
+    combo6_->setEditText(choosers.Combo6Text);
+    if (choosers.courseChooserShown)
+        placeCourseChooser();
+    else
+        combo11_->hide();
+}
+
+void FixedLessonsBox::placeCourseChooser()
+{
+    const model::Grid& grid = ws_.msgrid1;
+    const QRect cell = view_->cellRect(grid.currentRow(), grid.currentColumn());
+    QFont font = combo11_->font();
+    font.setPointSize(CourseChooserFontSize);
+    combo11_->setFont(font);
+    combo11_->move(view_->mapTo(this, cell.topRight()));
+    combo11_->resize(cell.width() + CourseChooserExtraTwips / GridView::TwipsPerPixel,
+                     combo11_->sizeHint().height());
+    combo11_->raise();
+    combo11_->show();
+}
+
+} // namespace orve::ui

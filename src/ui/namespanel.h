@@ -1,0 +1,58 @@
+// The name lists on the first tab: the four lists List1, List10, List11, List2 stacked with the
+// active one in front, the headings Label8 and Label11, the entry field Text6 and the buttons
+// "确定", "插入", "重命名", "删除". It shows the workspace; the school controller runs commands.
+#pragma once
+
+#include "school/namelist.h"
+
+#include <QGroupBox>
+#include <array>
+
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QPushButton;
+class QStackedWidget;
+
+namespace orve {
+struct Workspace;
+}
+
+namespace orve::ui {
+
+class NamesPanel : public QGroupBox
+{
+    Q_OBJECT
+
+public:
+    explicit NamesPanel(QWidget* parent = nullptr);
+
+    QListWidget* list(school::NameList list) const;
+    QLineEdit* entry() const { return text6_; }
+    QPushButton* addButton() const { return command1_; }
+    QPushButton* insertButton() const { return command3_; }
+    QPushButton* renameButton() const { return command11_; }
+    QPushButton* deleteButton() const { return command2_; }
+    QLabel* heading() const { return label8_; }
+    QLabel* listTitle() const { return label11_; }
+
+    // Shows the lists, their selections, the labels and the entry field as the workspace has them.
+    void refresh(const Workspace& ws);
+
+signals:
+    // The user picked an entry of a list (click or keyboard).
+    void entryPicked(school::NameList list, int index);
+
+private:
+    QLabel* label8_;
+    QLabel* label11_;
+    QStackedWidget* stack_;
+    std::array<QListWidget*, 4> lists_{};
+    QLineEdit* text6_;
+    QPushButton* command1_;
+    QPushButton* command3_;
+    QPushButton* command11_;
+    QPushButton* command2_;
+};
+
+} // namespace orve::ui

@@ -1,0 +1,72 @@
+// Tab 1 "设置教学计划": the teaching plan jhb with its choosers laid over the pressed cell
+// (Combo5 teachers, Combo8 period counts, Combo9 venues, Combo10 copy-plan source) and the
+// class finder Combo1 with its stepper UpDown4 and number field Text5. It shows what the core
+// asks for; the school controller runs the commands.
+#pragma once
+
+#include "school/plancellpress.h"
+
+#include <QWidget>
+
+class QComboBox;
+class QLineEdit;
+
+namespace orve {
+struct Workspace;
+}
+
+namespace orve::model {
+class Grid;
+}
+
+namespace orve::ui {
+
+class GridView;
+class SpinButtons;
+
+class PlanPage : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit PlanPage(model::Grid& jhb, QWidget* parent = nullptr);
+
+    GridView* view() const { return view_; }
+    // Combo5, Combo8, Combo9 or Combo10; null for None.
+    QComboBox* chooser(school::PlanChooser chooser) const;
+    QComboBox* classFinder() const { return combo1_; }
+    QLineEdit* classNumber() const { return text5_; }
+    SpinButtons* classStepper() const { return upDown4_; }
+
+    // Shows the requested chooser over its cell and hides the others (all for None).
+    void showChooser(const school::ChooserRequest& request);
+    void hideChoosers();
+    // Takes over the entries jxjh put into the workspace.
+    void showChooserEntries(const Workspace& ws);
+
+signals:
+    void chooserPicked(school::PlanChooser chooser, const QString& text);
+    // The table's size changed, so the column widths that follow it are due again.
+    void viewResized();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    QComboBox* makeChooser(const char* name, school::PlanChooser kind);
+    void onCurrentCellChanged(int row, int column);
+
+    GridView* view_;
+    QComboBox* combo5_;
+    QComboBox* combo8_;
+    QComboBox* combo9_;
+    QComboBox* combo10_;
+    QComboBox* combo1_;
+    QLineEdit* text5_;
+    SpinButtons* upDown4_;
+    // The cell the shown chooser lies over.
+    int chooserRow_ = -1;
+    int chooserColumn_ = -1;
+};
+
+} // namespace orve::ui

@@ -1,0 +1,153 @@
+// Grouping combined lessons in the tree Tr3: adding, re-adding, a second group, removing
+// members, groups and the root, and hbk.
+#include "conditions/combinedclasses.h"
+#include "model/combinedlesson.h"
+#include "conditions/combinedtree.h"
+#include "fakeuiport.h"
+#include "workspace.h"
+
+#include <QTest>
+
+using namespace orve;
+using namespace orve::conditions;
+
+namespace {
+
+const QString A = QStringLiteral(u"初一(1)");
+const QString B = QStringLiteral(u"初一(2)");
+const QString P = QStringLiteral(u"体育");
+
+struct Shape
+{
+    QString key;
+    QString text;
+    int parent;
+};
+
+void compareTree(const CombinedTree& tree, const QList<Shape>& expected)
+{
+    QCOMPARE(tree.nodeCount(), int(expected.size()));
+    for (int i = 0; i < tree.nodeCount(); ++i) {
+        QCOMPARE(tree.node(i).key, expected.at(i).key);
+        QCOMPARE(tree.node(i).text, expected.at(i).text);
+        QCOMPARE(tree.node(i).parent, expected.at(i).parent);
+    }
+}
+
+} // namespace
+
+class TestCombinedClasses : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void entryIsClassSeparatorCourse()
+    {
+        QCOMPARE(model::combinedLessonEntry(A, P), A + QChar(0xF8F5) + P);
+        QCOMPARE(groupName(QStringLiteral("1")), QStringLiteral(u"合班课1"));
+    }
+
+    void addingBuildsGroupsAndMembers()
+    {
+        CombinedTree tree;
+        tree.reset();
+        const QString root = CombinedTree::rootText();
+        const QString g1 = QStringLiteral(u"合班课1");
+        const QString g2 = QStringLiteral(u"合班课2");
+        addToGroup(tree, QStringLiteral("1"), model::combinedLessonEntry(A, P));
+        compareTree(
+            tree,
+            {{root, root, -1}, {g1, g1, 0}, {QStringLiteral("1nkey"), model::combinedLessonEntry(A, P), 1}});
+
+        addToGroup(tree, QStringLiteral("1"), model::combinedLessonEntry(B, P));
+        QCOMPARE(tree.node(3).key, QStringLiteral("2nkey"));
+        QCOMPARE(tree.node(3).parent, 1);
+
+        // Already a member of this group: nothing changes.
+        const CombinedTree before = tree;
+        addToGroup(tree, QStringLiteral("1"), model::combinedLessonEntry(A, P));
+        QVERIFY(tree == before);
+
+        // A second group comes after the first; its member's key follows the last node's.
+        addToGroup(tree, QStringLiteral("2"), model::combinedLessonEntry(A, P));
+        compareTree(tree, {{root, root, -1},
+                           {g1, g1, 0},
+                           {QStringLiteral("1nkey"), model::combinedLessonEntry(A, P), 1},
+                           {QStringLiteral("2nkey"), model::combinedLessonEntry(B, P), 1},
+                           {g2, g2, 0},
+                           {QStringLiteral("3nkey"), model::combinedLessonEntry(A, P), 4}});
+        QCOMPARE(tree.children(0), (QList<int>{1, 4}));
+    }
+
+    void emptyGroupNumberAndEmptyEntryAreAccepted()
+    {
+        CombinedTree tree;
+        tree.reset();
+        addToGroup(tree, QString(), QString());
+        QCOMPARE(tree.nodeCount(), 3);
+        QCOMPARE(tree.node(1).text, QStringLiteral(u"合班课"));
+        QCOMPARE(tree.node(2).text, QString());
+    }
+
+    void takenKeyEndsQuietly()
+    {
+        // A tree read from a file whose last key number is already taken by an earlier node.
+        CombinedTree tree;
+        tree.addRoot(CombinedTree::rootText(), CombinedTree::rootText());
+        const int group = tree.addChild(0, QStringLiteral(u"合班课1"), QStringLiteral(u"合班课1"));
+        tree.addChild(group, QStringLiteral("2nkey"), QStringLiteral("x"));
+        tree.addChild(group, QStringLiteral("1nkey"), QStringLiteral("y"));
+        const CombinedTree before = tree;
+        addToGroup(tree, QStringLiteral("1"), QStringLiteral("z"));
+        QVERIFY(tree == before);
+    }
+
+    void removingMembersGroupsAndRoot()
+    {
+        CombinedTree tree;
+        tree.reset();
+        addToGroup(tree, QStringLiteral("1"), model::combinedLessonEntry(A, P));
+        addToGroup(tree, QStringLiteral("1"), model::combinedLessonEntry(B, P));
+        addToGroup(tree, QStringLiteral("2"), model::combinedLessonEntry(A, P));
+
+        removeTreeNode(tree, -1);
+        QCOMPARE(tree.nodeCount(), 6);
+
+        // One of two members: the group keeps the other.
+        removeTreeNode(tree, 2);
+        QCOMPARE(tree.nodeCount(), 5);
+        QCOMPARE(tree.children(1), (QList<int>{2}));
+        QCOMPARE(tree.node(2).text, model::combinedLessonEntry(B, P));
+
+        // The last member takes its group with it.
+        removeTreeNode(tree, 4);
+        QCOMPARE(tree.nodeCount(), 3);
+        QCOMPARE(tree.findText(QStringLiteral(u"合班课2")), -1);
+
+        // A group goes with all its members.
+        addToGroup(tree, QStringLiteral("1"), model::combinedLessonEntry(A, P));
+        removeTreeNode(tree, 1);
+        QCOMPARE(tree.nodeCount(), 1);
+
+        // The root leaves a fresh root.
+        addToGroup(tree, QStringLiteral("3"), model::combinedLessonEntry(A, P));
+        removeTreeNode(tree, 0);
+        compareTree(tree, {{CombinedTree::rootKey(), CombinedTree::rootText(), -1}});
+    }
+
+    void hbkShowsTheTabAndTheFirstFixedEntry()
+    {
+        Workspace ws;
+        test::FakeUiPort ui;
+        ws.Combo6 = QStringList{QStringLiteral("A B 1 1"), QStringLiteral("A C 2 2")};
+        hbk(ws, ui);
+        QCOMPARE(ui.tabsShown, QList<MainTab>{MainTab::SpecialConditions});
+        QCOMPARE(ws.fixedLessonChoosers.Combo6Text, QStringLiteral("A B 1 1"));
+        ws.Combo6.clear();
+        hbk(ws, ui);
+        QCOMPARE(ws.fixedLessonChoosers.Combo6Text, QString());
+    }
+};
+
+QTEST_APPLESS_MAIN(TestCombinedClasses)
+#include "tst_combinedclasses.moc"
