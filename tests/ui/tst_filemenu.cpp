@@ -2,8 +2,11 @@
 // title field show what Open read, failures come up as message boxes; the title field keeps
 // to texts that the file gives back unchanged.
 #include "basicspage.h"
+#include "combinedclassesbox.h"
+#include "conditionspage.h"
 #include "filecommands.h"
 #include "mainwindow.h"
+#include "namespanel.h"
 #include "schedulingpage.h"
 #include "weekfieldsbox.h"
 
@@ -12,12 +15,14 @@
 #include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMessageBox>
 #include <QSignalSpy>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <QTreeWidget>
 
 using orve::ui::MainWindow;
 
@@ -105,6 +110,14 @@ private slots:
         QCOMPARE(window.basicsPage()->weekFields()->field(1)->text(), QStringLiteral("1"));
         QCOMPARE(window.basicsPage()->weekFields()->field(3)->text(), QStringLiteral("6"));
         QCOMPARE(window.schedulingPage()->titleField()->text(), QStringLiteral(u"高一课表"));
+        QListWidget* classes =
+            window.basicsPage()->namesPanel()->list(orve::school::NameList::Classes);
+        QCOMPARE(classes->count(), 1);
+        QCOMPARE(classes->item(0)->text(), QStringLiteral(u"高一"));
+        // The file holds the root alone.
+        const QTreeWidget* tree = window.conditionsPage()->combinedClasses()->tree();
+        QCOMPARE(tree->topLevelItemCount(), 1);
+        QCOMPARE(tree->topLevelItem(0)->childCount(), 0);
         QCOMPARE(window.tabs()->currentIndex(), 0);
 
         // Save writes to the opened file without a dialog.

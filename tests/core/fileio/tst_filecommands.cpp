@@ -63,6 +63,25 @@ private slots:
         QVERIFY(ws.timetableLoaded);
     }
 
+    // The lists are replaced, so nothing stays selected in them or in the class chooser.
+    void openResetsSelectionsAndTheClassChooser()
+    {
+        Workspace ws;
+        test::FakeUiPort ui;
+        test::buildSampleSchool(ws, ui);
+        ws.List10Selected = 1;
+        ws.fixedLessonChoosers.Combo4 =
+            QStringList{QStringLiteral(u"初一(1)"), QStringLiteral(u"全体班级")};
+        ws.fixedLessonChoosers.classIndex = 1;
+        ws.fixedLessonChoosers.Text10 = QStringLiteral("1");
+        ui.fileNames = QStringList{schoolFile_};
+        QCOMPARE(open(ws, ui), CommandOutcome::Done);
+        QCOMPARE(ws.List10Selected, -1);
+        QVERIFY(ws.fixedLessonChoosers.Combo4.isEmpty());
+        QCOMPARE(ws.fixedLessonChoosers.classIndex, -1);
+        QCOMPARE(ws.fixedLessonChoosers.Text10, QStringLiteral("0"));
+    }
+
     void cancelledOpenChangesNothing()
     {
         Workspace ws;
@@ -155,7 +174,15 @@ private slots:
         QCOMPARE(open(ws, ui), CommandOutcome::Done);
         ws.Text9 = QStringLiteral(u"标题");
         ws.week.Text1 = QStringLiteral("4");
+        ws.Text6 = QStringLiteral(u"三班");
+        ws.List1Selected = 1;
+        ws.fixedLessonChoosers.Combo4 = QStringList{QStringLiteral(u"初一(1)")};
+        ws.fixedLessonChoosers.classIndex = 0;
         QCOMPARE(xjwj(ws, ui), CommandOutcome::Done);
+        QVERIFY(ws.Text6.isEmpty());
+        QCOMPARE(ws.List1Selected, -1);
+        QVERIFY(ws.fixedLessonChoosers.Combo4.isEmpty());
+        QCOMPARE(ws.fixedLessonChoosers.classIndex, -1);
         QVERIFY(!ws.timetableLoaded);
         QVERIFY(ws.documentPath.isEmpty());
         QCOMPARE(ws.ioPath, schoolFile_);
@@ -208,6 +235,7 @@ private slots:
         test::FakeUiPort ui;
         test::buildSampleSchool(ws, ui);
         ws.documentPath = schoolFile_;
+        ws.List1Selected = 0;
         Workspace before;
         test::buildSampleSchool(before, ui);
 
@@ -220,6 +248,7 @@ private slots:
         const QString difference = test::differenceInStoredTables(before, ws);
         QVERIFY2(difference.isEmpty(), qPrintable(difference));
         QCOMPARE(ws.documentPath, schoolFile_); // Save still goes to the school's own file
+        QCOMPARE(ws.List1Selected, 0);
         QCOMPARE(ws.MSGrid.text(0, 1), before.MSGrid.text(0, 1));
     }
 
