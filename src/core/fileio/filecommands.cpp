@@ -54,6 +54,7 @@ CommandOutcome xjwj(Workspace& ws, UiPort& ui)
     ws.Text6.clear();
     ws.fixedLessonChoosers.Combo4.clear();
     ws.fixedLessonChoosers.classIndex = -1;
+    ws.fixedLessonChoosers.Combo6Text.clear();
     ws.jhb.clearCells();
     school::cshjhb(ws);
     ui.showTab(MainTab::Basics);

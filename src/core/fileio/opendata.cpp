@@ -156,6 +156,7 @@ ReadError open_data(Workspace& ws, const QByteArray& bytes)
     ws.fixedLessonChoosers.Combo4.clear();
     ws.fixedLessonChoosers.classIndex = -1;
     ws.fixedLessonChoosers.Text10 = QStringLiteral("0");
+    ws.fixedLessonChoosers.Combo6Text.clear(); // the entry it showed is gone
 
     RecordReader reader(bytes);
     Record record;

@@ -71,6 +71,7 @@ void adoptSchool(Workspace& ws, const Workspace& opened)
     ws.fixedLessonChoosers.Combo4 = opened.fixedLessonChoosers.Combo4;
     ws.fixedLessonChoosers.classIndex = opened.fixedLessonChoosers.classIndex;
     ws.fixedLessonChoosers.Text10 = opened.fixedLessonChoosers.Text10;
+    ws.fixedLessonChoosers.Combo6Text = opened.fixedLessonChoosers.Combo6Text;
     ws.Text9 = opened.Text9;
     ws.timetableLoaded = opened.timetableLoaded;
     ws.masterColumnCount = opened.masterColumnCount;
