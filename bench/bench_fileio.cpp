@@ -6,8 +6,8 @@
 #include "model/layouts.h"
 #include "model/lessoncell.h"
 #include "schoolgenerator.h"
+#include "silentuiport.h"
 #include "startup.h"
-#include "uiport.h"
 #include "workspace.h"
 
 #include <QFile>
@@ -18,25 +18,11 @@ namespace {
 
 using namespace orve;
 
-class QuietUiPort : public UiPort
-{
-public:
-    MessageAnswer message(const QString&, MessageButtons, const QString&, MessageIcon) override
-    {
-        return MessageAnswer::Ok;
-    }
-    QString openFileName(const FileDialogRequest&) override { return {}; }
-    QString saveFileName(const FileDialogRequest&) override { return {}; }
-    void processEvents() override {}
-    void showTab(MainTab) override {}
-    void giveFocus(FocusTarget) override {}
-};
-
 // The generated school with a title, ten combined lessons in one group, ten free periods and
 // a lesson in every slot of every class.
 void buildLargeSchool(Workspace& ws)
 {
-    QuietUiPort ui;
+    SilentUiPort ui;
     startUp(ws, ui);
     bench::generateSchool(ws, bench::SchoolShape{});
     ws.List2 = QStringList{QStringLiteral(u"操场"), QStringLiteral(u"机房")};
@@ -91,7 +77,7 @@ void BM_OpenLargeSchool(benchmark::State& state)
 {
     static LargeSchoolFile file;
     Workspace ws;
-    QuietUiPort ui;
+    SilentUiPort ui;
     startUp(ws, ui);
     for (auto _ : state) {
         const fileio::ReadError error = fileio::openSchoolFile(ws, file.path);

@@ -13,33 +13,16 @@ void printLine(const QString& text)
     std::fprintf(stderr, "%s\n", line.toLocal8Bit().constData());
 }
 
-MessageAnswer CliUiPort::message(const QString& prompt, MessageButtons buttons, const QString&,
-                                 MessageIcon)
+MessageAnswer CliUiPort::message(const QString& prompt, MessageButtons buttons,
+                                 const QString& title, MessageIcon icon)
 {
     printLine(prompt);
-    // The answer that changes least.
-    switch (buttons) {
-    case MessageButtons::Ok:
-        return MessageAnswer::Ok;
-    case MessageButtons::YesNo:
-        return MessageAnswer::No;
-    case MessageButtons::OkCancel:
-    case MessageButtons::YesNoCancel:
-    case MessageButtons::RetryCancel:
-    case MessageButtons::CancelTryAgainContinue:
-        return MessageAnswer::Cancel;
-    }
-    return MessageAnswer::Cancel;
+    return SilentUiPort::message(prompt, buttons, title, icon);
 }
 
 QString CliUiPort::openFileName(const FileDialogRequest&)
 {
     return std::exchange(openPath_, QString());
-}
-
-QString CliUiPort::saveFileName(const FileDialogRequest&)
-{
-    return {};
 }
 
 } // namespace orve::cli

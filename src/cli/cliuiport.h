@@ -1,12 +1,12 @@
 // The window system of orve-cli: it never asks. The open dialog answers with the file named on
-// the command line, save dialogs are cancelled and messages go to stderr as one line each.
+// the command line, save dialogs are cancelled, and messages go to stderr as one line each.
 #pragma once
 
-#include "uiport.h"
+#include "silentuiport.h"
 
 namespace orve::cli {
 
-class CliUiPort : public UiPort
+class CliUiPort : public SilentUiPort
 {
 public:
     explicit CliUiPort(QString openPath) : openPath_(std::move(openPath)) {}
@@ -14,10 +14,6 @@ public:
     MessageAnswer message(const QString& prompt, MessageButtons buttons, const QString& title,
                           MessageIcon icon) override;
     QString openFileName(const FileDialogRequest& request) override;
-    QString saveFileName(const FileDialogRequest& request) override;
-    void processEvents() override {}
-    void showTab(MainTab) override {}
-    void giveFocus(FocusTarget) override {}
 
 private:
     QString openPath_;

@@ -3,27 +3,13 @@
 #include "fileio/gbk.h"
 #include "fileio/savedata.h"
 #include "fileio/schoolreader.h"
+#include "silentuiport.h"
 #include "startup.h"
-#include "uiport.h"
 #include "workspace.h"
 
 namespace orve::fuzz {
 
 namespace {
-
-class SilentUiPort : public UiPort
-{
-public:
-    MessageAnswer message(const QString&, MessageButtons, const QString&, MessageIcon) override
-    {
-        return MessageAnswer::Ok;
-    }
-    QString openFileName(const FileDialogRequest&) override { return {}; }
-    QString saveFileName(const FileDialogRequest&) override { return {}; }
-    void processEvents() override {}
-    void showTab(MainTab) override {}
-    void giveFocus(FocusTarget) override {}
-};
 
 // The tables as start-up leaves them, which Open starts from.
 const Workspace& startedUp()
@@ -44,7 +30,7 @@ int readCourseSettings(const std::uint8_t* data, std::size_t size)
 {
     const QByteArray bytes(reinterpret_cast<const char*>(data), qsizetype(size));
     Workspace fresh;
-    fileio::prepareFresh(startedUp(), fresh);
+    fileio::copyOpenedTables(startedUp(), fresh);
     const fileio::ReadError error = fileio::readSchool(fresh, bytes);
     if (error.failed())
         return error.line > 0 ? error.line : -1;

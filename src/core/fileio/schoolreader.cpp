@@ -10,6 +10,7 @@ namespace orve::fileio {
 
 namespace {
 
+// The view size belongs to whoever shows the grid; a fresh grid lays out for the same view.
 void copyGrid(const model::Grid& from, model::Grid& to)
 {
     to.setViewSize(from.viewWidth(), from.viewHeight());
@@ -32,18 +33,30 @@ ReadError loadFile(const QString& path, QByteArray& bytes)
     return {};
 }
 
-void prepareFresh(const Workspace& current, Workspace& fresh)
+void copyOpenedTables(const Workspace& from, Workspace& to)
 {
-    copyGrid(current.jhb, fresh.jhb);
-    copyGrid(current.MSGrid, fresh.MSGrid);
-    copyGrid(current.msgrid1, fresh.msgrid1);
-    fresh.week = current.week;
-    fresh.chineseNumeral = current.chineseNumeral;
-    fresh.Text9 = current.Text9;
-    fresh.fixedLessonChoosers = current.fixedLessonChoosers;
-    fresh.periodsPerDay = current.periodsPerDay;
-    fresh.masterColumnCount = current.masterColumnCount;
-    fresh.masterRowCount = current.masterRowCount;
+    to.week = from.week;
+    to.periodsPerDay = from.periodsPerDay;
+    to.chineseNumeral = from.chineseNumeral;
+    to.List1 = from.List1;
+    to.List10 = from.List10;
+    to.List11 = from.List11;
+    to.List2 = from.List2;
+    to.List1Selected = from.List1Selected;
+    to.List10Selected = from.List10Selected;
+    to.List11Selected = from.List11Selected;
+    to.List2Selected = from.List2Selected;
+    to.Combo3 = from.Combo3;
+    to.Tr3 = from.Tr3;
+    to.Combo6 = from.Combo6;
+    to.fixedLessonChoosers = from.fixedLessonChoosers;
+    to.Text9 = from.Text9;
+    to.timetableLoaded = from.timetableLoaded;
+    to.masterColumnCount = from.masterColumnCount;
+    to.masterRowCount = from.masterRowCount;
+    copyGrid(from.jhb, to.jhb);
+    copyGrid(from.msgrid1, to.msgrid1);
+    copyGrid(from.MSGrid, to.MSGrid);
 }
 
 ReadError readSchool(Workspace& fresh, const QByteArray& bytes)
@@ -55,32 +68,6 @@ ReadError readSchool(Workspace& fresh, const QByteArray& bytes)
     return open_zkcb(fresh, bytes);
 }
 
-void adoptSchool(Workspace& ws, const Workspace& opened)
-{
-    ws.week = opened.week;
-    ws.periodsPerDay = opened.periodsPerDay;
-    ws.chineseNumeral = opened.chineseNumeral;
-    ws.List1 = opened.List1;
-    ws.List10 = opened.List10;
-    ws.List11 = opened.List11;
-    ws.List2 = opened.List2;
-    ws.Combo3 = opened.Combo3;
-    ws.Tr3 = opened.Tr3;
-    ws.Combo6 = opened.Combo6;
-    clearListSelections(ws);
-    ws.fixedLessonChoosers.Combo4 = opened.fixedLessonChoosers.Combo4;
-    ws.fixedLessonChoosers.classIndex = opened.fixedLessonChoosers.classIndex;
-    ws.fixedLessonChoosers.Text10 = opened.fixedLessonChoosers.Text10;
-    ws.fixedLessonChoosers.Combo6Text = opened.fixedLessonChoosers.Combo6Text;
-    ws.Text9 = opened.Text9;
-    ws.timetableLoaded = opened.timetableLoaded;
-    ws.masterColumnCount = opened.masterColumnCount;
-    ws.masterRowCount = opened.masterRowCount;
-    ws.jhb.copyFrom(opened.jhb);
-    ws.msgrid1.copyFrom(opened.msgrid1);
-    ws.MSGrid.copyFrom(opened.MSGrid);
-}
-
 ReadError openSchoolFile(Workspace& ws, const QString& path)
 {
     QByteArray bytes;
@@ -88,10 +75,10 @@ ReadError openSchoolFile(Workspace& ws, const QString& path)
     if (loadError.failed())
         return loadError;
     Workspace fresh;
-    prepareFresh(ws, fresh);
+    copyOpenedTables(ws, fresh);
     const ReadError error = readSchool(fresh, bytes);
     if (!error.failed())
-        adoptSchool(ws, fresh);
+        copyOpenedTables(fresh, ws);
     return error;
 }
 

@@ -19,15 +19,13 @@ inline constexpr qint64 MaxFileSize = 64 * 1024 * 1024;
 // The whole file. On failure the error has line 0 and the system's reason.
 ReadError loadFile(const QString& path, QByteArray& bytes);
 
-// Gives `fresh` what Open keeps of the open school: the grids with their layout and sizes,
-// the week fields and the title (a file may leave them out).
-void prepareFresh(const Workspace& current, Workspace& fresh);
+// Copies every table Open writes. Open reads into a fresh set that starts as a copy of the
+// open school's (the grids keep their layout and sizes, and fields a file leaves out keep
+// their texts) and copies it back once the whole file was read.
+void copyOpenedTables(const Workspace& from, Workspace& to);
 
 // open_data, the layout of both grids, open_zkcb.
 ReadError readSchool(Workspace& fresh, const QByteArray& bytes);
-
-// Hands the tables Open writes over to the open school.
-void adoptSchool(Workspace& ws, const Workspace& opened);
 
 // All of the above: the open school is replaced only when the whole file was read.
 ReadError openSchoolFile(Workspace& ws, const QString& path);
