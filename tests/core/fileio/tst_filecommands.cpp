@@ -41,6 +41,14 @@ private:
         return path;
     }
 
+    // Start-up, then Open of the school file through the scripted dialog.
+    bool startAndOpenTheSchool(Workspace& ws, test::FakeUiPort& ui)
+    {
+        startUp(ws, ui);
+        ui.fileNames = QStringList{schoolFile_};
+        return open(ws, ui) == CommandOutcome::Done;
+    }
+
 private slots:
     void init() { schoolFile_ = copyOf(QStringLiteral("school.rve")); }
 
@@ -48,9 +56,7 @@ private slots:
     {
         Workspace ws;
         test::FakeUiPort ui;
-        startUp(ws, ui);
-        ui.fileNames = QStringList{schoolFile_};
-        QCOMPARE(open(ws, ui), CommandOutcome::Done);
+        QVERIFY(startAndOpenTheSchool(ws, ui));
         QCOMPARE(ui.fileDialogs.size(), 1);
         QCOMPARE(ui.fileDialogs.first().title, QStringLiteral(u"打开课程设置文件 "));
         QCOMPARE(ui.fileDialogs.first().filter,
@@ -110,9 +116,7 @@ private slots:
     {
         Workspace ws;
         test::FakeUiPort ui;
-        startUp(ws, ui);
-        ui.fileNames = QStringList{schoolFile_};
-        QCOMPARE(open(ws, ui), CommandOutcome::Done);
+        QVERIFY(startAndOpenTheSchool(ws, ui));
         ws.List2.append(QStringLiteral(u"礼堂"));
         QCOMPARE(save(ws, ui), CommandOutcome::Done);
         QCOMPARE(ui.fileDialogs.size(), 1); // Open's only
@@ -143,9 +147,7 @@ private slots:
     {
         Workspace ws;
         test::FakeUiPort ui;
-        startUp(ws, ui);
-        ui.fileNames = QStringList{schoolFile_};
-        QCOMPARE(open(ws, ui), CommandOutcome::Done);
+        QVERIFY(startAndOpenTheSchool(ws, ui));
 
         const QString copy = dir_.filePath(QStringLiteral("copy.rve"));
         ui.fileNames = QStringList{copy};
@@ -169,9 +171,7 @@ private slots:
     {
         Workspace ws;
         test::FakeUiPort ui;
-        startUp(ws, ui);
-        ui.fileNames = QStringList{schoolFile_};
-        QCOMPARE(open(ws, ui), CommandOutcome::Done);
+        QVERIFY(startAndOpenTheSchool(ws, ui));
         ws.Text9 = QStringLiteral(u"标题");
         ws.week.Text1 = QStringLiteral("4");
         ws.Text6 = QStringLiteral(u"三班");
@@ -296,9 +296,7 @@ private slots:
     {
         Workspace ws;
         test::FakeUiPort ui;
-        startUp(ws, ui);
-        ui.fileNames = QStringList{schoolFile_};
-        QCOMPARE(open(ws, ui), CommandOutcome::Done);
+        QVERIFY(startAndOpenTheSchool(ws, ui));
         const QByteArray before = test::readBytes(schoolFile_);
         ws.List11.append(QStringLiteral(u"王😀"));
         ws.MSGrid.setText(2, 3, QStringLiteral(u"语文  กข"));
