@@ -19,8 +19,8 @@ QString withoutTag(const QString& value, QStringView tag)
 }
 
 // A tree record is "parent text key": split at the first and the second space. The root's
-// record names "goot" as its parent; its key is kept as stored, so that a school saved again
-// gives the same file.
+// record names "goot" as its parent; the root comes back with its text as its key, the key
+// the first group gives it anyway.
 QString addTreeNode(conditions::CombinedTree& tree, const QString& value)
 {
     const QString record = withoutTag(value, tags::Tree);
@@ -30,14 +30,12 @@ QString addTreeNode(conditions::CombinedTree& tree, const QString& value)
         return reasons::treeWithoutSpaces();
     const QString parentKey = record.left(first);
     const QString text = record.mid(first + 1, second - first - 1);
-    QString key = record.mid(second + 1);
+    const QString key = record.mid(second + 1);
 
     if (parentKey == tags::RootParent) {
         if (tree.nodeCount() > 0)
             return reasons::treeSecondRoot();
-        if (key.isEmpty())
-            key = text;
-        tree.addRoot(key, text);
+        tree.addRoot(text, text);
         return {};
     }
     const int parent = tree.findKey(parentKey);

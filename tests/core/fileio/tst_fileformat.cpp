@@ -156,12 +156,12 @@ private slots:
         Workspace ws;
         const QString longText(300, u'长');
         const QString file = QStringLiteral(u"goot 合班课组合设置 Roottre3, , \r\n"
-                                            u"Root 合班课1 合班课1tre3, , \r\n"
+                                            u"合班课组合设置 合班课1 合班课1tre3, , \r\n"
                                             u"合班课1 ") +
                              longText + QStringLiteral(u" 7nkeytre3, , \r\n");
         QVERIFY(!open_data(ws, gbk(file)).failed());
         QCOMPARE(ws.Tr3.nodeCount(), 3);
-        QCOMPARE(ws.Tr3.node(0).key, u"Root"_qs); // the stored key, so saving again is stable
+        QCOMPARE(ws.Tr3.node(0).key, u"合班课组合设置"_qs); // the root's key becomes its text
         QCOMPARE(ws.Tr3.node(0).text, u"合班课组合设置"_qs);
         QCOMPARE(ws.Tr3.node(1).parent, 0);
         QCOMPARE(ws.Tr3.node(2).parent, 1);
@@ -172,9 +172,9 @@ private slots:
     void badTreeRecords_data()
     {
         QTest::addColumn<QString>("second");
-        QTest::newRow("without two spaces") << QStringLiteral(u"Root 合班课1tre3, , ");
+        QTest::newRow("without two spaces") << QStringLiteral(u"合班课组合设置 合班课1tre3, , ");
         QTest::newRow("parent not read yet") << QStringLiteral(u"合班课9 甲 1nkeytre3, , ");
-        QTest::newRow("duplicate key") << QStringLiteral(u"Root 乙 Roottre3, , ");
+        QTest::newRow("duplicate key") << QStringLiteral(u"合班课组合设置 乙 合班课组合设置tre3, , ");
         QTest::newRow("second root") << QStringLiteral(u"goot 乙 乙tre3, , ");
     }
 

@@ -8,6 +8,7 @@
 #include "startup.h"
 #include "workspace.h"
 
+#include <QStringEncoder>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -180,13 +181,24 @@ private slots:
             QTest::newRow(name) << QString::fromLatin1(name);
     }
 
+    // A root that never had a group is stored with the key "Root" and comes back with its
+    // text as its key, as the first group would set it; only that record changes, once.
     void openAndSaveGiveTheSameBytes()
     {
         QFETCH(QString, name);
         Workspace ws;
         QVERIFY(!openInto(ws, name).failed());
         QTemporaryDir dir;
-        QCOMPARE(savedBytes(ws, dir), test::readBytes(test::dataFile(name)));
+        QStringEncoder toGbk("GBK");
+        const QByteArray rootWithKeyRoot = toGbk(QStringLiteral(u"goot 合班课组合设置 Roottre3"));
+        const QByteArray rootWithTextKey =
+            toGbk(QStringLiteral(u"goot 合班课组合设置 合班课组合设置tre3"));
+        const QByteArray saved = savedBytes(ws, dir);
+        QCOMPARE(saved, test::readBytes(test::dataFile(name)).replace(rootWithKeyRoot, rootWithTextKey));
+
+        Workspace again;
+        QVERIFY(!openSchoolFile(again, ws.ioPath).failed());
+        QCOMPARE(savedBytes(again, dir), saved);
     }
 };
 
