@@ -1,12 +1,10 @@
 // The program orve: sets up Qt (Chinese translation, a Chinese font) and starts the main window.
 #include "mainwindow.h"
+#include "translation.h"
 
 #include <QApplication>
 #include <QFont>
 #include <QFontDatabase>
-#include <QLibraryInfo>
-#include <QLocale>
-#include <QTranslator>
 
 namespace {
 
@@ -29,10 +27,7 @@ int main(int argc, char* argv[])
     QApplication::setApplicationName(QStringLiteral("orve"));
     QApplication::setApplicationVersion(QStringLiteral(ORVE_VERSION));
 
-    QTranslator qtTranslation;
-    if (qtTranslation.load(QLocale(QLocale::Chinese, QLocale::China), QStringLiteral("qtbase"),
-                           QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QApplication::installTranslator(&qtTranslation);
+    orve::ui::installQtChineseTranslation(app);
     useChineseFont(app);
 
     orve::ui::MainWindow window;

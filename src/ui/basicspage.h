@@ -22,7 +22,6 @@ public:
     BasicsPage(Workspace& ws, NumericGuardFilter* guard, QWidget* parent = nullptr);
 
     WeekFieldsBox* weekFields() const { return weekFields_; }
-    QLabel* image2() const { return image2_; }
 
 private:
     WeekFieldsBox* weekFields_;

@@ -16,7 +16,6 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
-#include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QMessageBox>
@@ -78,7 +77,7 @@ void MainWindow::buildTabs()
     tabs_->addTab(conditionsPage_, QStringLiteral(u"特殊条件考虑"));
     tabs_->addTab(schedulingPage_, QStringLiteral(u"自动排课"));
     tabs_->addTab(stepsPage_, QStringLiteral(u"排课步骤提示"));
-    connect(tabs_->tabBar(), &QTabBar::tabBarClicked, this, &MainWindow::onTabBarClicked);
+    connect(tabs_->tabBar(), &QTabBar::tabBarClicked, this, &MainWindow::tabClicked);
 }
 
 void MainWindow::connectCommands()
@@ -112,11 +111,6 @@ void MainWindow::runToolbarButton(int number)
         command->trigger();
 }
 
-void MainWindow::onTabBarClicked(int index)
-{
-    basicsPage_->image2()->move(45, basicsPage_->image2()->y());
-    emit tabClicked(index);
-}
 
 void MainWindow::toggleForcedSwap()
 {

@@ -57,7 +57,6 @@ private:
     void buildTabs();
     void connectCommands();
     void runToolbarButton(int number);
-    void onTabBarClicked(int index);
     void toggleForcedSwap();
     void showAbout();
     void showHelpDocument();

@@ -67,6 +67,11 @@ void xbj(Workspace& ws, UiPort& ui)
         zkcb(ws);
         ws.MSGrid.setRedraw(true);
     }
+    if (ws.week.exceedsBounds())
+        ui.message(QStringLiteral(u"每天最多 %1 节、每周最多 %2 天，超出的部分不排。")
+                       .arg(MaxPeriodsPerDay)
+                       .arg(MaxDaysPerWeek),
+                   MessageButtons::Ok, {}, MessageIcon::Information);
 }
 
 void zkcb(Workspace& ws)

@@ -148,6 +148,8 @@ private slots:
         QCOMPARE(ws.periodsPerDay, model::MaxPeriodsPerDay);
         QCOMPARE(ws.MSGrid.columnCount(), model::MaxDaysPerWeek * model::MaxPeriodsPerDay + 1);
         QCOMPARE(ws.msgrid1.rowCount(), model::MaxPeriodsPerDay + 1);
+        QCOMPARE(ui.messages.size(), 1); // the user is told why the grid stops there
+        QVERIFY(ui.messages.first().prompt.contains(QString::number(model::MaxPeriodsPerDay)));
     }
 
     void relayoutEmptiesATimetableThatWasNotLoaded()
@@ -164,6 +166,7 @@ private slots:
         QCOMPARE(ws.MSGrid.columnCount(), 31);
         QVERIFY(ws.msgrid1.text(1, 1) != QStringLiteral(u"班会"));
         QVERIFY(ui.processedEvents >= 2);
+        QVERIFY(ui.messages.isEmpty());
     }
 
     void relayoutKeepsALoadedTimetable()

@@ -1,0 +1,93 @@
+#include "schoolgenerator.h"
+
+#include "school/teachingplan.h"
+#include "workspace.h"
+
+#include <algorithm>
+#include <cmath>
+#include <vector>
+
+namespace orve::bench {
+
+namespace {
+
+constexpr int MainCourses = 3;
+
+QString className(int index)
+{
+    static const char16_t* grades[] = {u"初一", u"初二", u"初三", u"高一", u"高二", u"高三"};
+    const int perGrade = 25;
+    return QStringLiteral(u"%1(%2)")
+        .arg(QString::fromUtf16(grades[(index / perGrade) % 6]))
+        .arg(index % perGrade + 1);
+}
+
+QString courseName(int index)
+{
+    static const char16_t* names[] = {u"语文", u"数学", u"英语", u"物理", u"化学", u"生物",
+                                      u"政治", u"历史", u"地理", u"体育", u"音乐", u"美术",
+                                      u"信息", u"劳动", u"心理"};
+    const int count = int(std::size(names));
+    return index < count ? QString::fromUtf16(names[index])
+                         : QStringLiteral(u"课程%1").arg(index + 1);
+}
+
+// Periods per week of each course: main courses weigh three, the others one.
+std::vector<int> periodsPerCourse(const SchoolShape& shape)
+{
+    const int slotCount = shape.days * (shape.morningPeriods + shape.afternoonPeriods + shape.eveningPeriods);
+    const int planned = int(std::floor(slotCount * shape.load));
+    const int mains = std::min(MainCourses, shape.courses);
+    const int weights = mains * 3 + (shape.courses - mains);
+    std::vector<int> periods(std::size_t(shape.courses), 0);
+    int given = 0;
+    for (int k = 0; k < shape.courses; ++k) {
+        periods[std::size_t(k)] = planned * (k < mains ? 3 : 1) / std::max(weights, 1);
+        given += periods[std::size_t(k)];
+    }
+    for (int k = 0; given < planned && shape.courses > 0; k = (k + 1) % shape.courses, ++given)
+        ++periods[std::size_t(k)];
+    return periods;
+}
+
+} // namespace
+
+void generateSchool(Workspace& ws, const SchoolShape& shape)
+{
+    ws.week.Text1 = QString::number(shape.morningPeriods);
+    ws.week.Text2 = QString::number(shape.afternoonPeriods);
+    ws.week.Text4 = QString::number(shape.eveningPeriods);
+    ws.week.Text8 = QString::number(shape.days);
+    ws.periodsPerDay = ws.week.periodsPerDay();
+
+    ws.List1.clear();
+    ws.List10.clear();
+    ws.List11.clear();
+    for (int i = 0; i < shape.classes; ++i)
+        ws.List1.append(className(i));
+    for (int k = 0; k < shape.courses; ++k)
+        ws.List10.append(courseName(k));
+    const int teachersPerCourse =
+        (shape.classes + shape.classesPerTeacher - 1) / std::max(shape.classesPerTeacher, 1);
+    for (int k = 0; k < shape.courses; ++k)
+        for (int t = 0; t < teachersPerCourse; ++t)
+            ws.List11.append(QStringLiteral(u"%1老师%2").arg(courseName(k)).arg(t + 1));
+
+    ws.jhb.clearCells();
+    school::cshjhb(ws);
+    const std::vector<int> periods = periodsPerCourse(shape);
+    model::RedrawSuspender suspended(ws.jhb);
+    for (int i = 0; i < shape.classes; ++i)
+        for (int k = 0; k < shape.courses; ++k) {
+            const int row = school::planRow(i, k, shape.courses);
+            const int teacher = k * teachersPerCourse + i / shape.classesPerTeacher;
+            const QString count = QString::number(periods[std::size_t(k)]);
+            ws.jhb.setText(row, school::TeacherColumn, ws.List11.at(teacher));
+            ws.jhb.setText(row, school::MainMarkColumn,
+                           k < MainCourses ? QStringLiteral(u"主") : QString());
+            ws.jhb.setText(row, school::PeriodsColumn, count);
+            ws.jhb.setText(row, school::PeriodsBackupColumn, count);
+        }
+}
+
+} // namespace orve::bench

@@ -1,0 +1,279 @@
+// The main window's frame: caption, menus with their shortcuts, the toolbar, the tabs, the week
+// fields with their guard and spin buttons, the forced-swap switch, help, about and exit.
+#include "basicspage.h"
+#include "helpwindow.h"
+#include "mainwindow.h"
+#include "spinbuttons.h"
+#include "stepspage.h"
+#include "translation.h"
+#include "weekfieldsbox.h"
+
+#include <QAction>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTest>
+#include <QTextBrowser>
+#include <QTimer>
+#include <QToolBar>
+#include <QToolButton>
+
+using orve::ui::MainWindow;
+
+namespace {
+
+// Closes the next modal box once it is shown and hands back its window title and text.
+struct ModalCatcher
+{
+    QString title;
+    QString text;
+    void arm()
+    {
+        QTimer::singleShot(0, [this] {
+            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                title = box->windowTitle();
+                text = box->text();
+                box->done(0);
+            }
+        });
+    }
+};
+
+QToolButton* toolButtonOf(MainWindow& window, QAction* action)
+{
+    auto* toolbar = window.findChild<QToolBar*>(QStringLiteral("Toolbar1"));
+    return qobject_cast<QToolButton*>(toolbar->widgetForAction(action));
+}
+
+} // namespace
+
+class TestMainWindow : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void captionTabsAndSteps()
+    {
+        MainWindow window;
+        QCOMPARE(window.windowTitle(), QStringLiteral(u"ORVE智能排课系统 "));
+        const QStringList captions = {QStringLiteral(u"输入基本要求 "), QStringLiteral(u"设置教学计划"),
+                                      QStringLiteral(u"特殊条件考虑"), QStringLiteral(u"自动排课"),
+                                      QStringLiteral(u"排课步骤提示")};
+        QCOMPARE(window.tabs()->count(), 5);
+        for (int i = 0; i < 5; ++i)
+            QCOMPARE(window.tabs()->tabText(i), captions.at(i));
+        const QString steps = window.stepsPage()->findChild<QPlainTextEdit*>(QStringLiteral("Text3"))->toPlainText();
+        QVERIFY(steps.startsWith(QStringLiteral(u"1、设置一天开课节数（分上，下午）及学校主副课。\n\n2、")));
+        QVERIFY(steps.endsWith(QStringLiteral(u"9、打印各班课表、各教师任课表和全校课程总表。")));
+        QCOMPARE(window.stepsPage()->moreInformation()->text(), QStringLiteral(u"更多信息"));
+    }
+
+    void menusHaveTheirCaptionsShortcutsAndSeparators()
+    {
+        MainWindow window;
+        const QList<QAction*> menus = window.menuBar()->actions();
+        const QStringList titles = {QStringLiteral(u"  文件 (&F)"), QStringLiteral(u"  输入与查看(&S)"),
+                                    QStringLiteral(u"特殊条件考虑 (&T)"), QStringLiteral(u"智能排课 (&K)"),
+                                    QStringLiteral(u"手动操作 (&C)"), QStringLiteral(u"打印输出 (&P)"),
+                                    QStringLiteral(u"帮助 (&H)")};
+        QCOMPARE(menus.size(), titles.size());
+        for (int i = 0; i < menus.size(); ++i)
+            QCOMPARE(menus.at(i)->text(), titles.at(i));
+
+        // Each menu's items by name, "-" for a separator line.
+        const auto layout = [](QAction* menu) {
+            QStringList names;
+            for (QAction* item : menu->menu()->actions())
+                names.append(item->isSeparator() ? QStringLiteral("-") : item->objectName());
+            return names.join(u' ');
+        };
+        QCOMPARE(layout(menus.at(0)), QStringLiteral("xjwj open - save luw - tc"));
+        QCOMPARE(layout(menus.at(1)), QStringLiteral("rzts - md kkkc qxjsxm gycd - jxjh zfksz"));
+        QCOMPARE(layout(menus.at(2)), QStringLiteral("kcbp bjbp jsbp hbk - gdkyp"));
+        QCOMPARE(layout(menus.at(3)), QStringLiteral("zdpk1 - qxkcb cktzkc jsrkb - qxtk"));
+        QCOMPARE(layout(menus.at(4)), QStringLiteral("sfzk - qxfb bjfb kmqx kmbj - hbkxs"));
+        QCOMPARE(layout(menus.at(5)), QStringLiteral("dyyl dyb"));
+        QCOMPARE(layout(menus.at(6)), QStringLiteral("bzzt - gy"));
+
+        const QList<std::pair<const char*, QKeySequence>> shortcuts = {
+            {"xjwj", QKeySequence(QStringLiteral("Ctrl+N"))},   {"open", QKeySequence(QStringLiteral("Ctrl+O"))},
+            {"save", QKeySequence(QStringLiteral("Ctrl+S"))},   {"luw", QKeySequence(QStringLiteral("Ctrl+A"))},
+            {"tc", QKeySequence(QStringLiteral("Ctrl+X"))},     {"md", QKeySequence(QStringLiteral("Ctrl+B"))},
+            {"kkkc", QKeySequence(QStringLiteral("Ctrl+K"))},   {"qxjsxm", QKeySequence(QStringLiteral("Ctrl+J"))},
+            {"zfksz", QKeySequence(QStringLiteral("F5"))},      {"zdpk1", QKeySequence(QStringLiteral("Ctrl+Z"))},
+            {"sfzk", QKeySequence(QStringLiteral("Ctrl+F9"))},  {"dyyl", QKeySequence(QStringLiteral("F9"))},
+            {"dyb", QKeySequence(QStringLiteral("Ctrl+P"))},    {"gycd", QKeySequence()},
+        };
+        for (const auto& [name, keys] : shortcuts)
+            QCOMPARE(window.action(QString::fromLatin1(name))->shortcut(), keys);
+        QCOMPARE(window.action(QStringLiteral("luw"))->text(), QStringLiteral(u"课程文件另存为..."));
+        QCOMPARE(window.action(QStringLiteral("tc"))->text(), QStringLiteral(u"退出 "));
+        QCOMPARE(window.action(QStringLiteral("gdkyp"))->text(), QStringLiteral(u"固定课预排(如班队) (&G)"));
+        QCOMPARE(window.action(QStringLiteral("bzzt"))->text(), QStringLiteral(u"帮助主题 &H"));
+    }
+
+    void toolbarHasTwentyOneButtons()
+    {
+        MainWindow window;
+        auto* toolbar = window.findChild<QToolBar*>(QStringLiteral("Toolbar1"));
+        QCOMPARE(toolbar->actions().size(), 21);
+        const QList<std::pair<int, const char16_t*>> tips = {
+            {2, u"新建课程设置文件"}, {3, u"打开课程设置文件"}, {4, u"保存课程设置文件"},
+            {6, u"打印预览"}, {7, u"打印"}, {9, u"输入班级名单"}, {10, u"输入课程名单"},
+            {11, u"输入教师名单"}, {12, u"设置教学计划"}, {15, u"自动排课"},
+            {17, u"显示或调整课程总表"}, {18, u"显示或调整班级课程表"}, {19, u"显示教师任课表"},
+            {21, u"智能追踪(强行调课)"}};
+        for (const auto& [number, tip] : tips) {
+            QAction* button = window.toolbarButton(number);
+            QVERIFY(button);
+            QCOMPARE(button->toolTip(), QString::fromUtf16(tip));
+            QVERIFY(!button->icon().isNull());
+        }
+        for (int spacer : {1, 5, 8, 13, 14, 16, 20})
+            QVERIFY(!window.toolbarButton(spacer));
+    }
+
+    void toolbarButtonSeventeenShowsTheMasterTimetable()
+    {
+        MainWindow window;
+        window.toolbarButton(17)->trigger();
+        QCOMPARE(window.tabs()->currentIndex(), 3);
+        window.action(QStringLiteral("rzts"))->trigger();
+        QCOMPARE(window.tabs()->currentIndex(), 0);
+        QVERIFY(window.workspace().MSGrid.redraw()); // the button switched redrawing back on
+    }
+
+    void forcedSwapModeStaysInStepInMenuAndToolbar()
+    {
+        MainWindow window;
+        window.show();
+        QAction* menuItem = window.action(QStringLiteral("qxtk"));
+        QToolButton* button = toolButtonOf(window, window.toolbarButton(21));
+        QVERIFY(button);
+        QVERIFY(!window.workspace().forcedSwapMode);
+        QTest::mouseClick(button, Qt::LeftButton);
+        QVERIFY(window.workspace().forcedSwapMode);
+        QVERIFY(menuItem->isChecked());
+        QVERIFY(button->isChecked());
+        menuItem->trigger();
+        QVERIFY(!window.workspace().forcedSwapMode);
+        QVERIFY(!menuItem->isChecked());
+        QVERIFY(!button->isChecked());
+        menuItem->trigger();
+        menuItem->trigger();
+        QVERIFY(!window.workspace().forcedSwapMode);
+        QVERIFY(!button->isChecked());
+    }
+
+    void startUpShowsTheWindowTheSplashAndTheLayouts()
+    {
+        MainWindow window;
+        window.startUp();
+        QVERIFY(window.isVisible());
+        QWidget* splash = window.findChild<QWidget*>(QStringLiteral("frmSplash"));
+        QVERIFY(splash);
+        QVERIFY(splash->isVisible());
+        QTest::mouseClick(splash, Qt::LeftButton);
+        QTRY_VERIFY(!window.findChild<QWidget*>(QStringLiteral("frmSplash")));
+        QCOMPARE(window.workspace().msgrid1.rowCount(), 6);
+        QCOMPARE(window.workspace().msgrid1.columnCount(), 6);
+        QCOMPARE(window.workspace().MSGrid.columnCount(), 26);
+        QCOMPARE(window.workspace().MSGrid.rowCount(), 2);
+        QCOMPARE(window.workspace().Tr3.nodeCount(), 1);
+    }
+
+    void numericGuardUndoesNonNumericTyping()
+    {
+        MainWindow window;
+        window.show();
+        QLineEdit* text1 = window.basicsPage()->weekFields()->field(0);
+        QCOMPARE(text1->objectName(), QStringLiteral("Text1"));
+        text1->setFocus();
+        text1->end(false);
+        QTest::keyClick(text1, Qt::Key_A);
+        QCOMPARE(text1->text(), QStringLiteral("3"));
+        QTest::keyClick(text1, Qt::Key_Backspace); // emptied: restored as well
+        QCOMPARE(text1->text(), QStringLiteral("3"));
+        QTest::keyClick(text1, Qt::Key_4);
+        QCOMPARE(text1->text(), QStringLiteral("34"));
+        QCOMPARE(window.workspace().week.Text1, QStringLiteral("34")); // written through
+        // Typing alone lays nothing out.
+        QCOMPARE(window.workspace().msgrid1.rowCount(), 6);
+        QLineEdit* text8 = window.basicsPage()->weekFields()->field(3);
+        QCOMPARE(text8->objectName(), QStringLiteral("Text8"));
+    }
+
+    void spinButtonsStepAndLayOutAgain()
+    {
+        MainWindow window;
+        window.startUp();
+        orve::Workspace& ws = window.workspace();
+        orve::ui::WeekFieldsBox* fields = window.basicsPage()->weekFields();
+        QTest::mouseClick(fields->spin(0)->upButton(), Qt::LeftButton);
+        QCOMPARE(fields->field(0)->text(), QStringLiteral("4"));
+        QCOMPARE(ws.msgrid1.rowCount(), 7);
+        QCOMPARE(ws.MSGrid.columnCount(), 31);
+        // At a limit nothing changes and nothing is laid out.
+        for (int i = 0; i < 3; ++i)
+            QTest::mouseClick(fields->spin(0)->upButton(), Qt::LeftButton);
+        QCOMPARE(fields->field(0)->text(), QStringLiteral("5"));
+        QCOMPARE(ws.msgrid1.rowCount(), 8);
+        // The days spin stops at 7 and names the seventh day Sunday.
+        for (int i = 0; i < 3; ++i)
+            QTest::mouseClick(fields->spin(3)->upButton(), Qt::LeftButton);
+        QCOMPARE(fields->field(3)->text(), QStringLiteral("7"));
+        QCOMPARE(ws.msgrid1.text(0, 7), QStringLiteral(u"星期日"));
+        // A loaded timetable keeps its layout when the week changes.
+        ws.timetableLoaded = true;
+        QTest::mouseClick(fields->spin(1)->downButton(), Qt::LeftButton);
+        QCOMPARE(ws.MSGrid.columnCount(), 7 * 7 + 1);
+        QCOMPARE(ws.msgrid1.rowCount(), 7);
+    }
+
+    void aboutBoxIsTitledWithTheProgram()
+    {
+        MainWindow window;
+        ModalCatcher catcher;
+        catcher.arm();
+        window.action(QStringLiteral("gy"))->trigger();
+        QCOMPARE(catcher.title, QStringLiteral(u"关于 ORVE智能排课系统 "));
+    }
+
+    void helpOpensTheShippedDocumentOrSaysItIsMissing()
+    {
+        orve::ui::HelpWindow help;
+        QVERIFY(help.open(QStringLiteral(ORVE_HELP_FILE)));
+        QVERIFY(help.browser()->toPlainText().contains(QStringLiteral(u"自动排课")));
+        QVERIFY(!help.open(QStringLiteral("/nonexistent/orve-help.html")));
+
+        QWidget parent;
+        ModalCatcher catcher;
+        catcher.arm();
+        orve::ui::showHelp(&parent, QStringLiteral("/nonexistent/orve-help.html"));
+        QVERIFY(catcher.text.contains(QStringLiteral(u"找不到帮助文件")));
+        QVERIFY(catcher.text.contains(QStringLiteral("/nonexistent/orve-help.html")));
+    }
+
+    void standardDialogsSpeakChinese()
+    {
+        QVERIFY(orve::ui::installQtChineseTranslation(*QCoreApplication::instance()));
+        QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), QStringLiteral(u"取消"));
+    }
+
+    void exitClosesTheWindowWithoutAsking()
+    {
+        MainWindow window;
+        window.startUp();
+        window.workspace().List1.append(QStringLiteral(u"初一(1)")); // unsaved work
+        window.action(QStringLiteral("tc"))->trigger();
+        QVERIFY(!window.isVisible());
+        QVERIFY(!QApplication::activeModalWidget());
+    }
+};
+
+QTEST_MAIN(TestMainWindow)
+#include "tst_mainwindow.moc"
