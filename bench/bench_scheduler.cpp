@@ -1,0 +1,100 @@
+// How long a scheduling run takes on generated schools of 12, 60 and 150 classes, and how good
+// its timetables are: the double bookings and conflict entries it leaves, as the median over
+// 20 seeds (one seed per iteration).
+#include "schoolgenerator.h"
+#include "scheduler/randomsource.h"
+#include "scheduler/schedulingrun.h"
+#include "scheduler/timetablecount.h"
+#include "uiport.h"
+#include "workspace.h"
+
+#include <QCoreApplication>
+#include <algorithm>
+#include <benchmark/benchmark.h>
+#include <vector>
+
+namespace {
+
+using namespace orve;
+
+// The window as a batch run sees it: no boxes, events counted only.
+class SilentUiPort : public UiPort
+{
+public:
+    MessageAnswer message(const QString&, MessageButtons, const QString&, MessageIcon) override
+    {
+        return MessageAnswer::Ok;
+    }
+    QString openFileName(const FileDialogRequest&) override { return {}; }
+    QString saveFileName(const FileDialogRequest&) override { return {}; }
+    void processEvents() override { ++events; }
+    void showTab(MainTab) override {}
+    void giveFocus(FocusTarget) override {}
+    long long events = 0;
+};
+
+bench::SchoolShape shapeFor(int classes)
+{
+    bench::SchoolShape shape;
+    shape.classes = classes;
+    if (classes <= 12) {
+        shape.courses = 9;
+        shape.days = 5;
+        shape.morningPeriods = 4;
+        shape.afternoonPeriods = 3;
+        shape.eveningPeriods = 0;
+    } else if (classes <= 60) {
+        shape.courses = 12;
+        shape.days = 6;
+        shape.morningPeriods = 4;
+        shape.afternoonPeriods = 4;
+        shape.eveningPeriods = 0;
+    }
+    return shape;
+}
+
+double median(std::vector<double> values)
+{
+    if (values.empty())
+        return 0;
+    std::sort(values.begin(), values.end());
+    const std::size_t mid = values.size() / 2;
+    return values.size() % 2 ? values[mid] : (values[mid - 1] + values[mid]) / 2;
+}
+
+void BM_SchedulingRun(benchmark::State& state)
+{
+    Workspace ws;
+    bench::generateSchool(ws, shapeFor(int(state.range(0))));
+    SilentUiPort ui;
+    std::vector<double> doubleBookings;
+    std::vector<double> conflictsLeft;
+    std::vector<double> unplaced;
+    quint64 seed = 0;
+    for (auto _ : state) {
+        scheduler::SeededRandom random(++seed);
+        scheduler::scheduleTimetable(ws, ui, random);
+        state.PauseTiming();
+        const scheduler::TimetableCount count = scheduler::countTimetable(ws);
+        doubleBookings.push_back(count.double_bookings);
+        conflictsLeft.push_back(count.conflict_entries_left);
+        unplaced.push_back(count.unplaced);
+        state.ResumeTiming();
+    }
+    state.counters["double_bookings_median"] = median(doubleBookings);
+    state.counters["conflicts_left_median"] = median(conflictsLeft);
+    state.counters["unplaced_median"] = median(unplaced);
+    state.counters["events_per_run"] = double(ui.events) / double(std::max<quint64>(seed, 1));
+}
+BENCHMARK(BM_SchedulingRun)->Arg(12)->Arg(60)->Arg(150)->Iterations(20)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    QCoreApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
