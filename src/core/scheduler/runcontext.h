@@ -3,6 +3,7 @@
 // which is told to the user after the run.
 #pragma once
 
+#include "combinedmembership.h"
 #include "slotbook.h"
 
 #include <QStringList>
@@ -41,6 +42,7 @@ public:
     UiPort& ui;
     RandomSource& random;
     SlotBook book;
+    CombinedMembership combined;
     RunProblems problems;
     // Lessons the first stage placed for each plan row (fixed and combined lessons), so that
     // the finishing pass places only the rest of a teacher-less row.
@@ -52,6 +54,10 @@ public:
     // A uniform number in [0, 1).
     double draw();
     void countPlacedEarly(int planRow);
+
+    // Whether the lesson at (row, column) shares its teacher with another class row there;
+    // two fixed lessons of one combined group are taught together, not double-booked.
+    bool hasClash(int row, int column) const;
 };
 
 } // namespace orve::scheduler

@@ -89,7 +89,7 @@ bool noPartner(const RunContext& ctx, int row, int column, Accepts accepts)
 {
     const SlotBook& book = ctx.book;
     const int teacher = book.teacherAt(row, column);
-    if (teacher < 0 || column < 1 || !book.busy(teacher, column, row))
+    if (teacher < 0 || column < 1 || !ctx.hasClash(row, column))
         return false;
     const std::optional<int> mover = movableRow(ctx, row, column);
     if (!mover)
@@ -127,9 +127,9 @@ bool inTimetable(const RunContext& ctx, int row, int column)
 
 // After the lesson of `mover` left the column: the recorded lesson itself was moved, or (it
 // being fixed) its clash is gone.
-bool resolved(const RunContext& ctx, int row, int column, int mover, int teacher)
+bool resolved(const RunContext& ctx, int row, int column, int mover)
 {
-    return mover == row || !ctx.book.busy(teacher, column, row);
+    return mover == row || !ctx.hasClash(row, column);
 }
 
 bool zncl1(RunContext& ctx, int row, int column)
@@ -167,7 +167,7 @@ bool clzk(RunContext& ctx, int row, int column)
         return false;
     SlotBook& book = ctx.book;
     const int teacher = book.teacherAt(row, column);
-    if (!book.busy(teacher, column, row))
+    if (!ctx.hasClash(row, column))
         return true;
     const std::optional<int> mover = movableRow(ctx, row, column);
     if (!mover)
@@ -179,7 +179,7 @@ bool clzk(RunContext& ctx, int row, int column)
             const int other = book.teacherAt(*mover, partner);
             if (!book.busy(teacher, partner) && !book.busy(other, column)) {
                 book.swapCells(partner, *mover, column, *mover);
-                return resolved(ctx, row, column, *mover, teacher);
+                return resolved(ctx, row, column, *mover);
             }
             ctx.ui.processEvents();
         }
@@ -194,7 +194,7 @@ bool znclhs(RunContext& ctx, int row, int column, int depth)
         return false;
     SlotBook& book = ctx.book;
     const int teacher = book.teacherAt(row, column);
-    if (!book.busy(teacher, column, row))
+    if (!ctx.hasClash(row, column))
         return true;
     const std::optional<int> found = movableRow(ctx, row, column);
     if (!found)
@@ -214,7 +214,7 @@ bool znclhs(RunContext& ctx, int row, int column, int depth)
             lastCandidate = partner;
             if (lastCode == 0) {
                 book.swapCells(column, mover, partner, mover);
-                return resolved(ctx, row, column, mover, teacher);
+                return resolved(ctx, row, column, mover);
             }
         }
         ++n;

@@ -1,5 +1,7 @@
 #include "timetablecount.h"
 
+#include "combinedmembership.h"
+
 #include "model/lessoncell.h"
 #include "model/numbers.h"
 #include "model/slots.h"
@@ -15,23 +17,9 @@ namespace orve::scheduler {
 
 namespace {
 
-constexpr QChar MemberSeparator(0xF8F5);
-
-// The groups each combined-lesson entry (class, U+F8F5, course) belongs to.
-QHash<QString, QList<int>> groupsOfMembers(const conditions::CombinedTree& tree)
-{
-    QHash<QString, QList<int>> groups;
-    if (tree.nodeCount() == 0)
-        return groups;
-    for (const int group : tree.children(0))
-        for (const int member : tree.children(group))
-            groups[tree.node(member).text].append(group);
-    return groups;
-}
-
 // Rows holding one teacher in one slot, counted as lessons taught: rows whose class and course
 // share a combined group are one lesson.
-int lessonsTaught(const std::vector<QString>& members, const QHash<QString, QList<int>>& groups)
+int lessonsTaught(const std::vector<QString>& members, const CombinedMembership& groups)
 {
     const std::size_t count = members.size();
     std::vector<std::size_t> unit(count);
@@ -39,11 +27,7 @@ int lessonsTaught(const std::vector<QString>& members, const QHash<QString, QLis
         unit[i] = i;
     for (std::size_t i = 0; i < count; ++i)
         for (std::size_t j = i + 1; j < count; ++j) {
-            const QList<int> a = groups.value(members[i]);
-            const QList<int> b = groups.value(members[j]);
-            const bool together =
-                std::any_of(a.cbegin(), a.cend(), [&b](int g) { return b.contains(g); });
-            if (together)
+            if (groups.together(members[i], members[j]))
                 std::replace(unit.begin(), unit.end(), unit[j], unit[i]);
         }
     std::sort(unit.begin(), unit.end());
@@ -87,7 +71,7 @@ TimetableCount countTimetable(const Workspace& ws)
         count.unplaced += std::max(wanted - placed, 0);
     }
 
-    const QHash<QString, QList<int>> groups = groupsOfMembers(ws.Tr3);
+    const CombinedMembership groups(ws.Tr3);
     QHash<QStringView, std::vector<QString>> teachers; // teacher -> class/course of each row
     for (int c = 1; c < grid.columnCount(); ++c) {
         teachers.clear();
@@ -99,8 +83,8 @@ TimetableCount countTimetable(const Workspace& ws)
             const QStringView teacher = model::teacherPart(text);
             if (teacher.isEmpty())
                 continue;
-            QString member = grid.text(r, model::ClassNameColumn) + MemberSeparator;
-            teachers[teacher].push_back(member.append(model::coursePart(text)));
+            teachers[teacher].push_back(CombinedMembership::memberKey(
+                grid.text(r, model::ClassNameColumn), model::coursePart(text)));
         }
         for (auto it = teachers.cbegin(); it != teachers.cend(); ++it)
             if (it->size() > 1 && lessonsTaught(*it, groups) > 1)

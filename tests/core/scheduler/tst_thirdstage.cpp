@@ -138,6 +138,33 @@ private slots:
         QCOMPARE(random.draws, 0);
     }
 
+    void combinedClassesStayTogetherAndAreNoClash()
+    {
+        const int group = ws.Tr3.addChild(0, u"合班课1"_s, u"合班课1"_s);
+        ws.Tr3.addChild(group, u"1nkey"_s, u"A"_s + QChar(0xF8F5) + u"体育"_s);
+        ws.Tr3.addChild(group, u"2nkey"_s, u"B"_s + QChar(0xF8F5) + u"体育"_s);
+        put(2, 1, u"体育"_s, u"刘老师"_s, true);
+        put(3, 1, u"体育"_s, u"刘老师"_s, true);
+        put(2, 2, u"语文"_s, u"王芳"_s);
+        put(3, 2, u"语文"_s, u"李四"_s);
+        put(4, 1, u"数学"_s, u"刘老师"_s);
+        put(4, 2, u"语文"_s, u"张三"_s);
+        // As the second stage records it: the combined lesson first, then the new lesson.
+        entries({{2, 1}, {4, 1}});
+        test::ScriptedRandom random({}, 2);
+        RunContext ctx(ws, ui, random);
+        zkcl(ctx);
+        QVERIFY(ws.Combo2.isEmpty());
+        QCOMPARE(ws.MSGrid.text(2, 1), lesson(u"体育"_s, u"刘老师"_s));
+        QCOMPARE(ws.MSGrid.text(3, 1), lesson(u"体育"_s, u"刘老师"_s));
+        QVERIFY(ws.MSGrid.text(4, 1) != lesson(u"数学"_s, u"刘老师"_s));
+        QVERIFY(test::lessonsOfRow(ws.MSGrid, 4).contains(lesson(u"数学"_s, u"刘老师"_s)));
+        // Alone, the group's lesson is no clash to repair: nothing is drawn.
+        entries({{3, 1}});
+        zncl(ctx);
+        QVERIFY(ws.Combo2.isEmpty());
+    }
+
     void znclhsForcesTheClashIntoAnotherClassAndRepairsItThere()
     {
         // 张三 teaches A and C in column 1; C's lesson is fixed. In A, column 2 is the only
