@@ -8,6 +8,8 @@
 #include "numericguardfilter.h"
 #include "programinfo.h"
 #include "qtuiport.h"
+#include "schedulingcommand.h"
+#include "schedulingstatus.h"
 #include "splashwindow.h"
 #include "startup.h"
 #include "stepspage.h"
@@ -16,6 +18,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QLayout>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QMessageBox>
@@ -72,6 +75,8 @@ void MainWindow::buildTabs()
     conditionsPage_ = new GridPage(ws_.msgrid1, QStringLiteral("msgrid1"), tabs_);
     schedulingPage_ = new GridPage(ws_.MSGrid, QStringLiteral("MSGrid"), tabs_);
     stepsPage_ = new StepsPage(tabs_);
+    schedulingStatus_ = new SchedulingStatusPanel(schedulingPage_);
+    schedulingPage_->layout()->addWidget(schedulingStatus_);
     tabs_->addTab(basicsPage_, QStringLiteral(u"输入基本要求 "));
     tabs_->addTab(planPage_, QStringLiteral(u"设置教学计划"));
     tabs_->addTab(conditionsPage_, QStringLiteral(u"特殊条件考虑"));
@@ -89,6 +94,8 @@ void MainWindow::connectCommands()
     on("tc", [this] { close(); });
     on("rzts", showTab(MainTab::Basics));
     on("qxkcb", showTab(MainTab::Scheduling));
+    new SchedulingCommand(ws_, *ui_, this, schedulingPage_, schedulingPage_->view(),
+                          schedulingStatus_, action(QStringLiteral("zdpk1")));
     on("qxtk", [this] { toggleForcedSwap(); });
     on("bzzt", [this] { showHelpDocument(); });
     on("gy", [this] { showAbout(); });

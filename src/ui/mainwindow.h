@@ -19,6 +19,7 @@ class BasicsPage;
 class GridPage;
 class NumericGuardFilter;
 class QtUiPort;
+class SchedulingStatusPanel;
 class StepsPage;
 
 class MainWindow : public QMainWindow
@@ -42,6 +43,7 @@ public:
     GridPage* conditionsPage() const { return conditionsPage_; }
     GridPage* schedulingPage() const { return schedulingPage_; }
     StepsPage* stepsPage() const { return stepsPage_; }
+    SchedulingStatusPanel* schedulingStatus() const { return schedulingStatus_; }
 
     // Shows the window and the splash, then prepares the tables.
     void startUp();
@@ -71,6 +73,7 @@ private:
     GridPage* conditionsPage_ = nullptr;
     GridPage* schedulingPage_ = nullptr;
     StepsPage* stepsPage_ = nullptr;
+    SchedulingStatusPanel* schedulingStatus_ = nullptr;
     MenuActions menu_;
     ToolbarButtons toolbar_;
     std::unique_ptr<QtUiPort> ui_;
