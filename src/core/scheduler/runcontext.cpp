@@ -1,6 +1,7 @@
 #include "runcontext.h"
 
 #include "randomsource.h"
+#include "thirdstage.h"
 
 #include "model/grid.h"
 #include "model/lessoncell.h"
@@ -16,6 +17,18 @@ RunContext::RunContext(Workspace& workspace, UiPort& port, RandomSource& source)
     : ws(workspace), ui(port), random(source), book(workspace.MSGrid), combined(workspace.Tr3),
       placedEarly(std::size_t(std::max(workspace.jhb.rowCount(), 0)), 0)
 {
+    const qint64 columns = book.columns();
+    callDrawsLeft_ = qint64(RepairDrawsPerCall) * columns * columns;
+    runDrawsLeft_ = qint64(RepairDrawsPerRun) * columns * columns;
+}
+
+bool RunContext::spendRepairDraw()
+{
+    if (callDrawsLeft_ <= 0 || runDrawsLeft_ <= 0)
+        return false;
+    --callDrawsLeft_;
+    --runDrawsLeft_;
+    return true;
 }
 
 double RunContext::draw()

@@ -58,6 +58,15 @@ public:
     // Whether the lesson at (row, column) shares its teacher with another class row there;
     // two fixed lessons of one combined group are taught together, not double-booked.
     bool hasClash(int row, int column) const;
+
+    // Budgets of intelligent-repair draws: one repair call, and the whole run. A draw is
+    // allowed while both last.
+    void startRepairCall(qint64 draws) { callDrawsLeft_ = draws; }
+    bool spendRepairDraw();
+
+private:
+    qint64 callDrawsLeft_ = 0;
+    qint64 runDrawsLeft_ = 0;
 };
 
 } // namespace orve::scheduler

@@ -134,6 +134,8 @@ bool resolved(const RunContext& ctx, int row, int column, int mover)
 
 bool zncl1(RunContext& ctx, int row, int column)
 {
+    const qint64 columns = ctx.columns();
+    ctx.startRepairCall(qint64(RepairDrawsPerCall) * columns * columns);
     return znclhs(ctx, row, column, 0);
 }
 
@@ -205,6 +207,8 @@ bool znclhs(RunContext& ctx, int row, int column, int depth)
     int lastCode = 0;
     int lastCandidate = 0;
     for (int n = 0;;) {
+        if (!ctx.spendRepairDraw())
+            return false;
         const int partner = ctx.drawSlotColumn();
         // Two lessons of one teacher never change places; the teacher compared is the one
         // first met here, even after a forced exchange brought another lesson in.

@@ -11,9 +11,13 @@ namespace orve::scheduler {
 
 class RunContext;
 
-// Levels of znclhs: the first level may force exchanges and repair the class the clash moved
-// to; the level below only looks for clean exchanges.
-inline constexpr int RepairDepthLimit = 2;
+// Levels of znclhs: the first two levels may force exchanges and repair the class the clash
+// moved to; the level below only looks for clean exchanges.
+inline constexpr int RepairDepthLimit = 3;
+// Draws of one repair with all its levels, and of all repairs of a run, per squared column
+// count: the forced chains fan out, and a run must end in time whatever the school.
+inline constexpr int RepairDrawsPerCall = 20;
+inline constexpr int RepairDrawsPerRun = 2000;
 
 // True when the lesson at (row, column) is no longer double-booked, or has been exchanged.
 bool clzk(RunContext& ctx, int row, int column);

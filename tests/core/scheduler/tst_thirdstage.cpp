@@ -201,6 +201,26 @@ private slots:
         }
     }
 
+    void znclhsStopsWhenItsDrawsAreSpent()
+    {
+        // A's only partner (column 2) would double-book 张三, who teaches C there: code 2.
+        put(2, 1, u"语文"_s, u"张三"_s);
+        put(2, 2, u"数学"_s, u"王芳"_s);
+        put(2, 3, u"英语"_s, u"张三"_s);
+        put(3, 1, u"物理"_s, u"张三"_s);
+        put(4, 2, u"化学"_s, u"张三"_s);
+        test::ScriptedRandom random({}, 3);
+        RunContext ctx(ws, ui, random);
+        QVERIFY(!znclhs(ctx, 2, 1));
+        // Without a budget: 3 x columns draws, then one for every two counts up to 6 x columns.
+        QVERIFY(random.draws > 12);
+        random.draws = 0;
+        ctx.startRepairCall(5);
+        QVERIFY(!znclhs(ctx, 2, 1));
+        QCOMPARE(random.draws, 5);
+        QCOMPARE(ws.MSGrid.text(2, 1), lesson(u"语文"_s, u"张三"_s));
+    }
+
     void runsKeepEveryLessonOfEveryClassAndEveryFixedLessonInPlace()
     {
         const QStringList courses = {u"语文"_s, u"数学"_s, u"英语"_s, u"物理"_s, u"化学"_s, u"体育"_s};
