@@ -25,6 +25,9 @@ QString PacedEventPort::saveFileName(const FileDialogRequest& request)
 
 void PacedEventPort::processEvents()
 {
+    if (++calls_ < CallsPerClockRead)
+        return;
+    calls_ = 0;
     if (sinceLast_.elapsed() < FrameMilliseconds)
         return;
     window_.processEvents();

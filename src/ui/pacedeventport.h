@@ -13,6 +13,8 @@ class PacedEventPort : public UiPort
 {
 public:
     static constexpr qint64 FrameMilliseconds = 16;
+    // The clock is read on every this many calls only; the calls come in the millions.
+    static constexpr int CallsPerClockRead = 32;
 
     explicit PacedEventPort(UiPort& window);
 
@@ -30,6 +32,7 @@ private:
     UiPort& window_;
     QElapsedTimer sinceLast_;
     int processed_ = 0;
+    int calls_ = 0;
 };
 
 } // namespace orve::ui

@@ -26,8 +26,8 @@ class SchedulingCommand : public QObject, public scheduler::SchedulingStatus
 public:
     // `page` is the scheduling tab with the master timetable `timetable`; its title field
     // (Label13, Text9) is found there by name.
-    SchedulingCommand(Workspace& ws, UiPort& ui, QWidget* window, QWidget* page,
-                      QWidget* timetable, SchedulingStatusPanel* panel, QAction* trigger);
+    SchedulingCommand(Workspace& ws, UiPort& ui, QWidget* window, QWidget* page, QWidget* timetable,
+                      SchedulingStatusPanel* panel, QAction* trigger);
 
     void run();
 

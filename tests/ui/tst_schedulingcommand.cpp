@@ -3,9 +3,11 @@
 // with the timetable still hidden, and the conflict list is shown afterwards.
 #include "../core/scheduler/schedulerfixture.h"
 
+#include "fakeuiport.h"
 #include "gridpage.h"
 #include "gridview.h"
 #include "mainwindow.h"
+#include "pacedeventport.h"
 #include "scheduler/schedulingrun.h"
 #include "scheduler/timetablecount.h"
 #include "schedulingstatus.h"
@@ -17,6 +19,7 @@
 #include <QMessageBox>
 #include <QTabWidget>
 #include <QTest>
+#include <QThread>
 #include <QTimer>
 
 using namespace orve;
@@ -94,7 +97,8 @@ private slots:
 
         QVERIFY(window.isEnabled());
         QVERIFY(!window.schedulingStatus()->thinkingLabel()->isVisibleTo(&window));
-        QCOMPARE(window.schedulingStatus()->thinkingLabel()->text(), u"系统正在思考，请稍后......"_s);
+        QCOMPARE(window.schedulingStatus()->thinkingLabel()->text(),
+                 u"系统正在思考，请稍后......"_s);
         QVERIFY(window.schedulingStatus()->progressLabel()->text().isEmpty());
         QVERIFY(window.schedulingPage()->view()->isVisibleTo(&window));
         const scheduler::TimetableCount count = scheduler::countTimetable(window.workspace());
@@ -102,6 +106,23 @@ private slots:
         QComboBox* combo2 = window.schedulingStatus()->conflictList();
         QCOMPARE(combo2->count(), int(window.workspace().Combo2.size()));
         QVERIFY(combo2->isVisibleTo(&window));
+    }
+
+    void eventsArePacedToOncePerFrame()
+    {
+        test::FakeUiPort window;
+        ui::PacedEventPort paced(window);
+        QThread::msleep(ui::PacedEventPort::FrameMilliseconds + 5);
+        for (int i = 0; i < 10000; ++i)
+            paced.processEvents();
+        QCOMPARE(window.processedEvents, 1);
+        QThread::msleep(ui::PacedEventPort::FrameMilliseconds + 5);
+        for (int i = 0; i < ui::PacedEventPort::CallsPerClockRead; ++i)
+            paced.processEvents();
+        QCOMPARE(window.processedEvents, 2);
+        // Everything else goes straight through.
+        paced.showTab(MainTab::Scheduling);
+        QCOMPARE(window.tabsShown, QList<MainTab>{MainTab::Scheduling});
     }
 
     void theToolbarButtonRunsItToo()

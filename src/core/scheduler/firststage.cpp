@@ -57,8 +57,7 @@ void placeFixedLesson(RunContext& ctx, const QString& entry)
     const int period = numberIn(entryPeriodText(entry));
     const std::optional<int> row = msnjhh(ws.MSGrid, className);
     // Never into a header row, never into a period the week no longer has.
-    if (!row || day < 1 || day > ws.week.daysPerWeek() || period < 1 ||
-        period > ws.periodsPerDay) {
+    if (!row || day < 1 || day > ws.week.daysPerWeek() || period < 1 || period > ws.periodsPerDay) {
         ctx.problems.skippedFixedEntries.append(entry);
         return;
     }
@@ -174,7 +173,8 @@ void placeGroup(RunContext& ctx, int group)
                 cxm(ws.jhb, ws.MSGrid.text(*member.row, model::ClassNameColumn), member.course);
             ctx.book.write(*member.row, *column, lessonCell(member.course, teacher),
                            model::FixedMark);
-            if (const std::optional<int> planRow = planRowOf(ws.jhb, member.className, member.course))
+            if (const std::optional<int> planRow =
+                    planRowOf(ws.jhb, member.className, member.course))
                 ctx.countPlacedEarly(*planRow);
         }
     }

@@ -21,9 +21,9 @@ class RandomSource;
 // What a run skipped or could not place; each text names one item for the user.
 struct RunProblems
 {
-    QStringList skippedFixedEntries;  // no class row, or a day or period outside the week
-    QStringList skippedMembers;       // a combined-group member without a class row
-    QStringList unplacedCombined;     // combined lessons without a common free slot
+    QStringList skippedFixedEntries; // no class row, or a day or period outside the week
+    QStringList skippedMembers;      // a combined-group member without a class row
+    QStringList unplacedCombined;    // combined lessons without a common free slot
 
     bool empty() const
     {

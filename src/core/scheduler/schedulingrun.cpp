@@ -86,16 +86,17 @@ QStringList problemMessages(const RunProblems& problems)
     QStringList messages;
     if (!problems.skippedFixedEntries.isEmpty())
         messages.append(listMessage(
-            QStringLiteral(u"以下固定课没有排入（班级不在课程总表中，或星期、节次超出了每周的安排）："),
+            QStringLiteral(
+                u"以下固定课没有排入（班级不在课程总表中，或星期、节次超出了每周的安排）："),
             problems.skippedFixedEntries));
     if (!problems.skippedMembers.isEmpty())
-        messages.append(listMessage(
-            QStringLiteral(u"以下合班课成员的班级不在课程总表中，没有排入："),
-            problems.skippedMembers));
+        messages.append(
+            listMessage(QStringLiteral(u"以下合班课成员的班级不在课程总表中，没有排入："),
+                        problems.skippedMembers));
     if (!problems.unplacedCombined.isEmpty())
-        messages.append(listMessage(
-            QStringLiteral(u"以下合班课在各班找不到共同的空闲节次，没有排入："),
-            problems.unplacedCombined));
+        messages.append(
+            listMessage(QStringLiteral(u"以下合班课在各班找不到共同的空闲节次，没有排入："),
+                        problems.unplacedCombined));
     return messages;
 }
 

@@ -66,8 +66,8 @@ void randomPhase(RunContext& ctx, PlanLesson& lesson)
 void recordConflict(RunContext& ctx, int row, int column)
 {
     const model::Grid& grid = ctx.ws.MSGrid;
-    ctx.ws.Combo2.append(conflictEntry(row, column, grid.text(row, model::ClassNameColumn),
-                                       grid.text(row, column)));
+    ctx.ws.Combo2.append(
+        conflictEntry(row, column, grid.text(row, model::ClassNameColumn), grid.text(row, column)));
 }
 
 // Main courses fill periods 1, 2, ... of each day, the others the last periods first.

@@ -61,9 +61,13 @@ private:
     void place(int row, int column, int teacher);
     static quint64 versionAt(const std::vector<quint64>& versions, int index)
     {
-        return index >= 0 && std::size_t(index) < versions.size() ? versions[std::size_t(index)] : 0;
+        return index >= 0 && std::size_t(index) < versions.size() ? versions[std::size_t(index)]
+                                                                  : 0;
     }
-    int& count(int teacher, int column) { return counts_[std::size_t(teacher) * columns_ + column]; }
+    int& count(int teacher, int column)
+    {
+        return counts_[std::size_t(teacher) * columns_ + column];
+    }
     int countOf(int teacher, int column) const
     {
         return counts_[std::size_t(teacher) * std::size_t(columns_) + std::size_t(column)];

@@ -41,7 +41,8 @@ int plannedPeriods(const Workspace& ws, QHash<QString, int>& perClass)
         const QString& className = ws.jhb.text(r, school::ClassColumn);
         if (!ws.List1.contains(className))
             continue;
-        const int periods = model::leadingInteger(ws.jhb.text(r, school::PeriodsColumn), 0, 1 << 15);
+        const int periods =
+            model::leadingInteger(ws.jhb.text(r, school::PeriodsColumn), 0, 1 << 15);
         perClass[className] += periods;
         total += periods;
     }

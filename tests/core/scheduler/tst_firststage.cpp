@@ -84,8 +84,8 @@ private slots:
 
     void entriesWithoutRowOrOutsideTheWeekAreSkippedAndReported()
     {
-        ws.Combo6 = {u"Z 语文 1 1"_s, u"B 语文 6 1"_s, u"B 语文 1 8"_s, u"B 语文 0 1"_s,
-                     u"broken"_s, u"B 语文 5 7"_s};
+        ws.Combo6 = {u"Z 语文 1 1"_s, u"B 语文 6 1"_s, u"B 语文 1 8"_s,
+                     u"B 语文 0 1"_s, u"broken"_s,     u"B 语文 5 7"_s};
         test::ScriptedRandom random;
         RunContext ctx(ws, ui, random);
         tstj(ctx);
@@ -106,8 +106,8 @@ private slots:
         ws.MSGrid.setText(3, 12, lesson(u"班会"_s, u"孙八"_s));
         addGroup(u"合班课1"_s, {member(u"A"_s, u"数学"_s), member(u"B"_s, u"数学"_s)});
         addGroup(u"合班课2"_s, {member(u"B"_s, u"语文"_s), member(u"C"_s, u"语文"_s)});
-        test::ScriptedRandom random({test::drawFor(12, 1, 35), test::drawFor(13, 1, 35),
-                                     test::drawFor(19, 1, 35)});
+        test::ScriptedRandom random(
+            {test::drawFor(12, 1, 35), test::drawFor(13, 1, 35), test::drawFor(19, 1, 35)});
         RunContext ctx(ws, ui, random);
         tstj(ctx);
         const model::Grid& grid = ws.MSGrid;

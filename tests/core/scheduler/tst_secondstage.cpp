@@ -138,7 +138,8 @@ private slots:
         run(random);
         QCOMPARE(columnsOf(2, lesson(u"语文"_s, u"张三"_s)), (QList<int>{1, 8, 15}));
         // Pairs: the lesson that had the teacher first (class B), then the new one.
-        QCOMPARE(conflictPlaces(), (QList<std::pair<int, int>>{{3, 1}, {2, 1}, {3, 8}, {2, 8}, {3, 15}, {2, 15}}));
+        QCOMPARE(conflictPlaces(),
+                 (QList<std::pair<int, int>>{{3, 1}, {2, 1}, {3, 8}, {2, 8}, {3, 15}, {2, 15}}));
         QVERIFY(ws.Combo2.at(1).endsWith(lesson(u"语文"_s, u"张三"_s)));
         QVERIFY(ws.Combo2.at(0).endsWith(lesson(u"数学"_s, u"张三"_s)));
     }

@@ -23,11 +23,15 @@ class TestSlotBook : public QObject
     // Texts a class cell can hold, with their awkward cases.
     QStringList texts() const
     {
-        return {QString(), model::FreePeriodText, QStringLiteral(u"班会"),
-                QStringLiteral(u"自习  "), lesson(QStringLiteral(u"语文"), QStringLiteral(u"张三")),
+        return {QString(),
+                model::FreePeriodText,
+                QStringLiteral(u"班会"),
+                QStringLiteral(u"自习  "),
+                lesson(QStringLiteral(u"语文"), QStringLiteral(u"张三")),
                 lesson(QStringLiteral(u"数学"), QStringLiteral(u"张三")),
                 lesson(QStringLiteral(u"英语"), QStringLiteral(u"李四")),
-                QStringLiteral(u"物理   王五"), lesson(QStringLiteral(u"化学"), QStringLiteral(u"王五"))};
+                QStringLiteral(u"物理   王五"),
+                lesson(QStringLiteral(u"化学"), QStringLiteral(u"王五"))};
     }
 
     void compareWithScans(SlotBook& book, const QStringList& names)
@@ -62,8 +66,8 @@ private slots:
             for (int c = 1; c < columns; ++c)
                 ws.MSGrid.setText(r, c, cellTexts.at(pick(int(cellTexts.size()))));
         SlotBook book(ws.MSGrid);
-        const QStringList names = {QString(), u"张三"_s, u"李四"_s, u"王五"_s, u"空课"_s,
-                                   u"班会"_s, u"赵六"_s};
+        const QStringList names = {QString(), u"张三"_s, u"李四"_s, u"王五"_s,
+                                   u"空课"_s, u"班会"_s, u"赵六"_s};
         compareWithScans(book, names);
         for (int step = 0; step < 200; ++step) {
             const int row = 2 + pick(rows - 2);
@@ -71,7 +75,8 @@ private slots:
                 book.write(row, 1 + pick(columns - 1), cellTexts.at(pick(int(cellTexts.size()))),
                            model::TextStyle::Flat);
             else
-                book.swapCells(1 + pick(columns - 1), row, 1 + pick(columns - 1), 2 + pick(rows - 2));
+                book.swapCells(1 + pick(columns - 1), row, 1 + pick(columns - 1),
+                               2 + pick(rows - 2));
         }
         compareWithScans(book, names);
     }

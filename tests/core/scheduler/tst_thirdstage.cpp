@@ -37,8 +37,8 @@ class TestThirdStage : public QObject
     {
         ws.Combo2.clear();
         for (const auto& [row, column] : places)
-            ws.Combo2.append(conflictEntry(row, column, ws.MSGrid.text(row, 0),
-                                           ws.MSGrid.text(row, column)));
+            ws.Combo2.append(
+                conflictEntry(row, column, ws.MSGrid.text(row, 0), ws.MSGrid.text(row, column)));
     }
 
     bool clashAt(int row, int column) const
@@ -223,9 +223,11 @@ private slots:
 
     void runsKeepEveryLessonOfEveryClassAndEveryFixedLessonInPlace()
     {
-        const QStringList courses = {u"语文"_s, u"数学"_s, u"英语"_s, u"物理"_s, u"化学"_s, u"体育"_s};
+        const QStringList courses = {u"语文"_s, u"数学"_s, u"英语"_s,
+                                     u"物理"_s, u"化学"_s, u"体育"_s};
         for (quint64 seed = 1; seed <= 6; ++seed) {
-            test::makeSchool(ws, {u"A"_s, u"B"_s, u"C"_s, u"D"_s, u"E"_s, u"F"_s}, courses, 4, 3, 5);
+            test::makeSchool(ws, {u"A"_s, u"B"_s, u"C"_s, u"D"_s, u"E"_s, u"F"_s}, courses, 4, 3,
+                             5);
             // Each teacher takes a course in two classes; 33 of 35 slots planned per class.
             for (int i = 0; i < 6; ++i)
                 for (int k = 0; k < 6; ++k)
