@@ -13,6 +13,7 @@
 #include "uiport.h"
 #include "workspace.h"
 
+#include <QHash>
 #include <limits>
 
 namespace orve::scheduler {
@@ -41,7 +42,36 @@ QString lessonCell(QStringView course, QStringView teacher)
     return teacher.isEmpty() ? course.toString() : model::lessonText(course, teacher);
 }
 
-void placeFixedLesson(RunContext& ctx, const QString& entry)
+// A cell written by a fixed-lesson entry, and the plan rows whose periods it took.
+struct FixedCell
+{
+    QString entry;
+    QList<int> planRows;
+};
+using FixedCells = QHash<int, FixedCell>;
+
+QList<int> matchingPlanRows(RunContext& ctx, QStringView className, QStringView course)
+{
+    const model::Grid& plan = ctx.ws.jhb;
+    QList<int> rows;
+    for (int r = 0; r < plan.rowCount(); ++r) {
+        ctx.ui.processEvents();
+        if (plan.text(r, school::ClassColumn) == className &&
+            plan.text(r, school::CourseColumn) == course)
+            rows.append(r);
+    }
+    return rows;
+}
+
+void addPeriods(RunContext& ctx, int planRow, int delta)
+{
+    model::Grid& plan = ctx.ws.jhb;
+    const int periods = numberIn(plan.text(planRow, school::PeriodsColumn));
+    plan.setText(planRow, school::PeriodsColumn, QString::number(periods + delta));
+    ctx.countPlacedEarly(planRow, -delta);
+}
+
+void placeFixedLesson(RunContext& ctx, const QString& entry, FixedCells& fixedCells)
 {
     Workspace& ws = ctx.ws;
     const std::optional<QStringView> classField = qzf(entry, 1);
@@ -61,25 +91,32 @@ void placeFixedLesson(RunContext& ctx, const QString& entry)
         ctx.problems.skippedFixedEntries.append(entry);
         return;
     }
-    const int column = model::slotColumn({day, period}, ws.periodsPerDay);
-    if (course == model::FreePeriodText) {
-        ctx.book.write(*row, column, model::FreePeriodText, model::FixedMark);
+    const bool freePeriod = course == model::FreePeriodText;
+    const QList<int> planRows =
+        freePeriod ? QList<int>() : matchingPlanRows(ctx, className, course);
+    // A lesson the plan does not have cannot be placed; its cell stays open for others.
+    if (!freePeriod && planRows.isEmpty()) {
+        ctx.problems.skippedFixedEntries.append(entry);
         return;
     }
-    // Marked even when no plan row matches; the cell then keeps its text.
-    ctx.book.write(*row, column, ws.MSGrid.text(*row, column), model::FixedMark);
-    model::Grid& plan = ws.jhb;
-    for (int r = 0; r < plan.rowCount(); ++r) {
-        ctx.ui.processEvents();
-        if (plan.text(r, school::ClassColumn) != className ||
-            plan.text(r, school::CourseColumn) != course)
-            continue;
-        const int periods = numberIn(plan.text(r, school::PeriodsColumn));
-        plan.setText(r, school::PeriodsColumn, QString::number(periods - 1));
-        ctx.book.write(*row, column, lessonCell(course, plan.text(r, school::TeacherColumn)),
-                       model::FixedMark);
-        ctx.countPlacedEarly(r);
+    const int column = model::slotColumn({day, period}, ws.periodsPerDay);
+    // A later entry for the same cell wins; the earlier lesson goes back to the plan, so the
+    // next stage places it elsewhere instead of losing it.
+    const int cell = ws.MSGrid.flatIndex(*row, column);
+    if (const auto earlier = fixedCells.constFind(cell); earlier != fixedCells.constEnd()) {
+        for (const int planRow : earlier->planRows)
+            addPeriods(ctx, planRow, +1);
+        ctx.problems.skippedFixedEntries.append(earlier->entry);
     }
+    if (freePeriod)
+        ctx.book.write(*row, column, model::FreePeriodText, model::FixedMark);
+    for (const int planRow : planRows) {
+        addPeriods(ctx, planRow, -1);
+        ctx.book.write(*row, column,
+                       lessonCell(course, ws.jhb.text(planRow, school::TeacherColumn)),
+                       model::FixedMark);
+    }
+    fixedCells.insert(cell, {entry, planRows});
 }
 
 struct Member
@@ -196,9 +233,10 @@ void zrnj(Workspace& ws)
 
 void placeFixedLessons(RunContext& ctx)
 {
+    FixedCells fixedCells;
     for (const QString& entry : ctx.ws.Combo6) {
         ctx.ui.processEvents();
-        placeFixedLesson(ctx, entry);
+        placeFixedLesson(ctx, entry, fixedCells);
     }
 }
 

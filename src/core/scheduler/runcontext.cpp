@@ -67,10 +67,10 @@ bool RunContext::hasClash(int row, int column) const
     return false;
 }
 
-void RunContext::countPlacedEarly(int planRow)
+void RunContext::countPlacedEarly(int planRow, int lessons)
 {
     if (planRow >= 0 && planRow < int(placedEarly.size()))
-        ++placedEarly[std::size_t(planRow)];
+        placedEarly[std::size_t(planRow)] += lessons;
 }
 
 } // namespace orve::scheduler

@@ -53,7 +53,7 @@ public:
     int drawSlotColumn();
     // A uniform number in [0, 1).
     double draw();
-    void countPlacedEarly(int planRow);
+    void countPlacedEarly(int planRow, int lessons = 1);
 
     // Whether the lesson at (row, column) shares its teacher with another class row there;
     // two fixed lessons of one combined group are taught together, not double-booked.

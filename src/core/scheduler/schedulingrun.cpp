@@ -86,8 +86,8 @@ QStringList problemMessages(const RunProblems& problems)
     QStringList messages;
     if (!problems.skippedFixedEntries.isEmpty())
         messages.append(listMessage(
-            QStringLiteral(
-                u"以下固定课没有排入（班级不在课程总表中，或星期、节次超出了每周的安排）："),
+            QStringLiteral(u"以下固定课没有按所定的节次排入（班级不在课程总表中、教学计划中没有"
+                           u"这门课、星期或节次超出了每周的安排，或同一班级同一节次另有固定课）："),
             problems.skippedFixedEntries));
     if (!problems.skippedMembers.isEmpty())
         messages.append(

@@ -100,6 +100,27 @@ private slots:
         QCOMPARE(periods(1, 0), u"1"_s);
     }
 
+    void aLaterEntryForTheSameCellWinsWithoutLosingTheEarlierLesson()
+    {
+        // As "全体班级" adds it: a class meeting over A's fixed 语文, and a lesson for a course
+        // the plan does not have.
+        test::setPlan(ws, 0, 2, {QString(), 1, false});
+        ws.Combo6 = {u"A 语文 1 1"_s, u"A 班会 1 1"_s, u"A 音乐 2 2"_s};
+        test::ScriptedRandom random({}, 8);
+        RunContext ctx(ws, ui, random);
+        tstj(ctx);
+        QCOMPARE(ws.MSGrid.text(2, 1), u"班会"_s);
+        QCOMPARE(periods(0, 0), u"3"_s);
+        QCOMPARE(periods(0, 2), u"0"_s);
+        QCOMPARE(ctx.placedEarly[std::size_t(school::planRow(0, 0, 3))], 0);
+        QCOMPARE(ctx.placedEarly[std::size_t(school::planRow(0, 2, 3))], 1);
+        QCOMPARE(ctx.problems.skippedFixedEntries, (QStringList{u"A 语文 1 1"_s, u"A 音乐 2 2"_s}));
+        QVERIFY(ws.MSGrid.text(2, 9).isEmpty());
+        QCOMPARE(ws.MSGrid.cell(2, 9).style, model::TextStyle::Flat);
+        sjzr(ctx);
+        QCOMPARE(test::lessonsOfRow(ws.MSGrid, 2).count(lesson(u"语文"_s, u"张三"_s)), 3);
+    }
+
     void twoGroupsEachTakeASlotFreeInAllMembers()
     {
         // B is busy in column 12; the first draw of the first group hits it and must draw again.
