@@ -37,6 +37,7 @@ void tell(SchedulingStatus* status, const QString& progress)
 RunProblems scheduleTimetable(Workspace& ws, UiPort& ui, RandomSource& random,
                               SchedulingStatus* status)
 {
+    ws.periodsPerDay = ws.week.periodsPerDay();
     ws.MSGrid.clearCells();
     model::zkcb(ws);
     zrnj(ws);

@@ -37,8 +37,8 @@ public:
     virtual void conflictListChanged() = 0;
 };
 
-// The stages alone, from an empty master timetable to the finishing pass; reports nothing.
-// `status` (optional) hears the progress texts.
+// The stages alone, from the periods per day and an empty master timetable to the finishing
+// pass; reports nothing. `status` (optional) hears the progress texts.
 RunProblems scheduleTimetable(Workspace& ws, UiPort& ui, RandomSource& random,
                               SchedulingStatus* status = nullptr);
 
