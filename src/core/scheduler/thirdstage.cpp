@@ -225,7 +225,7 @@ bool znclhs(RunContext& ctx, int row, int column, int depth)
         if (n < 3 * columns)
             continue;
         if (mayForce && lastCode == 1 && forceAndRepair(ctx, mover, column, lastCandidate, depth))
-            return true;
+            return resolved(ctx, row, column, mover);
         ++n;
         if (n > 6 * columns)
             return false;
