@@ -53,6 +53,7 @@ RunProblems scheduleTimetable(Workspace& ws, UiPort& ui, RandomSource& random,
     zkcl(ctx);
     tell(status, ThirdStepDone);
     zncl(ctx);
+    listRemainingClashes(ctx);
     jshy(ws);
     wjsk(ctx);
     return ctx.problems;

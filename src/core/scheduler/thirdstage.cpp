@@ -2,7 +2,10 @@
 
 #include "entryfields.h"
 #include "runcontext.h"
+#include "secondstage.h"
+#include "timetablecount.h"
 
+#include "model/grid.h"
 #include "model/numbers.h"
 #include "model/slots.h"
 #include "uiport.h"
@@ -230,6 +233,33 @@ bool znclhs(RunContext& ctx, int row, int column, int depth)
         if (n > 6 * columns)
             return false;
     }
+}
+
+void listRemainingClashes(RunContext& ctx)
+{
+    const SlotBook& book = ctx.book;
+    const model::Grid& grid = book.grid();
+    QStringList& list = ctx.ws.Combo2;
+    std::vector<bool> listed(std::size_t(book.rows()) * std::size_t(book.columns()), false);
+    QStringList remaining;
+    for (const QString& entry : std::as_const(list)) {
+        const EntryPlace place = entryPlace(entry);
+        if (!inTimetable(ctx, place.row, place.column) ||
+            !booksTeacher(grid.text(place.row, place.column)) ||
+            !ctx.hasClash(place.row, place.column))
+            continue;
+        auto seen = listed.begin() + grid.flatIndex(place.row, place.column);
+        if (!*seen)
+            remaining.append(entry);
+        *seen = true;
+    }
+    for (int c = 1; c < book.columns(); ++c)
+        for (int r = model::FirstClassRow; r < book.rows(); ++r)
+            if (!listed[std::size_t(grid.flatIndex(r, c))] && booksTeacher(grid.text(r, c)) &&
+                ctx.hasClash(r, c))
+                remaining.append(
+                    conflictEntry(r, c, grid.text(r, model::ClassNameColumn), grid.text(r, c)));
+    list = remaining;
 }
 
 void zkcl(RunContext& ctx)

@@ -29,6 +29,10 @@ bool znclhs(RunContext& ctx, int row, int column, int depth = 0);
 void zkcl(RunContext& ctx);
 void zncl(RunContext& ctx);
 
+// Leaves in the conflict list exactly the lessons still double-booked: entries whose clash
+// has gone are dropped, and clashes that forced exchanges moved to other places are added.
+void listRemainingClashes(RunContext& ctx);
+
 // The row whose lesson the repair of (row, column) may move: the row itself unless its lesson
 // carries the fixed mark, else the first other row holding the same teacher in the column
 // without the mark; none when every lesson of that clash is fixed.

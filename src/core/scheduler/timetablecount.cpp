@@ -51,6 +51,11 @@ int plannedPeriods(const Workspace& ws, QHash<QString, int>& perClass)
 
 } // namespace
 
+bool booksTeacher(QStringView cell)
+{
+    return cell.contains(model::LessonSeparator) && !model::teacherPart(cell).isEmpty();
+}
+
 TimetableCount countTimetable(const Workspace& ws)
 {
     const model::Grid& grid = ws.MSGrid;
@@ -78,12 +83,9 @@ TimetableCount countTimetable(const Workspace& ws)
         teachers.clear();
         for (int r = model::FirstClassRow; r < grid.rowCount(); ++r) {
             const QString& text = grid.text(r, c);
-            // Only a lesson with a teacher books one: not "空课", not a bare course name.
-            if (!text.contains(model::LessonSeparator))
+            if (!booksTeacher(text))
                 continue;
             const QStringView teacher = model::teacherPart(text);
-            if (teacher.isEmpty())
-                continue;
             teachers[teacher].push_back(CombinedMembership::memberKey(
                 grid.text(r, model::ClassNameColumn), model::coursePart(text)));
         }

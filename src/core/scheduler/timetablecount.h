@@ -2,6 +2,8 @@
 // how much of the plan stands in the master timetable and how many double bookings are left.
 #pragma once
 
+#include <QStringView>
+
 namespace orve {
 struct Workspace;
 }
@@ -22,5 +24,9 @@ struct TimetableCount
 };
 
 TimetableCount countTimetable(const Workspace& ws);
+
+// Whether a cell's lesson books a teacher: course, two spaces and a name; not "空课", not a
+// lesson without a teacher.
+bool booksTeacher(QStringView cell);
 
 } // namespace orve::scheduler

@@ -221,6 +221,25 @@ private slots:
         QCOMPARE(ws.MSGrid.text(2, 1), lesson(u"语文"_s, u"张三"_s));
     }
 
+    void theListEndsWithExactlyTheLessonsStillDoubleBooked()
+    {
+        put(2, 1, u"语文"_s, u"张三"_s);
+        put(3, 1, u"数学"_s, u"张三"_s);
+        ws.MSGrid.setText(2, 2, model::FreePeriodText);
+        ws.MSGrid.setText(3, 2, model::FreePeriodText);
+        ws.MSGrid.setText(2, 3, u"班会"_s);
+        ws.MSGrid.setText(3, 3, u"班会"_s);
+        put(4, 2, u"英语"_s, u"王芳"_s);
+        entries({{4, 2}, {3, 1}, {3, 1}, {2, 2}});
+        test::ScriptedRandom random;
+        RunContext ctx(ws, ui, random);
+        listRemainingClashes(ctx);
+        QCOMPARE(ws.Combo2.size(), 2);
+        QVERIFY(ws.Combo2.at(0).startsWith(u"3 1  "_s));
+        QVERIFY(ws.Combo2.at(1).startsWith(u"2 1  "_s));
+        QVERIFY(ws.Combo2.at(1).endsWith(lesson(u"语文"_s, u"张三"_s)));
+    }
+
     void runsKeepEveryLessonOfEveryClassAndEveryFixedLessonInPlace()
     {
         const QStringList courses = {u"语文"_s, u"数学"_s, u"英语"_s,
