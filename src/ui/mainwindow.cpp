@@ -13,7 +13,9 @@
 #include "planpage.h"
 #include "programinfo.h"
 #include "qtuiport.h"
+#include "schedulingcommand.h"
 #include "schedulingpage.h"
+#include "schedulingstatus.h"
 #include "schoolcontroller.h"
 #include "splashwindow.h"
 #include "startup.h"
@@ -23,6 +25,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QLayout>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QMessageBox>
@@ -81,6 +84,8 @@ void MainWindow::buildTabs()
     conditionsPage_ = new ConditionsPage(ws_, guard_, [this]() -> UiPort& { return *ui_; }, tabs_);
     schedulingPage_ = new SchedulingPage(ws_, tabs_);
     stepsPage_ = new StepsPage(tabs_);
+    schedulingStatus_ = new SchedulingStatusPanel(schedulingPage_);
+    schedulingPage_->layout()->addWidget(schedulingStatus_);
     tabs_->addTab(basicsPage_, QStringLiteral(u"输入基本要求 "));
     tabs_->addTab(planPage_, QStringLiteral(u"设置教学计划"));
     tabs_->addTab(conditionsPage_, QStringLiteral(u"特殊条件考虑"));
@@ -98,6 +103,8 @@ void MainWindow::connectCommands()
     on("tc", [this] { close(); });
     on("rzts", showTab(MainTab::Basics));
     on("qxkcb", showTab(MainTab::Scheduling));
+    new SchedulingCommand(ws_, *ui_, this, schedulingPage_, schedulingPage_->view(),
+                          schedulingStatus_, action(QStringLiteral("zdpk1")));
     on("qxtk", [this] { toggleForcedSwap(); });
     on("bzzt", [this] { showHelpDocument(); });
     on("gy", [this] { showAbout(); });

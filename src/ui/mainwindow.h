@@ -24,6 +24,7 @@ class PlanPage;
 class QtUiPort;
 class SchedulingPage;
 class SchoolController;
+class SchedulingStatusPanel;
 class StepsPage;
 
 class MainWindow : public QMainWindow
@@ -50,6 +51,7 @@ public:
     StepsPage* stepsPage() const { return stepsPage_; }
     // Shows the name lists and plan choosers again after the tables were replaced.
     SchoolController* school() const { return school_; }
+    SchedulingStatusPanel* schedulingStatus() const { return schedulingStatus_; }
 
     // Shows the window and the splash, then prepares the tables.
     void startUp();
@@ -80,6 +82,7 @@ private:
     SchedulingPage* schedulingPage_ = nullptr;
     FileCommands* fileCommands_ = nullptr;
     StepsPage* stepsPage_ = nullptr;
+    SchedulingStatusPanel* schedulingStatus_ = nullptr;
     MenuActions menu_;
     ToolbarButtons toolbar_;
     std::unique_ptr<QtUiPort> ui_;

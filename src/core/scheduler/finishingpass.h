@@ -1,0 +1,18 @@
+// The last steps of a scheduling run: jshy gives the teaching plan back its full periods per
+// week from the backup column, and wjsk places the lessons of plan rows without a teacher
+// (self-study, class meetings) into the first free slots of their class. Such rows are placed
+// only here; the lessons the first stage placed for them count towards their periods.
+#pragma once
+
+namespace orve {
+struct Workspace;
+}
+
+namespace orve::scheduler {
+
+class RunContext;
+
+void jshy(Workspace& ws);
+void wjsk(RunContext& ctx);
+
+} // namespace orve::scheduler

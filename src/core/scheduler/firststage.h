@@ -1,0 +1,25 @@
+// The first steps of a scheduling run: zrnj writes the class names, and the first stage tstj
+// places what is decided before any search, each cell with the fixed mark: the fixed-lesson
+// entries (lessons and "空课"), then the lessons of the combined-class groups, each in a slot
+// free in all its member classes.
+#pragma once
+
+namespace orve {
+struct Workspace;
+}
+
+namespace orve::scheduler {
+
+class RunContext;
+
+// Attempts of the random search for one combined lesson, per slot column of the week; a
+// sweep through the week in order follows, so a free common slot is never missed.
+inline constexpr int CombinedAttemptsPerColumn = 10;
+
+void zrnj(Workspace& ws);
+
+void tstj(RunContext& ctx);
+void placeFixedLessons(RunContext& ctx);
+void placeCombinedGroups(RunContext& ctx);
+
+} // namespace orve::scheduler

@@ -1,0 +1,105 @@
+#include "schedulingrun.h"
+
+#include "finishingpass.h"
+#include "firststage.h"
+#include "randomsource.h"
+#include "secondstage.h"
+#include "thirdstage.h"
+
+#include "model/layouts.h"
+#include "uiport.h"
+#include "workspace.h"
+
+namespace orve::scheduler {
+
+namespace {
+
+constexpr int ListedItems = 20;
+
+QString listMessage(const QString& heading, const QStringList& items)
+{
+    QString text = heading;
+    for (qsizetype i = 0; i < items.size() && i < ListedItems; ++i)
+        text += u'\n' + items.at(i);
+    if (items.size() > ListedItems)
+        text += QStringLiteral(u"\n……共 %1 项").arg(items.size());
+    return text;
+}
+
+void tell(SchedulingStatus* status, const QString& progress)
+{
+    if (status)
+        status->setProgress(progress);
+}
+
+} // namespace
+
+RunProblems scheduleTimetable(Workspace& ws, UiPort& ui, RandomSource& random,
+                              SchedulingStatus* status)
+{
+    ws.periodsPerDay = ws.week.periodsPerDay();
+    ws.MSGrid.clearCells();
+    model::zkcb(ws);
+    zrnj(ws);
+    // The grid is hidden while the stages work: tell its observers once, at the end.
+    model::RedrawSuspender quietTimetable(ws.MSGrid);
+    model::RedrawSuspender quietPlan(ws.jhb);
+    RunContext ctx(ws, ui, random);
+
+    tstj(ctx);
+    tell(status, FirstStepDone);
+    sjzr(ctx);
+    tell(status, SecondStepDone);
+    zkcl(ctx);
+    tell(status, ThirdStepDone);
+    zncl(ctx);
+    listRemainingClashes(ctx);
+    jshy(ws);
+    wjsk(ctx);
+    return ctx.problems;
+}
+
+void zdpk1(Workspace& ws, UiPort& ui, RandomSource& random, SchedulingStatus& status)
+{
+    ui.showTab(MainTab::Scheduling);
+    ws.periodsPerDay = ws.week.periodsPerDay();
+    status.setWindowEnabled(false);
+    status.setThinking(true);
+    status.setTimetableVisible(false);
+    const RunProblems problems = scheduleTimetable(ws, ui, random, &status);
+    status.conflictListChanged();
+    status.setWindowEnabled(true);
+    ui.message(RunFinished, MessageButtons::Ok);
+    status.setThinking(false);
+    status.setProgress(QString());
+    status.setTimetableVisible(true);
+    for (const QString& text : problemMessages(problems))
+        ui.message(text, MessageButtons::Ok, {}, MessageIcon::Warning);
+}
+
+void zdpk1(Workspace& ws, UiPort& ui, SchedulingStatus& status)
+{
+    SeededRandom random(SeededRandom::clockSeed());
+    zdpk1(ws, ui, random, status);
+}
+
+QStringList problemMessages(const RunProblems& problems)
+{
+    QStringList messages;
+    if (!problems.skippedFixedEntries.isEmpty())
+        messages.append(listMessage(
+            QStringLiteral(u"以下固定课没有按所定的节次排入（班级不在课程总表中、教学计划中没有"
+                           u"这门课、星期或节次超出了每周的安排，或同一班级同一节次另有固定课）："),
+            problems.skippedFixedEntries));
+    if (!problems.skippedMembers.isEmpty())
+        messages.append(
+            listMessage(QStringLiteral(u"以下合班课成员的班级不在课程总表中，没有排入："),
+                        problems.skippedMembers));
+    if (!problems.unplacedCombined.isEmpty())
+        messages.append(
+            listMessage(QStringLiteral(u"以下合班课在各班找不到共同的空闲节次，没有排入："),
+                        problems.unplacedCombined));
+    return messages;
+}
+
+} // namespace orve::scheduler

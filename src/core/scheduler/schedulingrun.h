@@ -1,0 +1,54 @@
+// The automatic scheduling run zdpk1: an empty master timetable with the class names, then
+// the first, second and third stages and the finishing pass, one generator seeded once for
+// the whole run. The window shows its progress through SchedulingStatus; what the run could
+// not place is told to the user after the closing message.
+#pragma once
+
+#include "runcontext.h"
+
+#include <QString>
+
+namespace orve {
+struct Workspace;
+class UiPort;
+} // namespace orve
+
+namespace orve::scheduler {
+
+class RandomSource;
+
+inline const QString ThinkingText = QStringLiteral(u"系统正在思考，请稍后......");
+inline const QString FirstStepDone = QStringLiteral(u"系统已完成第一步思考");
+inline const QString SecondStepDone = QStringLiteral(u"系统已完成第二步思考");
+inline const QString ThirdStepDone = QStringLiteral(u"系统已完成第三步思考");
+inline const QString RunFinished = QStringLiteral(u"思考完毕,您可以通过手动排课再次优化");
+
+// What the window shows while a run lasts.
+class SchedulingStatus
+{
+public:
+    virtual ~SchedulingStatus() = default;
+    virtual void setWindowEnabled(bool enabled) = 0;
+    // Shown: the thinking label in front, the title field hidden; and back.
+    virtual void setThinking(bool shown) = 0;
+    virtual void setProgress(const QString& text) = 0;
+    virtual void setTimetableVisible(bool visible) = 0;
+    // The conflict list Combo2 changed.
+    virtual void conflictListChanged() = 0;
+};
+
+// The stages alone, from the periods per day and an empty master timetable to the finishing
+// pass; reports nothing. `status` (optional) hears the progress texts.
+RunProblems scheduleTimetable(Workspace& ws, UiPort& ui, RandomSource& random,
+                              SchedulingStatus* status = nullptr);
+
+// The command: the scheduling tab, the disabled window and its progress texts, the closing
+// message, then one message for each kind of problem.
+void zdpk1(Workspace& ws, UiPort& ui, RandomSource& random, SchedulingStatus& status);
+// As above with a generator seeded from the clock.
+void zdpk1(Workspace& ws, UiPort& ui, SchedulingStatus& status);
+
+// The messages that tell the user what a run skipped or could not place (none when nothing).
+QStringList problemMessages(const RunProblems& problems);
+
+} // namespace orve::scheduler

@@ -1,0 +1,144 @@
+#include "secondstage.h"
+
+#include "placementtests.h"
+#include "runcontext.h"
+
+#include "model/lessoncell.h"
+#include "model/numbers.h"
+#include "model/slots.h"
+#include "school/teachingplan.h"
+#include "uiport.h"
+#include "workspace.h"
+
+#include <cmath>
+#include <limits>
+
+namespace orve::scheduler {
+
+namespace {
+
+struct PlanLesson
+{
+    int classRow = 0;
+    int teacher = 0; // number in the slot book
+    QString text;    // course, two spaces, teacher
+    QString className;
+    bool main = false;
+    int remaining = 0;
+};
+
+void put(RunContext& ctx, PlanLesson& lesson, int column)
+{
+    ctx.book.write(lesson.classRow, column, lesson.text, model::TextStyle::Flat);
+    --lesson.remaining;
+}
+
+// Attempts go through the days in turn; only the period within the day is drawn.
+void randomPhase(RunContext& ctx, PlanLesson& lesson)
+{
+    const Workspace& ws = ctx.ws;
+    const int columns = ctx.columns();
+    const int perDay = ws.periodsPerDay;
+    const int days = ws.week.daysPerWeek();
+    const int morning = ws.week.morningPeriods();
+    const int low = ws.week.afternoonPeriods() > 0 ? morning + 1 : morning;
+    int limit = morning;
+    int day = 0;
+    for (int attempt = 0; attempt < 4 * columns && lesson.remaining > 0;) {
+        if (lesson.main && attempt > 3 * columns)
+            limit = morning + 1;
+        ++attempt;
+        day = day >= days ? 1 : day + 1;
+        const double x = ctx.draw();
+        const int period = lesson.main ? int(std::floor(limit * x + 1))
+                                       : low + int(std::floor((perDay - low) * x));
+        // A limit beyond the day (a week without afternoon periods) finds no slot.
+        if (period < 1 || period > perDay)
+            continue;
+        const int column = period + (day - 1) * perDay;
+        if (column >= columns || !ws.MSGrid.text(lesson.classRow, column).isEmpty() ||
+            ctx.book.busy(lesson.teacher, column))
+            continue;
+        put(ctx, lesson, column);
+    }
+}
+
+void recordConflict(RunContext& ctx, int row, int column)
+{
+    const model::Grid& grid = ctx.ws.MSGrid;
+    ctx.ws.Combo2.append(
+        conflictEntry(row, column, grid.text(row, model::ClassNameColumn), grid.text(row, column)));
+}
+
+// Main courses fill periods 1, 2, ... of each day, the others the last periods first.
+void sequentialPhase(RunContext& ctx, PlanLesson& lesson)
+{
+    const int columns = ctx.columns();
+    const int perDay = ctx.ws.periodsPerDay;
+    for (int i = 0; i < perDay && lesson.remaining > 0; ++i) {
+        const int period = lesson.main ? i + 1 : perDay - i;
+        for (int column = period; column < columns && lesson.remaining > 0; column += perDay) {
+            if (!ctx.ws.MSGrid.text(lesson.classRow, column).isEmpty())
+                continue;
+            const std::optional<int> holder = ctx.book.firstRow(lesson.teacher, column);
+            put(ctx, lesson, column);
+            if (holder) {
+                recordConflict(ctx, *holder, column);
+                recordConflict(ctx, lesson.classRow, column);
+            }
+        }
+    }
+}
+
+void placePlanRow(RunContext& ctx, int planRow)
+{
+    const model::Grid& plan = ctx.ws.jhb;
+    const QString& teacher = plan.text(planRow, school::TeacherColumn);
+    PlanLesson lesson;
+    lesson.remaining = model::leadingInteger(plan.text(planRow, school::PeriodsColumn),
+                                             std::numeric_limits<qint16>::min(),
+                                             std::numeric_limits<qint16>::max());
+    // Rows without a teacher are placed by the finishing pass; a count driven below zero by
+    // fixed lessons leaves nothing to place.
+    if (lesson.remaining <= 0 || teacher.isEmpty())
+        return;
+    lesson.className = plan.text(planRow, school::ClassColumn);
+    const std::optional<int> row = msnjhh(ctx.ws.MSGrid, lesson.className);
+    if (!row)
+        return;
+    lesson.classRow = *row;
+    lesson.text = model::lessonText(plan.text(planRow, school::CourseColumn), teacher);
+    lesson.teacher = ctx.book.teacherId(model::teacherPart(lesson.text));
+    lesson.main = plan.text(planRow, school::MainMarkColumn) == u"主";
+    randomPhase(ctx, lesson);
+    if (lesson.remaining > 0)
+        sequentialPhase(ctx, lesson);
+}
+
+} // namespace
+
+QString conflictEntry(int row, int column, QStringView className, QStringView lesson)
+{
+    return QStringLiteral(u"%1 %2  %3：%4")
+        .arg(row)
+        .arg(column)
+        .arg(className.toString(), lesson.toString());
+}
+
+void sjzr(RunContext& ctx)
+{
+    Workspace& ws = ctx.ws;
+    ws.Combo2.clear();
+    if (ws.periodsPerDay <= 0 || ctx.columns() < 2)
+        return;
+    const int courses = int(ws.List10.size());
+    for (int k = 0; k < courses; ++k) {
+        ctx.ui.processEvents();
+        for (int planRow = k + 1; planRow < ws.jhb.rowCount(); planRow += courses) {
+            ctx.ui.processEvents();
+            placePlanRow(ctx, planRow);
+        }
+    }
+}
+
+} // namespace orve::scheduler

@@ -1,0 +1,108 @@
+#include "slotbook.h"
+
+#include "model/cellmarks.h"
+#include "model/grid.h"
+#include "model/lessoncell.h"
+#include "model/slots.h"
+
+namespace orve::scheduler {
+
+SlotBook::SlotBook(model::Grid& msgrid)
+    : grid_(msgrid), rows_(msgrid.rowCount()), columns_(msgrid.columnCount()),
+      cellTeachers_(std::size_t(rows_) * std::size_t(columns_), -1),
+      rowVersions_(std::size_t(rows_), 0), columnVersions_(std::size_t(columns_), 0)
+{
+    teacherId(QStringView());
+    for (int c = 0; c < columns_; ++c)
+        for (int r = model::FirstClassRow; r < rows_; ++r)
+            place(r, c, teacherId(model::teacherPart(grid_.text(r, c))));
+}
+
+int SlotBook::teacherId(QStringView teacher)
+{
+    const QString name = teacher.toString();
+    const auto found = ids_.constFind(name);
+    if (found != ids_.constEnd())
+        return found.value();
+    const int id = int(ids_.size());
+    ids_.insert(name, id);
+    counts_.resize(counts_.size() + std::size_t(columns_), 0);
+    teacherVersions_.push_back(0);
+    return id;
+}
+
+int SlotBook::teacherAt(int row, int column) const
+{
+    if (row < 0 || row >= rows_ || column < 0 || column >= columns_)
+        return -1;
+    return cellTeachers_[std::size_t(column) * std::size_t(rows_) + std::size_t(row)];
+}
+
+bool SlotBook::busy(int teacher, int column, int skipRow) const
+{
+    if (teacher < 0 || column < 0 || column >= columns_)
+        return false;
+    const int holders = countOf(teacher, column) - (teacherAt(skipRow, column) == teacher ? 1 : 0);
+    return holders > 0;
+}
+
+std::optional<int> SlotBook::firstRow(int teacher, int column, int skipRow) const
+{
+    if (!busy(teacher, column, skipRow))
+        return std::nullopt;
+    const int* cells = cellTeachers_.data() + std::size_t(column) * std::size_t(rows_);
+    for (int r = model::FirstClassRow; r < rows_; ++r)
+        if (r != skipRow && cells[r] == teacher)
+            return r;
+    return std::nullopt;
+}
+
+int SlotBook::swapConflict(int column1, int row1, int column2, int row2) const
+{
+    const int teacher1 = teacherAt(row1, column1);
+    const int teacher2 = teacherAt(row2, column2);
+    if (teacher1 == teacher2)
+        return 0;
+    return (busy(teacher1, column2, row1) ? 2 : 0) + (busy(teacher2, column1, row1) ? 1 : 0);
+}
+
+bool SlotBook::isFixed(int row, int column) const
+{
+    return grid_.cell(row, column).style == model::FixedMark;
+}
+
+void SlotBook::place(int row, int column, int teacher)
+{
+    int& slot = cellTeachers_[std::size_t(column) * std::size_t(rows_) + std::size_t(row)];
+    if (slot >= 0) {
+        --count(slot, column);
+        ++teacherVersions_[std::size_t(slot)];
+    }
+    slot = teacher;
+    ++count(teacher, column);
+    ++teacherVersions_[std::size_t(teacher)];
+    ++rowVersions_[std::size_t(row)];
+    ++columnVersions_[std::size_t(column)];
+}
+
+void SlotBook::write(int row, int column, const QString& text, model::TextStyle style)
+{
+    if (row < model::FirstClassRow || row >= rows_ || column < 0 || column >= columns_)
+        return;
+    grid_.setText(row, column, text);
+    grid_.setTextStyle(row, column, style);
+    place(row, column, teacherId(model::teacherPart(text)));
+}
+
+void SlotBook::swapCells(int column1, int row1, int column2, int row2)
+{
+    const int teacher1 = teacherAt(row1, column1);
+    const int teacher2 = teacherAt(row2, column2);
+    if (teacher1 < 0 || teacher2 < 0)
+        return;
+    grid_.swapCells(row1, column1, row2, column2);
+    place(row1, column1, teacher2);
+    place(row2, column2, teacher1);
+}
+
+} // namespace orve::scheduler

@@ -1,0 +1,50 @@
+// The automatic scheduling command zdpk1 in the window: it runs the core's scheduling run and
+// shows its progress: the disabled main window, the thinking and progress labels, the hidden
+// master timetable and, afterwards, the conflict list.
+#pragma once
+
+#include "scheduler/schedulingrun.h"
+
+#include <QObject>
+
+class QAction;
+class QWidget;
+
+namespace orve {
+struct Workspace;
+class UiPort;
+} // namespace orve
+
+namespace orve::ui {
+
+class SchedulingStatusPanel;
+
+class SchedulingCommand : public QObject, public scheduler::SchedulingStatus
+{
+    Q_OBJECT
+
+public:
+    // `page` is the scheduling tab with the master timetable `timetable`; its title field
+    // (Label13, Text9) is found there by name.
+    SchedulingCommand(Workspace& ws, UiPort& ui, QWidget* window, QWidget* page, QWidget* timetable,
+                      SchedulingStatusPanel* panel, QAction* trigger);
+
+    void run();
+
+    void setWindowEnabled(bool enabled) override;
+    void setThinking(bool shown) override;
+    void setProgress(const QString& text) override;
+    void setTimetableVisible(bool visible) override;
+    void conflictListChanged() override;
+
+private:
+    Workspace& ws_;
+    UiPort& ui_;
+    QWidget* window_;
+    QWidget* page_;
+    QWidget* timetable_;
+    SchedulingStatusPanel* panel_;
+    bool running_ = false;
+};
+
+} // namespace orve::ui

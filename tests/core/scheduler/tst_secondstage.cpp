@@ -1,0 +1,184 @@
+// The second stage on a week of 5 days with 4 morning and 3 afternoon periods (7 a day,
+// 36 columns): the main and minor draws and their limits, the days in turn, the order of the
+// plan rows, and the sequential phase with its conflict pairs.
+#include "schedulerfixture.h"
+
+#include "fakeuiport.h"
+#include "model/slots.h"
+#include "scheduler/entryfields.h"
+#include "scheduler/runcontext.h"
+#include "scheduler/secondstage.h"
+
+#include <QTest>
+
+using namespace orve;
+using namespace orve::scheduler;
+using namespace Qt::StringLiterals;
+using test::lesson;
+
+class TestSecondStage : public QObject
+{
+    Q_OBJECT
+
+    Workspace ws;
+    test::FakeUiPort ui;
+
+    void run(test::ScriptedRandom& random)
+    {
+        RunContext ctx(ws, ui, random);
+        sjzr(ctx);
+    }
+
+    QList<int> columnsOf(int row, const QString& text) const
+    {
+        QList<int> columns;
+        for (int c = 1; c < ws.MSGrid.columnCount(); ++c)
+            if (ws.MSGrid.text(row, c) == text)
+                columns.append(c);
+        return columns;
+    }
+
+    // The (row, column) of every conflict entry, read back as the third stage reads it.
+    QList<std::pair<int, int>> conflictPlaces() const
+    {
+        QList<std::pair<int, int>> places;
+        for (const QString& entry : ws.Combo2)
+            places.append({qzf(entry, 1)->trimmed().toInt(), qzf(entry, 2)->trimmed().toInt()});
+        return places;
+    }
+
+    // Fills class B (row 3) with lessons of `teacher` in the given periods of every day.
+    void busyInPeriods(const QString& teacher, const QList<int>& periods)
+    {
+        for (int day = 1; day <= 5; ++day)
+            for (const int p : periods)
+                ws.MSGrid.setText(3, model::slotColumn({day, p}, 7), lesson(u"数学"_s, teacher));
+    }
+
+private slots:
+    void init()
+    {
+        test::makeSchool(ws, {u"A"_s, u"B"_s}, {u"语文"_s, u"数学"_s, u"班会"_s}, 4, 3, 5);
+    }
+
+    void mainCoursesTakeTheMorningAndPeriodFiveOnlyAfterRaisingTheLimit()
+    {
+        test::setPlan(ws, 0, 0, {u"张三"_s, 1, true});
+        for (int day = 1; day <= 5; ++day)
+            ws.MSGrid.setText(2, model::slotColumn({day, 4}, 7), u"班会"_s);
+        // x near 1: period 4 while the limit is the 4 morning periods, 5 once it is raised.
+        test::ScriptedRandom random(QList<double>(200, 0.999));
+        run(random);
+        // Attempt 3 x 36 + 2 = 110 is the first with the raised limit; it falls on day 5.
+        QCOMPARE(random.draws, 110);
+        QCOMPARE(columnsOf(2, lesson(u"语文"_s, u"张三"_s)), QList<int>{33});
+        QVERIFY(ws.Combo2.isEmpty());
+    }
+
+    void minorCoursesTakePeriodsFiveAndSixOnly()
+    {
+        test::setPlan(ws, 0, 1, {u"王芳"_s, 2, false});
+        test::ScriptedRandom random({0.999, 0.0});
+        run(random);
+        QCOMPARE(columnsOf(2, lesson(u"数学"_s, u"王芳"_s)), (QList<int>{6, 12}));
+
+        // Whatever the draws, the random phase keeps off the morning and the last period.
+        init();
+        test::setPlan(ws, 0, 1, {u"王芳"_s, 8, false});
+        test::ScriptedRandom seeded({}, 42);
+        run(seeded);
+        const QList<int> columns = columnsOf(2, lesson(u"数学"_s, u"王芳"_s));
+        QCOMPARE(columns.size(), 8);
+        for (const int c : columns) {
+            const int period = model::slotOfColumn(c, 7).period;
+            QVERIFY2(period == 5 || period == 6, qPrintable(QString::number(c)));
+        }
+    }
+
+    void aMinorCourseWithoutAfternoonDrawsFromTheLastMorningPeriod()
+    {
+        test::makeSchool(ws, {u"A"_s, u"B"_s}, {u"语文"_s, u"数学"_s}, 4, 0, 5);
+        test::setPlan(ws, 0, 1, {u"王芳"_s, 2, false});
+        // No afternoon, two evening periods: the minor range runs from the last morning period
+        // (4) to the second-to-last period of the day (5).
+        ws.week.Text4 = u"2"_s;
+        ws.periodsPerDay = 6;
+        model::zkcb(ws);
+        test::ScriptedRandom random({0.0, 0.999});
+        run(random);
+        // 4 + floor(2 x): periods 4 and 5 on days 1 and 2 (columns 4 and 11).
+        QCOMPARE(columnsOf(2, lesson(u"数学"_s, u"王芳"_s)), (QList<int>{4, 11}));
+    }
+
+    void daysAreTakenInTurn()
+    {
+        test::setPlan(ws, 0, 0, {u"张三"_s, 5, true});
+        test::ScriptedRandom random(QList<double>(5, 0.0));
+        run(random);
+        QCOMPARE(columnsOf(2, lesson(u"语文"_s, u"张三"_s)), (QList<int>{1, 8, 15, 22, 29}));
+    }
+
+    void rowsGoCourseByCourseThenClassByClass()
+    {
+        // The course of class B comes first in the course list, so it is placed first.
+        test::setPlan(ws, 0, 1, {u"张三"_s, 1, true});
+        test::setPlan(ws, 1, 0, {u"张三"_s, 1, true});
+        test::ScriptedRandom random(QList<double>(10, 0.0));
+        run(random);
+        QCOMPARE(columnsOf(3, lesson(u"语文"_s, u"张三"_s)), QList<int>{1});
+        QCOMPARE(columnsOf(2, lesson(u"数学"_s, u"张三"_s)), QList<int>{8});
+        QVERIFY(ui.processedEvents >= 3 + 6);
+    }
+
+    void sequentialPhaseFillsPeriodOrderAndRecordsConflictPairs()
+    {
+        busyInPeriods(u"张三"_s, {1, 2, 3, 4, 5});
+        test::setPlan(ws, 0, 0, {u"张三"_s, 3, true});
+        test::ScriptedRandom random({}, 3);
+        run(random);
+        QCOMPARE(columnsOf(2, lesson(u"语文"_s, u"张三"_s)), (QList<int>{1, 8, 15}));
+        // Pairs: the lesson that had the teacher first (class B), then the new one.
+        QCOMPARE(conflictPlaces(),
+                 (QList<std::pair<int, int>>{{3, 1}, {2, 1}, {3, 8}, {2, 8}, {3, 15}, {2, 15}}));
+        QVERIFY(ws.Combo2.at(1).endsWith(lesson(u"语文"_s, u"张三"_s)));
+        QVERIFY(ws.Combo2.at(0).endsWith(lesson(u"数学"_s, u"张三"_s)));
+    }
+
+    void sequentialPhaseFillsTheLastPeriodsFirstForMinorCourses()
+    {
+        busyInPeriods(u"王芳"_s, {5, 6});
+        test::setPlan(ws, 0, 1, {u"王芳"_s, 3, false});
+        test::ScriptedRandom random({}, 3);
+        run(random);
+        QCOMPARE(columnsOf(2, lesson(u"数学"_s, u"王芳"_s)), (QList<int>{7, 14, 21}));
+        QVERIFY(ws.Combo2.isEmpty());
+    }
+
+    void rowsWithNothingToPlaceOrNoTeacherPlaceNothing()
+    {
+        test::setPlan(ws, 0, 0, {u"张三"_s, 0, true});
+        test::setPlan(ws, 0, 1, {u"王芳"_s, 2, false});
+        ws.jhb.setText(school::planRow(0, 1, 3), school::PeriodsColumn, u"-1"_s);
+        test::setPlan(ws, 1, 2, {QString(), 3, false});
+        ws.Combo2 = QStringList{u"stale"_s};
+        test::ScriptedRandom random({}, 5);
+        run(random);
+        QVERIFY(test::lessonsOfRow(ws.MSGrid, 2).isEmpty());
+        QVERIFY(test::lessonsOfRow(ws.MSGrid, 3).isEmpty());
+        QVERIFY(ws.Combo2.isEmpty());
+    }
+
+    void aFullRowLeavesTheRestUnplaced()
+    {
+        for (int c = 1; c < ws.MSGrid.columnCount(); ++c)
+            ws.MSGrid.setText(2, c, u"班会"_s);
+        test::setPlan(ws, 0, 0, {u"张三"_s, 4, true});
+        test::ScriptedRandom random({}, 5);
+        run(random);
+        QVERIFY(!test::lessonsOfRow(ws.MSGrid, 2).join(u'|').contains(u"张三"_s));
+        QVERIFY(ws.Combo2.isEmpty());
+    }
+};
+
+QTEST_GUILESS_MAIN(TestSecondStage)
+#include "tst_secondstage.moc"

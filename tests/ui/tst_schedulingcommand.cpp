@@ -1,0 +1,144 @@
+// The scheduling run in the window: menu and toolbar start it on the scheduling tab, the
+// window is disabled and the thinking label shown while it lasts, the closing message comes
+// with the timetable still hidden, and the conflict list is shown afterwards.
+#include "../core/scheduler/schedulerfixture.h"
+
+#include "fakeuiport.h"
+#include "gridpage.h"
+#include "gridview.h"
+#include "mainwindow.h"
+#include "schedulingpage.h"
+#include "pacedeventport.h"
+#include "scheduler/schedulingrun.h"
+#include "scheduler/timetablecount.h"
+#include "schedulingstatus.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QLabel>
+#include <QMessageBox>
+#include <QTabWidget>
+#include <QTest>
+#include <QThread>
+#include <QTimer>
+
+using namespace orve;
+using namespace Qt::StringLiterals;
+using orve::ui::MainWindow;
+
+namespace {
+
+// What the window looked like while each message box was up; closes every box.
+struct BoxWatch
+{
+    struct Seen
+    {
+        QString text;
+        bool windowEnabled = false;
+        bool thinkingShown = false;
+        bool timetableShown = false;
+        QString progress;
+    };
+    QList<Seen> seen;
+    QTimer timer;
+
+    explicit BoxWatch(MainWindow& window)
+    {
+        timer.setInterval(5);
+        QObject::connect(&timer, &QTimer::timeout, [this, &window] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (!box)
+                return;
+            seen.append({box->text(), window.isEnabled(),
+                         window.schedulingStatus()->thinkingLabel()->isVisibleTo(&window),
+                         window.schedulingPage()->view()->isVisibleTo(&window),
+                         window.schedulingStatus()->progressLabel()->text()});
+            box->done(0);
+        });
+        timer.start();
+    }
+};
+
+void makeSchool(Workspace& ws)
+{
+    test::makeSchool(ws, {u"A"_s, u"B"_s, u"C"_s}, {u"语文"_s, u"数学"_s}, 3, 2, 5);
+    for (int i = 0; i < 3; ++i) {
+        test::setPlan(ws, i, 0, {u"张三"_s, 6, true});
+        test::setPlan(ws, i, 1, {u"王%1"_s.arg(i), 5, false});
+    }
+}
+
+} // namespace
+
+class TestSchedulingCommand : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void theMenuCommandRunsOnTheSchedulingTab()
+    {
+        MainWindow window;
+        window.show();
+        makeSchool(window.workspace());
+        window.workspace().Combo6 = {u"X 语文 1 1"_s};
+        window.tabs()->setCurrentIndex(0);
+        BoxWatch watch(window);
+        window.action(u"zdpk1"_s)->trigger();
+
+        QCOMPARE(window.tabs()->currentIndex(), 3);
+        QCOMPARE(watch.seen.size(), 2);
+        const auto& finished = watch.seen.first();
+        QCOMPARE(finished.text, scheduler::RunFinished);
+        QVERIFY(finished.windowEnabled);
+        QVERIFY(finished.thinkingShown);
+        QVERIFY(!finished.timetableShown);
+        QCOMPARE(finished.progress, scheduler::ThirdStepDone);
+        QVERIFY(watch.seen.at(1).text.contains(u"X 语文 1 1"_s));
+
+        QVERIFY(window.isEnabled());
+        QVERIFY(!window.schedulingStatus()->thinkingLabel()->isVisibleTo(&window));
+        QCOMPARE(window.schedulingStatus()->thinkingLabel()->text(),
+                 u"系统正在思考，请稍后......"_s);
+        QVERIFY(window.schedulingStatus()->progressLabel()->text().isEmpty());
+        QVERIFY(window.schedulingPage()->view()->isVisibleTo(&window));
+        const scheduler::TimetableCount count = scheduler::countTimetable(window.workspace());
+        QCOMPARE(count.lessons_placed, 33);
+        QComboBox* combo2 = window.schedulingStatus()->conflictList();
+        QCOMPARE(combo2->count(), int(window.workspace().Combo2.size()));
+        QVERIFY(combo2->isVisibleTo(&window));
+    }
+
+    void eventsArePacedToOncePerFrame()
+    {
+        test::FakeUiPort window;
+        ui::PacedEventPort paced(window);
+        QThread::msleep(ui::PacedEventPort::FrameMilliseconds + 5);
+        for (int i = 0; i < 10000; ++i)
+            paced.processEvents();
+        QCOMPARE(window.processedEvents, 1);
+        QThread::msleep(ui::PacedEventPort::FrameMilliseconds + 5);
+        for (int i = 0; i < ui::PacedEventPort::CallsPerClockRead; ++i)
+            paced.processEvents();
+        QCOMPARE(window.processedEvents, 2);
+        // Everything else goes straight through.
+        paced.showTab(MainTab::Scheduling);
+        QCOMPARE(window.tabsShown, QList<MainTab>{MainTab::Scheduling});
+    }
+
+    void theToolbarButtonRunsItToo()
+    {
+        MainWindow window;
+        window.show();
+        makeSchool(window.workspace());
+        BoxWatch watch(window);
+        window.toolbarButton(15)->trigger();
+        QCOMPARE(watch.seen.size(), 1);
+        QCOMPARE(watch.seen.first().text, scheduler::RunFinished);
+        QCOMPARE(scheduler::countTimetable(window.workspace()).lessons_placed, 33);
+        QCOMPARE(window.action(u"zdpk1"_s)->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Z));
+    }
+};
+
+QTEST_MAIN(TestSchedulingCommand)
+#include "tst_schedulingcommand.moc"
