@@ -1,52 +1,46 @@
-// orve-cli: opens and writes course-settings files without a window.
-//   orve-cli roundtrip IN OUT   open IN as the Open command does, write it to OUT
-//   orve-cli dump IN            open IN and print its tables as JSON
+// orve-cli: opens, writes, schedules and checks course-settings files without a window.
+//   orve-cli roundtrip IN OUT                        open IN as the Open command does, write OUT
+//   orve-cli dump IN                                 open IN and print its tables as JSON
+//   orve-cli schedule IN OUT [--seed N] [--runs K]   schedule IN K times, save the best to OUT
+//   orve-cli check IN                                the figures of IN's timetable as JSON
 // Exit status: 0 done, 1 a file could not be read or written, 2 wrong usage.
-#include "cliuiport.h"
-#include "fileio/filecommands.h"
-#include "fileio/filemessages.h"
-#include "fileio/savedata.h"
+#include "clischool.h"
+#include "exitcodes.h"
+#include "schedulecommands.h"
 #include "schooljson.h"
-#include "startup.h"
 #include "workspace.h"
 
 #include <QCoreApplication>
 #include <QJsonDocument>
 #include <cstdio>
 
-namespace {
-
-enum ExitCode { Done = 0, FileFailed = 1, UsageError = 2 };
+namespace orve::cli {
 
 int usage()
 {
     std::fputs(
         "usage: orve-cli roundtrip IN OUT   open IN as the program's Open does, write it to OUT\n"
-        "       orve-cli dump IN            open IN and print its tables as JSON\n",
+        "       orve-cli dump IN            open IN and print its tables as JSON\n"
+        "       orve-cli schedule IN OUT [--seed N] [--runs K]\n"
+        "                                   schedule IN K times (seeds N, N+1, ...), save the\n"
+        "                                   timetable with the fewest double bookings to OUT\n"
+        "       orve-cli check IN           print the figures of IN's timetable as JSON\n",
         stderr);
     return UsageError;
 }
 
-// Opens the file into a started-up workspace exactly as the Open command does.
-bool openSchool(orve::Workspace& ws, const QString& path)
-{
-    orve::cli::CliUiPort ui(path);
-    orve::startUp(ws, ui);
-    return orve::fileio::open(ws, ui) == orve::fileio::CommandOutcome::Done;
-}
+} // namespace orve::cli
+
+namespace {
+
+using namespace orve::cli;
 
 int roundTrip(const QString& in, const QString& out)
 {
     orve::Workspace ws;
     if (!openSchool(ws, in))
         return FileFailed;
-    ws.ioPath = out;
-    const orve::fileio::SaveResult result = orve::fileio::save_data(ws);
-    if (!result.written()) {
-        orve::cli::printLine(orve::fileio::saveFailureMessage(out, result));
-        return FileFailed;
-    }
-    return Done;
+    return saveSchool(ws, out) ? Done : FileFailed;
 }
 
 int dump(const QString& in)
@@ -54,8 +48,7 @@ int dump(const QString& in)
     orve::Workspace ws;
     if (!openSchool(ws, in))
         return FileFailed;
-    const QByteArray json =
-        QJsonDocument(orve::cli::schoolJson(ws)).toJson(QJsonDocument::Indented);
+    const QByteArray json = QJsonDocument(schoolJson(ws)).toJson(QJsonDocument::Indented);
     std::fwrite(json.constData(), 1, std::size_t(json.size()), stdout);
     return Done;
 }
@@ -71,5 +64,9 @@ int main(int argc, char* argv[])
         return roundTrip(arguments.at(1), arguments.at(2));
     if (command == QStringLiteral("dump") && arguments.size() == 2)
         return dump(arguments.at(1));
+    if (command == QStringLiteral("schedule"))
+        return schedule(arguments.mid(1));
+    if (command == QStringLiteral("check") && arguments.size() == 2)
+        return check(arguments.at(1));
     return usage();
 }
