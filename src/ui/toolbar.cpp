@@ -50,22 +50,22 @@ std::vector<Button> buttons()
 ToolbarButtons buildToolbar(QToolBar* toolbar)
 {
     ToolbarButtons result;
-    const std::vector<Button> specs = buttons();
-    auto spec = specs.begin();
+    const std::vector<Button> listed = buttons();
+    auto next = listed.begin();
     for (int number = 1; number <= ToolbarButtons::Count; ++number) {
-        if (spec == specs.end() || spec->number != number) {
+        if (next == listed.end() || next->number != number) {
             auto* spacer = new QWidget(toolbar);
             spacer->setFixedWidth(8);
             toolbar->addWidget(spacer);
             continue;
         }
-        QAction* action = toolbar->addAction(spec->icon, QString::fromUtf16(spec->tooltip));
-        action->setToolTip(QString::fromUtf16(spec->tooltip));
+        QAction* action = toolbar->addAction(next->icon, QString::fromUtf16(next->tooltip));
+        action->setToolTip(QString::fromUtf16(next->tooltip));
         action->setObjectName(QStringLiteral("Toolbar1_%1").arg(number));
         result.actions[std::size_t(number - 1)] = action;
-        if (spec->command)
-            result.commands[std::size_t(number - 1)] = QString::fromLatin1(spec->command);
-        ++spec;
+        if (next->command)
+            result.commands[std::size_t(number - 1)] = QString::fromLatin1(next->command);
+        ++next;
     }
     result.button(ToolbarButtons::ForcedSwap)->setCheckable(true);
     return result;

@@ -12,7 +12,7 @@ namespace orve::ui {
 
 namespace {
 
-struct FieldSpec
+struct FieldLayout
 {
     const char* name;
     const char* spinName;
@@ -21,7 +21,7 @@ struct FieldSpec
     int maximum;
 };
 
-constexpr std::array<FieldSpec, WeekFieldsBox::FieldCount> fieldSpecs = {{
+constexpr std::array<FieldLayout, WeekFieldsBox::FieldCount> fieldLayouts = {{
     {"Text1", "UpDown1", u"上 午", 1, 5},
     {"Text2", "UpDown2", u"下 午", 0, 5},
     {"Text4", "UpDown5", u"晚 上", 0, 3},
@@ -35,14 +35,14 @@ WeekFieldsBox::WeekFieldsBox(Workspace& ws, NumericGuardFilter* guard, QWidget* 
 {
     auto* layout = new QGridLayout(this);
     for (int i = 0; i < FieldCount; ++i) {
-        const FieldSpec& spec = fieldSpecs[std::size_t(i)];
-        auto* label = new QLabel(QString::fromUtf16(spec.label), this);
+        const FieldLayout& field = fieldLayouts[std::size_t(i)];
+        auto* label = new QLabel(QString::fromUtf16(field.label), this);
         auto* edit = new QLineEdit(text(i), this);
-        edit->setObjectName(QString::fromLatin1(spec.name));
+        edit->setObjectName(QString::fromLatin1(field.name));
         edit->setFixedWidth(60);
         label->setBuddy(edit);
-        auto* spin = new SpinButtons(spec.minimum, spec.maximum, this);
-        spin->setObjectName(QString::fromLatin1(spec.spinName));
+        auto* spin = new SpinButtons(field.minimum, field.maximum, this);
+        spin->setObjectName(QString::fromLatin1(field.spinName));
         guard->guard(edit);
         layout->addWidget(label, i, 0);
         layout->addWidget(edit, i, 1);
