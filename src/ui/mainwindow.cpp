@@ -31,6 +31,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
+#include <QStatusBar>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QToolBar>
@@ -112,6 +113,15 @@ void MainWindow::connectCommands()
             &MainWindow::showHelpDocument);
     connectConditionsCommands(*this, *conditionsPage_);
     connect(basicsPage_->weekFields(), &WeekFieldsBox::spun, this, &MainWindow::relayout);
+
+    // Commands of this version still to come say so instead of doing nothing.
+    for (const char* name :
+         {"cktzkc", "jsrkb", "sfzk", "qxfb", "bjfb", "kmqx", "kmbj", "hbkxs", "dyyl", "dyb"})
+        on(name, [this, name] {
+            statusBar()->showMessage(QStringLiteral(u"“%1”尚未提供，将在以后的版本中完成。")
+                                         .arg(action(QString::fromLatin1(name))->text()),
+                                     StatusMessageMilliseconds);
+        });
 
     for (int number = 1; number <= ToolbarButtons::Count; ++number)
         if (QAction* button = toolbar_.button(number))

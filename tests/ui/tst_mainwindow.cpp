@@ -15,6 +15,7 @@
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QStatusBar>
 #include <QTabWidget>
 #include <QTest>
 #include <QTextBrowser>
@@ -145,6 +146,15 @@ private slots:
         window.action(QStringLiteral("rzts"))->trigger();
         QCOMPARE(window.tabs()->currentIndex(), 0);
         QVERIFY(window.workspace().MSGrid.redraw()); // the button switched redrawing back on
+    }
+
+    void commandsStillToComeSaySo()
+    {
+        MainWindow window;
+        window.toolbarButton(18)->trigger();
+        QVERIFY(window.statusBar()->currentMessage().contains(QStringLiteral(u"察看或调整班级课程表")));
+        window.action(QStringLiteral("dyb"))->trigger();
+        QVERIFY(window.statusBar()->currentMessage().contains(QStringLiteral(u"“打印”尚未提供")));
     }
 
     void forcedSwapModeStaysInStepInMenuAndToolbar()
