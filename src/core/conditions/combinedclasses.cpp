@@ -5,6 +5,7 @@
 #include "uiport.h"
 #include "workspace.h"
 
+#include <QRegularExpression>
 #include <limits>
 
 namespace orve::conditions {
@@ -42,7 +43,11 @@ bool groupHasMember(const CombinedTree& tree, int group, const QString& entry)
 
 QString groupName(const QString& text7)
 {
-    return QStringLiteral(u"合班课") + text7;
+    // The file splits tree records at spaces: a blank the number field lets through (" 1 " is
+    // a number) would make the saved group unreadable.
+    QString number = text7;
+    number.remove(QRegularExpression(QStringLiteral("\\s")));
+    return QStringLiteral(u"合班课") + number;
 }
 
 void addToGroup(CombinedTree& tree, const QString& text7, const QString& entry)

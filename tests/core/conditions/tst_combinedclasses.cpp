@@ -45,6 +45,7 @@ private slots:
     {
         QCOMPARE(model::combinedLessonEntry(A, P), A + QChar(0xF8F5) + P);
         QCOMPARE(groupName(QStringLiteral("1")), QStringLiteral(u"合班课1"));
+        QCOMPARE(groupName(QStringLiteral(" 1 ")), QStringLiteral(u"合班课1")); // a saved group splits at spaces
     }
 
     void addingBuildsGroupsAndMembers()
