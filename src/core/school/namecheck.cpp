@@ -56,6 +56,9 @@ QString nameRefusal(NameList list, QStringView name)
                               u"请改用中文逗号“，”或其他字符。");
     if (name.startsWith(u'"'))
         return QStringLiteral(u"名称不能以英文双引号“\"”开头，请改用其他字符。");
+    // The file skips blanks before a value, so " 张三" would come back as "张三".
+    if (name.startsWith(u' ') || name.startsWith(u'\t'))
+        return QStringLiteral(u"名称不能以空格开头（保存后会丢失，与另一名称重复），请删去开头的空格。");
     if (name.contains(QChar(model::CombinedSeparator)))
         return QStringLiteral(u"名称中不能含有字符 U+F8F5（合班课的分隔符），请删去它。");
     if (name.contains(u'\r') || name.contains(u'\n'))

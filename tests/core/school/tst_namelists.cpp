@@ -334,6 +334,7 @@ private slots:
         };
         row("comma", NameList::Teachers, u"张,三", u"“,”");
         row("leading quote", NameList::Venues, u"\"操场", u"“\"”");
+        row("leading blank", NameList::Teachers, u" 张三", u"空格开头");
         row("separator", NameList::Courses, u"语\uF8F5文", u"U+F8F5");
         row("outside GBK", NameList::Teachers, u"张😀", u"“😀”");
         row("space in class", NameList::Classes, u"初一 1", u"空格");
