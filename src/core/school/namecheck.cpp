@@ -1,23 +1,11 @@
 #include "namecheck.h"
 
+#include "fileio/gbk.h"
 #include "model/combinedlesson.h"
-
-#include <QStringEncoder>
 
 namespace orve::school {
 
 namespace {
-
-bool encodesInGbk(QStringView text)
-{
-    // A fresh encoder each time: its error state is sticky.
-    QStringEncoder encoder("GBK", QStringEncoder::Flag::Stateless);
-    if (!encoder.isValid())
-        return false;
-    const QByteArray bytes = encoder.encode(text);
-    Q_UNUSED(bytes);
-    return !encoder.hasError();
-}
 
 QString codeOf(char32_t codePoint)
 {
@@ -31,23 +19,6 @@ bool splitsAtSpaces(NameList list)
 }
 
 } // namespace
-
-QString firstCharacterOutsideGbk(QStringView text)
-{
-    if (encodesInGbk(text))
-        return {};
-    for (qsizetype i = 0; i < text.size();) {
-        const qsizetype length =
-            text.at(i).isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate()
-                ? 2
-                : 1;
-        const QStringView character = text.mid(i, length);
-        if (!encodesInGbk(character))
-            return character.toString();
-        i += length;
-    }
-    return {};
-}
 
 QString nameRefusal(NameList list, QStringView name)
 {
@@ -68,11 +39,13 @@ QString nameRefusal(NameList list, QStringView name)
                                                        : QStringLiteral(u"课程名称");
         return QStringLiteral(u"%1中不能含有空格“ ”，请删去空格或改用其他字符。").arg(what);
     }
-    const QString outside = firstCharacterOutsideGbk(name);
-    if (!outside.isEmpty())
+    const QString outside = fileio::charactersOutsideGbk(name);
+    if (!outside.isEmpty()) {
+        const QString first = outside.left(outside.front().isHighSurrogate() ? 2 : 1);
         return QStringLiteral(u"名称中的字符“%1”（%2）无法保存到课程设置文件（GBK 编码），"
                               u"请改用其他字符。")
-            .arg(outside, codeOf(outside.toUcs4().value(0)));
+            .arg(first, codeOf(first.toUcs4().value(0)));
+    }
     return {};
 }
 

@@ -15,8 +15,4 @@ namespace orve::school {
 // the name can be stored.
 QString nameRefusal(NameList list, QStringView name);
 
-// The first character (a whole code point) of the text that GBK cannot hold; empty when
-// every character can be encoded.
-QString firstCharacterOutsideGbk(QStringView text);
-
 } // namespace orve::school
