@@ -168,9 +168,11 @@ std::optional<int> findCombinedColumn(RunContext& ctx, const std::vector<Member>
     if (columns < 2 || perDay <= 0)
         return std::nullopt;
     const int relaxedLimit = main ? perDay : 0;
+    // The morning field cannot change during a run: read once, not parsed again per draw.
+    const int morningLimit = ctx.ws.week.morningPeriods();
     const int attempts = CombinedAttemptsPerColumn * columns;
     for (int attempt = 1; attempt <= attempts; ++attempt) {
-        const int limit = attempt > 2 * columns ? relaxedLimit : ctx.ws.week.morningPeriods();
+        const int limit = attempt > 2 * columns ? relaxedLimit : morningLimit;
         const int column = ctx.drawSlotColumn();
         if (positionAccepted(column, perDay, limit, main) &&
             freeInAll(ctx.ws.MSGrid, members, column))
