@@ -193,7 +193,15 @@ void placeGroup(RunContext& ctx, int group)
         return;
     const Member& last = members.back();
     const bool main = czk(ws.jhb, last.className, last.course) == u"主";
-    const int lessons = numberIn(cjs(ws.jhb, last.className, last.course));
+    const QString periods = cjs(ws.jhb, last.className, last.course);
+    // Without a number of periods the group is not combined at all: its members keep their
+    // plan rows, whose lessons the next stage places class by class, and the later groups
+    // are still placed.
+    if (!model::isNumeric(periods)) {
+        ctx.problems.unreadCombined.append(ws.Tr3.node(group).text);
+        return;
+    }
+    const int lessons = numberIn(periods);
     bool anyRow = false;
     for (const Member& member : members)
         anyRow = anyRow || member.row.has_value();

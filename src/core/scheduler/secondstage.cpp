@@ -55,8 +55,7 @@ void randomPhase(RunContext& ctx, PlanLesson& lesson)
         // A period beyond the day (the raised limit when the morning is the whole day) is the
         // next day's first; only a column outside the week finds no slot.
         const int column = period + (day - 1) * perDay;
-        if (column < 1 || column >= columns ||
-            !ws.MSGrid.text(lesson.classRow, column).isEmpty() ||
+        if (column < 1 || column >= columns || !ws.MSGrid.text(lesson.classRow, column).isEmpty() ||
             ctx.book.busy(lesson.teacher, column))
             continue;
         put(ctx, lesson, column);
