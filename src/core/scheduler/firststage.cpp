@@ -168,9 +168,11 @@ std::optional<int> findCombinedColumn(RunContext& ctx, const std::vector<Member>
     if (columns < 2 || perDay <= 0)
         return std::nullopt;
     const int relaxedLimit = main ? perDay : 0;
+    // The morning field cannot change during a run: read once, not parsed again per draw.
+    const int morningLimit = ctx.ws.week.morningPeriods();
     const int attempts = CombinedAttemptsPerColumn * columns;
     for (int attempt = 1; attempt <= attempts; ++attempt) {
-        const int limit = attempt > 2 * columns ? relaxedLimit : ctx.ws.week.morningPeriods();
+        const int limit = attempt > 2 * columns ? relaxedLimit : morningLimit;
         const int column = ctx.drawSlotColumn();
         if (positionAccepted(column, perDay, limit, main) &&
             freeInAll(ctx.ws.MSGrid, members, column))
@@ -191,7 +193,15 @@ void placeGroup(RunContext& ctx, int group)
         return;
     const Member& last = members.back();
     const bool main = czk(ws.jhb, last.className, last.course) == u"主";
-    const int lessons = numberIn(cjs(ws.jhb, last.className, last.course));
+    const QString periods = cjs(ws.jhb, last.className, last.course);
+    // Without a number of periods the group is not combined at all: its members keep their
+    // plan rows, whose lessons the next stage places class by class, and the later groups
+    // are still placed.
+    if (!model::isNumeric(periods)) {
+        ctx.problems.unreadCombined.append(ws.Tr3.node(group).text);
+        return;
+    }
+    const int lessons = numberIn(periods);
     bool anyRow = false;
     for (const Member& member : members)
         anyRow = anyRow || member.row.has_value();

@@ -24,11 +24,12 @@ struct RunProblems
     QStringList skippedFixedEntries; // no class row, or a day or period outside the week
     QStringList skippedMembers;      // a combined-group member without a class row
     QStringList unplacedCombined;    // combined lessons without a common free slot
+    QStringList unreadCombined;      // groups whose periods text is empty or not a number
 
     bool empty() const
     {
         return skippedFixedEntries.isEmpty() && skippedMembers.isEmpty() &&
-               unplacedCombined.isEmpty();
+               unplacedCombined.isEmpty() && unreadCombined.isEmpty();
     }
 };
 

@@ -99,6 +99,10 @@ QStringList problemMessages(const RunProblems& problems)
         messages.append(
             listMessage(QStringLiteral(u"以下合班课在各班找不到共同的空闲节次，没有排入："),
                         problems.unplacedCombined));
+    if (!problems.unreadCombined.isEmpty())
+        messages.append(listMessage(
+            QStringLiteral(u"以下合班课的节数为空或不是数字，没有合班，各班的课分别排入："),
+            problems.unreadCombined));
     return messages;
 }
 

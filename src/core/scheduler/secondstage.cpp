@@ -52,11 +52,10 @@ void randomPhase(RunContext& ctx, PlanLesson& lesson)
         const double x = ctx.draw();
         const int period = lesson.main ? int(std::floor(limit * x + 1))
                                        : low + int(std::floor((perDay - low) * x));
-        // A limit beyond the day (a week without afternoon periods) finds no slot.
-        if (period < 1 || period > perDay)
-            continue;
+        // A period beyond the day (the raised limit when the morning is the whole day) is the
+        // next day's first; only a column outside the week finds no slot.
         const int column = period + (day - 1) * perDay;
-        if (column >= columns || !ws.MSGrid.text(lesson.classRow, column).isEmpty() ||
+        if (column < 1 || column >= columns || !ws.MSGrid.text(lesson.classRow, column).isEmpty() ||
             ctx.book.busy(lesson.teacher, column))
             continue;
         put(ctx, lesson, column);

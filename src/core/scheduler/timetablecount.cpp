@@ -9,8 +9,8 @@
 #include "workspace.h"
 
 #include <QHash>
-#include <QSet>
 #include <algorithm>
+#include <utility>
 #include <vector>
 
 namespace orve::scheduler {
@@ -19,8 +19,14 @@ namespace {
 
 // Rows holding one teacher in one slot, counted as lessons taught: rows whose class and course
 // share a combined group are one lesson.
-int lessonsTaught(const std::vector<QString>& members, const CombinedMembership& groups)
+int lessonsTaught(const model::Grid& grid, const std::vector<int>& rows, int column,
+                  const CombinedMembership& groups)
 {
+    std::vector<QString> members;
+    members.reserve(rows.size());
+    for (const int r : rows)
+        members.push_back(CombinedMembership::memberKey(grid.text(r, model::ClassNameColumn),
+                                                        model::coursePart(grid.text(r, column))));
     const std::size_t count = members.size();
     std::vector<std::size_t> unit(count);
     for (std::size_t i = 0; i < count; ++i)
@@ -77,21 +83,32 @@ TimetableCount countTimetable(const Workspace& ws)
         count.unplaced += std::max(wanted - placed, 0);
     }
 
+    // Per column, the rows with a teacher sorted by teacher; only a teacher met in two rows or
+    // more needs the class and course of its rows, so single lessons cost no allocation.
     const CombinedMembership groups(ws.Tr3);
-    QHash<QStringView, std::vector<QString>> teachers; // teacher -> class/course of each row
+    std::vector<std::pair<QStringView, int>> booked;
+    std::vector<int> rows;
     for (int c = 1; c < grid.columnCount(); ++c) {
-        teachers.clear();
+        booked.clear();
         for (int r = model::FirstClassRow; r < grid.rowCount(); ++r) {
             const QString& text = grid.text(r, c);
-            if (!booksTeacher(text))
-                continue;
-            const QStringView teacher = model::teacherPart(text);
-            teachers[teacher].push_back(CombinedMembership::memberKey(
-                grid.text(r, model::ClassNameColumn), model::coursePart(text)));
+            if (booksTeacher(text))
+                booked.emplace_back(model::teacherPart(text), r);
         }
-        for (auto it = teachers.cbegin(); it != teachers.cend(); ++it)
-            if (it->size() > 1 && lessonsTaught(*it, groups) > 1)
-                ++count.double_bookings;
+        std::sort(booked.begin(), booked.end());
+        for (std::size_t i = 0; i < booked.size();) {
+            std::size_t end = i + 1;
+            while (end < booked.size() && booked[end].first == booked[i].first)
+                ++end;
+            if (end - i > 1) {
+                rows.clear();
+                for (std::size_t k = i; k < end; ++k)
+                    rows.push_back(booked[k].second);
+                if (lessonsTaught(grid, rows, c, groups) > 1)
+                    ++count.double_bookings;
+            }
+            i = end;
+        }
     }
     return count;
 }

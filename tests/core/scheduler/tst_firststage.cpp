@@ -7,6 +7,7 @@
 #include "model/slots.h"
 #include "scheduler/firststage.h"
 #include "scheduler/runcontext.h"
+#include "scheduler/schedulingrun.h"
 #include "scheduler/secondstage.h"
 
 #include <QTest>
@@ -193,6 +194,33 @@ private slots:
         QCOMPARE(periods(1, 1), u"0"_s);
         sjzr(ctx);
         QVERIFY(!test::lessonsOfRow(ws.MSGrid, 3).join(u'|').contains(u"数学"_s));
+    }
+
+    void aGroupWithoutANumberOfPeriodsIsLeftToItsClassesAndTheNextGroupPlaced()
+    {
+        // The last member's periods: empty, then not a number.
+        for (const QString& text : {QString(), u"两节"_s}) {
+            init();
+            addGroup(u"合班课1"_s, {member(u"A"_s, u"数学"_s), member(u"B"_s, u"数学"_s)});
+            addGroup(u"合班课2"_s, {member(u"B"_s, u"语文"_s), member(u"C"_s, u"语文"_s)});
+            ws.jhb.setText(school::planRow(1, 1, 3), school::PeriodsColumn, text);
+            test::ScriptedRandom random({}, 4);
+            RunContext ctx(ws, ui, random);
+            tstj(ctx);
+            QCOMPARE(ctx.problems.unreadCombined, QStringList{u"合班课1"_s});
+            QCOMPARE(problemMessages(ctx.problems).size(), 1);
+            QVERIFY(problemMessages(ctx.problems).first().contains(u"合班课1"_s));
+            // Nothing combined, and A keeps its 数学 periods for the second stage.
+            QVERIFY(test::lessonsOfRow(ws.MSGrid, 2).isEmpty());
+            QCOMPARE(periods(0, 1), u"2"_s);
+            QCOMPARE(periods(1, 1), text);
+            // The second group is placed all the same.
+            QCOMPARE(test::lessonsOfRow(ws.MSGrid, 4).size(), 2);
+            QCOMPARE(periods(1, 0), u"0"_s);
+            QCOMPARE(periods(2, 0), u"0"_s);
+            sjzr(ctx);
+            QCOMPARE(test::lessonsOfRow(ws.MSGrid, 2).count(lesson(u"数学"_s, u"王芳"_s)), 2);
+        }
     }
 
     void aMemberWithoutClassRowIsReportedAndTheOthersPlaced()

@@ -91,15 +91,15 @@ private slots:
         test::ScriptedRandom random({}, 4);
         zdpk1(ws, ui, random, status);
         QCOMPARE(ui.tabsShown, QList<MainTab>{MainTab::Scheduling});
-        QCOMPARE(
-            ui.log,
-            (QStringList{
-                u"enabled 0"_s, u"thinking 1"_s, u"timetable 0"_s, u"progress "_s + FirstStepDone,
-                u"progress "_s + SecondStepDone, u"progress "_s + ThirdStepDone, u"conflicts"_s,
-                u"enabled 1"_s, u"message "_s + RunFinished, u"thinking 0"_s, u"progress "_s,
-                u"timetable 1"_s,
-                u"message "_s +
-                    problemMessages(RunProblems{{u"x"_s}, {}, {}}).first().section(u'\n', 0, 0)}));
+        QCOMPARE(ui.log,
+                 (QStringList{u"enabled 0"_s, u"thinking 1"_s, u"timetable 0"_s,
+                              u"progress "_s + FirstStepDone, u"progress "_s + SecondStepDone,
+                              u"progress "_s + ThirdStepDone, u"conflicts"_s, u"enabled 1"_s,
+                              u"message "_s + RunFinished, u"thinking 0"_s, u"progress "_s,
+                              u"timetable 1"_s,
+                              u"message "_s + problemMessages(RunProblems{{u"x"_s}, {}, {}, {}})
+                                                  .first()
+                                                  .section(u'\n', 0, 0)}));
         QVERIFY(ui.messages.last().prompt.contains(u"Z 语文 1 1"_s));
         QCOMPARE(ws.periodsPerDay, 5);
         QCOMPARE(ws.MSGrid.columnCount(), 26);

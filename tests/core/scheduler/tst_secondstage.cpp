@@ -110,6 +110,25 @@ private slots:
         QCOMPARE(columnsOf(2, lesson(u"数学"_s, u"王芳"_s)), (QList<int>{4, 11}));
     }
 
+    void aRaisedLimitBeyondTheDayTakesTheNextDaysFirstPeriod()
+    {
+        // The morning is the whole day (4 periods, 21 columns): the raised limit draws period 5,
+        // which is period 1 of the next day; on the last day it lies outside the week.
+        test::makeSchool(ws, {u"A"_s, u"B"_s}, {u"语文"_s, u"数学"_s}, 4, 0, 5);
+        for (int c = 1; c < ws.MSGrid.columnCount(); ++c)
+            if (c != 5 && c != 9)
+                ws.MSGrid.setText(2, c, u"班会"_s);
+        ws.MSGrid.setText(3, 5, lesson(u"数学"_s, u"张三"_s));
+        test::setPlan(ws, 0, 0, {u"张三"_s, 1, true});
+        test::ScriptedRandom random(QList<double>(200, 0.999));
+        run(random);
+        // Attempts 65 (day 5: column 21, outside), 66 (day 1: column 5, 张三 busy in B) and
+        // 67 (day 2: column 9).
+        QCOMPARE(random.draws, 67);
+        QCOMPARE(columnsOf(2, lesson(u"语文"_s, u"张三"_s)), QList<int>{9});
+        QVERIFY(ws.Combo2.isEmpty());
+    }
+
     void daysAreTakenInTurn()
     {
         test::setPlan(ws, 0, 0, {u"张三"_s, 5, true});
