@@ -42,7 +42,9 @@ bool groupHasMember(const CombinedTree& tree, int group, const QString& entry)
 
 QString groupName(const QString& text7)
 {
-    return QStringLiteral(u"合班课") + text7;
+    // The number field lets blanks around the number through, but the file splits a tree
+    // record at its spaces: "合班课 1" would make the saved file unreadable.
+    return QStringLiteral(u"合班课") + text7.trimmed();
 }
 
 void addToGroup(CombinedTree& tree, const QString& text7, const QString& entry)
