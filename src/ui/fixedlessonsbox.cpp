@@ -111,7 +111,8 @@ void FixedLessonsBox::placeCourseChooser()
     QFont font = combo11_->font();
     font.setPointSize(CourseChooserFontSize);
     combo11_->setFont(font);
-    combo11_->move(view_->mapTo(this, cell.topRight()));
+    // Its left edge lies on the cell's right edge, just past the cell's last pixel.
+    combo11_->move(view_->mapTo(this, QPoint(cell.left() + cell.width(), cell.top())));
     combo11_->resize(cell.width() + CourseChooserExtraTwips / GridView::TwipsPerPixel,
                      combo11_->sizeHint().height());
     combo11_->raise();

@@ -124,7 +124,8 @@ private slots:
         QComboBox* combo11 = box->courseChooser();
         QVERIFY(combo11->isVisible());
         const QRect cell = view->cellRect(2, 3);
-        QCOMPARE(combo11->geometry().topLeft(), view->mapTo(box, cell.topRight()));
+        QCOMPARE(combo11->geometry().topLeft(),
+                 view->mapTo(box, QPoint(cell.left() + cell.width(), cell.top())));
 
         pick(combo11, Chinese);
         const QString entry = conditions::fixedEntryText(A, Chinese, 3, 2);
