@@ -92,6 +92,8 @@ private slots:
         QCOMPARE(combo4->currentText(), A);
         QCOMPARE(combo11->count(), 3);
         QCOMPARE(combo11->itemText(2), QStringLiteral(u"空课"));
+        // Each chooser shows its first item.
+        QCOMPARE(combo11->currentText(), Chinese);
         QVERIFY(!combo11->isVisible());
 
         clickTab(*window_, 0);
