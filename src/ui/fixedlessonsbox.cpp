@@ -95,7 +95,8 @@ void FixedLessonsBox::refresh()
     setItems(combo4_, choosers.Combo4, choosers.classIndex);
     text10_->setText(choosers.Text10);
     upDown9_->setRange(0, std::max(int(choosers.Combo4.size()) - 1, 0));
-    setItems(combo11_, choosers.Combo11, -1);
+    // gdkyp makes the first course the chooser's text.
+    setItems(combo11_, choosers.Combo11, choosers.Combo11.isEmpty() ? -1 : 0);
     setItems(combo6_, ws_.Combo6, -1);
     combo6_->setEditText(choosers.Combo6Text);
     if (choosers.courseChooserShown)
@@ -111,7 +112,8 @@ void FixedLessonsBox::placeCourseChooser()
     QFont font = combo11_->font();
     font.setPointSize(CourseChooserFontSize);
     combo11_->setFont(font);
-    combo11_->move(view_->mapTo(this, cell.topRight()));
+    // Its left edge lies on the cell's right edge, just past the cell's last pixel.
+    combo11_->move(view_->mapTo(this, QPoint(cell.left() + cell.width(), cell.top())));
     combo11_->resize(cell.width() + CourseChooserExtraTwips / GridView::TwipsPerPixel,
                      combo11_->sizeHint().height());
     combo11_->raise();

@@ -129,8 +129,9 @@ void PlanPage::showChooser(const school::ChooserRequest& request)
                                          : combo->sizeHint().width();
     // A merged class cell spans its block; the chooser keeps its own height.
     const int height = combo->sizeHint().height();
+    const int cellLeft = request.leftInsideTable ? cell.left() : topLeft.x();
     // Keep the copy-plan chooser on the page when it sticks out left of the first column.
-    const int left = std::max(topLeft.x() + twipsToPixels(request.leftOffset), 0);
+    const int left = std::max(cellLeft + twipsToPixels(request.leftOffset), 0);
     combo->setGeometry(left, topLeft.y(), width, height);
     chooserRow_ = request.row;
     chooserColumn_ = request.column;

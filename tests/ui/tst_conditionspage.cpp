@@ -92,6 +92,8 @@ private slots:
         QCOMPARE(combo4->currentText(), A);
         QCOMPARE(combo11->count(), 3);
         QCOMPARE(combo11->itemText(2), QStringLiteral(u"空课"));
+        // Each chooser shows its first item.
+        QCOMPARE(combo11->currentText(), Chinese);
         QVERIFY(!combo11->isVisible());
 
         clickTab(*window_, 0);
@@ -124,7 +126,8 @@ private slots:
         QComboBox* combo11 = box->courseChooser();
         QVERIFY(combo11->isVisible());
         const QRect cell = view->cellRect(2, 3);
-        QCOMPARE(combo11->geometry().topLeft(), view->mapTo(box, cell.topRight()));
+        QCOMPARE(combo11->geometry().topLeft(),
+                 view->mapTo(box, QPoint(cell.left() + cell.width(), cell.top())));
 
         pick(combo11, Chinese);
         const QString entry = conditions::fixedEntryText(A, Chinese, 3, 2);

@@ -5,7 +5,6 @@
 #include "uiport.h"
 #include "workspace.h"
 
-#include <QRegularExpression>
 #include <limits>
 
 namespace orve::conditions {
@@ -43,11 +42,9 @@ bool groupHasMember(const CombinedTree& tree, int group, const QString& entry)
 
 QString groupName(const QString& text7)
 {
-    // The file splits tree records at spaces: a blank the number field lets through (" 1 " is
-    // a number) would make the saved group unreadable.
-    QString number = text7;
-    number.remove(QRegularExpression(QStringLiteral("\\s")));
-    return QStringLiteral(u"合班课") + number;
+    // The number field lets blanks around the number through, but the file splits a tree
+    // record at its spaces: "合班课 1" would make the saved file unreadable.
+    return QStringLiteral(u"合班课") + text7.trimmed();
 }
 
 void addToGroup(CombinedTree& tree, const QString& text7, const QString& entry)

@@ -14,7 +14,8 @@ namespace orve::conditions {
 
 class CombinedTree;
 
-// The group that the group-number field Text7 names: "合班课" + the field's text without blanks.
+// The group that the group-number field Text7 names: "合班课" + the field's text without the
+// blanks around it.
 QString groupName(const QString& text7);
 
 // Adds `entry` (the text shown in Combo3) as a member of the group "合班课" + `text7`: creates

@@ -1,7 +1,10 @@
 #include "namecheck.h"
 
+#include "conditions/fixedlessonchoosers.h"
 #include "fileio/gbk.h"
 #include "model/combinedlesson.h"
+#include "model/lessoncell.h"
+#include "planrows.h"
 
 namespace orve::school {
 
@@ -18,6 +21,28 @@ bool splitsAtSpaces(NameList list)
     return list == NameList::Classes || list == NameList::Courses;
 }
 
+// The reader of the file skips blanks and tabs before a field, so a name would come back
+// without them, and could then equal another name of its list.
+bool startsWithBlank(QStringView name)
+{
+    return name.startsWith(u' ') || name.startsWith(u'\t');
+}
+
+// Words the program gives a meaning of its own in the plan, the fixed-lesson editor and the
+// timetable; as names they would be taken for that meaning.
+QString reservedNameRefusal(NameList list, QStringView name)
+{
+    if (list == NameList::Courses && name == placeholderCourse())
+        return QStringLiteral(u"课程名称不能是“空”（教学计划用它标记还没有课程的班级），"
+                              u"请改用其他名称。");
+    if (list == NameList::Courses && name == model::FreePeriodText)
+        return QStringLiteral(u"课程名称不能是“空课”（它表示不排课的时间），请改用其他名称。");
+    if (list == NameList::Classes && name == conditions::AllClassesText)
+        return QStringLiteral(u"班级名称不能是“全体班级”（固定课预排用它表示所有班级），"
+                              u"请改用其他名称。");
+    return {};
+}
+
 } // namespace
 
 QString nameRefusal(NameList list, QStringView name)
@@ -27,11 +52,11 @@ QString nameRefusal(NameList list, QStringView name)
                               u"请改用中文逗号“，”或其他字符。");
     if (name.startsWith(u'"'))
         return QStringLiteral(u"名称不能以英文双引号“\"”开头，请改用其他字符。");
-    // The file skips blanks before a value, so " 张三" would come back as "张三".
-    if (name.startsWith(u' ') || name.startsWith(u'\t'))
-        return QStringLiteral(u"名称不能以空格开头（保存后会丢失，与另一名称重复），请删去开头的空格。");
     if (name.contains(QChar(model::CombinedSeparator)))
         return QStringLiteral(u"名称中不能含有字符 U+F8F5（合班课的分隔符），请删去它。");
+    if (startsWithBlank(name))
+        return QStringLiteral(u"名称不能以空格或制表符开头（课程设置文件读不回它们），"
+                              u"请删去它们。");
     if (name.contains(u'\r') || name.contains(u'\n'))
         return QStringLiteral(u"名称中不能含有换行符，请删去它。");
     if (splitsAtSpaces(list) && name.contains(u' ')) {
@@ -39,6 +64,8 @@ QString nameRefusal(NameList list, QStringView name)
                                                        : QStringLiteral(u"课程名称");
         return QStringLiteral(u"%1中不能含有空格“ ”，请删去空格或改用其他字符。").arg(what);
     }
+    if (const QString reserved = reservedNameRefusal(list, name); !reserved.isEmpty())
+        return reserved;
     const QString outside = fileio::charactersOutsideGbk(name);
     if (!outside.isEmpty()) {
         const QString first = outside.left(outside.front().isHighSurrogate() ? 2 : 1);

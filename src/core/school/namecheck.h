@@ -1,7 +1,8 @@
 // Which names the course-settings file and the entries built from names can carry. The file
-// splits lines at commas, reads a leading double quote as a quoted field and is stored in
-// GBK; fixed-lesson entries and the combined-class tree split at spaces and at U+F8F5. A name
-// that breaks one of these is refused when it is entered, not corrupted later.
+// splits lines at commas, skips blanks before a field, reads a leading double quote as a
+// quoted field and is stored in GBK; fixed-lesson entries and the combined-class tree split at
+// spaces and at U+F8F5; "空", "空课" and "全体班级" mean something of their own. A name that
+// breaks one of these is refused when it is entered, not corrupted later.
 #pragma once
 
 #include "namelist.h"

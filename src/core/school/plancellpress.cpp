@@ -44,6 +44,7 @@ ChooserRequest chooserOver(const model::Grid& jhb, PlanChooser chooser, int row,
     if (chooser == PlanChooser::CopyPlan) {
         request.text = copyPlanPrompt();
         request.leftOffset = -ChooserOverhang;
+        request.leftInsideTable = true;
         request.fontSize = 0; // keeps its own font
         return request;
     }

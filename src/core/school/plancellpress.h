@@ -30,6 +30,9 @@ struct ChooserRequest
     int column = 0;
     QString text;                       // the chooser's text
     int leftOffset = 0;                 // from the cell's left edge
+    // The copy-plan chooser takes the cell's left edge as measured inside the table for its
+    // left on the page; the others add the table's own left.
+    bool leftInsideTable = false;
     std::optional<int> extraWidth;      // beyond the cell's width; none: the chooser's own width
     int fontSize = 0;                   // points
 };

@@ -4,6 +4,9 @@
 #include "model/combinedlesson.h"
 #include "conditions/combinedtree.h"
 #include "fakeuiport.h"
+#include "fileio/gbk.h"
+#include "fileio/opendata.h"
+#include "fileio/savedata.h"
 #include "workspace.h"
 
 #include <QTest>
@@ -88,6 +91,24 @@ private slots:
         QCOMPARE(tree.nodeCount(), 3);
         QCOMPARE(tree.node(1).text, QStringLiteral(u"合班课"));
         QCOMPARE(tree.node(2).text, QString());
+    }
+
+    // The number field takes " 1 " as a number; the group must still be saved readably.
+    void blanksAroundTheGroupNumberAreDropped()
+    {
+        Workspace ws;
+        ws.Tr3.reset();
+        addToGroup(ws.Tr3, QStringLiteral(" 1 "), model::combinedLessonEntry(A, P));
+        addToGroup(ws.Tr3, QStringLiteral("1"), model::combinedLessonEntry(B, P));
+        QCOMPARE(ws.Tr3.nodeCount(), 4);
+        QCOMPARE(ws.Tr3.node(1).text, QStringLiteral(u"合班课1"));
+
+        QByteArray bytes;
+        QVERIFY(fileio::encodeGbk(fileio::settingsText(ws), bytes));
+        Workspace opened;
+        const fileio::ReadError error = fileio::open_data(opened, bytes);
+        QVERIFY2(!error.failed(), qPrintable(error.reason));
+        QVERIFY(opened.Tr3 == ws.Tr3);
     }
 
     void takenKeyEndsQuietly()

@@ -334,11 +334,17 @@ private slots:
         };
         row("comma", NameList::Teachers, u"张,三", u"“,”");
         row("leading quote", NameList::Venues, u"\"操场", u"“\"”");
-        row("leading blank", NameList::Teachers, u" 张三", u"空格开头");
         row("separator", NameList::Courses, u"语\uF8F5文", u"U+F8F5");
         row("outside GBK", NameList::Teachers, u"张😀", u"“😀”");
         row("space in class", NameList::Classes, u"初一 1", u"空格");
         row("space in course", NameList::Courses, u"语 文", u"空格");
+        // The reader skips them: " 张三" would come back as "张三", a second 张三.
+        row("leading blank", NameList::Teachers, u" 张三", u"开头");
+        row("leading tab", NameList::Venues, u"\t操场", u"开头");
+        // The placeholder course: adding it would remove its own rows again.
+        row("placeholder course", NameList::Courses, u"空", u"“空”");
+        row("free-period course", NameList::Courses, u"空课", u"“空课”");
+        row("all-classes class", NameList::Classes, u"全体班级", u"“全体班级”");
     }
 
     void refusedNames()
@@ -375,6 +381,9 @@ private slots:
         QVERIFY(nameRefusal(NameList::Venues, u"一号\"楼\"").isEmpty());
         QVERIFY(nameRefusal(NameList::Classes, u"初一(1)班，甲").isEmpty());
         QVERIFY(nameRefusal(NameList::Courses, u"體育€").isEmpty());
+        QVERIFY(nameRefusal(NameList::Teachers, u"张三 ").isEmpty());
+        QVERIFY(nameRefusal(NameList::Teachers, u"空").isEmpty());
+        QVERIFY(nameRefusal(NameList::Courses, u"全体班级").isEmpty());
     }
 
     void longEditsRedrawTheViewOnce()
