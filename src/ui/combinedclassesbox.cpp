@@ -1,6 +1,7 @@
 #include "combinedclassesbox.h"
 
 #include "conditions/combinedclasses.h"
+#include "model/combinedlesson.h"
 #include "numericguardfilter.h"
 #include "workspace.h"
 
@@ -48,7 +49,7 @@ CombinedClassesBox::CombinedClassesBox(Workspace& ws, NumericGuardFilter* guard,
     layout->setColumnStretch(3, 1);
 
     connect(command5_, &QPushButton::clicked, this, [this] {
-        conditions::addToGroup(ws_.Tr3, text7_->text(), combo3_->currentText());
+        conditions::addToGroup(ws_.Tr3, text7_->text(), combo3_->currentData().toString());
         refreshTree();
     });
     connect(command6_, &QPushButton::clicked, this, [this] {
@@ -73,7 +74,7 @@ void CombinedClassesBox::refreshTree()
         QTreeWidgetItem* parent =
             node.parent >= 0 && node.parent < i ? items[std::size_t(node.parent)] : nullptr;
         auto* item = parent ? new QTreeWidgetItem(parent) : new QTreeWidgetItem(tree_);
-        item->setText(0, node.text);
+        item->setText(0, model::combinedLessonCaption(node.text));
         item->setData(0, NodeRole, i);
         items[std::size_t(i)] = item;
     }
@@ -82,11 +83,13 @@ void CombinedClassesBox::refreshTree()
 
 void CombinedClassesBox::refreshList()
 {
-    const QString shown = combo3_->currentText();
+    // The entries stay the items' data; the user sees them with a visible separator.
+    const QVariant shown = combo3_->currentData();
     const QSignalBlocker blocked(combo3_);
     combo3_->clear();
-    combo3_->addItems(ws_.Combo3);
-    const int at = combo3_->findText(shown);
+    for (const QString& entry : ws_.Combo3)
+        combo3_->addItem(model::combinedLessonCaption(entry), entry);
+    const int at = combo3_->findData(shown);
     combo3_->setCurrentIndex(at >= 0 ? at : (ws_.Combo3.isEmpty() ? -1 : 0));
 }
 

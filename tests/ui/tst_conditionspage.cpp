@@ -180,8 +180,9 @@ private slots:
         tree->setCurrentItem(group->child(0));
         box->removeButton()->click();
         QCOMPARE(ws.Tr3.nodeCount(), 3);
-        QCOMPARE(tree->topLevelItem(0)->child(0)->child(0)->text(0),
-                 model::combinedLessonEntry(B, Maths));
+        QCOMPARE(tree->topLevelItem(0)->child(0)->child(0)->text(0), B + QStringLiteral(u" · ") + Maths);
+        QCOMPARE(ws.Tr3.node(2).text, model::combinedLessonEntry(B, Maths));
+        QCOMPARE(box->combinedList()->currentText(), B + QStringLiteral(u" · ") + Maths);
     }
 
 private:

@@ -13,4 +13,10 @@ inline QString combinedLessonEntry(const QString& className, const QString& cour
     return className + QChar(CombinedSeparator) + course;
 }
 
+// How an entry is shown to the user: the separator has no glyph in any font.
+inline QString combinedLessonCaption(QString entry)
+{
+    return entry.replace(QChar(CombinedSeparator), QStringLiteral(u" · "));
+}
+
 } // namespace orve::model

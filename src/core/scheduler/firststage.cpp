@@ -6,6 +6,7 @@
 #include "runcontext.h"
 
 #include "model/cellmarks.h"
+#include "model/combinedlesson.h"
 #include "model/lessoncell.h"
 #include "model/numbers.h"
 #include "model/slots.h"
@@ -20,7 +21,6 @@ namespace orve::scheduler {
 
 namespace {
 
-constexpr QChar MemberSeparator(0xF8F5);
 constexpr int Int16Min = std::numeric_limits<qint16>::min();
 constexpr int Int16Max = std::numeric_limits<qint16>::max();
 
@@ -132,13 +132,14 @@ std::vector<Member> membersOf(RunContext& ctx, int group)
     std::vector<Member> members;
     for (const int node : tree.children(group)) {
         const QString& text = tree.node(node).text;
-        const qsizetype at = text.indexOf(MemberSeparator);
+        const qsizetype at = text.indexOf(QChar(model::CombinedSeparator));
         Member member;
         member.className = at < 0 ? text : text.left(at);
         member.course = at < 0 ? QString() : text.mid(at + 1);
         member.row = msnjhh(ctx.ws.MSGrid, member.className);
         if (!member.row)
-            ctx.problems.skippedMembers.append(tree.node(group).text + u' ' + text);
+            ctx.problems.skippedMembers.append(tree.node(group).text + u' ' +
+                                               model::combinedLessonCaption(text));
         members.push_back(std::move(member));
     }
     return members;

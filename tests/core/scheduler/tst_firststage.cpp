@@ -4,6 +4,7 @@
 
 #include "fakeuiport.h"
 #include "model/cellmarks.h"
+#include "model/combinedlesson.h"
 #include "model/slots.h"
 #include "scheduler/firststage.h"
 #include "scheduler/runcontext.h"
@@ -230,7 +231,8 @@ private slots:
         RunContext ctx(ws, ui, random);
         tstj(ctx);
         QCOMPARE(ctx.problems.skippedMembers.size(), 1);
-        QVERIFY(ctx.problems.skippedMembers.first().contains(member(u"Z"_s, u"数学"_s)));
+        QVERIFY(ctx.problems.skippedMembers.first().contains(
+            model::combinedLessonCaption(member(u"Z"_s, u"数学"_s))));
         QCOMPARE(test::lessonsOfRow(ws.MSGrid, 3).size(), 2);
         QCOMPARE(ws.MSGrid.text(0, 1), u"星期一"_s);
         QCOMPARE(ws.MSGrid.text(1, 1), u" 1"_s);
