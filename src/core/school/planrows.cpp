@@ -50,6 +50,20 @@ void insertIntoEveryBlock(model::Grid& jhb, UiPort& ui, int offset, const QStrin
     }
 }
 
+// Inserts a class block starting at row `first`: one row per course, or the placeholder row
+// while there are no courses (a class without rows would never get any, and every block after
+// it would be out of step).
+void insertBlockAt(Workspace& ws, UiPort& ui, int first, const QString& className)
+{
+    const QStringList courses =
+        ws.List10.isEmpty() ? QStringList{placeholderCourse()} : ws.List10;
+    ws.jhb.insertRows(first, int(courses.size()));
+    for (int k = 0; k < courses.size(); ++k) {
+        ui.processEvents();
+        writeRow(ws.jhb, first + k, className, courses.at(k));
+    }
+}
+
 } // namespace
 
 QString placeholderCourse()
@@ -59,33 +73,13 @@ QString placeholderCourse()
 
 void appendClassBlock(Workspace& ws, UiPort& ui, const QString& className)
 {
-    model::Grid& jhb = ws.jhb;
-    const int first = jhb.rowCount();
-    if (ws.List10.isEmpty()) {
-        jhb.insertRows(first, 1);
-        writeRow(jhb, first, className, placeholderCourse());
-        return;
-    }
-    jhb.insertRows(first, int(ws.List10.size()));
-    for (int k = 0; k < ws.List10.size(); ++k) {
-        ui.processEvents();
-        writeRow(jhb, first + k, className, ws.List10.at(k));
-    }
+    insertBlockAt(ws, ui, ws.jhb.rowCount(), className);
 }
 
 void insertClassBlock(Workspace& ws, UiPort& ui, int position, const QString& className)
 {
-    const int courses = int(ws.List10.size());
-    if (courses == 0)
-        return;
-    model::Grid& jhb = ws.jhb;
-    // Past the end only when an earlier class has no rows; the block then closes the plan.
-    const int first = std::min(planRow(position, 0, courses), jhb.rowCount());
-    jhb.insertRows(first, courses);
-    for (int k = 0; k < courses; ++k) {
-        ui.processEvents();
-        writeRow(jhb, first + k, className, ws.List10.at(k));
-    }
+    const int count = std::max(int(ws.List10.size()), 1);
+    insertBlockAt(ws, ui, std::min(planRow(position, 0, count), ws.jhb.rowCount()), className);
 }
 
 void appendCourseRows(Workspace& ws, UiPort& ui, const QString& course)

@@ -19,12 +19,12 @@ namespace orve::school {
 // The course cell of a class's placeholder row while the course list is empty.
 QString placeholderCourse();
 
-// Appends the block of a class added at the end of the list: one row per course, or one
+// Appends the block of the class added at the end of the list: one row per course, or one
 // placeholder row when there are no courses.
 void appendClassBlock(Workspace& ws, UiPort& ui, const QString& className);
 
 // Inserts the block of the class now at list position `position`, right after the block of
-// the class before it. With no courses there is no row to insert.
+// the class before it: one row per course, or one placeholder row when there are no courses.
 void insertClassBlock(Workspace& ws, UiPort& ui, int position, const QString& className);
 
 // Gives every class block a row for a course added at the end of the course list, then removes

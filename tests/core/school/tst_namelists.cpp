@@ -140,16 +140,20 @@ private slots:
         QCOMPARE(planPairs(ws), blockLayout(classes, {yuwen, shuxue}));
     }
 
-    void insertClassWithoutCoursesAddsNoRow()
+    // A class inserted before any course gets its placeholder row, so that the first course
+    // gives it a row like every other class and the blocks stay in class order.
+    void insertClassWithoutCoursesGetsItsPlaceholder()
     {
         test::School school;
         auto& [ws, ui] = school;
-        enterNames(ws, ui, NameList::Classes, {abc[0]});
+        enterNames(ws, ui, NameList::Classes, {abc[0], abc[2]});
         ws.List1Selected = 0;
         ws.Text6 = abc[1];
         insertName(ws, ui);
-        QCOMPARE(ws.List1, (QStringList{abc[0], abc[1]}));
-        QCOMPARE(planPairs(ws), blockLayout({abc[0]}, {kong}));
+        QCOMPARE(ws.List1, abc);
+        QCOMPARE(planPairs(ws), blockLayout(abc, {kong}));
+        enterNames(ws, ui, NameList::Courses, {yuwen, shuxue});
+        QCOMPARE(planPairs(ws), blockLayout(abc, {yuwen, shuxue}));
     }
 
     void insertedTeacherStaysInTheField()
