@@ -43,19 +43,10 @@ QString fileFilter()
 
 CommandOutcome xjwj(Workspace& ws, UiPort& ui)
 {
-    ws.timetableLoaded = false;
+    emptySchoolTables(ws);
     ws.documentPath.clear();
     ws.Tr3.reset();
-    ws.MSGrid.clearCells();
-    ws.msgrid1.clearCells();
-    for (QStringList* list : {&ws.List1, &ws.List2, &ws.List10, &ws.List11, &ws.Combo6, &ws.Combo3})
-        list->clear();
-    clearListSelections(ws);
     ws.Text6.clear();
-    ws.fixedLessonChoosers.Combo4.clear();
-    ws.fixedLessonChoosers.classIndex = -1;
-    ws.fixedLessonChoosers.Combo6Text.clear();
-    ws.jhb.clearCells();
     school::cshjhb(ws);
     ui.showTab(MainTab::Basics);
     ui.giveFocus(FocusTarget::MainWindow);

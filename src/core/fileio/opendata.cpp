@@ -134,27 +134,27 @@ struct StoredCells
 
 } // namespace
 
-void clearListSelections(Workspace& ws)
-{
-    for (int* selected :
-         {&ws.List1Selected, &ws.List10Selected, &ws.List11Selected, &ws.List2Selected})
-        *selected = -1;
-}
-
-ReadError open_data(Workspace& ws, const QByteArray& bytes)
+void emptySchoolTables(Workspace& ws)
 {
     ws.timetableLoaded = false;
-    ws.Tr3.clear();
     ws.jhb.clearCells();
     ws.MSGrid.clearCells();
     ws.msgrid1.clearCells();
     for (QStringList* list : {&ws.List1, &ws.List2, &ws.List10, &ws.List11, &ws.Combo6, &ws.Combo3})
         list->clear();
-    clearListSelections(ws);
+    for (int* selected :
+         {&ws.List1Selected, &ws.List10Selected, &ws.List11Selected, &ws.List2Selected})
+        *selected = -1;
     ws.fixedLessonChoosers.Combo4.clear();
     ws.fixedLessonChoosers.classIndex = -1;
-    ws.fixedLessonChoosers.Text10 = QStringLiteral("0");
     ws.fixedLessonChoosers.Combo6Text.clear(); // the entry it showed is gone
+}
+
+ReadError open_data(Workspace& ws, const QByteArray& bytes)
+{
+    emptySchoolTables(ws);
+    ws.Tr3.clear();
+    ws.fixedLessonChoosers.Text10 = QStringLiteral("0");
 
     RecordReader reader(bytes);
     Record record;

@@ -13,8 +13,9 @@ struct Workspace;
 
 namespace orve::fileio {
 
-// Emptied lists have no selected entry.
-void clearListSelections(Workspace& ws);
+// What New and Open both empty: the flag of a loaded timetable, the cells of the three grids
+// (counts stay), the lists and their selections, and the fixed-lesson editor's class chooser.
+void emptySchoolTables(Workspace& ws);
 
 // Empties the tables and reads every tagged-value record; grid-cell lines are skipped.
 ReadError open_data(Workspace& ws, const QByteArray& bytes);
