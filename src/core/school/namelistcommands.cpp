@@ -3,6 +3,7 @@
 #include "model/grid.h"
 #include "namecheck.h"
 #include "planrows.h"
+#include "schoollimits.h"
 #include "teachingplan.h"
 #include "uiport.h"
 #include "workspace.h"
@@ -29,6 +30,19 @@ bool nameAccepted(const Workspace& ws, UiPort& ui, NameList list, const QString&
         }
     }
     return true;
+}
+
+// A name is refused when the school would grow beyond what the file can hold.
+bool roomFor(const Workspace& ws, UiPort& ui, NameList list)
+{
+    const qint64 classes = ws.List1.size() + (list == NameList::Classes ? 1 : 0);
+    const qint64 courses = ws.List10.size() + (list == NameList::Courses ? 1 : 0);
+    const QString refusal = growthRefusal(list, names(ws, list).size() + 1, classes, courses);
+    if (refusal.isEmpty())
+        return true;
+    ui.message(refusal + QStringLiteral(u"，这个名称没有加入。"), MessageButtons::Ok, {},
+               MessageIcon::Warning);
+    return false;
 }
 
 bool listEmptyRefused(const Workspace& ws, UiPort& ui, NameList list)
@@ -104,7 +118,8 @@ void addName(Workspace& ws, UiPort& ui)
 {
     const std::optional<NameList> list = activeList(ws);
     const QString name = ws.Text6;
-    if (!list || name.isEmpty() || !nameAccepted(ws, ui, *list, name))
+    if (!list || name.isEmpty() || !nameAccepted(ws, ui, *list, name) ||
+        !roomFor(ws, ui, *list))
         return;
     names(ws, *list).append(name);
     {
@@ -123,7 +138,7 @@ void insertName(Workspace& ws, UiPort& ui)
     if (!list || listEmptyRefused(ws, ui, *list))
         return;
     const QString name = ws.Text6;
-    if (name.isEmpty() || !nameAccepted(ws, ui, *list, name))
+    if (name.isEmpty() || !nameAccepted(ws, ui, *list, name) || !roomFor(ws, ui, *list))
         return;
     QStringList& entries = names(ws, *list);
     const int selected = selectedEntry(ws, *list);
