@@ -1,4 +1,5 @@
 // The program orve: sets up Qt (Chinese translation, a Chinese font) and starts the main window.
+#include "fileio/systemerror.h"
 #include "mainwindow.h"
 #include "translation.h"
 
@@ -24,6 +25,7 @@ void useChineseFont(QApplication& app)
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
+    orve::fileio::reportFileSizeLimitAsError();
     QApplication::setApplicationName(QStringLiteral("orve"));
     QApplication::setApplicationVersion(QStringLiteral(ORVE_VERSION));
 

@@ -6,6 +6,7 @@
 // Exit status: 0 done, 1 a file could not be read or written, 2 wrong usage.
 #include "clischool.h"
 #include "exitcodes.h"
+#include "fileio/systemerror.h"
 #include "schedulecommands.h"
 #include "schooljson.h"
 #include "workspace.h"
@@ -58,6 +59,7 @@ int dump(const QString& in)
 int main(int argc, char* argv[])
 {
     QCoreApplication app(argc, argv);
+    orve::fileio::reportFileSizeLimitAsError();
     const QStringList arguments = QCoreApplication::arguments().mid(1);
     const QString command = arguments.value(0);
     if (command == QStringLiteral("roundtrip") && arguments.size() == 3)

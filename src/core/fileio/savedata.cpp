@@ -2,9 +2,13 @@
 
 #include "gbk.h"
 #include "recordtags.h"
+#include "school/schoollimits.h"
+#include "systemerror.h"
 #include "workspace.h"
 
 #include <QSaveFile>
+
+#include <cerrno>
 
 namespace orve::fileio {
 
@@ -115,6 +119,14 @@ QString settingsText(const Workspace& ws)
 
 SaveResult save_data(const Workspace& ws)
 {
+    // What the reader would refuse is not written.
+    const QString refusal = school::sizeRefusal(ws);
+    if (!refusal.isEmpty()) {
+        SaveResult result;
+        result.status = SaveResult::Status::TooLarge;
+        result.reason = refusal;
+        return result;
+    }
     bool lineBreak = false;
     visitRecords(ws, [&](QStringView, QStringView value, QStringView) {
         lineBreak = lineBreak || holdsLineBreak(value);
@@ -129,20 +141,30 @@ SaveResult writeSettingsFile(const QString& path, const QByteArray& bytes)
 {
     SaveResult result;
     result.status = SaveResult::Status::WriteFailed;
+    result.reason = pathRefusal(path, FileAccess::Write);
+    if (!result.reason.isEmpty())
+        return result;
+
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        result.reason = file.errorString();
+    // The error number is taken straight after the call that failed.
+    const auto failed = [&](int errorNumber) {
+        result.reason = systemErrorReason(errorNumber, FileAccess::Write, file.errorString());
         return result;
-    }
-    if (file.write(bytes) != bytes.size()) {
-        result.reason = file.errorString();
+    };
+    errno = 0;
+    if (!file.open(QIODevice::WriteOnly))
+        return failed(errno);
+    // A small file stays in the device's buffer until commit(), which does not check that
+    // last write: flush it here, so a full disk is seen before the old file is replaced.
+    errno = 0;
+    if (file.write(bytes) != bytes.size() || !file.flush()) {
+        const int errorNumber = errno;
         file.cancelWriting();
-        return result;
+        return failed(errorNumber);
     }
-    if (!file.commit()) {
-        result.reason = file.errorString();
-        return result;
-    }
+    errno = 0;
+    if (!file.commit())
+        return failed(errno);
     return {};
 }
 

@@ -16,11 +16,12 @@ struct SaveResult
         Written,
         Unencodable, // some text holds characters the file cannot hold; nothing was written
         WriteFailed, // the file could not be written; an existing file is unchanged
+        TooLarge,    // the school is beyond what the reader accepts; nothing was written
     };
     Status status = Status::Written;
     QString characters; // Unencodable: the characters, each once
     QString sample;     // Unencodable: the first text that holds one of them
-    QString reason;     // WriteFailed: the system's reason
+    QString reason;     // WriteFailed: why, in Chinese; TooLarge: which limit
 
     bool written() const { return status == Status::Written; }
 };
@@ -32,7 +33,9 @@ QString settingsText(const Workspace& ws);
 // nothing is written when a text holds a character that GBK cannot hold or a line break.
 SaveResult save_data(const Workspace& ws);
 
-// Replaces the file with the bytes through a temporary file.
+// Replaces the file with the bytes through a temporary file. Every write is checked, the
+// last one included, so the old file stays as it was unless all the bytes reached the disk;
+// only a regular file (or a link to one) is replaced.
 SaveResult writeSettingsFile(const QString& path, const QByteArray& bytes);
 
 } // namespace orve::fileio
