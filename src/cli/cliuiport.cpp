@@ -17,6 +17,10 @@ MessageAnswer CliUiPort::message(const QString& prompt, MessageButtons buttons,
                                  const QString& title, MessageIcon icon)
 {
     printLine(prompt);
+    // The file named on the command line is what the user asked for: a question whether to
+    // go on with it (a damaged line) is answered yes, its text left on stderr as a warning.
+    if (buttons == MessageButtons::YesNo)
+        return MessageAnswer::Yes;
     return SilentUiPort::message(prompt, buttons, title, icon);
 }
 

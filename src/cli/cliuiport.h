@@ -1,5 +1,6 @@
 // The window system of orve-cli: it never asks. The open dialog answers with the file named on
-// the command line, save dialogs are cancelled, and messages go to stderr as one line each.
+// the command line, save dialogs are cancelled, messages go to stderr as one line each, and a
+// yes-or-no question is answered yes.
 #pragma once
 
 #include "silentuiport.h"

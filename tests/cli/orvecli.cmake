@@ -83,3 +83,11 @@ run(2)
 run(2 dump)
 run(2 roundtrip ${DATA}/school.rve)
 run(2 convert ${DATA}/school.rve)
+
+# A file cut short is opened with a warning naming its line; a foreign file is refused.
+run(0 roundtrip ${DATA}/fuzz-corpus/ok-cut-last-line.rve ${WORK}/cut.rve)
+string(FIND "${err}" "第 66 行" warned)
+if(warned LESS 0)
+    message(FATAL_ERROR "expected a warning naming line 66, got:\n${err}")
+endif()
+run(1 dump ${DATA}/fuzz-corpus/refused-foreign-text.rve)

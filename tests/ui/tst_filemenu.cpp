@@ -5,6 +5,7 @@
 #include "combinedclassesbox.h"
 #include "conditionspage.h"
 #include "filecommands.h"
+#include "fileio/systemerror.h"
 #include "mainwindow.h"
 #include "namespanel.h"
 #include "schedulingpage.h"
@@ -17,12 +18,17 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMessageBox>
+#include <QProcess>
 #include <QSignalSpy>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <QTreeWidget>
+
+#include <cstdio>
+
+#include <sys/resource.h>
 
 using orve::ui::MainWindow;
 
@@ -61,6 +67,21 @@ struct ModalAnswer
 QString dataFile(const char* name)
 {
     return QStringLiteral(ORVE_TEST_DATA_DIR "/") + QLatin1String(name);
+}
+
+// The child process of a save under a file-size limit: the window's Save of a small school
+// to `path`; prints what the message box said and exits 0 when one came up.
+int saveThroughTheWindow(const QString& path)
+{
+    MainWindow window;
+    window.startUp();
+    window.workspace().List1 = QStringList{QStringLiteral(u"初一(1)"), QStringLiteral(u"初一(2)")};
+    window.workspace().documentPath = path;
+    ModalAnswer answer;
+    answer.arm();
+    window.action(QStringLiteral("save"))->trigger();
+    std::fputs(answer.message.toUtf8().constData(), stdout);
+    return answer.answered ? 0 : 1;
 }
 
 } // namespace
@@ -155,7 +176,41 @@ private slots:
         QVERIFY(answer.answered);
         QVERIFY2(answer.message.contains(QStringLiteral(u"没有保存")), qPrintable(answer.message));
     }
+
+    // As on a full disk: the write fails part-way; the old file stays, the user is told.
+    void saveUnderAFileSizeLimitKeepsTheOldFile()
+    {
+        const QString target = dir_.filePath(QStringLiteral("limited.rve"));
+        const QByteArray old("old school\r\n");
+        QFile file(target);
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(old) == old.size());
+        file.close();
+
+        QProcess child;
+        child.setChildProcessModifier([] {
+            const rlimit size{100, 100};
+            setrlimit(RLIMIT_FSIZE, &size);
+        });
+        child.start(QCoreApplication::applicationFilePath(), {QStringLiteral("--save-into"), target});
+        QVERIFY(child.waitForFinished());
+        const QString said = QString::fromUtf8(child.readAllStandardOutput());
+        QCOMPARE(child.exitCode(), 0);
+        QVERIFY2(said.contains(QStringLiteral(u"没有保存：文件超过了系统允许的大小")), qPrintable(said));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), old);
+        QCOMPARE(QDir(dir_.path()).entryList({QStringLiteral("limited*")}, QDir::Files | QDir::Hidden),
+                 QStringList{QStringLiteral("limited.rve")});
+    }
 };
 
-QTEST_MAIN(TestFileMenu)
+int main(int argc, char* argv[])
+{
+    QApplication app(argc, argv);
+    if (argc == 3 && qstrcmp(argv[1], "--save-into") == 0) {
+        orve::fileio::reportFileSizeLimitAsError(); // as the program does
+        return saveThroughTheWindow(QString::fromLocal8Bit(argv[2]));
+    }
+    TestFileMenu test;
+    return QTest::qExec(&test, argc, argv);
+}
 #include "tst_filemenu.moc"

@@ -65,11 +65,22 @@ CommandOutcome open(Workspace& ws, UiPort& ui)
 
     ws.ioPath = path;
     ui.processEvents();
-    const ReadError error = openSchoolFile(ws, path);
+    QByteArray bytes;
+    ReadError error = loadFile(path, bytes);
+    Workspace fresh;
+    ReadWarning warning;
+    if (!error.failed()) {
+        copyOpenedTables(ws, fresh);
+        error = readSchool(fresh, bytes, &warning);
+    }
     if (error.failed()) {
         ui.message(openFailureMessage(path, error), MessageButtons::Ok, {}, MessageIcon::Critical);
         return CommandOutcome::Failed;
     }
+    if (warning.any() && ui.message(damagedFileQuestion(path, warning), MessageButtons::YesNo, {},
+                                    MessageIcon::Warning) != MessageAnswer::Yes)
+        return CommandOutcome::Cancelled;
+    copyOpenedTables(fresh, ws);
     ws.documentPath = path;
     ui.showTab(MainTab::Basics);
     ui.giveFocus(FocusTarget::MainWindow);

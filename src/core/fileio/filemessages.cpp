@@ -53,6 +53,15 @@ QString openFailureMessage(const QString& path, const ReadError& error)
     return where + QStringLiteral(u"\n文件没有打开，原来的课程设置没有改变。");
 }
 
+QString damagedFileQuestion(const QString& path, const ReadWarning& warning)
+{
+    return QStringLiteral(u"课程设置文件“%1”的第 %2 行可能已经损坏：%3。\n"
+                          u"仍然打开这个文件吗？打开后请检查内容，再另存为新的文件。")
+        .arg(shown(path))
+        .arg(warning.line)
+        .arg(warning.reason);
+}
+
 QString saveFailureMessage(const QString& path, const SaveResult& result)
 {
     if (result.status == SaveResult::Status::Unencodable)

@@ -6,9 +6,12 @@
 namespace orve::fileio {
 
 struct ReadError;
+struct ReadWarning;
 struct SaveResult;
 
 QString openFailureMessage(const QString& path, const ReadError& error);
+// Asks whether a file whose line looks damaged is to be opened all the same.
+QString damagedFileQuestion(const QString& path, const ReadWarning& warning);
 QString saveFailureMessage(const QString& path, const SaveResult& result);
 
 } // namespace orve::fileio

@@ -3,10 +3,12 @@
 #include "openlayout.h"
 #include "recordreader.h"
 #include "recordtags.h"
+#include "school/schoollimits.h"
 #include "school/teachingplan.h"
 #include "workspace.h"
 
 #include <algorithm>
+#include <optional>
 #include <vector>
 
 namespace orve::fileio {
@@ -23,6 +25,8 @@ QString withoutTag(const QString& value, QStringView tag)
 // the first group gives it anyway.
 QString addTreeNode(conditions::CombinedTree& tree, const QString& value)
 {
+    if (tree.nodeCount() + 1 > school::MaxCombinedTreeNodes)
+        return school::combinedTreeRefusal(tree.nodeCount() + 1);
     const QString record = withoutTag(value, tags::Tree);
     const qsizetype first = record.indexOf(u' ');
     const qsizetype second = first < 0 ? -1 : record.indexOf(u' ', first + 1);
@@ -51,6 +55,7 @@ struct ListTag
 {
     QStringView tag;
     QStringList Workspace::*list;
+    std::optional<school::NameList> names; // none: the fixed-lesson entries
 };
 
 struct FieldTag
@@ -60,9 +65,11 @@ struct FieldTag
 };
 
 const ListTag listTags[] = {
-    {tags::Classes, &Workspace::List1},       {tags::Venues, &Workspace::List2},
-    {tags::Courses, &Workspace::List10},      {tags::Teachers, &Workspace::List11},
-    {tags::FixedLessons, &Workspace::Combo6},
+    {tags::Classes, &Workspace::List1, school::NameList::Classes},
+    {tags::Venues, &Workspace::List2, school::NameList::Venues},
+    {tags::Courses, &Workspace::List10, school::NameList::Courses},
+    {tags::Teachers, &Workspace::List11, school::NameList::Teachers},
+    {tags::FixedLessons, &Workspace::Combo6, std::nullopt},
 };
 
 const FieldTag fieldTags[] = {
@@ -73,23 +80,45 @@ const FieldTag fieldTags[] = {
     {tags::Title, [](Workspace& ws) { return &ws.Text9; }},
 };
 
-QString applyValue(Workspace& ws, const QString& value)
+// Why one more entry of the kind would take the school beyond its limits: checked before
+// every entry is added, so that a small file cannot make Open build a huge plan.
+QString roomRefusal(const Workspace& ws, const ListTag& kind)
+{
+    const qint64 size = qint64((ws.*kind.list).size()) + 1;
+    if (!kind.names)
+        return school::fixedLessonsRefusal(size);
+    const qint64 classes = ws.List1.size() + (*kind.names == school::NameList::Classes ? 1 : 0);
+    const qint64 courses = ws.List10.size() + (*kind.names == school::NameList::Courses ? 1 : 0);
+    return school::growthRefusal(*kind.names, size, classes, courses);
+}
+
+struct Applied
+{
+    bool tagged = false; // the value ended in a known tag
+    QString refusal;     // why the value cannot be taken; empty when it was
+};
+
+Applied applyValue(Workspace& ws, const QString& value)
 {
     if (value.endsWith(tags::Tree))
-        return addTreeNode(ws.Tr3, value);
+        return {true, addTreeNode(ws.Tr3, value)};
     for (const ListTag& kind : listTags)
         if (value.endsWith(kind.tag)) {
-            (ws.*kind.list).append(withoutTag(value, kind.tag));
-            return {};
+            const QString refusal = roomRefusal(ws, kind);
+            if (refusal.isEmpty())
+                (ws.*kind.list).append(withoutTag(value, kind.tag));
+            return {true, refusal};
         }
     if (value.endsWith(tags::CombinedLessons)) {
-        ws.Combo3.append(withoutTag(value, tags::CombinedLessons));
-        return {};
+        const QString refusal = school::combinedLessonsRefusal(ws.Combo3.size() + 1);
+        if (refusal.isEmpty())
+            ws.Combo3.append(withoutTag(value, tags::CombinedLessons));
+        return {true, refusal};
     }
     for (const FieldTag& kind : fieldTags)
         if (value.endsWith(kind.tag)) {
             *kind.field(ws) = withoutTag(value, kind.tag);
-            return {};
+            return {true, {}};
         }
     return {}; // grid-cell lines and anything without a known tag
 }
@@ -107,6 +136,22 @@ bool cellNumber(const QString& field, int& number)
         number = number * 10 + (c.unicode() - u'0');
     }
     return true;
+}
+
+bool blank(const QString& field)
+{
+    return QStringView(field).trimmed().isEmpty();
+}
+
+// Whether a line has the shape of a course-settings record: a tagged value with its two empty
+// fields, or a grid cell with its column, row and tag.
+bool isRecord(const Record& record, bool tagged)
+{
+    if (tagged)
+        return blank(record.second) && blank(record.third);
+    int number = 0;
+    return (record.third.endsWith(tags::Timetable) || record.third.endsWith(tags::Plan)) &&
+           cellNumber(record.first, number) && cellNumber(record.second, number);
 }
 
 struct StoredCell
@@ -150,7 +195,7 @@ void emptySchoolTables(Workspace& ws)
     ws.fixedLessonChoosers.Combo6Text.clear(); // the entry it showed is gone
 }
 
-ReadError open_data(Workspace& ws, const QByteArray& bytes)
+ReadError open_data(Workspace& ws, const QByteArray& bytes, ReadWarning* warning)
 {
     emptySchoolTables(ws);
     ws.Tr3.clear();
@@ -158,12 +203,22 @@ ReadError open_data(Workspace& ws, const QByteArray& bytes)
 
     RecordReader reader(bytes);
     Record record;
+    int records = 0;
     while (reader.next(record)) {
-        const QString reason = applyValue(ws, record.first);
-        if (!reason.isEmpty())
-            return {record.line, reason};
+        const Applied applied = applyValue(ws, record.first);
+        if (!applied.refusal.isEmpty())
+            return {record.line, applied.refusal};
+        records += isRecord(record, applied.tagged) ? 1 : 0;
     }
-    return reader.error();
+    if (reader.error().failed())
+        return reader.error();
+    // An empty or foreign file would open as an empty school, and a later Save would
+    // overwrite the good copy with it.
+    if (records == 0)
+        return {0, bytes.isEmpty() ? reasons::emptyFile() : reasons::noRecords()};
+    if (warning && reader.unendedLastLine() > 0)
+        *warning = {reader.unendedLastLine(), reasons::lastLineCut()};
+    return {};
 }
 
 ReadError open_zkcb(Workspace& ws, const QByteArray& bytes)

@@ -13,6 +13,16 @@ struct ReadError
     bool failed() const { return !reason.isEmpty(); }
 };
 
+// A file that could be read, but whose line `line` looks damaged (cut short): the user
+// decides whether to open it.
+struct ReadWarning
+{
+    int line = 0;   // from 1; 0: nothing looks damaged
+    QString reason;
+
+    bool any() const { return line > 0; }
+};
+
 // The reasons a line cannot be read, as the user is told them.
 namespace reasons {
 inline QString notGbk()
@@ -50,6 +60,18 @@ inline QString cellOutside()
 inline QString tooLarge()
 {
     return QStringLiteral(u"文件太大，不是课程设置文件");
+}
+inline QString emptyFile()
+{
+    return QStringLiteral(u"文件是空的，不是课程设置文件");
+}
+inline QString noRecords()
+{
+    return QStringLiteral(u"文件中没有任何课程设置记录，不是课程设置文件");
+}
+inline QString lastLineCut()
+{
+    return QStringLiteral(u"文件在这一行的中间结束，后面的内容可能已经丢失");
 }
 } // namespace reasons
 

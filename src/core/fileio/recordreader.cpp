@@ -74,6 +74,9 @@ RecordReader::RecordReader(const QByteArray& bytes)
     if (decoded_.size() == lineCount_)
         while (contentEnd_ > 0 && blank(decoded_[contentEnd_ - 1]))
             --contentEnd_;
+    const bool ended = bytes.endsWith('\n') || bytes.endsWith('\r');
+    if (!ended && contentEnd_ > 0 && contentEnd_ == lineCount_)
+        unendedLastLine_ = int(lineCount_);
 }
 
 bool RecordReader::next(Record& record)

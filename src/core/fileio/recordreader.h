@@ -30,6 +30,9 @@ public:
     // set): a line that is not GBK text, or the file ending before the third field.
     bool next(Record& record);
     const ReadError& error() const { return error_; }
+    // The last line when it holds text but no line end, as a file cut short leaves it; 0
+    // otherwise. Every line the program writes ends in CR LF.
+    int unendedLastLine() const { return unendedLastLine_; }
 
 private:
     bool readField(QString& field, bool toEndOfLine, int recordLine);
@@ -40,6 +43,7 @@ private:
     std::size_t contentEnd_ = 0;   // lines from here on are blank
     std::size_t lineIndex_ = 0;
     qsizetype position_ = 0;
+    int unendedLastLine_ = 0;
     ReadError error_;
 };
 

@@ -2,9 +2,12 @@
 
 #include "opendata.h"
 #include "openlayout.h"
+#include "systemerror.h"
 #include "workspace.h"
 
 #include <QFile>
+
+#include <cerrno>
 
 namespace orve::fileio {
 
@@ -21,15 +24,23 @@ void copyGrid(const model::Grid& from, model::Grid& to)
 
 ReadError loadFile(const QString& path, QByteArray& bytes)
 {
+    // A pipe or a device would block the read or never end; only regular files are read.
+    const QString refusal = pathRefusal(path, FileAccess::Read);
+    if (!refusal.isEmpty())
+        return {0, refusal};
     QFile file(path);
+    errno = 0;
     if (!file.open(QIODevice::ReadOnly)) // binary: the lines end in CR LF
-        return {0, file.errorString()};
-    // Read one byte past the limit rather than trust size(), which devices do not report.
+        return {0, systemErrorReason(errno, FileAccess::Read, file.errorString())};
+    // Read one byte past the limit rather than trust size().
+    errno = 0;
     bytes = file.read(MaxFileSize + 1);
     if (file.error() != QFileDevice::NoError)
-        return {0, file.errorString()};
+        return {0, systemErrorReason(errno, FileAccess::Read, file.errorString())};
     if (bytes.size() > MaxFileSize)
         return {0, reasons::tooLarge()};
+    if (bytes.isEmpty())
+        return {0, reasons::emptyFile()};
     return {};
 }
 
@@ -59,16 +70,16 @@ void copyOpenedTables(const Workspace& from, Workspace& to)
     copyGrid(from.MSGrid, to.MSGrid);
 }
 
-ReadError readSchool(Workspace& fresh, const QByteArray& bytes)
+ReadError readSchool(Workspace& fresh, const QByteArray& bytes, ReadWarning* warning)
 {
-    const ReadError error = open_data(fresh, bytes);
+    const ReadError error = open_data(fresh, bytes, warning);
     if (error.failed())
         return error;
     layOutOpenedGrids(fresh);
     return open_zkcb(fresh, bytes);
 }
 
-ReadError openSchoolFile(Workspace& ws, const QString& path)
+ReadError openSchoolFile(Workspace& ws, const QString& path, ReadWarning* warning)
 {
     QByteArray bytes;
     const ReadError loadError = loadFile(path, bytes);
@@ -76,7 +87,7 @@ ReadError openSchoolFile(Workspace& ws, const QString& path)
         return loadError;
     Workspace fresh;
     copyOpenedTables(ws, fresh);
-    const ReadError error = readSchool(fresh, bytes);
+    const ReadError error = readSchool(fresh, bytes, warning);
     if (!error.failed())
         copyOpenedTables(fresh, ws);
     return error;

@@ -24,10 +24,12 @@ ReadError loadFile(const QString& path, QByteArray& bytes);
 // their texts) and copies it back once the whole file was read.
 void copyOpenedTables(const Workspace& from, Workspace& to);
 
-// open_data, the layout of both grids, open_zkcb.
-ReadError readSchool(Workspace& fresh, const QByteArray& bytes);
+// open_data, the layout of both grids, open_zkcb. A line that looks damaged although it could
+// be read is reported in `warning`.
+ReadError readSchool(Workspace& fresh, const QByteArray& bytes, ReadWarning* warning = nullptr);
 
-// All of the above: the open school is replaced only when the whole file was read.
-ReadError openSchoolFile(Workspace& ws, const QString& path);
+// All of the above without asking: the open school is replaced when the whole file was read,
+// even when a line looks damaged (then reported in `warning`).
+ReadError openSchoolFile(Workspace& ws, const QString& path, ReadWarning* warning = nullptr);
 
 } // namespace orve::fileio

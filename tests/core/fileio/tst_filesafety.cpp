@@ -1,0 +1,244 @@
+// A course-settings file is never lost or made up: a save that fails part-way leaves the old
+// file as it was and says so in Chinese, only regular files are replaced, and files that are
+// empty, foreign, cut short or ask for a huge school are refused or questioned.
+#include "fakeuiport.h"
+#include "fileio/filecommands.h"
+#include "fileio/savedata.h"
+#include "fileio/schoolreader.h"
+#include "sampleschool.h"
+#include "school/namelistcommands.h"
+#include "startup.h"
+#include "workspace.h"
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <sys/resource.h>
+#include <sys/stat.h>
+
+using namespace orve;
+using namespace orve::fileio;
+
+namespace {
+
+bool writeBytes(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+// A file naming `classes` classes and `courses` courses and nothing else.
+QByteArray countsFile(int classes, int courses)
+{
+    QByteArray bytes;
+    for (int i = 0; i < classes; ++i)
+        bytes += "c" + QByteArray::number(i) + "1l, , \r\n";
+    for (int k = 0; k < courses; ++k)
+        bytes += "k" + QByteArray::number(k) + "lp, , \r\n";
+    return bytes + "3t8, , \r\n";
+}
+
+} // namespace
+
+class TestFileSafety : public QObject
+{
+    Q_OBJECT
+
+private:
+    QTemporaryDir dir_;
+
+    QString path(const char* name) const { return dir_.filePath(QString::fromLatin1(name)); }
+
+    // Opens `file` into a started-up sample school through the Open command.
+    CommandOutcome openInto(Workspace& ws, test::FakeUiPort& ui, const QString& file)
+    {
+        test::buildSampleSchool(ws, ui);
+        ui.fileNames = QStringList{file};
+        return open(ws, ui);
+    }
+
+private slots:
+    // orve-cli in a process whose files may not grow beyond `limit` bytes, as on a full disk.
+    void saveUnderAFileSizeLimitKeepsTheOldFile_data()
+    {
+        QTest::addColumn<QString>("school");
+        QTest::addColumn<int>("limit");
+        // A small file stays in the write buffer until the end; a large one fails on write.
+        QTest::newRow("small") << test::dataFile(QStringLiteral("school.rve")) << 512;
+        QTest::newRow("large") << QStringLiteral(ORVE_SCHOOLS_DIR "/Italy-liceo-scientifico.rve")
+                               << 4096;
+    }
+    void saveUnderAFileSizeLimitKeepsTheOldFile()
+    {
+        QFETCH(QString, school);
+        QFETCH(int, limit);
+        QTemporaryDir folder;
+        const QString target = folder.filePath(QStringLiteral("target.rve"));
+        const QByteArray old("old school\r\n");
+        QVERIFY(writeBytes(target, old));
+
+        QProcess cli;
+        cli.setChildProcessModifier([limit] {
+            const rlimit size{rlim_t(limit), rlim_t(limit)};
+            setrlimit(RLIMIT_FSIZE, &size);
+        });
+        cli.start(QStringLiteral(ORVE_CLI), {QStringLiteral("roundtrip"), school, target});
+        QVERIFY(cli.waitForFinished());
+        QCOMPARE(cli.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(cli.exitCode(), 1);
+        QCOMPARE(test::readBytes(target), old);
+        QCOMPARE(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden | QDir::System),
+                 QStringList{QStringLiteral("target.rve")});
+        const QString said = QString::fromLocal8Bit(cli.readAllStandardError());
+        QVERIFY2(said.contains(QStringLiteral(u"没有保存：文件超过了系统允许的大小")), qPrintable(said));
+    }
+
+    void onlyRegularFilesAreReplacedAndLinksAreFollowed()
+    {
+        Workspace ws;
+        test::FakeUiPort ui;
+        test::buildSampleSchool(ws, ui);
+
+        ws.ioPath = path("pipe");
+        QCOMPARE(mkfifo(QFile::encodeName(ws.ioPath).constData(), 0600), 0);
+        SaveResult result = save_data(ws);
+        QCOMPARE(result.status, SaveResult::Status::WriteFailed);
+        QCOMPARE(result.reason, QStringLiteral(u"不是普通文件（是设备或管道）"));
+        struct stat info {};
+        QCOMPARE(stat(QFile::encodeName(ws.ioPath).constData(), &info), 0);
+        QVERIFY(S_ISFIFO(info.st_mode));
+        // Reading a pipe would wait for a writer for ever.
+        QByteArray bytes;
+        QCOMPARE(loadFile(ws.ioPath, bytes).reason, result.reason);
+
+        const QString target = path("target.rve");
+        QVERIFY(writeBytes(target, "old\r\n"));
+        ws.ioPath = path("link.rve");
+        QVERIFY(QFile::link(target, ws.ioPath));
+        QVERIFY(save_data(ws).written());
+        QVERIFY(QFileInfo(ws.ioPath).isSymLink());
+        QCOMPARE(test::readBytes(target), test::readBytes(test::dataFile(QStringLiteral("school.rve"))));
+    }
+
+    void reasonsAreChinese()
+    {
+        Workspace ws;
+        test::FakeUiPort ui;
+        test::buildSampleSchool(ws, ui);
+        ws.ioPath = path("no-such-folder/school.rve");
+        QCOMPARE(save_data(ws).reason, QStringLiteral(u"文件夹不存在"));
+        ws.ioPath = dir_.path();
+        QCOMPARE(save_data(ws).reason, QStringLiteral(u"是一个文件夹"));
+
+        QByteArray bytes;
+        QCOMPARE(loadFile(dir_.path(), bytes).reason, QStringLiteral(u"是一个文件夹"));
+        QCOMPARE(loadFile(path("missing.rve"), bytes).reason, QStringLiteral(u"文件不存在"));
+    }
+
+    // Open keeps the open school and says why.
+    void emptyAndForeignFilesAreRefused_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("empty") << QByteArray() << QStringLiteral(u"文件是空的");
+        QTest::newRow("blank lines") << QByteArray("\r\n  \r\n") << QStringLiteral(u"没有任何课程设置记录");
+        QTest::newRow("passwd") << QByteArray("root:x:0:0:root:/root:/bin/bash\n"
+                                              "daemon:x:1:1:daemon:/usr/sbin:/usr/sbin/nologin\n"
+                                              "help:x:2:2:help:/bin:/usr/bin/help\n")
+                                << QStringLiteral(u"没有任何课程设置记录");
+    }
+    void emptyAndForeignFilesAreRefused()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, reason);
+        const QString file = path("foreign.rve");
+        QVERIFY(writeBytes(file, bytes));
+        Workspace ws;
+        test::FakeUiPort ui;
+        QCOMPARE(openInto(ws, ui, file), CommandOutcome::Failed);
+        QCOMPARE(ws.List1.size(), 2);
+        QVERIFY(ws.documentPath.isEmpty());
+        QVERIFY2(ui.prompts().last().contains(reason), qPrintable(ui.prompts().last()));
+    }
+
+    // A file cut part-way opens only when the user says so after being told the line.
+    void aCutLastLineIsQuestioned()
+    {
+        QByteArray bytes = test::readBytes(test::dataFile(QStringLiteral("school.rve")));
+        bytes.chop(4);
+        const int lines = int(bytes.count('\n')) + 1;
+        const QString file = path("cut.rve");
+        QVERIFY(writeBytes(file, bytes));
+
+        Workspace ws;
+        test::FakeUiPort ui;
+        ui.answers = {MessageAnswer::No};
+        QCOMPARE(openInto(ws, ui, file), CommandOutcome::Cancelled);
+        QCOMPARE(ui.messages.last().buttons, MessageButtons::YesNo);
+        QVERIFY(ui.prompts().last().contains(QStringLiteral(u"第 %1 行").arg(lines)));
+        QVERIFY(ws.documentPath.isEmpty());
+        QCOMPARE(ws.MSGrid.text(2, 1), QStringLiteral(u"语文  张三"));
+        ws.MSGrid.setText(2, 1, QString());
+
+        ui.answers = {MessageAnswer::Yes};
+        ui.fileNames = QStringList{file};
+        QCOMPARE(open(ws, ui), CommandOutcome::Done);
+        QCOMPARE(ws.documentPath, file);
+        QCOMPARE(ws.MSGrid.text(2, 1), QStringLiteral(u"语文  张三"));
+    }
+
+    // Counts are checked as they are read: the line that goes too far is named, and nothing
+    // the size of the counts' product is ever built.
+    void hugeCountsAreRefusedAtTheirLine_data()
+    {
+        QTest::addColumn<int>("classes");
+        QTest::addColumn<int>("courses");
+        QTest::addColumn<int>("line");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("5000 x 5000") << 5000 << 5000 << 2001 << QStringLiteral(u"班级太多");
+        QTest::newRow("50000 x 50000") << 50000 << 50000 << 2001 << QStringLiteral(u"班级太多");
+        QTest::newRow("plan rows") << 1928 << 17 << 1928 + 17 << QStringLiteral(u"教学计划的行数上限");
+    }
+    void hugeCountsAreRefusedAtTheirLine()
+    {
+        QFETCH(int, classes);
+        QFETCH(int, courses);
+        QFETCH(int, line);
+        QFETCH(QString, reason);
+        const QString file = path("huge.rve");
+        QVERIFY(writeBytes(file, countsFile(classes, courses)));
+        Workspace ws;
+        const ReadError error = openSchoolFile(ws, file);
+        QCOMPARE(error.line, line);
+        QVERIFY2(error.reason.contains(reason), qPrintable(error.reason));
+        QVERIFY(ws.List1.isEmpty());
+    }
+
+    // What the reader refuses, the name commands and Save refuse too.
+    void theNameCommandsAndSaveKeepToTheReadersLimits()
+    {
+        Workspace ws;
+        test::FakeUiPort ui;
+        startUp(ws, ui);
+        for (int k = 0; k < 17; ++k)
+            ws.List10.append(QStringLiteral("k%1").arg(k));
+        for (int i = 0; i < 1927; ++i)
+            ws.List1.append(QStringLiteral("c%1").arg(i));
+        ws.Text6 = QStringLiteral(u"新班");
+        school::addName(ws, ui);
+        QCOMPARE(ws.List1.size(), 1927);
+        QVERIFY(ui.prompts().last().contains(QStringLiteral(u"教学计划的行数上限")));
+
+        ws.List1.append(QStringLiteral(u"新班")); // as no command would
+        ws.ioPath = path("too-large.rve");
+        const SaveResult result = save_data(ws);
+        QCOMPARE(result.status, SaveResult::Status::TooLarge);
+        QVERIFY(!QFile::exists(ws.ioPath));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestFileSafety)
+#include "tst_filesafety.moc"
