@@ -1,6 +1,6 @@
 // Replays the fuzzer's committed corpus through the reader, as the fuzz target reads it: every
 // input ends without a crash; the hand-made ones end as their names say ("ok-" files are read
-// whole, "bad-" files stop at a line).
+// whole, "bad-" files stop at a line, "refused-" files are refused as a whole).
 #include "readerfuzzentry.h"
 
 #include <QDir>
@@ -35,6 +35,8 @@ private slots:
             QCOMPARE(errorLine, 0);
         else if (name.startsWith(QStringLiteral("bad-")))
             QVERIFY(errorLine > 0);
+        else if (name.startsWith(QStringLiteral("refused-")))
+            QCOMPARE(errorLine, -1);
     }
 };
 
