@@ -40,9 +40,8 @@ void buildLargeSchool(Workspace& ws)
     const int teachers = int(ws.List11.size());
     for (int r = 2; r < ws.MSGrid.rowCount(); ++r)
         for (int c = 1; c < ws.MSGrid.columnCount(); ++c)
-            ws.MSGrid.setText(r, c,
-                              model::lessonText(ws.List10.at((r + c) % courses),
-                                                ws.List11.at((r * 7 + c) % teachers)));
+            ws.MSGrid.setText({r, c}, model::lessonText(ws.List10.at((r + c) % courses),
+                                                        ws.List11.at((r * 7 + c) % teachers)));
 }
 
 struct LargeSchoolFile

@@ -25,14 +25,15 @@ void fillTimetable(orve::model::Grid& grid)
     grid.setRowHeight(1, 400);
     grid.setMergeRow(0, true);
     for (int c = 1; c < Columns; ++c) {
-        grid.setText(0, c, QStringLiteral(u"星期%1").arg((c - 1) / 10 + 1));
-        grid.setText(1, c, QString::number((c - 1) % 10 + 1));
+        grid.setText({0, c}, QStringLiteral(u"星期%1").arg((c - 1) / 10 + 1));
+        grid.setText({1, c}, QString::number((c - 1) % 10 + 1));
     }
     for (int r = 2; r < Classes + 2; ++r) {
-        grid.setText(r, 0, QStringLiteral(u"初一(%1)").arg(r - 1));
+        grid.setText({r, 0}, QStringLiteral(u"初一(%1)").arg(r - 1));
         for (int c = 1; c < Columns; ++c)
-            grid.setText(r, c, orve::model::lessonText(QStringLiteral(u"语文"),
-                                                      QStringLiteral(u"教师%1").arg((r + c) % 40)));
+            grid.setText({r, c},
+                         orve::model::lessonText(QStringLiteral(u"语文"),
+                                                 QStringLiteral(u"教师%1").arg((r + c) % 40)));
     }
 }
 

@@ -24,13 +24,12 @@ QString teacherName(int n)
 const orve::model::Grid& timetable()
 {
     static orve::model::Grid grid(Classes + 2, Columns, 2, 1);
-    if (grid.text(2, 0).isEmpty()) {
+    if (grid.text({2, 0}).isEmpty()) {
         for (int r = 2; r < Classes + 2; ++r) {
-            grid.setText(r, 0, QStringLiteral(u"初一(%1)").arg(r - 1));
+            grid.setText({r, 0}, QStringLiteral(u"初一(%1)").arg(r - 1));
             for (int c = 1; c < Columns; ++c)
-                grid.setText(r, c,
-                             orve::model::lessonText(QStringLiteral(u"语文"),
-                                                     teacherName((r + c) % Teachers)));
+                grid.setText({r, c}, orve::model::lessonText(QStringLiteral(u"语文"),
+                                                             teacherName((r + c) % Teachers)));
         }
     }
     return grid;
@@ -72,7 +71,7 @@ void BM_Znzz(benchmark::State& state)
     const orve::model::Grid& grid = timetable();
     int column = 1;
     for (auto _ : state) {
-        benchmark::DoNotOptimize(orve::scheduler::znzz(grid, column, 77, column % 70 + 1, 77));
+        benchmark::DoNotOptimize(orve::scheduler::znzz(grid, {77, column}, {77, column % 70 + 1}));
         column = column % (Columns - 1) + 1;
     }
 }

@@ -82,11 +82,11 @@ void generateSchool(Workspace& ws, const SchoolShape& shape)
             const int row = school::planRow(i, k, shape.courses);
             const int teacher = k * teachersPerCourse + i / shape.classesPerTeacher;
             const QString count = QString::number(periods[std::size_t(k)]);
-            ws.jhb.setText(row, school::TeacherColumn, ws.List11.at(teacher));
-            ws.jhb.setText(row, school::MainMarkColumn,
+            ws.jhb.setText({row, school::TeacherColumn}, ws.List11.at(teacher));
+            ws.jhb.setText({row, school::MainMarkColumn},
                            k < MainCourses ? QStringLiteral(u"主") : QString());
-            ws.jhb.setText(row, school::PeriodsColumn, count);
-            ws.jhb.setText(row, school::PeriodsBackupColumn, count);
+            ws.jhb.setText({row, school::PeriodsColumn}, count);
+            ws.jhb.setText({row, school::PeriodsBackupColumn}, count);
         }
 }
 

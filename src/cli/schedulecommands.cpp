@@ -93,14 +93,14 @@ int schedule(const QStringList& arguments)
         scheduler::RunProblems problems = scheduler::scheduleTimetable(ws, ui, random);
         const scheduler::TimetableCount count = scheduler::countTimetable(ws);
         if (!best.count || count.double_bookings < best.count->double_bookings) {
-            best.timetable.copyFrom(ws.MSGrid);
+            best.timetable = ws.MSGrid;
             best.conflicts = ws.Combo2;
             best.count = count;
             best.problems = std::move(problems);
         }
     }
     const qint64 elapsed = clock.elapsed();
-    ws.MSGrid.copyFrom(best.timetable);
+    ws.MSGrid = best.timetable;
     ws.Combo2 = best.conflicts;
     for (const QString& message : scheduler::problemMessages(best.problems))
         printLine(message);

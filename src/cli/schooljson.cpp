@@ -13,7 +13,7 @@ QJsonArray rowTexts(const model::Grid& grid, int row)
 {
     QJsonArray cells;
     for (int c = 0; c < grid.columnCount(); ++c)
-        cells.append(grid.text(row, c));
+        cells.append(grid.text({row, c}));
     return cells;
 }
 

@@ -13,7 +13,8 @@ void startUp(Workspace& ws, UiPort& ui)
     ws.periodsPerDay = ws.week.periodsPerDay();
 
     // The current cell has never been coloured, so these are the colours of an unmarked cell.
-    const model::GridCell& current = ws.MSGrid.cell(ws.MSGrid.currentRow(), ws.MSGrid.currentColumn());
+    const model::GridCell& current =
+        ws.MSGrid.cell({ws.MSGrid.currentRow(), ws.MSGrid.currentColumn()});
     ws.normalBackColour = current.backColour;
     ws.normalTextColour = current.textColour;
 

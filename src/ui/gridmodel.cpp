@@ -29,8 +29,9 @@ GridModel::GridModel(model::Grid& grid, QObject* parent)
     : QAbstractTableModel(parent), grid_(grid), rows_(grid.rowCount()),
       columns_(grid.columnCount())
 {
-    connect(&grid_, &model::Grid::cellsChanged, this, &GridModel::onCellsChanged);
-    connect(&grid_, &model::Grid::structureChanged, this, &GridModel::onStructureChanged);
+    connect(&grid_.changes(), &model::GridSignals::cellsChanged, this, &GridModel::onCellsChanged);
+    connect(&grid_.changes(), &model::GridSignals::structureChanged, this,
+            &GridModel::onStructureChanged);
 }
 
 int GridModel::rowCount(const QModelIndex& parent) const
@@ -47,7 +48,7 @@ QVariant GridModel::data(const QModelIndex& index, int role) const
 {
     if (!index.isValid())
         return {};
-    const model::GridCell& cell = grid_.cell(index.row(), index.column());
+    const model::GridCell& cell = grid_.cell({index.row(), index.column()});
     switch (role) {
     case Qt::DisplayRole:
         return cell.text;

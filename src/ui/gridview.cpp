@@ -81,8 +81,9 @@ GridView::GridView(model::Grid& grid, QWidget* parent)
         showGridCurrentCell();
     });
     connect(model_, &QAbstractItemModel::dataChanged, this, &GridView::onDataChanged);
-    connect(&grid, &model::Grid::currentCellChanged, this, &GridView::showGridCurrentCell);
-    connect(&grid, &model::Grid::topRowChanged, this, &GridView::scrollToTopRow);
+    connect(&grid.changes(), &model::GridSignals::currentCellChanged, this,
+            &GridView::showGridCurrentCell);
+    connect(&grid.changes(), &model::GridSignals::topRowChanged, this, &GridView::scrollToTopRow);
 
     applySectionSizes();
     applySpans();
@@ -142,8 +143,8 @@ void GridView::applySpans()
             continue;
         for (int c = 0; c < g.columnCount();) {
             int end = c + 1;
-            while (end < g.columnCount() && !g.text(r, c).isEmpty() &&
-                   g.text(r, end) == g.text(r, c))
+            while (end < g.columnCount() && !g.text({r, c}).isEmpty() &&
+                   g.text({r, end}) == g.text({r, c}))
                 ++end;
             if (end - c > 1)
                 span(r, c, 1, end - c);
@@ -155,8 +156,8 @@ void GridView::applySpans()
             continue;
         for (int r = 0; r < g.rowCount();) {
             int end = r + 1;
-            while (end < g.rowCount() && !g.text(r, c).isEmpty() &&
-                   g.text(end, c) == g.text(r, c) && !g.mergeRow(end))
+            while (end < g.rowCount() && !g.text({r, c}).isEmpty() &&
+                   g.text({end, c}) == g.text({r, c}) && !g.mergeRow(end))
                 ++end;
             if (end - r > 1)
                 span(r, c, end - r, 1);
@@ -203,7 +204,7 @@ void GridView::currentChanged(const QModelIndex& current, const QModelIndex& pre
 {
     GridTable::currentChanged(current, previous);
     if (current.isValid() && !isFixed(current.row(), current.column()))
-        grid().setCurrentCell(current.row(), current.column());
+        grid().setCurrentCell({current.row(), current.column()});
 }
 
 void GridView::showGridCurrentCell()
@@ -245,7 +246,7 @@ void GridView::onPressed(const QModelIndex& index, Qt::MouseButton button,
     if (isFixed(index.row(), index.column()))
         showGridCurrentCell();
     else
-        grid().setCurrentCell(index.row(), index.column());
+        grid().setCurrentCell({index.row(), index.column()});
     emit cellPressed(index.row(), index.column(), button, modifiers);
 }
 

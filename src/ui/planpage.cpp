@@ -59,7 +59,8 @@ PlanPage::PlanPage(model::Grid& jhb, QWidget* parent)
     text5_->setFixedWidth(48);
     upDown4_->setObjectName(QStringLiteral("UpDown4"));
     connect(view_, &GridView::scrolled, this, &PlanPage::hideChoosers);
-    connect(&jhb, &model::Grid::currentCellChanged, this, &PlanPage::onCurrentCellChanged);
+    connect(&jhb.changes(), &model::GridSignals::currentCellChanged, this,
+            &PlanPage::onCurrentCellChanged);
 
     auto* finder = new QHBoxLayout;
     auto* finderLabel = new QLabel(QStringLiteral(u"查找班级"), this);

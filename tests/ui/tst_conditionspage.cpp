@@ -75,7 +75,7 @@ private slots:
         ws.List1 = {A, B};
         ws.List10 = {Chinese, Maths};
         window_->startUp();
-        ws.jhb.setText(school::planRow(0, 0, 2), school::TeacherColumn, QStringLiteral(u"张三"));
+        ws.jhb.setText({school::planRow(0, 0, 2), school::TeacherColumn}, QStringLiteral(u"张三"));
         page_ = window_->conditionsPage();
     }
 
@@ -132,14 +132,14 @@ private slots:
         pick(combo11, Chinese);
         const QString entry = conditions::fixedEntryText(A, Chinese, 3, 2);
         QCOMPARE(ws.Combo6, QStringList{entry});
-        QCOMPARE(ws.msgrid1.text(2, 3), Chinese);
+        QCOMPARE(ws.msgrid1.text({2, 3}), Chinese);
         QVERIFY(!combo11->isVisible());
         QCOMPARE(box->entryList()->currentText(), entry);
         QCOMPARE(box->entryList()->count(), 1);
 
         clickCell(view, 2, 3);
         QVERIFY(ws.Combo6.isEmpty());
-        QCOMPARE(ws.msgrid1.text(2, 3), QString());
+        QCOMPARE(ws.msgrid1.text({2, 3}), QString());
         QVERIFY(!combo11->isVisible());
         QCOMPARE(box->entryList()->count(), 0);
         QCOMPARE(box->entryList()->currentText(), QString());

@@ -27,12 +27,12 @@ private slots:
         GridModel model(grid);
         QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::QtTest);
         QCOMPARE(model.rowCount(), 3);
-        grid.setText(1, 2, QStringLiteral(u"语文  张三"));
-        grid.setBackColour(1, 2, 0x00159D00);
-        grid.setTextColour(1, 2, 0x000000FF);
-        grid.setTextStyle(1, 2, TextStyle::Inset);
-        grid.setAlignment(1, 2, CellAlignment::CenterCenter);
-        grid.setCellFontSize(1, 2, 12);
+        grid.setText({1, 2}, QStringLiteral(u"语文  张三"));
+        grid.setBackColour({1, 2}, 0x00159D00);
+        grid.setTextColour({1, 2}, 0x000000FF);
+        grid.setTextStyle({1, 2}, TextStyle::Inset);
+        grid.setAlignment({1, 2}, CellAlignment::CenterCenter);
+        grid.setCellFontSize({1, 2}, 12);
         const QModelIndex cell = model.index(1, 2);
         QCOMPARE(cell.data().toString(), QStringLiteral(u"语文  张三"));
         QCOMPARE(cell.data(Qt::BackgroundRole).value<QColor>(), QColor(0, 157, 21));
@@ -63,7 +63,7 @@ private slots:
         {
             orve::model::RedrawSuspender suspended(grid);
             for (int r = 3; r < 15; ++r)
-                grid.setText(r, r, QStringLiteral("x"));
+                grid.setText({r, r}, QStringLiteral("x"));
             // The model keeps its counts until the batch is told.
             grid.setRowCount(25);
             QCOMPARE(model.rowCount(), 20);
@@ -85,22 +85,22 @@ private slots:
     {
         Grid grid(4, 7, 2, 1);
         for (int c = 1; c <= 3; ++c)
-            grid.setText(0, c, QStringLiteral(u"星期一"));
+            grid.setText({0, c}, QStringLiteral(u"星期一"));
         for (int c = 4; c <= 6; ++c)
-            grid.setText(0, c, QStringLiteral(u"星期二"));
+            grid.setText({0, c}, QStringLiteral(u"星期二"));
         grid.setMergeRow(0, true);
         GridView view(grid);
         QCOMPARE(view.columnSpan(0, 1), 3);
         QCOMPARE(view.columnSpan(0, 4), 3);
         QCOMPARE(view.columnSpan(0, 0), 1); // empty cells never merge
         // A change of a merged row's text recomputes the spans.
-        grid.setText(0, 3, QStringLiteral(u"星期二"));
+        grid.setText({0, 3}, QStringLiteral(u"星期二"));
         QCOMPARE(view.columnSpan(0, 1), 2);
         QCOMPARE(view.columnSpan(0, 3), 4);
         // Column merging: runs of equal class names.
         grid.setMergeColumn(0, true);
-        grid.setText(2, 0, QStringLiteral("A"));
-        grid.setText(3, 0, QStringLiteral("A"));
+        grid.setText({2, 0}, QStringLiteral("A"));
+        grid.setText({3, 0}, QStringLiteral("A"));
         QCOMPARE(view.rowSpan(2, 0), 2);
     }
 
@@ -123,8 +123,8 @@ private slots:
         Grid grid(60, 40, 2, 1);
         grid.setAllRowHeights(600);
         grid.setAllColumnWidths(900);
-        grid.setText(0, 5, QStringLiteral(u"星期一"));
-        grid.setText(30, 0, QStringLiteral(u"初三(9)"));
+        grid.setText({0, 5}, QStringLiteral(u"星期一"));
+        grid.setText({30, 0}, QStringLiteral(u"初三(9)"));
         GridView view(grid);
         view.resize(400, 300);
         view.show();
@@ -173,7 +173,7 @@ private slots:
         QCOMPARE(pressed.at(1).at(2).value<Qt::MouseButton>(), Qt::RightButton);
         QCOMPARE(grid.currentRow(), 3);
         // A command that moves the current cell moves the view's cursor.
-        grid.setCurrentCell(5, 5);
+        grid.setCurrentCell({5, 5});
         QCOMPARE(view.currentIndex().row(), 5);
         // The view tells the grid its size, which layouts use.
         QCOMPARE(grid.viewWidth(), view.viewport()->width() * GridView::TwipsPerPixel);

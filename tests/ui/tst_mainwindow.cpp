@@ -236,7 +236,7 @@ private slots:
         for (int i = 0; i < 3; ++i)
             QTest::mouseClick(fields->spin(3)->upButton(), Qt::LeftButton);
         QCOMPARE(fields->field(3)->text(), QStringLiteral("7"));
-        QCOMPARE(ws.msgrid1.text(0, 7), QStringLiteral(u"星期日"));
+        QCOMPARE(ws.msgrid1.text({0, 7}), QStringLiteral(u"星期日"));
         // A loaded timetable keeps its layout when the week changes.
         ws.timetableLoaded = true;
         QTest::mouseClick(fields->spin(1)->downButton(), Qt::LeftButton);

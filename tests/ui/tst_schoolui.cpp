@@ -127,7 +127,7 @@ private slots:
         QVERIFY(names()->list(NameList::Courses)->isVisible());
         QVERIFY(!classes->isVisible());
         type(QStringLiteral(u"语文"));
-        QCOMPARE(ws().jhb.text(2, school::CourseColumn), QStringLiteral(u"语文"));
+        QCOMPARE(ws().jhb.text({2, school::CourseColumn}), QStringLiteral(u"语文"));
 
         // A click on an entry copies it into the field; delete removes it.
         QListWidget* courses = names()->list(NameList::Courses);
@@ -136,7 +136,7 @@ private slots:
         QCOMPARE(names()->entry()->text(), QStringLiteral(u"语文"));
         names()->deleteButton()->click();
         QCOMPARE(courses->count(), 0);
-        QCOMPARE(ws().jhb.text(2, school::CourseColumn), QStringLiteral(u"空"));
+        QCOMPARE(ws().jhb.text({2, school::CourseColumn}), QStringLiteral(u"空"));
     }
 
     void pressedCellsShowTheirChooser()
@@ -165,20 +165,20 @@ private slots:
         QCOMPARE(visibleChoosers(), 1);
         emit teachers->activated(0);
         QVERIFY(!teachers->isVisible());
-        QCOMPARE(ws().jhb.text(2, school::TeacherColumn), QStringLiteral(u"张三"));
+        QCOMPARE(ws().jhb.text({2, school::TeacherColumn}), QStringLiteral(u"张三"));
 
         QComboBox* periods = plan()->chooser(PlanChooser::Periods);
         pressCell(3, school::PeriodsColumn);
         verifyOverCell(periods, 3, school::PeriodsColumn, 20);
         emit periods->activated(3);
-        QCOMPARE(ws().jhb.text(3, school::PeriodsColumn), QStringLiteral(u"4"));
-        QCOMPARE(ws().jhb.text(3, school::PeriodsBackupColumn), QStringLiteral(u"4"));
+        QCOMPARE(ws().jhb.text({3, school::PeriodsColumn}), QStringLiteral(u"4"));
+        QCOMPARE(ws().jhb.text({3, school::PeriodsBackupColumn}), QStringLiteral(u"4"));
 
         pressCell(3, school::VenueColumn);
         verifyOverCell(plan()->chooser(PlanChooser::Venue), 3, school::VenueColumn, 0);
         pressCell(3, school::MainMarkColumn);
         QCOMPARE(visibleChoosers(), 0);
-        QCOMPARE(ws().jhb.text(3, school::MainMarkColumn), QStringLiteral(u"主"));
+        QCOMPARE(ws().jhb.text({3, school::MainMarkColumn}), QStringLiteral(u"主"));
 
         QComboBox* copy = plan()->chooser(PlanChooser::CopyPlan);
         plan()->view()->horizontalScrollBar()->setValue(0);
@@ -188,17 +188,17 @@ private slots:
         QCOMPARE(copy->currentIndex(), -1);
         emit copy->activated(0); // 班1 (rows 1, 2) onto 班2 (rows 3, 4)
         QVERIFY(!copy->isVisible());
-        QCOMPARE(ws().jhb.text(4, school::TeacherColumn), QStringLiteral(u"张三"));
-        QVERIFY(ws().jhb.text(3, school::PeriodsColumn).isEmpty());
-        QVERIFY(ws().jhb.text(3, school::MainMarkColumn).isEmpty());
+        QCOMPARE(ws().jhb.text({4, school::TeacherColumn}), QStringLiteral(u"张三"));
+        QVERIFY(ws().jhb.text({3, school::PeriodsColumn}).isEmpty());
+        QVERIFY(ws().jhb.text({3, school::MainMarkColumn}).isEmpty());
 
         pressCell(4, school::PeriodsColumn);
         emit periods->activated(2);
-        QCOMPARE(ws().jhb.text(4, school::PeriodsBackupColumn), QStringLiteral(u"3"));
+        QCOMPARE(ws().jhb.text({4, school::PeriodsBackupColumn}), QStringLiteral(u"3"));
         pressCell(4, school::PeriodsColumn, Qt::ShiftModifier);
         QCOMPARE(visibleChoosers(), 0);
-        QVERIFY(ws().jhb.text(4, school::PeriodsColumn).isEmpty());
-        QVERIFY(ws().jhb.text(4, school::PeriodsBackupColumn).isEmpty());
+        QVERIFY(ws().jhb.text({4, school::PeriodsColumn}).isEmpty());
+        QVERIFY(ws().jhb.text({4, school::PeriodsBackupColumn}).isEmpty());
 
         // Moving the cursor off the chooser's cell hides it, so a pick cannot write elsewhere.
         pressCell(5, school::VenueColumn);

@@ -19,7 +19,7 @@ constexpr int EditorFontSize = 10; // points
 // Row 0 and column 0 carry the day and period labels.
 bool isEntryCell(const model::Grid& grid, int row, int column)
 {
-    return grid.contains(row, column) && row >= grid.fixedRows() && column >= grid.fixedColumns();
+    return grid.contains({row, column}) && row >= grid.fixedRows() && column >= grid.fixedColumns();
 }
 
 // The list position of the entry of a class and course at (day, period); -1 when none.
@@ -91,8 +91,8 @@ void showClassEntries(Workspace& ws)
             if (!entry || entry->className != className ||
                 !isEntryCell(grid, entry->period, entry->day))
                 continue;
-            grid.setText(entry->period, entry->day, entry->course.toString());
-            grid.setAlignment(entry->period, entry->day, model::CellAlignment::CenterCenter);
+            grid.setText({entry->period, entry->day}, entry->course.toString());
+            grid.setAlignment({entry->period, entry->day}, model::CellAlignment::CenterCenter);
         }
         choosers.Combo6Text.clear();
     }
@@ -126,8 +126,8 @@ void releaseOnFixedGrid(Workspace& ws, UiPort& ui, int row, int column)
     if (!isEntryCell(grid, row, column))
         return;
     // The course chooser acts on the current cell.
-    grid.setCurrentCell(row, column);
-    const QString shown = grid.text(row, column);
+    grid.setCurrentCell({row, column});
+    const QString shown = grid.text({row, column});
     if (shown.isEmpty()) {
         choosers.courseChooserShown = true;
     } else {
@@ -135,7 +135,7 @@ void releaseOnFixedGrid(Workspace& ws, UiPort& ui, int row, int column)
         const qsizetype at = findEntry(ws.Combo6, choosers.classText(), shown, column, row);
         if (at >= 0)
             ws.Combo6.removeAt(at);
-        grid.setText(row, column, QString());
+        grid.setText({row, column}, QString());
         choosers.Combo6Text.clear();
     }
     ui.giveFocus(FocusTarget::FixedLessonGrid);
@@ -149,7 +149,7 @@ void chooseCourse(Workspace& ws, UiPort& ui, int row, int column, const QString&
     // An entry without a class or course could not be read back.
     if (!isEntryCell(grid, row, column) || className.isEmpty() || course.isEmpty())
         return;
-    grid.setAlignment(row, column, model::CellAlignment::CenterCenter);
+    grid.setAlignment({row, column}, model::CellAlignment::CenterCenter);
     grid.setFontSize(EditorFontSize);
 
     const QString teacher = scheduler::cxm(ws.jhb, className, course);
@@ -158,7 +158,7 @@ void chooseCourse(Workspace& ws, UiPort& ui, int row, int column, const QString&
         return;
     }
 
-    grid.setText(row, column, course);
+    grid.setText({row, column}, course);
     if (className != AllClassesText) {
         ws.Combo6.append(fixedEntryText(className, course, column, row));
     } else {

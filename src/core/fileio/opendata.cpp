@@ -252,12 +252,12 @@ ReadError open_zkcb(Workspace& ws, const QByteArray& bytes)
 
     makeRoomInMaster(ws, lessons.lastRow, lessons.lastColumn);
     for (const StoredCell& cell : lessons.cells) {
-        ws.MSGrid.setAlignment(cell.row, cell.column, model::CellAlignment::CenterCenter);
-        ws.MSGrid.setText(cell.row, cell.column, cell.text);
+        ws.MSGrid.setAlignment({cell.row, cell.column}, model::CellAlignment::CenterCenter);
+        ws.MSGrid.setText({cell.row, cell.column}, cell.text);
     }
     makeRoomInPlan(ws, plan.lastRow, plan.lastColumn);
     for (const StoredCell& cell : plan.cells)
-        ws.jhb.setText(cell.row, cell.column, cell.text);
+        ws.jhb.setText({cell.row, cell.column}, cell.text);
     return {};
 }
 

@@ -49,7 +49,7 @@ template <typename Record> void visitRecords(const Workspace& ws, Record&& recor
         QString prefix;
         for (int c = firstColumn; c < grid.columnCount(); ++c)
             for (int r = firstRow; r < grid.rowCount(); ++r) {
-                const QString& text = grid.text(r, c);
+                const QString& text = grid.text({r, c});
                 if (text.isEmpty())
                     continue;
                 prefix = QString::number(c) + u',' + QString::number(r) + u',';

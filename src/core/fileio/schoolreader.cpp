@@ -17,7 +17,7 @@ namespace {
 void copyGrid(const model::Grid& from, model::Grid& to)
 {
     to.setViewSize(from.viewWidth(), from.viewHeight());
-    to.copyFrom(from);
+    to = from;
 }
 
 } // namespace

@@ -6,9 +6,9 @@
 
 namespace orve::model {
 
-void swapCells(Workspace& ws, int column1, int row1, int column2, int row2)
+void swapCells(Workspace& ws, CellRef a, CellRef b)
 {
-    ws.MSGrid.swapCells(row1, column1, row2, column2);
+    ws.MSGrid.swapCells(a, b);
 }
 
 void qys(Workspace& ws, UiPort& ui)
@@ -18,18 +18,18 @@ void qys(Workspace& ws, UiPort& ui)
     const int column = grid.currentColumn();
     for (int r = FirstClassRow; r < grid.rowCount(); ++r)
         for (int c = 1; c < grid.columnCount(); ++c) {
-            grid.setBackColour(r, c, ws.normalBackColour);
-            grid.setTextColour(r, c, ws.normalTextColour);
+            grid.setBackColour({r, c}, ws.normalBackColour);
+            grid.setTextColour({r, c}, ws.normalTextColour);
             ui.processEvents();
         }
-    grid.setCurrentCell(row, column);
+    grid.setCurrentCell({row, column});
 }
 
 void qcys(Workspace& ws, int row)
 {
     Grid& grid = ws.MSGrid;
     for (int c = 1; c < grid.columnCount(); ++c)
-        grid.setBackColour(row, c, ws.normalBackColour);
+        grid.setBackColour({row, c}, ws.normalBackColour);
 }
 
 } // namespace orve::model

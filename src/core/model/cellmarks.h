@@ -3,6 +3,7 @@
 // with everything they carry, and removing the colour marks of the whole timetable or a row.
 #pragma once
 
+#include "cellref.h"
 #include "gridcell.h"
 
 namespace orve {
@@ -23,7 +24,7 @@ inline constexpr TextStyle FixedMark = TextStyle::RaisedLight;
 inline constexpr TextStyle CheckedMark = TextStyle::Inset;
 
 // Exchanges text, text colour, background and text style of two master-timetable cells.
-void swapCells(Workspace& ws, int column1, int row1, int column2, int row2);
+void swapCells(Workspace& ws, CellRef a, CellRef b);
 
 // Puts the normal background and text colour back on every class-row slot cell; text styles
 // stay. Lets pending events run once per cell and keeps the current cell.

@@ -8,10 +8,70 @@ namespace {
 const GridCell emptyCell{};
 }
 
-Grid::Grid(int rows, int columns, int fixedRows, int fixedColumns, QObject* parent)
-    : QObject(parent), fixedRows_(fixedRows), fixedColumns_(fixedColumns)
+Grid::Grid(int rows, int columns, int fixedRows, int fixedColumns)
+    : fixedRows_(fixedRows), fixedColumns_(fixedColumns)
 {
     setSize(rows, columns);
+}
+
+Grid::Grid(const Grid& other) : viewWidth_(other.viewWidth_), viewHeight_(other.viewHeight_)
+{
+    takeContentOf(other);
+}
+
+Grid::Grid(Grid&& other) noexcept : viewWidth_(other.viewWidth_), viewHeight_(other.viewHeight_)
+{
+    takeContentOf(std::move(other));
+}
+
+Grid::~Grid() = default;
+
+Grid& Grid::operator=(const Grid& other)
+{
+    if (&other != this) {
+        takeContentOf(other);
+        announceReplacedContent();
+    }
+    return *this;
+}
+
+Grid& Grid::operator=(Grid&& other) noexcept
+{
+    if (&other != this) {
+        takeContentOf(std::move(other));
+        announceReplacedContent();
+    }
+    return *this;
+}
+
+template <typename Source> void Grid::takeContentOf(Source&& other)
+{
+    cells_ = std::forward<Source>(other).cells_;
+    rowHeights_ = std::forward<Source>(other).rowHeights_;
+    columnWidths_ = std::forward<Source>(other).columnWidths_;
+    mergeRows_ = std::forward<Source>(other).mergeRows_;
+    mergeColumns_ = std::forward<Source>(other).mergeColumns_;
+    rows_ = other.rows_;
+    columns_ = other.columns_;
+    fixedRows_ = other.fixedRows_;
+    fixedColumns_ = other.fixedColumns_;
+    fontSize_ = other.fontSize_;
+    current_ = other.current_;
+    topRow_ = other.topRow_;
+}
+
+void Grid::announceReplacedContent()
+{
+    pendingTexts_ = true;
+    pendingCurrent_ = true;
+    touchStructure();
+}
+
+GridSignals& Grid::changes()
+{
+    if (!signals_)
+        signals_ = std::make_unique<GridSignals>();
+    return *signals_;
 }
 
 void Grid::setRowCount(int rows)
@@ -39,7 +99,7 @@ void Grid::setSize(int rows, int columns)
         for (int r = 0; r < keepRows; ++r)
             for (int c = 0; c < keepColumns; ++c)
                 cells[std::size_t(r) * std::size_t(columns) + std::size_t(c)] =
-                    std::move(cells_[std::size_t(flatIndex(r, c))]);
+                    std::move(cells_[std::size_t(flatIndex({r, c}))]);
         cells_ = std::move(cells);
     }
     rowHeights_.resize(std::size_t(rows), DefaultRowHeight);
@@ -48,9 +108,9 @@ void Grid::setSize(int rows, int columns)
     mergeColumns_.resize(std::size_t(columns), false);
     rows_ = rows;
     columns_ = columns;
-    if (!contains(currentRow_, currentColumn_)) {
-        currentRow_ = std::clamp(currentRow_, 0, std::max(rows_ - 1, 0));
-        currentColumn_ = std::clamp(currentColumn_, 0, std::max(columns_ - 1, 0));
+    if (!contains(current_)) {
+        current_.row = std::clamp(current_.row, 0, std::max(rows_ - 1, 0));
+        current_.column = std::clamp(current_.column, 0, std::max(columns_ - 1, 0));
         pendingCurrent_ = true;
     }
     touchStructure();
@@ -80,8 +140,8 @@ void Grid::removeRows(int at, int count)
     rowHeights_.erase(rowHeights_.begin() + at, rowHeights_.begin() + at + count);
     mergeRows_.erase(mergeRows_.begin() + at, mergeRows_.begin() + at + count);
     rows_ -= count;
-    if (currentRow_ >= rows_) {
-        currentRow_ = std::max(rows_ - 1, 0);
+    if (current_.row >= rows_) {
+        current_.row = std::max(rows_ - 1, 0);
         pendingCurrent_ = true;
     }
     touchStructure();
@@ -103,73 +163,73 @@ void Grid::setFixedColumns(int columns)
     }
 }
 
-const GridCell& Grid::cell(int row, int column) const
+const GridCell& Grid::cell(CellRef at) const
 {
-    return contains(row, column) ? cells_[std::size_t(flatIndex(row, column))] : emptyCell;
+    return contains(at) ? cells_[std::size_t(flatIndex(at))] : emptyCell;
 }
 
-GridCell* Grid::mutableCell(int row, int column)
+GridCell* Grid::mutableCell(CellRef at)
 {
-    return contains(row, column) ? &cells_[std::size_t(flatIndex(row, column))] : nullptr;
+    return contains(at) ? &cells_[std::size_t(flatIndex(at))] : nullptr;
 }
 
 template <typename T>
-void Grid::setMember(int row, int column, T GridCell::*member, const T& value)
+void Grid::setMember(CellRef at, T GridCell::*member, const T& value, bool isText)
 {
-    GridCell* target = mutableCell(row, column);
+    GridCell* target = mutableCell(at);
     if (target && target->*member != value) {
         target->*member = value;
-        touchCells(row, column, row, column);
+        touchCells(at.row, at.column, at.row, at.column, isText);
     }
 }
 
-void Grid::setCell(int row, int column, const GridCell& cell)
+void Grid::setCell(CellRef at, const GridCell& cell)
 {
-    if (GridCell* target = mutableCell(row, column)) {
+    if (GridCell* target = mutableCell(at)) {
         *target = cell;
-        touchCells(row, column, row, column);
+        touchCells(at.row, at.column, at.row, at.column, true);
     }
 }
 
-void Grid::setText(int row, int column, const QString& text)
+void Grid::setText(CellRef at, const QString& text)
 {
-    setMember(row, column, &GridCell::text, text);
+    setMember(at, &GridCell::text, text, true);
 }
 
-void Grid::setBackColour(int row, int column, Colour colour)
+void Grid::setBackColour(CellRef at, Colour colour)
 {
-    setMember(row, column, &GridCell::backColour, colour);
+    setMember(at, &GridCell::backColour, colour, false);
 }
 
-void Grid::setTextColour(int row, int column, Colour colour)
+void Grid::setTextColour(CellRef at, Colour colour)
 {
-    setMember(row, column, &GridCell::textColour, colour);
+    setMember(at, &GridCell::textColour, colour, false);
 }
 
-void Grid::setTextStyle(int row, int column, TextStyle style)
+void Grid::setTextStyle(CellRef at, TextStyle style)
 {
-    setMember(row, column, &GridCell::style, style);
+    setMember(at, &GridCell::style, style, false);
 }
 
-void Grid::setAlignment(int row, int column, CellAlignment alignment)
+void Grid::setAlignment(CellRef at, CellAlignment alignment)
 {
-    setMember(row, column, &GridCell::alignment, alignment);
+    setMember(at, &GridCell::alignment, alignment, false);
 }
 
-void Grid::setCellFontSize(int row, int column, int points)
+void Grid::setCellFontSize(CellRef at, int points)
 {
-    setMember(row, column, &GridCell::fontSize, quint8(std::clamp(points, 0, 255)));
+    setMember(at, &GridCell::fontSize, quint8(std::clamp(points, 0, 255)), false);
 }
 
-void Grid::swapCells(int row1, int column1, int row2, int column2)
+void Grid::swapCells(CellRef a, CellRef b)
 {
-    GridCell* a = mutableCell(row1, column1);
-    GridCell* b = mutableCell(row2, column2);
-    if (!a || !b || a == b)
+    GridCell* first = mutableCell(a);
+    GridCell* second = mutableCell(b);
+    if (!first || !second || first == second)
         return;
-    std::swap(*a, *b);
-    touchCells(row1, column1, row1, column1);
-    touchCells(row2, column2, row2, column2);
+    std::swap(*first, *second);
+    touchCells(a.row, a.column, a.row, a.column, true);
+    touchCells(b.row, b.column, b.row, b.column, true);
 }
 
 void Grid::clearCells()
@@ -187,8 +247,8 @@ void Grid::clearRange(int top, int left, int bottom, int right)
         return;
     for (int r = top; r <= bottom; ++r)
         for (int c = left; c <= right; ++c)
-            cells_[std::size_t(flatIndex(r, c))] = GridCell{};
-    touchCells(top, left, bottom, right);
+            cells_[std::size_t(flatIndex({r, c}))] = GridCell{};
+    touchCells(top, left, bottom, right, true);
 }
 
 int Grid::rowHeight(int row) const
@@ -269,12 +329,11 @@ void Grid::setMergeColumn(int column, bool merge)
     }
 }
 
-void Grid::setCurrentCell(int row, int column)
+void Grid::setCurrentCell(CellRef at)
 {
-    if (!contains(row, column) || (row == currentRow_ && column == currentColumn_))
+    if (!contains(at) || at == current_)
         return;
-    currentRow_ = row;
-    currentColumn_ = column;
+    current_ = at;
     pendingCurrent_ = true;
     if (redraw_)
         flush();
@@ -299,46 +358,24 @@ void Grid::setRedraw(bool on)
         flush();
 }
 
-void Grid::copyFrom(const Grid& other)
+void Grid::touchCells(int top, int left, int bottom, int right, bool texts)
 {
-    if (&other == this)
-        return;
-    cells_ = other.cells_;
-    rowHeights_ = other.rowHeights_;
-    columnWidths_ = other.columnWidths_;
-    mergeRows_ = other.mergeRows_;
-    mergeColumns_ = other.mergeColumns_;
-    rows_ = other.rows_;
-    columns_ = other.columns_;
-    fixedRows_ = other.fixedRows_;
-    fixedColumns_ = other.fixedColumns_;
-    fontSize_ = other.fontSize_;
-    currentRow_ = other.currentRow_;
-    currentColumn_ = other.currentColumn_;
-    topRow_ = other.topRow_;
-    pendingCurrent_ = true;
-    touchStructure();
-}
-
-void Grid::touchCells(int top, int left, int bottom, int right)
-{
-    if (redraw_) {
-        emit cellsChanged(top, left, bottom, right);
-        return;
+    (texts ? pendingTexts_ : pendingFormats_) = true;
+    if (!pendingStructure_) {
+        if (dirtyTop_ < 0) {
+            dirtyTop_ = top;
+            dirtyLeft_ = left;
+            dirtyBottom_ = bottom;
+            dirtyRight_ = right;
+        } else {
+            dirtyTop_ = std::min(dirtyTop_, top);
+            dirtyLeft_ = std::min(dirtyLeft_, left);
+            dirtyBottom_ = std::max(dirtyBottom_, bottom);
+            dirtyRight_ = std::max(dirtyRight_, right);
+        }
     }
-    if (pendingStructure_)
-        return;
-    if (dirtyTop_ < 0) {
-        dirtyTop_ = top;
-        dirtyLeft_ = left;
-        dirtyBottom_ = bottom;
-        dirtyRight_ = right;
-    } else {
-        dirtyTop_ = std::min(dirtyTop_, top);
-        dirtyLeft_ = std::min(dirtyLeft_, left);
-        dirtyBottom_ = std::max(dirtyBottom_, bottom);
-        dirtyRight_ = std::max(dirtyRight_, right);
-    }
+    if (redraw_)
+        flush();
 }
 
 void Grid::touchStructure()
@@ -353,21 +390,29 @@ void Grid::flush()
 {
     // Observers may change the grid again while being told; take the pending state first.
     const bool structure = pendingStructure_;
+    const bool texts = pendingTexts_;
+    const bool formats = pendingFormats_ && !texts;
     const bool current = pendingCurrent_;
     const bool top = pendingTopRow_;
     const int dirtyTop = dirtyTop_;
-    pendingStructure_ = pendingCurrent_ = pendingTopRow_ = false;
+    pendingStructure_ = pendingTexts_ = pendingFormats_ = pendingCurrent_ = pendingTopRow_ = false;
     dirtyTop_ = -1;
+    if (!signals_)
+        return;
 
     if (structure)
-        emit structureChanged();
+        emit signals_->structureChanged();
     else if (dirtyTop >= 0 && dirtyTop < rows_)
-        emit cellsChanged(dirtyTop, dirtyLeft_, std::min(dirtyBottom_, rows_ - 1),
-                          std::min(dirtyRight_, columns_ - 1));
+        emit signals_->cellsChanged(dirtyTop, dirtyLeft_, std::min(dirtyBottom_, rows_ - 1),
+                                    std::min(dirtyRight_, columns_ - 1));
+    if (texts)
+        emit signals_->textsChanged();
+    if (formats)
+        emit signals_->formatsChanged();
     if (current)
-        emit currentCellChanged(currentRow_, currentColumn_);
+        emit signals_->currentCellChanged(current_.row, current_.column);
     if (top)
-        emit topRowChanged(topRow_);
+        emit signals_->topRowChanged(topRow_);
 }
 
 } // namespace orve::model

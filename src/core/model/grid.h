@@ -1,26 +1,37 @@
 // The one grid type behind the master timetable, the fixed-lesson grid, the teaching plan and
 // the timetable window: cells in one contiguous row-major store plus the layout a grid
 // control needs (fixed rows/columns, sizes in twips, merge flags, current cell, redraw switch).
+// A grid is a value: copies share nothing, and who listens to a grid (its signals) and how it
+// is shown (redraw switch, view size) stay with the grid when another grid is assigned to it.
 #pragma once
 
+#include "cellref.h"
 #include "gridcell.h"
+#include "gridsignals.h"
 
-#include <QObject>
+#include <memory>
 #include <vector>
 
 namespace orve::model {
 
-class Grid : public QObject
+class Grid
 {
-    Q_OBJECT
-
 public:
     static constexpr int DefaultRowHeight = 255;    // twips
     static constexpr int DefaultColumnWidth = 960;  // twips
     static constexpr int DefaultFontSize = 9;       // points
 
-    explicit Grid(int rows = 2, int columns = 2, int fixedRows = 1, int fixedColumns = 1,
-                  QObject* parent = nullptr);
+    explicit Grid(int rows = 2, int columns = 2, int fixedRows = 1, int fixedColumns = 1);
+    Grid(const Grid& other);
+    Grid(Grid&& other) noexcept;
+    // Takes the other grid's cells and layout and announces them as a structure change.
+    Grid& operator=(const Grid& other);
+    Grid& operator=(Grid&& other) noexcept;
+    ~Grid();
+
+    // The grid's signals, created when first asked for; a grid nobody listens to announces
+    // nothing.
+    GridSignals& changes();
 
     // Counts. Growing keeps every cell that still fits; new cells are empty.
     int rowCount() const { return rows_; }
@@ -36,24 +47,25 @@ public:
     void setFixedRows(int rows);
     void setFixedColumns(int columns);
 
-    bool contains(int row, int column) const
+    bool contains(CellRef at) const
     {
-        return row >= 0 && column >= 0 && row < rows_ && column < columns_;
+        return at.row >= 0 && at.column >= 0 && at.row < rows_ && at.column < columns_;
     }
     // Flat cell index: row x column count + column.
-    int flatIndex(int row, int column) const { return row * columns_ + column; }
+    int flatIndex(CellRef at) const { return at.row * columns_ + at.column; }
 
     // Reading outside the grid gives an empty cell; writing outside it does nothing.
-    const GridCell& cell(int row, int column) const;
-    const QString& text(int row, int column) const { return cell(row, column).text; }
-    void setCell(int row, int column, const GridCell& cell);
-    void setText(int row, int column, const QString& text);
-    void setBackColour(int row, int column, Colour colour);
-    void setTextColour(int row, int column, Colour colour);
-    void setTextStyle(int row, int column, TextStyle style);
-    void setAlignment(int row, int column, CellAlignment alignment);
-    void setCellFontSize(int row, int column, int points);
-    void swapCells(int row1, int column1, int row2, int column2);
+    const GridCell& cell(CellRef at) const;
+    const QString& text(CellRef at) const { return cell(at).text; }
+    void setCell(CellRef at, const GridCell& cell);
+    void setText(CellRef at, const QString& text);
+    void setBackColour(CellRef at, Colour colour);
+    void setTextColour(CellRef at, Colour colour);
+    void setTextStyle(CellRef at, TextStyle style);
+    void setAlignment(CellRef at, CellAlignment alignment);
+    void setCellFontSize(CellRef at, int points);
+    // Exchanges everything two cells carry.
+    void swapCells(CellRef a, CellRef b);
 
     // Empties texts and formats; counts and sizes stay.
     void clearCells();
@@ -81,11 +93,10 @@ public:
     void setMergeRow(int row, bool merge);
     void setMergeColumn(int column, bool merge);
 
-    int currentRow() const { return currentRow_; }
-    int currentColumn() const { return currentColumn_; }
-    void setCurrentCell(int row, int column);
-    void setCurrentRow(int row) { setCurrentCell(row, currentColumn_); }
-    void setCurrentColumn(int column) { setCurrentCell(currentRow_, column); }
+    CellRef currentCell() const { return current_; }
+    int currentRow() const { return current_.row; }
+    int currentColumn() const { return current_.column; }
+    void setCurrentCell(CellRef at);
 
     // First scrollable row shown at the top of the view.
     int topRow() const { return topRow_; }
@@ -95,21 +106,16 @@ public:
     bool redraw() const { return redraw_; }
     void setRedraw(bool on);
 
-    // Takes over cells and layout of another grid (observers stay).
-    void copyFrom(const Grid& other);
-
-signals:
-    void cellsChanged(int top, int left, int bottom, int right);
-    void structureChanged();
-    void currentCellChanged(int row, int column);
-    void topRowChanged(int row);
-
 private:
-    GridCell* mutableCell(int row, int column);
+    // Takes everything but the listeners and how the grid is shown (redraw switch, view size).
+    template <typename Source> void takeContentOf(Source&& other);
+    void announceReplacedContent();
+
+    GridCell* mutableCell(CellRef at);
     // Sets one attribute of a cell and tells observers when it changed.
     template <typename T>
-    void setMember(int row, int column, T GridCell::*member, const T& value);
-    void touchCells(int top, int left, int bottom, int right);
+    void setMember(CellRef at, T GridCell::*member, const T& value, bool isText);
+    void touchCells(int top, int left, int bottom, int right, bool texts);
     void touchStructure();
     void flush();
 
@@ -125,13 +131,15 @@ private:
     int viewWidth_ = 6000;
     int viewHeight_ = 4000;
     int fontSize_ = DefaultFontSize;
-    int currentRow_ = 0;
-    int currentColumn_ = 0;
+    CellRef current_;
     int topRow_ = 0;
     bool redraw_ = true;
+    std::unique_ptr<GridSignals> signals_;
 
     // Changes collected while redraw is off.
     bool pendingStructure_ = false;
+    bool pendingTexts_ = false;
+    bool pendingFormats_ = false;
     bool pendingCurrent_ = false;
     bool pendingTopRow_ = false;
     int dirtyTop_ = -1;

@@ -37,20 +37,20 @@ void layOutFixedLessonFrame(Workspace& ws, int days, int gap)
     Grid& grid = ws.msgrid1;
     RedrawSuspender suspended(grid);
     const int n = ws.periodsPerDay;
-    grid.setText(0, 0, QStringLiteral(u" ★"));
+    grid.setText({0, 0}, QStringLiteral(u" ★"));
     grid.setSize(n + 1, days + 1);
     grid.setRowHeight(0, HeaderSize);
     grid.setColumnWidth(0, HeaderSize);
-    grid.setAlignment(0, 0, CellAlignment::CenterCenter);
+    grid.setAlignment({0, 0}, CellAlignment::CenterCenter);
     for (int p = 1; p <= n; ++p) {
         grid.setRowHeight(p, roundedTwips(double(grid.viewHeight() - HeaderSize) / n - gap));
-        grid.setText(p, 0, ws.chineseNumeral(p));
-        grid.setAlignment(p, 0, CellAlignment::CenterCenter);
+        grid.setText({p, 0}, ws.chineseNumeral(p));
+        grid.setAlignment({p, 0}, CellAlignment::CenterCenter);
     }
     for (int d = 1; d <= days; ++d) {
         grid.setColumnWidth(d, roundedTwips(double(grid.viewWidth() - HeaderSize) / days - gap));
-        grid.setText(0, d, dayName(ws.chineseNumeral, d));
-        grid.setAlignment(0, d, CellAlignment::CenterCenter);
+        grid.setText({0, d}, dayName(ws.chineseNumeral, d));
+        grid.setAlignment({0, d}, CellAlignment::CenterCenter);
     }
 }
 
@@ -64,7 +64,7 @@ void xbj(Workspace& ws, UiPort& ui)
         RedrawSuspender suspended(grid);
         grid.clearCells();
         grid.setFontSize(10);
-        grid.setText(0, 0, QStringLiteral(u" ★"));
+        grid.setText({0, 0}, QStringLiteral(u" ★"));
     }
     ui.processEvents();
     layOutFixedLessonFrame(ws, ws.week.daysPerWeek(), 15);
@@ -86,10 +86,10 @@ void labelMasterColumns(Grid& grid, int periodsPerDay, int first, int last, DayH
     if (periodsPerDay <= 0)
         return;
     for (int c = std::max(first, 1); c <= last; ++c) {
-        grid.setText(DayHeaderRow, c, dayText((c - 1) / periodsPerDay));
+        grid.setText({DayHeaderRow, c}, dayText((c - 1) / periodsPerDay));
         if (centreDays)
-            grid.setAlignment(DayHeaderRow, c, CellAlignment::CenterCenter);
-        grid.setText(PeriodHeaderRow, c, u' ' + QString::number((c - 1) % periodsPerDay + 1));
+            grid.setAlignment({DayHeaderRow, c}, CellAlignment::CenterCenter);
+        grid.setText({PeriodHeaderRow, c}, u' ' + QString::number((c - 1) % periodsPerDay + 1));
     }
 }
 
@@ -112,7 +112,7 @@ void layOutMasterFrame(Workspace& ws, int days, DayHeaderText dayText, bool cent
     labelMasterColumns(grid, n, 1, grid.columnCount() - 1, dayText, centreDays);
     grid.setMergeRow(DayHeaderRow, true);
     for (int r = FirstClassRow; r < classes + FirstClassRow; ++r)
-        grid.setText(r, ClassNameColumn, ws.List1.at(classIndexOfRow(r)));
+        grid.setText({r, ClassNameColumn}, ws.List1.at(classIndexOfRow(r)));
 }
 
 void zkcb(Workspace& ws)

@@ -15,7 +15,7 @@ void jshy(Workspace& ws)
 {
     model::Grid& plan = ws.jhb;
     for (int r = school::PlanHeaderRow + 1; r < plan.rowCount(); ++r)
-        plan.setText(r, school::PeriodsColumn, plan.text(r, school::PeriodsBackupColumn));
+        plan.setText({r, school::PeriodsColumn}, plan.text({r, school::PeriodsBackupColumn}));
 }
 
 void wjsk(RunContext& ctx)
@@ -23,22 +23,22 @@ void wjsk(RunContext& ctx)
     const model::Grid& plan = ctx.ws.jhb;
     const model::Grid& timetable = ctx.ws.MSGrid;
     for (int r = school::PlanHeaderRow + 1; r < plan.rowCount(); ++r) {
-        if (!plan.text(r, school::TeacherColumn).isEmpty())
+        if (!plan.text({r, school::TeacherColumn}).isEmpty())
             continue;
-        const QString& periods = plan.text(r, school::PeriodsColumn);
+        const QString& periods = plan.text({r, school::PeriodsColumn});
         int remaining = model::leadingInteger(periods, std::numeric_limits<qint16>::min(),
                                               std::numeric_limits<qint16>::max());
         if (periods.isEmpty() || remaining <= 0)
             continue;
         if (r < int(ctx.placedEarly.size()))
             remaining -= ctx.placedEarly[std::size_t(r)];
-        const std::optional<int> row = msnjhh(timetable, plan.text(r, school::ClassColumn));
+        const std::optional<int> row = msnjhh(timetable, plan.text({r, school::ClassColumn}));
         if (!row)
             continue;
-        const QString& course = plan.text(r, school::CourseColumn);
+        const QString& course = plan.text({r, school::CourseColumn});
         for (int c = 1; c < timetable.columnCount() && remaining > 0; ++c) {
-            if (timetable.text(*row, c).isEmpty()) {
-                ctx.book.write(*row, c, course, model::TextStyle::Flat);
+            if (timetable.text({*row, c}).isEmpty()) {
+                ctx.book.write({*row, c}, course, model::TextStyle::Flat);
                 --remaining;
             }
         }

@@ -56,8 +56,8 @@ QList<int> matchingPlanRows(RunContext& ctx, QStringView className, QStringView 
     QList<int> rows;
     for (int r = 0; r < plan.rowCount(); ++r) {
         ctx.ui.processEvents();
-        if (plan.text(r, school::ClassColumn) == className &&
-            plan.text(r, school::CourseColumn) == course)
+        if (plan.text({r, school::ClassColumn}) == className &&
+            plan.text({r, school::CourseColumn}) == course)
             rows.append(r);
     }
     return rows;
@@ -66,8 +66,8 @@ QList<int> matchingPlanRows(RunContext& ctx, QStringView className, QStringView 
 void addPeriods(RunContext& ctx, int planRow, int delta)
 {
     model::Grid& plan = ctx.ws.jhb;
-    const int periods = numberIn(plan.text(planRow, school::PeriodsColumn));
-    plan.setText(planRow, school::PeriodsColumn, QString::number(periods + delta));
+    const int periods = numberIn(plan.text({planRow, school::PeriodsColumn}));
+    plan.setText({planRow, school::PeriodsColumn}, QString::number(periods + delta));
     ctx.countPlacedEarly(planRow, -delta);
 }
 
@@ -102,18 +102,18 @@ void placeFixedLesson(RunContext& ctx, const QString& entry, FixedCells& fixedCe
     const int column = model::slotColumn({day, period}, ws.periodsPerDay);
     // A later entry for the same cell wins; the earlier lesson goes back to the plan, so the
     // next stage places it elsewhere instead of losing it.
-    const int cell = ws.MSGrid.flatIndex(*row, column);
+    const int cell = ws.MSGrid.flatIndex({*row, column});
     if (const auto earlier = fixedCells.constFind(cell); earlier != fixedCells.constEnd()) {
         for (const int planRow : earlier->planRows)
             addPeriods(ctx, planRow, +1);
         ctx.problems.skippedFixedEntries.append(earlier->entry);
     }
     if (freePeriod)
-        ctx.book.write(*row, column, model::FreePeriodText, model::FixedMark);
+        ctx.book.write({*row, column}, model::FreePeriodText, model::FixedMark);
     for (const int planRow : planRows) {
         addPeriods(ctx, planRow, -1);
-        ctx.book.write(*row, column,
-                       lessonCell(course, ws.jhb.text(planRow, school::TeacherColumn)),
+        ctx.book.write({*row, column},
+                       lessonCell(course, ws.jhb.text({planRow, school::TeacherColumn})),
                        model::FixedMark);
     }
     fixedCells.insert(cell, {entry, planRows});
@@ -148,7 +148,7 @@ std::vector<Member> membersOf(RunContext& ctx, int group)
 bool freeInAll(const model::Grid& msgrid, const std::vector<Member>& members, int column)
 {
     for (const Member& member : members)
-        if (member.row && !msgrid.text(*member.row, column).isEmpty())
+        if (member.row && !msgrid.text({*member.row, column}).isEmpty())
             return false;
     return true;
 }
@@ -218,8 +218,8 @@ void placeGroup(RunContext& ctx, int group)
             if (!member.row)
                 continue;
             const QString teacher =
-                cxm(ws.jhb, ws.MSGrid.text(*member.row, model::ClassNameColumn), member.course);
-            ctx.book.write(*member.row, *column, lessonCell(member.course, teacher),
+                cxm(ws.jhb, ws.MSGrid.text({*member.row, model::ClassNameColumn}), member.course);
+            ctx.book.write({*member.row, *column}, lessonCell(member.course, teacher),
                            model::FixedMark);
             if (const std::optional<int> planRow =
                     planRowOf(ws.jhb, member.className, member.course))
@@ -237,8 +237,8 @@ void zrnj(Workspace& ws)
 {
     for (int i = 0; i < ws.List1.size(); ++i) {
         const int row = model::classRow(i);
-        ws.MSGrid.setText(row, model::ClassNameColumn, ws.List1.at(i));
-        ws.MSGrid.setAlignment(row, model::ClassNameColumn, model::CellAlignment::CenterCenter);
+        ws.MSGrid.setText({row, model::ClassNameColumn}, ws.List1.at(i));
+        ws.MSGrid.setAlignment({row, model::ClassNameColumn}, model::CellAlignment::CenterCenter);
     }
 }
 

@@ -17,7 +17,7 @@ qint32 flatIndex(const model::Grid& grid, int row, int column)
 
 QStringView fhdyxm(const model::Grid& msgrid, int row, int column)
 {
-    const QStringView text = msgrid.text(row, column);
+    const QStringView text = msgrid.text({row, column});
     const qsizetype at = text.indexOf(model::LessonSeparator);
     return at < 0 ? text : text.mid(at + 1);
 }
@@ -35,21 +35,21 @@ std::optional<int> fhyw1(const model::Grid& msgrid, QStringView fjsxm, int colum
             continue;
         // The teacher part runs to the end of the cell, so only a cell ending in the name can
         // match; the cheap suffix test spares splitting most cells.
-        const QStringView cell = msgrid.text(r, column);
+        const QStringView cell = msgrid.text({r, column});
         if ((fjsxm.isEmpty() || cell.endsWith(fjsxm)) && model::teacherPart(cell) == fjsxm)
             return r;
     }
     return std::nullopt;
 }
 
-int znzz(const model::Grid& msgrid, int column1, int row1, int column2, int row2)
+int znzz(const model::Grid& msgrid, model::CellRef a, model::CellRef b)
 {
-    const QStringView teacher1 = model::teacherPart(msgrid.text(row1, column1));
-    const QStringView teacher2 = model::teacherPart(msgrid.text(row2, column2));
+    const QStringView teacher1 = model::teacherPart(msgrid.text(a));
+    const QStringView teacher2 = model::teacherPart(msgrid.text(b));
     if (teacher1 == teacher2)
         return 0;
-    const bool firstBusy = fhyw1(msgrid, teacher1, column2, row1).has_value();
-    const bool secondBusy = fhyw1(msgrid, teacher2, column1, row1).has_value();
+    const bool firstBusy = fhyw1(msgrid, teacher1, b.column, a.row).has_value();
+    const bool secondBusy = fhyw1(msgrid, teacher2, a.column, a.row).has_value();
     return (firstBusy ? 2 : 0) + (secondBusy ? 1 : 0);
 }
 
@@ -57,7 +57,7 @@ std::optional<int> msnjhh(const model::Grid& msgrid, QStringView className)
 {
     const int rows = msgrid.rowCount();
     for (int r = model::FirstClassRow; r < rows; ++r)
-        if (msgrid.text(r, model::ClassNameColumn) == className)
+        if (msgrid.text({r, model::ClassNameColumn}) == className)
             return r;
     return std::nullopt;
 }

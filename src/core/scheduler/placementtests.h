@@ -4,6 +4,8 @@
 // instead of moving the grid's current cell. No test allocates per cell read.
 #pragma once
 
+#include "model/cellref.h"
+
 #include <QStringView>
 #include <optional>
 
@@ -30,7 +32,7 @@ std::optional<int> fhyw1(const model::Grid& msgrid, QStringView fjsxm, int colum
 // two teachers are the same or neither exchange double-books anyone; otherwise 2 when the
 // teacher of cell 1 is busy at column 2, plus 1 when the teacher of cell 2 is busy at column 1,
 // both tested skipping row 1.
-int znzz(const model::Grid& msgrid, int column1, int row1, int column2, int row2);
+int znzz(const model::Grid& msgrid, model::CellRef a, model::CellRef b);
 
 // The class row whose class-name cell equals `className` exactly, the first from row 2 down.
 std::optional<int> msnjhh(const model::Grid& msgrid, QStringView className);

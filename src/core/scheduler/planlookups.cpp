@@ -10,7 +10,7 @@ namespace {
 QString planCell(const model::Grid& jhb, QStringView className, QStringView course, int column)
 {
     const std::optional<int> row = planRowOf(jhb, className, course);
-    return row ? jhb.text(*row, column) : QString();
+    return row ? jhb.text({*row, column}) : QString();
 }
 
 } // namespace
@@ -19,8 +19,8 @@ std::optional<int> planRowOf(const model::Grid& jhb, QStringView className, QStr
 {
     const int rows = jhb.rowCount();
     for (int r = school::PlanHeaderRow + 1; r < rows; ++r)
-        if (jhb.text(r, school::ClassColumn) == className &&
-            jhb.text(r, school::CourseColumn) == course)
+        if (jhb.text({r, school::ClassColumn}) == className &&
+            jhb.text({r, school::CourseColumn}) == course)
             return r;
     return std::nullopt;
 }
@@ -43,7 +43,7 @@ QString cjs(const model::Grid& jhb, QStringView className, QStringView course)
 void jsk(model::Grid& jhb, QStringView className, QStringView course)
 {
     if (const std::optional<int> row = planRowOf(jhb, className, course))
-        jhb.setText(*row, school::PeriodsColumn, QStringLiteral("0"));
+        jhb.setText({*row, school::PeriodsColumn}, QStringLiteral("0"));
 }
 
 } // namespace orve::scheduler

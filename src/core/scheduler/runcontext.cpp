@@ -45,22 +45,22 @@ int RunContext::drawSlotColumn()
 
 bool RunContext::hasClash(int row, int column) const
 {
-    const int teacher = book.teacherAt(row, column);
+    const int teacher = book.teacherAt({row, column});
     if (!book.busy(teacher, column, row))
         return false;
-    if (combined.empty() || !book.isFixed(row, column))
+    if (combined.empty() || !book.isFixed({row, column}))
         return true;
     const model::Grid& grid = book.grid();
-    const QString member = CombinedMembership::memberKey(grid.text(row, model::ClassNameColumn),
-                                                         model::coursePart(grid.text(row, column)));
+    const QString member = CombinedMembership::memberKey(
+        grid.text({row, model::ClassNameColumn}), model::coursePart(grid.text({row, column})));
     for (int r = model::FirstClassRow; r < book.rows(); ++r) {
-        if (r == row || book.teacherAt(r, column) != teacher)
+        if (r == row || book.teacherAt({r, column}) != teacher)
             continue;
         const bool together =
-            book.isFixed(r, column) &&
+            book.isFixed({r, column}) &&
             combined.together(
-                member, CombinedMembership::memberKey(grid.text(r, model::ClassNameColumn),
-                                                      model::coursePart(grid.text(r, column))));
+                member, CombinedMembership::memberKey(grid.text({r, model::ClassNameColumn}),
+                                                      model::coursePart(grid.text({r, column}))));
         if (!together)
             return true;
     }

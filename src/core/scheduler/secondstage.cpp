@@ -29,7 +29,7 @@ struct PlanLesson
 
 void put(RunContext& ctx, PlanLesson& lesson, int column)
 {
-    ctx.book.write(lesson.classRow, column, lesson.text, model::TextStyle::Flat);
+    ctx.book.write({lesson.classRow, column}, lesson.text, model::TextStyle::Flat);
     --lesson.remaining;
 }
 
@@ -55,7 +55,8 @@ void randomPhase(RunContext& ctx, PlanLesson& lesson)
         // A period beyond the day (the raised limit when the morning is the whole day) is the
         // next day's first; only a column outside the week finds no slot.
         const int column = period + (day - 1) * perDay;
-        if (column < 1 || column >= columns || !ws.MSGrid.text(lesson.classRow, column).isEmpty() ||
+        if (column < 1 || column >= columns ||
+            !ws.MSGrid.text({lesson.classRow, column}).isEmpty() ||
             ctx.book.busy(lesson.teacher, column))
             continue;
         put(ctx, lesson, column);
@@ -65,8 +66,8 @@ void randomPhase(RunContext& ctx, PlanLesson& lesson)
 void recordConflict(RunContext& ctx, int row, int column)
 {
     const model::Grid& grid = ctx.ws.MSGrid;
-    ctx.ws.Combo2.append(
-        conflictEntry(row, column, grid.text(row, model::ClassNameColumn), grid.text(row, column)));
+    ctx.ws.Combo2.append(conflictEntry(row, column, grid.text({row, model::ClassNameColumn}),
+                                       grid.text({row, column})));
 }
 
 // Main courses fill periods 1, 2, ... of each day, the others the last periods first.
@@ -77,7 +78,7 @@ void sequentialPhase(RunContext& ctx, PlanLesson& lesson)
     for (int i = 0; i < perDay && lesson.remaining > 0; ++i) {
         const int period = lesson.main ? i + 1 : perDay - i;
         for (int column = period; column < columns && lesson.remaining > 0; column += perDay) {
-            if (!ctx.ws.MSGrid.text(lesson.classRow, column).isEmpty())
+            if (!ctx.ws.MSGrid.text({lesson.classRow, column}).isEmpty())
                 continue;
             const std::optional<int> holder = ctx.book.firstRow(lesson.teacher, column);
             put(ctx, lesson, column);
@@ -92,23 +93,23 @@ void sequentialPhase(RunContext& ctx, PlanLesson& lesson)
 void placePlanRow(RunContext& ctx, int planRow)
 {
     const model::Grid& plan = ctx.ws.jhb;
-    const QString& teacher = plan.text(planRow, school::TeacherColumn);
+    const QString& teacher = plan.text({planRow, school::TeacherColumn});
     PlanLesson lesson;
-    lesson.remaining = model::leadingInteger(plan.text(planRow, school::PeriodsColumn),
+    lesson.remaining = model::leadingInteger(plan.text({planRow, school::PeriodsColumn}),
                                              std::numeric_limits<qint16>::min(),
                                              std::numeric_limits<qint16>::max());
     // Rows without a teacher are placed by the finishing pass; a count driven below zero by
     // fixed lessons leaves nothing to place.
     if (lesson.remaining <= 0 || teacher.isEmpty())
         return;
-    lesson.className = plan.text(planRow, school::ClassColumn);
+    lesson.className = plan.text({planRow, school::ClassColumn});
     const std::optional<int> row = msnjhh(ctx.ws.MSGrid, lesson.className);
     if (!row)
         return;
     lesson.classRow = *row;
-    lesson.text = model::lessonText(plan.text(planRow, school::CourseColumn), teacher);
+    lesson.text = model::lessonText(plan.text({planRow, school::CourseColumn}), teacher);
     lesson.teacher = ctx.book.teacherId(model::teacherPart(lesson.text));
-    lesson.main = plan.text(planRow, school::MainMarkColumn) == u"主";
+    lesson.main = plan.text({planRow, school::MainMarkColumn}) == u"主";
     randomPhase(ctx, lesson);
     if (lesson.remaining > 0)
         sequentialPhase(ctx, lesson);

@@ -15,7 +15,7 @@ SlotBook::SlotBook(model::Grid& msgrid)
     teacherId(QStringView());
     for (int c = 0; c < columns_; ++c)
         for (int r = model::FirstClassRow; r < rows_; ++r)
-            place(r, c, teacherId(model::teacherPart(grid_.text(r, c))));
+            place({r, c}, teacherId(model::teacherPart(grid_.text({r, c}))));
 }
 
 int SlotBook::teacherId(QStringView teacher)
@@ -31,18 +31,19 @@ int SlotBook::teacherId(QStringView teacher)
     return id;
 }
 
-int SlotBook::teacherAt(int row, int column) const
+int SlotBook::teacherAt(model::CellRef at) const
 {
-    if (row < 0 || row >= rows_ || column < 0 || column >= columns_)
+    if (at.row < 0 || at.row >= rows_ || at.column < 0 || at.column >= columns_)
         return -1;
-    return cellTeachers_[std::size_t(column) * std::size_t(rows_) + std::size_t(row)];
+    return cellTeachers_[std::size_t(at.column) * std::size_t(rows_) + std::size_t(at.row)];
 }
 
 bool SlotBook::busy(int teacher, int column, int skipRow) const
 {
     if (teacher < 0 || column < 0 || column >= columns_)
         return false;
-    const int holders = countOf(teacher, column) - (teacherAt(skipRow, column) == teacher ? 1 : 0);
+    const int holders =
+        countOf(teacher, column) - (teacherAt({skipRow, column}) == teacher ? 1 : 0);
     return holders > 0;
 }
 
@@ -57,22 +58,24 @@ std::optional<int> SlotBook::firstRow(int teacher, int column, int skipRow) cons
     return std::nullopt;
 }
 
-int SlotBook::swapConflict(int column1, int row1, int column2, int row2) const
+int SlotBook::swapConflict(model::CellRef a, model::CellRef b) const
 {
-    const int teacher1 = teacherAt(row1, column1);
-    const int teacher2 = teacherAt(row2, column2);
+    const int teacher1 = teacherAt(a);
+    const int teacher2 = teacherAt(b);
     if (teacher1 == teacher2)
         return 0;
-    return (busy(teacher1, column2, row1) ? 2 : 0) + (busy(teacher2, column1, row1) ? 1 : 0);
+    return (busy(teacher1, b.column, a.row) ? 2 : 0) + (busy(teacher2, a.column, a.row) ? 1 : 0);
 }
 
-bool SlotBook::isFixed(int row, int column) const
+bool SlotBook::isFixed(model::CellRef at) const
 {
-    return grid_.cell(row, column).style == model::FixedMark;
+    return grid_.cell(at).style == model::FixedMark;
 }
 
-void SlotBook::place(int row, int column, int teacher)
+void SlotBook::place(model::CellRef at, int teacher)
 {
+    const int row = at.row;
+    const int column = at.column;
     int& slot = cellTeachers_[std::size_t(column) * std::size_t(rows_) + std::size_t(row)];
     if (slot >= 0) {
         --count(slot, column);
@@ -85,24 +88,24 @@ void SlotBook::place(int row, int column, int teacher)
     ++columnVersions_[std::size_t(column)];
 }
 
-void SlotBook::write(int row, int column, const QString& text, model::TextStyle style)
+void SlotBook::write(model::CellRef at, const QString& text, model::TextStyle style)
 {
-    if (row < model::FirstClassRow || row >= rows_ || column < 0 || column >= columns_)
+    if (at.row < model::FirstClassRow || at.row >= rows_ || at.column < 0 || at.column >= columns_)
         return;
-    grid_.setText(row, column, text);
-    grid_.setTextStyle(row, column, style);
-    place(row, column, teacherId(model::teacherPart(text)));
+    grid_.setText(at, text);
+    grid_.setTextStyle(at, style);
+    place(at, teacherId(model::teacherPart(text)));
 }
 
-void SlotBook::swapCells(int column1, int row1, int column2, int row2)
+void SlotBook::swapCells(model::CellRef a, model::CellRef b)
 {
-    const int teacher1 = teacherAt(row1, column1);
-    const int teacher2 = teacherAt(row2, column2);
+    const int teacher1 = teacherAt(a);
+    const int teacher2 = teacherAt(b);
     if (teacher1 < 0 || teacher2 < 0)
         return;
-    grid_.swapCells(row1, column1, row2, column2);
-    place(row1, column1, teacher2);
-    place(row2, column2, teacher1);
+    grid_.swapCells(a, b);
+    place(a, teacher2);
+    place(b, teacher1);
 }
 
 } // namespace orve::scheduler

@@ -5,6 +5,7 @@
 // goes through it.
 #pragma once
 
+#include "model/cellref.h"
 #include "model/gridcell.h"
 
 #include <QHash>
@@ -33,7 +34,7 @@ public:
     // The number standing for a teacher part; the empty part is 0. New names get a number.
     int teacherId(QStringView teacher);
     // The teacher part of a cell as a number; -1 outside the class rows.
-    int teacherAt(int row, int column) const;
+    int teacherAt(model::CellRef at) const;
 
     // fhyw / fhyw1 by number: whether another class row (not skipRow) has the teacher in the
     // column, and the first such row from row 2 down.
@@ -41,9 +42,9 @@ public:
     std::optional<int> firstRow(int teacher, int column, int skipRow = -1) const;
 
     // znzz on two cells, by the same rules.
-    int swapConflict(int column1, int row1, int column2, int row2) const;
+    int swapConflict(model::CellRef a, model::CellRef b) const;
 
-    bool isFixed(int row, int column) const;
+    bool isFixed(model::CellRef at) const;
 
     // Change counters: every change of a cell advances those of its row, its column and the
     // teachers leaving and entering it. A search whose inputs kept their counters would find
@@ -53,12 +54,12 @@ public:
     quint64 teacherVersion(int teacher) const { return versionAt(teacherVersions_, teacher); }
 
     // Writes a cell's text and style; other formats stay.
-    void write(int row, int column, const QString& text, model::TextStyle style);
+    void write(model::CellRef at, const QString& text, model::TextStyle style);
     // swapCells: text, colours and style of two cells change places.
-    void swapCells(int column1, int row1, int column2, int row2);
+    void swapCells(model::CellRef a, model::CellRef b);
 
 private:
-    void place(int row, int column, int teacher);
+    void place(model::CellRef at, int teacher);
     static quint64 versionAt(const std::vector<quint64>& versions, int index)
     {
         return index >= 0 && std::size_t(index) < versions.size() ? versions[std::size_t(index)]

@@ -50,7 +50,7 @@ Stamp stampOf(const RunContext& ctx, int row, int column)
     const SlotBook& book = ctx.book;
     const std::optional<int> mover = movableRow(ctx, row, column);
     return {book.rowVersion(row), mover ? book.rowVersion(*mover) : 0, book.columnVersion(column),
-            book.teacherVersion(book.teacherAt(row, column))};
+            book.teacherVersion(book.teacherAt({row, column}))};
 }
 
 // Every pass starts again from the first entry after a success, as failed entries may now
@@ -91,14 +91,14 @@ template <typename Accepts>
 bool noPartner(const RunContext& ctx, int row, int column, Accepts accepts)
 {
     const SlotBook& book = ctx.book;
-    const int teacher = book.teacherAt(row, column);
+    const int teacher = book.teacherAt({row, column});
     if (teacher < 0 || column < 1 || !ctx.hasClash(row, column))
         return false;
     const std::optional<int> mover = movableRow(ctx, row, column);
     if (!mover)
         return true;
     for (int partner = 1; partner < book.columns(); ++partner)
-        if (partner != column && !book.isFixed(*mover, partner) &&
+        if (partner != column && !book.isFixed({*mover, partner}) &&
             accepts(*mover, partner, teacher))
             return false;
     return true;
@@ -108,7 +108,7 @@ bool clzkHopeless(const RunContext& ctx, int row, int column)
 {
     const SlotBook& book = ctx.book;
     return noPartner(ctx, row, column, [&](int mover, int partner, int teacher) {
-        return !book.busy(teacher, partner) && !book.busy(book.teacherAt(mover, partner), column);
+        return !book.busy(teacher, partner) && !book.busy(book.teacherAt({mover, partner}), column);
     });
 }
 
@@ -116,16 +116,16 @@ bool znclhsHopeless(const RunContext& ctx, int row, int column)
 {
     const SlotBook& book = ctx.book;
     return noPartner(ctx, row, column, [&](int mover, int partner, int teacher) {
-        if (book.teacherAt(mover, partner) == teacher)
+        if (book.teacherAt({mover, partner}) == teacher)
             return false;
-        const int code = book.swapConflict(column, mover, partner, mover);
+        const int code = book.swapConflict({mover, column}, {mover, partner});
         return code == 0 || (code == 1 && RepairDepthLimit > 1);
     });
 }
 
 bool inTimetable(const RunContext& ctx, int row, int column)
 {
-    return ctx.book.teacherAt(row, column) >= 0 && column >= 1;
+    return ctx.book.teacherAt({row, column}) >= 0 && column >= 1;
 }
 
 // After the lesson of `mover` left the column: the recorded lesson itself was moved, or (it
@@ -146,8 +146,8 @@ bool zncl1(RunContext& ctx, int row, int column)
 // comes in and clashes there; the first other class holding that teacher is repaired next.
 bool forceAndRepair(RunContext& ctx, int row, int column, int partner, int depth)
 {
-    ctx.book.swapCells(column, row, partner, row);
-    const int incoming = ctx.book.teacherAt(row, column);
+    ctx.book.swapCells({row, column}, {row, partner});
+    const int incoming = ctx.book.teacherAt({row, column});
     const std::optional<int> other = ctx.book.firstRow(incoming, column, row);
     return other && znclhs(ctx, *other, column, depth + 1);
 }
@@ -157,11 +157,11 @@ bool forceAndRepair(RunContext& ctx, int row, int column, int partner, int depth
 std::optional<int> movableRow(const RunContext& ctx, int row, int column)
 {
     const SlotBook& book = ctx.book;
-    if (!book.isFixed(row, column))
+    if (!book.isFixed({row, column}))
         return row;
-    const int teacher = book.teacherAt(row, column);
+    const int teacher = book.teacherAt({row, column});
     for (int r = model::FirstClassRow; r < book.rows(); ++r)
-        if (r != row && book.teacherAt(r, column) == teacher && !book.isFixed(r, column))
+        if (r != row && book.teacherAt({r, column}) == teacher && !book.isFixed({r, column}))
             return r;
     return std::nullopt;
 }
@@ -171,7 +171,7 @@ bool clzk(RunContext& ctx, int row, int column)
     if (!inTimetable(ctx, row, column))
         return false;
     SlotBook& book = ctx.book;
-    const int teacher = book.teacherAt(row, column);
+    const int teacher = book.teacherAt({row, column});
     if (!ctx.hasClash(row, column))
         return true;
     const std::optional<int> mover = movableRow(ctx, row, column);
@@ -180,10 +180,10 @@ bool clzk(RunContext& ctx, int row, int column)
     const int limit = 4 * ctx.columns();
     for (int k = 0;; ++k) {
         const int partner = ctx.drawSlotColumn();
-        if (partner != column && !book.isFixed(*mover, partner)) {
-            const int other = book.teacherAt(*mover, partner);
+        if (partner != column && !book.isFixed({*mover, partner})) {
+            const int other = book.teacherAt({*mover, partner});
             if (!book.busy(teacher, partner) && !book.busy(other, column)) {
-                book.swapCells(partner, *mover, column, *mover);
+                book.swapCells({*mover, partner}, {*mover, column});
                 return resolved(ctx, row, column, *mover);
             }
             ctx.ui.processEvents();
@@ -198,7 +198,7 @@ bool znclhs(RunContext& ctx, int row, int column, int depth)
     if (!inTimetable(ctx, row, column) || depth >= RepairDepthLimit)
         return false;
     SlotBook& book = ctx.book;
-    const int teacher = book.teacherAt(row, column);
+    const int teacher = book.teacherAt({row, column});
     if (!ctx.hasClash(row, column))
         return true;
     const std::optional<int> found = movableRow(ctx, row, column);
@@ -215,12 +215,12 @@ bool znclhs(RunContext& ctx, int row, int column, int depth)
         const int partner = ctx.drawSlotColumn();
         // Two lessons of one teacher never change places; the teacher compared is the one
         // first met here, even after a forced exchange brought another lesson in.
-        if (!book.isFixed(mover, partner) && book.teacherAt(mover, partner) != teacher &&
+        if (!book.isFixed({mover, partner}) && book.teacherAt({mover, partner}) != teacher &&
             partner != column) {
-            lastCode = book.swapConflict(column, mover, partner, mover);
+            lastCode = book.swapConflict({mover, column}, {mover, partner});
             lastCandidate = partner;
             if (lastCode == 0) {
-                book.swapCells(column, mover, partner, mover);
+                book.swapCells({mover, column}, {mover, partner});
                 return resolved(ctx, row, column, mover);
             }
         }
@@ -245,20 +245,20 @@ void listRemainingClashes(RunContext& ctx)
     for (const QString& entry : std::as_const(list)) {
         const EntryPlace place = entryPlace(entry);
         if (!inTimetable(ctx, place.row, place.column) ||
-            !booksTeacher(grid.text(place.row, place.column)) ||
+            !booksTeacher(grid.text({place.row, place.column})) ||
             !ctx.hasClash(place.row, place.column))
             continue;
-        auto seen = listed.begin() + grid.flatIndex(place.row, place.column);
+        auto seen = listed.begin() + grid.flatIndex({place.row, place.column});
         if (!*seen)
             remaining.append(entry);
         *seen = true;
     }
     for (int c = 1; c < book.columns(); ++c)
         for (int r = model::FirstClassRow; r < book.rows(); ++r)
-            if (!listed[std::size_t(grid.flatIndex(r, c))] && booksTeacher(grid.text(r, c)) &&
+            if (!listed[std::size_t(grid.flatIndex({r, c}))] && booksTeacher(grid.text({r, c})) &&
                 ctx.hasClash(r, c))
                 remaining.append(
-                    conflictEntry(r, c, grid.text(r, model::ClassNameColumn), grid.text(r, c)));
+                    conflictEntry(r, c, grid.text({r, model::ClassNameColumn}), grid.text({r, c})));
     list = remaining;
 }
 

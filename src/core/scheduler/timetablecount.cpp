@@ -25,8 +25,8 @@ int lessonsTaught(const model::Grid& grid, const std::vector<int>& rows, int col
     std::vector<QString> members;
     members.reserve(rows.size());
     for (const int r : rows)
-        members.push_back(CombinedMembership::memberKey(grid.text(r, model::ClassNameColumn),
-                                                        model::coursePart(grid.text(r, column))));
+        members.push_back(CombinedMembership::memberKey(grid.text({r, model::ClassNameColumn}),
+                                                        model::coursePart(grid.text({r, column}))));
     const std::size_t count = members.size();
     std::vector<std::size_t> unit(count);
     for (std::size_t i = 0; i < count; ++i)
@@ -44,11 +44,11 @@ int plannedPeriods(const Workspace& ws, QHash<QString, int>& perClass)
 {
     int total = 0;
     for (int r = school::PlanHeaderRow + 1; r < ws.jhb.rowCount(); ++r) {
-        const QString& className = ws.jhb.text(r, school::ClassColumn);
+        const QString& className = ws.jhb.text({r, school::ClassColumn});
         if (!ws.List1.contains(className))
             continue;
         const int periods =
-            model::leadingInteger(ws.jhb.text(r, school::PeriodsColumn), 0, 1 << 15);
+            model::leadingInteger(ws.jhb.text({r, school::PeriodsColumn}), 0, 1 << 15);
         perClass[className] += periods;
         total += periods;
     }
@@ -75,11 +75,11 @@ TimetableCount countTimetable(const Workspace& ws)
     for (int r = model::FirstClassRow; r < grid.rowCount(); ++r) {
         int placed = 0;
         for (int c = 1; c < grid.columnCount(); ++c) {
-            const QString& text = grid.text(r, c);
+            const QString& text = grid.text({r, c});
             placed += !text.isEmpty() && text != model::FreePeriodText ? 1 : 0;
         }
         count.lessons_placed += placed;
-        const int wanted = planned.value(grid.text(r, model::ClassNameColumn));
+        const int wanted = planned.value(grid.text({r, model::ClassNameColumn}));
         count.unplaced += std::max(wanted - placed, 0);
     }
 
@@ -91,7 +91,7 @@ TimetableCount countTimetable(const Workspace& ws)
     for (int c = 1; c < grid.columnCount(); ++c) {
         booked.clear();
         for (int r = model::FirstClassRow; r < grid.rowCount(); ++r) {
-            const QString& text = grid.text(r, c);
+            const QString& text = grid.text({r, c});
             if (booksTeacher(text))
                 booked.emplace_back(model::teacherPart(text), r);
         }

@@ -24,12 +24,12 @@ void toggleCombined(Workspace& ws, int row)
 {
     model::Grid& jhb = ws.jhb;
     const QString entry =
-        model::combinedLessonEntry(jhb.text(row, ClassColumn), jhb.text(row, CourseColumn));
-    if (jhb.text(row, CombinedColumn).isEmpty()) {
-        jhb.setText(row, CombinedColumn, QStringLiteral(u"合班"));
+        model::combinedLessonEntry(jhb.text({row, ClassColumn}), jhb.text({row, CourseColumn}));
+    if (jhb.text({row, CombinedColumn}).isEmpty()) {
+        jhb.setText({row, CombinedColumn}, QStringLiteral(u"合班"));
         ws.Combo3.append(entry);
     } else {
-        jhb.setText(row, CombinedColumn, QString());
+        jhb.setText({row, CombinedColumn}, QString());
         ws.Combo3.removeAll(entry);
     }
 }
@@ -48,7 +48,7 @@ ChooserRequest chooserOver(const model::Grid& jhb, PlanChooser chooser, int row,
         request.fontSize = 0; // keeps its own font
         return request;
     }
-    request.text = jhb.text(row, column);
+    request.text = jhb.text({row, column});
     request.extraWidth = chooser == PlanChooser::Venue ? 0 : ChooserOverhang;
     return request;
 }
@@ -64,15 +64,15 @@ ChooserRequest pressPlanCell(Workspace& ws, int row, int column, Qt::KeyboardMod
 {
     model::Grid& jhb = ws.jhb;
     // The header is no plan row: a press there must not act on the cell that was current.
-    if (!jhb.contains(row, column) || row < jhb.fixedRows())
+    if (!jhb.contains({row, column}) || row < jhb.fixedRows())
         return {};
-    jhb.setCurrentCell(row, column);
+    jhb.setCurrentCell({row, column});
 
     if (modifiers & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier)) {
         // Emptying a "合班" cell this way leaves the combined-lesson list as it is.
-        jhb.setText(row, column, QString());
+        jhb.setText({row, column}, QString());
         if (column == PeriodsColumn)
-            jhb.setText(row, PeriodsBackupColumn, QString());
+            jhb.setText({row, PeriodsBackupColumn}, QString());
         return {};
     }
     if (column < TeacherColumn)
@@ -83,10 +83,10 @@ ChooserRequest pressPlanCell(Workspace& ws, int row, int column, Qt::KeyboardMod
     case PeriodsColumn: return chooserOver(jhb, PlanChooser::Periods, row, column);
     case VenueColumn: return chooserOver(jhb, PlanChooser::Venue, row, column);
     case MainMarkColumn:
-        jhb.setText(row, column, toggled(jhb.text(row, column), QStringLiteral(u"主")));
+        jhb.setText({row, column}, toggled(jhb.text({row, column}), QStringLiteral(u"主")));
         break;
     case ProgressColumn:
-        jhb.setText(row, column, toggled(jhb.text(row, column), QStringLiteral(u"一致")));
+        jhb.setText({row, column}, toggled(jhb.text({row, column}), QStringLiteral(u"一致")));
         break;
     case CombinedColumn:
         toggleCombined(ws, row);
@@ -108,13 +108,13 @@ void pickChooser(Workspace& ws, UiPort& ui, PlanChooser chooser, const QString& 
     case PlanChooser::Teacher:
     case PlanChooser::Venue:
         if (onPlanRow)
-            jhb.setText(row, jhb.currentColumn(), text);
+            jhb.setText({row, jhb.currentColumn()}, text);
         break;
     case PlanChooser::Periods:
         if (!onPlanRow)
             break;
-        jhb.setText(row, jhb.currentColumn(), text);
-        jhb.setText(row, PeriodsBackupColumn, text);
+        jhb.setText({row, jhb.currentColumn()}, text);
+        jhb.setText({row, PeriodsBackupColumn}, text);
         ui.giveFocus(FocusTarget::TeachingPlan);
         break;
     case PlanChooser::CopyPlan:

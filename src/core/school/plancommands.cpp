@@ -14,7 +14,7 @@ int firstRowOfClass(const model::Grid& jhb, UiPort& ui, const QString& className
 {
     for (int row = PlanHeaderRow + 1; row < jhb.rowCount(); ++row) {
         ui.processEvents();
-        if (jhb.text(row, ClassColumn) == className)
+        if (jhb.text({row, ClassColumn}) == className)
             return row;
     }
     return -1;
@@ -44,7 +44,7 @@ void zfksz(Workspace&, UiPort& ui)
 void copyPlan(Workspace& ws, UiPort& ui, const QString& sourceClass)
 {
     model::Grid& jhb = ws.jhb;
-    const QString target = jhb.text(jhb.currentRow(), ClassColumn);
+    const QString target = jhb.text({jhb.currentRow(), ClassColumn});
     if (sourceClass.isEmpty() || target.isEmpty() || jhb.currentRow() <= PlanHeaderRow)
         return;
     model::RedrawSuspender suspended(jhb);
@@ -56,11 +56,11 @@ void copyPlan(Workspace& ws, UiPort& ui, const QString& sourceClass)
         const int to = targetRow + j;
         const int from = sourceRow + j;
         // Stay inside both blocks even when one is shorter than the course list.
-        if (jhb.text(to, ClassColumn) != target || jhb.text(from, ClassColumn) != sourceClass)
+        if (jhb.text({to, ClassColumn}) != target || jhb.text({from, ClassColumn}) != sourceClass)
             break;
         ui.processEvents();
         for (int column = TeacherColumn; column <= PeriodsBackupColumn; ++column)
-            jhb.setText(to, column, jhb.text(from, column));
+            jhb.setText({to, column}, jhb.text({from, column}));
     }
 }
 
@@ -70,8 +70,8 @@ void scrollToClass(Workspace& ws, UiPort& ui, const QString& className)
     model::RedrawSuspender suspended(jhb);
     for (int row = PlanHeaderRow + 1; row < jhb.rowCount(); ++row) {
         ui.processEvents();
-        jhb.setCurrentCell(row, ClassColumn);
-        if (jhb.text(row, ClassColumn) == className) {
+        jhb.setCurrentCell({row, ClassColumn});
+        if (jhb.text({row, ClassColumn}) == className) {
             jhb.setTopRow(row);
             return;
         }

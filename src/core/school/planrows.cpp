@@ -15,16 +15,16 @@ constexpr int FirstPlanRow = PlanHeaderRow + 1;
 
 void writeRow(model::Grid& jhb, int row, const QString& className, const QString& course)
 {
-    jhb.setText(row, ClassColumn, className);
-    jhb.setText(row, CourseColumn, course);
+    jhb.setText({row, ClassColumn}, className);
+    jhb.setText({row, CourseColumn}, course);
 }
 
 // The row after the run of rows that share the class cell of `start`.
 int endOfBlock(const model::Grid& jhb, UiPort& ui, int start)
 {
-    const QString& className = jhb.text(start, ClassColumn);
+    const QString& className = jhb.text({start, ClassColumn});
     int end = start + 1;
-    while (end < jhb.rowCount() && jhb.text(end, ClassColumn) == className) {
+    while (end < jhb.rowCount() && jhb.text({end, ClassColumn}) == className) {
         ui.processEvents();
         ++end;
     }
@@ -38,7 +38,7 @@ void insertIntoEveryBlock(model::Grid& jhb, UiPort& ui, int offset, const QStrin
     for (int start = FirstPlanRow; start < jhb.rowCount();) {
         ui.processEvents();
         const int end = endOfBlock(jhb, ui, start);
-        const QString className = jhb.text(start, ClassColumn);
+        const QString className = jhb.text({start, ClassColumn});
         if (className.isEmpty()) {
             start = end;
             continue;
@@ -103,8 +103,8 @@ void replaceInColumn(model::Grid& jhb, UiPort& ui, int column, const QString& te
 {
     for (int row = FirstPlanRow; row < jhb.rowCount(); ++row) {
         ui.processEvents();
-        if (jhb.text(row, column) == text)
-            jhb.setText(row, column, replacement);
+        if (jhb.text({row, column}) == text)
+            jhb.setText({row, column}, replacement);
     }
 }
 
@@ -114,12 +114,12 @@ void removeRowsWith(model::Grid& jhb, UiPort& ui, int column, const QString& tex
     // removal would, without the quadratic rescans.
     for (int row = FirstPlanRow; row < jhb.rowCount();) {
         ui.processEvents();
-        if (jhb.text(row, column) != text) {
+        if (jhb.text({row, column}) != text) {
             ++row;
             continue;
         }
         int end = row + 1;
-        while (end < jhb.rowCount() && jhb.text(end, column) == text)
+        while (end < jhb.rowCount() && jhb.text({end, column}) == text)
             ++end;
         jhb.removeRows(row, end - row);
     }

@@ -28,7 +28,7 @@ void setPlanHeader(model::Grid& jhb)
     for (int c = 0; c < PlanColumnCount; ++c) {
         jhb.setColumnWidth(c, model::roundHalfEven(double(share * float(widthShares[std::size_t(c)])),
                                                    0, 1 << 24));
-        jhb.setText(PlanHeaderRow, c, planHeader(c));
+        jhb.setText({PlanHeaderRow, c}, planHeader(c));
     }
 }
 
@@ -49,8 +49,8 @@ void cshjhb(Workspace& ws)
     for (int i = 0; i < classes; ++i)
         for (int k = 0; k < courses; ++k) {
             const int row = planRow(i, k, courses);
-            jhb.setText(row, ClassColumn, ws.List1.at(i));
-            jhb.setText(row, CourseColumn, ws.List10.at(k));
+            jhb.setText({row, ClassColumn}, ws.List1.at(i));
+            jhb.setText({row, CourseColumn}, ws.List10.at(k));
         }
     jhb.setMergeColumn(ClassColumn, true);
 }

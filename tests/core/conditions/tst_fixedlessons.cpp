@@ -38,7 +38,8 @@ struct School
 
     void setTeacher(int classIndex, int courseIndex, const QString& teacher)
     {
-        ws.jhb.setText(school::planRow(classIndex, courseIndex, 2), school::TeacherColumn, teacher);
+        ws.jhb.setText({school::planRow(classIndex, courseIndex, 2), school::TeacherColumn},
+                       teacher);
     }
 
     void choose(const QString& className)
@@ -91,8 +92,8 @@ private slots:
         chooseCourse(s.ws, s.ui, 2, 3, Chinese);
         QCOMPARE(s.ws.Combo6, QStringList{fixedEntryText(A, Chinese, 3, 2)});
         QCOMPARE(s.ws.Combo6.first(), A + QStringLiteral(u" 语文 3 2"));
-        QCOMPARE(s.ws.msgrid1.text(2, 3), Chinese);
-        QCOMPARE(s.ws.msgrid1.cell(2, 3).alignment, model::CellAlignment::CenterCenter);
+        QCOMPARE(s.ws.msgrid1.text({2, 3}), Chinese);
+        QCOMPARE(s.ws.msgrid1.cell({2, 3}).alignment, model::CellAlignment::CenterCenter);
         QVERIFY(!s.ws.fixedLessonChoosers.courseChooserShown);
         QCOMPARE(s.ws.fixedLessonChoosers.Combo6Text, s.ws.Combo6.last());
         QCOMPARE(s.ui.focused.last(), FocusTarget::FixedLessonGrid);
@@ -108,12 +109,12 @@ private slots:
         QCOMPARE(s.ws.Combo6,
                  (QStringList{fixedEntryText(A, Chinese, 1, 1), fixedEntryText(A, Free, 1, 1),
                               fixedEntryText(B, Free, 1, 1), fixedEntryText(C, Free, 1, 1)}));
-        QCOMPARE(s.ws.msgrid1.text(1, 1), Free);
+        QCOMPARE(s.ws.msgrid1.text({1, 1}), Free);
         // No entry carries the class "全体班级": choosing it again shows an empty grid.
         s.choose(AllClassesText);
-        QCOMPARE(s.ws.msgrid1.text(1, 1), QString());
+        QCOMPARE(s.ws.msgrid1.text({1, 1}), QString());
         s.choose(C);
-        QCOMPARE(s.ws.msgrid1.text(1, 1), Free);
+        QCOMPARE(s.ws.msgrid1.text({1, 1}), Free);
         QCOMPARE(s.ws.fixedLessonChoosers.Text10, QStringLiteral("2"));
     }
 
@@ -128,8 +129,8 @@ private slots:
         releaseOnFixedGrid(s.ws, s.ui, 1, 1);
         QCOMPARE(s.ws.Combo6,
                  (QStringList{fixedEntryText(A, Chinese, 3, 2), fixedEntryText(B, Chinese, 1, 1)}));
-        QCOMPARE(s.ws.msgrid1.text(1, 1), QString());
-        QCOMPARE(s.ws.msgrid1.text(2, 3), Chinese);
+        QCOMPARE(s.ws.msgrid1.text({1, 1}), QString());
+        QCOMPARE(s.ws.msgrid1.text({2, 3}), Chinese);
         QVERIFY(!s.ws.fixedLessonChoosers.courseChooserShown);
         QCOMPARE(s.ws.fixedLessonChoosers.Combo6Text, QString());
     }
@@ -137,11 +138,11 @@ private slots:
     void headerCellsAreNotEntryCells()
     {
         School s;
-        const QString corner = s.ws.msgrid1.text(0, 0);
+        const QString corner = s.ws.msgrid1.text({0, 0});
         releaseOnFixedGrid(s.ws, s.ui, 0, 0);
         releaseOnFixedGrid(s.ws, s.ui, 2, 0);
         chooseCourse(s.ws, s.ui, 0, 2, Chinese);
-        QCOMPARE(s.ws.msgrid1.text(0, 0), corner);
+        QCOMPARE(s.ws.msgrid1.text({0, 0}), corner);
         QVERIFY(!s.ws.fixedLessonChoosers.courseChooserShown);
         QVERIFY(s.ws.Combo6.isEmpty());
     }
@@ -155,7 +156,7 @@ private slots:
         QCOMPARE(s.ui.prompts(), QStringList{QStringLiteral(u"该天张三教师已有课")});
         QCOMPARE(s.ui.messages.first().buttons, MessageButtons::Ok);
         QCOMPARE(s.ws.Combo6.size(), 1);
-        QCOMPARE(s.ws.msgrid1.text(4, 2), QString());
+        QCOMPARE(s.ws.msgrid1.text({4, 2}), QString());
         QVERIFY(s.ws.fixedLessonChoosers.courseChooserShown);
 
         // Another teacher at the same period, or the same teacher on another day, is fine.
@@ -187,12 +188,12 @@ private slots:
         const QStringList kept = s.ws.Combo6;
         s.choose(A);
         QCOMPARE(s.ws.Combo6, kept);
-        QCOMPARE(s.ws.msgrid1.text(5, 5), Chinese);
-        QCOMPARE(s.ws.msgrid1.text(1, 0), QStringLiteral(u"一"));
+        QCOMPARE(s.ws.msgrid1.text({5, 5}), Chinese);
+        QCOMPARE(s.ws.msgrid1.text({1, 0}), QStringLiteral(u"一"));
         int filled = 0;
         for (int r = 1; r < s.ws.msgrid1.rowCount(); ++r)
             for (int c = 1; c < s.ws.msgrid1.columnCount(); ++c)
-                filled += s.ws.msgrid1.text(r, c).isEmpty() ? 0 : 1;
+                filled += s.ws.msgrid1.text({r, c}).isEmpty() ? 0 : 1;
         QCOMPARE(filled, 1);
     }
 

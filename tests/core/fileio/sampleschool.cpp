@@ -30,12 +30,12 @@ QString gridDifference(const model::Grid& expected, const model::Grid& actual, i
             .arg(expected.columnCount());
     for (int r = firstRow; r < expected.rowCount(); ++r)
         for (int c = firstColumn; c < expected.columnCount(); ++c)
-            if (expected.text(r, c) != actual.text(r, c))
+            if (expected.text({r, c}) != actual.text({r, c}))
                 return QStringLiteral("%1 (%2, %3): \"%4\", expected \"%5\"")
                     .arg(QLatin1String(name))
                     .arg(r)
                     .arg(c)
-                    .arg(actual.text(r, c), expected.text(r, c));
+                    .arg(actual.text({r, c}), expected.text({r, c}));
     return {};
 }
 
@@ -96,18 +96,18 @@ void buildSampleSchool(Workspace& ws, UiPort& ui)
     };
     for (int row = 1; row <= 4; ++row)
         for (int c = school::TeacherColumn; c < school::PlanColumnCount; ++c)
-            ws.jhb.setText(row, c, plan[row - 1].at(c - school::TeacherColumn));
+            ws.jhb.setText({row, c}, plan[row - 1].at(c - school::TeacherColumn));
 
     model::zkcb(ws);
     const QString chineseLesson = chinese + QStringLiteral("  ") + zhang;
     const QString mathsLesson = maths + QStringLiteral("  ") + li;
-    ws.MSGrid.setText(2, 1, chineseLesson);
-    ws.MSGrid.setText(3, 1, chineseLesson);
-    ws.MSGrid.setText(2, 2, mathsLesson);
-    ws.MSGrid.setText(3, 2, mathsLesson);
-    ws.MSGrid.setText(3, 7, chineseLesson);
-    ws.MSGrid.setText(3, 23, QStringLiteral(u"空课"));
-    ws.MSGrid.setText(2, 25, maths);
+    ws.MSGrid.setText({2, 1}, chineseLesson);
+    ws.MSGrid.setText({3, 1}, chineseLesson);
+    ws.MSGrid.setText({2, 2}, mathsLesson);
+    ws.MSGrid.setText({3, 2}, mathsLesson);
+    ws.MSGrid.setText({3, 7}, chineseLesson);
+    ws.MSGrid.setText({3, 23}, QStringLiteral(u"空课"));
+    ws.MSGrid.setText({2, 25}, maths);
 }
 
 QString dataFile(const QString& name)

@@ -191,10 +191,10 @@ private slots:
         QCOMPARE(ws.Tr3.nodeCount(), 1);
         QCOMPARE(ws.Tr3.node(0).key, QStringLiteral("Root"));
         QCOMPARE(ws.jhb.rowCount(), 1);
-        QCOMPARE(ws.jhb.text(0, 0), QStringLiteral(u"班级"));
+        QCOMPARE(ws.jhb.text({0, 0}), QStringLiteral(u"班级"));
         QCOMPARE(ws.MSGrid.rowCount(), 4); // counts stay, texts go
-        QVERIFY(ws.MSGrid.text(0, 1).isEmpty() && ws.MSGrid.text(2, 1).isEmpty());
-        QVERIFY(ws.msgrid1.text(0, 0).isEmpty());
+        QVERIFY(ws.MSGrid.text({0, 1}).isEmpty() && ws.MSGrid.text({2, 1}).isEmpty());
+        QVERIFY(ws.msgrid1.text({0, 0}).isEmpty());
         QCOMPARE(ws.Text9, QStringLiteral(u"标题"));
         QCOMPARE(ws.week.Text1, QStringLiteral("4"));
         QCOMPARE(ui.tabsShown.last(), MainTab::Basics);
@@ -249,7 +249,7 @@ private slots:
         QVERIFY2(difference.isEmpty(), qPrintable(difference));
         QCOMPARE(ws.documentPath, schoolFile_); // Save still goes to the school's own file
         QCOMPARE(ws.List1Selected, 0);
-        QCOMPARE(ws.MSGrid.text(0, 1), before.MSGrid.text(0, 1));
+        QCOMPARE(ws.MSGrid.text({0, 1}), before.MSGrid.text({0, 1}));
     }
 
     void missingFileIsReported()
@@ -299,7 +299,7 @@ private slots:
         QVERIFY(startAndOpenTheSchool(ws, ui));
         const QByteArray before = test::readBytes(schoolFile_);
         ws.List11.append(QStringLiteral(u"王😀"));
-        ws.MSGrid.setText(2, 3, QStringLiteral(u"语文  กข"));
+        ws.MSGrid.setText({2, 3}, QStringLiteral(u"语文  กข"));
         QCOMPARE(save(ws, ui), CommandOutcome::Failed);
         const QString prompt = ui.prompts().last();
         QVERIFY2(prompt.contains(QStringLiteral(u"😀 ก ข")), qPrintable(prompt));
@@ -308,7 +308,7 @@ private slots:
         QCOMPARE(test::readBytes(schoolFile_), before);
 
         ws.List11.removeLast();
-        ws.MSGrid.setText(2, 3, QStringLiteral(u"语文\n张三"));
+        ws.MSGrid.setText({2, 3}, QStringLiteral(u"语文\n张三"));
         QCOMPARE(save(ws, ui), CommandOutcome::Failed);
         QVERIFY(ui.prompts().last().contains(QStringLiteral(u"换行符")));
         QCOMPARE(test::readBytes(schoolFile_), before);

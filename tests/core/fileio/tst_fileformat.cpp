@@ -198,15 +198,15 @@ private slots:
         QVERIFY(text.startsWith(QStringLiteral("4t8, , \r\n2t9, , \r\n0tb, , \r\n5tz, , \r\n"
                                                "bt, , \r\n")));
         ws.jhb.setSize(3, 9);
-        ws.jhb.setText(2, 0, QStringLiteral("b"));
-        ws.jhb.setText(1, 1, QStringLiteral("c"));
-        ws.jhb.setText(0, 1, QStringLiteral("a"));
+        ws.jhb.setText({2, 0}, QStringLiteral("b"));
+        ws.jhb.setText({1, 1}, QStringLiteral("c"));
+        ws.jhb.setText({0, 1}, QStringLiteral("a"));
         ws.MSGrid.setSize(4, 3);
-        ws.MSGrid.setText(0, 1, QStringLiteral("header"));
-        ws.MSGrid.setText(2, 0, QStringLiteral("class"));
-        ws.MSGrid.setText(3, 1, QStringLiteral("y"));
-        ws.MSGrid.setText(2, 2, QStringLiteral("z"));
-        ws.MSGrid.setText(2, 1, QStringLiteral("x"));
+        ws.MSGrid.setText({0, 1}, QStringLiteral("header"));
+        ws.MSGrid.setText({2, 0}, QStringLiteral("class"));
+        ws.MSGrid.setText({3, 1}, QStringLiteral("y"));
+        ws.MSGrid.setText({2, 2}, QStringLiteral("z"));
+        ws.MSGrid.setText({2, 1}, QStringLiteral("x"));
         QVERIFY(settingsText(ws).endsWith(
             QStringLiteral("bt, , \r\n1,2,xkczb\r\n1,3,ykczb\r\n2,2,zkczb\r\n"
                            "0,2,bjhb\r\n1,0,ajhb\r\n1,1,cjhb\r\n")));

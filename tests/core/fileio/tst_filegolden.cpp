@@ -71,7 +71,7 @@ private slots:
         QVERIFY2(difference.isEmpty(), qPrintable(difference));
         QVERIFY(ws.timetableLoaded);
         QCOMPARE(ws.periodsPerDay, 5);
-        QCOMPARE(ws.MSGrid.cell(2, 1).alignment, model::CellAlignment::CenterCenter);
+        QCOMPARE(ws.MSGrid.cell({2, 1}).alignment, model::CellAlignment::CenterCenter);
         QCOMPARE(ws.Tr3.node(2).text, QStringLiteral(u"初一(1)\uF8F5语文"));
     }
 
@@ -87,22 +87,22 @@ private slots:
         QCOMPARE(ws.masterRowCount, 4);
         const QString spaces21(21, u' ');
         const QString spaces22(22, u' ');
-        QCOMPARE(master.text(0, 1), spaces21 + QStringLiteral(u"星期一"));
-        QCOMPARE(master.text(0, 6), spaces22 + QStringLiteral(u"星期二"));
-        QCOMPARE(master.text(0, 11), spaces21 + QStringLiteral(u"星期三"));
-        QCOMPARE(master.text(0, 16), spaces22 + QStringLiteral(u"星期四"));
-        QCOMPARE(master.text(0, 25), spaces22 + QStringLiteral(u"星期五"));
+        QCOMPARE(master.text({0, 1}), spaces21 + QStringLiteral(u"星期一"));
+        QCOMPARE(master.text({0, 6}), spaces22 + QStringLiteral(u"星期二"));
+        QCOMPARE(master.text({0, 11}), spaces21 + QStringLiteral(u"星期三"));
+        QCOMPARE(master.text({0, 16}), spaces22 + QStringLiteral(u"星期四"));
+        QCOMPARE(master.text({0, 25}), spaces22 + QStringLiteral(u"星期五"));
         QVERIFY(master.mergeRow(0));
-        QCOMPARE(master.text(1, 7), QStringLiteral(" 2"));
-        QCOMPARE(master.text(3, 0), QStringLiteral(u"初一(2)"));
+        QCOMPARE(master.text({1, 7}), QStringLiteral(" 2"));
+        QCOMPARE(master.text({3, 0}), QStringLiteral(u"初一(2)"));
         QCOMPARE(master.rowHeight(2), 1500);
 
         const model::Grid& fixed = ws.msgrid1;
         QCOMPARE(fixed.rowCount(), 6);
         QCOMPARE(fixed.columnCount(), 6);
-        QCOMPARE(fixed.text(0, 0), QStringLiteral(u" ★"));
-        QCOMPARE(fixed.text(0, 5), QStringLiteral(u"星期五"));
-        QCOMPARE(fixed.text(5, 0), QStringLiteral(u"五"));
+        QCOMPARE(fixed.text({0, 0}), QStringLiteral(u" ★"));
+        QCOMPARE(fixed.text({0, 5}), QStringLiteral(u"星期五"));
+        QCOMPARE(fixed.text({5, 0}), QStringLiteral(u"五"));
         QCOMPARE(fixed.rowHeight(1), qRound((fixed.viewHeight() - 500) / 5.0 - 30));
         QCOMPARE(fixed.columnWidth(1), qRound((fixed.viewWidth() - 500) / 5.0 - 30));
     }
@@ -114,13 +114,13 @@ private slots:
         QVERIFY(!openInto(ws, u"six-days.rve"_qs).failed());
         QCOMPARE(ws.periodsPerDay, 4);
         QCOMPARE(ws.MSGrid.columnCount(), 25);
-        QCOMPARE(ws.MSGrid.text(0, 1), QStringLiteral(u"星期一"));
-        QCOMPARE(ws.MSGrid.text(0, 24), QStringLiteral(u"星期六"));
-        QCOMPARE(ws.MSGrid.text(2, 21), QStringLiteral(u"物理  王五"));
-        QCOMPARE(ws.MSGrid.text(2, 24), QStringLiteral(u"物理  王五"));
+        QCOMPARE(ws.MSGrid.text({0, 1}), QStringLiteral(u"星期一"));
+        QCOMPARE(ws.MSGrid.text({0, 24}), QStringLiteral(u"星期六"));
+        QCOMPARE(ws.MSGrid.text({2, 21}), QStringLiteral(u"物理  王五"));
+        QCOMPARE(ws.MSGrid.text({2, 24}), QStringLiteral(u"物理  王五"));
         QCOMPARE(ws.msgrid1.columnCount(), 7);
-        QCOMPARE(ws.msgrid1.text(0, 6), QStringLiteral(u"星期六"));
-        QCOMPARE(ws.jhb.text(1, 4), QStringLiteral("3"));
+        QCOMPARE(ws.msgrid1.text({0, 6}), QStringLiteral(u"星期六"));
+        QCOMPARE(ws.jhb.text({1, 4}), QStringLiteral("3"));
         QCOMPARE(ws.Text9, QStringLiteral(u"高一课表"));
     }
 
@@ -130,8 +130,8 @@ private slots:
         Workspace ws;
         QVERIFY(!openInto(ws, u"placeholder-plan.rve"_qs).failed());
         QCOMPARE(ws.jhb.rowCount(), 4);
-        QCOMPARE(ws.jhb.text(3, 0), QStringLiteral(u"三班"));
-        QCOMPARE(ws.jhb.text(3, 1), QStringLiteral(u"空"));
+        QCOMPARE(ws.jhb.text({3, 0}), QStringLiteral(u"三班"));
+        QCOMPARE(ws.jhb.text({3, 1}), QStringLiteral(u"空"));
         QVERIFY(!ws.timetableLoaded);
     }
 
@@ -152,8 +152,8 @@ private slots:
         QCOMPARE(back.periodsPerDay, 3);
         QCOMPARE(back.MSGrid.columnCount(), 26);
         QCOMPARE(back.masterColumnCount, 26);
-        QCOMPARE(back.MSGrid.text(2, 25), QStringLiteral(u"数学"));
-        QCOMPARE(back.MSGrid.text(1, 25), QStringLiteral(" 1")); // labelled like the others
+        QCOMPARE(back.MSGrid.text({2, 25}), QStringLiteral(u"数学"));
+        QCOMPARE(back.MSGrid.text({1, 25}), QStringLiteral(" 1")); // labelled like the others
         QCOMPARE(back.MSGrid.columnWidth(25), 330);
         QCOMPARE(savedBytes(back, dir), saved);
     }
@@ -168,9 +168,9 @@ private slots:
         QCOMPARE(ws.List1, QStringList{u"一班"_qs});
         QCOMPARE(ws.List10, QStringList{u"语文"_qs});
         QCOMPARE(ws.Text9, QStringLiteral(u"学校课表"));
-        QCOMPARE(ws.MSGrid.text(2, 1), QStringLiteral(u"语文  张三,李四"));
-        QCOMPARE(ws.MSGrid.text(2, 3), QStringLiteral(u"语文  李四"));
-        QCOMPARE(ws.jhb.text(1, 1), QStringLiteral(u"语文"));
+        QCOMPARE(ws.MSGrid.text({2, 1}), QStringLiteral(u"语文  张三,李四"));
+        QCOMPARE(ws.MSGrid.text({2, 3}), QStringLiteral(u"语文  李四"));
+        QCOMPARE(ws.jhb.text({1, 1}), QStringLiteral(u"语文"));
     }
 
     void openAndSaveGiveTheSameBytes_data()

@@ -180,14 +180,14 @@ private slots:
         QCOMPARE(ui.messages.last().buttons, MessageButtons::YesNo);
         QVERIFY(ui.prompts().last().contains(QStringLiteral(u"第 %1 行").arg(lines)));
         QVERIFY(ws.documentPath.isEmpty());
-        QCOMPARE(ws.MSGrid.text(2, 1), QStringLiteral(u"语文  张三"));
-        ws.MSGrid.setText(2, 1, QString());
+        QCOMPARE(ws.MSGrid.text({2, 1}), QStringLiteral(u"语文  张三"));
+        ws.MSGrid.setText({2, 1}, QString());
 
         ui.answers = {MessageAnswer::Yes};
         ui.fileNames = QStringList{file};
         QCOMPARE(open(ws, ui), CommandOutcome::Done);
         QCOMPARE(ws.documentPath, file);
-        QCOMPARE(ws.MSGrid.text(2, 1), QStringLiteral(u"语文  张三"));
+        QCOMPARE(ws.MSGrid.text({2, 1}), QStringLiteral(u"语文  张三"));
     }
 
     // Counts are checked as they are read: the line that goes too far is named, and nothing

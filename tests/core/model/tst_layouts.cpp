@@ -26,13 +26,13 @@ private slots:
         const model::Grid& fixed = ws.msgrid1;
         QCOMPARE(fixed.rowCount(), 6);
         QCOMPARE(fixed.columnCount(), 6);
-        QCOMPARE(fixed.text(0, 0), QStringLiteral(u" ★"));
+        QCOMPARE(fixed.text({0, 0}), QStringLiteral(u" ★"));
         const QStringList rows = {QStringLiteral(u"一"), QStringLiteral(u"二"), QStringLiteral(u"三"),
                                   QStringLiteral(u"四"), QStringLiteral(u"五")};
         for (int p = 1; p <= 5; ++p)
-            QCOMPARE(fixed.text(p, 0), rows.at(p - 1));
-        QCOMPARE(fixed.text(0, 1), QStringLiteral(u"星期一"));
-        QCOMPARE(fixed.text(0, 5), QStringLiteral(u"星期五"));
+            QCOMPARE(fixed.text({p, 0}), rows.at(p - 1));
+        QCOMPARE(fixed.text({0, 1}), QStringLiteral(u"星期一"));
+        QCOMPARE(fixed.text({0, 5}), QStringLiteral(u"星期五"));
         QCOMPARE(fixed.fontSize(), 10);
         QCOMPARE(fixed.rowHeight(0), 500);
         QCOMPARE(fixed.columnWidth(0), 500);
@@ -44,13 +44,13 @@ private slots:
         QCOMPARE(master.columnCount(), 26);
         QCOMPARE(ws.masterColumnCount, 26);
         QCOMPARE(ws.masterRowCount, 2);
-        QCOMPARE(master.text(0, 1), QStringLiteral(u"星期一"));
-        QCOMPARE(master.text(0, 5), QStringLiteral(u"星期一"));
-        QCOMPARE(master.text(0, 6), QStringLiteral(u"星期二"));
-        QCOMPARE(master.text(0, 25), QStringLiteral(u"星期五"));
+        QCOMPARE(master.text({0, 1}), QStringLiteral(u"星期一"));
+        QCOMPARE(master.text({0, 5}), QStringLiteral(u"星期一"));
+        QCOMPARE(master.text({0, 6}), QStringLiteral(u"星期二"));
+        QCOMPARE(master.text({0, 25}), QStringLiteral(u"星期五"));
         QVERIFY(master.mergeRow(0));
-        QCOMPARE(master.text(1, 1), QStringLiteral(" 1"));
-        QCOMPARE(master.text(1, 10), QStringLiteral(" 5"));
+        QCOMPARE(master.text({1, 1}), QStringLiteral(" 1"));
+        QCOMPARE(master.text({1, 10}), QStringLiteral(" 5"));
         QCOMPARE(master.columnWidth(0), 800);
         QCOMPARE(master.columnWidth(7), 330);
         QCOMPARE(master.rowHeight(0), 500);
@@ -63,7 +63,7 @@ private slots:
         QCOMPARE(ws.Tr3.node(0).key, QStringLiteral("Root"));
         QCOMPARE(ws.Tr3.node(0).text, QStringLiteral(u"合班课组合设置"));
         QCOMPARE(ws.jhb.rowCount(), 1);
-        QCOMPARE(ws.jhb.text(0, 4), QStringLiteral(u"节数"));
+        QCOMPARE(ws.jhb.text({0, 4}), QStringLiteral(u"节数"));
     }
 
     void classRowsGetTheirNames()
@@ -73,10 +73,10 @@ private slots:
         ws.List1 = QStringList{QStringLiteral(u"初一(1)"), QStringLiteral(u"初一(2)")};
         xbj(ws, ui);
         QCOMPARE(ws.MSGrid.rowCount(), 4);
-        QCOMPARE(ws.MSGrid.text(2, 0), QStringLiteral(u"初一(1)"));
-        QCOMPARE(ws.MSGrid.text(3, 0), QStringLiteral(u"初一(2)"));
+        QCOMPARE(ws.MSGrid.text({2, 0}), QStringLiteral(u"初一(1)"));
+        QCOMPARE(ws.MSGrid.text({3, 0}), QStringLiteral(u"初一(2)"));
         QCOMPARE(ws.MSGrid.rowHeight(3), 1500);
-        QVERIFY(ws.MSGrid.text(2, 1).isEmpty());
+        QVERIFY(ws.MSGrid.text({2, 1}).isEmpty());
     }
 
     void sevenDaysEndOnSunday()
@@ -86,12 +86,12 @@ private slots:
         ws.week.Text8 = QStringLiteral("7");
         xbj(ws, ui);
         QCOMPARE(ws.msgrid1.columnCount(), 8);
-        QCOMPARE(ws.msgrid1.text(0, 6), QStringLiteral(u"星期六"));
-        QCOMPARE(ws.msgrid1.text(0, 7), QStringLiteral(u"星期日"));
+        QCOMPARE(ws.msgrid1.text({0, 6}), QStringLiteral(u"星期六"));
+        QCOMPARE(ws.msgrid1.text({0, 7}), QStringLiteral(u"星期日"));
         QCOMPARE(ws.MSGrid.columnCount(), 36);
-        QCOMPARE(ws.MSGrid.text(0, 31), QStringLiteral(u"星期日"));
-        QCOMPARE(ws.MSGrid.text(0, 35), QStringLiteral(u"星期日"));
-        QCOMPARE(ws.MSGrid.text(0, 30), QStringLiteral(u"星期六"));
+        QCOMPARE(ws.MSGrid.text({0, 31}), QStringLiteral(u"星期日"));
+        QCOMPARE(ws.MSGrid.text({0, 35}), QStringLiteral(u"星期日"));
+        QCOMPARE(ws.MSGrid.text({0, 30}), QStringLiteral(u"星期六"));
     }
 
     void moreThanFifteenPeriodsRepeatTheLastLabel()
@@ -104,10 +104,10 @@ private slots:
         xbj(ws, ui);
         QCOMPARE(ws.periodsPerDay, 17);
         QCOMPARE(ws.msgrid1.rowCount(), 18);
-        QCOMPARE(ws.msgrid1.text(15, 0), QStringLiteral(u"十五"));
-        QCOMPARE(ws.msgrid1.text(16, 0), QStringLiteral(u"十五"));
-        QCOMPARE(ws.msgrid1.text(17, 0), QStringLiteral(u"十五"));
-        QCOMPARE(ws.MSGrid.text(1, 17), QStringLiteral(" 17"));
+        QCOMPARE(ws.msgrid1.text({15, 0}), QStringLiteral(u"十五"));
+        QCOMPARE(ws.msgrid1.text({16, 0}), QStringLiteral(u"十五"));
+        QCOMPARE(ws.msgrid1.text({17, 0}), QStringLiteral(u"十五"));
+        QCOMPARE(ws.MSGrid.text({1, 17}), QStringLiteral(" 17"));
     }
 
     void daysBeyondSevenHaveNoName()
@@ -117,8 +117,8 @@ private slots:
         ws.week.Text8 = QStringLiteral("8");
         xbj(ws, ui);
         QCOMPARE(ws.MSGrid.columnCount(), 41);
-        QCOMPARE(ws.MSGrid.text(0, 35), QStringLiteral(u"星期日"));
-        QVERIFY(ws.MSGrid.text(0, 36).isEmpty());
+        QCOMPARE(ws.MSGrid.text({0, 35}), QStringLiteral(u"星期日"));
+        QVERIFY(ws.MSGrid.text({0, 36}).isEmpty());
     }
 
     void zeroPeriodsOrDaysGiveEmptyLayouts()
@@ -158,13 +158,13 @@ private slots:
         test::FakeUiPort ui;
         ws.List1 = QStringList{QStringLiteral("A")};
         xbj(ws, ui);
-        ws.MSGrid.setText(2, 3, QStringLiteral(u"语文  张三"));
-        ws.msgrid1.setText(1, 1, QStringLiteral(u"班会"));
+        ws.MSGrid.setText({2, 3}, QStringLiteral(u"语文  张三"));
+        ws.msgrid1.setText({1, 1}, QStringLiteral(u"班会"));
         ws.week.Text1 = QStringLiteral("4");
         xbj(ws, ui);
-        QVERIFY(ws.MSGrid.text(2, 3).isEmpty());
+        QVERIFY(ws.MSGrid.text({2, 3}).isEmpty());
         QCOMPARE(ws.MSGrid.columnCount(), 31);
-        QVERIFY(ws.msgrid1.text(1, 1) != QStringLiteral(u"班会"));
+        QVERIFY(ws.msgrid1.text({1, 1}) != QStringLiteral(u"班会"));
         QVERIFY(ui.processedEvents >= 2);
         QVERIFY(ui.messages.isEmpty());
     }
@@ -175,11 +175,11 @@ private slots:
         test::FakeUiPort ui;
         ws.List1 = QStringList{QStringLiteral("A")};
         xbj(ws, ui);
-        ws.MSGrid.setText(2, 3, QStringLiteral(u"语文  张三"));
+        ws.MSGrid.setText({2, 3}, QStringLiteral(u"语文  张三"));
         ws.timetableLoaded = true;
         ws.week.Text1 = QStringLiteral("4");
         xbj(ws, ui);
-        QCOMPARE(ws.MSGrid.text(2, 3), QStringLiteral(u"语文  张三"));
+        QCOMPARE(ws.MSGrid.text({2, 3}), QStringLiteral(u"语文  张三"));
         QCOMPARE(ws.MSGrid.columnCount(), 26); // the old layout stays
         QCOMPARE(ws.msgrid1.rowCount(), 7);    // the fixed-lesson grid follows the new week
         QCOMPARE(ws.periodsPerDay, 6);

@@ -65,8 +65,8 @@ inline void makeSchool(Workspace& ws, const QStringList& classes, const QStringL
     ws.jhb.setRowCount(1);
     school::cshjhb(ws);
     for (int r = 1; r < ws.jhb.rowCount(); ++r) {
-        ws.jhb.setText(r, school::PeriodsColumn, QStringLiteral("0"));
-        ws.jhb.setText(r, school::PeriodsBackupColumn, QStringLiteral("0"));
+        ws.jhb.setText({r, school::PeriodsColumn}, QStringLiteral("0"));
+        ws.jhb.setText({r, school::PeriodsBackupColumn}, QStringLiteral("0"));
     }
     ws.Tr3.reset();
     ws.Combo6.clear();
@@ -80,10 +80,10 @@ inline void setPlan(Workspace& ws, int classIndex, int courseIndex, const PlanLi
 {
     const int row = school::planRow(classIndex, courseIndex, int(ws.List10.size()));
     const QString periods = QString::number(line.periods);
-    ws.jhb.setText(row, school::TeacherColumn, line.teacher);
-    ws.jhb.setText(row, school::MainMarkColumn, line.main ? QStringLiteral(u"主") : QString());
-    ws.jhb.setText(row, school::PeriodsColumn, periods);
-    ws.jhb.setText(row, school::PeriodsBackupColumn, periods);
+    ws.jhb.setText({row, school::TeacherColumn}, line.teacher);
+    ws.jhb.setText({row, school::MainMarkColumn}, line.main ? QStringLiteral(u"主") : QString());
+    ws.jhb.setText({row, school::PeriodsColumn}, periods);
+    ws.jhb.setText({row, school::PeriodsBackupColumn}, periods);
 }
 
 inline QString lesson(const QString& course, const QString& teacher)
@@ -96,8 +96,8 @@ inline QStringList lessonsOfRow(const model::Grid& grid, int row)
 {
     QStringList lessons;
     for (int c = 1; c < grid.columnCount(); ++c)
-        if (!grid.text(row, c).isEmpty())
-            lessons.append(grid.text(row, c));
+        if (!grid.text({row, c}).isEmpty())
+            lessons.append(grid.text({row, c}));
     lessons.sort();
     return lessons;
 }

@@ -24,7 +24,7 @@ class TestFinishingPass : public QObject
 
     QString periods(int classIndex, int courseIndex) const
     {
-        return ws.jhb.text(school::planRow(classIndex, courseIndex, 3), school::PeriodsColumn);
+        return ws.jhb.text({school::planRow(classIndex, courseIndex, 3), school::PeriodsColumn});
     }
 
 private slots:
@@ -36,7 +36,7 @@ private slots:
     void jshyRestoresThePeriodsLoweredByFixedLessons()
     {
         test::setPlan(ws, 0, 0, {u"张三"_s, 3, true});
-        ws.jhb.setText(school::planRow(1, 0, 3), school::PeriodsBackupColumn, QString());
+        ws.jhb.setText({school::planRow(1, 0, 3), school::PeriodsBackupColumn}, QString());
         ws.Combo6 = {u"A 语文 1 1"_s, u"A 语文 2 1"_s};
         test::ScriptedRandom random;
         RunContext ctx(ws, ui, random);
@@ -51,14 +51,14 @@ private slots:
     {
         // Class A has two free slots left: columns 2 and 5 (day 1 period 2, day 2 period 2).
         for (const int c : {1, 3, 4, 6})
-            ws.MSGrid.setText(2, c, lesson(u"语文"_s, u"张三"_s));
+            ws.MSGrid.setText({2, c}, lesson(u"语文"_s, u"张三"_s));
         test::setPlan(ws, 0, 1, {QString(), 3, false});
         test::ScriptedRandom random;
         RunContext ctx(ws, ui, random);
         jshy(ws);
         wjsk(ctx);
-        QCOMPARE(ws.MSGrid.text(2, 2), u"班会"_s);
-        QCOMPARE(ws.MSGrid.text(2, 5), u"班会"_s);
+        QCOMPARE(ws.MSGrid.text({2, 2}), u"班会"_s);
+        QCOMPARE(ws.MSGrid.text({2, 5}), u"班会"_s);
         QCOMPARE(test::lessonsOfRow(ws.MSGrid, 2).count(u"班会"_s), 2);
     }
 
@@ -73,7 +73,7 @@ private slots:
         sjzr(ctx);
         jshy(ws);
         wjsk(ctx);
-        QCOMPARE(ws.MSGrid.text(2, 6), u"班会"_s);
+        QCOMPARE(ws.MSGrid.text({2, 6}), u"班会"_s);
         QCOMPARE(test::lessonsOfRow(ws.MSGrid, 2).count(u"班会"_s), 2);
         QCOMPARE(test::lessonsOfRow(ws.MSGrid, 2).count(lesson(u"语文"_s, u"张三"_s)), 2);
         QCOMPARE(periods(0, 1), u"2"_s);
@@ -83,7 +83,7 @@ private slots:
     {
         test::setPlan(ws, 0, 1, {QString(), 0, false});
         test::setPlan(ws, 0, 2, {QString(), 0, false});
-        ws.jhb.setText(school::planRow(0, 2, 3), school::PeriodsBackupColumn, QString());
+        ws.jhb.setText({school::planRow(0, 2, 3), school::PeriodsBackupColumn}, QString());
         test::ScriptedRandom random;
         RunContext ctx(ws, ui, random);
         jshy(ws);

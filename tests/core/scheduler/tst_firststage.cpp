@@ -55,7 +55,7 @@ class TestFirstStage : public QObject
 
     QString periods(int classIndex, int courseIndex) const
     {
-        return ws.jhb.text(school::planRow(classIndex, courseIndex, 3), school::PeriodsColumn);
+        return ws.jhb.text({school::planRow(classIndex, courseIndex, 3), school::PeriodsColumn});
     }
 
 private slots:
@@ -68,11 +68,11 @@ private slots:
         RunContext ctx(ws, ui, random);
         tstj(ctx);
         const model::Grid& grid = ws.MSGrid;
-        QCOMPARE(grid.text(2, 2), lesson(u"语文"_s, u"张三"_s));
-        QCOMPARE(grid.text(2, 18), lesson(u"语文"_s, u"张三"_s));
-        QCOMPARE(grid.text(2, 8), model::FreePeriodText);
+        QCOMPARE(grid.text({2, 2}), lesson(u"语文"_s, u"张三"_s));
+        QCOMPARE(grid.text({2, 18}), lesson(u"语文"_s, u"张三"_s));
+        QCOMPARE(grid.text({2, 8}), model::FreePeriodText);
         for (const int column : {2, 18, 8})
-            QCOMPARE(grid.cell(2, column).style, model::FixedMark);
+            QCOMPARE(grid.cell({2, column}).style, model::FixedMark);
         QCOMPARE(periods(0, 0), u"1"_s);
         QCOMPARE(periods(1, 0), u"2"_s);
         QVERIFY(ctx.problems.empty());
@@ -80,7 +80,7 @@ private slots:
 
         // The rest of the row goes around the fixed cells; "空课" stays free.
         sjzr(ctx);
-        QCOMPARE(grid.text(2, 8), model::FreePeriodText);
+        QCOMPARE(grid.text({2, 8}), model::FreePeriodText);
         QCOMPARE(test::lessonsOfRow(grid, 2).count(lesson(u"语文"_s, u"张三"_s)), 3);
     }
 
@@ -95,10 +95,10 @@ private slots:
                  (QStringList{u"Z 语文 1 1"_s, u"B 语文 6 1"_s, u"B 语文 1 8"_s, u"B 语文 0 1"_s,
                               u"broken"_s}));
         // Headers untouched; only the entry that fits was placed, in the week's last slot.
-        QCOMPARE(ws.MSGrid.text(0, 1), u"星期一"_s);
-        QCOMPARE(ws.MSGrid.text(1, 1), u" 1"_s);
+        QCOMPARE(ws.MSGrid.text({0, 1}), u"星期一"_s);
+        QCOMPARE(ws.MSGrid.text({1, 1}), u" 1"_s);
         QCOMPARE(test::lessonsOfRow(ws.MSGrid, 3), QStringList{lesson(u"语文"_s, u"张三"_s)});
-        QCOMPARE(ws.MSGrid.text(3, 35), lesson(u"语文"_s, u"张三"_s));
+        QCOMPARE(ws.MSGrid.text({3, 35}), lesson(u"语文"_s, u"张三"_s));
         QCOMPARE(periods(1, 0), u"1"_s);
     }
 
@@ -111,14 +111,14 @@ private slots:
         test::ScriptedRandom random({}, 8);
         RunContext ctx(ws, ui, random);
         tstj(ctx);
-        QCOMPARE(ws.MSGrid.text(2, 1), u"班会"_s);
+        QCOMPARE(ws.MSGrid.text({2, 1}), u"班会"_s);
         QCOMPARE(periods(0, 0), u"3"_s);
         QCOMPARE(periods(0, 2), u"0"_s);
         QCOMPARE(ctx.placedEarly[std::size_t(school::planRow(0, 0, 3))], 0);
         QCOMPARE(ctx.placedEarly[std::size_t(school::planRow(0, 2, 3))], 1);
         QCOMPARE(ctx.problems.skippedFixedEntries, (QStringList{u"A 语文 1 1"_s, u"A 音乐 2 2"_s}));
-        QVERIFY(ws.MSGrid.text(2, 9).isEmpty());
-        QCOMPARE(ws.MSGrid.cell(2, 9).style, model::TextStyle::Flat);
+        QVERIFY(ws.MSGrid.text({2, 9}).isEmpty());
+        QCOMPARE(ws.MSGrid.cell({2, 9}).style, model::TextStyle::Flat);
         sjzr(ctx);
         QCOMPARE(test::lessonsOfRow(ws.MSGrid, 2).count(lesson(u"语文"_s, u"张三"_s)), 3);
     }
@@ -126,7 +126,7 @@ private slots:
     void twoGroupsEachTakeASlotFreeInAllMembers()
     {
         // B is busy in column 12; the first draw of the first group hits it and must draw again.
-        ws.MSGrid.setText(3, 12, lesson(u"班会"_s, u"孙八"_s));
+        ws.MSGrid.setText({3, 12}, lesson(u"班会"_s, u"孙八"_s));
         addGroup(u"合班课1"_s, {member(u"A"_s, u"数学"_s), member(u"B"_s, u"数学"_s)});
         addGroup(u"合班课2"_s, {member(u"B"_s, u"语文"_s), member(u"C"_s, u"语文"_s)});
         test::ScriptedRandom random(
@@ -136,22 +136,22 @@ private slots:
         const model::Grid& grid = ws.MSGrid;
         // The minor group (数学 of B has 2 periods) is taken after the morning: column 13 is
         // period 6 of day 2, column 19 period 5 of day 3.
-        QCOMPARE(grid.text(2, 13), lesson(u"数学"_s, u"王芳"_s));
-        QCOMPARE(grid.text(3, 13), lesson(u"数学"_s, u"李四"_s));
-        QCOMPARE(grid.text(2, 19), lesson(u"数学"_s, u"王芳"_s));
-        QCOMPARE(grid.text(3, 19), lesson(u"数学"_s, u"李四"_s));
-        QCOMPARE(grid.text(3, 12), lesson(u"班会"_s, u"孙八"_s));
-        QVERIFY(grid.text(2, 12).isEmpty());
+        QCOMPARE(grid.text({2, 13}), lesson(u"数学"_s, u"王芳"_s));
+        QCOMPARE(grid.text({3, 13}), lesson(u"数学"_s, u"李四"_s));
+        QCOMPARE(grid.text({2, 19}), lesson(u"数学"_s, u"王芳"_s));
+        QCOMPARE(grid.text({3, 19}), lesson(u"数学"_s, u"李四"_s));
+        QCOMPARE(grid.text({3, 12}), lesson(u"班会"_s, u"孙八"_s));
+        QVERIFY(grid.text({2, 12}).isEmpty());
         // The main group (语文 of C has 2 periods) shares two slots of B and C.
         int shared = 0;
         for (int c = 1; c < grid.columnCount(); ++c) {
-            const bool inB = grid.text(3, c) == lesson(u"语文"_s, u"张三"_s);
-            const bool inC = grid.text(4, c) == lesson(u"语文"_s, u"钱七"_s);
+            const bool inB = grid.text({3, c}) == lesson(u"语文"_s, u"张三"_s);
+            const bool inC = grid.text({4, c}) == lesson(u"语文"_s, u"钱七"_s);
             QCOMPARE(inB, inC);
             if (inB) {
                 ++shared;
-                QCOMPARE(grid.cell(3, c).style, model::FixedMark);
-                QCOMPARE(grid.cell(4, c).style, model::FixedMark);
+                QCOMPARE(grid.cell({3, c}).style, model::FixedMark);
+                QCOMPARE(grid.cell({4, c}).style, model::FixedMark);
             }
         }
         QCOMPARE(shared, 2);
@@ -171,8 +171,8 @@ private slots:
         RunContext ctx(ws, ui, random);
         tstj(ctx);
         QCOMPARE(test::lessonsOfRow(ws.MSGrid, 2).size(), 2);
-        QCOMPARE(ws.MSGrid.text(2, 5), lesson(u"数学"_s, u"王芳"_s));
-        QCOMPARE(ws.MSGrid.text(2, 6), lesson(u"数学"_s, u"王芳"_s));
+        QCOMPARE(ws.MSGrid.text({2, 5}), lesson(u"数学"_s, u"王芳"_s));
+        QCOMPARE(ws.MSGrid.text({2, 6}), lesson(u"数学"_s, u"王芳"_s));
     }
 
     void aGroupWithoutACommonFreeSlotIsReportedNotSplit()
@@ -180,7 +180,7 @@ private slots:
         // A's week is full except the last period of every day, which a minor course never takes.
         for (int c = 1; c < ws.MSGrid.columnCount(); ++c)
             if (c % 7 != 0)
-                ws.MSGrid.setText(2, c, lesson(u"班会"_s, u"孙八"_s));
+                ws.MSGrid.setText({2, c}, lesson(u"班会"_s, u"孙八"_s));
         addGroup(u"合班课1"_s, {member(u"A"_s, u"数学"_s), member(u"B"_s, u"数学"_s)});
         test::ScriptedRandom random;
         RunContext ctx(ws, ui, random);
@@ -204,7 +204,7 @@ private slots:
             init();
             addGroup(u"合班课1"_s, {member(u"A"_s, u"数学"_s), member(u"B"_s, u"数学"_s)});
             addGroup(u"合班课2"_s, {member(u"B"_s, u"语文"_s), member(u"C"_s, u"语文"_s)});
-            ws.jhb.setText(school::planRow(1, 1, 3), school::PeriodsColumn, text);
+            ws.jhb.setText({school::planRow(1, 1, 3), school::PeriodsColumn}, text);
             test::ScriptedRandom random({}, 4);
             RunContext ctx(ws, ui, random);
             tstj(ctx);
@@ -234,8 +234,8 @@ private slots:
         QVERIFY(ctx.problems.skippedMembers.first().contains(
             model::combinedLessonCaption(member(u"Z"_s, u"数学"_s))));
         QCOMPARE(test::lessonsOfRow(ws.MSGrid, 3).size(), 2);
-        QCOMPARE(ws.MSGrid.text(0, 1), u"星期一"_s);
-        QCOMPARE(ws.MSGrid.text(1, 1), u" 1"_s);
+        QCOMPARE(ws.MSGrid.text({0, 1}), u"星期一"_s);
+        QCOMPARE(ws.MSGrid.text({1, 1}), u" 1"_s);
     }
 };
 

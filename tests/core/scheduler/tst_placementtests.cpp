@@ -24,7 +24,7 @@ void layOut(model::Grid& grid, int classes)
 {
     grid.setSize(classes + 2, 6);
     for (int r = 2; r < classes + 2; ++r)
-        grid.setText(r, 0, QStringLiteral(u"初一(%1)").arg(r - 1));
+        grid.setText({r, 0}, QStringLiteral(u"初一(%1)").arg(r - 1));
 }
 
 void addPlanRow(model::Grid& jhb, const QString& cls, const QString& course, const QString& teacher,
@@ -32,11 +32,11 @@ void addPlanRow(model::Grid& jhb, const QString& cls, const QString& course, con
 {
     const int row = jhb.rowCount();
     jhb.setRowCount(row + 1);
-    jhb.setText(row, school::ClassColumn, cls);
-    jhb.setText(row, school::CourseColumn, course);
-    jhb.setText(row, school::TeacherColumn, teacher);
-    jhb.setText(row, school::MainMarkColumn, mark);
-    jhb.setText(row, school::PeriodsColumn, periods);
+    jhb.setText({row, school::ClassColumn}, cls);
+    jhb.setText({row, school::CourseColumn}, course);
+    jhb.setText({row, school::TeacherColumn}, teacher);
+    jhb.setText({row, school::MainMarkColumn}, mark);
+    jhb.setText({row, school::PeriodsColumn}, periods);
 }
 
 } // namespace
@@ -50,9 +50,9 @@ private slots:
     {
         model::Grid grid(2, 2, 2, 1);
         layOut(grid, 3);
-        grid.setText(2, 1, lesson(u"数学", u"王芳"));
-        grid.setText(3, 1, model::FreePeriodText);
-        grid.setText(4, 1, QStringLiteral(u"语文   李四"));
+        grid.setText({2, 1}, lesson(u"数学", u"王芳"));
+        grid.setText({3, 1}, model::FreePeriodText);
+        grid.setText({4, 1}, QStringLiteral(u"语文   李四"));
         QCOMPARE(fhdyxm(grid, 2, 1).toString(), QStringLiteral(u" 王芳"));
         QCOMPARE(fhdyxm(grid, 3, 1).toString(), QStringLiteral(u"空课"));
         QCOMPARE(fhdyxm(grid, 4, 1).toString(), QStringLiteral(u"  李四"));
@@ -66,20 +66,20 @@ private slots:
         layOut(grid, 4);
         for (int c = 1; c <= 5; ++c)
             for (int r = 2; r <= 5; ++r)
-                grid.setText(r, c, lesson(u"语文", u"某某"));
-        grid.setText(3, 2, lesson(u"数学", u"王芳"));
-        grid.setText(5, 2, lesson(u"物理", u"王芳"));
+                grid.setText({r, c}, lesson(u"语文", u"某某"));
+        grid.setText({3, 2}, lesson(u"数学", u"王芳"));
+        grid.setText({5, 2}, lesson(u"物理", u"王芳"));
         QCOMPARE(fhyw(grid, u"王芳", 2), std::optional<int>(3));
         QCOMPARE(fhyw(grid, u"王芳", 1), std::nullopt);
         // Only whole names match, after the cell's leading blanks are gone.
         QCOMPARE(fhyw(grid, u"王", 2), std::nullopt);
         QCOMPARE(fhyw(grid, u" 王芳", 2), std::nullopt);
         // "空课" is a teacher part of its own and never a real teacher.
-        grid.setText(4, 4, model::FreePeriodText);
+        grid.setText({4, 4}, model::FreePeriodText);
         QCOMPARE(fhyw(grid, u"王芳", 4), std::nullopt);
         QCOMPARE(fhyw(grid, u"空课", 4), std::optional<int>(4));
         // Header rows are not class rows.
-        grid.setText(1, 3, lesson(u"数学", u"张三"));
+        grid.setText({1, 3}, lesson(u"数学", u"张三"));
         QCOMPARE(fhyw(grid, u"张三", 3), std::nullopt);
     }
 
@@ -88,15 +88,15 @@ private slots:
         model::Grid grid(2, 2, 2, 1);
         layOut(grid, 3);
         for (int r = 2; r <= 4; ++r)
-            grid.setText(r, 1, lesson(u"语文", u"张三"));
+            grid.setText({r, 1}, lesson(u"语文", u"张三"));
         QCOMPARE(fhyw(grid, u"", 1), std::nullopt);
-        grid.setText(4, 1, QString());
+        grid.setText({4, 1}, QString());
         QCOMPARE(fhyw(grid, u"", 1), std::optional<int>(4));
-        grid.setText(3, 1, QStringLiteral(u"语文  "));
+        grid.setText({3, 1}, QStringLiteral(u"语文  "));
         QCOMPARE(fhyw(grid, u"", 1), std::optional<int>(3));
         // A bare course name (a lesson entered without a teacher) is its own teacher part.
-        grid.setText(3, 1, QStringLiteral(u"语文"));
-        grid.setText(4, 1, lesson(u"语文", u"张三"));
+        grid.setText({3, 1}, QStringLiteral(u"语文"));
+        grid.setText({4, 1}, lesson(u"语文", u"张三"));
         QCOMPARE(fhyw(grid, u"", 1), std::nullopt);
     }
 
@@ -123,7 +123,7 @@ private slots:
         model::Grid grid(2, 2, 2, 1);
         layOut(grid, 1);
         for (const QString& cell : cells) {
-            grid.setText(2, 1, cell);
+            grid.setText({2, 1}, cell);
             for (const QString& name : names) {
                 const bool expected = model::teacherPart(cell) == name;
                 QCOMPARE(fhyw(grid, name, 1).has_value(), expected);
@@ -135,10 +135,10 @@ private slots:
     {
         model::Grid grid(2, 2, 2, 1);
         layOut(grid, 3);
-        grid.setText(3, 1, lesson(u"数学", u"王芳"));
+        grid.setText({3, 1}, lesson(u"数学", u"王芳"));
         QCOMPARE(fhyw1(grid, u"王芳", 1, 3), std::nullopt);
         QCOMPARE(fhyw1(grid, u"王芳", 1, 2), std::optional<int>(3));
-        grid.setText(4, 1, lesson(u"化学", u"王芳"));
+        grid.setText({4, 1}, lesson(u"化学", u"王芳"));
         QCOMPARE(fhyw1(grid, u"王芳", 1, 3), std::optional<int>(4));
     }
 
@@ -163,11 +163,11 @@ private slots:
         QFETCH(int, code);
         model::Grid grid(2, 2, 2, 1);
         layOut(grid, 2);
-        grid.setText(2, 1, lesson(u"数学", u"甲"));
-        grid.setText(2, 2, lesson(u"语文", u"乙"));
-        grid.setText(3, 1, otherAtColumn1);
-        grid.setText(3, 2, otherAtColumn2);
-        QCOMPARE(znzz(grid, 1, 2, 2, 2), code);
+        grid.setText({2, 1}, lesson(u"数学", u"甲"));
+        grid.setText({2, 2}, lesson(u"语文", u"乙"));
+        grid.setText({3, 1}, otherAtColumn1);
+        grid.setText({3, 2}, otherAtColumn2);
+        QCOMPARE(znzz(grid, {2, 1}, {2, 2}), code);
     }
 
     void swapConflictEdgeCases()
@@ -175,26 +175,26 @@ private slots:
         model::Grid grid(2, 2, 2, 1);
         layOut(grid, 2);
         // Same teacher: 0 even when that teacher is busy in the other class.
-        grid.setText(2, 1, lesson(u"数学", u"甲"));
-        grid.setText(2, 2, lesson(u"物理", u"甲"));
-        grid.setText(3, 1, lesson(u"化学", u"甲"));
-        grid.setText(3, 2, lesson(u"化学", u"甲"));
-        QCOMPARE(znzz(grid, 1, 2, 2, 2), 0);
+        grid.setText({2, 1}, lesson(u"数学", u"甲"));
+        grid.setText({2, 2}, lesson(u"物理", u"甲"));
+        grid.setText({3, 1}, lesson(u"化学", u"甲"));
+        grid.setText({3, 2}, lesson(u"化学", u"甲"));
+        QCOMPARE(znzz(grid, {2, 1}, {2, 2}), 0);
         // An empty cell's teacher is the empty name, busy wherever another row is free.
-        grid.setText(2, 2, QString());
-        grid.setText(3, 1, QString());
-        grid.setText(3, 2, lesson(u"化学", u"乙"));
-        QCOMPARE(znzz(grid, 1, 2, 2, 2), 1);
-        grid.setText(3, 2, lesson(u"化学", u"甲"));
-        QCOMPARE(znzz(grid, 1, 2, 2, 2), 3);
+        grid.setText({2, 2}, QString());
+        grid.setText({3, 1}, QString());
+        grid.setText({3, 2}, lesson(u"化学", u"乙"));
+        QCOMPARE(znzz(grid, {2, 1}, {2, 2}), 1);
+        grid.setText({3, 2}, lesson(u"化学", u"甲"));
+        QCOMPARE(znzz(grid, {2, 1}, {2, 2}), 3);
     }
 
     void classRowLookup()
     {
         model::Grid grid(2, 2, 2, 1);
         layOut(grid, 3);
-        grid.setText(1, 0, QStringLiteral(u"初一(9)"));
-        grid.setText(4, 0, QStringLiteral(u"初一(1)"));
+        grid.setText({1, 0}, QStringLiteral(u"初一(9)"));
+        grid.setText({4, 0}, QStringLiteral(u"初一(1)"));
         QCOMPARE(msnjhh(grid, u"初一(1)"), std::optional<int>(2));
         QCOMPARE(msnjhh(grid, u"初一(2)"), std::optional<int>(3));
         QCOMPARE(msnjhh(grid, u"初一(9)"), std::nullopt);
@@ -229,10 +229,10 @@ private slots:
         QCOMPARE(cxm(jhb, one, u"数学"), QString());
         QCOMPARE(cjs(jhb, two, u"语文"), QString());
         jsk(jhb, two, u"数学");
-        QCOMPARE(jhb.text(2, school::PeriodsColumn), QStringLiteral("0"));
-        QCOMPARE(jhb.text(3, school::PeriodsColumn), QStringLiteral("6"));
+        QCOMPARE(jhb.text({2, school::PeriodsColumn}), QStringLiteral("0"));
+        QCOMPARE(jhb.text({3, school::PeriodsColumn}), QStringLiteral("6"));
         jsk(jhb, one, u"英语");
-        QCOMPARE(jhb.text(1, school::PeriodsColumn), QStringLiteral("5"));
+        QCOMPARE(jhb.text({1, school::PeriodsColumn}), QStringLiteral("5"));
         // The header row is never a plan row.
         QCOMPARE(cxm(jhb, u"班级", u"课程名称"), QString());
     }

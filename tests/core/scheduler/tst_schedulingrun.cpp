@@ -49,8 +49,8 @@ QMap<QString, int> lessonCounts(const model::Grid& grid, int row)
 {
     QMap<QString, int> counts;
     for (int c = 1; c < grid.columnCount(); ++c)
-        if (!grid.text(row, c).isEmpty())
-            ++counts[grid.text(row, c)];
+        if (!grid.text({row, c}).isEmpty())
+            ++counts[grid.text({row, c})];
     return counts;
 }
 
@@ -61,9 +61,9 @@ QMap<QString, int> plannedLessons(const Workspace& ws, int classIndex)
     const int courses = int(ws.List10.size());
     for (int k = 0; k < courses; ++k) {
         const int row = school::planRow(classIndex, k, courses);
-        const QString& teacher = ws.jhb.text(row, school::TeacherColumn);
-        const QString& course = ws.jhb.text(row, school::CourseColumn);
-        const int periods = ws.jhb.text(row, school::PeriodsColumn).toInt();
+        const QString& teacher = ws.jhb.text({row, school::TeacherColumn});
+        const QString& course = ws.jhb.text({row, school::CourseColumn});
+        const int periods = ws.jhb.text({row, school::PeriodsColumn}).toInt();
         if (periods > 0)
             counts[teacher.isEmpty() ? course : lesson(course, teacher)] += periods;
     }
@@ -103,8 +103,8 @@ private slots:
         QVERIFY(ui.messages.last().prompt.contains(u"Z 语文 1 1"_s));
         QCOMPARE(ws.periodsPerDay, 5);
         QCOMPARE(ws.MSGrid.columnCount(), 26);
-        QCOMPARE(ws.MSGrid.text(2, 0), u"A"_s);
-        QCOMPARE(ws.MSGrid.cell(2, 0).alignment, model::CellAlignment::CenterCenter);
+        QCOMPARE(ws.MSGrid.text({2, 0}), u"A"_s);
+        QCOMPARE(ws.MSGrid.cell({2, 0}).alignment, model::CellAlignment::CenterCenter);
         const TimetableCount count = countTimetable(ws);
         QCOMPARE(count.lessons_placed, 8);
         QCOMPARE(count.double_bookings, 0);
@@ -164,14 +164,14 @@ private slots:
                 expected[model::FreePeriodText] = 1;
             QCOMPARE(lessonCounts(ws.MSGrid, i + 2), expected);
         }
-        QCOMPARE(ws.MSGrid.text(2, 35), u"班会"_s);
-        QCOMPARE(ws.MSGrid.cell(2, 35).style, model::FixedMark);
-        QCOMPARE(ws.MSGrid.text(4, 17), model::FreePeriodText);
+        QCOMPARE(ws.MSGrid.text({2, 35}), u"班会"_s);
+        QCOMPARE(ws.MSGrid.cell({2, 35}).style, model::FixedMark);
+        QCOMPARE(ws.MSGrid.text({4, 17}), model::FreePeriodText);
         // The combined lessons share their slots and do not count as double bookings.
         for (int c = 1; c < ws.MSGrid.columnCount(); ++c)
-            QCOMPARE(ws.MSGrid.text(2, c) == lesson(u"体育"_s, u"刘老师"_s),
-                     ws.MSGrid.text(3, c) == lesson(u"体育"_s, u"刘老师"_s));
-        QCOMPARE(ws.jhb.text(school::planRow(0, 3, 4), school::PeriodsColumn), u"3"_s);
+            QCOMPARE(ws.MSGrid.text({2, c}) == lesson(u"体育"_s, u"刘老师"_s),
+                     ws.MSGrid.text({3, c}) == lesson(u"体育"_s, u"刘老师"_s));
+        QCOMPARE(ws.jhb.text({school::planRow(0, 3, 4), school::PeriodsColumn}), u"3"_s);
     }
 
     void theFiguresCountClashesButNotCombinedClassesOrFreePeriods()
@@ -183,13 +183,13 @@ private slots:
         const int group = ws.Tr3.addChild(0, u"合班课1"_s, u"合班课1"_s);
         ws.Tr3.addChild(group, u"1nkey"_s, u"A"_s + separator + u"体育"_s);
         ws.Tr3.addChild(group, u"2nkey"_s, u"B"_s + separator + u"体育"_s);
-        ws.MSGrid.setText(2, 1, lesson(u"体育"_s, u"刘老师"_s));
-        ws.MSGrid.setText(3, 1, lesson(u"体育"_s, u"刘老师"_s));
-        ws.MSGrid.setText(2, 2, lesson(u"语文"_s, u"张三"_s));
-        ws.MSGrid.setText(3, 2, lesson(u"数学"_s, u"张三"_s));
-        ws.MSGrid.setText(4, 2, lesson(u"英语"_s, u"张三"_s));
-        ws.MSGrid.setText(4, 1, model::FreePeriodText);
-        ws.MSGrid.setText(5, 1, model::FreePeriodText); // outside the timetable: ignored
+        ws.MSGrid.setText({2, 1}, lesson(u"体育"_s, u"刘老师"_s));
+        ws.MSGrid.setText({3, 1}, lesson(u"体育"_s, u"刘老师"_s));
+        ws.MSGrid.setText({2, 2}, lesson(u"语文"_s, u"张三"_s));
+        ws.MSGrid.setText({3, 2}, lesson(u"数学"_s, u"张三"_s));
+        ws.MSGrid.setText({4, 2}, lesson(u"英语"_s, u"张三"_s));
+        ws.MSGrid.setText({4, 1}, model::FreePeriodText);
+        ws.MSGrid.setText({5, 1}, model::FreePeriodText); // outside the timetable: ignored
         ws.Combo2 = {u"2 2  x"_s};
         const TimetableCount count = countTimetable(ws);
         QCOMPARE(count.classes, 3);
@@ -199,8 +199,8 @@ private slots:
         QCOMPARE(count.unplaced, 0 + 0 + 0);
         QCOMPARE(count.double_bookings, 1);
         QCOMPARE(count.conflict_entries_left, 1);
-        ws.MSGrid.setText(4, 1, lesson(u"体育"_s, u"刘老师"_s)); // C is not in the group
-        ws.MSGrid.setText(2, 2, QString());
+        ws.MSGrid.setText({4, 1}, lesson(u"体育"_s, u"刘老师"_s)); // C is not in the group
+        ws.MSGrid.setText({2, 2}, QString());
         const TimetableCount second = countTimetable(ws);
         QCOMPARE(second.double_bookings, 2);
         QCOMPARE(second.unplaced, 1);

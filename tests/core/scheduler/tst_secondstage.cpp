@@ -33,7 +33,7 @@ class TestSecondStage : public QObject
     {
         QList<int> columns;
         for (int c = 1; c < ws.MSGrid.columnCount(); ++c)
-            if (ws.MSGrid.text(row, c) == text)
+            if (ws.MSGrid.text({row, c}) == text)
                 columns.append(c);
         return columns;
     }
@@ -52,7 +52,7 @@ class TestSecondStage : public QObject
     {
         for (int day = 1; day <= 5; ++day)
             for (const int p : periods)
-                ws.MSGrid.setText(3, model::slotColumn({day, p}, 7), lesson(u"数学"_s, teacher));
+                ws.MSGrid.setText({3, model::slotColumn({day, p}, 7)}, lesson(u"数学"_s, teacher));
     }
 
 private slots:
@@ -65,7 +65,7 @@ private slots:
     {
         test::setPlan(ws, 0, 0, {u"张三"_s, 1, true});
         for (int day = 1; day <= 5; ++day)
-            ws.MSGrid.setText(2, model::slotColumn({day, 4}, 7), u"班会"_s);
+            ws.MSGrid.setText({2, model::slotColumn({day, 4}, 7)}, u"班会"_s);
         // x near 1: period 4 while the limit is the 4 morning periods, 5 once it is raised.
         test::ScriptedRandom random(QList<double>(200, 0.999));
         run(random);
@@ -117,8 +117,8 @@ private slots:
         test::makeSchool(ws, {u"A"_s, u"B"_s}, {u"语文"_s, u"数学"_s}, 4, 0, 5);
         for (int c = 1; c < ws.MSGrid.columnCount(); ++c)
             if (c != 5 && c != 9)
-                ws.MSGrid.setText(2, c, u"班会"_s);
-        ws.MSGrid.setText(3, 5, lesson(u"数学"_s, u"张三"_s));
+                ws.MSGrid.setText({2, c}, u"班会"_s);
+        ws.MSGrid.setText({3, 5}, lesson(u"数学"_s, u"张三"_s));
         test::setPlan(ws, 0, 0, {u"张三"_s, 1, true});
         test::ScriptedRandom random(QList<double>(200, 0.999));
         run(random);
@@ -177,7 +177,7 @@ private slots:
     {
         test::setPlan(ws, 0, 0, {u"张三"_s, 0, true});
         test::setPlan(ws, 0, 1, {u"王芳"_s, 2, false});
-        ws.jhb.setText(school::planRow(0, 1, 3), school::PeriodsColumn, u"-1"_s);
+        ws.jhb.setText({school::planRow(0, 1, 3), school::PeriodsColumn}, u"-1"_s);
         test::setPlan(ws, 1, 2, {QString(), 3, false});
         ws.Combo2 = QStringList{u"stale"_s};
         test::ScriptedRandom random({}, 5);
@@ -190,7 +190,7 @@ private slots:
     void aFullRowLeavesTheRestUnplaced()
     {
         for (int c = 1; c < ws.MSGrid.columnCount(); ++c)
-            ws.MSGrid.setText(2, c, u"班会"_s);
+            ws.MSGrid.setText({2, c}, u"班会"_s);
         test::setPlan(ws, 0, 0, {u"张三"_s, 4, true});
         test::ScriptedRandom random({}, 5);
         run(random);

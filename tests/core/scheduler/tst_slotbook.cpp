@@ -50,7 +50,7 @@ class TestSlotBook : public QObject
         for (int r = 2; r < grid.rowCount(); ++r)
             for (int c1 = 1; c1 < grid.columnCount(); ++c1)
                 for (int c2 = 1; c2 < grid.columnCount(); c2 += 3)
-                    QCOMPARE(book.swapConflict(c1, r, c2, r), znzz(grid, c1, r, c2, r));
+                    QCOMPARE(book.swapConflict({r, c1}, {r, c2}), znzz(grid, {r, c1}, {r, c2}));
     }
 
 private slots:
@@ -64,7 +64,7 @@ private slots:
         const int columns = ws.MSGrid.columnCount();
         for (int r = 2; r < rows; ++r)
             for (int c = 1; c < columns; ++c)
-                ws.MSGrid.setText(r, c, cellTexts.at(pick(int(cellTexts.size()))));
+                ws.MSGrid.setText({r, c}, cellTexts.at(pick(int(cellTexts.size()))));
         SlotBook book(ws.MSGrid);
         const QStringList names = {QString(), u"张三"_s, u"李四"_s, u"王五"_s,
                                    u"空课"_s, u"班会"_s, u"赵六"_s};
@@ -72,11 +72,11 @@ private slots:
         for (int step = 0; step < 200; ++step) {
             const int row = 2 + pick(rows - 2);
             if (step % 2)
-                book.write(row, 1 + pick(columns - 1), cellTexts.at(pick(int(cellTexts.size()))),
+                book.write({row, 1 + pick(columns - 1)}, cellTexts.at(pick(int(cellTexts.size()))),
                            model::TextStyle::Flat);
             else
-                book.swapCells(1 + pick(columns - 1), row, 1 + pick(columns - 1),
-                               2 + pick(rows - 2));
+                book.swapCells({row, 1 + pick(columns - 1)},
+                               {2 + pick(rows - 2), 1 + pick(columns - 1)});
         }
         compareWithScans(book, names);
     }
@@ -88,13 +88,13 @@ private slots:
         const int zhang = book.teacherId(u"张三");
         const quint64 before = book.teacherVersion(zhang);
         const quint64 otherColumn = book.columnVersion(5);
-        book.write(2, 1, lesson(u"语文"_s, u"张三"_s), model::FixedMark);
-        QVERIFY(book.isFixed(2, 1));
+        book.write({2, 1}, lesson(u"语文"_s, u"张三"_s), model::FixedMark);
+        QVERIFY(book.isFixed({2, 1}));
         QVERIFY(book.teacherVersion(zhang) > before);
-        book.swapCells(1, 2, 3, 2);
-        QVERIFY(book.isFixed(2, 3));
-        QVERIFY(!book.isFixed(2, 1));
-        QCOMPARE(book.teacherAt(2, 3), zhang);
+        book.swapCells({2, 1}, {2, 3});
+        QVERIFY(book.isFixed({2, 3}));
+        QVERIFY(!book.isFixed({2, 1}));
+        QCOMPARE(book.teacherAt({2, 3}), zhang);
         QCOMPARE(book.columnVersion(5), otherColumn);
     }
 };

@@ -29,21 +29,21 @@ class TestThirdStage : public QObject
 
     void put(int row, int column, const QString& course, const QString& teacher, bool fixed = false)
     {
-        ws.MSGrid.setText(row, column, lesson(course, teacher));
-        ws.MSGrid.setTextStyle(row, column, fixed ? model::FixedMark : model::TextStyle::Flat);
+        ws.MSGrid.setText({row, column}, lesson(course, teacher));
+        ws.MSGrid.setTextStyle({row, column}, fixed ? model::FixedMark : model::TextStyle::Flat);
     }
 
     void entries(const QList<std::pair<int, int>>& places)
     {
         ws.Combo2.clear();
         for (const auto& [row, column] : places)
-            ws.Combo2.append(
-                conflictEntry(row, column, ws.MSGrid.text(row, 0), ws.MSGrid.text(row, column)));
+            ws.Combo2.append(conflictEntry(row, column, ws.MSGrid.text({row, 0}),
+                                           ws.MSGrid.text({row, column})));
     }
 
     bool clashAt(int row, int column) const
     {
-        return fhyw1(ws.MSGrid, model::teacherPart(ws.MSGrid.text(row, column)), column, row)
+        return fhyw1(ws.MSGrid, model::teacherPart(ws.MSGrid.text({row, column})), column, row)
             .has_value();
     }
 
@@ -74,10 +74,10 @@ private slots:
         test::ScriptedRandom random({test::drawFor(3, 1, 3), test::drawFor(2, 1, 3)});
         RunContext ctx(ws, ui, random);
         QVERIFY(clzk(ctx, 2, 1));
-        QCOMPARE(ws.MSGrid.text(2, 1), lesson(u"数学"_s, u"王芳"_s));
-        QCOMPARE(ws.MSGrid.text(2, 2), lesson(u"语文"_s, u"张三"_s));
-        QCOMPARE(ws.MSGrid.text(2, 3), lesson(u"英语"_s, u"李四"_s));
-        QCOMPARE(ws.MSGrid.cell(2, 3).style, model::FixedMark);
+        QCOMPARE(ws.MSGrid.text({2, 1}), lesson(u"数学"_s, u"王芳"_s));
+        QCOMPARE(ws.MSGrid.text({2, 2}), lesson(u"语文"_s, u"张三"_s));
+        QCOMPARE(ws.MSGrid.text({2, 3}), lesson(u"英语"_s, u"李四"_s));
+        QCOMPARE(ws.MSGrid.cell({2, 3}).style, model::FixedMark);
         QCOMPARE(random.draws, 2);
         QVERIFY(!clashAt(2, 2) && !clashAt(3, 1));
     }
@@ -113,10 +113,10 @@ private slots:
             RunContext ctx(ws, ui, random);
             intelligent ? zncl(ctx) : zkcl(ctx);
             QVERIFY(ws.Combo2.isEmpty());
-            QCOMPARE(ws.MSGrid.text(2, 1), lesson(u"语文"_s, u"张三"_s));
-            QCOMPARE(ws.MSGrid.cell(2, 1).style, model::FixedMark);
-            QCOMPARE(ws.MSGrid.text(2, 2), lesson(u"数学"_s, u"王芳"_s));
-            QCOMPARE(ws.MSGrid.text(3, 2), lesson(u"物理"_s, u"张三"_s));
+            QCOMPARE(ws.MSGrid.text({2, 1}), lesson(u"语文"_s, u"张三"_s));
+            QCOMPARE(ws.MSGrid.cell({2, 1}).style, model::FixedMark);
+            QCOMPARE(ws.MSGrid.text({2, 2}), lesson(u"数学"_s, u"王芳"_s));
+            QCOMPARE(ws.MSGrid.text({3, 2}), lesson(u"物理"_s, u"张三"_s));
             QVERIFY(!clashAt(2, 1));
         }
     }
@@ -133,8 +133,8 @@ private slots:
         zkcl(ctx);
         zncl(ctx);
         QCOMPARE(ws.Combo2.size(), 2);
-        QCOMPARE(ws.MSGrid.text(2, 1), lesson(u"语文"_s, u"张三"_s));
-        QCOMPARE(ws.MSGrid.text(3, 1), lesson(u"物理"_s, u"张三"_s));
+        QCOMPARE(ws.MSGrid.text({2, 1}), lesson(u"语文"_s, u"张三"_s));
+        QCOMPARE(ws.MSGrid.text({3, 1}), lesson(u"物理"_s, u"张三"_s));
         QCOMPARE(random.draws, 0);
     }
 
@@ -155,9 +155,9 @@ private slots:
         RunContext ctx(ws, ui, random);
         zkcl(ctx);
         QVERIFY(ws.Combo2.isEmpty());
-        QCOMPARE(ws.MSGrid.text(2, 1), lesson(u"体育"_s, u"刘老师"_s));
-        QCOMPARE(ws.MSGrid.text(3, 1), lesson(u"体育"_s, u"刘老师"_s));
-        QVERIFY(ws.MSGrid.text(4, 1) != lesson(u"数学"_s, u"刘老师"_s));
+        QCOMPARE(ws.MSGrid.text({2, 1}), lesson(u"体育"_s, u"刘老师"_s));
+        QCOMPARE(ws.MSGrid.text({3, 1}), lesson(u"体育"_s, u"刘老师"_s));
+        QVERIFY(ws.MSGrid.text({4, 1}) != lesson(u"数学"_s, u"刘老师"_s));
         QVERIFY(test::lessonsOfRow(ws.MSGrid, 4).contains(lesson(u"数学"_s, u"刘老师"_s)));
         // Alone, the group's lesson is no clash to repair: nothing is drawn.
         entries({{3, 1}});
@@ -189,11 +189,11 @@ private slots:
         QCOMPARE(ws.Combo2.size(), 2);
         zncl(ctx);
         QVERIFY(ws.Combo2.isEmpty());
-        QCOMPARE(ws.MSGrid.text(2, 1), lesson(u"数学"_s, u"王芳"_s));
-        QCOMPARE(ws.MSGrid.text(2, 2), lesson(u"语文"_s, u"张三"_s));
-        QCOMPARE(ws.MSGrid.text(2, 3), lesson(u"英语"_s, u"张三"_s));
-        QVERIFY(ws.MSGrid.text(3, 1) != lesson(u"化学"_s, u"王芳"_s));
-        QCOMPARE(ws.MSGrid.text(4, 1), lesson(u"物理"_s, u"张三"_s));
+        QCOMPARE(ws.MSGrid.text({2, 1}), lesson(u"数学"_s, u"王芳"_s));
+        QCOMPARE(ws.MSGrid.text({2, 2}), lesson(u"语文"_s, u"张三"_s));
+        QCOMPARE(ws.MSGrid.text({2, 3}), lesson(u"英语"_s, u"张三"_s));
+        QVERIFY(ws.MSGrid.text({3, 1}) != lesson(u"化学"_s, u"王芳"_s));
+        QCOMPARE(ws.MSGrid.text({4, 1}), lesson(u"物理"_s, u"张三"_s));
         for (int r = 2; r <= 4; ++r) {
             QCOMPARE(test::lessonsOfRow(ws.MSGrid, r), before[r - 2]);
             for (int c = 1; c <= 3; ++c)
@@ -218,17 +218,17 @@ private slots:
         ctx.startRepairCall(5);
         QVERIFY(!znclhs(ctx, 2, 1));
         QCOMPARE(random.draws, 5);
-        QCOMPARE(ws.MSGrid.text(2, 1), lesson(u"语文"_s, u"张三"_s));
+        QCOMPARE(ws.MSGrid.text({2, 1}), lesson(u"语文"_s, u"张三"_s));
     }
 
     void theListEndsWithExactlyTheLessonsStillDoubleBooked()
     {
         put(2, 1, u"语文"_s, u"张三"_s);
         put(3, 1, u"数学"_s, u"张三"_s);
-        ws.MSGrid.setText(2, 2, model::FreePeriodText);
-        ws.MSGrid.setText(3, 2, model::FreePeriodText);
-        ws.MSGrid.setText(2, 3, u"班会"_s);
-        ws.MSGrid.setText(3, 3, u"班会"_s);
+        ws.MSGrid.setText({2, 2}, model::FreePeriodText);
+        ws.MSGrid.setText({3, 2}, model::FreePeriodText);
+        ws.MSGrid.setText({2, 3}, u"班会"_s);
+        ws.MSGrid.setText({3, 3}, u"班会"_s);
         put(4, 2, u"英语"_s, u"王芳"_s);
         entries({{4, 2}, {3, 1}, {3, 1}, {2, 2}});
         test::ScriptedRandom random;
@@ -258,7 +258,7 @@ private slots:
             QList<std::pair<int, int>> fixedCells;
             for (int r = 2; r < ws.MSGrid.rowCount(); ++r)
                 for (int c = 1; c < ws.MSGrid.columnCount(); ++c)
-                    if (ws.MSGrid.cell(r, c).style == model::FixedMark)
+                    if (ws.MSGrid.cell({r, c}).style == model::FixedMark)
                         fixedCells.append({r, c});
             sjzr(ctx);
             QVERIFY(!ws.Combo2.isEmpty());
@@ -267,15 +267,15 @@ private slots:
             for (int r = 2; r < ws.MSGrid.rowCount(); ++r)
                 before.append(test::lessonsOfRow(ws.MSGrid, r));
             for (const auto& [r, c] : fixedCells)
-                fixedTexts.append(ws.MSGrid.text(r, c));
+                fixedTexts.append(ws.MSGrid.text({r, c}));
             zkcl(ctx);
             zncl(ctx);
             for (int r = 2; r < ws.MSGrid.rowCount(); ++r)
                 QCOMPARE(test::lessonsOfRow(ws.MSGrid, r), before.at(r - 2));
             for (qsizetype i = 0; i < fixedCells.size(); ++i) {
                 const auto& [r, c] = fixedCells.at(i);
-                QCOMPARE(ws.MSGrid.text(r, c), fixedTexts.at(i));
-                QCOMPARE(ws.MSGrid.cell(r, c).style, model::FixedMark);
+                QCOMPARE(ws.MSGrid.text({r, c}), fixedTexts.at(i));
+                QCOMPARE(ws.MSGrid.cell({r, c}).style, model::FixedMark);
             }
         }
     }

@@ -38,8 +38,8 @@ inline std::vector<std::pair<QString, QString>> planPairs(const Workspace& ws)
 {
     std::vector<std::pair<QString, QString>> pairs;
     for (int row = 1; row < ws.jhb.rowCount(); ++row)
-        pairs.emplace_back(ws.jhb.text(row, school::ClassColumn),
-                           ws.jhb.text(row, school::CourseColumn));
+        pairs.emplace_back(ws.jhb.text({row, school::ClassColumn}),
+                           ws.jhb.text({row, school::CourseColumn}));
     return pairs;
 }
 

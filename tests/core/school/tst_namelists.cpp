@@ -105,14 +105,14 @@ private slots:
         SmallSchool school;
         auto& [ws, ui] = school;
         // A filled cell travels with its row.
-        ws.jhb.setText(planRow(1, 1, 2), TeacherColumn, QStringLiteral(u"王老师"));
+        ws.jhb.setText({planRow(1, 1, 2), TeacherColumn}, QStringLiteral(u"王老师"));
         ws.List10Selected = selected;
         ws.Text6 = yingyu;
         insertName(ws, ui);
         QCOMPARE(ws.List10, courses);
         QCOMPARE(planPairs(ws), blockLayout(abc, courses));
         const int row = planRow(1, int(courses.indexOf(shuxue)), 3);
-        QCOMPARE(ws.jhb.text(row, TeacherColumn), QStringLiteral(u"王老师"));
+        QCOMPARE(ws.jhb.text({row, TeacherColumn}), QStringLiteral(u"王老师"));
         QVERIFY(ws.Text6.isEmpty());
     }
 
@@ -179,12 +179,12 @@ private slots:
         QCOMPARE(planPairs(ws), blockLayout(abc, {shuxue}));
 
         // The last course leaves one placeholder row per class, its other cells kept.
-        ws.jhb.setText(2, TeacherColumn, QStringLiteral(u"王老师"));
+        ws.jhb.setText({2, TeacherColumn}, QStringLiteral(u"王老师"));
         ws.List10Selected = 0;
         deleteName(ws, ui);
         QVERIFY(ws.List10.isEmpty());
         QCOMPARE(planPairs(ws), blockLayout(abc, {kong}));
-        QCOMPARE(ws.jhb.text(2, TeacherColumn), QStringLiteral(u"王老师"));
+        QCOMPARE(ws.jhb.text({2, TeacherColumn}), QStringLiteral(u"王老师"));
         QVERIFY(ws.jhb.mergeColumn(ClassColumn));
 
         // The first course after that replaces the placeholders again.
@@ -203,15 +203,15 @@ private slots:
         SmallSchool school;
         auto& [ws, ui] = school;
         enterNames(ws, ui, NameList::Teachers, {QStringLiteral(u"张三"), QStringLiteral(u"李四")});
-        ws.jhb.setText(1, TeacherColumn, QStringLiteral(u"张三"));
-        ws.jhb.setText(2, TeacherColumn, QStringLiteral(u"张三丰"));
-        ws.jhb.setText(3, VenueColumn, QStringLiteral(u"张三"));
+        ws.jhb.setText({1, TeacherColumn}, QStringLiteral(u"张三"));
+        ws.jhb.setText({2, TeacherColumn}, QStringLiteral(u"张三丰"));
+        ws.jhb.setText({3, VenueColumn}, QStringLiteral(u"张三"));
         ws.List11Selected = 0;
         deleteName(ws, ui);
         QCOMPARE(ws.List11, QStringList{QStringLiteral(u"李四")});
-        QVERIFY(ws.jhb.text(1, TeacherColumn).isEmpty());
-        QCOMPARE(ws.jhb.text(2, TeacherColumn), QStringLiteral(u"张三丰"));
-        QCOMPARE(ws.jhb.text(3, VenueColumn), QStringLiteral(u"张三"));
+        QVERIFY(ws.jhb.text({1, TeacherColumn}).isEmpty());
+        QCOMPARE(ws.jhb.text({2, TeacherColumn}), QStringLiteral(u"张三丰"));
+        QCOMPARE(ws.jhb.text({3, VenueColumn}), QStringLiteral(u"张三"));
     }
 
     void renameChangesExactMatchesOfItsColumn()
@@ -220,20 +220,20 @@ private slots:
         auto& [ws, ui] = school;
         enterNames(ws, ui, NameList::Teachers, {QStringLiteral(u"张三")});
         model::Grid& jhb = ws.jhb;
-        jhb.setText(1, TeacherColumn, QStringLiteral(u"张三"));
-        jhb.setText(4, TeacherColumn, QStringLiteral(u"张三"));
-        jhb.setText(2, TeacherColumn, QStringLiteral(u"张三丰"));
-        jhb.setText(3, VenueColumn, QStringLiteral(u"张三"));
+        jhb.setText({1, TeacherColumn}, QStringLiteral(u"张三"));
+        jhb.setText({4, TeacherColumn}, QStringLiteral(u"张三"));
+        jhb.setText({2, TeacherColumn}, QStringLiteral(u"张三丰"));
+        jhb.setText({3, VenueColumn}, QStringLiteral(u"张三"));
 
         selectName(ws, NameList::Teachers, 0);
         QCOMPARE(ws.Text6, QStringLiteral(u"张三"));
         ws.Text6 = QStringLiteral(u"王五");
         renameName(ws, ui);
         QCOMPARE(ws.List11, QStringList{QStringLiteral(u"王五")});
-        QCOMPARE(jhb.text(1, TeacherColumn), QStringLiteral(u"王五"));
-        QCOMPARE(jhb.text(4, TeacherColumn), QStringLiteral(u"王五"));
-        QCOMPARE(jhb.text(2, TeacherColumn), QStringLiteral(u"张三丰"));
-        QCOMPARE(jhb.text(3, VenueColumn), QStringLiteral(u"张三"));
+        QCOMPARE(jhb.text({1, TeacherColumn}), QStringLiteral(u"王五"));
+        QCOMPARE(jhb.text({4, TeacherColumn}), QStringLiteral(u"王五"));
+        QCOMPARE(jhb.text({2, TeacherColumn}), QStringLiteral(u"张三丰"));
+        QCOMPARE(jhb.text({3, VenueColumn}), QStringLiteral(u"张三"));
         QVERIFY(ws.Text6.isEmpty());
 
         makeListActive(ws, ui, NameList::Classes);
@@ -399,7 +399,7 @@ private slots:
             classes.append(QStringLiteral(u"班%1").arg(i));
         enterNames(ws, ui, NameList::Classes, classes);
         enterNames(ws, ui, NameList::Courses, {yuwen, shuxue});
-        QSignalSpy structure(&ws.jhb, &model::Grid::structureChanged);
+        QSignalSpy structure(&ws.jhb.changes(), &model::GridSignals::structureChanged);
         const int eventsBefore = ui.processedEvents;
         ws.List10Selected = 0;
         ws.Text6 = yingyu;

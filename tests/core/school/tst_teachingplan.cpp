@@ -38,7 +38,7 @@ QStringList planCells(const model::Grid& jhb, int row)
 {
     QStringList cells;
     for (int column = TeacherColumn; column <= PeriodsBackupColumn; ++column)
-        cells.append(jhb.text(row, column));
+        cells.append(jhb.text({row, column}));
     return cells;
 }
 } // namespace
@@ -55,8 +55,8 @@ private slots:
         ws.List10 = courses;
         cshjhb(ws);
         QCOMPARE(ws.jhb.rowCount(), 7);
-        QCOMPARE(ws.jhb.text(0, 0), QStringLiteral(u"班级"));
-        QCOMPARE(ws.jhb.text(0, 8), QStringLiteral(u"节数备"));
+        QCOMPARE(ws.jhb.text({0, 0}), QStringLiteral(u"班级"));
+        QCOMPARE(ws.jhb.text({0, 8}), QStringLiteral(u"节数备"));
         QCOMPARE(test::planPairs(ws), test::blockLayout(classes, courses));
         QVERIFY(ws.jhb.mergeColumn(ClassColumn));
         QCOMPARE(ws.jhb.fontSize(), 12);
@@ -74,12 +74,12 @@ private slots:
             const QString marker =
                 column == MainMarkColumn ? QStringLiteral(u"主") : QStringLiteral(u"一致");
             QCOMPARE(school.press(2, column).chooser, PlanChooser::None);
-            QCOMPARE(jhb.text(2, column), marker);
+            QCOMPARE(jhb.text({2, column}), marker);
             school.press(2, column);
-            QVERIFY(jhb.text(2, column).isEmpty());
-            jhb.setText(3, column, QStringLiteral(u"x"));
+            QVERIFY(jhb.text({2, column}).isEmpty());
+            jhb.setText({3, column}, QStringLiteral(u"x"));
             school.press(3, column);
-            QVERIFY(jhb.text(3, column).isEmpty());
+            QVERIFY(jhb.text({3, column}).isEmpty());
         }
         QCOMPARE(jhb.currentRow(), 3);
         QCOMPARE(jhb.currentColumn(), int(ProgressColumn));
@@ -94,16 +94,16 @@ private slots:
         ws.Combo3 = {QStringLiteral(u"其他")};
 
         school.press(1, CombinedColumn);
-        QCOMPARE(ws.jhb.text(1, CombinedColumn), QStringLiteral(u"合班"));
+        QCOMPARE(ws.jhb.text({1, CombinedColumn}), QStringLiteral(u"合班"));
         QCOMPARE(ws.Combo3, (QStringList{QStringLiteral(u"其他"), entry}));
         school.press(1, CombinedColumn);
-        QVERIFY(ws.jhb.text(1, CombinedColumn).isEmpty());
+        QVERIFY(ws.jhb.text({1, CombinedColumn}).isEmpty());
         QCOMPARE(ws.Combo3, QStringList{QStringLiteral(u"其他")});
 
         // Emptying with a modifier leaves the list as it is.
         school.press(1, CombinedColumn);
         school.press(1, CombinedColumn, Qt::ControlModifier);
-        QVERIFY(ws.jhb.text(1, CombinedColumn).isEmpty());
+        QVERIFY(ws.jhb.text({1, CombinedColumn}).isEmpty());
         QCOMPARE(ws.Combo3, (QStringList{QStringLiteral(u"其他"), entry}));
     }
 
@@ -111,29 +111,29 @@ private slots:
     {
         PlanSchool school;
         model::Grid& jhb = school.ws.jhb;
-        jhb.setText(2, PeriodsColumn, QStringLiteral(u"4"));
-        jhb.setText(2, PeriodsBackupColumn, QStringLiteral(u"4"));
-        jhb.setText(2, TeacherColumn, QStringLiteral(u"张三"));
+        jhb.setText({2, PeriodsColumn}, QStringLiteral(u"4"));
+        jhb.setText({2, PeriodsBackupColumn}, QStringLiteral(u"4"));
+        jhb.setText({2, TeacherColumn}, QStringLiteral(u"张三"));
         QCOMPARE(school.press(2, PeriodsColumn, Qt::ShiftModifier).chooser, PlanChooser::None);
-        QVERIFY(jhb.text(2, PeriodsColumn).isEmpty());
-        QVERIFY(jhb.text(2, PeriodsBackupColumn).isEmpty());
-        QCOMPARE(jhb.text(2, TeacherColumn), QStringLiteral(u"张三"));
+        QVERIFY(jhb.text({2, PeriodsColumn}).isEmpty());
+        QVERIFY(jhb.text({2, PeriodsBackupColumn}).isEmpty());
+        QCOMPARE(jhb.text({2, TeacherColumn}), QStringLiteral(u"张三"));
 
-        jhb.setText(3, PeriodsColumn, QStringLiteral(u"5"));
-        jhb.setText(3, PeriodsBackupColumn, QStringLiteral(u"5"));
+        jhb.setText({3, PeriodsColumn}, QStringLiteral(u"5"));
+        jhb.setText({3, PeriodsBackupColumn}, QStringLiteral(u"5"));
         school.press(3, PeriodsBackupColumn, Qt::AltModifier);
-        QCOMPARE(jhb.text(3, PeriodsColumn), QStringLiteral(u"5"));
-        QVERIFY(jhb.text(3, PeriodsBackupColumn).isEmpty());
+        QCOMPARE(jhb.text({3, PeriodsColumn}), QStringLiteral(u"5"));
+        QVERIFY(jhb.text({3, PeriodsBackupColumn}).isEmpty());
         // The class cell too, as designed.
         school.press(3, ClassColumn, Qt::ShiftModifier);
-        QVERIFY(jhb.text(3, ClassColumn).isEmpty());
+        QVERIFY(jhb.text({3, ClassColumn}).isEmpty());
     }
 
     void pressesAskForTheDesignedChooser()
     {
         PlanSchool school;
         model::Grid& jhb = school.ws.jhb;
-        jhb.setText(2, TeacherColumn, QStringLiteral(u"李四"));
+        jhb.setText({2, TeacherColumn}, QStringLiteral(u"李四"));
 
         const ChooserRequest teacher = school.press(2, TeacherColumn);
         QCOMPARE(teacher.chooser, PlanChooser::Teacher);
@@ -158,13 +158,13 @@ private slots:
         }
         // Column 8 has no chooser and leaves none showing.
         QCOMPARE(school.press(5, PeriodsBackupColumn).chooser, PlanChooser::None);
-        QVERIFY(jhb.text(5, PeriodsBackupColumn).isEmpty());
+        QVERIFY(jhb.text({5, PeriodsBackupColumn}).isEmpty());
 
         // The header is no plan row: nothing changes, the current cell stays.
         QCOMPARE(school.press(0, MainMarkColumn).chooser, PlanChooser::None);
-        QCOMPARE(jhb.text(0, MainMarkColumn), QStringLiteral(u"主副课"));
+        QCOMPARE(jhb.text({0, MainMarkColumn}), QStringLiteral(u"主副课"));
         QCOMPARE(jhb.currentRow(), 5);
-        QVERIFY(jhb.text(5, MainMarkColumn).isEmpty());
+        QVERIFY(jhb.text({5, MainMarkColumn}).isEmpty());
     }
 
     void picksWriteTheCurrentCell()
@@ -173,8 +173,8 @@ private slots:
         Workspace& ws = school.ws;
         school.press(3, PeriodsColumn);
         pickChooser(ws, school.ui, PlanChooser::Periods, QStringLiteral(u"4"));
-        QCOMPARE(ws.jhb.text(3, PeriodsColumn), QStringLiteral(u"4"));
-        QCOMPARE(ws.jhb.text(3, PeriodsBackupColumn), QStringLiteral(u"4"));
+        QCOMPARE(ws.jhb.text({3, PeriodsColumn}), QStringLiteral(u"4"));
+        QCOMPARE(ws.jhb.text({3, PeriodsBackupColumn}), QStringLiteral(u"4"));
         QCOMPARE(school.ui.focused.last(), FocusTarget::TeachingPlan);
 
         school.press(3, TeacherColumn);
@@ -193,12 +193,12 @@ private slots:
         model::Grid& jhb = ws.jhb;
         // Class 初一(1) in rows 1-2, 初一(2) in rows 3-4, 初一(3) in rows 5-6.
         for (int column = TeacherColumn; column <= PeriodsBackupColumn; ++column) {
-            jhb.setText(1, column, QStringLiteral(u"a%1").arg(column));
-            jhb.setText(2, column, QStringLiteral(u"b%1").arg(column));
-            jhb.setText(3, column, QStringLiteral(u"old"));
-            jhb.setText(5, column, QStringLiteral(u"keep"));
+            jhb.setText({1, column}, QStringLiteral(u"a%1").arg(column));
+            jhb.setText({2, column}, QStringLiteral(u"b%1").arg(column));
+            jhb.setText({3, column}, QStringLiteral(u"old"));
+            jhb.setText({5, column}, QStringLiteral(u"keep"));
         }
-        jhb.setText(1, CombinedColumn, QStringLiteral(u"合班"));
+        jhb.setText({1, CombinedColumn}, QStringLiteral(u"合班"));
         const QStringList first = planCells(jhb, 1);
         const QStringList second = planCells(jhb, 2);
 
