@@ -5,9 +5,10 @@
 #include "model/combinedlesson.h"
 #include "model/layouts.h"
 #include "model/lessoncell.h"
+#include "school/startup.h"
+#include "school/weekcommands.h"
 #include "schoolgenerator.h"
 #include "silentuiport.h"
-#include "startup.h"
 #include "workspace.h"
 
 #include <QFile>
@@ -23,25 +24,29 @@ using namespace orve;
 void buildLargeSchool(Workspace& ws)
 {
     SilentUiPort ui;
-    startUp(ws, ui);
+    school::startUp(ws, ui);
     bench::generateSchool(ws, bench::SchoolShape{});
-    ws.List2 = QStringList{QStringLiteral(u"操场"), QStringLiteral(u"机房")};
-    ws.Text9 = QStringLiteral(u"全校课程总表");
-    const int group = ws.Tr3.addChild(0, QStringLiteral(u"合班课1"), QStringLiteral(u"合班课1"));
+    ws.school.venues = QStringList{QStringLiteral(u"操场"), QStringLiteral(u"机房")};
+    ws.school.title = QStringLiteral(u"全校课程总表");
+    const int group = ws.school.combinedGroups.addChild(0, QStringLiteral(u"合班课1"),
+                                                        QStringLiteral(u"合班课1"));
     for (int i = 0; i < 10; ++i) {
-        const QString entry = model::combinedLessonEntry(ws.List1.at(i), ws.List10.last());
-        ws.Combo3.append(entry);
-        ws.Tr3.addChild(group, QString::number(i + 1) + QStringLiteral("nkey"), entry);
-        ws.Combo6.append(ws.List1.at(i) + QStringLiteral(u" 空课 1 1"));
+        const QString entry =
+            model::combinedLessonEntry(ws.school.classes.at(i), ws.school.courses.last());
+        ws.school.combinedLessons.append(entry);
+        ws.school.combinedGroups.addChild(group, QString::number(i + 1) + QStringLiteral("nkey"),
+                                          entry);
+        ws.school.fixedLessons.append(ws.school.classes.at(i) + QStringLiteral(u" 空课 1 1"));
     }
 
-    model::zkcb(ws);
-    const int courses = int(ws.List10.size());
-    const int teachers = int(ws.List11.size());
-    for (int r = 2; r < ws.MSGrid.rowCount(); ++r)
-        for (int c = 1; c < ws.MSGrid.columnCount(); ++c)
-            ws.MSGrid.setText({r, c}, model::lessonText(ws.List10.at((r + c) % courses),
-                                                        ws.List11.at((r * 7 + c) % teachers)));
+    school::layOutEmptyMasterTimetable(ws);
+    const int courses = int(ws.school.courses.size());
+    const int teachers = int(ws.school.teachers.size());
+    for (int r = 2; r < ws.school.masterTimetable.rowCount(); ++r)
+        for (int c = 1; c < ws.school.masterTimetable.columnCount(); ++c)
+            ws.school.masterTimetable.setText(
+                {r, c}, model::lessonText(ws.school.courses.at((r + c) % courses),
+                                          ws.school.teachers.at((r * 7 + c) % teachers)));
 }
 
 struct LargeSchoolFile
@@ -52,8 +57,8 @@ struct LargeSchoolFile
     {
         Workspace ws;
         buildLargeSchool(ws);
-        ws.ioPath = path;
-        fileio::save_data(ws);
+        ws.session.ioPath = path;
+        fileio::writeSchoolFile(ws.school, ws.session.ioPath);
     }
 };
 
@@ -62,13 +67,13 @@ void BM_SaveLargeSchool(benchmark::State& state)
     Workspace ws;
     buildLargeSchool(ws);
     QTemporaryDir dir;
-    ws.ioPath = dir.filePath(QStringLiteral("large.rve"));
+    ws.session.ioPath = dir.filePath(QStringLiteral("large.rve"));
     for (auto _ : state) {
-        const fileio::SaveResult result = fileio::save_data(ws);
+        const fileio::SaveResult result = fileio::writeSchoolFile(ws.school, ws.session.ioPath);
         if (!result.written())
             state.SkipWithError("save failed");
     }
-    state.counters["bytes"] = double(QFile(ws.ioPath).size());
+    state.counters["bytes"] = double(QFile(ws.session.ioPath).size());
 }
 BENCHMARK(BM_SaveLargeSchool)->Unit(benchmark::kMillisecond);
 
@@ -77,13 +82,14 @@ void BM_OpenLargeSchool(benchmark::State& state)
     static LargeSchoolFile file;
     Workspace ws;
     SilentUiPort ui;
-    startUp(ws, ui);
+    school::startUp(ws, ui);
     for (auto _ : state) {
         const fileio::ReadError error = fileio::openSchoolFile(ws, file.path);
         if (error.failed())
             state.SkipWithError("open failed");
     }
-    state.counters["lessons"] = double((ws.MSGrid.rowCount() - 2) * (ws.MSGrid.columnCount() - 1));
+    state.counters["lessons"] = double((ws.school.masterTimetable.rowCount() - 2) *
+                                       (ws.school.masterTimetable.columnCount() - 1));
 }
 BENCHMARK(BM_OpenLargeSchool)->Unit(benchmark::kMillisecond);
 

@@ -1,5 +1,5 @@
-// How long the busy-teacher test fhyw takes on the master timetable of the largest schools:
-// 150 classes, 7 days of 10 periods (71 columns), every slot holding a lesson of one of 60
+// How long the busy-teacher test rowWithTeacher takes on the master timetable of the largest
+// schools: 150 classes, 7 days of 10 periods (71 columns), every slot holding a lesson of one of 60
 // teachers. The scheduler calls it once per candidate slot.
 #include "model/grid.h"
 #include "model/lessoncell.h"
@@ -42,7 +42,7 @@ void BM_FhywTeacherFree(benchmark::State& state)
     const QString teacher = QStringLiteral(u"外聘教师");
     int column = 1;
     for (auto _ : state) {
-        benchmark::DoNotOptimize(orve::scheduler::fhyw(grid, teacher, column));
+        benchmark::DoNotOptimize(orve::scheduler::rowWithTeacher(grid, teacher, column));
         column = column % (Columns - 1) + 1;
     }
 }
@@ -58,7 +58,7 @@ void BM_FhywTeacherBusy(benchmark::State& state)
     int column = 1;
     int n = 0;
     for (auto _ : state) {
-        benchmark::DoNotOptimize(orve::scheduler::fhyw(grid, teachers.at(n), column));
+        benchmark::DoNotOptimize(orve::scheduler::rowWithTeacher(grid, teachers.at(n), column));
         n = (n + 7) % Teachers;
         column = column % (Columns - 1) + 1;
     }
@@ -71,7 +71,8 @@ void BM_Znzz(benchmark::State& state)
     const orve::model::Grid& grid = timetable();
     int column = 1;
     for (auto _ : state) {
-        benchmark::DoNotOptimize(orve::scheduler::znzz(grid, {77, column}, {77, column % 70 + 1}));
+        benchmark::DoNotOptimize(
+            orve::scheduler::swapConflict(grid, {77, column}, {77, column % 70 + 1}));
         column = column % (Columns - 1) + 1;
     }
 }

@@ -155,7 +155,7 @@ void BM_SchedulingRunInWindow(benchmark::State& state)
     quint64 seed = 0;
     for (auto _ : state) {
         scheduler::SeededRandom random(++seed);
-        scheduler::zdpk1(window.workspace(), port, random, command);
+        scheduler::runScheduling(window.workspace(), port, random, command);
         QApplication::processEvents();
     }
     state.counters["events_asked_per_run"] =

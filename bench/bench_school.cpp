@@ -5,7 +5,7 @@
 #include "model/grid.h"
 #include "school/namelist.h"
 #include "school/namelistcommands.h"
-#include "startup.h"
+#include "school/startup.h"
 #include "uiport.h"
 #include "workspace.h"
 
@@ -53,9 +53,9 @@ struct Bench
 
     explicit Bench(bool withView) : ui(withView)
     {
-        startUp(ws, ui);
+        school::startUp(ws, ui);
         if (withView) {
-            view = std::make_unique<ui::GridView>(ws.jhb);
+            view = std::make_unique<ui::GridView>(ws.school.plan);
             view->resize(1200, 560);
             view->show();
             QApplication::processEvents();
@@ -65,7 +65,7 @@ struct Bench
     void run(void (*command)(Workspace&, UiPort&), NameList list, const QString& name = {})
     {
         school::makeListActive(ws, ui, list);
-        ws.Text6 = name;
+        ws.editor.names.entry = name;
         command(ws, ui);
         if (view)
             QApplication::processEvents();
@@ -82,7 +82,7 @@ struct Bench
 
 void checkPlan(benchmark::State& state, const Workspace& ws, int rows)
 {
-    if (ws.jhb.rowCount() != rows)
+    if (ws.school.plan.rowCount() != rows)
         state.SkipWithError("the plan does not have the expected rows");
 }
 
@@ -140,7 +140,7 @@ void BM_InsertCourse(benchmark::State& state)
     timeEdit(
         state, Classes * (Courses + 1) + 1,
         [](Bench& b) {
-            b.ws.List10Selected = 6;
+            b.ws.editor.names.selectedCourse = 6;
             b.run(school::insertName, NameList::Courses, QStringLiteral(u"新课"));
         },
         [](Bench& b) { deleteEntry(b, NameList::Courses, 7); });
@@ -153,7 +153,7 @@ void BM_DeleteClass(benchmark::State& state)
         state, (Classes - 1) * Courses + 1,
         [](Bench& b) { deleteEntry(b, NameList::Classes, Classes / 2); },
         [](Bench& b) {
-            b.ws.List1Selected = Classes / 2 - 1;
+            b.ws.editor.names.selectedClass = Classes / 2 - 1;
             b.run(school::insertName, NameList::Classes,
                   QStringLiteral(u"初%1班").arg(Classes / 2 + 1));
         });

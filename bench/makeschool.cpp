@@ -1,9 +1,9 @@
 // make-school OUT [CLASSES]: writes a generated school (15 courses, 7 days x 10 periods) as a
 // course-settings file, for timing orve-cli on a large school.
 #include "fileio/savedata.h"
+#include "school/startup.h"
 #include "schoolgenerator.h"
 #include "silentuiport.h"
-#include "startup.h"
 #include "workspace.h"
 
 #include <QCoreApplication>
@@ -19,11 +19,11 @@ int main(int argc, char* argv[])
     }
     orve::Workspace ws;
     orve::SilentUiPort ui;
-    orve::startUp(ws, ui);
+    orve::school::startUp(ws, ui);
     orve::bench::SchoolShape shape;
     if (arguments.size() == 3)
         shape.classes = arguments.at(2).toInt();
     orve::bench::generateSchool(ws, shape);
-    ws.ioPath = arguments.at(1);
-    return orve::fileio::save_data(ws).written() ? 0 : 1;
+    ws.session.ioPath = arguments.at(1);
+    return orve::fileio::writeSchoolFile(ws.school, ws.session.ioPath).written() ? 0 : 1;
 }

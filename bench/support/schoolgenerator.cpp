@@ -54,39 +54,39 @@ std::vector<int> periodsPerCourse(const SchoolShape& shape)
 
 void generateSchool(Workspace& ws, const SchoolShape& shape)
 {
-    ws.week.Text1 = QString::number(shape.morningPeriods);
-    ws.week.Text2 = QString::number(shape.afternoonPeriods);
-    ws.week.Text4 = QString::number(shape.eveningPeriods);
-    ws.week.Text8 = QString::number(shape.days);
-    ws.periodsPerDay = ws.week.periodsPerDay();
+    ws.school.week.morning = QString::number(shape.morningPeriods);
+    ws.school.week.afternoon = QString::number(shape.afternoonPeriods);
+    ws.school.week.evening = QString::number(shape.eveningPeriods);
+    ws.school.week.days = QString::number(shape.days);
+    ws.session.periodsPerDay = ws.school.week.periodsPerDay();
 
-    ws.List1.clear();
-    ws.List10.clear();
-    ws.List11.clear();
+    ws.school.classes.clear();
+    ws.school.courses.clear();
+    ws.school.teachers.clear();
     for (int i = 0; i < shape.classes; ++i)
-        ws.List1.append(className(i));
+        ws.school.classes.append(className(i));
     for (int k = 0; k < shape.courses; ++k)
-        ws.List10.append(courseName(k));
+        ws.school.courses.append(courseName(k));
     const int teachersPerCourse =
         (shape.classes + shape.classesPerTeacher - 1) / std::max(shape.classesPerTeacher, 1);
     for (int k = 0; k < shape.courses; ++k)
         for (int t = 0; t < teachersPerCourse; ++t)
-            ws.List11.append(QStringLiteral(u"%1老师%2").arg(courseName(k)).arg(t + 1));
+            ws.school.teachers.append(QStringLiteral(u"%1老师%2").arg(courseName(k)).arg(t + 1));
 
-    ws.jhb.clearCells();
-    school::cshjhb(ws);
+    ws.school.plan.clearCells();
+    school::rebuildPlanSkeleton(ws.school);
     const std::vector<int> periods = periodsPerCourse(shape);
-    model::RedrawSuspender suspended(ws.jhb);
+    model::RedrawSuspender suspended(ws.school.plan);
     for (int i = 0; i < shape.classes; ++i)
         for (int k = 0; k < shape.courses; ++k) {
             const int row = school::planRow(i, k, shape.courses);
             const int teacher = k * teachersPerCourse + i / shape.classesPerTeacher;
             const QString count = QString::number(periods[std::size_t(k)]);
-            ws.jhb.setText({row, school::TeacherColumn}, ws.List11.at(teacher));
-            ws.jhb.setText({row, school::MainMarkColumn},
-                           k < MainCourses ? QStringLiteral(u"主") : QString());
-            ws.jhb.setText({row, school::PeriodsColumn}, count);
-            ws.jhb.setText({row, school::PeriodsBackupColumn}, count);
+            ws.school.plan.setText({row, school::TeacherColumn}, ws.school.teachers.at(teacher));
+            ws.school.plan.setText({row, school::MainMarkColumn},
+                                   k < MainCourses ? QStringLiteral(u"主") : QString());
+            ws.school.plan.setText({row, school::PeriodsColumn}, count);
+            ws.school.plan.setText({row, school::PeriodsBackupColumn}, count);
         }
 }
 

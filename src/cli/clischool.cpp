@@ -4,7 +4,7 @@
 #include "fileio/filecommands.h"
 #include "fileio/filemessages.h"
 #include "fileio/savedata.h"
-#include "startup.h"
+#include "school/startup.h"
 #include "workspace.h"
 
 namespace orve::cli {
@@ -12,14 +12,14 @@ namespace orve::cli {
 bool openSchool(Workspace& ws, const QString& path)
 {
     CliUiPort ui(path);
-    startUp(ws, ui);
-    return fileio::open(ws, ui) == fileio::CommandOutcome::Done;
+    school::startUp(ws, ui);
+    return fileio::openSchool(ws, ui) == fileio::CommandOutcome::Done;
 }
 
 bool saveSchool(Workspace& ws, const QString& path)
 {
-    ws.ioPath = path;
-    const fileio::SaveResult result = fileio::save_data(ws);
+    ws.session.ioPath = path;
+    const fileio::SaveResult result = fileio::writeSchoolFile(ws.school, ws.session.ioPath);
     if (!result.written())
         printLine(fileio::saveFailureMessage(path, result));
     return result.written();

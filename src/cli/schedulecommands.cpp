@@ -93,15 +93,15 @@ int schedule(const QStringList& arguments)
         scheduler::RunProblems problems = scheduler::scheduleTimetable(ws, ui, random);
         const scheduler::TimetableCount count = scheduler::countTimetable(ws);
         if (!best.count || count.double_bookings < best.count->double_bookings) {
-            best.timetable = ws.MSGrid;
-            best.conflicts = ws.Combo2;
+            best.timetable = ws.school.masterTimetable;
+            best.conflicts = ws.session.conflicts;
             best.count = count;
             best.problems = std::move(problems);
         }
     }
     const qint64 elapsed = clock.elapsed();
-    ws.MSGrid = best.timetable;
-    ws.Combo2 = best.conflicts;
+    ws.school.masterTimetable = best.timetable;
+    ws.session.conflicts = best.conflicts;
     for (const QString& message : scheduler::problemMessages(best.problems))
         printLine(message);
     if (!saveSchool(ws, options->out))

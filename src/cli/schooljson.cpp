@@ -17,11 +17,11 @@ QJsonArray rowTexts(const model::Grid& grid, int row)
     return cells;
 }
 
-QJsonArray treeJson(const conditions::CombinedTree& tree)
+QJsonArray treeJson(const model::CombinedTree& tree)
 {
     QJsonArray nodes;
     for (int i = 0; i < tree.nodeCount(); ++i) {
-        const conditions::TreeNode& node = tree.node(i);
+        const model::TreeNode& node = tree.node(i);
         nodes.append(QJsonObject{
             {QStringLiteral("key"), node.key},
             {QStringLiteral("text"), node.text},
@@ -37,28 +37,28 @@ QJsonArray treeJson(const conditions::CombinedTree& tree)
 QJsonObject schoolJson(const Workspace& ws)
 {
     QJsonArray plan;
-    for (int r = 0; r < ws.jhb.rowCount(); ++r)
-        plan.append(rowTexts(ws.jhb, r));
+    for (int r = 0; r < ws.school.plan.rowCount(); ++r)
+        plan.append(rowTexts(ws.school.plan, r));
     QJsonArray timetable;
-    for (int r = model::FirstClassRow; r < ws.MSGrid.rowCount(); ++r)
-        timetable.append(rowTexts(ws.MSGrid, r));
+    for (int r = model::FirstClassRow; r < ws.school.masterTimetable.rowCount(); ++r)
+        timetable.append(rowTexts(ws.school.masterTimetable, r));
 
     return QJsonObject{
-        {QStringLiteral("week"), QJsonObject{{QStringLiteral("Text1"), ws.week.Text1},
-                                             {QStringLiteral("Text2"), ws.week.Text2},
-                                             {QStringLiteral("Text4"), ws.week.Text4},
-                                             {QStringLiteral("Text8"), ws.week.Text8}}},
-        {QStringLiteral("periodsPerDay"), ws.periodsPerDay},
-        {QStringLiteral("title"), ws.Text9},
-        {QStringLiteral("classes"), QJsonArray::fromStringList(ws.List1)},
-        {QStringLiteral("courses"), QJsonArray::fromStringList(ws.List10)},
-        {QStringLiteral("teachers"), QJsonArray::fromStringList(ws.List11)},
-        {QStringLiteral("venues"), QJsonArray::fromStringList(ws.List2)},
-        {QStringLiteral("tree"), treeJson(ws.Tr3)},
-        {QStringLiteral("fixedLessons"), QJsonArray::fromStringList(ws.Combo6)},
-        {QStringLiteral("combinedLessons"), QJsonArray::fromStringList(ws.Combo3)},
+        {QStringLiteral("week"), QJsonObject{{QStringLiteral("Text1"), ws.school.week.morning},
+                                             {QStringLiteral("Text2"), ws.school.week.afternoon},
+                                             {QStringLiteral("Text4"), ws.school.week.evening},
+                                             {QStringLiteral("Text8"), ws.school.week.days}}},
+        {QStringLiteral("periodsPerDay"), ws.session.periodsPerDay},
+        {QStringLiteral("title"), ws.school.title},
+        {QStringLiteral("classes"), QJsonArray::fromStringList(ws.school.classes)},
+        {QStringLiteral("courses"), QJsonArray::fromStringList(ws.school.courses)},
+        {QStringLiteral("teachers"), QJsonArray::fromStringList(ws.school.teachers)},
+        {QStringLiteral("venues"), QJsonArray::fromStringList(ws.school.venues)},
+        {QStringLiteral("tree"), treeJson(ws.school.combinedGroups)},
+        {QStringLiteral("fixedLessons"), QJsonArray::fromStringList(ws.school.fixedLessons)},
+        {QStringLiteral("combinedLessons"), QJsonArray::fromStringList(ws.school.combinedLessons)},
         {QStringLiteral("plan"), plan},
-        {QStringLiteral("timetableLoaded"), ws.timetableLoaded},
+        {QStringLiteral("timetableLoaded"), ws.session.timetableLoaded},
         {QStringLiteral("timetable"), timetable},
     };
 }

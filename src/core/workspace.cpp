@@ -2,13 +2,47 @@
 
 namespace orve {
 
-namespace {
-constexpr int PlanColumns = 9;
+Editor::Editor() : fixedLessonGrid(6, 6, 1, 1) {}
+
+void Editor::forgetSchool()
+{
+    names.selectedClass = names.selectedCourse = names.selectedTeacher = names.selectedVenue = -1;
+    fixedLessons.classChoices.clear();
+    fixedLessons.classIndex = -1;
+    fixedLessons.listText.clear();
 }
 
 Workspace::Workspace()
-    : jhb(1, PlanColumns, 1, 0), msgrid1(6, 6, 1, 1), MSGrid(2, 26, 2, 1)
 {
+    model::GridSignals& plan = school.plan.changes();
+    QObject::connect(&plan, &model::GridSignals::textsChanged, &notifier, &Notifier::planChanged);
+    model::GridSignals& timetable = school.masterTimetable.changes();
+    QObject::connect(&timetable, &model::GridSignals::textsChanged, &notifier,
+                     &Notifier::timetableChanged);
+    QObject::connect(&timetable, &model::GridSignals::structureChanged, &notifier,
+                     &Notifier::timetableChanged);
+    QObject::connect(&timetable, &model::GridSignals::formatsChanged, &notifier,
+                     &Notifier::marksChanged);
+
+    const auto schoolChanged = [this] { setModified(true); };
+    for (const auto signal :
+         {&Notifier::weekChanged, &Notifier::listsChanged, &Notifier::planChanged,
+          &Notifier::conditionsChanged, &Notifier::titleChanged, &Notifier::timetableChanged})
+        QObject::connect(&notifier, signal, &notifier, schoolChanged);
+}
+
+void Workspace::replaceSchool(model::School replacement)
+{
+    school = std::move(replacement);
+    emit notifier.schoolReplaced();
+}
+
+void Workspace::setModified(bool modified)
+{
+    if (session.modified == modified)
+        return;
+    session.modified = modified;
+    emit notifier.modifiedChanged(modified);
 }
 
 } // namespace orve

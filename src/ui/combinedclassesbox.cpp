@@ -49,13 +49,12 @@ CombinedClassesBox::CombinedClassesBox(Workspace& ws, NumericGuardFilter* guard,
     layout->setColumnStretch(3, 1);
 
     connect(command5_, &QPushButton::clicked, this, [this] {
-        conditions::addToGroup(ws_.Tr3, text7_->text(), combo3_->currentData().toString());
-        refreshTree();
+        conditions::addLessonToGroup(ws_, text7_->text(), combo3_->currentData().toString());
     });
-    connect(command6_, &QPushButton::clicked, this, [this] {
-        conditions::removeTreeNode(ws_.Tr3, selectedNode());
-        refreshTree();
-    });
+    connect(command6_, &QPushButton::clicked, this,
+            [this] { conditions::removeGroupNode(ws_, selectedNode()); });
+    for (const auto signal : {&Notifier::conditionsChanged, &Notifier::schoolReplaced})
+        connect(&ws_.notifier, signal, this, &CombinedClassesBox::refresh);
 }
 
 void CombinedClassesBox::refresh()
@@ -66,11 +65,11 @@ void CombinedClassesBox::refresh()
 
 void CombinedClassesBox::refreshTree()
 {
-    const conditions::CombinedTree& tree = ws_.Tr3;
+    const model::CombinedTree& tree = ws_.school.combinedGroups;
     tree_->clear();
     std::vector<QTreeWidgetItem*> items(std::size_t(tree.nodeCount()), nullptr);
     for (int i = 0; i < tree.nodeCount(); ++i) {
-        const conditions::TreeNode& node = tree.node(i);
+        const model::TreeNode& node = tree.node(i);
         QTreeWidgetItem* parent =
             node.parent >= 0 && node.parent < i ? items[std::size_t(node.parent)] : nullptr;
         auto* item = parent ? new QTreeWidgetItem(parent) : new QTreeWidgetItem(tree_);
@@ -87,10 +86,10 @@ void CombinedClassesBox::refreshList()
     const QVariant shown = combo3_->currentData();
     const QSignalBlocker blocked(combo3_);
     combo3_->clear();
-    for (const QString& entry : ws_.Combo3)
+    for (const QString& entry : ws_.school.combinedLessons)
         combo3_->addItem(model::combinedLessonCaption(entry), entry);
     const int at = combo3_->findData(shown);
-    combo3_->setCurrentIndex(at >= 0 ? at : (ws_.Combo3.isEmpty() ? -1 : 0));
+    combo3_->setCurrentIndex(at >= 0 ? at : (ws_.school.combinedLessons.isEmpty() ? -1 : 0));
 }
 
 int CombinedClassesBox::selectedNode() const

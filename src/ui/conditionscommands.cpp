@@ -14,14 +14,14 @@ void connectConditionsCommands(MainWindow& window, ConditionsPage& page)
         QObject::connect(window.action(QString::fromLatin1(name)), &QAction::triggered, &window,
                          command);
     };
-    on("kcbp", [&window] { conditions::kcbp(window.uiPort()); });
-    on("bjbp", [&window] { conditions::bjbp(window.uiPort()); });
-    on("jsbp", [&window] { conditions::jsbp(window.uiPort()); });
-    on("hbk", [&page] { page.runHbk(); });
-    on("gdkyp", [&page] { page.runGdkyp(); });
+    on("blockCourses", [&window] { conditions::blockCourseTimes(window.uiPort()); });
+    on("blockClasses", [&window] { conditions::blockClassTimes(window.uiPort()); });
+    on("blockTeachers", [&window] { conditions::blockTeacherTimes(window.uiPort()); });
+    on("combinedClasses", [&page] { page.runShowCombinedClasses(); });
+    on("fixedLessons", [&page] { page.runPrepareFixedLessons(); });
     QObject::connect(&window, &MainWindow::tabClicked, &page, [&page](int index) {
         if (index == int(MainTab::SpecialConditions))
-            page.runGdkyp();
+            page.runPrepareFixedLessons();
     });
 }
 

@@ -19,28 +19,14 @@ ConditionsPage::ConditionsPage(Workspace& ws, NumericGuardFilter* guard,
     layout->addWidget(fixed_, 0, Qt::AlignTop);
 }
 
-void ConditionsPage::runGdkyp()
+void ConditionsPage::runPrepareFixedLessons()
 {
-    conditions::gdkyp(ws_, ui_());
-    fixed_->refresh();
+    conditions::prepareFixedLessons(ws_, ui_());
 }
 
-void ConditionsPage::runHbk()
+void ConditionsPage::runShowCombinedClasses()
 {
-    conditions::hbk(ws_, ui_());
-    refresh();
-}
-
-void ConditionsPage::refresh()
-{
-    combined_->refresh();
-    fixed_->refresh();
-}
-
-void ConditionsPage::showEvent(QShowEvent* event)
-{
-    QWidget::showEvent(event);
-    refresh();
+    conditions::showCombinedClasses(ws_, ui_());
 }
 
 } // namespace orve::ui

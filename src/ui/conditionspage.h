@@ -25,14 +25,9 @@ public:
     FixedLessonsBox* fixedLessons() const { return fixed_; }
     GridView* view() const { return fixed_->view(); }
 
-    // The menu commands gdkyp (also a click on this tab) and hbk.
-    void runGdkyp();
-    void runHbk();
-    // Shows every table of the page as the workspace holds it.
-    void refresh();
-
-protected:
-    void showEvent(QShowEvent* event) override;
+    // The menu commands prepareFixedLessons (also a click on this tab) and showCombinedClasses.
+    void runPrepareFixedLessons();
+    void runShowCombinedClasses();
 
 private:
     Workspace& ws_;

@@ -1,12 +1,7 @@
 #include "filecommands.h"
 
-#include "basicspage.h"
-#include "conditionspage.h"
 #include "fileio/filecommands.h"
 #include "mainwindow.h"
-#include "schedulingpage.h"
-#include "schoolcontroller.h"
-#include "weekfieldsbox.h"
 
 #include <QAction>
 
@@ -19,41 +14,30 @@ FileCommands::FileCommands(MainWindow& window, UiPort& ui)
         if (QAction* action = window_.action(QString::fromLatin1(name)))
             connect(action, &QAction::triggered, this, command);
     };
-    on("xjwj", &FileCommands::newSchool);
-    on("open", &FileCommands::openSchool);
-    on("save", &FileCommands::saveSchool);
-    on("luw", &FileCommands::saveSchoolAs);
+    on("newSchool", &FileCommands::newSchool);
+    on("openSchool", &FileCommands::openSchool);
+    on("saveSchool", &FileCommands::saveSchool);
+    on("saveSchoolAs", &FileCommands::saveSchoolAs);
 }
 
 void FileCommands::newSchool()
 {
-    fileio::xjwj(window_.workspace(), ui_);
-    showNewSchool();
+    fileio::newSchool(window_.workspace(), ui_);
 }
 
 void FileCommands::openSchool()
 {
-    if (fileio::open(window_.workspace(), ui_) == fileio::CommandOutcome::Done)
-        showNewSchool();
+    fileio::openSchool(window_.workspace(), ui_);
 }
 
 void FileCommands::saveSchool()
 {
-    fileio::save(window_.workspace(), ui_);
+    fileio::saveSchool(window_.workspace(), ui_);
 }
 
 void FileCommands::saveSchoolAs()
 {
-    fileio::luw(window_.workspace(), ui_);
-}
-
-void FileCommands::showNewSchool()
-{
-    window_.basicsPage()->weekFields()->refresh();
-    window_.school()->refresh();
-    window_.conditionsPage()->refresh();
-    window_.schedulingPage()->refresh();
-    emit schoolReplaced();
+    fileio::saveSchoolAs(window_.workspace(), ui_);
 }
 
 } // namespace orve::ui

@@ -1,6 +1,5 @@
-// The file menu in the window: New, Open, Save and Save As run their core commands, and after
-// New or Open the widgets that copy tables (week fields, lists, choosers, tree, title) show
-// the new school.
+// The file menu in the window: New, Open, Save and Save As run their core commands. The views
+// show the new school from the workspace's notifier.
 #pragma once
 
 #include <QObject>
@@ -18,7 +17,7 @@ class FileCommands : public QObject
     Q_OBJECT
 
 public:
-    // Connects the window's menu items xjwj, open, save and luw.
+    // Connects the window's menu items newSchool, open, save and saveSchoolAs.
     FileCommands(MainWindow& window, UiPort& ui);
 
     void newSchool();
@@ -26,13 +25,7 @@ public:
     void saveSchool();
     void saveSchoolAs();
 
-signals:
-    // New or Open replaced the open school's tables.
-    void schoolReplaced();
-
 private:
-    void showNewSchool();
-
     MainWindow& window_;
     UiPort& ui_;
 };

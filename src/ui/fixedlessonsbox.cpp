@@ -37,7 +37,7 @@ void setItems(QComboBox* combo, const QStringList& items, int current)
 FixedLessonsBox::FixedLessonsBox(Workspace& ws, UiPortSource ui, QWidget* parent)
     : QWidget(parent), ws_(ws), ui_(std::move(ui)), combo4_(new QComboBox(this)),
       text10_(new QLineEdit(this)), upDown9_(new SpinButtons(0, 0, this)),
-      view_(new GridView(ws.msgrid1, this)), combo11_(new QComboBox(this)),
+      view_(new GridView(ws.editor.fixedLessonGrid, this)), combo11_(new QComboBox(this)),
       combo6_(new QComboBox(this))
 {
     combo4_->setObjectName(QStringLiteral("Combo4"));
@@ -50,8 +50,8 @@ FixedLessonsBox::FixedLessonsBox(Workspace& ws, UiPortSource ui, QWidget* parent
     view_->setFixedSize(GridSize);
     // The layout of the grid is computed before it is first shown.
     const int frame = 2 * view_->frameWidth();
-    ws.msgrid1.setViewSize((GridSize.width() - frame) * GridView::TwipsPerPixel,
-                           (GridSize.height() - frame) * GridView::TwipsPerPixel);
+    ws.editor.fixedLessonGrid.setViewSize((GridSize.width() - frame) * GridView::TwipsPerPixel,
+                                          (GridSize.height() - frame) * GridView::TwipsPerPixel);
     combo11_->setObjectName(QStringLiteral("Combo11"));
     combo11_->hide();
     combo6_->setObjectName(QStringLiteral("Combo6"));
@@ -69,36 +69,32 @@ FixedLessonsBox::FixedLessonsBox(Workspace& ws, UiPortSource ui, QWidget* parent
     layout->addWidget(combo6_, 3, 0, 1, 4);
     layout->setRowStretch(4, 1);
 
-    connect(combo4_, qOverload<int>(&QComboBox::activated), this, [this](int index) {
-        conditions::chooseClass(ws_, index);
-        refresh();
-    });
-    connect(upDown9_, &SpinButtons::stepped, this, [this](int delta) {
-        conditions::stepClassChooser(ws_, delta);
-        refresh();
-    });
+    connect(combo4_, qOverload<int>(&QComboBox::activated), this,
+            [this](int index) { conditions::chooseClass(ws_, index); });
+    connect(upDown9_, &SpinButtons::stepped, this,
+            [this](int delta) { conditions::stepClassChooser(ws_, delta); });
     connect(view_, &GridView::cellReleased, this, [this](int row, int column) {
-        conditions::releaseOnFixedGrid(ws_, ui_(), row, column);
-        refresh();
+        conditions::releaseOnFixedGrid(ws_, ui_(), {row, column});
     });
     connect(combo11_, qOverload<int>(&QComboBox::activated), this, [this](int index) {
-        const model::Grid& grid = ws_.msgrid1;
-        conditions::chooseCourse(ws_, ui_(), grid.currentRow(), grid.currentColumn(),
+        conditions::chooseCourse(ws_, ui_(), ws_.editor.fixedLessonGrid.currentCell(),
                                  combo11_->itemText(index));
-        refresh();
     });
+    for (const auto signal : {&Notifier::fixedLessonEditorChanged, &Notifier::conditionsChanged,
+                              &Notifier::schoolReplaced})
+        connect(&ws_.notifier, signal, this, &FixedLessonsBox::refresh);
 }
 
 void FixedLessonsBox::refresh()
 {
-    const conditions::FixedLessonChoosers& choosers = ws_.fixedLessonChoosers;
-    setItems(combo4_, choosers.Combo4, choosers.classIndex);
-    text10_->setText(choosers.Text10);
-    upDown9_->setRange(0, std::max(int(choosers.Combo4.size()) - 1, 0));
-    // gdkyp makes the first course the chooser's text.
-    setItems(combo11_, choosers.Combo11, choosers.Combo11.isEmpty() ? -1 : 0);
-    setItems(combo6_, ws_.Combo6, -1);
-    combo6_->setEditText(choosers.Combo6Text);
+    const FixedLessonChoosers& choosers = ws_.editor.fixedLessons;
+    setItems(combo4_, choosers.classChoices, choosers.classIndex);
+    text10_->setText(choosers.classNumber);
+    upDown9_->setRange(0, std::max(int(choosers.classChoices.size()) - 1, 0));
+    // prepareFixedLessons makes the first course the chooser's text.
+    setItems(combo11_, choosers.courseChoices, choosers.courseChoices.isEmpty() ? -1 : 0);
+    setItems(combo6_, ws_.school.fixedLessons, -1);
+    combo6_->setEditText(choosers.listText);
     if (choosers.courseChooserShown)
         placeCourseChooser();
     else
@@ -107,7 +103,7 @@ void FixedLessonsBox::refresh()
 
 void FixedLessonsBox::placeCourseChooser()
 {
-    const model::Grid& grid = ws_.msgrid1;
+    const model::Grid& grid = ws_.editor.fixedLessonGrid;
     const QRect cell = view_->cellRect(grid.currentRow(), grid.currentColumn());
     QFont font = combo11_->font();
     font.setPointSize(CourseChooserFontSize);

@@ -7,7 +7,6 @@
 #include "gridpage.h"
 #include "gridview.h"
 #include "helpwindow.h"
-#include "model/layouts.h"
 #include "namespanel.h"
 #include "numericguardfilter.h"
 #include "planpage.h"
@@ -16,9 +15,10 @@
 #include "schedulingcommand.h"
 #include "schedulingpage.h"
 #include "schedulingstatus.h"
+#include "school/startup.h"
+#include "school/weekcommands.h"
 #include "schoolcontroller.h"
 #include "splashwindow.h"
-#include "startup.h"
 #include "stepspage.h"
 #include "weekfieldsbox.h"
 
@@ -81,7 +81,7 @@ QAction* MainWindow::action(const QString& name) const
 void MainWindow::buildTabs()
 {
     basicsPage_ = new BasicsPage(ws_, guard_, tabs_);
-    planPage_ = new PlanPage(ws_.jhb, tabs_);
+    planPage_ = new PlanPage(ws_.school.plan, tabs_);
     conditionsPage_ = new ConditionsPage(ws_, guard_, [this]() -> UiPort& { return *ui_; }, tabs_);
     schedulingPage_ = new SchedulingPage(ws_, tabs_);
     stepsPage_ = new StepsPage(tabs_);
@@ -101,22 +101,24 @@ void MainWindow::connectCommands()
         connect(action(QString::fromLatin1(name)), &QAction::triggered, this, command);
     };
     const auto showTab = [this](MainTab tab) { return [this, tab] { ui_->showTab(tab); }; };
-    on("tc", [this] { close(); });
-    on("rzts", showTab(MainTab::Basics));
-    on("qxkcb", showTab(MainTab::Scheduling));
+    on("exit", [this] { close(); });
+    on("weekStructure", showTab(MainTab::Basics));
+    on("masterTimetable", showTab(MainTab::Scheduling));
     new SchedulingCommand(ws_, *ui_, this, schedulingPage_, schedulingPage_->view(),
-                          schedulingStatus_, action(QStringLiteral("zdpk1")));
-    on("qxtk", [this] { toggleForcedSwap(); });
-    on("bzzt", [this] { showHelpDocument(); });
-    on("gy", [this] { showAbout(); });
+                          schedulingStatus_, action(QStringLiteral("autoSchedule")));
+    on("forcedSwap", [this] { toggleForcedSwap(); });
+    on("helpTopics", [this] { showHelpDocument(); });
+    on("about", [this] { showAbout(); });
     connect(stepsPage_->moreInformation(), &QPushButton::clicked, this,
             &MainWindow::showHelpDocument);
     connectConditionsCommands(*this, *conditionsPage_);
     connect(basicsPage_->weekFields(), &WeekFieldsBox::spun, this, &MainWindow::relayout);
+    connect(&ws_.notifier, &Notifier::forcedSwapModeChanged, this, &MainWindow::showForcedSwapMode);
 
     // Commands of this version still to come say so instead of doing nothing.
-    for (const char* name :
-         {"cktzkc", "jsrkb", "sfzk", "qxfb", "bjfb", "kmqx", "kmbj", "hbkxs", "dyyl", "dyb"})
+    for (const char* name : {"classTimetable", "teacherTimetable", "checkDoubleBookings",
+                             "teacherSpreadSchool", "teacherSpreadClass", "courseSpreadSchool",
+                             "courseSpreadClass", "swappableDisplay", "printPreview", "print"})
         on(name, [this, name] {
             statusBar()->showMessage(QStringLiteral(u"“%1”尚未提供，将在以后的版本中完成。")
                                          .arg(action(QString::fromLatin1(name))->text()),
@@ -131,7 +133,7 @@ void MainWindow::connectCommands()
 
 void MainWindow::runToolbarButton(int number)
 {
-    model::RedrawSuspender suspended(ws_.MSGrid);
+    model::RedrawSuspender suspended(ws_.school.masterTimetable);
     if (number == ToolbarButtons::ForcedSwap)
         toggleForcedSwap();
     else if (QAction* command = action(toolbar_.commands.at(std::size_t(number - 1))))
@@ -141,14 +143,18 @@ void MainWindow::runToolbarButton(int number)
 
 void MainWindow::toggleForcedSwap()
 {
-    toggleForcedSwapMode(ws_);
-    action(QStringLiteral("qxtk"))->setChecked(ws_.forcedSwapMode);
-    toolbar_.button(ToolbarButtons::ForcedSwap)->setChecked(ws_.forcedSwapMode);
+    school::toggleForcedSwapMode(ws_);
+}
+
+void MainWindow::showForcedSwapMode(bool on)
+{
+    action(QStringLiteral("forcedSwap"))->setChecked(on);
+    toolbar_.button(ToolbarButtons::ForcedSwap)->setChecked(on);
 }
 
 void MainWindow::relayout()
 {
-    model::xbj(ws_, *ui_);
+    school::relayoutWeek(ws_, *ui_);
 }
 
 void MainWindow::showAbout()
@@ -183,8 +189,7 @@ void MainWindow::startUp()
     show();
     auto* splash = new SplashWindow(this);
     splash->showOver(this);
-    orve::startUp(ws_, *ui_);
-    school_->refresh();
+    school::startUp(ws_, *ui_);
 }
 
 void MainWindow::closeEvent(QCloseEvent* event)

@@ -38,7 +38,7 @@ public:
     Workspace& workspace() { return ws_; }
     UiPort& uiPort();
 
-    // A menu item by its design name ("xjwj", "qxtk", …).
+    // A menu item by its design name ("newSchool", "forcedSwap", …).
     QAction* action(const QString& name) const;
     // Toolbar button 1 to 21; spacers are null.
     QAction* toolbarButton(int number) const { return toolbar_.button(number); }
@@ -70,6 +70,7 @@ private:
     void connectCommands();
     void runToolbarButton(int number);
     void toggleForcedSwap();
+    void showForcedSwapMode(bool on);
     void showAbout();
     void showHelpDocument();
     void relayout();

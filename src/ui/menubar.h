@@ -10,7 +10,7 @@ class QMenuBar;
 
 namespace orve::ui {
 
-// Menu item actions by their design names ("xjwj", "open", … "gy").
+// Menu item actions by their design names ("newSchool", "openSchool", … "about").
 using MenuActions = QHash<QString, QAction*>;
 
 MenuActions buildMenuBar(QMenuBar* bar);

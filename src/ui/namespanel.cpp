@@ -104,10 +104,10 @@ void NamesPanel::refresh(const Workspace& ws)
         showEntries(list(kind), school::names(ws, kind), school::selectedEntry(ws, kind));
     if (const std::optional<school::NameList> active = school::activeList(ws))
         stack_->setCurrentWidget(list(*active));
-    label8_->setText(ws.Label8);
-    label11_->setText(ws.Label11);
-    if (text6_->text() != ws.Text6)
-        text6_->setText(ws.Text6);
+    label8_->setText(ws.editor.names.heading);
+    label11_->setText(ws.editor.names.listTitle);
+    if (text6_->text() != ws.editor.names.entry)
+        text6_->setText(ws.editor.names.entry);
 }
 
 } // namespace orve::ui

@@ -142,16 +142,16 @@ void PlanPage::showChooser(const school::ChooserRequest& request)
 
 void PlanPage::showChooserEntries(const Workspace& ws)
 {
-    setEntries(combo5_, ws.Combo5);
-    setEntries(combo8_, ws.Combo8);
-    setEntries(combo9_, ws.Combo9);
-    setEntries(combo10_, ws.Combo10);
-    setEntries(combo1_, ws.Combo1);
+    setEntries(combo5_, ws.editor.plan.teacherChoices);
+    setEntries(combo8_, ws.editor.plan.periodChoices);
+    setEntries(combo9_, ws.editor.plan.venueChoices);
+    setEntries(combo10_, ws.editor.plan.copySourceChoices);
+    setEntries(combo1_, ws.editor.plan.classFinderChoices);
     if (combo1_->count() > 0) {
         const QSignalBlocker blocker(combo1_);
         combo1_->setCurrentIndex(0);
     }
-    upDown4_->setRange(0, std::max(int(ws.Combo1.size()) - 1, 0));
+    upDown4_->setRange(0, std::max(int(ws.editor.plan.classFinderChoices.size()) - 1, 0));
 }
 
 void PlanPage::onCurrentCellChanged(int row, int column)

@@ -41,7 +41,7 @@ public:
     // Shows the requested chooser over its cell and hides the others (all for None).
     void showChooser(const school::ChooserRequest& request);
     void hideChoosers();
-    // Takes over the entries jxjh put into the workspace.
+    // Takes over the entries showTeachingPlan put into the workspace.
     void showChooserEntries(const Workspace& ws);
 
 signals:

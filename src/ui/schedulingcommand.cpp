@@ -17,6 +17,9 @@ SchedulingCommand::SchedulingCommand(Workspace& ws, UiPort& ui, QWidget* window,
       panel_(panel)
 {
     connect(trigger, &QAction::triggered, this, &SchedulingCommand::run);
+    for (const auto signal : {&Notifier::conflictsChanged, &Notifier::schoolReplaced})
+        connect(&ws_.notifier, signal, this,
+                [this] { panel_->showConflicts(ws_.session.conflicts); });
 }
 
 void SchedulingCommand::run()
@@ -26,7 +29,7 @@ void SchedulingCommand::run()
         return;
     running_ = true;
     PacedEventPort paced(ui_);
-    scheduler::zdpk1(ws_, paced, *this);
+    scheduler::runScheduling(ws_, paced, *this);
     running_ = false;
 }
 
@@ -55,11 +58,6 @@ void SchedulingCommand::setProgress(const QString& text)
 void SchedulingCommand::setTimetableVisible(bool visible)
 {
     timetable_->setVisible(visible);
-}
-
-void SchedulingCommand::conflictListChanged()
-{
-    panel_->showConflicts(ws_.Combo2);
 }
 
 } // namespace orve::ui

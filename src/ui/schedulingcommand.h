@@ -1,5 +1,5 @@
-// The automatic scheduling command zdpk1 in the window: it runs the core's scheduling run and
-// shows its progress: the disabled main window, the thinking and progress labels, the hidden
+// The automatic scheduling command runScheduling in the window: it runs the core's scheduling run
+// and shows its progress: the disabled main window, the thinking and progress labels, the hidden
 // master timetable and, afterwards, the conflict list.
 #pragma once
 
@@ -35,7 +35,6 @@ public:
     void setThinking(bool shown) override;
     void setProgress(const QString& text) override;
     void setTimetableVisible(bool visible) override;
-    void conflictListChanged() override;
 
 private:
     Workspace& ws_;

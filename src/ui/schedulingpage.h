@@ -20,7 +20,7 @@ public:
     SchedulingPage(Workspace& ws, QWidget* parent = nullptr);
 
     QLineEdit* titleField() const { return text9_; }
-    // Shows the workspace's title again (after Open).
+    // Shows the workspace's title (it follows the notifier).
     void refresh();
 
 private:

@@ -31,19 +31,25 @@ SchoolController::SchoolController(MainWindow& window)
     connectMenu();
     connectNames();
     connectPlan();
+    followWorkspace();
 }
 
-void SchoolController::refresh()
+void SchoolController::followWorkspace()
 {
-    names_->refresh(ws_);
-    plan_->showChooserEntries(ws_);
+    const Notifier& notifier = ws_.notifier;
+    const auto showNames = [this] { names_->refresh(ws_); };
+    const auto showChoosers = [this] { plan_->showChooserEntries(ws_); };
+    for (const auto signal :
+         {&Notifier::listsChanged, &Notifier::namesEditorChanged, &Notifier::schoolReplaced})
+        connect(&notifier, signal, this, showNames);
+    for (const auto signal : {&Notifier::planEditorChanged, &Notifier::schoolReplaced})
+        connect(&notifier, signal, this, showChoosers);
 }
 
 template <typename Command>
 void SchoolController::runOnNames(Command command)
 {
     command(ws_, ui_);
-    names_->refresh(ws_);
 }
 
 void SchoolController::connectMenu()
@@ -52,16 +58,16 @@ void SchoolController::connectMenu()
         connect(window_.action(QString::fromLatin1(name)), &QAction::triggered, this,
                 [this, command] { runOnNames(command); });
     };
-    on("md", school::md);
-    on("kkkc", school::kkkc);
-    on("qxjsxm", school::qxjsxm);
-    on("gycd", school::gycd);
-    on("zfksz", school::zfksz);
-    connect(window_.action(QStringLiteral("jxjh")), &QAction::triggered, this,
-            &SchoolController::runJxjh);
+    on("classList", school::showClassList);
+    on("courseList", school::showCourseList);
+    on("teacherList", school::showTeacherList);
+    on("venueList", school::showVenueList);
+    on("mainCourses", school::showMainCourses);
+    connect(window_.action(QStringLiteral("teachingPlan")), &QAction::triggered, this,
+            &SchoolController::runShowTeachingPlan);
     connect(&window_, &MainWindow::tabClicked, this, [this](int index) {
         if (index == int(MainTab::TeachingPlan))
-            runJxjh();
+            runShowTeachingPlan();
     });
 }
 
@@ -78,11 +84,9 @@ void SchoolController::connectNames()
     connect(names_->deleteButton(), &QPushButton::clicked, this,
             [this] { runOnNames(school::deleteName); });
     connect(names_->entry(), &QLineEdit::textChanged, this,
-            [this](const QString& text) { ws_.Text6 = text; });
-    connect(names_, &NamesPanel::entryPicked, this, [this](NameList list, int index) {
-        school::selectName(ws_, list, index);
-        names_->refresh(ws_);
-    });
+            [this](const QString& text) { ws_.editor.names.entry = text; });
+    connect(names_, &NamesPanel::entryPicked, this,
+            [this](NameList list, int index) { school::selectName(ws_, list, index); });
 }
 
 void SchoolController::connectPlan()
@@ -101,15 +105,14 @@ void SchoolController::connectPlan()
     connect(plan_->classStepper(), &SpinButtons::stepped, this,
             &SchoolController::stepClassFinder);
     connect(plan_, &PlanPage::viewResized, this, [this] {
-        model::RedrawSuspender suspended(ws_.jhb);
-        school::setPlanHeader(ws_.jhb);
+        model::RedrawSuspender suspended(ws_.school.plan);
+        school::setPlanHeader(ws_.school.plan);
     });
 }
 
-void SchoolController::runJxjh()
+void SchoolController::runShowTeachingPlan()
 {
-    school::jxjh(ws_, ui_);
-    plan_->showChooserEntries(ws_);
+    school::showTeachingPlan(ws_, ui_);
 }
 
 void SchoolController::stepClassFinder(int delta)

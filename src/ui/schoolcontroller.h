@@ -25,17 +25,16 @@ class SchoolController : public QObject
 public:
     explicit SchoolController(MainWindow& window);
 
-    // Shows the lists and choosers as the workspace holds them (after start-up, New, Open).
-    void refresh();
-
 private:
+    // The lists and choosers follow the workspace's notifier.
+    void followWorkspace();
     void connectMenu();
     void connectNames();
     void connectPlan();
     // Runs a command on the tables, then shows the lists again.
     template <typename Command>
     void runOnNames(Command command);
-    void runJxjh();
+    void runShowTeachingPlan();
     void stepClassFinder(int delta);
     void scrollTo(const QString& className);
 

@@ -28,19 +28,20 @@ std::vector<Button> buttons()
     const QColor lists(50, 140, 90);
     const QColor timetable(180, 100, 40);
     return {
-        {2, u"新建课程设置文件", "xjwj", style->standardIcon(QStyle::SP_FileIcon)},
-        {3, u"打开课程设置文件", "open", style->standardIcon(QStyle::SP_DialogOpenButton)},
-        {4, u"保存课程设置文件", "save", style->standardIcon(QStyle::SP_DialogSaveButton)},
-        {6, u"打印预览", "dyyl", glyphIcon(QStringLiteral(u"览"), file)},
-        {7, u"打印", "dyb", glyphIcon(QStringLiteral(u"印"), file)},
-        {9, u"输入班级名单", "md", glyphIcon(QStringLiteral(u"班"), lists)},
-        {10, u"输入课程名单", "kkkc", glyphIcon(QStringLiteral(u"课"), lists)},
-        {11, u"输入教师名单", "qxjsxm", glyphIcon(QStringLiteral(u"师"), lists)},
-        {12, u"设置教学计划", "jxjh", glyphIcon(QStringLiteral(u"计"), lists)},
-        {15, u"自动排课", "zdpk1", glyphIcon(QStringLiteral(u"排"), timetable)},
-        {17, u"显示或调整课程总表", "qxkcb", glyphIcon(QStringLiteral(u"总"), timetable)},
-        {18, u"显示或调整班级课程表", "cktzkc", glyphIcon(QStringLiteral(u"班表"), timetable)},
-        {19, u"显示教师任课表", "jsrkb", glyphIcon(QStringLiteral(u"师表"), timetable)},
+        {2, u"新建课程设置文件", "newSchool", style->standardIcon(QStyle::SP_FileIcon)},
+        {3, u"打开课程设置文件", "openSchool", style->standardIcon(QStyle::SP_DialogOpenButton)},
+        {4, u"保存课程设置文件", "saveSchool", style->standardIcon(QStyle::SP_DialogSaveButton)},
+        {6, u"打印预览", "printPreview", glyphIcon(QStringLiteral(u"览"), file)},
+        {7, u"打印", "print", glyphIcon(QStringLiteral(u"印"), file)},
+        {9, u"输入班级名单", "classList", glyphIcon(QStringLiteral(u"班"), lists)},
+        {10, u"输入课程名单", "courseList", glyphIcon(QStringLiteral(u"课"), lists)},
+        {11, u"输入教师名单", "teacherList", glyphIcon(QStringLiteral(u"师"), lists)},
+        {12, u"设置教学计划", "teachingPlan", glyphIcon(QStringLiteral(u"计"), lists)},
+        {15, u"自动排课", "autoSchedule", glyphIcon(QStringLiteral(u"排"), timetable)},
+        {17, u"显示或调整课程总表", "masterTimetable", glyphIcon(QStringLiteral(u"总"), timetable)},
+        {18, u"显示或调整班级课程表", "classTimetable",
+         glyphIcon(QStringLiteral(u"班表"), timetable)},
+        {19, u"显示教师任课表", "teacherTimetable", glyphIcon(QStringLiteral(u"师表"), timetable)},
         {21, u"智能追踪(强行调课)", nullptr, glyphIcon(QStringLiteral(u"追"), QColor(150, 60, 60))},
     };
 }

@@ -1,5 +1,7 @@
 #include "weekfieldsbox.h"
 
+#include "school/weekcommands.h"
+
 #include "numericguardfilter.h"
 #include "spinbuttons.h"
 #include "workspace.h"
@@ -50,18 +52,18 @@ WeekFieldsBox::WeekFieldsBox(Workspace& ws, NumericGuardFilter* guard, QWidget* 
         fields_[std::size_t(i)] = edit;
         spins_[std::size_t(i)] = spin;
         connect(edit, &QLineEdit::textChanged, this, [this, i](const QString& typed) {
-            text(i) = typed;
+            school::setWeekField(ws_, model::WeekField(i), typed);
         });
         connect(spin, &SpinButtons::stepped, this, [this, i](int delta) { step(i, delta); });
     }
     layout->setColumnStretch(3, 1);
+    for (const auto signal : {&Notifier::weekChanged, &Notifier::schoolReplaced})
+        connect(&ws_.notifier, signal, this, &WeekFieldsBox::refresh);
 }
 
-QString& WeekFieldsBox::text(int index) const
+const QString& WeekFieldsBox::text(int index) const
 {
-    model::WeekStructure& week = ws_.week;
-    std::array<QString*, FieldCount> texts = {&week.Text1, &week.Text2, &week.Text4, &week.Text8};
-    return *texts.at(std::size_t(index));
+    return model::weekField(ws_.school.week, model::WeekField(index));
 }
 
 void WeekFieldsBox::refresh()

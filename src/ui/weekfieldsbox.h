@@ -28,7 +28,7 @@ public:
 
     QLineEdit* field(int index) const { return fields_.at(std::size_t(index)); }
     SpinButtons* spin(int index) const { return spins_.at(std::size_t(index)); }
-    // Shows the workspace's texts again (after Open).
+    // Shows the workspace's texts (they follow its notifier).
     void refresh();
 
 signals:
@@ -36,7 +36,7 @@ signals:
     void spun();
 
 private:
-    QString& text(int index) const;
+    const QString& text(int index) const;
     void step(int index, int delta);
 
     Workspace& ws_;

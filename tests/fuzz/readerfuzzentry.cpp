@@ -1,10 +1,10 @@
 #include "readerfuzzentry.h"
 
-#include "fileio/gbk.h"
 #include "fileio/savedata.h"
 #include "fileio/schoolreader.h"
+#include "model/gbk.h"
+#include "school/startup.h"
 #include "silentuiport.h"
-#include "startup.h"
 #include "workspace.h"
 
 namespace orve::fuzz {
@@ -17,7 +17,7 @@ const Workspace& startedUp()
     static Workspace ws;
     static const bool ready = [] {
         SilentUiPort ui;
-        startUp(ws, ui);
+        school::startUp(ws, ui);
         return true;
     }();
     Q_UNUSED(ready);
@@ -29,14 +29,13 @@ const Workspace& startedUp()
 int readCourseSettings(const std::uint8_t* data, std::size_t size)
 {
     const QByteArray bytes(reinterpret_cast<const char*>(data), qsizetype(size));
-    Workspace fresh;
-    fileio::copyOpenedTables(startedUp(), fresh);
-    const fileio::ReadError error = fileio::readSchool(fresh, bytes);
+    fileio::OpenedSchool opened = fileio::openingFrom(startedUp());
+    const fileio::ReadError error = fileio::readSchool(opened, bytes);
     if (error.failed())
         return error.line > 0 ? error.line : -1;
     // What was read must be writable: a text of a GBK file encodes again.
     QByteArray written;
-    fileio::encodeGbk(fileio::settingsText(fresh), written);
+    model::encodeGbk(fileio::settingsText(opened.school), written);
     return 0;
 }
 

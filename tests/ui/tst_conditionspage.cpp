@@ -3,12 +3,12 @@
 // lessons in the tree.
 #include "combinedclassesbox.h"
 #include "conditions/combinedclasses.h"
-#include "conditions/fixedlessonentry.h"
 #include "conditionspage.h"
 #include "fixedlessonsbox.h"
 #include "gridview.h"
-#include "model/combinedlesson.h"
 #include "mainwindow.h"
+#include "model/combinedlesson.h"
+#include "model/fixedlessonentry.h"
 #include "school/teachingplan.h"
 #include "spinbuttons.h"
 
@@ -72,10 +72,11 @@ private slots:
     {
         window_ = std::make_unique<MainWindow>();
         Workspace& ws = window_->workspace();
-        ws.List1 = {A, B};
-        ws.List10 = {Chinese, Maths};
+        ws.school.classes = {A, B};
+        ws.school.courses = {Chinese, Maths};
         window_->startUp();
-        ws.jhb.setText({school::planRow(0, 0, 2), school::TeacherColumn}, QStringLiteral(u"张三"));
+        ws.school.plan.setText({school::planRow(0, 0, 2), school::TeacherColumn},
+                               QStringLiteral(u"张三"));
         page_ = window_->conditionsPage();
     }
 
@@ -97,7 +98,7 @@ private slots:
         QVERIFY(!combo11->isVisible());
 
         clickTab(*window_, 0);
-        window_->action(QStringLiteral("gdkyp"))->trigger();
+        window_->action(QStringLiteral("fixedLessons"))->trigger();
         QCOMPARE(window_->tabs()->currentIndex(), 2);
         QCOMPARE(combo4->count(), 3);
         QCOMPARE(combo11->count(), 3);
@@ -105,7 +106,8 @@ private slots:
 
     void menuCommandsShowTheTab()
     {
-        for (const char* name : {"kcbp", "bjbp", "jsbp", "hbk"}) {
+        for (const char* name :
+             {"blockCourses", "blockClasses", "blockTeachers", "combinedClasses"}) {
             window_->tabs()->setCurrentIndex(0);
             window_->action(QString::fromLatin1(name))->trigger();
             QCOMPARE(window_->tabs()->currentIndex(), 2);
@@ -130,16 +132,16 @@ private slots:
                  view->mapTo(box, QPoint(cell.left() + cell.width(), cell.top())));
 
         pick(combo11, Chinese);
-        const QString entry = conditions::fixedEntryText(A, Chinese, 3, 2);
-        QCOMPARE(ws.Combo6, QStringList{entry});
-        QCOMPARE(ws.msgrid1.text({2, 3}), Chinese);
+        const QString entry = model::fixedEntryText(A, Chinese, 3, 2);
+        QCOMPARE(ws.school.fixedLessons, QStringList{entry});
+        QCOMPARE(ws.editor.fixedLessonGrid.text({2, 3}), Chinese);
         QVERIFY(!combo11->isVisible());
         QCOMPARE(box->entryList()->currentText(), entry);
         QCOMPARE(box->entryList()->count(), 1);
 
         clickCell(view, 2, 3);
-        QVERIFY(ws.Combo6.isEmpty());
-        QCOMPARE(ws.msgrid1.text({2, 3}), QString());
+        QVERIFY(ws.school.fixedLessons.isEmpty());
+        QCOMPARE(ws.editor.fixedLessonGrid.text({2, 3}), QString());
         QVERIFY(!combo11->isVisible());
         QCOMPARE(box->entryList()->count(), 0);
         QCOMPARE(box->entryList()->currentText(), QString());
@@ -157,8 +159,9 @@ private slots:
     void groupingCombinedLessons()
     {
         Workspace& ws = window_->workspace();
-        ws.Combo3 = {model::combinedLessonEntry(A, Maths), model::combinedLessonEntry(B, Maths)};
-        window_->action(QStringLiteral("hbk"))->trigger();
+        ws.school.combinedLessons = {model::combinedLessonEntry(A, Maths),
+                                     model::combinedLessonEntry(B, Maths)};
+        window_->action(QStringLiteral("combinedClasses"))->trigger();
         CombinedClassesBox* box = page_->combinedClasses();
         QTest::keyClick(box->groupNumber(), Qt::Key_A);
         QCOMPARE(box->groupNumber()->text(), QStringLiteral("1"));
@@ -174,14 +177,14 @@ private slots:
         QVERIFY(group->isExpanded());
 
         box->removeButton()->click(); // nothing selected
-        QCOMPARE(ws.Tr3.nodeCount(), 4);
+        QCOMPARE(ws.school.combinedGroups.nodeCount(), 4);
         // The tree is shown anew after every command.
         group = tree->topLevelItem(0)->child(0);
         tree->setCurrentItem(group->child(0));
         box->removeButton()->click();
-        QCOMPARE(ws.Tr3.nodeCount(), 3);
+        QCOMPARE(ws.school.combinedGroups.nodeCount(), 3);
         QCOMPARE(tree->topLevelItem(0)->child(0)->child(0)->text(0), B + QStringLiteral(u" · ") + Maths);
-        QCOMPARE(ws.Tr3.node(2).text, model::combinedLessonEntry(B, Maths));
+        QCOMPARE(ws.school.combinedGroups.node(2).text, model::combinedLessonEntry(B, Maths));
         QCOMPARE(box->combinedList()->currentText(), B + QStringLiteral(u" · ") + Maths);
     }
 

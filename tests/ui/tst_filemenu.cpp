@@ -75,11 +75,12 @@ int saveThroughTheWindow(const QString& path)
 {
     MainWindow window;
     window.startUp();
-    window.workspace().List1 = QStringList{QStringLiteral(u"初一(1)"), QStringLiteral(u"初一(2)")};
-    window.workspace().documentPath = path;
+    window.workspace().school.classes =
+        QStringList{QStringLiteral(u"初一(1)"), QStringLiteral(u"初一(2)")};
+    window.workspace().session.documentPath = path;
     ModalAnswer answer;
     answer.arm();
-    window.action(QStringLiteral("save"))->trigger();
+    window.action(QStringLiteral("saveSchool"))->trigger();
     std::fputs(answer.message.toUtf8().constData(), stdout);
     return answer.answered ? 0 : 1;
 }
@@ -112,7 +113,7 @@ private slots:
         QLineEdit* title = window.schedulingPage()->titleField();
         QTest::keyClicks(title, QStringLiteral(" a,b"));
         QCOMPARE(title->text(), QStringLiteral(u"a，b"));
-        QCOMPARE(window.workspace().Text9, QStringLiteral(u"a，b"));
+        QCOMPARE(window.workspace().school.title, QStringLiteral(u"a，b"));
         QTest::keyClicks(title, QStringLiteral("c"));
         QCOMPARE(title->text(), QStringLiteral(u"a，bc")); // the cursor stayed at the end
     }
@@ -121,13 +122,13 @@ private slots:
     {
         MainWindow window;
         window.startUp();
-        QSignalSpy replaced(window.fileCommands(), &orve::ui::FileCommands::schoolReplaced);
+        QSignalSpy replaced(&window.workspace().notifier, &orve::Notifier::schoolReplaced);
         ModalAnswer answer{dataFile("six-days.rve"), {}};
         answer.arm();
-        window.action(QStringLiteral("open"))->trigger();
+        window.action(QStringLiteral("openSchool"))->trigger();
         QVERIFY(answer.answered);
         QCOMPARE(replaced.count(), 1);
-        QCOMPARE(window.workspace().List1, QStringList{QStringLiteral(u"高一")});
+        QCOMPARE(window.workspace().school.classes, QStringList{QStringLiteral(u"高一")});
         QCOMPARE(window.basicsPage()->weekFields()->field(1)->text(), QStringLiteral("1"));
         QCOMPARE(window.basicsPage()->weekFields()->field(3)->text(), QStringLiteral("6"));
         QCOMPARE(window.schedulingPage()->titleField()->text(), QStringLiteral(u"高一课表"));
@@ -144,9 +145,9 @@ private slots:
         // Save writes to the opened file without a dialog.
         const QString copy = dir_.filePath(QStringLiteral("copy.rve"));
         QFile::copy(dataFile("six-days.rve"), copy);
-        window.workspace().documentPath = copy;
-        window.workspace().Text9 = QStringLiteral(u"新");
-        window.action(QStringLiteral("save"))->trigger();
+        window.workspace().session.documentPath = copy;
+        window.workspace().school.title = QStringLiteral(u"新");
+        window.action(QStringLiteral("saveSchool"))->trigger();
         QVERIFY(QApplication::activeModalWidget() == nullptr);
         QFile file(copy);
         QVERIFY(file.open(QIODevice::ReadOnly));
@@ -158,10 +159,10 @@ private slots:
     {
         MainWindow window;
         window.startUp();
-        window.workspace().List1 = QStringList{QStringLiteral(u"一班")};
+        window.workspace().school.classes = QStringList{QStringLiteral(u"一班")};
         window.tabs()->setCurrentIndex(3);
-        window.action(QStringLiteral("xjwj"))->trigger();
-        QVERIFY(window.workspace().List1.isEmpty());
+        window.action(QStringLiteral("newSchool"))->trigger();
+        QVERIFY(window.workspace().school.classes.isEmpty());
         QCOMPARE(window.tabs()->currentIndex(), 0);
     }
 
@@ -169,10 +170,10 @@ private slots:
     {
         MainWindow window;
         window.startUp();
-        window.workspace().documentPath = dir_.path(); // a folder, not a file
+        window.workspace().session.documentPath = dir_.path(); // a folder, not a file
         ModalAnswer answer;
         answer.arm();
-        window.action(QStringLiteral("save"))->trigger();
+        window.action(QStringLiteral("saveSchool"))->trigger();
         QVERIFY(answer.answered);
         QVERIFY2(answer.message.contains(QStringLiteral(u"没有保存")), qPrintable(answer.message));
     }

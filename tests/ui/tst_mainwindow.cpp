@@ -92,29 +92,49 @@ private slots:
                 names.append(item->isSeparator() ? QStringLiteral("-") : item->objectName());
             return names.join(u' ');
         };
-        QCOMPARE(layout(menus.at(0)), QStringLiteral("xjwj open - save luw - tc"));
-        QCOMPARE(layout(menus.at(1)), QStringLiteral("rzts - md kkkc qxjsxm gycd - jxjh zfksz"));
-        QCOMPARE(layout(menus.at(2)), QStringLiteral("kcbp bjbp jsbp hbk - gdkyp"));
-        QCOMPARE(layout(menus.at(3)), QStringLiteral("zdpk1 - qxkcb cktzkc jsrkb - qxtk"));
-        QCOMPARE(layout(menus.at(4)), QStringLiteral("sfzk - qxfb bjfb kmqx kmbj - hbkxs"));
-        QCOMPARE(layout(menus.at(5)), QStringLiteral("dyyl dyb"));
-        QCOMPARE(layout(menus.at(6)), QStringLiteral("bzzt - gy"));
+        QCOMPARE(layout(menus.at(0)),
+                 QStringLiteral("newSchool openSchool - saveSchool saveSchoolAs - exit"));
+        QCOMPARE(layout(menus.at(1)),
+                 QStringLiteral(
+                     "weekStructure - classList courseList teacherList venueList - teachingPlan "
+                     "mainCourses"));
+        QCOMPARE(layout(menus.at(2)),
+                 QStringLiteral(
+                     "blockCourses blockClasses blockTeachers combinedClasses - fixedLessons"));
+        QCOMPARE(layout(menus.at(3)),
+                 QStringLiteral("autoSchedule - masterTimetable classTimetable teacherTimetable - "
+                                "forcedSwap"));
+        QCOMPARE(layout(menus.at(4)),
+                 QStringLiteral("checkDoubleBookings - teacherSpreadSchool teacherSpreadClass "
+                                "courseSpreadSchool courseSpreadClass - swappableDisplay"));
+        QCOMPARE(layout(menus.at(5)), QStringLiteral("printPreview print"));
+        QCOMPARE(layout(menus.at(6)), QStringLiteral("helpTopics - about"));
 
         const QList<std::pair<const char*, QKeySequence>> shortcuts = {
-            {"xjwj", QKeySequence(QStringLiteral("Ctrl+N"))},   {"open", QKeySequence(QStringLiteral("Ctrl+O"))},
-            {"save", QKeySequence(QStringLiteral("Ctrl+S"))},   {"luw", QKeySequence(QStringLiteral("Ctrl+A"))},
-            {"tc", QKeySequence(QStringLiteral("Ctrl+X"))},     {"md", QKeySequence(QStringLiteral("Ctrl+B"))},
-            {"kkkc", QKeySequence(QStringLiteral("Ctrl+K"))},   {"qxjsxm", QKeySequence(QStringLiteral("Ctrl+J"))},
-            {"zfksz", QKeySequence(QStringLiteral("F5"))},      {"zdpk1", QKeySequence(QStringLiteral("Ctrl+Z"))},
-            {"sfzk", QKeySequence(QStringLiteral("Ctrl+F9"))},  {"dyyl", QKeySequence(QStringLiteral("F9"))},
-            {"dyb", QKeySequence(QStringLiteral("Ctrl+P"))},    {"gycd", QKeySequence()},
+            {"newSchool", QKeySequence(QStringLiteral("Ctrl+N"))},
+            {"openSchool", QKeySequence(QStringLiteral("Ctrl+O"))},
+            {"saveSchool", QKeySequence(QStringLiteral("Ctrl+S"))},
+            {"saveSchoolAs", QKeySequence(QStringLiteral("Ctrl+A"))},
+            {"exit", QKeySequence(QStringLiteral("Ctrl+X"))},
+            {"classList", QKeySequence(QStringLiteral("Ctrl+B"))},
+            {"courseList", QKeySequence(QStringLiteral("Ctrl+K"))},
+            {"teacherList", QKeySequence(QStringLiteral("Ctrl+J"))},
+            {"mainCourses", QKeySequence(QStringLiteral("F5"))},
+            {"autoSchedule", QKeySequence(QStringLiteral("Ctrl+Z"))},
+            {"checkDoubleBookings", QKeySequence(QStringLiteral("Ctrl+F9"))},
+            {"printPreview", QKeySequence(QStringLiteral("F9"))},
+            {"print", QKeySequence(QStringLiteral("Ctrl+P"))},
+            {"venueList", QKeySequence()},
         };
         for (const auto& [name, keys] : shortcuts)
             QCOMPARE(window.action(QString::fromLatin1(name))->shortcut(), keys);
-        QCOMPARE(window.action(QStringLiteral("luw"))->text(), QStringLiteral(u"课程文件另存为..."));
-        QCOMPARE(window.action(QStringLiteral("tc"))->text(), QStringLiteral(u"退出 "));
-        QCOMPARE(window.action(QStringLiteral("gdkyp"))->text(), QStringLiteral(u"固定课预排(如班队) (&G)"));
-        QCOMPARE(window.action(QStringLiteral("bzzt"))->text(), QStringLiteral(u"帮助主题 &H"));
+        QCOMPARE(window.action(QStringLiteral("saveSchoolAs"))->text(),
+                 QStringLiteral(u"课程文件另存为..."));
+        QCOMPARE(window.action(QStringLiteral("exit"))->text(), QStringLiteral(u"退出 "));
+        QCOMPARE(window.action(QStringLiteral("fixedLessons"))->text(),
+                 QStringLiteral(u"固定课预排(如班队) (&G)"));
+        QCOMPARE(window.action(QStringLiteral("helpTopics"))->text(),
+                 QStringLiteral(u"帮助主题 &H"));
     }
 
     void toolbarHasTwentyOneButtons()
@@ -143,9 +163,10 @@ private slots:
         MainWindow window;
         window.toolbarButton(17)->trigger();
         QCOMPARE(window.tabs()->currentIndex(), 3);
-        window.action(QStringLiteral("rzts"))->trigger();
+        window.action(QStringLiteral("weekStructure"))->trigger();
         QCOMPARE(window.tabs()->currentIndex(), 0);
-        QVERIFY(window.workspace().MSGrid.redraw()); // the button switched redrawing back on
+        QVERIFY(window.workspace()
+                    .school.masterTimetable.redraw()); // the button switched redrawing back on
     }
 
     void commandsStillToComeSaySo()
@@ -153,7 +174,7 @@ private slots:
         MainWindow window;
         window.toolbarButton(18)->trigger();
         QVERIFY(window.statusBar()->currentMessage().contains(QStringLiteral(u"察看或调整班级课程表")));
-        window.action(QStringLiteral("dyb"))->trigger();
+        window.action(QStringLiteral("print"))->trigger();
         QVERIFY(window.statusBar()->currentMessage().contains(QStringLiteral(u"“打印”尚未提供")));
     }
 
@@ -161,21 +182,21 @@ private slots:
     {
         MainWindow window;
         window.show();
-        QAction* menuItem = window.action(QStringLiteral("qxtk"));
+        QAction* menuItem = window.action(QStringLiteral("forcedSwap"));
         QToolButton* button = toolButtonOf(window, window.toolbarButton(21));
         QVERIFY(button);
-        QVERIFY(!window.workspace().forcedSwapMode);
+        QVERIFY(!window.workspace().session.forcedSwapMode);
         QTest::mouseClick(button, Qt::LeftButton);
-        QVERIFY(window.workspace().forcedSwapMode);
+        QVERIFY(window.workspace().session.forcedSwapMode);
         QVERIFY(menuItem->isChecked());
         QVERIFY(button->isChecked());
         menuItem->trigger();
-        QVERIFY(!window.workspace().forcedSwapMode);
+        QVERIFY(!window.workspace().session.forcedSwapMode);
         QVERIFY(!menuItem->isChecked());
         QVERIFY(!button->isChecked());
         menuItem->trigger();
         menuItem->trigger();
-        QVERIFY(!window.workspace().forcedSwapMode);
+        QVERIFY(!window.workspace().session.forcedSwapMode);
         QVERIFY(!button->isChecked());
     }
 
@@ -189,11 +210,11 @@ private slots:
         QVERIFY(splash->isVisible());
         QTest::mouseClick(splash, Qt::LeftButton);
         QTRY_VERIFY(!window.findChild<QWidget*>(QStringLiteral("frmSplash")));
-        QCOMPARE(window.workspace().msgrid1.rowCount(), 6);
-        QCOMPARE(window.workspace().msgrid1.columnCount(), 6);
-        QCOMPARE(window.workspace().MSGrid.columnCount(), 26);
-        QCOMPARE(window.workspace().MSGrid.rowCount(), 2);
-        QCOMPARE(window.workspace().Tr3.nodeCount(), 1);
+        QCOMPARE(window.workspace().editor.fixedLessonGrid.rowCount(), 6);
+        QCOMPARE(window.workspace().editor.fixedLessonGrid.columnCount(), 6);
+        QCOMPARE(window.workspace().school.masterTimetable.columnCount(), 26);
+        QCOMPARE(window.workspace().school.masterTimetable.rowCount(), 2);
+        QCOMPARE(window.workspace().school.combinedGroups.nodeCount(), 1);
     }
 
     void numericGuardUndoesNonNumericTyping()
@@ -210,9 +231,9 @@ private slots:
         QCOMPARE(text1->text(), QStringLiteral("3"));
         QTest::keyClick(text1, Qt::Key_4);
         QCOMPARE(text1->text(), QStringLiteral("34"));
-        QCOMPARE(window.workspace().week.Text1, QStringLiteral("34")); // written through
+        QCOMPARE(window.workspace().school.week.morning, QStringLiteral("34")); // written through
         // Typing alone lays nothing out.
-        QCOMPARE(window.workspace().msgrid1.rowCount(), 6);
+        QCOMPARE(window.workspace().editor.fixedLessonGrid.rowCount(), 6);
         QLineEdit* text8 = window.basicsPage()->weekFields()->field(3);
         QCOMPARE(text8->objectName(), QStringLiteral("Text8"));
     }
@@ -225,23 +246,23 @@ private slots:
         orve::ui::WeekFieldsBox* fields = window.basicsPage()->weekFields();
         QTest::mouseClick(fields->spin(0)->upButton(), Qt::LeftButton);
         QCOMPARE(fields->field(0)->text(), QStringLiteral("4"));
-        QCOMPARE(ws.msgrid1.rowCount(), 7);
-        QCOMPARE(ws.MSGrid.columnCount(), 31);
+        QCOMPARE(ws.editor.fixedLessonGrid.rowCount(), 7);
+        QCOMPARE(ws.school.masterTimetable.columnCount(), 31);
         // At a limit nothing changes and nothing is laid out.
         for (int i = 0; i < 3; ++i)
             QTest::mouseClick(fields->spin(0)->upButton(), Qt::LeftButton);
         QCOMPARE(fields->field(0)->text(), QStringLiteral("5"));
-        QCOMPARE(ws.msgrid1.rowCount(), 8);
+        QCOMPARE(ws.editor.fixedLessonGrid.rowCount(), 8);
         // The days spin stops at 7 and names the seventh day Sunday.
         for (int i = 0; i < 3; ++i)
             QTest::mouseClick(fields->spin(3)->upButton(), Qt::LeftButton);
         QCOMPARE(fields->field(3)->text(), QStringLiteral("7"));
-        QCOMPARE(ws.msgrid1.text({0, 7}), QStringLiteral(u"星期日"));
+        QCOMPARE(ws.editor.fixedLessonGrid.text({0, 7}), QStringLiteral(u"星期日"));
         // A loaded timetable keeps its layout when the week changes.
-        ws.timetableLoaded = true;
+        ws.session.timetableLoaded = true;
         QTest::mouseClick(fields->spin(1)->downButton(), Qt::LeftButton);
-        QCOMPARE(ws.MSGrid.columnCount(), 7 * 7 + 1);
-        QCOMPARE(ws.msgrid1.rowCount(), 7);
+        QCOMPARE(ws.school.masterTimetable.columnCount(), 7 * 7 + 1);
+        QCOMPARE(ws.editor.fixedLessonGrid.rowCount(), 7);
     }
 
     void aboutBoxIsTitledWithTheProgram()
@@ -249,7 +270,7 @@ private slots:
         MainWindow window;
         ModalCatcher catcher;
         catcher.arm();
-        window.action(QStringLiteral("gy"))->trigger();
+        window.action(QStringLiteral("about"))->trigger();
         QCOMPARE(catcher.title, QStringLiteral(u"关于 ORVE智能排课系统 "));
     }
 
@@ -278,8 +299,8 @@ private slots:
     {
         MainWindow window;
         window.startUp();
-        window.workspace().List1.append(QStringLiteral(u"初一(1)")); // unsaved work
-        window.action(QStringLiteral("tc"))->trigger();
+        window.workspace().school.classes.append(QStringLiteral(u"初一(1)")); // unsaved work
+        window.action(QStringLiteral("exit"))->trigger();
         QVERIFY(!window.isVisible());
         QVERIFY(!QApplication::activeModalWidget());
     }

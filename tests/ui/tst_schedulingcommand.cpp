@@ -81,10 +81,10 @@ private slots:
         MainWindow window;
         window.show();
         makeSchool(window.workspace());
-        window.workspace().Combo6 = {u"X 语文 1 1"_s};
+        window.workspace().school.fixedLessons = {u"X 语文 1 1"_s};
         window.tabs()->setCurrentIndex(0);
         BoxWatch watch(window);
-        window.action(u"zdpk1"_s)->trigger();
+        window.action(u"autoSchedule"_s)->trigger();
 
         QCOMPARE(window.tabs()->currentIndex(), 3);
         QCOMPARE(watch.seen.size(), 2);
@@ -105,7 +105,7 @@ private slots:
         const scheduler::TimetableCount count = scheduler::countTimetable(window.workspace());
         QCOMPARE(count.lessons_placed, 33);
         QComboBox* combo2 = window.schedulingStatus()->conflictList();
-        QCOMPARE(combo2->count(), int(window.workspace().Combo2.size()));
+        QCOMPARE(combo2->count(), int(window.workspace().session.conflicts.size()));
         QVERIFY(combo2->isVisibleTo(&window));
     }
 
@@ -136,7 +136,7 @@ private slots:
         QCOMPARE(watch.seen.size(), 1);
         QCOMPARE(watch.seen.first().text, scheduler::RunFinished);
         QCOMPARE(scheduler::countTimetable(window.workspace()).lessons_placed, 33);
-        QCOMPARE(window.action(u"zdpk1"_s)->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Z));
+        QCOMPARE(window.action(u"autoSchedule"_s)->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Z));
     }
 };
 

@@ -115,11 +115,11 @@ private slots:
         QCOMPARE(classes->count(), 2);
         QCOMPARE(classes->item(1)->text(), QStringLiteral(u"初一(2)"));
         QVERIFY(names()->entry()->text().isEmpty());
-        QCOMPARE(ws().jhb.rowCount(), 3);
+        QCOMPARE(ws().school.plan.rowCount(), 3);
 
         // Enter in an empty field does nothing.
         QTest::keyClick(names()->entry(), Qt::Key_Return);
-        QCOMPARE(ws().List1.size(), 2);
+        QCOMPARE(ws().school.classes.size(), 2);
 
         // Toolbar button 10 brings the course list to the front.
         window_->toolbarButton(10)->trigger();
@@ -127,7 +127,7 @@ private slots:
         QVERIFY(names()->list(NameList::Courses)->isVisible());
         QVERIFY(!classes->isVisible());
         type(QStringLiteral(u"语文"));
-        QCOMPARE(ws().jhb.text({2, school::CourseColumn}), QStringLiteral(u"语文"));
+        QCOMPARE(ws().school.plan.text({2, school::CourseColumn}), QStringLiteral(u"语文"));
 
         // A click on an entry copies it into the field; delete removes it.
         QListWidget* courses = names()->list(NameList::Courses);
@@ -136,21 +136,21 @@ private slots:
         QCOMPARE(names()->entry()->text(), QStringLiteral(u"语文"));
         names()->deleteButton()->click();
         QCOMPARE(courses->count(), 0);
-        QCOMPARE(ws().jhb.text({2, school::CourseColumn}), QStringLiteral(u"空"));
+        QCOMPARE(ws().school.plan.text({2, school::CourseColumn}), QStringLiteral(u"空"));
     }
 
     void pressedCellsShowTheirChooser()
     {
-        window_->action(QStringLiteral("md"))->trigger();
+        window_->action(QStringLiteral("classList"))->trigger();
         for (int i = 1; i <= 30; ++i)
             type(QStringLiteral(u"班%1").arg(i));
-        window_->action(QStringLiteral("kkkc"))->trigger();
+        window_->action(QStringLiteral("courseList"))->trigger();
         type(QStringLiteral(u"语文"));
         type(QStringLiteral(u"数学"));
-        window_->action(QStringLiteral("qxjsxm"))->trigger();
+        window_->action(QStringLiteral("teacherList"))->trigger();
         type(QStringLiteral(u"张三"));
 
-        // A user's click on the plan tab runs jxjh.
+        // A user's click on the plan tab runs showTeachingPlan.
         QTabBar* bar = window_->tabs()->tabBar();
         QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(1).center());
         QCOMPARE(window_->tabs()->currentIndex(), 1);
@@ -165,20 +165,20 @@ private slots:
         QCOMPARE(visibleChoosers(), 1);
         emit teachers->activated(0);
         QVERIFY(!teachers->isVisible());
-        QCOMPARE(ws().jhb.text({2, school::TeacherColumn}), QStringLiteral(u"张三"));
+        QCOMPARE(ws().school.plan.text({2, school::TeacherColumn}), QStringLiteral(u"张三"));
 
         QComboBox* periods = plan()->chooser(PlanChooser::Periods);
         pressCell(3, school::PeriodsColumn);
         verifyOverCell(periods, 3, school::PeriodsColumn, 20);
         emit periods->activated(3);
-        QCOMPARE(ws().jhb.text({3, school::PeriodsColumn}), QStringLiteral(u"4"));
-        QCOMPARE(ws().jhb.text({3, school::PeriodsBackupColumn}), QStringLiteral(u"4"));
+        QCOMPARE(ws().school.plan.text({3, school::PeriodsColumn}), QStringLiteral(u"4"));
+        QCOMPARE(ws().school.plan.text({3, school::PeriodsBackupColumn}), QStringLiteral(u"4"));
 
         pressCell(3, school::VenueColumn);
         verifyOverCell(plan()->chooser(PlanChooser::Venue), 3, school::VenueColumn, 0);
         pressCell(3, school::MainMarkColumn);
         QCOMPARE(visibleChoosers(), 0);
-        QCOMPARE(ws().jhb.text({3, school::MainMarkColumn}), QStringLiteral(u"主"));
+        QCOMPARE(ws().school.plan.text({3, school::MainMarkColumn}), QStringLiteral(u"主"));
 
         QComboBox* copy = plan()->chooser(PlanChooser::CopyPlan);
         plan()->view()->horizontalScrollBar()->setValue(0);
@@ -188,23 +188,23 @@ private slots:
         QCOMPARE(copy->currentIndex(), -1);
         emit copy->activated(0); // 班1 (rows 1, 2) onto 班2 (rows 3, 4)
         QVERIFY(!copy->isVisible());
-        QCOMPARE(ws().jhb.text({4, school::TeacherColumn}), QStringLiteral(u"张三"));
-        QVERIFY(ws().jhb.text({3, school::PeriodsColumn}).isEmpty());
-        QVERIFY(ws().jhb.text({3, school::MainMarkColumn}).isEmpty());
+        QCOMPARE(ws().school.plan.text({4, school::TeacherColumn}), QStringLiteral(u"张三"));
+        QVERIFY(ws().school.plan.text({3, school::PeriodsColumn}).isEmpty());
+        QVERIFY(ws().school.plan.text({3, school::MainMarkColumn}).isEmpty());
 
         pressCell(4, school::PeriodsColumn);
         emit periods->activated(2);
-        QCOMPARE(ws().jhb.text({4, school::PeriodsBackupColumn}), QStringLiteral(u"3"));
+        QCOMPARE(ws().school.plan.text({4, school::PeriodsBackupColumn}), QStringLiteral(u"3"));
         pressCell(4, school::PeriodsColumn, Qt::ShiftModifier);
         QCOMPARE(visibleChoosers(), 0);
-        QVERIFY(ws().jhb.text({4, school::PeriodsColumn}).isEmpty());
-        QVERIFY(ws().jhb.text({4, school::PeriodsBackupColumn}).isEmpty());
+        QVERIFY(ws().school.plan.text({4, school::PeriodsColumn}).isEmpty());
+        QVERIFY(ws().school.plan.text({4, school::PeriodsBackupColumn}).isEmpty());
 
         // Moving the cursor off the chooser's cell hides it, so a pick cannot write elsewhere.
         pressCell(5, school::VenueColumn);
         QCOMPARE(visibleChoosers(), 1);
         QTest::keyClick(plan()->view(), Qt::Key_Down);
-        QCOMPARE(ws().jhb.currentRow(), 6);
+        QCOMPARE(ws().school.plan.currentRow(), 6);
         QCOMPARE(visibleChoosers(), 0);
 
         // Scrolling the table hides the chooser.
@@ -216,16 +216,16 @@ private slots:
 
         // The class finder scrolls the table to the class.
         emit plan()->classFinder()->activated(20);
-        QCOMPARE(ws().jhb.topRow(), school::planRow(20, 0, 2));
+        QCOMPARE(ws().school.plan.topRow(), school::planRow(20, 0, 2));
         // UpDown4 steps Text5 and selects that class in Combo1.
         plan()->classStepper()->upButton()->click();
         QCOMPARE(plan()->classNumber()->text(), QStringLiteral("1"));
         QCOMPARE(plan()->classFinder()->currentText(), QStringLiteral(u"班2"));
-        QCOMPARE(ws().jhb.topRow(), school::planRow(1, 0, 2));
+        QCOMPARE(ws().school.plan.topRow(), school::planRow(1, 0, 2));
         plan()->classStepper()->downButton()->click();
         plan()->classStepper()->downButton()->click();
         QCOMPARE(plan()->classNumber()->text(), QStringLiteral("0"));
-        QCOMPARE(ws().jhb.topRow(), school::planRow(0, 0, 2));
+        QCOMPARE(ws().school.plan.topRow(), school::planRow(0, 0, 2));
     }
 };
 

@@ -4,17 +4,17 @@
 
 namespace orve::conditions {
 
-void kcbp(UiPort& ui)
+void blockCourseTimes(UiPort& ui)
 {
     ui.showTab(MainTab::SpecialConditions);
 }
 
-void bjbp(UiPort& ui)
+void blockClassTimes(UiPort& ui)
 {
     ui.showTab(MainTab::SpecialConditions);
 }
 
-void jsbp(UiPort& ui)
+void blockTeacherTimes(UiPort& ui)
 {
     ui.showTab(MainTab::SpecialConditions);
 }

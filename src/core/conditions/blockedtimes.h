@@ -9,8 +9,8 @@ class UiPort;
 
 namespace orve::conditions {
 
-void kcbp(UiPort& ui); // "设置某些课程不排时间"
-void bjbp(UiPort& ui); // "设置某些班级不排时间"
-void jsbp(UiPort& ui); // "设置某些教师不排时间"
+void blockCourseTimes(UiPort& ui);  // "设置某些课程不排时间"
+void blockClassTimes(UiPort& ui);   // "设置某些班级不排时间"
+void blockTeacherTimes(UiPort& ui); // "设置某些教师不排时间"
 
 } // namespace orve::conditions

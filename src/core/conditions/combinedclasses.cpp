@@ -1,6 +1,6 @@
 #include "combinedclasses.h"
 
-#include "combinedtree.h"
+#include "model/combinedtree.h"
 #include "model/numbers.h"
 #include "uiport.h"
 #include "workspace.h"
@@ -8,6 +8,8 @@
 #include <limits>
 
 namespace orve::conditions {
+
+using model::CombinedTree;
 
 namespace {
 
@@ -82,10 +84,24 @@ void removeTreeNode(CombinedTree& tree, int selected)
         tree.remove(selected);
 }
 
-void hbk(Workspace& ws, UiPort& ui)
+void addLessonToGroup(Workspace& ws, const QString& groupNumber, const QString& entry)
+{
+    addToGroup(ws.school.combinedGroups, groupNumber, entry);
+    emit ws.notifier.conditionsChanged();
+}
+
+void removeGroupNode(Workspace& ws, int node)
+{
+    removeTreeNode(ws.school.combinedGroups, node);
+    emit ws.notifier.conditionsChanged();
+}
+
+void showCombinedClasses(Workspace& ws, UiPort& ui)
 {
     ui.showTab(MainTab::SpecialConditions);
-    ws.fixedLessonChoosers.Combo6Text = ws.Combo6.isEmpty() ? QString() : ws.Combo6.first();
+    ws.editor.fixedLessons.listText =
+        ws.school.fixedLessons.isEmpty() ? QString() : ws.school.fixedLessons.first();
+    emit ws.notifier.fixedLessonEditorChanged();
 }
 
 } // namespace orve::conditions

@@ -1,6 +1,6 @@
 // The commands of the combined-class groups on the special-conditions tab: adding the shown
 // combined-lesson entry to a group (the button Command5 "确定"), removing the selected node of
-// the tree Tr3 (Command6 "删除") and the menu command hbk.
+// the tree Tr3 (Command6 "删除") and the menu command showCombinedClasses.
 #pragma once
 
 #include <QString>
@@ -10,9 +10,11 @@ struct Workspace;
 class UiPort;
 } // namespace orve
 
-namespace orve::conditions {
-
+namespace orve::model {
 class CombinedTree;
+}
+
+namespace orve::conditions {
 
 // The group that the group-number field Text7 names: "合班课" + the field's text without the
 // blanks around it.
@@ -23,15 +25,19 @@ QString groupName(const QString& text7);
 // has a member with that text. Member keys are the number of the last node's key plus one,
 // followed by "nkey". A failing step (a key already taken, no root) ends the command quietly,
 // keeping what it did.
-void addToGroup(CombinedTree& tree, const QString& text7, const QString& entry);
+void addToGroup(model::CombinedTree& tree, const QString& text7, const QString& entry);
 
 // Removes the selected node (-1: none, nothing happens): the root takes the whole tree and
 // leaves a fresh root; a group goes with its members; a member goes alone, or with its group
 // when it is the group's only member.
-void removeTreeNode(CombinedTree& tree, int selected);
+void removeTreeNode(model::CombinedTree& tree, int selected);
+
+// The same on the open school, told to its views.
+void addLessonToGroup(Workspace& ws, const QString& groupNumber, const QString& entry);
+void removeGroupNode(Workspace& ws, int node);
 
 // Menu "合班课设置": shows the special-conditions tab and the first fixed-lesson entry in the
 // list's text box.
-void hbk(Workspace& ws, UiPort& ui);
+void showCombinedClasses(Workspace& ws, UiPort& ui);
 
 } // namespace orve::conditions

@@ -1,9 +1,10 @@
 #include "fixedlessons.h"
 
-#include "fixedlessonentry.h"
+#include "model/fixedlessonentry.h"
 #include "model/lessoncell.h"
 #include "model/numbers.h"
-#include "scheduler/planlookups.h"
+#include "school/planlookups.h"
+#include "school/schoollimits.h"
 #include "uiport.h"
 #include "workspace.h"
 
@@ -11,6 +12,11 @@
 #include <limits>
 
 namespace orve::conditions {
+
+using model::AllClassesText;
+using model::fixedEntryText;
+using model::FixedLessonEntry;
+using model::parseFixedEntry;
 
 namespace {
 
@@ -41,10 +47,10 @@ bool teacherBusy(const Workspace& ws, const QString& teacher, int day, int perio
 {
     if (teacher.isEmpty())
         return false;
-    for (const QString& text : ws.Combo6) {
+    for (const QString& text : ws.school.fixedLessons) {
         const std::optional<FixedLessonEntry> entry = parseFixedEntry(text);
         if (entry && entry->day == day && entry->period == period &&
-            scheduler::cxm(ws.jhb, entry->className, entry->course) == teacher)
+            school::planTeacher(ws.school.plan, entry->className, entry->course) == teacher)
             return true;
     }
     return false;
@@ -52,27 +58,29 @@ bool teacherBusy(const Workspace& ws, const QString& teacher, int day, int perio
 
 } // namespace
 
-void gdkyp(Workspace& ws, UiPort& ui)
+void prepareFixedLessons(Workspace& ws, UiPort& ui)
 {
-    FixedLessonChoosers& choosers = ws.fixedLessonChoosers;
-    choosers.Combo4.clear();
-    choosers.Combo11.clear();
+    FixedLessonChoosers& choosers = ws.editor.fixedLessons;
+    choosers.classChoices.clear();
+    choosers.courseChoices.clear();
     choosers.classIndex = -1;
     ui.showTab(MainTab::SpecialConditions);
     ui.processEvents();
 
-    for (const QString& name : std::as_const(ws.List1)) {
-        choosers.Combo4.append(name);
+    for (const QString& name : std::as_const(ws.school.classes)) {
+        choosers.classChoices.append(name);
         ui.processEvents();
     }
-    for (const QString& course : std::as_const(ws.List10)) {
-        choosers.Combo11.append(course);
+    for (const QString& course : std::as_const(ws.school.courses)) {
+        choosers.courseChoices.append(course);
         ui.processEvents();
     }
-    if (ws.List10.isEmpty())
+    if (ws.school.courses.isEmpty()) {
+        emit ws.notifier.fixedLessonEditorChanged();
         return;
-    choosers.Combo11.append(model::FreePeriodText);
-    choosers.Combo4.append(AllClassesText);
+    }
+    choosers.courseChoices.append(model::FreePeriodText);
+    choosers.classChoices.append(AllClassesText);
     // The grid must show the class the chooser now names, or a click on a cell would act on
     // the entries of another class than the one shown.
     chooseClass(ws, 0);
@@ -80,13 +88,13 @@ void gdkyp(Workspace& ws, UiPort& ui)
 
 void showClassEntries(Workspace& ws)
 {
-    FixedLessonChoosers& choosers = ws.fixedLessonChoosers;
-    model::Grid& grid = ws.msgrid1;
+    FixedLessonChoosers& choosers = ws.editor.fixedLessons;
+    model::Grid& grid = ws.editor.fixedLessonGrid;
     {
         model::RedrawSuspender suspended(grid);
         grid.clearRange(1, 1, grid.rowCount() - 1, grid.columnCount() - 1);
         const QString className = choosers.classText();
-        for (const QString& text : std::as_const(ws.Combo6)) {
+        for (const QString& text : std::as_const(ws.school.fixedLessons)) {
             const std::optional<FixedLessonEntry> entry = parseFixedEntry(text);
             if (!entry || entry->className != className ||
                 !isEntryCell(grid, entry->period, entry->day))
@@ -94,15 +102,16 @@ void showClassEntries(Workspace& ws)
             grid.setText({entry->period, entry->day}, entry->course.toString());
             grid.setAlignment({entry->period, entry->day}, model::CellAlignment::CenterCenter);
         }
-        choosers.Combo6Text.clear();
+        choosers.listText.clear();
     }
-    choosers.Text10 = QString::number(choosers.classIndex);
+    choosers.classNumber = QString::number(choosers.classIndex);
+    emit ws.notifier.fixedLessonEditorChanged();
 }
 
 void chooseClass(Workspace& ws, int index)
 {
-    FixedLessonChoosers& choosers = ws.fixedLessonChoosers;
-    if (index < 0 || index >= choosers.Combo4.size())
+    FixedLessonChoosers& choosers = ws.editor.fixedLessons;
+    if (index < 0 || index >= choosers.classChoices.size())
         return;
     choosers.classIndex = index;
     showClassEntries(ws);
@@ -110,63 +119,79 @@ void chooseClass(Workspace& ws, int index)
 
 void stepClassChooser(Workspace& ws, int delta)
 {
-    const int last = int(ws.fixedLessonChoosers.Combo4.size()) - 1;
+    const int last = int(ws.editor.fixedLessons.classChoices.size()) - 1;
     if (last < 0)
         return;
-    const int at =
-        model::leadingInteger(ws.fixedLessonChoosers.Text10, std::numeric_limits<int>::min() / 2,
-                              std::numeric_limits<int>::max() / 2);
+    const int at = model::leadingInteger(ws.editor.fixedLessons.classNumber,
+                                         std::numeric_limits<int>::min() / 2,
+                                         std::numeric_limits<int>::max() / 2);
     chooseClass(ws, std::clamp(at + delta, 0, last));
 }
 
-void releaseOnFixedGrid(Workspace& ws, UiPort& ui, int row, int column)
+void releaseOnFixedGrid(Workspace& ws, UiPort& ui, model::CellRef at)
 {
-    FixedLessonChoosers& choosers = ws.fixedLessonChoosers;
-    model::Grid& grid = ws.msgrid1;
-    if (!isEntryCell(grid, row, column))
+    FixedLessonChoosers& choosers = ws.editor.fixedLessons;
+    model::Grid& grid = ws.editor.fixedLessonGrid;
+    if (!isEntryCell(grid, at.row, at.column))
         return;
     // The course chooser acts on the current cell.
-    grid.setCurrentCell({row, column});
-    const QString shown = grid.text({row, column});
+    grid.setCurrentCell(at);
+    const QString shown = grid.text(at);
     if (shown.isEmpty()) {
         choosers.courseChooserShown = true;
     } else {
         choosers.courseChooserShown = false;
-        const qsizetype at = findEntry(ws.Combo6, choosers.classText(), shown, column, row);
-        if (at >= 0)
-            ws.Combo6.removeAt(at);
-        grid.setText({row, column}, QString());
-        choosers.Combo6Text.clear();
+        const qsizetype found =
+            findEntry(ws.school.fixedLessons, choosers.classText(), shown, at.column, at.row);
+        if (found >= 0) {
+            ws.school.fixedLessons.removeAt(found);
+            emit ws.notifier.conditionsChanged();
+        }
+        grid.setText(at, QString());
+        choosers.listText.clear();
     }
+    emit ws.notifier.fixedLessonEditorChanged();
     ui.giveFocus(FocusTarget::FixedLessonGrid);
 }
 
-void chooseCourse(Workspace& ws, UiPort& ui, int row, int column, const QString& course)
+void chooseCourse(Workspace& ws, UiPort& ui, model::CellRef at, const QString& course)
 {
-    FixedLessonChoosers& choosers = ws.fixedLessonChoosers;
-    model::Grid& grid = ws.msgrid1;
+    FixedLessonChoosers& choosers = ws.editor.fixedLessons;
+    model::Grid& grid = ws.editor.fixedLessonGrid;
     const QString className = choosers.classText();
     // An entry without a class or course could not be read back.
-    if (!isEntryCell(grid, row, column) || className.isEmpty() || course.isEmpty())
+    if (!isEntryCell(grid, at.row, at.column) || className.isEmpty() || course.isEmpty())
         return;
-    grid.setAlignment({row, column}, model::CellAlignment::CenterCenter);
+    grid.setAlignment(at, model::CellAlignment::CenterCenter);
     grid.setFontSize(EditorFontSize);
 
-    const QString teacher = scheduler::cxm(ws.jhb, className, course);
-    if (teacherBusy(ws, teacher, column, row)) {
+    const QString teacher = school::planTeacher(ws.school.plan, className, course);
+    if (teacherBusy(ws, teacher, at.column, at.row)) {
         ui.message(QStringLiteral(u"该天") + teacher + QStringLiteral(u"教师已有课"));
         return;
     }
+    const bool allClasses = className == AllClassesText;
+    const qsizetype adding = allClasses ? choosers.classChoices.size() - 1 : 1;
+    const QString refusal = school::fixedLessonsRefusal(ws.school.fixedLessons.size() + adding);
+    if (!refusal.isEmpty()) {
+        ui.message(refusal + QStringLiteral(u"，这节课没有固定。"), MessageButtons::Ok, {},
+                   MessageIcon::Warning);
+        return;
+    }
 
-    grid.setText({row, column}, course);
-    if (className != AllClassesText) {
-        ws.Combo6.append(fixedEntryText(className, course, column, row));
+    grid.setText(at, course);
+    if (!allClasses) {
+        ws.school.fixedLessons.append(fixedEntryText(className, course, at.column, at.row));
     } else {
-        for (qsizetype i = 0; i + 1 < choosers.Combo4.size(); ++i)
-            ws.Combo6.append(fixedEntryText(choosers.Combo4.at(i), course, column, row));
+        for (qsizetype i = 0; i + 1 < choosers.classChoices.size(); ++i)
+            ws.school.fixedLessons.append(
+                fixedEntryText(choosers.classChoices.at(i), course, at.column, at.row));
     }
     choosers.courseChooserShown = false;
-    choosers.Combo6Text = ws.Combo6.isEmpty() ? QString() : ws.Combo6.last();
+    choosers.listText =
+        ws.school.fixedLessons.isEmpty() ? QString() : ws.school.fixedLessons.last();
+    emit ws.notifier.conditionsChanged();
+    emit ws.notifier.fixedLessonEditorChanged();
     ui.giveFocus(FocusTarget::FixedLessonGrid);
 }
 

@@ -1,7 +1,10 @@
-// The fixed-lesson editor: gdkyp prepares the choosers, the grid msgrid1 shows the entries of
-// the chosen class, a mouse release on a cell removes its entry or offers the course chooser,
-// and choosing a course adds the entry (one per class for "全体班级") after the teacher check.
+// The fixed-lesson editor: prepareFixedLessons prepares the choosers, the grid msgrid1 shows the
+// entries of the chosen class, a mouse release on a cell removes its entry or offers the course
+// chooser, and choosing a course adds the entry (one per class for "全体班级") after the teacher
+// check.
 #pragma once
+
+#include "model/cellref.h"
 
 #include <QString>
 
@@ -14,7 +17,7 @@ namespace orve::conditions {
 
 // Menu "固定课预排(如班队)" and a click on the special-conditions tab: fills the class and
 // course choosers from the lists and shows the tab, then the entries of the first class.
-void gdkyp(Workspace& ws, UiPort& ui);
+void prepareFixedLessons(Workspace& ws, UiPort& ui);
 
 // Shows in msgrid1 the entries of the class chooser's class and mirrors its index in Text10.
 // Entries whose day or period lies outside the grid are not shown (they stay in the list).
@@ -29,11 +32,11 @@ void stepClassChooser(Workspace& ws, int delta);
 // A mouse release on cell (row = period, column = day) of msgrid1, which becomes the current
 // cell. A filled cell loses its entry at once; an empty one shows the course chooser. Header
 // cells are not entry cells.
-void releaseOnFixedGrid(Workspace& ws, UiPort& ui, int row, int column);
+void releaseOnFixedGrid(Workspace& ws, UiPort& ui, model::CellRef at);
 
 // Choosing `course` in Combo11 for cell (row, column): refused with "该天" + teacher +
 // "教师已有课" when an entry at that day and period has the same teacher; entries without a
 // teacher never block each other.
-void chooseCourse(Workspace& ws, UiPort& ui, int row, int column, const QString& course);
+void chooseCourse(Workspace& ws, UiPort& ui, model::CellRef at, const QString& course);
 
 } // namespace orve::conditions

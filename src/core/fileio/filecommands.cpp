@@ -26,8 +26,8 @@ FileDialogRequest dialog(const QString& title)
 
 CommandOutcome writeTo(Workspace& ws, UiPort& ui, const QString& path)
 {
-    ws.ioPath = path;
-    const SaveResult result = save_data(ws);
+    ws.session.ioPath = path;
+    const SaveResult result = writeSchoolFile(ws.school, ws.session.ioPath);
     if (result.written())
         return CommandOutcome::Done;
     ui.message(saveFailureMessage(path, result), MessageButtons::Ok, {}, MessageIcon::Critical);
@@ -41,19 +41,32 @@ QString fileFilter()
     return QStringLiteral(u"课程文件 (*.rve);;所有文件  (*.*)");
 }
 
-CommandOutcome xjwj(Workspace& ws, UiPort& ui)
+CommandOutcome newSchool(Workspace& ws, UiPort& ui)
 {
-    emptySchoolTables(ws);
-    ws.documentPath.clear();
-    ws.Tr3.reset();
-    ws.Text6.clear();
-    school::cshjhb(ws);
+    // Nothing of the old school stays but its week structure and title; the grids keep
+    // their counts.
+    model::School empty;
+    empty.week = ws.school.week;
+    empty.title = ws.school.title;
+    empty.masterTimetable = ws.school.masterTimetable;
+    empty.masterTimetable.clearCells();
+    empty.plan = ws.school.plan;
+    empty.plan.clearCells();
+    empty.combinedGroups.reset();
+    ws.session.timetableLoaded = false;
+    ws.session.documentPath.clear();
+    ws.editor.forgetSchool();
+    ws.editor.names.entry.clear();
+    ws.editor.fixedLessonGrid.clearCells();
+    ws.replaceSchool(std::move(empty));
+    school::rebuildPlanSkeleton(ws.school);
+    ws.setModified(false);
     ui.showTab(MainTab::Basics);
     ui.giveFocus(FocusTarget::MainWindow);
     return CommandOutcome::Done;
 }
 
-CommandOutcome open(Workspace& ws, UiPort& ui)
+CommandOutcome openSchool(Workspace& ws, UiPort& ui)
 {
     FileDialogRequest request = dialog(QStringLiteral(u"打开课程设置文件 "));
     request.confirmOverwrite = false;
@@ -63,16 +76,14 @@ CommandOutcome open(Workspace& ws, UiPort& ui)
     if (path.isEmpty())
         return CommandOutcome::Cancelled;
 
-    ws.ioPath = path;
+    ws.session.ioPath = path;
     ui.processEvents();
     QByteArray bytes;
     ReadError error = loadFile(path, bytes);
-    Workspace fresh;
+    OpenedSchool opened = openingFrom(ws);
     ReadWarning warning;
-    if (!error.failed()) {
-        copyOpenedTables(ws, fresh);
-        error = readSchool(fresh, bytes, &warning);
-    }
+    if (!error.failed())
+        error = readSchool(opened, bytes, &warning);
     if (error.failed()) {
         ui.message(openFailureMessage(path, error), MessageButtons::Ok, {}, MessageIcon::Critical);
         return CommandOutcome::Failed;
@@ -80,35 +91,38 @@ CommandOutcome open(Workspace& ws, UiPort& ui)
     if (warning.any() && ui.message(damagedFileQuestion(path, warning), MessageButtons::YesNo, {},
                                     MessageIcon::Warning) != MessageAnswer::Yes)
         return CommandOutcome::Cancelled;
-    copyOpenedTables(fresh, ws);
-    ws.documentPath = path;
+    takeOpenedSchool(ws, std::move(opened));
+    ws.session.documentPath = path;
+    ws.setModified(false);
     ui.showTab(MainTab::Basics);
     ui.giveFocus(FocusTarget::MainWindow);
     return CommandOutcome::Done;
 }
 
-CommandOutcome save(Workspace& ws, UiPort& ui)
+CommandOutcome saveSchool(Workspace& ws, UiPort& ui)
 {
-    model::RedrawSuspender planSuspended(ws.jhb);
-    model::RedrawSuspender masterSuspended(ws.MSGrid);
-    QString path = ws.documentPath;
+    model::RedrawSuspender planSuspended(ws.school.plan);
+    model::RedrawSuspender masterSuspended(ws.school.masterTimetable);
+    QString path = ws.session.documentPath;
     if (path.isEmpty()) {
         path = ui.saveFileName(dialog(QStringLiteral(u"新建课程设置文件 ")));
         if (path.isEmpty())
             return CommandOutcome::Cancelled;
     }
     const CommandOutcome outcome = writeTo(ws, ui, path);
-    if (outcome == CommandOutcome::Done)
-        ws.documentPath = path;
+    if (outcome == CommandOutcome::Done) {
+        ws.session.documentPath = path;
+        ws.setModified(false);
+    }
     return outcome;
 }
 
-CommandOutcome luw(Workspace& ws, UiPort& ui)
+CommandOutcome saveSchoolAs(Workspace& ws, UiPort& ui)
 {
     const QString path = ui.saveFileName(dialog(QStringLiteral(u"课程设置文件另存为... ")));
     if (path.isEmpty())
         return CommandOutcome::Cancelled;
-    ws.ioPath = path;
+    ws.session.ioPath = path;
     ui.processEvents();
     return writeTo(ws, ui, path);
 }

@@ -1,4 +1,4 @@
-// The four commands of the file menu: New (xjwj), Open (open), Save (save), Save As (luw).
+// The four commands of the file menu: New, Open, Save and Save As.
 #pragma once
 
 #include <QString>
@@ -20,17 +20,17 @@ enum class CommandOutcome {
 QString fileFilter();
 
 // Starts an empty school; keeps the week fields, the title and the I/O path.
-CommandOutcome xjwj(Workspace& ws, UiPort& ui);
+CommandOutcome newSchool(Workspace& ws, UiPort& ui);
 
 // Asks for a file and loads it. The open school is replaced only when the whole file was
 // read; otherwise a message names the file and the line that could not be read.
-CommandOutcome open(Workspace& ws, UiPort& ui);
+CommandOutcome openSchool(Workspace& ws, UiPort& ui);
 
 // Writes to the document path, asking for a name first when there is none. The document path
 // takes the chosen name only once the file was written.
-CommandOutcome save(Workspace& ws, UiPort& ui);
+CommandOutcome saveSchool(Workspace& ws, UiPort& ui);
 
 // Writes to a chosen file; the document path stays as it was.
-CommandOutcome luw(Workspace& ws, UiPort& ui);
+CommandOutcome saveSchoolAs(Workspace& ws, UiPort& ui);
 
 } // namespace orve::fileio

@@ -5,7 +5,7 @@
 #include "recordtags.h"
 #include "school/schoollimits.h"
 #include "school/teachingplan.h"
-#include "workspace.h"
+#include "schoolreader.h"
 
 #include <algorithm>
 #include <optional>
@@ -23,7 +23,7 @@ QString withoutTag(const QString& value, QStringView tag)
 // A tree record is "parent text key": split at the first and the second space. The root's
 // record names "goot" as its parent; the root comes back with its text as its key, the key
 // the first group gives it anyway.
-QString addTreeNode(conditions::CombinedTree& tree, const QString& value)
+QString addTreeNode(model::CombinedTree& tree, const QString& value)
 {
     if (tree.nodeCount() + 1 > school::MaxCombinedTreeNodes)
         return school::combinedTreeRefusal(tree.nodeCount() + 1);
@@ -50,46 +50,47 @@ QString addTreeNode(conditions::CombinedTree& tree, const QString& value)
     return {};
 }
 
-// The record kinds of open_data, tested in this order; a value matches at most one.
+// The record kinds of readTaggedValues, tested in this order; a value matches at most one.
 struct ListTag
 {
     QStringView tag;
-    QStringList Workspace::*list;
+    QStringList model::School::*list;
     std::optional<school::NameList> names; // none: the fixed-lesson entries
 };
 
 struct FieldTag
 {
     QStringView tag;
-    QString* (*field)(Workspace&);
+    QString model::WeekStructure::*weekField; // none: the title
 };
 
 const ListTag listTags[] = {
-    {tags::Classes, &Workspace::List1, school::NameList::Classes},
-    {tags::Venues, &Workspace::List2, school::NameList::Venues},
-    {tags::Courses, &Workspace::List10, school::NameList::Courses},
-    {tags::Teachers, &Workspace::List11, school::NameList::Teachers},
-    {tags::FixedLessons, &Workspace::Combo6, std::nullopt},
+    {tags::Classes, &model::School::classes, school::NameList::Classes},
+    {tags::Venues, &model::School::venues, school::NameList::Venues},
+    {tags::Courses, &model::School::courses, school::NameList::Courses},
+    {tags::Teachers, &model::School::teachers, school::NameList::Teachers},
+    {tags::FixedLessons, &model::School::fixedLessons, std::nullopt},
 };
 
 const FieldTag fieldTags[] = {
-    {tags::Morning, [](Workspace& ws) { return &ws.week.Text1; }},
-    {tags::Afternoon, [](Workspace& ws) { return &ws.week.Text2; }},
-    {tags::Evening, [](Workspace& ws) { return &ws.week.Text4; }},
-    {tags::Days, [](Workspace& ws) { return &ws.week.Text8; }},
-    {tags::Title, [](Workspace& ws) { return &ws.Text9; }},
+    {tags::Morning, &model::WeekStructure::morning},
+    {tags::Afternoon, &model::WeekStructure::afternoon},
+    {tags::Evening, &model::WeekStructure::evening},
+    {tags::Days, &model::WeekStructure::days},
+    {tags::Title, nullptr},
 };
 
 // Why one more entry of the kind would take the school beyond its limits: checked before
 // every entry is added, so that a small file cannot make Open build a huge plan.
-QString roomRefusal(const Workspace& ws, const ListTag& kind)
+QString roomRefusal(const model::School& school, const ListTag& kind)
 {
-    const qint64 size = qint64((ws.*kind.list).size()) + 1;
+    const qint64 size = qint64((school.*kind.list).size()) + 1;
     if (!kind.names)
         return school::fixedLessonsRefusal(size);
-    const qint64 classes = ws.List1.size() + (*kind.names == school::NameList::Classes ? 1 : 0);
-    const qint64 courses = ws.List10.size() + (*kind.names == school::NameList::Courses ? 1 : 0);
-    return school::growthRefusal(*kind.names, size, classes, courses);
+    const bool classes = *kind.names == school::NameList::Classes;
+    const bool courses = *kind.names == school::NameList::Courses;
+    return school::growthRefusal(*kind.names, size, school.classes.size() + (classes ? 1 : 0),
+                                 school.courses.size() + (courses ? 1 : 0));
 }
 
 struct Applied
@@ -98,26 +99,27 @@ struct Applied
     QString refusal;     // why the value cannot be taken; empty when it was
 };
 
-Applied applyValue(Workspace& ws, const QString& value)
+Applied applyValue(model::School& school, const QString& value)
 {
     if (value.endsWith(tags::Tree))
-        return {true, addTreeNode(ws.Tr3, value)};
+        return {true, addTreeNode(school.combinedGroups, value)};
     for (const ListTag& kind : listTags)
         if (value.endsWith(kind.tag)) {
-            const QString refusal = roomRefusal(ws, kind);
+            const QString refusal = roomRefusal(school, kind);
             if (refusal.isEmpty())
-                (ws.*kind.list).append(withoutTag(value, kind.tag));
+                (school.*kind.list).append(withoutTag(value, kind.tag));
             return {true, refusal};
         }
     if (value.endsWith(tags::CombinedLessons)) {
-        const QString refusal = school::combinedLessonsRefusal(ws.Combo3.size() + 1);
+        const QString refusal = school::combinedLessonsRefusal(school.combinedLessons.size() + 1);
         if (refusal.isEmpty())
-            ws.Combo3.append(withoutTag(value, tags::CombinedLessons));
+            school.combinedLessons.append(withoutTag(value, tags::CombinedLessons));
         return {true, refusal};
     }
     for (const FieldTag& kind : fieldTags)
         if (value.endsWith(kind.tag)) {
-            *kind.field(ws) = withoutTag(value, kind.tag);
+            QString& field = kind.weekField ? school.week.*kind.weekField : school.title;
+            field = withoutTag(value, kind.tag);
             return {true, {}};
         }
     return {}; // grid-cell lines and anything without a known tag
@@ -179,33 +181,23 @@ struct StoredCells
 
 } // namespace
 
-void emptySchoolTables(Workspace& ws)
+ReadError readTaggedValues(OpenedSchool& opened, const QByteArray& bytes, ReadWarning* warning)
 {
-    ws.timetableLoaded = false;
-    ws.jhb.clearCells();
-    ws.MSGrid.clearCells();
-    ws.msgrid1.clearCells();
-    for (QStringList* list : {&ws.List1, &ws.List2, &ws.List10, &ws.List11, &ws.Combo6, &ws.Combo3})
+    model::School& school = opened.school;
+    for (QStringList* list : {&school.classes, &school.venues, &school.courses, &school.teachers,
+                              &school.fixedLessons, &school.combinedLessons})
         list->clear();
-    for (int* selected :
-         {&ws.List1Selected, &ws.List10Selected, &ws.List11Selected, &ws.List2Selected})
-        *selected = -1;
-    ws.fixedLessonChoosers.Combo4.clear();
-    ws.fixedLessonChoosers.classIndex = -1;
-    ws.fixedLessonChoosers.Combo6Text.clear(); // the entry it showed is gone
-}
-
-ReadError open_data(Workspace& ws, const QByteArray& bytes, ReadWarning* warning)
-{
-    emptySchoolTables(ws);
-    ws.Tr3.clear();
-    ws.fixedLessonChoosers.Text10 = QStringLiteral("0");
+    school.combinedGroups.clear();
+    school.plan.clearCells();
+    school.masterTimetable.clearCells();
+    opened.fixedLessonGrid.clearCells();
+    opened.timetableLoaded = false;
 
     RecordReader reader(bytes);
     Record record;
     int records = 0;
     while (reader.next(record)) {
-        const Applied applied = applyValue(ws, record.first);
+        const Applied applied = applyValue(school, record.first);
         if (!applied.refusal.isEmpty())
             return {record.line, applied.refusal};
         records += isRecord(record, applied.tagged) ? 1 : 0;
@@ -221,10 +213,11 @@ ReadError open_data(Workspace& ws, const QByteArray& bytes, ReadWarning* warning
     return {};
 }
 
-ReadError open_zkcb(Workspace& ws, const QByteArray& bytes)
+ReadError readGridCells(OpenedSchool& opened, const QByteArray& bytes)
 {
-    model::RedrawSuspender suspended(ws.MSGrid);
-    school::cshjhb(ws);
+    model::School& school = opened.school;
+    model::RedrawSuspender suspended(school.masterTimetable);
+    school::rebuildPlanSkeleton(school);
 
     // The cells are gathered first, so that a grid that must grow to hold them grows once.
     StoredCells lessons;
@@ -236,28 +229,30 @@ ReadError open_zkcb(Workspace& ws, const QByteArray& bytes)
         if (!lesson && !record.third.endsWith(tags::Plan))
             continue;
         if (lesson)
-            ws.timetableLoaded = true;
+            opened.timetableLoaded = true;
         StoredCell cell;
         if (!cellNumber(record.first, cell.column) || !cellNumber(record.second, cell.row))
             return {record.line, reasons::cellNotNumbered()};
         StoredCells& cells = lesson ? lessons : plan;
         cells.add(std::move(cell), withoutTag(record.third, lesson ? tags::Timetable : tags::Plan));
-        const bool fits = lesson ? masterCanHold(ws, cells.lastRow, cells.lastColumn)
-                                 : planCanHold(ws, cells.lastRow, cells.lastColumn);
+        const bool fits =
+            lesson ? masterCanHold(school.masterTimetable, cells.lastRow, cells.lastColumn)
+                   : planCanHold(school.plan, cells.lastRow, cells.lastColumn);
         if (!fits)
             return {record.line, reasons::cellOutside()};
     }
     if (reader.error().failed())
         return reader.error();
 
-    makeRoomInMaster(ws, lessons.lastRow, lessons.lastColumn);
+    makeRoomInMaster(opened, lessons.lastRow, lessons.lastColumn);
     for (const StoredCell& cell : lessons.cells) {
-        ws.MSGrid.setAlignment({cell.row, cell.column}, model::CellAlignment::CenterCenter);
-        ws.MSGrid.setText({cell.row, cell.column}, cell.text);
+        school.masterTimetable.setAlignment({cell.row, cell.column},
+                                            model::CellAlignment::CenterCenter);
+        school.masterTimetable.setText({cell.row, cell.column}, cell.text);
     }
-    makeRoomInPlan(ws, plan.lastRow, plan.lastColumn);
+    makeRoomInPlan(school.plan, plan.lastRow, plan.lastColumn);
     for (const StoredCell& cell : plan.cells)
-        ws.jhb.setText({cell.row, cell.column}, cell.text);
+        school.plan.setText({cell.row, cell.column}, cell.text);
     return {};
 }
 

@@ -1,9 +1,10 @@
 #include "openlayout.h"
 
 #include "model/layouts.h"
+#include "model/school.h"
 #include "model/slots.h"
 #include "school/teachingplan.h"
-#include "workspace.h"
+#include "schoolreader.h"
 
 #include <algorithm>
 #include <array>
@@ -40,10 +41,10 @@ struct DayHeaders
 };
 
 // A longer week is named as the week-structure layouts name it.
-DayHeaders dayHeaders(const Workspace& ws)
+DayHeaders dayHeaders(const model::School& school)
 {
-    return openedDays(ws) == FiveDays ? DayHeaders{fiveDayText, false}
-                                      : DayHeaders{model::masterDayName, true};
+    return openedDays(school) == FiveDays ? DayHeaders{fiveDayText, false}
+                                          : DayHeaders{model::masterDayName, true};
 }
 
 // Grids only grow; lastRow/lastColumn of -1 (no cells) need nothing.
@@ -66,38 +67,41 @@ bool grownSize(const Grid& grid, int lastRow, int lastColumn, int& rows, int& co
 
 } // namespace
 
-int openedDays(const Workspace& ws)
+int openedDays(const model::School& school)
 {
-    return std::max(ws.week.daysPerWeek(), FiveDays);
+    return std::max(school.week.daysPerWeek(), FiveDays);
 }
 
-void layOutOpenedGrids(Workspace& ws)
+void layOutOpenedGrids(OpenedSchool& opened)
 {
-    ws.periodsPerDay = ws.week.periodsPerDay();
-    ws.MSGrid.clearCells();
-    ws.msgrid1.clearCells();
-    const int days = openedDays(ws);
-    model::layOutFixedLessonFrame(ws, days, 30);
-    const DayHeaders headers = dayHeaders(ws);
-    model::layOutMasterFrame(ws, days, headers.text, headers.centred);
+    model::School& school = opened.school;
+    opened.periodsPerDay = school.week.periodsPerDay();
+    school.masterTimetable.clearCells();
+    opened.fixedLessonGrid.clearCells();
+    const int days = openedDays(school);
+    model::layOutFixedLessonFrame(opened.fixedLessonGrid, opened.numerals, opened.periodsPerDay,
+                                  days, 30);
+    const DayHeaders headers = dayHeaders(school);
+    model::layOutMasterFrame(school.masterTimetable, school.classes, opened.periodsPerDay, days,
+                             headers.text, headers.centred);
 }
 
-bool masterCanHold(const Workspace& ws, int lastRow, int lastColumn)
+bool masterCanHold(const Grid& timetable, int lastRow, int lastColumn)
 {
-    return canHold(ws.MSGrid, lastRow, lastColumn, MaxMasterColumn);
+    return canHold(timetable, lastRow, lastColumn, MaxMasterColumn);
 }
 
-bool planCanHold(const Workspace& ws, int lastRow, int lastColumn)
+bool planCanHold(const Grid& plan, int lastRow, int lastColumn)
 {
-    return canHold(ws.jhb, lastRow, lastColumn, school::PlanColumnCount - 1);
+    return canHold(plan, lastRow, lastColumn, school::PlanColumnCount - 1);
 }
 
-void makeRoomInMaster(Workspace& ws, int lastRow, int lastColumn)
+void makeRoomInMaster(OpenedSchool& opened, int lastRow, int lastColumn)
 {
-    Grid& grid = ws.MSGrid;
+    Grid& grid = opened.school.masterTimetable;
     int rows = 0;
     int columns = 0;
-    if (!masterCanHold(ws, lastRow, lastColumn) ||
+    if (!masterCanHold(grid, lastRow, lastColumn) ||
         !grownSize(grid, lastRow, lastColumn, rows, columns))
         return;
     const int oldRows = grid.rowCount();
@@ -107,20 +111,18 @@ void makeRoomInMaster(Workspace& ws, int lastRow, int lastColumn)
         grid.setRowHeight(r, 1500);
     for (int c = oldColumns; c < columns; ++c)
         grid.setColumnWidth(c, 330);
-    const DayHeaders headers = dayHeaders(ws);
-    model::labelMasterColumns(grid, ws.periodsPerDay, oldColumns, columns - 1, headers.text,
+    const DayHeaders headers = dayHeaders(opened.school);
+    model::labelMasterColumns(grid, opened.periodsPerDay, oldColumns, columns - 1, headers.text,
                               headers.centred);
-    ws.masterRowCount = rows;
-    ws.masterColumnCount = columns;
 }
 
-void makeRoomInPlan(Workspace& ws, int lastRow, int lastColumn)
+void makeRoomInPlan(Grid& plan, int lastRow, int lastColumn)
 {
     int rows = 0;
     int columns = 0;
-    if (planCanHold(ws, lastRow, lastColumn) &&
-        grownSize(ws.jhb, lastRow, lastColumn, rows, columns))
-        ws.jhb.setSize(rows, columns);
+    if (planCanHold(plan, lastRow, lastColumn) &&
+        grownSize(plan, lastRow, lastColumn, rows, columns))
+        plan.setSize(rows, columns);
 }
 
 } // namespace orve::fileio

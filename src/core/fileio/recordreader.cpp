@@ -1,6 +1,6 @@
 #include "recordreader.h"
 
-#include "gbk.h"
+#include "model/gbk.h"
 
 #include <QByteArrayView>
 #include <algorithm>
@@ -50,7 +50,7 @@ RecordReader::RecordReader(const QByteArray& bytes)
     // GBK trail bytes are never CR, LF, comma, quote or blank, so the byte lines are the text
     // lines, and one decoder for the whole file is enough unless some line is not GBK.
     QString text;
-    if (decodeGbk(bytes, text)) {
+    if (model::decodeGbk(bytes, text)) {
         splitLines(text, [&](qsizetype at, qsizetype length) {
             decoded_.push_back(text.mid(at, length));
         });
@@ -59,7 +59,7 @@ RecordReader::RecordReader(const QByteArray& bytes)
         bool good = true;
         splitLines(bytes, [&](qsizetype at, qsizetype length) {
             QString line;
-            good = good && decodeGbk(QByteArrayView(bytes).sliced(at, length), line);
+            good = good && model::decodeGbk(QByteArrayView(bytes).sliced(at, length), line);
             if (good)
                 decoded_.push_back(line);
             ++lineCount_;

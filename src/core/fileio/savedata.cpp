@@ -1,10 +1,10 @@
 #include "savedata.h"
 
-#include "gbk.h"
+#include "model/gbk.h"
+#include "model/school.h"
 #include "recordtags.h"
 #include "school/schoollimits.h"
 #include "systemerror.h"
-#include "workspace.h"
 
 #include <QSaveFile>
 
@@ -18,13 +18,14 @@ using model::Grid;
 
 // Calls record(prefix, value, tag) for every line of the file in the writer's order. A tagged
 // value has no prefix; a grid cell's prefix is "column,row,".
-template <typename Record> void visitRecords(const Workspace& ws, Record&& record)
+template <typename Record> void visitRecords(const model::School& school, Record&& record)
 {
     const QString space = QStringLiteral(" ");
-    for (int i = 0; i < ws.Tr3.nodeCount(); ++i) {
-        const conditions::TreeNode& node = ws.Tr3.node(i);
-        const QString parent =
-            i == 0 || node.parent < 0 ? tags::RootParent.toString() : ws.Tr3.node(node.parent).key;
+    for (int i = 0; i < school.combinedGroups.nodeCount(); ++i) {
+        const model::TreeNode& node = school.combinedGroups.node(i);
+        const QString parent = i == 0 || node.parent < 0
+                                   ? tags::RootParent.toString()
+                                   : school.combinedGroups.node(node.parent).key;
         record(QStringView(), parent + space + node.text + space + node.key, tags::Tree);
     }
 
@@ -32,17 +33,17 @@ template <typename Record> void visitRecords(const Workspace& ws, Record&& recor
         for (const QString& entry : entries)
             record(QStringView(), entry, tag);
     };
-    list(ws.List1, tags::Classes);
-    list(ws.List2, tags::Venues);
-    list(ws.List10, tags::Courses);
-    list(ws.List11, tags::Teachers);
-    list(ws.Combo6, tags::FixedLessons);
-    record(QStringView(), ws.week.Text1, tags::Morning);
-    record(QStringView(), ws.week.Text2, tags::Afternoon);
-    record(QStringView(), ws.week.Text4, tags::Evening);
-    record(QStringView(), ws.week.Text8, tags::Days);
-    record(QStringView(), ws.Text9, tags::Title);
-    list(ws.Combo3, tags::CombinedLessons);
+    list(school.classes, tags::Classes);
+    list(school.venues, tags::Venues);
+    list(school.courses, tags::Courses);
+    list(school.teachers, tags::Teachers);
+    list(school.fixedLessons, tags::FixedLessons);
+    record(QStringView(), school.week.morning, tags::Morning);
+    record(QStringView(), school.week.afternoon, tags::Afternoon);
+    record(QStringView(), school.week.evening, tags::Evening);
+    record(QStringView(), school.week.days, tags::Days);
+    record(QStringView(), school.title, tags::Title);
+    list(school.combinedLessons, tags::CombinedLessons);
 
     // Grid cells column by column, and within a column row by row.
     const auto cells = [&](const Grid& grid, int firstColumn, int firstRow, QStringView tag) {
@@ -56,8 +57,8 @@ template <typename Record> void visitRecords(const Workspace& ws, Record&& recor
                 record(QStringView(prefix), text, tag);
             }
     };
-    cells(ws.MSGrid, 1, 2, tags::Timetable);
-    cells(ws.jhb, 0, 0, tags::Plan);
+    cells(school.masterTimetable, 1, 2, tags::Timetable);
+    cells(school.plan, 0, 0, tags::Plan);
 }
 
 bool holdsLineBreak(QStringView text)
@@ -82,15 +83,15 @@ bool addNew(QString& to, QStringView from)
 }
 
 // Finds what the file cannot hold; only run when the whole text failed.
-SaveResult unencodable(const Workspace& ws)
+SaveResult unencodable(const model::School& school)
 {
     SaveResult result;
     result.status = SaveResult::Status::Unencodable;
     QByteArray bytes;
-    visitRecords(ws, [&](QStringView, QStringView value, QStringView) {
+    visitRecords(school, [&](QStringView, QStringView value, QStringView) {
         QString bad;
-        if (!encodeGbk(value, bytes))
-            bad = charactersOutsideGbk(value);
+        if (!model::encodeGbk(value, bytes))
+            bad = model::charactersOutsideGbk(value);
         for (const char16_t lineBreak : {u'\r', u'\n'})
             if (value.contains(QChar(lineBreak)))
                 bad += QChar(lineBreak);
@@ -102,11 +103,11 @@ SaveResult unencodable(const Workspace& ws)
 
 } // namespace
 
-QString settingsText(const Workspace& ws)
+QString settingsText(const model::School& school)
 {
     QString text;
     text.reserve(64 * 1024);
-    visitRecords(ws, [&](QStringView prefix, QStringView value, QStringView tag) {
+    visitRecords(school, [&](QStringView prefix, QStringView value, QStringView tag) {
         text += prefix;
         text += value;
         text += tag;
@@ -117,10 +118,10 @@ QString settingsText(const Workspace& ws)
     return text;
 }
 
-SaveResult save_data(const Workspace& ws)
+SaveResult writeSchoolFile(const model::School& school, const QString& path)
 {
     // What the reader would refuse is not written.
-    const QString refusal = school::sizeRefusal(ws);
+    const QString refusal = school::sizeRefusal(school);
     if (!refusal.isEmpty()) {
         SaveResult result;
         result.status = SaveResult::Status::TooLarge;
@@ -128,13 +129,13 @@ SaveResult save_data(const Workspace& ws)
         return result;
     }
     bool lineBreak = false;
-    visitRecords(ws, [&](QStringView, QStringView value, QStringView) {
+    visitRecords(school, [&](QStringView, QStringView value, QStringView) {
         lineBreak = lineBreak || holdsLineBreak(value);
     });
     QByteArray bytes;
-    if (lineBreak || !encodeGbk(settingsText(ws), bytes))
-        return unencodable(ws);
-    return writeSettingsFile(ws.ioPath, bytes);
+    if (lineBreak || !model::encodeGbk(settingsText(school), bytes))
+        return unencodable(school);
+    return writeSettingsFile(path, bytes);
 }
 
 SaveResult writeSettingsFile(const QString& path, const QByteArray& bytes)

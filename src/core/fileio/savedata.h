@@ -1,11 +1,11 @@
-// The writer save_data: every table of the open school as records of the course-settings file,
+// The writer: every table of the school as records of the course-settings file,
 // in the file's order, written to the I/O path.
 #pragma once
 
 #include <QString>
 
-namespace orve {
-struct Workspace;
+namespace orve::model {
+struct School;
 }
 
 namespace orve::fileio {
@@ -27,11 +27,11 @@ struct SaveResult
 };
 
 // The whole file as text: every record, each line ended by CR LF.
-QString settingsText(const Workspace& ws);
+QString settingsText(const model::School& school);
 
-// Writes the tables to ws.ioPath. The file is replaced only when every byte was written, and
+// Writes the school to `path`. The file is replaced only when every byte was written, and
 // nothing is written when a text holds a character that GBK cannot hold or a line break.
-SaveResult save_data(const Workspace& ws);
+SaveResult writeSchoolFile(const model::School& school, const QString& path);
 
 // Replaces the file with the bytes through a temporary file. Every write is checked, the
 // last one included, so the old file stays as it was unless all the bytes reached the disk;

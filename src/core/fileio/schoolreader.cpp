@@ -11,17 +11,6 @@
 
 namespace orve::fileio {
 
-namespace {
-
-// The view size belongs to whoever shows the grid; a fresh grid lays out for the same view.
-void copyGrid(const model::Grid& from, model::Grid& to)
-{
-    to.setViewSize(from.viewWidth(), from.viewHeight());
-    to = from;
-}
-
-} // namespace
-
 ReadError loadFile(const QString& path, QByteArray& bytes)
 {
     // A pipe or a device would block the read or never end; only regular files are read.
@@ -44,39 +33,30 @@ ReadError loadFile(const QString& path, QByteArray& bytes)
     return {};
 }
 
-void copyOpenedTables(const Workspace& from, Workspace& to)
+OpenedSchool openingFrom(const Workspace& ws)
 {
-    to.week = from.week;
-    to.periodsPerDay = from.periodsPerDay;
-    to.chineseNumeral = from.chineseNumeral;
-    to.List1 = from.List1;
-    to.List10 = from.List10;
-    to.List11 = from.List11;
-    to.List2 = from.List2;
-    to.List1Selected = from.List1Selected;
-    to.List10Selected = from.List10Selected;
-    to.List11Selected = from.List11Selected;
-    to.List2Selected = from.List2Selected;
-    to.Combo3 = from.Combo3;
-    to.Tr3 = from.Tr3;
-    to.Combo6 = from.Combo6;
-    to.fixedLessonChoosers = from.fixedLessonChoosers;
-    to.Text9 = from.Text9;
-    to.timetableLoaded = from.timetableLoaded;
-    to.masterColumnCount = from.masterColumnCount;
-    to.masterRowCount = from.masterRowCount;
-    copyGrid(from.jhb, to.jhb);
-    copyGrid(from.msgrid1, to.msgrid1);
-    copyGrid(from.MSGrid, to.MSGrid);
+    return {ws.school, ws.editor.fixedLessonGrid, ws.session.chineseNumeral,
+            ws.session.periodsPerDay, ws.session.timetableLoaded};
 }
 
-ReadError readSchool(Workspace& fresh, const QByteArray& bytes, ReadWarning* warning)
+ReadError readSchool(OpenedSchool& opened, const QByteArray& bytes, ReadWarning* warning)
 {
-    const ReadError error = open_data(fresh, bytes, warning);
+    const ReadError error = readTaggedValues(opened, bytes, warning);
     if (error.failed())
         return error;
-    layOutOpenedGrids(fresh);
-    return open_zkcb(fresh, bytes);
+    layOutOpenedGrids(opened);
+    return readGridCells(opened, bytes);
+}
+
+void takeOpenedSchool(Workspace& ws, OpenedSchool opened)
+{
+    ws.session.periodsPerDay = opened.periodsPerDay;
+    ws.session.timetableLoaded = opened.timetableLoaded;
+    ws.session.chineseNumeral = opened.numerals;
+    ws.editor.fixedLessonGrid = std::move(opened.fixedLessonGrid);
+    ws.editor.forgetSchool();
+    ws.editor.fixedLessons.classNumber = QStringLiteral("0");
+    ws.replaceSchool(std::move(opened.school));
 }
 
 ReadError openSchoolFile(Workspace& ws, const QString& path, ReadWarning* warning)
@@ -85,11 +65,10 @@ ReadError openSchoolFile(Workspace& ws, const QString& path, ReadWarning* warnin
     const ReadError loadError = loadFile(path, bytes);
     if (loadError.failed())
         return loadError;
-    Workspace fresh;
-    copyOpenedTables(ws, fresh);
-    const ReadError error = readSchool(fresh, bytes, warning);
+    OpenedSchool opened = openingFrom(ws);
+    const ReadError error = readSchool(opened, bytes, warning);
     if (!error.failed())
-        copyOpenedTables(fresh, ws);
+        takeOpenedSchool(ws, std::move(opened));
     return error;
 }
 

@@ -1,8 +1,12 @@
-// Reading a whole course-settings file as Open does: into a fresh set of tables, which take
-// the place of the open school's tables only when every line was read.
+// Reading a whole course-settings file as Open does: into an opened school that takes the
+// place of the open one only when every line was read.
 #pragma once
 
 #include "readerror.h"
+
+#include "model/chinesenumeral.h"
+#include "model/grid.h"
+#include "model/school.h"
 
 #include <QByteArray>
 #include <QString>
@@ -16,17 +20,30 @@ namespace orve::fileio {
 // Course-settings files are small; anything larger is not one.
 inline constexpr qint64 MaxFileSize = 64 * 1024 * 1024;
 
-// The whole file. On failure the error has line 0 and the system's reason.
+// What Open reads into before anything is replaced: the school, and the fixed-lesson grid and
+// figures laid out for its week.
+struct OpenedSchool
+{
+    model::School school;
+    model::Grid fixedLessonGrid;
+    model::ChineseNumeral numerals;
+    int periodsPerDay = 0;
+    bool timetableLoaded = false;
+};
+
+// The whole file. On failure the error has line 0 and the reason.
 ReadError loadFile(const QString& path, QByteArray& bytes);
 
-// Copies every table Open writes. Open reads into a fresh set that starts as a copy of the
-// open school's (the grids keep their layout and sizes, and fields a file leaves out keep
-// their texts) and copies it back once the whole file was read.
-void copyOpenedTables(const Workspace& from, Workspace& to);
+// A copy of the open school to read into: the grids keep their layout and view sizes, and
+// fields a file leaves out keep their texts.
+OpenedSchool openingFrom(const Workspace& ws);
 
-// open_data, the layout of both grids, open_zkcb. A line that looks damaged although it could
-// be read is reported in `warning`.
-ReadError readSchool(Workspace& fresh, const QByteArray& bytes, ReadWarning* warning = nullptr);
+// readTaggedValues, the layout of both grids, readGridCells. A line that looks damaged although
+// it could be read is reported in `warning`.
+ReadError readSchool(OpenedSchool& opened, const QByteArray& bytes, ReadWarning* warning = nullptr);
+
+// The opened school becomes the open one; selections and choices of the old one are gone.
+void takeOpenedSchool(Workspace& ws, OpenedSchool opened);
 
 // All of the above without asking: the open school is replaced when the whole file was read,
 // even when a line looks damaged (then reported in `warning`).

@@ -1,5 +1,7 @@
 #include "titletext.h"
 
+#include "workspace.h"
+
 namespace orve::fileio {
 
 QString tidyTitle(QStringView typed)
@@ -19,6 +21,16 @@ QString tidyTitle(QStringView typed)
             title += c;
     }
     return title;
+}
+
+const QString& setTitle(Workspace& ws, QStringView typed)
+{
+    QString title = tidyTitle(typed);
+    if (title != ws.school.title) {
+        ws.school.title = std::move(title);
+        emit ws.notifier.titleChanged();
+    }
+    return ws.school.title;
 }
 
 } // namespace orve::fileio

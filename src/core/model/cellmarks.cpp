@@ -1,35 +1,27 @@
 #include "cellmarks.h"
 
+#include "grid.h"
 #include "slots.h"
-#include "uiport.h"
-#include "workspace.h"
 
 namespace orve::model {
 
-void swapCells(Workspace& ws, CellRef a, CellRef b)
+void clearMarks(Grid& timetable, CellColours normal, const std::function<void()>& eachCell)
 {
-    ws.MSGrid.swapCells(a, b);
-}
-
-void qys(Workspace& ws, UiPort& ui)
-{
-    Grid& grid = ws.MSGrid;
-    const int row = grid.currentRow();
-    const int column = grid.currentColumn();
-    for (int r = FirstClassRow; r < grid.rowCount(); ++r)
-        for (int c = 1; c < grid.columnCount(); ++c) {
-            grid.setBackColour({r, c}, ws.normalBackColour);
-            grid.setTextColour({r, c}, ws.normalTextColour);
-            ui.processEvents();
+    const CellRef current = timetable.currentCell();
+    for (int r = FirstClassRow; r < timetable.rowCount(); ++r)
+        for (int c = 1; c < timetable.columnCount(); ++c) {
+            timetable.setBackColour({r, c}, normal.back);
+            timetable.setTextColour({r, c}, normal.text);
+            if (eachCell)
+                eachCell();
         }
-    grid.setCurrentCell({row, column});
+    timetable.setCurrentCell(current);
 }
 
-void qcys(Workspace& ws, int row)
+void clearRowMarks(Grid& timetable, int row, Colour normalBack)
 {
-    Grid& grid = ws.MSGrid;
-    for (int c = 1; c < grid.columnCount(); ++c)
-        grid.setBackColour({row, c}, ws.normalBackColour);
+    for (int c = 1; c < timetable.columnCount(); ++c)
+        timetable.setBackColour({row, c}, normalBack);
 }
 
 } // namespace orve::model

@@ -1,17 +1,16 @@
-// The markers that master-timetable cells carry as colours and text styles, and the three
-// operations the scheduler, the manual adjustment and the views share: exchanging two cells
-// with everything they carry, and removing the colour marks of the whole timetable or a row.
+// The markers that master-timetable cells carry as colours and text styles, and the removal
+// of the colour marks of the whole timetable or of one row, which the scheduler, the manual
+// adjustment and the views share. (Exchanging two cells with all they carry is the grid's.)
 #pragma once
 
 #include "cellref.h"
 #include "gridcell.h"
 
-namespace orve {
-struct Workspace;
-class UiPort;
-} // namespace orve
+#include <functional>
 
 namespace orve::model {
+
+class Grid;
 
 inline constexpr Colour PickedColour = 0x0015C500;     // light green: the picked lesson
 inline constexpr Colour SwappableColour = 0x00159D00;  // green: may change places with it
@@ -23,14 +22,18 @@ inline constexpr TextStyle FixedMark = TextStyle::RaisedLight;
 // Lessons of the teacher the double-booking check is looking at.
 inline constexpr TextStyle CheckedMark = TextStyle::Inset;
 
-// Exchanges text, text colour, background and text style of two master-timetable cells.
-void swapCells(Workspace& ws, CellRef a, CellRef b);
+// The colours of an unmarked cell.
+struct CellColours
+{
+    Colour back = StandardColour;
+    Colour text = StandardColour;
+};
 
-// Puts the normal background and text colour back on every class-row slot cell; text styles
-// stay. Lets pending events run once per cell and keeps the current cell.
-void qys(Workspace& ws, UiPort& ui);
+// Puts the normal colours back on every class-row slot cell; text styles stay. `eachCell`
+// runs once per cell (to let pending events run); the current cell stays.
+void clearMarks(Grid& timetable, CellColours normal, const std::function<void()>& eachCell = {});
 
 // Puts the normal background back on the slot cells of one row.
-void qcys(Workspace& ws, int row);
+void clearRowMarks(Grid& timetable, int row, Colour normalBack);
 
 } // namespace orve::model

@@ -3,14 +3,17 @@
 #pragma once
 
 #include <QString>
+#include <QStringView>
 
 namespace orve::model {
 
 inline constexpr char16_t CombinedSeparator = u'\uF8F5';
 
-inline QString combinedLessonEntry(const QString& className, const QString& course)
+inline QString combinedLessonEntry(QStringView className, QStringView course)
 {
-    return className + QChar(CombinedSeparator) + course;
+    QString entry;
+    entry.reserve(className.size() + 1 + course.size());
+    return entry.append(className).append(QChar(CombinedSeparator)).append(course);
 }
 
 // How an entry is shown to the user: the separator has no glyph in any font.

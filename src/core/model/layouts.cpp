@@ -3,8 +3,8 @@
 #include "numbers.h"
 #include "slots.h"
 
-#include "uiport.h"
-#include "workspace.h"
+#include "chinesenumeral.h"
+#include "grid.h"
 
 #include <algorithm>
 #include <array>
@@ -32,11 +32,11 @@ QString masterDayName(int dayIndex)
                : QString();
 }
 
-void layOutFixedLessonFrame(Workspace& ws, int days, int gap)
+void layOutFixedLessonFrame(Grid& grid, ChineseNumeral& numerals, int periodsPerDay, int days,
+                            int gap)
 {
-    Grid& grid = ws.msgrid1;
     RedrawSuspender suspended(grid);
-    const int n = ws.periodsPerDay;
+    const int n = periodsPerDay;
     grid.setText({0, 0}, QStringLiteral(u" ★"));
     grid.setSize(n + 1, days + 1);
     grid.setRowHeight(0, HeaderSize);
@@ -44,40 +44,14 @@ void layOutFixedLessonFrame(Workspace& ws, int days, int gap)
     grid.setAlignment({0, 0}, CellAlignment::CenterCenter);
     for (int p = 1; p <= n; ++p) {
         grid.setRowHeight(p, roundedTwips(double(grid.viewHeight() - HeaderSize) / n - gap));
-        grid.setText({p, 0}, ws.chineseNumeral(p));
+        grid.setText({p, 0}, numerals(p));
         grid.setAlignment({p, 0}, CellAlignment::CenterCenter);
     }
     for (int d = 1; d <= days; ++d) {
         grid.setColumnWidth(d, roundedTwips(double(grid.viewWidth() - HeaderSize) / days - gap));
-        grid.setText({0, d}, dayName(ws.chineseNumeral, d));
+        grid.setText({0, d}, dayName(numerals, d));
         grid.setAlignment({0, d}, CellAlignment::CenterCenter);
     }
-}
-
-void xbj(Workspace& ws, UiPort& ui)
-{
-    ws.periodsPerDay = ws.week.periodsPerDay();
-    ui.processEvents();
-
-    Grid& grid = ws.msgrid1;
-    {
-        RedrawSuspender suspended(grid);
-        grid.clearCells();
-        grid.setFontSize(10);
-        grid.setText({0, 0}, QStringLiteral(u" ★"));
-    }
-    ui.processEvents();
-    layOutFixedLessonFrame(ws, ws.week.daysPerWeek(), 15);
-
-    if (!ws.timetableLoaded) {
-        zkcb(ws);
-        ws.MSGrid.setRedraw(true);
-    }
-    if (ws.week.exceedsBounds())
-        ui.message(QStringLiteral(u"每天最多 %1 节、每周最多 %2 天，超出的部分不排。")
-                       .arg(MaxPeriodsPerDay)
-                       .arg(MaxDaysPerWeek),
-                   MessageButtons::Ok, {}, MessageIcon::Information);
 }
 
 void labelMasterColumns(Grid& grid, int periodsPerDay, int first, int last, DayHeaderText dayText,
@@ -93,15 +67,13 @@ void labelMasterColumns(Grid& grid, int periodsPerDay, int first, int last, DayH
     }
 }
 
-void layOutMasterFrame(Workspace& ws, int days, DayHeaderText dayText, bool centreDays)
+void layOutMasterFrame(Grid& grid, const QStringList& classes, int periodsPerDay, int days,
+                       DayHeaderText dayText, bool centreDays)
 {
-    Grid& grid = ws.MSGrid;
-    const int n = ws.periodsPerDay;
-    const int classes = int(ws.List1.size());
-    grid.setSize(classes + FirstClassRow, days * n + 1);
+    const int n = periodsPerDay;
+    const int classCount = int(classes.size());
+    grid.setSize(classCount + FirstClassRow, days * n + 1);
     grid.setFontSize(9);
-    ws.masterColumnCount = grid.columnCount();
-    ws.masterRowCount = grid.rowCount();
 
     grid.setAllColumnWidths(330);
     grid.setColumnWidth(ClassNameColumn, 800);
@@ -111,17 +83,8 @@ void layOutMasterFrame(Workspace& ws, int days, DayHeaderText dayText, bool cent
 
     labelMasterColumns(grid, n, 1, grid.columnCount() - 1, dayText, centreDays);
     grid.setMergeRow(DayHeaderRow, true);
-    for (int r = FirstClassRow; r < classes + FirstClassRow; ++r)
-        grid.setText({r, ClassNameColumn}, ws.List1.at(classIndexOfRow(r)));
-}
-
-void zkcb(Workspace& ws)
-{
-    Grid& grid = ws.MSGrid;
-    grid.clearCells();
-    grid.setRedraw(false);
-    layOutMasterFrame(ws, ws.week.daysPerWeek(), masterDayName, true);
-    grid.setRedraw(true);
+    for (int r = FirstClassRow; r < classCount + FirstClassRow; ++r)
+        grid.setText({r, ClassNameColumn}, classes.at(classIndexOfRow(r)));
 }
 
 } // namespace orve::model

@@ -20,6 +20,11 @@ QString lessonText(QStringView course, QStringView teacher)
     return text;
 }
 
+QString lessonCellText(QStringView course, QStringView teacher)
+{
+    return teacher.isEmpty() ? course.toString() : lessonText(course, teacher);
+}
+
 QStringView teacherPart(QStringView cell)
 {
     const qsizetype at = cell.indexOf(LessonSeparator);

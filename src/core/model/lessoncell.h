@@ -11,6 +11,8 @@ inline constexpr QStringView LessonSeparator = u"  ";
 inline const QString FreePeriodText = QStringLiteral(u"空课");
 
 QString lessonText(QStringView course, QStringView teacher);
+// The cell of a lesson: as lessonText, but a lesson without a teacher is the bare course name.
+QString lessonCellText(QStringView course, QStringView teacher);
 
 // The text after the first two spaces with leading blanks removed; the whole text (leading
 // blanks removed) when it holds no two spaces. A slice of `cell`: no copy is made.

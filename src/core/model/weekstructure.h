@@ -13,10 +13,11 @@ inline constexpr int MaxDaysPerWeek = 14;
 
 struct WeekStructure
 {
-    QString Text1 = QStringLiteral("3"); // periods in the morning
-    QString Text2 = QStringLiteral("2"); // periods in the afternoon
-    QString Text4 = QStringLiteral("0"); // periods in the evening
-    QString Text8 = QStringLiteral("5"); // days per week
+    // The four fields as typed.
+    QString morning = QStringLiteral("3");   // periods in the morning
+    QString afternoon = QStringLiteral("2"); // periods in the afternoon
+    QString evening = QStringLiteral("0");   // periods in the evening
+    QString days = QStringLiteral("5");      // days per week
 
     int morningPeriods() const;
     int afternoonPeriods() const;
@@ -27,6 +28,11 @@ struct WeekStructure
     // True when the fields ask for more than the layouts will lay out.
     bool exceedsBounds() const;
 };
+
+enum class WeekField { Morning, Afternoon, Evening, Days };
+
+QString& weekField(WeekStructure& week, WeekField field);
+const QString& weekField(const WeekStructure& week, WeekField field);
 
 // What a spin button makes of its field: the field's number stepped by `delta` and kept within
 // the spin limits.

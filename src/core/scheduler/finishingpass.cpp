@@ -11,17 +11,17 @@
 
 namespace orve::scheduler {
 
-void jshy(Workspace& ws)
+void restorePlanPeriods(Workspace& ws)
 {
-    model::Grid& plan = ws.jhb;
+    model::Grid& plan = ws.school.plan;
     for (int r = school::PlanHeaderRow + 1; r < plan.rowCount(); ++r)
         plan.setText({r, school::PeriodsColumn}, plan.text({r, school::PeriodsBackupColumn}));
 }
 
-void wjsk(RunContext& ctx)
+void placeLessonsWithoutTeacher(RunContext& ctx)
 {
-    const model::Grid& plan = ctx.ws.jhb;
-    const model::Grid& timetable = ctx.ws.MSGrid;
+    const model::Grid& plan = ctx.ws.school.plan;
+    const model::Grid& timetable = ctx.ws.school.masterTimetable;
     for (int r = school::PlanHeaderRow + 1; r < plan.rowCount(); ++r) {
         if (!plan.text({r, school::TeacherColumn}).isEmpty())
             continue;
@@ -32,13 +32,13 @@ void wjsk(RunContext& ctx)
             continue;
         if (r < int(ctx.placedEarly.size()))
             remaining -= ctx.placedEarly[std::size_t(r)];
-        const std::optional<int> row = msnjhh(timetable, plan.text({r, school::ClassColumn}));
+        const std::optional<int> row = classRowOf(timetable, plan.text({r, school::ClassColumn}));
         if (!row)
             continue;
         const QString& course = plan.text({r, school::CourseColumn});
         for (int c = 1; c < timetable.columnCount() && remaining > 0; ++c) {
             if (timetable.text({*row, c}).isEmpty()) {
-                ctx.book.write({*row, c}, course, model::TextStyle::Flat);
+                ctx.index.write({*row, c}, course, model::TextStyle::Flat);
                 --remaining;
             }
         }

@@ -1,7 +1,8 @@
-// The last steps of a scheduling run: jshy gives the teaching plan back its full periods per
-// week from the backup column, and wjsk places the lessons of plan rows without a teacher
-// (self-study, class meetings) into the first free slots of their class. Such rows are placed
-// only here; the lessons the first stage placed for them count towards their periods.
+// The last steps of a scheduling run: restorePlanPeriods gives the teaching plan back its full
+// periods per week from the backup column, and placeLessonsWithoutTeacher places the lessons of
+// plan rows without a teacher (self-study, class meetings) into the first free slots of their
+// class. Such rows are placed only here; the lessons the first stage placed for them count towards
+// their periods.
 #pragma once
 
 namespace orve {
@@ -12,7 +13,7 @@ namespace orve::scheduler {
 
 class RunContext;
 
-void jshy(Workspace& ws);
-void wjsk(RunContext& ctx);
+void restorePlanPeriods(Workspace& ws);
+void placeLessonsWithoutTeacher(RunContext& ctx);
 
 } // namespace orve::scheduler

@@ -1,9 +1,9 @@
 #include "firststage.h"
 
-#include "entryfields.h"
+#include "model/fixedlessonentry.h"
 #include "placementtests.h"
-#include "planlookups.h"
 #include "runcontext.h"
+#include "school/planlookups.h"
 
 #include "model/cellmarks.h"
 #include "model/combinedlesson.h"
@@ -24,22 +24,9 @@ namespace {
 constexpr int Int16Min = std::numeric_limits<qint16>::min();
 constexpr int Int16Max = std::numeric_limits<qint16>::max();
 
-QStringView withoutTrailingBlanks(QStringView text)
-{
-    while (!text.isEmpty() && text.back().isSpace())
-        text.chop(1);
-    return text;
-}
-
 int numberIn(QStringView text)
 {
     return model::leadingInteger(text, Int16Min, Int16Max);
-}
-
-// A lesson cell; a lesson without a teacher is the bare course name.
-QString lessonCell(QStringView course, QStringView teacher)
-{
-    return teacher.isEmpty() ? course.toString() : model::lessonText(course, teacher);
 }
 
 // A cell written by a fixed-lesson entry, and the plan rows whose periods it took.
@@ -52,7 +39,7 @@ using FixedCells = QHash<int, FixedCell>;
 
 QList<int> matchingPlanRows(RunContext& ctx, QStringView className, QStringView course)
 {
-    const model::Grid& plan = ctx.ws.jhb;
+    const model::Grid& plan = ctx.ws.school.plan;
     QList<int> rows;
     for (int r = 0; r < plan.rowCount(); ++r) {
         ctx.ui.processEvents();
@@ -65,7 +52,7 @@ QList<int> matchingPlanRows(RunContext& ctx, QStringView className, QStringView 
 
 void addPeriods(RunContext& ctx, int planRow, int delta)
 {
-    model::Grid& plan = ctx.ws.jhb;
+    model::Grid& plan = ctx.ws.school.plan;
     const int periods = numberIn(plan.text({planRow, school::PeriodsColumn}));
     plan.setText({planRow, school::PeriodsColumn}, QString::number(periods + delta));
     ctx.countPlacedEarly(planRow, -delta);
@@ -74,20 +61,19 @@ void addPeriods(RunContext& ctx, int planRow, int delta)
 void placeFixedLesson(RunContext& ctx, const QString& entry, FixedCells& fixedCells)
 {
     Workspace& ws = ctx.ws;
-    const std::optional<QStringView> classField = qzf(entry, 1);
-    const std::optional<QStringView> courseField = qzf(entry, 2);
-    const std::optional<QStringView> dayField = qzf(entry, 3);
-    if (!classField || !courseField || !dayField) {
+    const std::optional<model::FixedLessonEntry> fields = model::parseFixedEntry(entry);
+    if (!fields) {
         ctx.problems.skippedFixedEntries.append(entry);
         return;
     }
-    const QStringView className = withoutTrailingBlanks(*classField);
-    const QStringView course = withoutTrailingBlanks(*courseField);
-    const int day = numberIn(*dayField);
-    const int period = numberIn(entryPeriodText(entry));
-    const std::optional<int> row = msnjhh(ws.MSGrid, className);
+    const QStringView className = fields->className;
+    const QStringView course = fields->course;
+    const int day = fields->day;
+    const int period = fields->period;
+    const std::optional<int> row = classRowOf(ws.school.masterTimetable, className);
     // Never into a header row, never into a period the week no longer has.
-    if (!row || day < 1 || day > ws.week.daysPerWeek() || period < 1 || period > ws.periodsPerDay) {
+    if (!row || day < 1 || day > ws.school.week.daysPerWeek() || period < 1 ||
+        period > ws.session.periodsPerDay) {
         ctx.problems.skippedFixedEntries.append(entry);
         return;
     }
@@ -99,22 +85,23 @@ void placeFixedLesson(RunContext& ctx, const QString& entry, FixedCells& fixedCe
         ctx.problems.skippedFixedEntries.append(entry);
         return;
     }
-    const int column = model::slotColumn({day, period}, ws.periodsPerDay);
+    const int column = model::slotColumn({day, period}, ws.session.periodsPerDay);
     // A later entry for the same cell wins; the earlier lesson goes back to the plan, so the
     // next stage places it elsewhere instead of losing it.
-    const int cell = ws.MSGrid.flatIndex({*row, column});
+    const int cell = ws.school.masterTimetable.flatIndex({*row, column});
     if (const auto earlier = fixedCells.constFind(cell); earlier != fixedCells.constEnd()) {
         for (const int planRow : earlier->planRows)
             addPeriods(ctx, planRow, +1);
         ctx.problems.skippedFixedEntries.append(earlier->entry);
     }
     if (freePeriod)
-        ctx.book.write({*row, column}, model::FreePeriodText, model::FixedMark);
+        ctx.index.write({*row, column}, model::FreePeriodText, model::FixedMark);
     for (const int planRow : planRows) {
         addPeriods(ctx, planRow, -1);
-        ctx.book.write({*row, column},
-                       lessonCell(course, ws.jhb.text({planRow, school::TeacherColumn})),
-                       model::FixedMark);
+        ctx.index.write(
+            {*row, column},
+            model::lessonCellText(course, ws.school.plan.text({planRow, school::TeacherColumn})),
+            model::FixedMark);
     }
     fixedCells.insert(cell, {entry, planRows});
 }
@@ -128,7 +115,7 @@ struct Member
 
 std::vector<Member> membersOf(RunContext& ctx, int group)
 {
-    const conditions::CombinedTree& tree = ctx.ws.Tr3;
+    const model::CombinedTree& tree = ctx.ws.school.combinedGroups;
     std::vector<Member> members;
     for (const int node : tree.children(group)) {
         const QString& text = tree.node(node).text;
@@ -136,7 +123,7 @@ std::vector<Member> membersOf(RunContext& ctx, int group)
         Member member;
         member.className = at < 0 ? text : text.left(at);
         member.course = at < 0 ? QString() : text.mid(at + 1);
-        member.row = msnjhh(ctx.ws.MSGrid, member.className);
+        member.row = classRowOf(ctx.ws.school.masterTimetable, member.className);
         if (!member.row)
             ctx.problems.skippedMembers.append(tree.node(group).text + u' ' +
                                                model::combinedLessonCaption(text));
@@ -165,23 +152,23 @@ std::optional<int> findCombinedColumn(RunContext& ctx, const std::vector<Member>
                                       bool main)
 {
     const int columns = ctx.columns();
-    const int perDay = ctx.ws.periodsPerDay;
+    const int perDay = ctx.ws.session.periodsPerDay;
     if (columns < 2 || perDay <= 0)
         return std::nullopt;
     const int relaxedLimit = main ? perDay : 0;
     // The morning field cannot change during a run: read once, not parsed again per draw.
-    const int morningLimit = ctx.ws.week.morningPeriods();
+    const int morningLimit = ctx.ws.school.week.morningPeriods();
     const int attempts = CombinedAttemptsPerColumn * columns;
     for (int attempt = 1; attempt <= attempts; ++attempt) {
         const int limit = attempt > 2 * columns ? relaxedLimit : morningLimit;
         const int column = ctx.drawSlotColumn();
         if (positionAccepted(column, perDay, limit, main) &&
-            freeInAll(ctx.ws.MSGrid, members, column))
+            freeInAll(ctx.ws.school.masterTimetable, members, column))
             return column;
     }
     for (int column = 1; column < columns; ++column)
         if (positionAccepted(column, perDay, relaxedLimit, main) &&
-            freeInAll(ctx.ws.MSGrid, members, column))
+            freeInAll(ctx.ws.school.masterTimetable, members, column))
             return column;
     return std::nullopt;
 }
@@ -193,13 +180,14 @@ void placeGroup(RunContext& ctx, int group)
     if (members.empty())
         return;
     const Member& last = members.back();
-    const bool main = czk(ws.jhb, last.className, last.course) == u"主";
-    const QString periods = cjs(ws.jhb, last.className, last.course);
+    const bool main =
+        school::planMainMark(ws.school.plan, last.className, last.course) == school::MainCourseMark;
+    const QString periods = school::planPeriods(ws.school.plan, last.className, last.course);
     // Without a number of periods the group is not combined at all: its members keep their
     // plan rows, whose lessons the next stage places class by class, and the later groups
     // are still placed.
     if (!model::isNumeric(periods)) {
-        ctx.problems.unreadCombined.append(ws.Tr3.node(group).text);
+        ctx.problems.unreadCombined.append(ws.school.combinedGroups.node(group).text);
         return;
     }
     const int lessons = numberIn(periods);
@@ -210,42 +198,46 @@ void placeGroup(RunContext& ctx, int group)
     for (int placed = 0; anyRow && placed < lessons; ++placed) {
         const std::optional<int> column = findCombinedColumn(ctx, members, main);
         if (!column) {
-            ctx.problems.unplacedCombined.append(
-                QStringLiteral(u"%1：%2 节").arg(ws.Tr3.node(group).text).arg(lessons - placed));
+            ctx.problems.unplacedCombined.append(QStringLiteral(u"%1：%2 节")
+                                                     .arg(ws.school.combinedGroups.node(group).text)
+                                                     .arg(lessons - placed));
             break;
         }
         for (const Member& member : members) {
             if (!member.row)
                 continue;
-            const QString teacher =
-                cxm(ws.jhb, ws.MSGrid.text({*member.row, model::ClassNameColumn}), member.course);
-            ctx.book.write({*member.row, *column}, lessonCell(member.course, teacher),
-                           model::FixedMark);
+            const QString teacher = school::planTeacher(
+                ws.school.plan,
+                ws.school.masterTimetable.text({*member.row, model::ClassNameColumn}),
+                member.course);
+            ctx.index.write({*member.row, *column}, model::lessonCellText(member.course, teacher),
+                            model::FixedMark);
             if (const std::optional<int> planRow =
-                    planRowOf(ws.jhb, member.className, member.course))
+                    school::planRowOf(ws.school.plan, member.className, member.course))
                 ctx.countPlacedEarly(*planRow);
         }
     }
     // Placed together or not at all: no later stage may split the group into single lessons.
     for (const Member& member : members)
-        jsk(ws.jhb, member.className, member.course);
+        school::clearPlanPeriods(ws.school.plan, member.className, member.course);
 }
 
 } // namespace
 
-void zrnj(Workspace& ws)
+void writeClassNames(Workspace& ws)
 {
-    for (int i = 0; i < ws.List1.size(); ++i) {
+    for (int i = 0; i < ws.school.classes.size(); ++i) {
         const int row = model::classRow(i);
-        ws.MSGrid.setText({row, model::ClassNameColumn}, ws.List1.at(i));
-        ws.MSGrid.setAlignment({row, model::ClassNameColumn}, model::CellAlignment::CenterCenter);
+        ws.school.masterTimetable.setText({row, model::ClassNameColumn}, ws.school.classes.at(i));
+        ws.school.masterTimetable.setAlignment({row, model::ClassNameColumn},
+                                               model::CellAlignment::CenterCenter);
     }
 }
 
 void placeFixedLessons(RunContext& ctx)
 {
     FixedCells fixedCells;
-    for (const QString& entry : ctx.ws.Combo6) {
+    for (const QString& entry : ctx.ws.school.fixedLessons) {
         ctx.ui.processEvents();
         placeFixedLesson(ctx, entry, fixedCells);
     }
@@ -253,14 +245,14 @@ void placeFixedLessons(RunContext& ctx)
 
 void placeCombinedGroups(RunContext& ctx)
 {
-    const conditions::CombinedTree& tree = ctx.ws.Tr3;
+    const model::CombinedTree& tree = ctx.ws.school.combinedGroups;
     if (tree.nodeCount() == 0)
         return;
     for (const int group : tree.children(0))
         placeGroup(ctx, group);
 }
 
-void tstj(RunContext& ctx)
+void placeFirstStage(RunContext& ctx)
 {
     placeFixedLessons(ctx);
     placeCombinedGroups(ctx);

@@ -1,7 +1,7 @@
-// The first steps of a scheduling run: zrnj writes the class names, and the first stage tstj
-// places what is decided before any search, each cell with the fixed mark: the fixed-lesson
-// entries (lessons and "空课"), then the lessons of the combined-class groups, each in a slot
-// free in all its member classes.
+// The first steps of a scheduling run: writeClassNames writes the class names, and the first stage
+// placeFirstStage places what is decided before any search, each cell with the fixed mark: the
+// fixed-lesson entries (lessons and "空课"), then the lessons of the combined-class groups, each in
+// a slot free in all its member classes.
 #pragma once
 
 namespace orve {
@@ -16,9 +16,9 @@ class RunContext;
 // sweep through the week in order follows, so a free common slot is never missed.
 inline constexpr int CombinedAttemptsPerColumn = 10;
 
-void zrnj(Workspace& ws);
+void writeClassNames(Workspace& ws);
 
-void tstj(RunContext& ctx);
+void placeFirstStage(RunContext& ctx);
 void placeFixedLessons(RunContext& ctx);
 void placeCombinedGroups(RunContext& ctx);
 

@@ -15,19 +15,20 @@ qint32 flatIndex(const model::Grid& grid, int row, int column)
 
 } // namespace
 
-QStringView fhdyxm(const model::Grid& msgrid, int row, int column)
+QStringView storedTeacherPart(const model::Grid& msgrid, int row, int column)
 {
     const QStringView text = msgrid.text({row, column});
     const qsizetype at = text.indexOf(model::LessonSeparator);
     return at < 0 ? text : text.mid(at + 1);
 }
 
-std::optional<int> fhyw(const model::Grid& msgrid, QStringView fjsxm, int column)
+std::optional<int> rowWithTeacher(const model::Grid& msgrid, QStringView fjsxm, int column)
 {
-    return fhyw1(msgrid, fjsxm, column, -1);
+    return otherRowWithTeacher(msgrid, fjsxm, column, -1);
 }
 
-std::optional<int> fhyw1(const model::Grid& msgrid, QStringView fjsxm, int column, int skipRow)
+std::optional<int> otherRowWithTeacher(const model::Grid& msgrid, QStringView fjsxm, int column,
+                                       int skipRow)
 {
     const int rows = msgrid.rowCount();
     for (int r = model::FirstClassRow; r < rows; ++r) {
@@ -42,18 +43,18 @@ std::optional<int> fhyw1(const model::Grid& msgrid, QStringView fjsxm, int colum
     return std::nullopt;
 }
 
-int znzz(const model::Grid& msgrid, model::CellRef a, model::CellRef b)
+int swapConflict(const model::Grid& msgrid, model::CellRef a, model::CellRef b)
 {
     const QStringView teacher1 = model::teacherPart(msgrid.text(a));
     const QStringView teacher2 = model::teacherPart(msgrid.text(b));
     if (teacher1 == teacher2)
         return 0;
-    const bool firstBusy = fhyw1(msgrid, teacher1, b.column, a.row).has_value();
-    const bool secondBusy = fhyw1(msgrid, teacher2, a.column, a.row).has_value();
+    const bool firstBusy = otherRowWithTeacher(msgrid, teacher1, b.column, a.row).has_value();
+    const bool secondBusy = otherRowWithTeacher(msgrid, teacher2, a.column, a.row).has_value();
     return (firstBusy ? 2 : 0) + (secondBusy ? 1 : 0);
 }
 
-std::optional<int> msnjhh(const model::Grid& msgrid, QStringView className)
+std::optional<int> classRowOf(const model::Grid& msgrid, QStringView className)
 {
     const int rows = msgrid.rowCount();
     for (int r = model::FirstClassRow; r < rows; ++r)

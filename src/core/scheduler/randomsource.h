@@ -26,4 +26,7 @@ private:
     std::mt19937_64 engine_;
 };
 
+// A uniform slot column 1 .. columns - 1 of the master timetable: floor((columns - 1) x + 1).
+int drawSlotColumn(RandomSource& random, int columns);
+
 } // namespace orve::scheduler

@@ -1,10 +1,12 @@
 // What the stages of one scheduling run share: the tables, the window, the run's random
-// generator, the teacher index of the master timetable, and what the run could not place,
-// which is told to the user after the run.
+// generator, the teacher index of the master timetable, the repair engine over it, and what
+// the run could not place, which is told to the user after the run.
 #pragma once
 
-#include "combinedmembership.h"
-#include "slotbook.h"
+#include "combinedgroups.h"
+#include "randomsource.h"
+#include "repairengine.h"
+#include "teacherindex.h"
 
 #include <QStringList>
 #include <vector>
@@ -15,8 +17,6 @@ class UiPort;
 } // namespace orve
 
 namespace orve::scheduler {
-
-class RandomSource;
 
 // What a run skipped or could not place; each text names one item for the user.
 struct RunProblems
@@ -36,38 +36,26 @@ struct RunProblems
 class RunContext
 {
 public:
-    // Indexes the master timetable as it stands; every later change goes through book.
+    // Indexes the master timetable as it stands; every later change goes through the index.
     RunContext(Workspace& ws, UiPort& ui, RandomSource& random);
 
     Workspace& ws;
     UiPort& ui;
     RandomSource& random;
-    SlotBook book;
-    CombinedMembership combined;
+    TeacherIndex index;
+    CombinedGroups groups;
+    RepairEngine repair;
     RunProblems problems;
     // Lessons the first stage placed for each plan row (fixed and combined lessons), so that
     // the finishing pass places only the rest of a teacher-less row.
     std::vector<int> placedEarly;
 
-    int columns() const { return book.columns(); }
-    // A uniform slot column 1 .. columns - 1: floor((columns - 1) x + 1).
-    int drawSlotColumn();
+    int columns() const { return index.columns(); }
+    // A uniform slot column 1 .. columns - 1.
+    int drawSlotColumn() { return scheduler::drawSlotColumn(random, columns()); }
     // A uniform number in [0, 1).
     double draw();
     void countPlacedEarly(int planRow, int lessons = 1);
-
-    // Whether the lesson at (row, column) shares its teacher with another class row there;
-    // two fixed lessons of one combined group are taught together, not double-booked.
-    bool hasClash(int row, int column) const;
-
-    // Budgets of intelligent-repair draws: one repair call, and the whole run. A draw is
-    // allowed while both last.
-    void startRepairCall(qint64 draws) { callDrawsLeft_ = draws; }
-    bool spendRepairDraw();
-
-private:
-    qint64 callDrawsLeft_ = 0;
-    qint64 runDrawsLeft_ = 0;
 };
 
 } // namespace orve::scheduler

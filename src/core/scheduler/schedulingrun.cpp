@@ -6,7 +6,7 @@
 #include "secondstage.h"
 #include "thirdstage.h"
 
-#include "model/layouts.h"
+#include "school/weekcommands.h"
 #include "uiport.h"
 #include "workspace.h"
 
@@ -37,37 +37,37 @@ void tell(SchedulingStatus* status, const QString& progress)
 RunProblems scheduleTimetable(Workspace& ws, UiPort& ui, RandomSource& random,
                               SchedulingStatus* status)
 {
-    ws.periodsPerDay = ws.week.periodsPerDay();
-    ws.MSGrid.clearCells();
-    model::zkcb(ws);
-    zrnj(ws);
+    ws.session.periodsPerDay = ws.school.week.periodsPerDay();
+    ws.school.masterTimetable.clearCells();
+    school::layOutEmptyMasterTimetable(ws);
+    writeClassNames(ws);
     // The grid is hidden while the stages work: tell its observers once, at the end.
-    model::RedrawSuspender quietTimetable(ws.MSGrid);
-    model::RedrawSuspender quietPlan(ws.jhb);
+    model::RedrawSuspender quietTimetable(ws.school.masterTimetable);
+    model::RedrawSuspender quietPlan(ws.school.plan);
     RunContext ctx(ws, ui, random);
 
-    tstj(ctx);
+    placeFirstStage(ctx);
     tell(status, FirstStepDone);
-    sjzr(ctx);
+    placeRemainingLessons(ctx);
     tell(status, SecondStepDone);
-    zkcl(ctx);
+    repairByExchanges(ctx);
     tell(status, ThirdStepDone);
-    zncl(ctx);
+    repairByChains(ctx);
     listRemainingClashes(ctx);
-    jshy(ws);
-    wjsk(ctx);
+    restorePlanPeriods(ws);
+    placeLessonsWithoutTeacher(ctx);
+    emit ws.notifier.conflictsChanged();
     return ctx.problems;
 }
 
-void zdpk1(Workspace& ws, UiPort& ui, RandomSource& random, SchedulingStatus& status)
+void runScheduling(Workspace& ws, UiPort& ui, RandomSource& random, SchedulingStatus& status)
 {
     ui.showTab(MainTab::Scheduling);
-    ws.periodsPerDay = ws.week.periodsPerDay();
+    ws.session.periodsPerDay = ws.school.week.periodsPerDay();
     status.setWindowEnabled(false);
     status.setThinking(true);
     status.setTimetableVisible(false);
     const RunProblems problems = scheduleTimetable(ws, ui, random, &status);
-    status.conflictListChanged();
     status.setWindowEnabled(true);
     ui.message(RunFinished, MessageButtons::Ok);
     status.setThinking(false);
@@ -77,10 +77,10 @@ void zdpk1(Workspace& ws, UiPort& ui, RandomSource& random, SchedulingStatus& st
         ui.message(text, MessageButtons::Ok, {}, MessageIcon::Warning);
 }
 
-void zdpk1(Workspace& ws, UiPort& ui, SchedulingStatus& status)
+void runScheduling(Workspace& ws, UiPort& ui, SchedulingStatus& status)
 {
     SeededRandom random(SeededRandom::clockSeed());
-    zdpk1(ws, ui, random, status);
+    runScheduling(ws, ui, random, status);
 }
 
 QStringList problemMessages(const RunProblems& problems)

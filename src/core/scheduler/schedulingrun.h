@@ -1,4 +1,4 @@
-// The automatic scheduling run zdpk1: an empty master timetable with the class names, then
+// The automatic scheduling run runScheduling: an empty master timetable with the class names, then
 // the first, second and third stages and the finishing pass, one generator seeded once for
 // the whole run. The window shows its progress through SchedulingStatus; what the run could
 // not place is told to the user after the closing message.
@@ -33,8 +33,6 @@ public:
     virtual void setThinking(bool shown) = 0;
     virtual void setProgress(const QString& text) = 0;
     virtual void setTimetableVisible(bool visible) = 0;
-    // The conflict list Combo2 changed.
-    virtual void conflictListChanged() = 0;
 };
 
 // The stages alone, from the periods per day and an empty master timetable to the finishing
@@ -44,9 +42,9 @@ RunProblems scheduleTimetable(Workspace& ws, UiPort& ui, RandomSource& random,
 
 // The command: the scheduling tab, the disabled window and its progress texts, the closing
 // message, then one message for each kind of problem.
-void zdpk1(Workspace& ws, UiPort& ui, RandomSource& random, SchedulingStatus& status);
+void runScheduling(Workspace& ws, UiPort& ui, RandomSource& random, SchedulingStatus& status);
 // As above with a generator seeded from the clock.
-void zdpk1(Workspace& ws, UiPort& ui, SchedulingStatus& status);
+void runScheduling(Workspace& ws, UiPort& ui, SchedulingStatus& status);
 
 // The messages that tell the user what a run skipped or could not place (none when nothing).
 QStringList problemMessages(const RunProblems& problems);

@@ -1,5 +1,6 @@
 #include "secondstage.h"
 
+#include "conflictlist.h"
 #include "placementtests.h"
 #include "runcontext.h"
 
@@ -29,7 +30,7 @@ struct PlanLesson
 
 void put(RunContext& ctx, PlanLesson& lesson, int column)
 {
-    ctx.book.write({lesson.classRow, column}, lesson.text, model::TextStyle::Flat);
+    ctx.index.write({lesson.classRow, column}, lesson.text, model::TextStyle::Flat);
     --lesson.remaining;
 }
 
@@ -38,10 +39,10 @@ void randomPhase(RunContext& ctx, PlanLesson& lesson)
 {
     const Workspace& ws = ctx.ws;
     const int columns = ctx.columns();
-    const int perDay = ws.periodsPerDay;
-    const int days = ws.week.daysPerWeek();
-    const int morning = ws.week.morningPeriods();
-    const int low = ws.week.afternoonPeriods() > 0 ? morning + 1 : morning;
+    const int perDay = ws.session.periodsPerDay;
+    const int days = ws.school.week.daysPerWeek();
+    const int morning = ws.school.week.morningPeriods();
+    const int low = ws.school.week.afternoonPeriods() > 0 ? morning + 1 : morning;
     int limit = morning;
     int day = 0;
     for (int attempt = 0; attempt < 4 * columns && lesson.remaining > 0;) {
@@ -56,8 +57,8 @@ void randomPhase(RunContext& ctx, PlanLesson& lesson)
         // next day's first; only a column outside the week finds no slot.
         const int column = period + (day - 1) * perDay;
         if (column < 1 || column >= columns ||
-            !ws.MSGrid.text({lesson.classRow, column}).isEmpty() ||
-            ctx.book.busy(lesson.teacher, column))
+            !ws.school.masterTimetable.text({lesson.classRow, column}).isEmpty() ||
+            ctx.index.busy(lesson.teacher, column))
             continue;
         put(ctx, lesson, column);
     }
@@ -65,22 +66,22 @@ void randomPhase(RunContext& ctx, PlanLesson& lesson)
 
 void recordConflict(RunContext& ctx, int row, int column)
 {
-    const model::Grid& grid = ctx.ws.MSGrid;
-    ctx.ws.Combo2.append(conflictEntry(row, column, grid.text({row, model::ClassNameColumn}),
-                                       grid.text({row, column})));
+    const model::Grid& grid = ctx.ws.school.masterTimetable;
+    ctx.ws.session.conflicts.append(conflictEntry(
+        {row, column}, grid.text({row, model::ClassNameColumn}), grid.text({row, column})));
 }
 
 // Main courses fill periods 1, 2, ... of each day, the others the last periods first.
 void sequentialPhase(RunContext& ctx, PlanLesson& lesson)
 {
     const int columns = ctx.columns();
-    const int perDay = ctx.ws.periodsPerDay;
+    const int perDay = ctx.ws.session.periodsPerDay;
     for (int i = 0; i < perDay && lesson.remaining > 0; ++i) {
         const int period = lesson.main ? i + 1 : perDay - i;
         for (int column = period; column < columns && lesson.remaining > 0; column += perDay) {
-            if (!ctx.ws.MSGrid.text({lesson.classRow, column}).isEmpty())
+            if (!ctx.ws.school.masterTimetable.text({lesson.classRow, column}).isEmpty())
                 continue;
-            const std::optional<int> holder = ctx.book.firstRow(lesson.teacher, column);
+            const std::optional<int> holder = ctx.index.firstRow(lesson.teacher, column);
             put(ctx, lesson, column);
             if (holder) {
                 recordConflict(ctx, *holder, column);
@@ -92,7 +93,7 @@ void sequentialPhase(RunContext& ctx, PlanLesson& lesson)
 
 void placePlanRow(RunContext& ctx, int planRow)
 {
-    const model::Grid& plan = ctx.ws.jhb;
+    const model::Grid& plan = ctx.ws.school.plan;
     const QString& teacher = plan.text({planRow, school::TeacherColumn});
     PlanLesson lesson;
     lesson.remaining = model::leadingInteger(plan.text({planRow, school::PeriodsColumn}),
@@ -103,13 +104,13 @@ void placePlanRow(RunContext& ctx, int planRow)
     if (lesson.remaining <= 0 || teacher.isEmpty())
         return;
     lesson.className = plan.text({planRow, school::ClassColumn});
-    const std::optional<int> row = msnjhh(ctx.ws.MSGrid, lesson.className);
+    const std::optional<int> row = classRowOf(ctx.ws.school.masterTimetable, lesson.className);
     if (!row)
         return;
     lesson.classRow = *row;
     lesson.text = model::lessonText(plan.text({planRow, school::CourseColumn}), teacher);
-    lesson.teacher = ctx.book.teacherId(model::teacherPart(lesson.text));
-    lesson.main = plan.text({planRow, school::MainMarkColumn}) == u"主";
+    lesson.teacher = ctx.index.teacherId(model::teacherPart(lesson.text));
+    lesson.main = plan.text({planRow, school::MainMarkColumn}) == school::MainCourseMark;
     randomPhase(ctx, lesson);
     if (lesson.remaining > 0)
         sequentialPhase(ctx, lesson);
@@ -117,24 +118,16 @@ void placePlanRow(RunContext& ctx, int planRow)
 
 } // namespace
 
-QString conflictEntry(int row, int column, QStringView className, QStringView lesson)
-{
-    return QStringLiteral(u"%1 %2  %3：%4")
-        .arg(row)
-        .arg(column)
-        .arg(className.toString(), lesson.toString());
-}
-
-void sjzr(RunContext& ctx)
+void placeRemainingLessons(RunContext& ctx)
 {
     Workspace& ws = ctx.ws;
-    ws.Combo2.clear();
-    if (ws.periodsPerDay <= 0 || ctx.columns() < 2)
+    ws.session.conflicts.clear();
+    if (ws.session.periodsPerDay <= 0 || ctx.columns() < 2)
         return;
-    const int courses = int(ws.List10.size());
+    const int courses = int(ws.school.courses.size());
     for (int k = 0; k < courses; ++k) {
         ctx.ui.processEvents();
-        for (int planRow = k + 1; planRow < ws.jhb.rowCount(); planRow += courses) {
+        for (int planRow = k + 1; planRow < ws.school.plan.rowCount(); planRow += courses) {
             ctx.ui.processEvents();
             placePlanRow(ctx, planRow);
         }

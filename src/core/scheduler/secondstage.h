@@ -1,20 +1,14 @@
-// The second stage sjzr: every period of the teaching plan that the first stage left is
-// placed, course by course and class by class. Random slots first (main courses in the
+// The second stage: every period of the teaching plan that the first stage left is placed,
+// course by course and class by class. Random slots first (main courses in the
 // morning, the others after it, the days in turn), then the class's first free slots in a
 // fixed order even where the teacher is busy; each such double booking goes into the conflict
 // list as a pair of entries: the lesson that had the teacher first, then the new one.
 #pragma once
 
-#include <QString>
-#include <QStringView>
-
 namespace orve::scheduler {
 
 class RunContext;
 
-void sjzr(RunContext& ctx);
-
-// A conflict-list entry: "row column  class：lesson". Only the two numbers are read back.
-QString conflictEntry(int row, int column, QStringView className, QStringView lesson);
+void placeRemainingLessons(RunContext& ctx);
 
 } // namespace orve::scheduler

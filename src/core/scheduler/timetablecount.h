@@ -25,8 +25,4 @@ struct TimetableCount
 
 TimetableCount countTimetable(const Workspace& ws);
 
-// Whether a cell's lesson books a teacher: course, two spaces and a name; not "空课", not a
-// lesson without a teacher.
-bool booksTeacher(QStringView cell);
-
 } // namespace orve::scheduler

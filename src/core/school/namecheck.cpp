@@ -1,8 +1,8 @@
 #include "namecheck.h"
 
-#include "conditions/fixedlessonchoosers.h"
-#include "fileio/gbk.h"
 #include "model/combinedlesson.h"
+#include "model/fixedlessonentry.h"
+#include "model/gbk.h"
 #include "model/lessoncell.h"
 #include "planrows.h"
 
@@ -37,7 +37,7 @@ QString reservedNameRefusal(NameList list, QStringView name)
                               u"请改用其他名称。");
     if (list == NameList::Courses && name == model::FreePeriodText)
         return QStringLiteral(u"课程名称不能是“空课”（它表示不排课的时间），请改用其他名称。");
-    if (list == NameList::Classes && name == conditions::AllClassesText)
+    if (list == NameList::Classes && name == model::AllClassesText)
         return QStringLiteral(u"班级名称不能是“全体班级”（固定课预排用它表示所有班级），"
                               u"请改用其他名称。");
     return {};
@@ -66,7 +66,7 @@ QString nameRefusal(NameList list, QStringView name)
     }
     if (const QString reserved = reservedNameRefusal(list, name); !reserved.isEmpty())
         return reserved;
-    const QString outside = fileio::charactersOutsideGbk(name);
+    const QString outside = model::charactersOutsideGbk(name);
     if (!outside.isEmpty()) {
         const QString first = outside.left(outside.front().isHighSurrogate() ? 2 : 1);
         return QStringLiteral(u"名称中的字符“%1”（%2）无法保存到课程设置文件（GBK 编码），"

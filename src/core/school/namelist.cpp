@@ -10,28 +10,33 @@ namespace {
 constexpr int CaptionPrefixLength = 5;
 
 // One switch for the const and the mutable workspace.
-template <typename W>
-auto& namesOf(W& ws, NameList list)
+template <typename S> auto& namesOf(S& school, NameList list)
 {
     switch (list) {
-    case NameList::Courses: return ws.List10;
-    case NameList::Teachers: return ws.List11;
-    case NameList::Venues: return ws.List2;
+    case NameList::Courses:
+        return school.courses;
+    case NameList::Teachers:
+        return school.teachers;
+    case NameList::Venues:
+        return school.venues;
     case NameList::Classes: break;
     }
-    return ws.List1;
+    return school.classes;
 }
 
 template <typename W>
 auto& selectionOf(W& ws, NameList list)
 {
     switch (list) {
-    case NameList::Courses: return ws.List10Selected;
-    case NameList::Teachers: return ws.List11Selected;
-    case NameList::Venues: return ws.List2Selected;
+    case NameList::Courses:
+        return ws.editor.names.selectedCourse;
+    case NameList::Teachers:
+        return ws.editor.names.selectedTeacher;
+    case NameList::Venues:
+        return ws.editor.names.selectedVenue;
     case NameList::Classes: break;
     }
-    return ws.List1Selected;
+    return ws.editor.names.selectedClass;
 }
 
 } // namespace
@@ -63,14 +68,24 @@ int planColumnOf(NameList list)
     return ClassColumn;
 }
 
+QStringList& names(model::School& school, NameList list)
+{
+    return namesOf(school, list);
+}
+
+const QStringList& names(const model::School& school, NameList list)
+{
+    return namesOf(school, list);
+}
+
 QStringList& names(Workspace& ws, NameList list)
 {
-    return namesOf(ws, list);
+    return namesOf(ws.school, list);
 }
 
 const QStringList& names(const Workspace& ws, NameList list)
 {
-    return namesOf(ws, list);
+    return namesOf(ws.school, list);
 }
 
 int& selectedEntry(Workspace& ws, NameList list)
@@ -86,7 +101,7 @@ int selectedEntry(const Workspace& ws, NameList list)
 std::optional<NameList> activeList(const Workspace& ws)
 {
     for (NameList list : AllNameLists)
-        if (ws.Label11 == listTitle(list))
+        if (ws.editor.names.listTitle == listTitle(list))
             return list;
     return std::nullopt;
 }

@@ -12,6 +12,10 @@ namespace orve {
 struct Workspace;
 }
 
+namespace orve::model {
+struct School;
+}
+
 namespace orve::school {
 
 enum class NameList { Classes, Courses, Teachers, Venues };
@@ -26,6 +30,8 @@ QString listTitle(NameList list);
 // The plan column the list feeds: 0 classes, 1 courses, 2 teachers, 7 venues.
 int planColumnOf(NameList list);
 
+QStringList& names(model::School& school, NameList list);
+const QStringList& names(const model::School& school, NameList list);
 QStringList& names(Workspace& ws, NameList list);
 const QStringList& names(const Workspace& ws, NameList list);
 // The selected entry of a list (-1: none).

@@ -35,8 +35,8 @@ bool nameAccepted(const Workspace& ws, UiPort& ui, NameList list, const QString&
 // A name is refused when the school would grow beyond what the file can hold.
 bool roomFor(const Workspace& ws, UiPort& ui, NameList list)
 {
-    const qint64 classes = ws.List1.size() + (list == NameList::Classes ? 1 : 0);
-    const qint64 courses = ws.List10.size() + (list == NameList::Courses ? 1 : 0);
+    const qint64 classes = ws.school.classes.size() + (list == NameList::Classes ? 1 : 0);
+    const qint64 courses = ws.school.courses.size() + (list == NameList::Courses ? 1 : 0);
     const QString refusal = growthRefusal(list, names(ws, list).size() + 1, classes, courses);
     if (refusal.isEmpty())
         return true;
@@ -56,7 +56,9 @@ bool listEmptyRefused(const Workspace& ws, UiPort& ui, NameList list)
 void finishEntry(Workspace& ws, UiPort& ui, bool keepText)
 {
     if (!keepText)
-        ws.Text6.clear();
+        ws.editor.names.entry.clear();
+    emit ws.notifier.listsChanged();
+    emit ws.notifier.namesEditorChanged();
     ui.giveFocus(FocusTarget::NameEntry);
 }
 
@@ -80,27 +82,28 @@ QString listEmptyMessage()
 void makeListActive(Workspace& ws, UiPort& ui, NameList list)
 {
     ui.showTab(MainTab::Basics);
-    ws.Label8 = activationCaption(list);
-    ws.Label11 = listTitle(list);
-    ws.Text6.clear();
+    ws.editor.names.heading = activationCaption(list);
+    ws.editor.names.listTitle = listTitle(list);
+    ws.editor.names.entry.clear();
+    emit ws.notifier.namesEditorChanged();
 }
 
-void md(Workspace& ws, UiPort& ui)
+void showClassList(Workspace& ws, UiPort& ui)
 {
     makeListActive(ws, ui, NameList::Classes);
 }
 
-void kkkc(Workspace& ws, UiPort& ui)
+void showCourseList(Workspace& ws, UiPort& ui)
 {
     makeListActive(ws, ui, NameList::Courses);
 }
 
-void qxjsxm(Workspace& ws, UiPort& ui)
+void showTeacherList(Workspace& ws, UiPort& ui)
 {
     makeListActive(ws, ui, NameList::Teachers);
 }
 
-void gycd(Workspace& ws, UiPort& ui)
+void showVenueList(Workspace& ws, UiPort& ui)
 {
     makeListActive(ws, ui, NameList::Venues);
 }
@@ -111,19 +114,20 @@ void selectName(Workspace& ws, NameList list, int index)
     if (index < 0 || index >= entries.size())
         return;
     selectedEntry(ws, list) = index;
-    ws.Text6 = entries.at(index);
+    ws.editor.names.entry = entries.at(index);
+    emit ws.notifier.namesEditorChanged();
 }
 
 void addName(Workspace& ws, UiPort& ui)
 {
     const std::optional<NameList> list = activeList(ws);
-    const QString name = ws.Text6;
+    const QString name = ws.editor.names.entry;
     if (!list || name.isEmpty() || !nameAccepted(ws, ui, *list, name) ||
         !roomFor(ws, ui, *list))
         return;
     names(ws, *list).append(name);
     {
-        model::RedrawSuspender suspended(ws.jhb);
+        model::RedrawSuspender suspended(ws.school.plan);
         if (*list == NameList::Classes)
             appendClassBlock(ws, ui, name);
         else if (*list == NameList::Courses)
@@ -137,7 +141,7 @@ void insertName(Workspace& ws, UiPort& ui)
     const std::optional<NameList> list = activeList(ws);
     if (!list || listEmptyRefused(ws, ui, *list))
         return;
-    const QString name = ws.Text6;
+    const QString name = ws.editor.names.entry;
     if (name.isEmpty() || !nameAccepted(ws, ui, *list, name) || !roomFor(ws, ui, *list))
         return;
     QStringList& entries = names(ws, *list);
@@ -145,7 +149,7 @@ void insertName(Workspace& ws, UiPort& ui)
     const int position = selected >= 0 && selected < entries.size() ? selected + 1 : 0;
     entries.insert(position, name);
     {
-        model::RedrawSuspender suspended(ws.jhb);
+        model::RedrawSuspender suspended(ws.school.plan);
         if (*list == NameList::Classes)
             insertClassBlock(ws, ui, position, name);
         else if (*list == NameList::Courses)
@@ -160,7 +164,7 @@ void renameName(Workspace& ws, UiPort& ui)
     const std::optional<NameList> list = activeList(ws);
     if (!list || listEmptyRefused(ws, ui, *list))
         return;
-    const QString name = ws.Text6;
+    const QString name = ws.editor.names.entry;
     QStringList& entries = names(ws, *list);
     const int selected = selectedEntry(ws, *list);
     // Without a selected entry there is nothing to rename.
@@ -170,8 +174,8 @@ void renameName(Workspace& ws, UiPort& ui)
     const QString old = entries.at(selected);
     entries[selected] = name;
     {
-        model::RedrawSuspender suspended(ws.jhb);
-        replaceInColumn(ws.jhb, ui, planColumnOf(*list), old, name);
+        model::RedrawSuspender suspended(ws.school.plan);
+        replaceInColumn(ws.school.plan, ui, planColumnOf(*list), old, name);
     }
     finishEntry(ws, ui, false);
 }
@@ -188,7 +192,9 @@ void deleteName(Workspace& ws, UiPort& ui)
     const QString name = entries.takeAt(selected);
     selected = -1;
 
-    model::Grid& jhb = ws.jhb;
+    emit ws.notifier.listsChanged();
+    emit ws.notifier.namesEditorChanged();
+    model::Grid& jhb = ws.school.plan;
     model::RedrawSuspender suspended(jhb);
     switch (*list) {
     case NameList::Classes:

@@ -1,5 +1,6 @@
-// The commands of the name lists on the first tab: making a list active (md, kkkc, qxjsxm,
-// gycd), picking an entry, and add, insert, rename and delete with the plan rows they keep.
+// The commands of the name lists on the first tab: making a list active (showClassList,
+// showCourseList, showTeacherList, showVenueList), picking an entry, and add, insert, rename and
+// delete with the plan rows they keep.
 #pragma once
 
 #include "namelist.h"
@@ -13,10 +14,10 @@ namespace orve::school {
 
 // Brings the list to the front of the first tab as the list the commands act on.
 void makeListActive(Workspace& ws, UiPort& ui, NameList list);
-void md(Workspace& ws, UiPort& ui);
-void kkkc(Workspace& ws, UiPort& ui);
-void qxjsxm(Workspace& ws, UiPort& ui);
-void gycd(Workspace& ws, UiPort& ui);
+void showClassList(Workspace& ws, UiPort& ui);
+void showCourseList(Workspace& ws, UiPort& ui);
+void showTeacherList(Workspace& ws, UiPort& ui);
+void showVenueList(Workspace& ws, UiPort& ui);
 
 // A click on an entry of a list: it becomes the selected entry and its name fills Text6.
 void selectName(Workspace& ws, NameList list, int index);

@@ -22,16 +22,17 @@ QString toggled(const QString& text, const QString& marker)
 
 void toggleCombined(Workspace& ws, int row)
 {
-    model::Grid& jhb = ws.jhb;
+    model::Grid& jhb = ws.school.plan;
     const QString entry =
         model::combinedLessonEntry(jhb.text({row, ClassColumn}), jhb.text({row, CourseColumn}));
     if (jhb.text({row, CombinedColumn}).isEmpty()) {
         jhb.setText({row, CombinedColumn}, QStringLiteral(u"合班"));
-        ws.Combo3.append(entry);
+        ws.school.combinedLessons.append(entry);
     } else {
         jhb.setText({row, CombinedColumn}, QString());
-        ws.Combo3.removeAll(entry);
+        ws.school.combinedLessons.removeAll(entry);
     }
+    emit ws.notifier.conditionsChanged();
 }
 
 ChooserRequest chooserOver(const model::Grid& jhb, PlanChooser chooser, int row, int column)
@@ -62,7 +63,7 @@ QString copyPlanPrompt()
 
 ChooserRequest pressPlanCell(Workspace& ws, int row, int column, Qt::KeyboardModifiers modifiers)
 {
-    model::Grid& jhb = ws.jhb;
+    model::Grid& jhb = ws.school.plan;
     // The header is no plan row: a press there must not act on the cell that was current.
     if (!jhb.contains({row, column}) || row < jhb.fixedRows())
         return {};
@@ -101,7 +102,7 @@ ChooserRequest pressPlanCell(Workspace& ws, int row, int column, Qt::KeyboardMod
 
 void pickChooser(Workspace& ws, UiPort& ui, PlanChooser chooser, const QString& text)
 {
-    model::Grid& jhb = ws.jhb;
+    model::Grid& jhb = ws.school.plan;
     const int row = jhb.currentRow();
     const bool onPlanRow = row >= jhb.fixedRows();
     switch (chooser) {

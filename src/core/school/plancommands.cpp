@@ -22,28 +22,29 @@ int firstRowOfClass(const model::Grid& jhb, UiPort& ui, const QString& className
 
 } // namespace
 
-void jxjh(Workspace& ws, UiPort& ui)
+void showTeachingPlan(Workspace& ws, UiPort& ui)
 {
     ui.showTab(MainTab::TeachingPlan);
-    ws.jhb.setFontSize(PlanFontSize);
-    ws.Combo5 = ws.List11;
-    ws.Combo8.clear();
-    const int slotCount = ws.MSGrid.columnCount() - 1;
+    ws.school.plan.setFontSize(PlanFontSize);
+    ws.editor.plan.teacherChoices = ws.school.teachers;
+    ws.editor.plan.periodChoices.clear();
+    const int slotCount = ws.school.masterTimetable.columnCount() - 1;
     for (int count = 1; count <= slotCount; ++count)
-        ws.Combo8.append(QString::number(count));
-    ws.Combo9 = ws.List2;
-    ws.Combo1 = ws.List1;
-    ws.Combo10 = ws.List1;
+        ws.editor.plan.periodChoices.append(QString::number(count));
+    ws.editor.plan.venueChoices = ws.school.venues;
+    ws.editor.plan.classFinderChoices = ws.school.classes;
+    ws.editor.plan.copySourceChoices = ws.school.classes;
+    emit ws.notifier.planEditorChanged();
 }
 
-void zfksz(Workspace&, UiPort& ui)
+void showMainCourses(Workspace&, UiPort& ui)
 {
     ui.showTab(MainTab::TeachingPlan);
 }
 
 void copyPlan(Workspace& ws, UiPort& ui, const QString& sourceClass)
 {
-    model::Grid& jhb = ws.jhb;
+    model::Grid& jhb = ws.school.plan;
     const QString target = jhb.text({jhb.currentRow(), ClassColumn});
     if (sourceClass.isEmpty() || target.isEmpty() || jhb.currentRow() <= PlanHeaderRow)
         return;
@@ -52,7 +53,7 @@ void copyPlan(Workspace& ws, UiPort& ui, const QString& sourceClass)
     const int sourceRow = firstRowOfClass(jhb, ui, sourceClass);
     if (targetRow < 0 || sourceRow < 0 || targetRow == sourceRow)
         return;
-    for (int j = 0; j < ws.List10.size(); ++j) {
+    for (int j = 0; j < ws.school.courses.size(); ++j) {
         const int to = targetRow + j;
         const int from = sourceRow + j;
         // Stay inside both blocks even when one is shorter than the course list.
@@ -66,7 +67,7 @@ void copyPlan(Workspace& ws, UiPort& ui, const QString& sourceClass)
 
 void scrollToClass(Workspace& ws, UiPort& ui, const QString& className)
 {
-    model::Grid& jhb = ws.jhb;
+    model::Grid& jhb = ws.school.plan;
     model::RedrawSuspender suspended(jhb);
     for (int row = PlanHeaderRow + 1; row < jhb.rowCount(); ++row) {
         ui.processEvents();
@@ -80,9 +81,9 @@ void scrollToClass(Workspace& ws, UiPort& ui, const QString& className)
 
 int classStepPosition(const Workspace& ws, const QString& text5)
 {
-    if (ws.Combo1.isEmpty())
+    if (ws.editor.plan.classFinderChoices.isEmpty())
         return -1;
-    return model::leadingInteger(text5, 0, int(ws.Combo1.size()) - 1);
+    return model::leadingInteger(text5, 0, int(ws.editor.plan.classFinderChoices.size()) - 1);
 }
 
 } // namespace orve::school

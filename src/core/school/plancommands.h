@@ -1,5 +1,5 @@
-// The commands of the teaching-plan tab: jxjh and zfksz, copying one class's plan onto another
-// and scrolling the table to a class.
+// The commands of the teaching-plan tab: showTeachingPlan and showMainCourses, copying one class's
+// plan onto another and scrolling the table to a class.
 #pragma once
 
 #include <QString>
@@ -13,10 +13,10 @@ namespace orve::school {
 
 // Shows the plan tab and fills the choosers from the lists: Combo5 teachers, Combo8 "1" to the
 // number of period slots of the master timetable, Combo9 venues, Combo1 and Combo10 classes.
-void jxjh(Workspace& ws, UiPort& ui);
+void showTeachingPlan(Workspace& ws, UiPort& ui);
 
 // Shows the plan tab, nothing else.
-void zfksz(Workspace& ws, UiPort& ui);
+void showMainCourses(Workspace& ws, UiPort& ui);
 
 // Copies columns 2 to 8 of the source class's block onto the block of the current row's
 // class, row by row in course order. Nothing happens when either class has no plan row.

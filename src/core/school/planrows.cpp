@@ -56,11 +56,11 @@ void insertIntoEveryBlock(model::Grid& jhb, UiPort& ui, int offset, const QStrin
 void insertBlockAt(Workspace& ws, UiPort& ui, int first, const QString& className)
 {
     const QStringList courses =
-        ws.List10.isEmpty() ? QStringList{placeholderCourse()} : ws.List10;
-    ws.jhb.insertRows(first, int(courses.size()));
+        ws.school.courses.isEmpty() ? QStringList{placeholderCourse()} : ws.school.courses;
+    ws.school.plan.insertRows(first, int(courses.size()));
     for (int k = 0; k < courses.size(); ++k) {
         ui.processEvents();
-        writeRow(ws.jhb, first + k, className, courses.at(k));
+        writeRow(ws.school.plan, first + k, className, courses.at(k));
     }
 }
 
@@ -73,29 +73,30 @@ QString placeholderCourse()
 
 void appendClassBlock(Workspace& ws, UiPort& ui, const QString& className)
 {
-    insertBlockAt(ws, ui, ws.jhb.rowCount(), className);
+    insertBlockAt(ws, ui, ws.school.plan.rowCount(), className);
 }
 
 void insertClassBlock(Workspace& ws, UiPort& ui, int position, const QString& className)
 {
-    const int count = std::max(int(ws.List10.size()), 1);
-    insertBlockAt(ws, ui, std::min(planRow(position, 0, count), ws.jhb.rowCount()), className);
+    const int count = std::max(int(ws.school.courses.size()), 1);
+    insertBlockAt(ws, ui, std::min(planRow(position, 0, count), ws.school.plan.rowCount()),
+                  className);
 }
 
 void appendCourseRows(Workspace& ws, UiPort& ui, const QString& course)
 {
-    if (ws.List1.isEmpty())
+    if (ws.school.classes.isEmpty())
         return;
-    model::Grid& jhb = ws.jhb;
+    model::Grid& jhb = ws.school.plan;
     insertIntoEveryBlock(jhb, ui, jhb.rowCount(), course);
     removeRowsWith(jhb, ui, CourseColumn, placeholderCourse());
 }
 
 void insertCourseRows(Workspace& ws, UiPort& ui, int position, const QString& course)
 {
-    if (ws.List1.isEmpty())
+    if (ws.school.classes.isEmpty())
         return;
-    insertIntoEveryBlock(ws.jhb, ui, position, course);
+    insertIntoEveryBlock(ws.school.plan, ui, position, course);
 }
 
 void replaceInColumn(model::Grid& jhb, UiPort& ui, int column, const QString& text,

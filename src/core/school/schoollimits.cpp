@@ -1,6 +1,6 @@
 #include "schoollimits.h"
 
-#include "workspace.h"
+#include "model/school.h"
 
 #include <algorithm>
 
@@ -79,16 +79,16 @@ QString combinedTreeRefusal(qint64 nodes)
     return beyond(nodes, MaxCombinedTreeNodes, QStringLiteral(u"合班课组合的节点"));
 }
 
-QString sizeRefusal(const Workspace& ws)
+QString sizeRefusal(const model::School& school)
 {
-    const qint64 classes = ws.List1.size();
-    const qint64 courses = ws.List10.size();
+    const qint64 classes = school.classes.size();
+    const qint64 courses = school.courses.size();
     QStringList refusals;
     for (const NameList list : AllNameLists)
-        refusals.append(growthRefusal(list, names(ws, list).size(), classes, courses));
-    refusals.append(fixedLessonsRefusal(ws.Combo6.size()));
-    refusals.append(combinedLessonsRefusal(ws.Combo3.size()));
-    refusals.append(combinedTreeRefusal(ws.Tr3.nodeCount()));
+        refusals.append(growthRefusal(list, names(school, list).size(), classes, courses));
+    refusals.append(fixedLessonsRefusal(school.fixedLessons.size()));
+    refusals.append(combinedLessonsRefusal(school.combinedLessons.size()));
+    refusals.append(combinedTreeRefusal(school.combinedGroups.nodeCount()));
     refusals.removeAll(QString());
     return refusals.value(0);
 }

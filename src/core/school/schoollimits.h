@@ -8,8 +8,8 @@
 
 #include <QString>
 
-namespace orve {
-struct Workspace;
+namespace orve::model {
+struct School;
 }
 
 namespace orve::school {
@@ -37,6 +37,6 @@ QString combinedLessonsRefusal(qint64 count);
 QString combinedTreeRefusal(qint64 nodes);
 
 // Why the open school is beyond the limits; empty when it is within them.
-QString sizeRefusal(const Workspace& ws);
+QString sizeRefusal(const model::School& school);
 
 } // namespace orve::school

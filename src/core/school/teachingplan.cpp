@@ -2,7 +2,7 @@
 
 #include "model/grid.h"
 #include "model/numbers.h"
-#include "workspace.h"
+#include "model/school.h"
 
 #include <array>
 
@@ -32,9 +32,9 @@ void setPlanHeader(model::Grid& jhb)
     }
 }
 
-void cshjhb(Workspace& ws)
+void rebuildPlanSkeleton(model::School& school)
 {
-    model::Grid& jhb = ws.jhb;
+    model::Grid& jhb = school.plan;
     jhb.setFontSize(PlanFontSize);
     model::RedrawSuspender suspended(jhb);
     if (jhb.columnCount() != PlanColumnCount)
@@ -42,15 +42,15 @@ void cshjhb(Workspace& ws)
     setPlanHeader(jhb);
 
     jhb.setMergeColumn(ClassColumn, false);
-    const int classes = int(ws.List1.size());
-    const int courses = int(ws.List10.size());
+    const int classes = int(school.classes.size());
+    const int courses = int(school.courses.size());
     jhb.setRowCount(classes * courses + 1);
     jhb.setAllRowHeights(PlanRowHeight);
     for (int i = 0; i < classes; ++i)
         for (int k = 0; k < courses; ++k) {
             const int row = planRow(i, k, courses);
-            jhb.setText({row, ClassColumn}, ws.List1.at(i));
-            jhb.setText({row, CourseColumn}, ws.List10.at(k));
+            jhb.setText({row, ClassColumn}, school.classes.at(i));
+            jhb.setText({row, CourseColumn}, school.courses.at(k));
         }
     jhb.setMergeColumn(ClassColumn, true);
 }

@@ -1,16 +1,13 @@
 // The teaching plan jhb: its nine columns, the block layout of its rows (one row per class and
-// course, class by class) and the skeleton builder cshjhb.
+// course, class by class) and the skeleton builder rebuildPlanSkeleton.
 #pragma once
 
 #include <QString>
 
-namespace orve {
-struct Workspace;
-}
-
 namespace orve::model {
 class Grid;
-}
+struct School;
+} // namespace orve::model
 
 namespace orve::school {
 
@@ -26,6 +23,9 @@ enum PlanColumn {
     PeriodsBackupColumn = 8,
     PlanColumnCount = 9,
 };
+
+// The mark of a main course in the main/minor column.
+inline const QString MainCourseMark = QStringLiteral(u"主");
 
 inline constexpr int PlanHeaderRow = 0;
 inline constexpr int PlanFontSize = 12;
@@ -45,6 +45,6 @@ void setPlanHeader(model::Grid& jhb);
 
 // Builds the header row and the class and course columns from the class and course lists;
 // other cells keep what they hold.
-void cshjhb(Workspace& ws);
+void rebuildPlanSkeleton(model::School& school);
 
 } // namespace orve::school

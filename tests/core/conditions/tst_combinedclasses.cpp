@@ -1,18 +1,20 @@
 // Grouping combined lessons in the tree Tr3: adding, re-adding, a second group, removing
-// members, groups and the root, and hbk.
+// members, groups and the root, and showCombinedClasses.
 #include "conditions/combinedclasses.h"
-#include "model/combinedlesson.h"
-#include "conditions/combinedtree.h"
 #include "fakeuiport.h"
-#include "fileio/gbk.h"
 #include "fileio/opendata.h"
 #include "fileio/savedata.h"
+#include "fileio/schoolreader.h"
+#include "model/combinedlesson.h"
+#include "model/combinedtree.h"
+#include "model/gbk.h"
 #include "workspace.h"
 
 #include <QTest>
 
 using namespace orve;
 using namespace orve::conditions;
+using orve::model::CombinedTree;
 
 namespace {
 
@@ -97,18 +99,19 @@ private slots:
     void blanksAroundTheGroupNumberAreDropped()
     {
         Workspace ws;
-        ws.Tr3.reset();
-        addToGroup(ws.Tr3, QStringLiteral(" 1 "), model::combinedLessonEntry(A, P));
-        addToGroup(ws.Tr3, QStringLiteral("1"), model::combinedLessonEntry(B, P));
-        QCOMPARE(ws.Tr3.nodeCount(), 4);
-        QCOMPARE(ws.Tr3.node(1).text, QStringLiteral(u"合班课1"));
+        ws.school.combinedGroups.reset();
+        addToGroup(ws.school.combinedGroups, QStringLiteral(" 1 "),
+                   model::combinedLessonEntry(A, P));
+        addToGroup(ws.school.combinedGroups, QStringLiteral("1"), model::combinedLessonEntry(B, P));
+        QCOMPARE(ws.school.combinedGroups.nodeCount(), 4);
+        QCOMPARE(ws.school.combinedGroups.node(1).text, QStringLiteral(u"合班课1"));
 
         QByteArray bytes;
-        QVERIFY(fileio::encodeGbk(fileio::settingsText(ws), bytes));
-        Workspace opened;
-        const fileio::ReadError error = fileio::open_data(opened, bytes);
+        QVERIFY(model::encodeGbk(fileio::settingsText(ws.school), bytes));
+        fileio::OpenedSchool opened;
+        const fileio::ReadError error = fileio::readTaggedValues(opened, bytes);
         QVERIFY2(!error.failed(), qPrintable(error.reason));
-        QVERIFY(opened.Tr3 == ws.Tr3);
+        QVERIFY(opened.school.combinedGroups == ws.school.combinedGroups);
     }
 
     void takenKeyEndsQuietly()
@@ -161,13 +164,13 @@ private slots:
     {
         Workspace ws;
         test::FakeUiPort ui;
-        ws.Combo6 = QStringList{QStringLiteral("A B 1 1"), QStringLiteral("A C 2 2")};
-        hbk(ws, ui);
+        ws.school.fixedLessons = QStringList{QStringLiteral("A B 1 1"), QStringLiteral("A C 2 2")};
+        showCombinedClasses(ws, ui);
         QCOMPARE(ui.tabsShown, QList<MainTab>{MainTab::SpecialConditions});
-        QCOMPARE(ws.fixedLessonChoosers.Combo6Text, QStringLiteral("A B 1 1"));
-        ws.Combo6.clear();
-        hbk(ws, ui);
-        QCOMPARE(ws.fixedLessonChoosers.Combo6Text, QString());
+        QCOMPARE(ws.editor.fixedLessons.listText, QStringLiteral("A B 1 1"));
+        ws.school.fixedLessons.clear();
+        showCombinedClasses(ws, ui);
+        QCOMPARE(ws.editor.fixedLessons.listText, QString());
     }
 };
 

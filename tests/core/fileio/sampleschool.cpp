@@ -1,8 +1,9 @@
 #include "sampleschool.h"
 
 #include "model/layouts.h"
+#include "school/startup.h"
 #include "school/teachingplan.h"
-#include "startup.h"
+#include "school/weekcommands.h"
 #include "workspace.h"
 
 #include <QFile>
@@ -43,33 +44,34 @@ QString gridDifference(const model::Grid& expected, const model::Grid& actual, i
 
 void buildSampleSchool(Workspace& ws, UiPort& ui)
 {
-    startUp(ws, ui);
+    school::startUp(ws, ui);
     const QString c1 = QStringLiteral(u"初一(1)");
     const QString c2 = QStringLiteral(u"初一(2)");
     const QString chinese = QStringLiteral(u"语文");
     const QString maths = QStringLiteral(u"数学");
     const QString zhang = QStringLiteral(u"张三");
     const QString li = QStringLiteral(u"李四");
-    ws.List1 = {c1, c2};
-    ws.List2 = {QStringLiteral(u"操场")};
-    ws.List10 = {chinese, maths};
-    ws.List11 = {zhang, li};
-    ws.Combo6 = {c1 + QStringLiteral(u" 语文 1 1"), c2 + QStringLiteral(u" 空课 5 3")};
-    ws.Combo3 = {entry(c1, chinese), entry(c2, chinese), entry(c1, maths), entry(c2, maths)};
+    ws.school.classes = {c1, c2};
+    ws.school.venues = {QStringLiteral(u"操场")};
+    ws.school.courses = {chinese, maths};
+    ws.school.teachers = {zhang, li};
+    ws.school.fixedLessons = {c1 + QStringLiteral(u" 语文 1 1"), c2 + QStringLiteral(u" 空课 5 3")};
+    ws.school.combinedLessons = {entry(c1, chinese), entry(c2, chinese), entry(c1, maths),
+                                 entry(c2, maths)};
 
-    ws.Tr3.reset();
-    const QString rootText = conditions::CombinedTree::rootText();
-    ws.Tr3.setKey(0, rootText);
+    ws.school.combinedGroups.reset();
+    const QString rootText = model::CombinedTree::rootText();
+    ws.school.combinedGroups.setKey(0, rootText);
     const QString group1 = QStringLiteral(u"合班课1");
     const QString group2 = QStringLiteral(u"合班课2");
-    const int g1 = ws.Tr3.addChild(0, group1, group1);
-    ws.Tr3.addChild(g1, QStringLiteral("1nkey"), entry(c1, chinese));
-    ws.Tr3.addChild(g1, QStringLiteral("2nkey"), entry(c2, chinese));
-    const int g2 = ws.Tr3.addChild(0, group2, group2);
-    ws.Tr3.addChild(g2, QStringLiteral("3nkey"), entry(c1, maths));
-    ws.Tr3.addChild(g2, QStringLiteral("4nkey"), entry(c2, maths));
+    const int g1 = ws.school.combinedGroups.addChild(0, group1, group1);
+    ws.school.combinedGroups.addChild(g1, QStringLiteral("1nkey"), entry(c1, chinese));
+    ws.school.combinedGroups.addChild(g1, QStringLiteral("2nkey"), entry(c2, chinese));
+    const int g2 = ws.school.combinedGroups.addChild(0, group2, group2);
+    ws.school.combinedGroups.addChild(g2, QStringLiteral("3nkey"), entry(c1, maths));
+    ws.school.combinedGroups.addChild(g2, QStringLiteral("4nkey"), entry(c2, maths));
 
-    school::cshjhb(ws);
+    school::rebuildPlanSkeleton(ws.school);
     const QStringList plan[] = {
         {zhang,
          QStringLiteral(u"主"),
@@ -96,18 +98,18 @@ void buildSampleSchool(Workspace& ws, UiPort& ui)
     };
     for (int row = 1; row <= 4; ++row)
         for (int c = school::TeacherColumn; c < school::PlanColumnCount; ++c)
-            ws.jhb.setText({row, c}, plan[row - 1].at(c - school::TeacherColumn));
+            ws.school.plan.setText({row, c}, plan[row - 1].at(c - school::TeacherColumn));
 
-    model::zkcb(ws);
+    school::layOutEmptyMasterTimetable(ws);
     const QString chineseLesson = chinese + QStringLiteral("  ") + zhang;
     const QString mathsLesson = maths + QStringLiteral("  ") + li;
-    ws.MSGrid.setText({2, 1}, chineseLesson);
-    ws.MSGrid.setText({3, 1}, chineseLesson);
-    ws.MSGrid.setText({2, 2}, mathsLesson);
-    ws.MSGrid.setText({3, 2}, mathsLesson);
-    ws.MSGrid.setText({3, 7}, chineseLesson);
-    ws.MSGrid.setText({3, 23}, QStringLiteral(u"空课"));
-    ws.MSGrid.setText({2, 25}, maths);
+    ws.school.masterTimetable.setText({2, 1}, chineseLesson);
+    ws.school.masterTimetable.setText({3, 1}, chineseLesson);
+    ws.school.masterTimetable.setText({2, 2}, mathsLesson);
+    ws.school.masterTimetable.setText({3, 2}, mathsLesson);
+    ws.school.masterTimetable.setText({3, 7}, chineseLesson);
+    ws.school.masterTimetable.setText({3, 23}, QStringLiteral(u"空课"));
+    ws.school.masterTimetable.setText({2, 25}, maths);
 }
 
 QString dataFile(const QString& name)
@@ -128,25 +130,29 @@ QString differenceInStoredTables(const Workspace& expected, const Workspace& act
         const QStringList& expected;
         const QStringList& actual;
         const char* name;
-    } lists[] = {
-        {expected.List1, actual.List1, "List1"},    {expected.List2, actual.List2, "List2"},
-        {expected.List10, actual.List10, "List10"}, {expected.List11, actual.List11, "List11"},
-        {expected.Combo6, actual.Combo6, "Combo6"}, {expected.Combo3, actual.Combo3, "Combo3"}};
+    } lists[] = {{expected.school.classes, actual.school.classes, "List1"},
+                 {expected.school.venues, actual.school.venues, "List2"},
+                 {expected.school.courses, actual.school.courses, "List10"},
+                 {expected.school.teachers, actual.school.teachers, "List11"},
+                 {expected.school.fixedLessons, actual.school.fixedLessons, "Combo6"},
+                 {expected.school.combinedLessons, actual.school.combinedLessons, "Combo3"}};
     for (const auto& list : lists)
         if (list.expected != list.actual)
             return QStringLiteral("%1: [%2], expected [%3]")
                 .arg(QLatin1String(list.name), list.actual.join(u'|'), list.expected.join(u'|'));
-    if (!(expected.Tr3 == actual.Tr3))
+    if (!(expected.school.combinedGroups == actual.school.combinedGroups))
         return QStringLiteral("Tr3 differs");
-    const auto& w = expected.week;
-    const auto& a = actual.week;
-    if (w.Text1 != a.Text1 || w.Text2 != a.Text2 || w.Text4 != a.Text4 || w.Text8 != a.Text8)
+    const auto& w = expected.school.week;
+    const auto& a = actual.school.week;
+    if (w.morning != a.morning || w.afternoon != a.afternoon || w.evening != a.evening ||
+        w.days != a.days)
         return QStringLiteral("week fields differ");
-    if (expected.Text9 != actual.Text9)
-        return QStringLiteral("Text9: \"%1\"").arg(actual.Text9);
-    QString difference = gridDifference(expected.jhb, actual.jhb, 0, 0, "jhb");
+    if (expected.school.title != actual.school.title)
+        return QStringLiteral("Text9: \"%1\"").arg(actual.school.title);
+    QString difference = gridDifference(expected.school.plan, actual.school.plan, 0, 0, "jhb");
     if (difference.isEmpty())
-        difference = gridDifference(expected.MSGrid, actual.MSGrid, 2, 1, "MSGrid");
+        difference = gridDifference(expected.school.masterTimetable, actual.school.masterTimetable,
+                                    2, 1, "MSGrid");
     return difference;
 }
 

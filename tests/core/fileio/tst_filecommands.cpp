@@ -4,7 +4,7 @@
 #include "fileio/filecommands.h"
 #include "fileio/titletext.h"
 #include "sampleschool.h"
-#include "startup.h"
+#include "school/startup.h"
 #include "workspace.h"
 
 #include <QDir>
@@ -44,9 +44,9 @@ private:
     // Start-up, then Open of the school file through the scripted dialog.
     bool startAndOpenTheSchool(Workspace& ws, test::FakeUiPort& ui)
     {
-        startUp(ws, ui);
+        school::startUp(ws, ui);
         ui.fileNames = QStringList{schoolFile_};
-        return open(ws, ui) == CommandOutcome::Done;
+        return openSchool(ws, ui) == CommandOutcome::Done;
     }
 
 private slots:
@@ -61,12 +61,12 @@ private slots:
         QCOMPARE(ui.fileDialogs.first().title, QStringLiteral(u"打开课程设置文件 "));
         QCOMPARE(ui.fileDialogs.first().filter,
                  QStringLiteral(u"课程文件 (*.rve);;所有文件  (*.*)"));
-        QCOMPARE(ws.documentPath, schoolFile_);
-        QCOMPARE(ws.ioPath, schoolFile_);
+        QCOMPARE(ws.session.documentPath, schoolFile_);
+        QCOMPARE(ws.session.ioPath, schoolFile_);
         QCOMPARE(ui.tabsShown.last(), MainTab::Basics);
         QVERIFY(ui.processedEvents > 0);
         QVERIFY(ui.messages.isEmpty());
-        QVERIFY(ws.timetableLoaded);
+        QVERIFY(ws.session.timetableLoaded);
     }
 
     // The lists are replaced, so nothing stays selected in them or in the class chooser.
@@ -75,17 +75,17 @@ private slots:
         Workspace ws;
         test::FakeUiPort ui;
         test::buildSampleSchool(ws, ui);
-        ws.List10Selected = 1;
-        ws.fixedLessonChoosers.Combo4 =
+        ws.editor.names.selectedCourse = 1;
+        ws.editor.fixedLessons.classChoices =
             QStringList{QStringLiteral(u"初一(1)"), QStringLiteral(u"全体班级")};
-        ws.fixedLessonChoosers.classIndex = 1;
-        ws.fixedLessonChoosers.Text10 = QStringLiteral("1");
+        ws.editor.fixedLessons.classIndex = 1;
+        ws.editor.fixedLessons.classNumber = QStringLiteral("1");
         ui.fileNames = QStringList{schoolFile_};
-        QCOMPARE(open(ws, ui), CommandOutcome::Done);
-        QCOMPARE(ws.List10Selected, -1);
-        QVERIFY(ws.fixedLessonChoosers.Combo4.isEmpty());
-        QCOMPARE(ws.fixedLessonChoosers.classIndex, -1);
-        QCOMPARE(ws.fixedLessonChoosers.Text10, QStringLiteral("0"));
+        QCOMPARE(openSchool(ws, ui), CommandOutcome::Done);
+        QCOMPARE(ws.editor.names.selectedCourse, -1);
+        QVERIFY(ws.editor.fixedLessons.classChoices.isEmpty());
+        QCOMPARE(ws.editor.fixedLessons.classIndex, -1);
+        QCOMPARE(ws.editor.fixedLessons.classNumber, QStringLiteral("0"));
     }
 
     void cancelledOpenChangesNothing()
@@ -93,10 +93,10 @@ private slots:
         Workspace ws;
         test::FakeUiPort ui;
         test::buildSampleSchool(ws, ui);
-        ws.documentPath = QStringLiteral("/somewhere.rve");
-        QCOMPARE(open(ws, ui), CommandOutcome::Cancelled);
-        QCOMPARE(ws.documentPath, QStringLiteral("/somewhere.rve"));
-        QCOMPARE(ws.List1.size(), 2);
+        ws.session.documentPath = QStringLiteral("/somewhere.rve");
+        QCOMPARE(openSchool(ws, ui), CommandOutcome::Cancelled);
+        QCOMPARE(ws.session.documentPath, QStringLiteral("/somewhere.rve"));
+        QCOMPARE(ws.school.classes.size(), 2);
     }
 
     void openWithoutTimetableLeavesTheFlagClear()
@@ -104,12 +104,12 @@ private slots:
         Workspace ws;
         test::FakeUiPort ui;
         test::buildSampleSchool(ws, ui);
-        ws.timetableLoaded = true;
+        ws.session.timetableLoaded = true;
         ui.fileNames = QStringList{copyOf(QStringLiteral("empty-school.rve"))};
-        QCOMPARE(open(ws, ui), CommandOutcome::Done);
-        QVERIFY(!ws.timetableLoaded);
-        QVERIFY(ws.List1.isEmpty());
-        QCOMPARE(ws.MSGrid.rowCount(), 2);
+        QCOMPARE(openSchool(ws, ui), CommandOutcome::Done);
+        QVERIFY(!ws.session.timetableLoaded);
+        QVERIFY(ws.school.classes.isEmpty());
+        QCOMPARE(ws.school.masterTimetable.rowCount(), 2);
     }
 
     void saveAfterOpenWritesWithoutADialog()
@@ -117,8 +117,8 @@ private slots:
         Workspace ws;
         test::FakeUiPort ui;
         QVERIFY(startAndOpenTheSchool(ws, ui));
-        ws.List2.append(QStringLiteral(u"礼堂"));
-        QCOMPARE(save(ws, ui), CommandOutcome::Done);
+        ws.school.venues.append(QStringLiteral(u"礼堂"));
+        QCOMPARE(saveSchool(ws, ui), CommandOutcome::Done);
         QCOMPARE(ui.fileDialogs.size(), 1); // Open's only
         QVERIFY(test::readBytes(schoolFile_)
                     .contains(QByteArray("\xc0\xf1\xcc\xc3"
@@ -129,17 +129,17 @@ private slots:
     {
         Workspace ws;
         test::FakeUiPort ui;
-        startUp(ws, ui);
-        QCOMPARE(save(ws, ui), CommandOutcome::Cancelled);
+        school::startUp(ws, ui);
+        QCOMPARE(saveSchool(ws, ui), CommandOutcome::Cancelled);
         QCOMPARE(ui.fileDialogs.size(), 1);
         QCOMPARE(ui.fileDialogs.first().title, QStringLiteral(u"新建课程设置文件 "));
         QVERIFY(ui.fileDialogs.first().confirmOverwrite);
-        QVERIFY(ws.documentPath.isEmpty());
+        QVERIFY(ws.session.documentPath.isEmpty());
 
         const QString path = dir_.filePath(QStringLiteral("new.rve"));
         ui.fileNames = QStringList{path};
-        QCOMPARE(save(ws, ui), CommandOutcome::Done);
-        QCOMPARE(ws.documentPath, path);
+        QCOMPARE(saveSchool(ws, ui), CommandOutcome::Done);
+        QCOMPARE(ws.session.documentPath, path);
         QCOMPARE(test::readBytes(path), test::readBytes(test::dataFile(u"empty-school.rve"_qs)));
     }
 
@@ -151,16 +151,16 @@ private slots:
 
         const QString copy = dir_.filePath(QStringLiteral("copy.rve"));
         ui.fileNames = QStringList{copy};
-        QCOMPARE(luw(ws, ui), CommandOutcome::Done);
+        QCOMPARE(saveSchoolAs(ws, ui), CommandOutcome::Done);
         QCOMPARE(ui.fileDialogs.last().title, QStringLiteral(u"课程设置文件另存为... "));
         QVERIFY(ui.fileDialogs.last().confirmOverwrite);
-        QCOMPARE(ws.documentPath, schoolFile_);
+        QCOMPARE(ws.session.documentPath, schoolFile_);
         QCOMPARE(test::readBytes(copy), test::readBytes(schoolFile_));
 
-        ws.Text9 = QStringLiteral(u"新标题");
-        QCOMPARE(save(ws, ui), CommandOutcome::Done);
+        ws.school.title = QStringLiteral(u"新标题");
+        QCOMPARE(saveSchool(ws, ui), CommandOutcome::Done);
         QCOMPARE(ui.fileDialogs.size(), 2);
-        QCOMPARE(ws.ioPath, schoolFile_);
+        QCOMPARE(ws.session.ioPath, schoolFile_);
         QVERIFY(test::readBytes(schoolFile_)
                     .contains(QByteArray("\xd0\xc2\xb1\xea\xcc\xe2"
                                          "bt, , ")));
@@ -172,41 +172,43 @@ private slots:
         Workspace ws;
         test::FakeUiPort ui;
         QVERIFY(startAndOpenTheSchool(ws, ui));
-        ws.Text9 = QStringLiteral(u"标题");
-        ws.week.Text1 = QStringLiteral("4");
-        ws.Text6 = QStringLiteral(u"三班");
-        ws.List1Selected = 1;
-        ws.fixedLessonChoosers.Combo4 = QStringList{QStringLiteral(u"初一(1)")};
-        ws.fixedLessonChoosers.classIndex = 0;
-        QCOMPARE(xjwj(ws, ui), CommandOutcome::Done);
-        QVERIFY(ws.Text6.isEmpty());
-        QCOMPARE(ws.List1Selected, -1);
-        QVERIFY(ws.fixedLessonChoosers.Combo4.isEmpty());
-        QCOMPARE(ws.fixedLessonChoosers.classIndex, -1);
-        QVERIFY(!ws.timetableLoaded);
-        QVERIFY(ws.documentPath.isEmpty());
-        QCOMPARE(ws.ioPath, schoolFile_);
-        QVERIFY(ws.List1.isEmpty() && ws.List2.isEmpty() && ws.List10.isEmpty() &&
-                ws.List11.isEmpty() && ws.Combo3.isEmpty() && ws.Combo6.isEmpty());
-        QCOMPARE(ws.Tr3.nodeCount(), 1);
-        QCOMPARE(ws.Tr3.node(0).key, QStringLiteral("Root"));
-        QCOMPARE(ws.jhb.rowCount(), 1);
-        QCOMPARE(ws.jhb.text({0, 0}), QStringLiteral(u"班级"));
-        QCOMPARE(ws.MSGrid.rowCount(), 4); // counts stay, texts go
-        QVERIFY(ws.MSGrid.text({0, 1}).isEmpty() && ws.MSGrid.text({2, 1}).isEmpty());
-        QVERIFY(ws.msgrid1.text({0, 0}).isEmpty());
-        QCOMPARE(ws.Text9, QStringLiteral(u"标题"));
-        QCOMPARE(ws.week.Text1, QStringLiteral("4"));
+        ws.school.title = QStringLiteral(u"标题");
+        ws.school.week.morning = QStringLiteral("4");
+        ws.editor.names.entry = QStringLiteral(u"三班");
+        ws.editor.names.selectedClass = 1;
+        ws.editor.fixedLessons.classChoices = QStringList{QStringLiteral(u"初一(1)")};
+        ws.editor.fixedLessons.classIndex = 0;
+        QCOMPARE(newSchool(ws, ui), CommandOutcome::Done);
+        QVERIFY(ws.editor.names.entry.isEmpty());
+        QCOMPARE(ws.editor.names.selectedClass, -1);
+        QVERIFY(ws.editor.fixedLessons.classChoices.isEmpty());
+        QCOMPARE(ws.editor.fixedLessons.classIndex, -1);
+        QVERIFY(!ws.session.timetableLoaded);
+        QVERIFY(ws.session.documentPath.isEmpty());
+        QCOMPARE(ws.session.ioPath, schoolFile_);
+        QVERIFY(ws.school.classes.isEmpty() && ws.school.venues.isEmpty() &&
+                ws.school.courses.isEmpty() && ws.school.teachers.isEmpty() &&
+                ws.school.combinedLessons.isEmpty() && ws.school.fixedLessons.isEmpty());
+        QCOMPARE(ws.school.combinedGroups.nodeCount(), 1);
+        QCOMPARE(ws.school.combinedGroups.node(0).key, QStringLiteral("Root"));
+        QCOMPARE(ws.school.plan.rowCount(), 1);
+        QCOMPARE(ws.school.plan.text({0, 0}), QStringLiteral(u"班级"));
+        QCOMPARE(ws.school.masterTimetable.rowCount(), 4); // counts stay, texts go
+        QVERIFY(ws.school.masterTimetable.text({0, 1}).isEmpty() &&
+                ws.school.masterTimetable.text({2, 1}).isEmpty());
+        QVERIFY(ws.editor.fixedLessonGrid.text({0, 0}).isEmpty());
+        QCOMPARE(ws.school.title, QStringLiteral(u"标题"));
+        QCOMPARE(ws.school.week.morning, QStringLiteral("4"));
         QCOMPARE(ui.tabsShown.last(), MainTab::Basics);
 
         // New, then Open gives the same tables as Open alone.
         ui.fileNames = QStringList{schoolFile_};
-        QCOMPARE(open(ws, ui), CommandOutcome::Done);
+        QCOMPARE(openSchool(ws, ui), CommandOutcome::Done);
         Workspace alone;
         test::FakeUiPort other;
-        startUp(alone, other);
+        school::startUp(alone, other);
         other.fileNames = QStringList{schoolFile_};
-        QCOMPARE(open(alone, other), CommandOutcome::Done);
+        QCOMPARE(openSchool(alone, other), CommandOutcome::Done);
         const QString difference = test::differenceInStoredTables(alone, ws);
         QVERIFY2(difference.isEmpty(), qPrintable(difference));
     }
@@ -234,34 +236,35 @@ private slots:
         Workspace ws;
         test::FakeUiPort ui;
         test::buildSampleSchool(ws, ui);
-        ws.documentPath = schoolFile_;
-        ws.List1Selected = 0;
+        ws.session.documentPath = schoolFile_;
+        ws.editor.names.selectedClass = 0;
         Workspace before;
         test::buildSampleSchool(before, ui);
 
         ui.fileNames = QStringList{broken};
-        QCOMPARE(open(ws, ui), CommandOutcome::Failed);
+        QCOMPARE(openSchool(ws, ui), CommandOutcome::Failed);
         QCOMPARE(ui.messages.size(), 1);
         const QString prompt = ui.messages.first().prompt;
         QVERIFY2(prompt.contains(QDir::toNativeSeparators(broken)), qPrintable(prompt));
         QVERIFY2(prompt.contains(QStringLiteral(u"第 %1 行").arg(line)), qPrintable(prompt));
         const QString difference = test::differenceInStoredTables(before, ws);
         QVERIFY2(difference.isEmpty(), qPrintable(difference));
-        QCOMPARE(ws.documentPath, schoolFile_); // Save still goes to the school's own file
-        QCOMPARE(ws.List1Selected, 0);
-        QCOMPARE(ws.MSGrid.text({0, 1}), before.MSGrid.text({0, 1}));
+        QCOMPARE(ws.session.documentPath, schoolFile_); // Save still goes to the school's own file
+        QCOMPARE(ws.editor.names.selectedClass, 0);
+        QCOMPARE(ws.school.masterTimetable.text({0, 1}),
+                 before.school.masterTimetable.text({0, 1}));
     }
 
     void missingFileIsReported()
     {
         Workspace ws;
         test::FakeUiPort ui;
-        startUp(ws, ui);
+        school::startUp(ws, ui);
         const QString missing = dir_.filePath(QStringLiteral("missing.rve"));
         ui.fileNames = QStringList{missing};
-        QCOMPARE(open(ws, ui), CommandOutcome::Failed);
+        QCOMPARE(openSchool(ws, ui), CommandOutcome::Failed);
         QVERIFY(ui.prompts().first().contains(QDir::toNativeSeparators(missing)));
-        QVERIFY(ws.documentPath.isEmpty());
+        QVERIFY(ws.session.documentPath.isEmpty());
     }
 
     // Root ignores permission bits, so the failures come from the path itself.
@@ -282,12 +285,12 @@ private slots:
         test::FakeUiPort ui;
         test::buildSampleSchool(ws, ui);
         ui.fileNames = QStringList{path, path};
-        QCOMPARE(save(ws, ui), CommandOutcome::Failed);
+        QCOMPARE(saveSchool(ws, ui), CommandOutcome::Failed);
         QCOMPARE(ui.messages.size(), 1);
         QVERIFY2(ui.prompts().first().contains(QStringLiteral(u"没有保存")),
                  qPrintable(ui.prompts().first()));
-        QVERIFY(ws.documentPath.isEmpty()); // the next Save asks again
-        QCOMPARE(luw(ws, ui), CommandOutcome::Failed);
+        QVERIFY(ws.session.documentPath.isEmpty()); // the next Save asks again
+        QCOMPARE(saveSchoolAs(ws, ui), CommandOutcome::Failed);
         QCOMPARE(ui.messages.size(), 2);
         QVERIFY(!QFileInfo(path).isFile());
     }
@@ -298,18 +301,18 @@ private slots:
         test::FakeUiPort ui;
         QVERIFY(startAndOpenTheSchool(ws, ui));
         const QByteArray before = test::readBytes(schoolFile_);
-        ws.List11.append(QStringLiteral(u"王😀"));
-        ws.MSGrid.setText({2, 3}, QStringLiteral(u"语文  กข"));
-        QCOMPARE(save(ws, ui), CommandOutcome::Failed);
+        ws.school.teachers.append(QStringLiteral(u"王😀"));
+        ws.school.masterTimetable.setText({2, 3}, QStringLiteral(u"语文  กข"));
+        QCOMPARE(saveSchool(ws, ui), CommandOutcome::Failed);
         const QString prompt = ui.prompts().last();
         QVERIFY2(prompt.contains(QStringLiteral(u"😀 ก ข")), qPrintable(prompt));
         QVERIFY(prompt.contains(QStringLiteral(u"王😀")));
         QVERIFY(!prompt.contains(u'?'));
         QCOMPARE(test::readBytes(schoolFile_), before);
 
-        ws.List11.removeLast();
-        ws.MSGrid.setText({2, 3}, QStringLiteral(u"语文\n张三"));
-        QCOMPARE(save(ws, ui), CommandOutcome::Failed);
+        ws.school.teachers.removeLast();
+        ws.school.masterTimetable.setText({2, 3}, QStringLiteral(u"语文\n张三"));
+        QCOMPARE(saveSchool(ws, ui), CommandOutcome::Failed);
         QVERIFY(ui.prompts().last().contains(QStringLiteral(u"换行符")));
         QCOMPARE(test::readBytes(schoolFile_), before);
     }
@@ -334,15 +337,15 @@ private slots:
 
         Workspace ws;
         test::FakeUiPort ui;
-        startUp(ws, ui);
-        ws.Text9 = tidyTitle(typed);
+        school::startUp(ws, ui);
+        ws.school.title = tidyTitle(typed);
         const QString path = dir_.filePath(QStringLiteral("title.rve"));
         ui.fileNames = QStringList{path, path};
-        QCOMPARE(save(ws, ui), CommandOutcome::Done);
+        QCOMPARE(saveSchool(ws, ui), CommandOutcome::Done);
         Workspace back;
-        startUp(back, ui);
-        QCOMPARE(open(back, ui), CommandOutcome::Done);
-        QCOMPARE(back.Text9, kept);
+        school::startUp(back, ui);
+        QCOMPARE(openSchool(back, ui), CommandOutcome::Done);
+        QCOMPARE(back.school.title, kept);
     }
 };
 

@@ -1,17 +1,21 @@
 // The course-settings file byte by byte: the GBK code page with U+F8F5 as 0xFF, the field
 // reading rules, the tag tests and the tree records, and the writer's lines.
 #include "fakeuiport.h"
-#include "fileio/gbk.h"
 #include "fileio/opendata.h"
 #include "fileio/recordreader.h"
 #include "fileio/savedata.h"
-#include "startup.h"
+#include "fileio/schoolreader.h"
+#include "model/gbk.h"
+#include "school/startup.h"
 #include "workspace.h"
 
 #include <QTest>
 
 using namespace orve;
 using namespace orve::fileio;
+using orve::model::charactersOutsideGbk;
+using orve::model::decodeGbk;
+using orve::model::encodeGbk;
 
 namespace {
 
@@ -121,52 +125,55 @@ private slots:
         QVERIFY(error.failed());
     }
 
-    // open_data tests the tags in order and takes the value without its tag.
+    // readTaggedValues tests the tags in order and takes the value without its tag.
     void openDataTakesEveryTaggedValue()
     {
         Workspace ws;
         test::FakeUiPort ui;
-        startUp(ws, ui);
-        ws.List1 = QStringList{u"旧班"_qs};
-        ws.timetableLoaded = true;
+        school::startUp(ws, ui);
+        ws.school.classes = QStringList{u"旧班"_qs};
+        ws.session.timetableLoaded = true;
+        OpenedSchool opened = openingFrom(ws);
         const QString file =
             QStringLiteral(u"一班1l, , \r\n操场2l, , \r\n语文lp, , \r\n张三lq, , \r\n"
                            u"一班 语文 1 29l, , \r\n4t8, , \r\n1t9, , \r\n2tb, , \r\n"
                            u"6tz, , \r\nbt, , \r\n一班\uF8F5语文cmb3, , \r\n"
                            u"甲,乙1l, , \r\n未知xx, , \r\n1,2,语文kczb\r\n");
-        const ReadError error = open_data(ws, gbk(file));
+        const ReadError error = readTaggedValues(opened, gbk(file));
         QVERIFY(!error.failed());
-        QCOMPARE(ws.List1, QStringList{u"一班"_qs}); // "甲" lost its tag to the comma
-        QCOMPARE(ws.List2, QStringList{u"操场"_qs});
-        QCOMPARE(ws.List10, QStringList{u"语文"_qs});
-        QCOMPARE(ws.List11, QStringList{u"张三"_qs});
-        QCOMPARE(ws.Combo6, QStringList{u"一班 语文 1 2"_qs});
-        QCOMPARE(ws.Combo3, QStringList{u"一班\uF8F5语文"_qs});
-        QCOMPARE(ws.week.Text1, u"4"_qs);
-        QCOMPARE(ws.week.Text2, u"1"_qs);
-        QCOMPARE(ws.week.Text4, u"2"_qs);
-        QCOMPARE(ws.week.Text8, u"6"_qs);
-        QCOMPARE(ws.Text9, QString());
-        QCOMPARE(ws.Tr3.nodeCount(), 0);
-        QVERIFY(!ws.timetableLoaded); // grid cells are open_zkcb's
+        QCOMPARE(opened.school.classes, QStringList{u"一班"_qs}); // "甲" lost its tag to the comma
+        QCOMPARE(opened.school.venues, QStringList{u"操场"_qs});
+        QCOMPARE(opened.school.courses, QStringList{u"语文"_qs});
+        QCOMPARE(opened.school.teachers, QStringList{u"张三"_qs});
+        QCOMPARE(opened.school.fixedLessons, QStringList{u"一班 语文 1 2"_qs});
+        QCOMPARE(opened.school.combinedLessons, QStringList{u"一班\uF8F5语文"_qs});
+        QCOMPARE(opened.school.week.morning, u"4"_qs);
+        QCOMPARE(opened.school.week.afternoon, u"1"_qs);
+        QCOMPARE(opened.school.week.evening, u"2"_qs);
+        QCOMPARE(opened.school.week.days, u"6"_qs);
+        QCOMPARE(opened.school.title, QString());
+        QCOMPARE(opened.school.combinedGroups.nodeCount(), 0);
+        QVERIFY(!opened.timetableLoaded); // grid cells are readGridCells's
     }
 
     void treeRecords()
     {
-        Workspace ws;
+        OpenedSchool opened;
         const QString longText(300, u'长');
         const QString file = QStringLiteral(u"goot 合班课组合设置 Roottre3, , \r\n"
                                             u"合班课组合设置 合班课1 合班课1tre3, , \r\n"
                                             u"合班课1 ") +
                              longText + QStringLiteral(u" 7nkeytre3, , \r\n");
-        QVERIFY(!open_data(ws, gbk(file)).failed());
-        QCOMPARE(ws.Tr3.nodeCount(), 3);
-        QCOMPARE(ws.Tr3.node(0).key, u"合班课组合设置"_qs); // the root's key becomes its text
-        QCOMPARE(ws.Tr3.node(0).text, u"合班课组合设置"_qs);
-        QCOMPARE(ws.Tr3.node(1).parent, 0);
-        QCOMPARE(ws.Tr3.node(2).parent, 1);
-        QCOMPARE(ws.Tr3.node(2).text, longText); // its second space lies past 255 characters
-        QCOMPARE(ws.Tr3.node(2).key, u"7nkey"_qs);
+        QVERIFY(!readTaggedValues(opened, gbk(file)).failed());
+        QCOMPARE(opened.school.combinedGroups.nodeCount(), 3);
+        QCOMPARE(opened.school.combinedGroups.node(0).key,
+                 u"合班课组合设置"_qs); // the root's key becomes its text
+        QCOMPARE(opened.school.combinedGroups.node(0).text, u"合班课组合设置"_qs);
+        QCOMPARE(opened.school.combinedGroups.node(1).parent, 0);
+        QCOMPARE(opened.school.combinedGroups.node(2).parent, 1);
+        QCOMPARE(opened.school.combinedGroups.node(2).text,
+                 longText); // its second space lies past 255 characters
+        QCOMPARE(opened.school.combinedGroups.node(2).key, u"7nkey"_qs);
     }
 
     void badTreeRecords_data()
@@ -181,9 +188,9 @@ private slots:
     void badTreeRecords()
     {
         QFETCH(QString, second);
-        Workspace ws;
-        const ReadError error =
-            open_data(ws, gbk(QStringLiteral(u"goot 根 Roottre3, , \r\n") + second + u"\r\n"_qs));
+        OpenedSchool opened;
+        const ReadError error = readTaggedValues(
+            opened, gbk(QStringLiteral(u"goot 根 Roottre3, , \r\n") + second + u"\r\n"_qs));
         QVERIFY(error.failed());
         QCOMPARE(error.line, 2);
     }
@@ -191,23 +198,23 @@ private slots:
     void writerLines()
     {
         Workspace ws;
-        ws.week.Text1 = QStringLiteral("4");
-        const QString text = settingsText(ws);
+        ws.school.week.morning = QStringLiteral("4");
+        const QString text = settingsText(ws.school);
         // No nodes, no lists: the five fields (the empty title as its tag alone), then the
         // plan's cells column by column.
         QVERIFY(text.startsWith(QStringLiteral("4t8, , \r\n2t9, , \r\n0tb, , \r\n5tz, , \r\n"
                                                "bt, , \r\n")));
-        ws.jhb.setSize(3, 9);
-        ws.jhb.setText({2, 0}, QStringLiteral("b"));
-        ws.jhb.setText({1, 1}, QStringLiteral("c"));
-        ws.jhb.setText({0, 1}, QStringLiteral("a"));
-        ws.MSGrid.setSize(4, 3);
-        ws.MSGrid.setText({0, 1}, QStringLiteral("header"));
-        ws.MSGrid.setText({2, 0}, QStringLiteral("class"));
-        ws.MSGrid.setText({3, 1}, QStringLiteral("y"));
-        ws.MSGrid.setText({2, 2}, QStringLiteral("z"));
-        ws.MSGrid.setText({2, 1}, QStringLiteral("x"));
-        QVERIFY(settingsText(ws).endsWith(
+        ws.school.plan.setSize(3, 9);
+        ws.school.plan.setText({2, 0}, QStringLiteral("b"));
+        ws.school.plan.setText({1, 1}, QStringLiteral("c"));
+        ws.school.plan.setText({0, 1}, QStringLiteral("a"));
+        ws.school.masterTimetable.setSize(4, 3);
+        ws.school.masterTimetable.setText({0, 1}, QStringLiteral("header"));
+        ws.school.masterTimetable.setText({2, 0}, QStringLiteral("class"));
+        ws.school.masterTimetable.setText({3, 1}, QStringLiteral("y"));
+        ws.school.masterTimetable.setText({2, 2}, QStringLiteral("z"));
+        ws.school.masterTimetable.setText({2, 1}, QStringLiteral("x"));
+        QVERIFY(settingsText(ws.school).endsWith(
             QStringLiteral("bt, , \r\n1,2,xkczb\r\n1,3,ykczb\r\n2,2,zkczb\r\n"
                            "0,2,bjhb\r\n1,0,ajhb\r\n1,1,cjhb\r\n")));
     }

@@ -5,7 +5,7 @@
 #include "fileio/savedata.h"
 #include "fileio/schoolreader.h"
 #include "sampleschool.h"
-#include "startup.h"
+#include "school/startup.h"
 #include "workspace.h"
 
 #include <QStringEncoder>
@@ -19,18 +19,18 @@ namespace {
 
 QByteArray savedBytes(Workspace& ws, const QTemporaryDir& dir)
 {
-    ws.ioPath = dir.filePath(QStringLiteral("saved.rve"));
-    const SaveResult result = save_data(ws);
+    ws.session.ioPath = dir.filePath(QStringLiteral("saved.rve"));
+    const SaveResult result = writeSchoolFile(ws.school, ws.session.ioPath);
     if (!result.written())
         return QByteArray("save failed: ") + result.reason.toUtf8();
-    return test::readBytes(ws.ioPath);
+    return test::readBytes(ws.session.ioPath);
 }
 
 // A started-up workspace with the file opened as Open does.
 ReadError openInto(Workspace& ws, const QString& name)
 {
     test::FakeUiPort ui;
-    startUp(ws, ui);
+    school::startUp(ws, ui);
     return openSchoolFile(ws, test::dataFile(name));
 }
 
@@ -54,7 +54,7 @@ private slots:
     {
         Workspace ws;
         test::FakeUiPort ui;
-        startUp(ws, ui);
+        school::startUp(ws, ui);
         QTemporaryDir dir;
         QCOMPARE(savedBytes(ws, dir), test::readBytes(test::dataFile(u"empty-school.rve"_qs)));
     }
@@ -69,10 +69,11 @@ private slots:
         QVERIFY2(!error.failed(), qPrintable(error.reason));
         const QString difference = test::differenceInStoredTables(expected, ws);
         QVERIFY2(difference.isEmpty(), qPrintable(difference));
-        QVERIFY(ws.timetableLoaded);
-        QCOMPARE(ws.periodsPerDay, 5);
-        QCOMPARE(ws.MSGrid.cell({2, 1}).alignment, model::CellAlignment::CenterCenter);
-        QCOMPARE(ws.Tr3.node(2).text, QStringLiteral(u"初一(1)\uF8F5语文"));
+        QVERIFY(ws.session.timetableLoaded);
+        QCOMPARE(ws.session.periodsPerDay, 5);
+        QCOMPARE(ws.school.masterTimetable.cell({2, 1}).alignment,
+                 model::CellAlignment::CenterCenter);
+        QCOMPARE(ws.school.combinedGroups.node(2).text, QStringLiteral(u"初一(1)\uF8F5语文"));
     }
 
     // Open's own layout of a five-day week: spaced day texts, rows of (height - 500) / N - 30.
@@ -80,11 +81,11 @@ private slots:
     {
         Workspace ws;
         QVERIFY(!openInto(ws, u"school.rve"_qs).failed());
-        const model::Grid& master = ws.MSGrid;
+        const model::Grid& master = ws.school.masterTimetable;
         QCOMPARE(master.columnCount(), 26);
         QCOMPARE(master.rowCount(), 4);
-        QCOMPARE(ws.masterColumnCount, 26);
-        QCOMPARE(ws.masterRowCount, 4);
+        QCOMPARE(ws.school.masterTimetable.columnCount(), 26);
+        QCOMPARE(ws.school.masterTimetable.rowCount(), 4);
         const QString spaces21(21, u' ');
         const QString spaces22(22, u' ');
         QCOMPARE(master.text({0, 1}), spaces21 + QStringLiteral(u"星期一"));
@@ -97,7 +98,7 @@ private slots:
         QCOMPARE(master.text({3, 0}), QStringLiteral(u"初一(2)"));
         QCOMPARE(master.rowHeight(2), 1500);
 
-        const model::Grid& fixed = ws.msgrid1;
+        const model::Grid& fixed = ws.editor.fixedLessonGrid;
         QCOMPARE(fixed.rowCount(), 6);
         QCOMPARE(fixed.columnCount(), 6);
         QCOMPARE(fixed.text({0, 0}), QStringLiteral(u" ★"));
@@ -112,16 +113,16 @@ private slots:
     {
         Workspace ws;
         QVERIFY(!openInto(ws, u"six-days.rve"_qs).failed());
-        QCOMPARE(ws.periodsPerDay, 4);
-        QCOMPARE(ws.MSGrid.columnCount(), 25);
-        QCOMPARE(ws.MSGrid.text({0, 1}), QStringLiteral(u"星期一"));
-        QCOMPARE(ws.MSGrid.text({0, 24}), QStringLiteral(u"星期六"));
-        QCOMPARE(ws.MSGrid.text({2, 21}), QStringLiteral(u"物理  王五"));
-        QCOMPARE(ws.MSGrid.text({2, 24}), QStringLiteral(u"物理  王五"));
-        QCOMPARE(ws.msgrid1.columnCount(), 7);
-        QCOMPARE(ws.msgrid1.text({0, 6}), QStringLiteral(u"星期六"));
-        QCOMPARE(ws.jhb.text({1, 4}), QStringLiteral("3"));
-        QCOMPARE(ws.Text9, QStringLiteral(u"高一课表"));
+        QCOMPARE(ws.session.periodsPerDay, 4);
+        QCOMPARE(ws.school.masterTimetable.columnCount(), 25);
+        QCOMPARE(ws.school.masterTimetable.text({0, 1}), QStringLiteral(u"星期一"));
+        QCOMPARE(ws.school.masterTimetable.text({0, 24}), QStringLiteral(u"星期六"));
+        QCOMPARE(ws.school.masterTimetable.text({2, 21}), QStringLiteral(u"物理  王五"));
+        QCOMPARE(ws.school.masterTimetable.text({2, 24}), QStringLiteral(u"物理  王五"));
+        QCOMPARE(ws.editor.fixedLessonGrid.columnCount(), 7);
+        QCOMPARE(ws.editor.fixedLessonGrid.text({0, 6}), QStringLiteral(u"星期六"));
+        QCOMPARE(ws.school.plan.text({1, 4}), QStringLiteral("3"));
+        QCOMPARE(ws.school.title, QStringLiteral(u"高一课表"));
     }
 
     // Classes saved before any course have placeholder plan rows the skeleton lacks.
@@ -129,10 +130,10 @@ private slots:
     {
         Workspace ws;
         QVERIFY(!openInto(ws, u"placeholder-plan.rve"_qs).failed());
-        QCOMPARE(ws.jhb.rowCount(), 4);
-        QCOMPARE(ws.jhb.text({3, 0}), QStringLiteral(u"三班"));
-        QCOMPARE(ws.jhb.text({3, 1}), QStringLiteral(u"空"));
-        QVERIFY(!ws.timetableLoaded);
+        QCOMPARE(ws.school.plan.rowCount(), 4);
+        QCOMPARE(ws.school.plan.text({3, 0}), QStringLiteral(u"三班"));
+        QCOMPARE(ws.school.plan.text({3, 1}), QStringLiteral(u"空"));
+        QVERIFY(!ws.session.timetableLoaded);
     }
 
     // Saved while the master timetable kept a layout of more periods than the fields now say
@@ -142,19 +143,21 @@ private slots:
         Workspace ws;
         test::FakeUiPort ui;
         test::buildSampleSchool(ws, ui);
-        ws.week.Text2 = QStringLiteral("0"); // three periods a day now; the lessons lie up to 25
+        ws.school.week.afternoon =
+            QStringLiteral("0"); // three periods a day now; the lessons lie up to 25
         QTemporaryDir dir;
         const QByteArray saved = savedBytes(ws, dir);
 
         Workspace back;
-        startUp(back, ui);
-        QVERIFY(!openSchoolFile(back, ws.ioPath).failed());
-        QCOMPARE(back.periodsPerDay, 3);
-        QCOMPARE(back.MSGrid.columnCount(), 26);
-        QCOMPARE(back.masterColumnCount, 26);
-        QCOMPARE(back.MSGrid.text({2, 25}), QStringLiteral(u"数学"));
-        QCOMPARE(back.MSGrid.text({1, 25}), QStringLiteral(" 1")); // labelled like the others
-        QCOMPARE(back.MSGrid.columnWidth(25), 330);
+        school::startUp(back, ui);
+        QVERIFY(!openSchoolFile(back, ws.session.ioPath).failed());
+        QCOMPARE(back.session.periodsPerDay, 3);
+        QCOMPARE(back.school.masterTimetable.columnCount(), 26);
+        QCOMPARE(back.school.masterTimetable.columnCount(), 26);
+        QCOMPARE(back.school.masterTimetable.text({2, 25}), QStringLiteral(u"数学"));
+        QCOMPARE(back.school.masterTimetable.text({1, 25}),
+                 QStringLiteral(" 1")); // labelled like the others
+        QCOMPARE(back.school.masterTimetable.columnWidth(25), 330);
         QCOMPARE(savedBytes(back, dir), saved);
     }
 
@@ -164,13 +167,13 @@ private slots:
         Workspace ws;
         const ReadError error = openInto(ws, u"quoted.rve"_qs);
         QVERIFY2(!error.failed(), qPrintable(error.reason));
-        QCOMPARE(ws.Tr3.nodeCount(), 0); // the tag stood outside the quotes
-        QCOMPARE(ws.List1, QStringList{u"一班"_qs});
-        QCOMPARE(ws.List10, QStringList{u"语文"_qs});
-        QCOMPARE(ws.Text9, QStringLiteral(u"学校课表"));
-        QCOMPARE(ws.MSGrid.text({2, 1}), QStringLiteral(u"语文  张三,李四"));
-        QCOMPARE(ws.MSGrid.text({2, 3}), QStringLiteral(u"语文  李四"));
-        QCOMPARE(ws.jhb.text({1, 1}), QStringLiteral(u"语文"));
+        QCOMPARE(ws.school.combinedGroups.nodeCount(), 0); // the tag stood outside the quotes
+        QCOMPARE(ws.school.classes, QStringList{u"一班"_qs});
+        QCOMPARE(ws.school.courses, QStringList{u"语文"_qs});
+        QCOMPARE(ws.school.title, QStringLiteral(u"学校课表"));
+        QCOMPARE(ws.school.masterTimetable.text({2, 1}), QStringLiteral(u"语文  张三,李四"));
+        QCOMPARE(ws.school.masterTimetable.text({2, 3}), QStringLiteral(u"语文  李四"));
+        QCOMPARE(ws.school.plan.text({1, 1}), QStringLiteral(u"语文"));
     }
 
     void openAndSaveGiveTheSameBytes_data()
@@ -197,7 +200,7 @@ private slots:
         QCOMPARE(saved, test::readBytes(test::dataFile(name)).replace(rootWithKeyRoot, rootWithTextKey));
 
         Workspace again;
-        QVERIFY(!openSchoolFile(again, ws.ioPath).failed());
+        QVERIFY(!openSchoolFile(again, ws.session.ioPath).failed());
         QCOMPARE(savedBytes(again, dir), saved);
     }
 };

@@ -7,7 +7,7 @@
 #include "fileio/schoolreader.h"
 #include "sampleschool.h"
 #include "school/namelistcommands.h"
-#include "startup.h"
+#include "school/startup.h"
 #include "workspace.h"
 
 #include <QDir>
@@ -57,7 +57,7 @@ private:
     {
         test::buildSampleSchool(ws, ui);
         ui.fileNames = QStringList{file};
-        return open(ws, ui);
+        return openSchool(ws, ui);
     }
 
 private slots:
@@ -102,24 +102,24 @@ private slots:
         test::FakeUiPort ui;
         test::buildSampleSchool(ws, ui);
 
-        ws.ioPath = path("pipe");
-        QCOMPARE(mkfifo(QFile::encodeName(ws.ioPath).constData(), 0600), 0);
-        SaveResult result = save_data(ws);
+        ws.session.ioPath = path("pipe");
+        QCOMPARE(mkfifo(QFile::encodeName(ws.session.ioPath).constData(), 0600), 0);
+        SaveResult result = writeSchoolFile(ws.school, ws.session.ioPath);
         QCOMPARE(result.status, SaveResult::Status::WriteFailed);
         QCOMPARE(result.reason, QStringLiteral(u"不是普通文件（是设备或管道）"));
         struct stat info {};
-        QCOMPARE(stat(QFile::encodeName(ws.ioPath).constData(), &info), 0);
+        QCOMPARE(stat(QFile::encodeName(ws.session.ioPath).constData(), &info), 0);
         QVERIFY(S_ISFIFO(info.st_mode));
         // Reading a pipe would wait for a writer for ever.
         QByteArray bytes;
-        QCOMPARE(loadFile(ws.ioPath, bytes).reason, result.reason);
+        QCOMPARE(loadFile(ws.session.ioPath, bytes).reason, result.reason);
 
         const QString target = path("target.rve");
         QVERIFY(writeBytes(target, "old\r\n"));
-        ws.ioPath = path("link.rve");
-        QVERIFY(QFile::link(target, ws.ioPath));
-        QVERIFY(save_data(ws).written());
-        QVERIFY(QFileInfo(ws.ioPath).isSymLink());
+        ws.session.ioPath = path("link.rve");
+        QVERIFY(QFile::link(target, ws.session.ioPath));
+        QVERIFY(writeSchoolFile(ws.school, ws.session.ioPath).written());
+        QVERIFY(QFileInfo(ws.session.ioPath).isSymLink());
         QCOMPARE(test::readBytes(target), test::readBytes(test::dataFile(QStringLiteral("school.rve"))));
     }
 
@@ -128,10 +128,12 @@ private slots:
         Workspace ws;
         test::FakeUiPort ui;
         test::buildSampleSchool(ws, ui);
-        ws.ioPath = path("no-such-folder/school.rve");
-        QCOMPARE(save_data(ws).reason, QStringLiteral(u"文件夹不存在"));
-        ws.ioPath = dir_.path();
-        QCOMPARE(save_data(ws).reason, QStringLiteral(u"是一个文件夹"));
+        ws.session.ioPath = path("no-such-folder/school.rve");
+        QCOMPARE(writeSchoolFile(ws.school, ws.session.ioPath).reason,
+                 QStringLiteral(u"文件夹不存在"));
+        ws.session.ioPath = dir_.path();
+        QCOMPARE(writeSchoolFile(ws.school, ws.session.ioPath).reason,
+                 QStringLiteral(u"是一个文件夹"));
 
         QByteArray bytes;
         QCOMPARE(loadFile(dir_.path(), bytes).reason, QStringLiteral(u"是一个文件夹"));
@@ -159,8 +161,8 @@ private slots:
         Workspace ws;
         test::FakeUiPort ui;
         QCOMPARE(openInto(ws, ui, file), CommandOutcome::Failed);
-        QCOMPARE(ws.List1.size(), 2);
-        QVERIFY(ws.documentPath.isEmpty());
+        QCOMPARE(ws.school.classes.size(), 2);
+        QVERIFY(ws.session.documentPath.isEmpty());
         QVERIFY2(ui.prompts().last().contains(reason), qPrintable(ui.prompts().last()));
     }
 
@@ -179,15 +181,15 @@ private slots:
         QCOMPARE(openInto(ws, ui, file), CommandOutcome::Cancelled);
         QCOMPARE(ui.messages.last().buttons, MessageButtons::YesNo);
         QVERIFY(ui.prompts().last().contains(QStringLiteral(u"第 %1 行").arg(lines)));
-        QVERIFY(ws.documentPath.isEmpty());
-        QCOMPARE(ws.MSGrid.text({2, 1}), QStringLiteral(u"语文  张三"));
-        ws.MSGrid.setText({2, 1}, QString());
+        QVERIFY(ws.session.documentPath.isEmpty());
+        QCOMPARE(ws.school.masterTimetable.text({2, 1}), QStringLiteral(u"语文  张三"));
+        ws.school.masterTimetable.setText({2, 1}, QString());
 
         ui.answers = {MessageAnswer::Yes};
         ui.fileNames = QStringList{file};
-        QCOMPARE(open(ws, ui), CommandOutcome::Done);
-        QCOMPARE(ws.documentPath, file);
-        QCOMPARE(ws.MSGrid.text({2, 1}), QStringLiteral(u"语文  张三"));
+        QCOMPARE(openSchool(ws, ui), CommandOutcome::Done);
+        QCOMPARE(ws.session.documentPath, file);
+        QCOMPARE(ws.school.masterTimetable.text({2, 1}), QStringLiteral(u"语文  张三"));
     }
 
     // Counts are checked as they are read: the line that goes too far is named, and nothing
@@ -214,7 +216,7 @@ private slots:
         const ReadError error = openSchoolFile(ws, file);
         QCOMPARE(error.line, line);
         QVERIFY2(error.reason.contains(reason), qPrintable(error.reason));
-        QVERIFY(ws.List1.isEmpty());
+        QVERIFY(ws.school.classes.isEmpty());
     }
 
     // What the reader refuses, the name commands and Save refuse too.
@@ -222,21 +224,21 @@ private slots:
     {
         Workspace ws;
         test::FakeUiPort ui;
-        startUp(ws, ui);
+        school::startUp(ws, ui);
         for (int k = 0; k < 17; ++k)
-            ws.List10.append(QStringLiteral("k%1").arg(k));
+            ws.school.courses.append(QStringLiteral("k%1").arg(k));
         for (int i = 0; i < 1927; ++i)
-            ws.List1.append(QStringLiteral("c%1").arg(i));
-        ws.Text6 = QStringLiteral(u"新班");
+            ws.school.classes.append(QStringLiteral("c%1").arg(i));
+        ws.editor.names.entry = QStringLiteral(u"新班");
         school::addName(ws, ui);
-        QCOMPARE(ws.List1.size(), 1927);
+        QCOMPARE(ws.school.classes.size(), 1927);
         QVERIFY(ui.prompts().last().contains(QStringLiteral(u"教学计划的行数上限")));
 
-        ws.List1.append(QStringLiteral(u"新班")); // as no command would
-        ws.ioPath = path("too-large.rve");
-        const SaveResult result = save_data(ws);
+        ws.school.classes.append(QStringLiteral(u"新班")); // as no command would
+        ws.session.ioPath = path("too-large.rve");
+        const SaveResult result = writeSchoolFile(ws.school, ws.session.ioPath);
         QCOMPARE(result.status, SaveResult::Status::TooLarge);
-        QVERIFY(!QFile::exists(ws.ioPath));
+        QVERIFY(!QFile::exists(ws.session.ioPath));
     }
 };
 

@@ -72,20 +72,20 @@ private slots:
         WeekStructure week;
         QCOMPARE(week.periodsPerDay(), 5);
         QCOMPARE(week.daysPerWeek(), 5);
-        week.Text1 = QStringLiteral("4");
-        week.Text2 = QStringLiteral("3");
-        week.Text4 = QStringLiteral("0.5"); // 7.5 rounds to 8
+        week.morning = QStringLiteral("4");
+        week.afternoon = QStringLiteral("3");
+        week.evening = QStringLiteral("0.5"); // 7.5 rounds to 8
         QCOMPARE(week.periodsPerDay(), 8);
         QVERIFY(!week.exceedsBounds());
         // A typed value far beyond any school is held at the bound, never laid out as typed.
-        week.Text1 = QStringLiteral("99999999");
+        week.morning = QStringLiteral("99999999");
         QCOMPARE(week.periodsPerDay(), MaxPeriodsPerDay);
-        week.Text8 = QStringLiteral("1e9");
+        week.days = QStringLiteral("1e9");
         QCOMPARE(week.daysPerWeek(), MaxDaysPerWeek);
         QVERIFY(week.exceedsBounds());
-        week.Text1 = QStringLiteral("-5");
-        week.Text2 = QStringLiteral("0");
-        week.Text4 = QStringLiteral("0");
+        week.morning = QStringLiteral("-5");
+        week.afternoon = QStringLiteral("0");
+        week.evening = QStringLiteral("0");
         QCOMPARE(week.periodsPerDay(), 0);
     }
 

@@ -7,6 +7,7 @@
 #include "scheduler/firststage.h"
 #include "scheduler/randomsource.h"
 #include "school/teachingplan.h"
+#include "school/weekcommands.h"
 #include "workspace.h"
 
 #include <QList>
@@ -54,36 +55,37 @@ struct PlanLine
 inline void makeSchool(Workspace& ws, const QStringList& classes, const QStringList& courses,
                        int morning, int afternoon, int days)
 {
-    ws.List1 = classes;
-    ws.List10 = courses;
-    ws.week.Text1 = QString::number(morning);
-    ws.week.Text2 = QString::number(afternoon);
-    ws.week.Text4 = QStringLiteral("0");
-    ws.week.Text8 = QString::number(days);
-    ws.periodsPerDay = ws.week.periodsPerDay();
-    ws.jhb.clearCells();
-    ws.jhb.setRowCount(1);
-    school::cshjhb(ws);
-    for (int r = 1; r < ws.jhb.rowCount(); ++r) {
-        ws.jhb.setText({r, school::PeriodsColumn}, QStringLiteral("0"));
-        ws.jhb.setText({r, school::PeriodsBackupColumn}, QStringLiteral("0"));
+    ws.school.classes = classes;
+    ws.school.courses = courses;
+    ws.school.week.morning = QString::number(morning);
+    ws.school.week.afternoon = QString::number(afternoon);
+    ws.school.week.evening = QStringLiteral("0");
+    ws.school.week.days = QString::number(days);
+    ws.session.periodsPerDay = ws.school.week.periodsPerDay();
+    ws.school.plan.clearCells();
+    ws.school.plan.setRowCount(1);
+    school::rebuildPlanSkeleton(ws.school);
+    for (int r = 1; r < ws.school.plan.rowCount(); ++r) {
+        ws.school.plan.setText({r, school::PeriodsColumn}, QStringLiteral("0"));
+        ws.school.plan.setText({r, school::PeriodsBackupColumn}, QStringLiteral("0"));
     }
-    ws.Tr3.reset();
-    ws.Combo6.clear();
-    ws.Combo2.clear();
-    ws.MSGrid.clearCells();
-    model::zkcb(ws);
-    scheduler::zrnj(ws);
+    ws.school.combinedGroups.reset();
+    ws.school.fixedLessons.clear();
+    ws.session.conflicts.clear();
+    ws.school.masterTimetable.clearCells();
+    school::layOutEmptyMasterTimetable(ws);
+    scheduler::writeClassNames(ws);
 }
 
 inline void setPlan(Workspace& ws, int classIndex, int courseIndex, const PlanLine& line)
 {
-    const int row = school::planRow(classIndex, courseIndex, int(ws.List10.size()));
+    const int row = school::planRow(classIndex, courseIndex, int(ws.school.courses.size()));
     const QString periods = QString::number(line.periods);
-    ws.jhb.setText({row, school::TeacherColumn}, line.teacher);
-    ws.jhb.setText({row, school::MainMarkColumn}, line.main ? QStringLiteral(u"主") : QString());
-    ws.jhb.setText({row, school::PeriodsColumn}, periods);
-    ws.jhb.setText({row, school::PeriodsBackupColumn}, periods);
+    ws.school.plan.setText({row, school::TeacherColumn}, line.teacher);
+    ws.school.plan.setText({row, school::MainMarkColumn},
+                           line.main ? QStringLiteral(u"主") : QString());
+    ws.school.plan.setText({row, school::PeriodsColumn}, periods);
+    ws.school.plan.setText({row, school::PeriodsBackupColumn}, periods);
 }
 
 inline QString lesson(const QString& course, const QString& teacher)

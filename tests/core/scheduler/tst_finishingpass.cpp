@@ -24,7 +24,8 @@ class TestFinishingPass : public QObject
 
     QString periods(int classIndex, int courseIndex) const
     {
-        return ws.jhb.text({school::planRow(classIndex, courseIndex, 3), school::PeriodsColumn});
+        return ws.school.plan.text(
+            {school::planRow(classIndex, courseIndex, 3), school::PeriodsColumn});
     }
 
 private slots:
@@ -36,13 +37,13 @@ private slots:
     void jshyRestoresThePeriodsLoweredByFixedLessons()
     {
         test::setPlan(ws, 0, 0, {u"张三"_s, 3, true});
-        ws.jhb.setText({school::planRow(1, 0, 3), school::PeriodsBackupColumn}, QString());
-        ws.Combo6 = {u"A 语文 1 1"_s, u"A 语文 2 1"_s};
+        ws.school.plan.setText({school::planRow(1, 0, 3), school::PeriodsBackupColumn}, QString());
+        ws.school.fixedLessons = {u"A 语文 1 1"_s, u"A 语文 2 1"_s};
         test::ScriptedRandom random;
         RunContext ctx(ws, ui, random);
-        tstj(ctx);
+        placeFirstStage(ctx);
         QCOMPARE(periods(0, 0), u"1"_s);
-        jshy(ws);
+        restorePlanPeriods(ws);
         QCOMPARE(periods(0, 0), u"3"_s);
         QCOMPARE(periods(1, 0), QString());
     }
@@ -51,31 +52,33 @@ private slots:
     {
         // Class A has two free slots left: columns 2 and 5 (day 1 period 2, day 2 period 2).
         for (const int c : {1, 3, 4, 6})
-            ws.MSGrid.setText({2, c}, lesson(u"语文"_s, u"张三"_s));
+            ws.school.masterTimetable.setText({2, c}, lesson(u"语文"_s, u"张三"_s));
         test::setPlan(ws, 0, 1, {QString(), 3, false});
         test::ScriptedRandom random;
         RunContext ctx(ws, ui, random);
-        jshy(ws);
-        wjsk(ctx);
-        QCOMPARE(ws.MSGrid.text({2, 2}), u"班会"_s);
-        QCOMPARE(ws.MSGrid.text({2, 5}), u"班会"_s);
-        QCOMPARE(test::lessonsOfRow(ws.MSGrid, 2).count(u"班会"_s), 2);
+        restorePlanPeriods(ws);
+        placeLessonsWithoutTeacher(ctx);
+        QCOMPARE(ws.school.masterTimetable.text({2, 2}), u"班会"_s);
+        QCOMPARE(ws.school.masterTimetable.text({2, 5}), u"班会"_s);
+        QCOMPARE(test::lessonsOfRow(ws.school.masterTimetable, 2).count(u"班会"_s), 2);
     }
 
     void aTeacherlessRowIsPlacedOnceWithItsFixedLessonsCounted()
     {
         test::setPlan(ws, 0, 1, {QString(), 2, false});
         test::setPlan(ws, 0, 0, {u"张三"_s, 2, true});
-        ws.Combo6 = {u"A 班会 2 3"_s};
+        ws.school.fixedLessons = {u"A 班会 2 3"_s};
         test::ScriptedRandom random({}, 9);
         RunContext ctx(ws, ui, random);
-        tstj(ctx);
-        sjzr(ctx);
-        jshy(ws);
-        wjsk(ctx);
-        QCOMPARE(ws.MSGrid.text({2, 6}), u"班会"_s);
-        QCOMPARE(test::lessonsOfRow(ws.MSGrid, 2).count(u"班会"_s), 2);
-        QCOMPARE(test::lessonsOfRow(ws.MSGrid, 2).count(lesson(u"语文"_s, u"张三"_s)), 2);
+        placeFirstStage(ctx);
+        placeRemainingLessons(ctx);
+        restorePlanPeriods(ws);
+        placeLessonsWithoutTeacher(ctx);
+        QCOMPARE(ws.school.masterTimetable.text({2, 6}), u"班会"_s);
+        QCOMPARE(test::lessonsOfRow(ws.school.masterTimetable, 2).count(u"班会"_s), 2);
+        QCOMPARE(
+            test::lessonsOfRow(ws.school.masterTimetable, 2).count(lesson(u"语文"_s, u"张三"_s)),
+            2);
         QCOMPARE(periods(0, 1), u"2"_s);
     }
 
@@ -83,12 +86,12 @@ private slots:
     {
         test::setPlan(ws, 0, 1, {QString(), 0, false});
         test::setPlan(ws, 0, 2, {QString(), 0, false});
-        ws.jhb.setText({school::planRow(0, 2, 3), school::PeriodsBackupColumn}, QString());
+        ws.school.plan.setText({school::planRow(0, 2, 3), school::PeriodsBackupColumn}, QString());
         test::ScriptedRandom random;
         RunContext ctx(ws, ui, random);
-        jshy(ws);
-        wjsk(ctx);
-        QVERIFY(test::lessonsOfRow(ws.MSGrid, 2).isEmpty());
+        restorePlanPeriods(ws);
+        placeLessonsWithoutTeacher(ctx);
+        QVERIFY(test::lessonsOfRow(ws.school.masterTimetable, 2).isEmpty());
     }
 };
 

@@ -47,15 +47,17 @@ class TestFirstStage : public QObject
 
     int addGroup(const QString& name, const QStringList& members)
     {
-        const int group = ws.Tr3.addChild(0, name, name);
+        const int group = ws.school.combinedGroups.addChild(0, name, name);
         for (const QString& text : members)
-            ws.Tr3.addChild(group, QString::number(ws.Tr3.nodeCount()) + u"nkey"_s, text);
+            ws.school.combinedGroups.addChild(
+                group, QString::number(ws.school.combinedGroups.nodeCount()) + u"nkey"_s, text);
         return group;
     }
 
     QString periods(int classIndex, int courseIndex) const
     {
-        return ws.jhb.text({school::planRow(classIndex, courseIndex, 3), school::PeriodsColumn});
+        return ws.school.plan.text(
+            {school::planRow(classIndex, courseIndex, 3), school::PeriodsColumn});
     }
 
 private slots:
@@ -63,11 +65,11 @@ private slots:
 
     void fixedLessonsAreMarkedAndLowerThePlan()
     {
-        ws.Combo6 = {u"A 语文 1 2"_s, u"A 语文 3 4"_s, u"A 空课 2 1"_s};
+        ws.school.fixedLessons = {u"A 语文 1 2"_s, u"A 语文 3 4"_s, u"A 空课 2 1"_s};
         test::ScriptedRandom random;
         RunContext ctx(ws, ui, random);
-        tstj(ctx);
-        const model::Grid& grid = ws.MSGrid;
+        placeFirstStage(ctx);
+        const model::Grid& grid = ws.school.masterTimetable;
         QCOMPARE(grid.text({2, 2}), lesson(u"语文"_s, u"张三"_s));
         QCOMPARE(grid.text({2, 18}), lesson(u"语文"_s, u"张三"_s));
         QCOMPARE(grid.text({2, 8}), model::FreePeriodText);
@@ -79,26 +81,27 @@ private slots:
         QVERIFY(ui.processedEvents >= 3);
 
         // The rest of the row goes around the fixed cells; "空课" stays free.
-        sjzr(ctx);
+        placeRemainingLessons(ctx);
         QCOMPARE(grid.text({2, 8}), model::FreePeriodText);
         QCOMPARE(test::lessonsOfRow(grid, 2).count(lesson(u"语文"_s, u"张三"_s)), 3);
     }
 
     void entriesWithoutRowOrOutsideTheWeekAreSkippedAndReported()
     {
-        ws.Combo6 = {u"Z 语文 1 1"_s, u"B 语文 6 1"_s, u"B 语文 1 8"_s,
-                     u"B 语文 0 1"_s, u"broken"_s,     u"B 语文 5 7"_s};
+        ws.school.fixedLessons = {u"Z 语文 1 1"_s, u"B 语文 6 1"_s, u"B 语文 1 8"_s,
+                                  u"B 语文 0 1"_s, u"broken"_s,     u"B 语文 5 7"_s};
         test::ScriptedRandom random;
         RunContext ctx(ws, ui, random);
-        tstj(ctx);
+        placeFirstStage(ctx);
         QCOMPARE(ctx.problems.skippedFixedEntries,
                  (QStringList{u"Z 语文 1 1"_s, u"B 语文 6 1"_s, u"B 语文 1 8"_s, u"B 语文 0 1"_s,
                               u"broken"_s}));
         // Headers untouched; only the entry that fits was placed, in the week's last slot.
-        QCOMPARE(ws.MSGrid.text({0, 1}), u"星期一"_s);
-        QCOMPARE(ws.MSGrid.text({1, 1}), u" 1"_s);
-        QCOMPARE(test::lessonsOfRow(ws.MSGrid, 3), QStringList{lesson(u"语文"_s, u"张三"_s)});
-        QCOMPARE(ws.MSGrid.text({3, 35}), lesson(u"语文"_s, u"张三"_s));
+        QCOMPARE(ws.school.masterTimetable.text({0, 1}), u"星期一"_s);
+        QCOMPARE(ws.school.masterTimetable.text({1, 1}), u" 1"_s);
+        QCOMPARE(test::lessonsOfRow(ws.school.masterTimetable, 3),
+                 QStringList{lesson(u"语文"_s, u"张三"_s)});
+        QCOMPARE(ws.school.masterTimetable.text({3, 35}), lesson(u"语文"_s, u"张三"_s));
         QCOMPARE(periods(1, 0), u"1"_s);
     }
 
@@ -107,33 +110,35 @@ private slots:
         // As "全体班级" adds it: a class meeting over A's fixed 语文, and a lesson for a course
         // the plan does not have.
         test::setPlan(ws, 0, 2, {QString(), 1, false});
-        ws.Combo6 = {u"A 语文 1 1"_s, u"A 班会 1 1"_s, u"A 音乐 2 2"_s};
+        ws.school.fixedLessons = {u"A 语文 1 1"_s, u"A 班会 1 1"_s, u"A 音乐 2 2"_s};
         test::ScriptedRandom random({}, 8);
         RunContext ctx(ws, ui, random);
-        tstj(ctx);
-        QCOMPARE(ws.MSGrid.text({2, 1}), u"班会"_s);
+        placeFirstStage(ctx);
+        QCOMPARE(ws.school.masterTimetable.text({2, 1}), u"班会"_s);
         QCOMPARE(periods(0, 0), u"3"_s);
         QCOMPARE(periods(0, 2), u"0"_s);
         QCOMPARE(ctx.placedEarly[std::size_t(school::planRow(0, 0, 3))], 0);
         QCOMPARE(ctx.placedEarly[std::size_t(school::planRow(0, 2, 3))], 1);
         QCOMPARE(ctx.problems.skippedFixedEntries, (QStringList{u"A 语文 1 1"_s, u"A 音乐 2 2"_s}));
-        QVERIFY(ws.MSGrid.text({2, 9}).isEmpty());
-        QCOMPARE(ws.MSGrid.cell({2, 9}).style, model::TextStyle::Flat);
-        sjzr(ctx);
-        QCOMPARE(test::lessonsOfRow(ws.MSGrid, 2).count(lesson(u"语文"_s, u"张三"_s)), 3);
+        QVERIFY(ws.school.masterTimetable.text({2, 9}).isEmpty());
+        QCOMPARE(ws.school.masterTimetable.cell({2, 9}).style, model::TextStyle::Flat);
+        placeRemainingLessons(ctx);
+        QCOMPARE(
+            test::lessonsOfRow(ws.school.masterTimetable, 2).count(lesson(u"语文"_s, u"张三"_s)),
+            3);
     }
 
     void twoGroupsEachTakeASlotFreeInAllMembers()
     {
         // B is busy in column 12; the first draw of the first group hits it and must draw again.
-        ws.MSGrid.setText({3, 12}, lesson(u"班会"_s, u"孙八"_s));
+        ws.school.masterTimetable.setText({3, 12}, lesson(u"班会"_s, u"孙八"_s));
         addGroup(u"合班课1"_s, {member(u"A"_s, u"数学"_s), member(u"B"_s, u"数学"_s)});
         addGroup(u"合班课2"_s, {member(u"B"_s, u"语文"_s), member(u"C"_s, u"语文"_s)});
         test::ScriptedRandom random(
             {test::drawFor(12, 1, 35), test::drawFor(13, 1, 35), test::drawFor(19, 1, 35)});
         RunContext ctx(ws, ui, random);
-        tstj(ctx);
-        const model::Grid& grid = ws.MSGrid;
+        placeFirstStage(ctx);
+        const model::Grid& grid = ws.school.masterTimetable;
         // The minor group (数学 of B has 2 periods) is taken after the morning: column 13 is
         // period 6 of day 2, column 19 period 5 of day 3.
         QCOMPARE(grid.text({2, 13}), lesson(u"数学"_s, u"王芳"_s));
@@ -169,32 +174,33 @@ private slots:
                                      test::drawFor(2, 1, 35), test::drawFor(5, 1, 35),
                                      test::drawFor(5, 1, 35), test::drawFor(6, 1, 35)});
         RunContext ctx(ws, ui, random);
-        tstj(ctx);
-        QCOMPARE(test::lessonsOfRow(ws.MSGrid, 2).size(), 2);
-        QCOMPARE(ws.MSGrid.text({2, 5}), lesson(u"数学"_s, u"王芳"_s));
-        QCOMPARE(ws.MSGrid.text({2, 6}), lesson(u"数学"_s, u"王芳"_s));
+        placeFirstStage(ctx);
+        QCOMPARE(test::lessonsOfRow(ws.school.masterTimetable, 2).size(), 2);
+        QCOMPARE(ws.school.masterTimetable.text({2, 5}), lesson(u"数学"_s, u"王芳"_s));
+        QCOMPARE(ws.school.masterTimetable.text({2, 6}), lesson(u"数学"_s, u"王芳"_s));
     }
 
     void aGroupWithoutACommonFreeSlotIsReportedNotSplit()
     {
         // A's week is full except the last period of every day, which a minor course never takes.
-        for (int c = 1; c < ws.MSGrid.columnCount(); ++c)
+        for (int c = 1; c < ws.school.masterTimetable.columnCount(); ++c)
             if (c % 7 != 0)
-                ws.MSGrid.setText({2, c}, lesson(u"班会"_s, u"孙八"_s));
+                ws.school.masterTimetable.setText({2, c}, lesson(u"班会"_s, u"孙八"_s));
         addGroup(u"合班课1"_s, {member(u"A"_s, u"数学"_s), member(u"B"_s, u"数学"_s)});
         test::ScriptedRandom random;
         RunContext ctx(ws, ui, random);
-        tstj(ctx);
+        placeFirstStage(ctx);
         QCOMPARE(ctx.problems.unplacedCombined.size(), 1);
         QVERIFY(ctx.problems.unplacedCombined.first().contains(u"合班课1"_s));
-        QVERIFY(test::lessonsOfRow(ws.MSGrid, 3).isEmpty());
+        QVERIFY(test::lessonsOfRow(ws.school.masterTimetable, 3).isEmpty());
         // The search is bounded: the random attempts and one sweep.
-        QVERIFY(random.draws <= CombinedAttemptsPerColumn * ws.MSGrid.columnCount() * 2);
+        QVERIFY(random.draws <=
+                CombinedAttemptsPerColumn * ws.school.masterTimetable.columnCount() * 2);
         // Zeroed, so the second stage does not place the lessons one class at a time.
         QCOMPARE(periods(0, 1), u"0"_s);
         QCOMPARE(periods(1, 1), u"0"_s);
-        sjzr(ctx);
-        QVERIFY(!test::lessonsOfRow(ws.MSGrid, 3).join(u'|').contains(u"数学"_s));
+        placeRemainingLessons(ctx);
+        QVERIFY(!test::lessonsOfRow(ws.school.masterTimetable, 3).join(u'|').contains(u"数学"_s));
     }
 
     void aGroupWithoutANumberOfPeriodsIsLeftToItsClassesAndTheNextGroupPlaced()
@@ -204,23 +210,25 @@ private slots:
             init();
             addGroup(u"合班课1"_s, {member(u"A"_s, u"数学"_s), member(u"B"_s, u"数学"_s)});
             addGroup(u"合班课2"_s, {member(u"B"_s, u"语文"_s), member(u"C"_s, u"语文"_s)});
-            ws.jhb.setText({school::planRow(1, 1, 3), school::PeriodsColumn}, text);
+            ws.school.plan.setText({school::planRow(1, 1, 3), school::PeriodsColumn}, text);
             test::ScriptedRandom random({}, 4);
             RunContext ctx(ws, ui, random);
-            tstj(ctx);
+            placeFirstStage(ctx);
             QCOMPARE(ctx.problems.unreadCombined, QStringList{u"合班课1"_s});
             QCOMPARE(problemMessages(ctx.problems).size(), 1);
             QVERIFY(problemMessages(ctx.problems).first().contains(u"合班课1"_s));
             // Nothing combined, and A keeps its 数学 periods for the second stage.
-            QVERIFY(test::lessonsOfRow(ws.MSGrid, 2).isEmpty());
+            QVERIFY(test::lessonsOfRow(ws.school.masterTimetable, 2).isEmpty());
             QCOMPARE(periods(0, 1), u"2"_s);
             QCOMPARE(periods(1, 1), text);
             // The second group is placed all the same.
-            QCOMPARE(test::lessonsOfRow(ws.MSGrid, 4).size(), 2);
+            QCOMPARE(test::lessonsOfRow(ws.school.masterTimetable, 4).size(), 2);
             QCOMPARE(periods(1, 0), u"0"_s);
             QCOMPARE(periods(2, 0), u"0"_s);
-            sjzr(ctx);
-            QCOMPARE(test::lessonsOfRow(ws.MSGrid, 2).count(lesson(u"数学"_s, u"王芳"_s)), 2);
+            placeRemainingLessons(ctx);
+            QCOMPARE(test::lessonsOfRow(ws.school.masterTimetable, 2)
+                         .count(lesson(u"数学"_s, u"王芳"_s)),
+                     2);
         }
     }
 
@@ -229,13 +237,13 @@ private slots:
         addGroup(u"合班课1"_s, {member(u"Z"_s, u"数学"_s), member(u"B"_s, u"数学"_s)});
         test::ScriptedRandom random;
         RunContext ctx(ws, ui, random);
-        tstj(ctx);
+        placeFirstStage(ctx);
         QCOMPARE(ctx.problems.skippedMembers.size(), 1);
         QVERIFY(ctx.problems.skippedMembers.first().contains(
             model::combinedLessonCaption(member(u"Z"_s, u"数学"_s))));
-        QCOMPARE(test::lessonsOfRow(ws.MSGrid, 3).size(), 2);
-        QCOMPARE(ws.MSGrid.text({0, 1}), u"星期一"_s);
-        QCOMPARE(ws.MSGrid.text({1, 1}), u" 1"_s);
+        QCOMPARE(test::lessonsOfRow(ws.school.masterTimetable, 3).size(), 2);
+        QCOMPARE(ws.school.masterTimetable.text({0, 1}), u"星期一"_s);
+        QCOMPARE(ws.school.masterTimetable.text({1, 1}), u" 1"_s);
     }
 };
 

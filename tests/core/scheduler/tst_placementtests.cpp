@@ -1,16 +1,19 @@
 // The placement tests and lookups: teacher parts, busy-teacher scans and the row they stop on,
 // swap-conflict codes, first-match lookups and the fields of fixed-lesson entries.
+#include "model/fixedlessonentry.h"
 #include "model/grid.h"
 #include "model/lessoncell.h"
-#include "scheduler/entryfields.h"
+#include "model/numbers.h"
 #include "scheduler/placementtests.h"
-#include "scheduler/planlookups.h"
+#include "school/planlookups.h"
 #include "school/teachingplan.h"
 
 #include <QTest>
 
 using namespace orve;
 using namespace orve::scheduler;
+using namespace orve::school;
+using orve::model::entryField;
 
 namespace {
 
@@ -53,11 +56,11 @@ private slots:
         grid.setText({2, 1}, lesson(u"数学", u"王芳"));
         grid.setText({3, 1}, model::FreePeriodText);
         grid.setText({4, 1}, QStringLiteral(u"语文   李四"));
-        QCOMPARE(fhdyxm(grid, 2, 1).toString(), QStringLiteral(u" 王芳"));
-        QCOMPARE(fhdyxm(grid, 3, 1).toString(), QStringLiteral(u"空课"));
-        QCOMPARE(fhdyxm(grid, 4, 1).toString(), QStringLiteral(u"  李四"));
-        QVERIFY(fhdyxm(grid, 2, 2).isEmpty());
-        QVERIFY(fhdyxm(grid, 99, 99).isEmpty());
+        QCOMPARE(storedTeacherPart(grid, 2, 1).toString(), QStringLiteral(u" 王芳"));
+        QCOMPARE(storedTeacherPart(grid, 3, 1).toString(), QStringLiteral(u"空课"));
+        QCOMPARE(storedTeacherPart(grid, 4, 1).toString(), QStringLiteral(u"  李四"));
+        QVERIFY(storedTeacherPart(grid, 2, 2).isEmpty());
+        QVERIFY(storedTeacherPart(grid, 99, 99).isEmpty());
     }
 
     void busyTeacherGivesTheFirstRow()
@@ -69,18 +72,18 @@ private slots:
                 grid.setText({r, c}, lesson(u"语文", u"某某"));
         grid.setText({3, 2}, lesson(u"数学", u"王芳"));
         grid.setText({5, 2}, lesson(u"物理", u"王芳"));
-        QCOMPARE(fhyw(grid, u"王芳", 2), std::optional<int>(3));
-        QCOMPARE(fhyw(grid, u"王芳", 1), std::nullopt);
+        QCOMPARE(rowWithTeacher(grid, u"王芳", 2), std::optional<int>(3));
+        QCOMPARE(rowWithTeacher(grid, u"王芳", 1), std::nullopt);
         // Only whole names match, after the cell's leading blanks are gone.
-        QCOMPARE(fhyw(grid, u"王", 2), std::nullopt);
-        QCOMPARE(fhyw(grid, u" 王芳", 2), std::nullopt);
+        QCOMPARE(rowWithTeacher(grid, u"王", 2), std::nullopt);
+        QCOMPARE(rowWithTeacher(grid, u" 王芳", 2), std::nullopt);
         // "空课" is a teacher part of its own and never a real teacher.
         grid.setText({4, 4}, model::FreePeriodText);
-        QCOMPARE(fhyw(grid, u"王芳", 4), std::nullopt);
-        QCOMPARE(fhyw(grid, u"空课", 4), std::optional<int>(4));
+        QCOMPARE(rowWithTeacher(grid, u"王芳", 4), std::nullopt);
+        QCOMPARE(rowWithTeacher(grid, u"空课", 4), std::optional<int>(4));
         // Header rows are not class rows.
         grid.setText({1, 3}, lesson(u"数学", u"张三"));
-        QCOMPARE(fhyw(grid, u"张三", 3), std::nullopt);
+        QCOMPARE(rowWithTeacher(grid, u"张三", 3), std::nullopt);
     }
 
     void emptyNameMatchesFreeCellsAndLessonsWithoutTeacher()
@@ -89,15 +92,15 @@ private slots:
         layOut(grid, 3);
         for (int r = 2; r <= 4; ++r)
             grid.setText({r, 1}, lesson(u"语文", u"张三"));
-        QCOMPARE(fhyw(grid, u"", 1), std::nullopt);
+        QCOMPARE(rowWithTeacher(grid, u"", 1), std::nullopt);
         grid.setText({4, 1}, QString());
-        QCOMPARE(fhyw(grid, u"", 1), std::optional<int>(4));
+        QCOMPARE(rowWithTeacher(grid, u"", 1), std::optional<int>(4));
         grid.setText({3, 1}, QStringLiteral(u"语文  "));
-        QCOMPARE(fhyw(grid, u"", 1), std::optional<int>(3));
+        QCOMPARE(rowWithTeacher(grid, u"", 1), std::optional<int>(3));
         // A bare course name (a lesson entered without a teacher) is its own teacher part.
         grid.setText({3, 1}, QStringLiteral(u"语文"));
         grid.setText({4, 1}, lesson(u"语文", u"张三"));
-        QCOMPARE(fhyw(grid, u"", 1), std::nullopt);
+        QCOMPARE(rowWithTeacher(grid, u"", 1), std::nullopt);
     }
 
     void scanAgreesWithThePlainTeacherPartComparison()
@@ -126,7 +129,7 @@ private slots:
             grid.setText({2, 1}, cell);
             for (const QString& name : names) {
                 const bool expected = model::teacherPart(cell) == name;
-                QCOMPARE(fhyw(grid, name, 1).has_value(), expected);
+                QCOMPARE(rowWithTeacher(grid, name, 1).has_value(), expected);
             }
         }
     }
@@ -136,10 +139,10 @@ private slots:
         model::Grid grid(2, 2, 2, 1);
         layOut(grid, 3);
         grid.setText({3, 1}, lesson(u"数学", u"王芳"));
-        QCOMPARE(fhyw1(grid, u"王芳", 1, 3), std::nullopt);
-        QCOMPARE(fhyw1(grid, u"王芳", 1, 2), std::optional<int>(3));
+        QCOMPARE(otherRowWithTeacher(grid, u"王芳", 1, 3), std::nullopt);
+        QCOMPARE(otherRowWithTeacher(grid, u"王芳", 1, 2), std::optional<int>(3));
         grid.setText({4, 1}, lesson(u"化学", u"王芳"));
-        QCOMPARE(fhyw1(grid, u"王芳", 1, 3), std::optional<int>(4));
+        QCOMPARE(otherRowWithTeacher(grid, u"王芳", 1, 3), std::optional<int>(4));
     }
 
     void swapConflictCodes_data()
@@ -167,7 +170,7 @@ private slots:
         grid.setText({2, 2}, lesson(u"语文", u"乙"));
         grid.setText({3, 1}, otherAtColumn1);
         grid.setText({3, 2}, otherAtColumn2);
-        QCOMPARE(znzz(grid, {2, 1}, {2, 2}), code);
+        QCOMPARE(swapConflict(grid, {2, 1}, {2, 2}), code);
     }
 
     void swapConflictEdgeCases()
@@ -179,14 +182,14 @@ private slots:
         grid.setText({2, 2}, lesson(u"物理", u"甲"));
         grid.setText({3, 1}, lesson(u"化学", u"甲"));
         grid.setText({3, 2}, lesson(u"化学", u"甲"));
-        QCOMPARE(znzz(grid, {2, 1}, {2, 2}), 0);
+        QCOMPARE(swapConflict(grid, {2, 1}, {2, 2}), 0);
         // An empty cell's teacher is the empty name, busy wherever another row is free.
         grid.setText({2, 2}, QString());
         grid.setText({3, 1}, QString());
         grid.setText({3, 2}, lesson(u"化学", u"乙"));
-        QCOMPARE(znzz(grid, {2, 1}, {2, 2}), 1);
+        QCOMPARE(swapConflict(grid, {2, 1}, {2, 2}), 1);
         grid.setText({3, 2}, lesson(u"化学", u"甲"));
-        QCOMPARE(znzz(grid, {2, 1}, {2, 2}), 3);
+        QCOMPARE(swapConflict(grid, {2, 1}, {2, 2}), 3);
     }
 
     void classRowLookup()
@@ -195,10 +198,10 @@ private slots:
         layOut(grid, 3);
         grid.setText({1, 0}, QStringLiteral(u"初一(9)"));
         grid.setText({4, 0}, QStringLiteral(u"初一(1)"));
-        QCOMPARE(msnjhh(grid, u"初一(1)"), std::optional<int>(2));
-        QCOMPARE(msnjhh(grid, u"初一(2)"), std::optional<int>(3));
-        QCOMPARE(msnjhh(grid, u"初一(9)"), std::nullopt);
-        QCOMPARE(msnjhh(grid, u"初一(1) "), std::nullopt);
+        QCOMPARE(classRowOf(grid, u"初一(1)"), std::optional<int>(2));
+        QCOMPARE(classRowOf(grid, u"初一(2)"), std::optional<int>(3));
+        QCOMPARE(classRowOf(grid, u"初一(9)"), std::nullopt);
+        QCOMPARE(classRowOf(grid, u"初一(1) "), std::nullopt);
     }
 
     void flatIndexFollowsTheColumnCount()
@@ -222,19 +225,19 @@ private slots:
                    QStringLiteral("4"));
         addPlanRow(jhb, two, QStringLiteral(u"数学"), QStringLiteral(u"李四"),
                    QStringLiteral(u"主"), QStringLiteral("6"));
-        QCOMPARE(cxm(jhb, two, u"数学"), QStringLiteral(u"王芳"));
-        QCOMPARE(czk(jhb, two, u"数学"), QString());
-        QCOMPARE(czk(jhb, one, u"语文"), QStringLiteral(u"主"));
-        QCOMPARE(cjs(jhb, two, u"数学"), QStringLiteral("4"));
-        QCOMPARE(cxm(jhb, one, u"数学"), QString());
-        QCOMPARE(cjs(jhb, two, u"语文"), QString());
-        jsk(jhb, two, u"数学");
+        QCOMPARE(planTeacher(jhb, two, u"数学"), QStringLiteral(u"王芳"));
+        QCOMPARE(planMainMark(jhb, two, u"数学"), QString());
+        QCOMPARE(planMainMark(jhb, one, u"语文"), QStringLiteral(u"主"));
+        QCOMPARE(planPeriods(jhb, two, u"数学"), QStringLiteral("4"));
+        QCOMPARE(planTeacher(jhb, one, u"数学"), QString());
+        QCOMPARE(planPeriods(jhb, two, u"语文"), QString());
+        clearPlanPeriods(jhb, two, u"数学");
         QCOMPARE(jhb.text({2, school::PeriodsColumn}), QStringLiteral("0"));
         QCOMPARE(jhb.text({3, school::PeriodsColumn}), QStringLiteral("6"));
-        jsk(jhb, one, u"英语");
+        clearPlanPeriods(jhb, one, u"英语");
         QCOMPARE(jhb.text({1, school::PeriodsColumn}), QStringLiteral("5"));
         // The header row is never a plan row.
-        QCOMPARE(cxm(jhb, u"班级", u"课程名称"), QString());
+        QCOMPARE(planTeacher(jhb, u"班级", u"课程名称"), QString());
     }
 
     void entryFields_data()
@@ -264,12 +267,14 @@ private slots:
         QFETCH(QString, field2);
         QFETCH(QString, field3);
         QFETCH(QString, periodText);
-        QCOMPARE(qzf(entry, 1).value_or(u"?").toString(), field1);
-        QCOMPARE(qzf(entry, 2).value_or(QStringView()).toString(), field2);
-        QCOMPARE(qzf(entry, 3).value_or(QStringView()).toString(), field3);
-        QCOMPARE(entryPeriodText(entry).toString(), periodText);
-        QCOMPARE(qzf(entry, 4), std::nullopt);
-        QCOMPARE(qzf(entry, 0), std::nullopt);
+        QCOMPARE(entryField(entry, 1).value_or(u"?").toString(), field1);
+        QCOMPARE(entryField(entry, 2).value_or(QStringView()).toString(), field2);
+        QCOMPARE(entryField(entry, 3).value_or(QStringView()).toString(), field3);
+        // The period is read from the last two characters.
+        if (const std::optional<model::FixedLessonEntry> parsed = model::parseFixedEntry(entry))
+            QCOMPARE(parsed->period, model::leadingInteger(periodText, -99, 99));
+        QCOMPARE(entryField(entry, 4), std::nullopt);
+        QCOMPARE(entryField(entry, 0), std::nullopt);
     }
 
     void entryFieldsOfLongAndBrokenTexts()
@@ -277,12 +282,12 @@ private slots:
         // Positions beyond 255 parse like any other.
         const QString longClass(300, u'班');
         const QString entry = longClass + QStringLiteral(u" 语文 5 7");
-        QCOMPARE(qzf(entry, 1)->toString(), longClass + u' ');
-        QCOMPARE(qzf(entry, 2)->toString(), QStringLiteral(u"语文 "));
-        QCOMPARE(qzf(entry, 3)->toString(), QStringLiteral("5 "));
-        QCOMPARE(qzf(u"nospace", 1), std::nullopt);
-        QCOMPARE(qzf(u"one space", 2), std::nullopt);
-        QCOMPARE(qzf(u"A B ", 3)->toString(), QString());
+        QCOMPARE(entryField(entry, 1)->toString(), longClass + u' ');
+        QCOMPARE(entryField(entry, 2)->toString(), QStringLiteral(u"语文 "));
+        QCOMPARE(entryField(entry, 3)->toString(), QStringLiteral("5 "));
+        QCOMPARE(entryField(u"nospace", 1), std::nullopt);
+        QCOMPARE(entryField(u"one space", 2), std::nullopt);
+        QCOMPARE(entryField(u"A B ", 3)->toString(), QString());
     }
 };
 

@@ -38,7 +38,6 @@ public:
     void setThinking(bool shown) override { log_.append(u"thinking %1"_s.arg(shown)); }
     void setProgress(const QString& text) override { log_.append(u"progress "_s + text); }
     void setTimetableVisible(bool visible) override { log_.append(u"timetable %1"_s.arg(visible)); }
-    void conflictListChanged() override { log_.append(u"conflicts"_s); }
 
 private:
     QStringList& log_;
@@ -58,12 +57,12 @@ QMap<QString, int> lessonCounts(const model::Grid& grid, int row)
 QMap<QString, int> plannedLessons(const Workspace& ws, int classIndex)
 {
     QMap<QString, int> counts;
-    const int courses = int(ws.List10.size());
+    const int courses = int(ws.school.courses.size());
     for (int k = 0; k < courses; ++k) {
         const int row = school::planRow(classIndex, k, courses);
-        const QString& teacher = ws.jhb.text({row, school::TeacherColumn});
-        const QString& course = ws.jhb.text({row, school::CourseColumn});
-        const int periods = ws.jhb.text({row, school::PeriodsColumn}).toInt();
+        const QString& teacher = ws.school.plan.text({row, school::TeacherColumn});
+        const QString& course = ws.school.plan.text({row, school::CourseColumn});
+        const int periods = ws.school.plan.text({row, school::PeriodsColumn}).toInt();
         if (periods > 0)
             counts[teacher.isEmpty() ? course : lesson(course, teacher)] += periods;
     }
@@ -84,12 +83,15 @@ private slots:
         test::makeSchool(ws, {u"A"_s, u"B"_s}, {u"语文"_s, u"数学"_s}, 3, 2, 5);
         test::setPlan(ws, 0, 0, {u"张三"_s, 4, true});
         test::setPlan(ws, 1, 0, {u"张三"_s, 4, true});
-        ws.Combo6 = {u"Z 语文 1 1"_s};
-        ws.periodsPerDay = 0; // recomputed by the run
+        ws.school.fixedLessons = {u"Z 语文 1 1"_s};
+        ws.session.periodsPerDay = 0; // recomputed by the run
         LoggingUi ui;
         LoggingStatus status(ui.log);
+        QObject listening;
+        QObject::connect(&ws.notifier, &Notifier::conflictsChanged, &listening,
+                         [&log = ui.log] { log.append(u"conflicts"_s); });
         test::ScriptedRandom random({}, 4);
-        zdpk1(ws, ui, random, status);
+        runScheduling(ws, ui, random, status);
         QCOMPARE(ui.tabsShown, QList<MainTab>{MainTab::Scheduling});
         QCOMPARE(ui.log,
                  (QStringList{u"enabled 0"_s, u"thinking 1"_s, u"timetable 0"_s,
@@ -101,10 +103,11 @@ private slots:
                                                   .first()
                                                   .section(u'\n', 0, 0)}));
         QVERIFY(ui.messages.last().prompt.contains(u"Z 语文 1 1"_s));
-        QCOMPARE(ws.periodsPerDay, 5);
-        QCOMPARE(ws.MSGrid.columnCount(), 26);
-        QCOMPARE(ws.MSGrid.text({2, 0}), u"A"_s);
-        QCOMPARE(ws.MSGrid.cell({2, 0}).alignment, model::CellAlignment::CenterCenter);
+        QCOMPARE(ws.session.periodsPerDay, 5);
+        QCOMPARE(ws.school.masterTimetable.columnCount(), 26);
+        QCOMPARE(ws.school.masterTimetable.text({2, 0}), u"A"_s);
+        QCOMPARE(ws.school.masterTimetable.cell({2, 0}).alignment,
+                 model::CellAlignment::CenterCenter);
         const TimetableCount count = countTimetable(ws);
         QCOMPARE(count.lessons_placed, 8);
         QCOMPARE(count.double_bookings, 0);
@@ -121,20 +124,20 @@ private slots:
             shape.afternoonPeriods = 3;
             shape.eveningPeriods = 0;
             bench::generateSchool(ws, shape);
-            ws.Combo6.clear();
-            ws.Tr3.reset();
+            ws.school.fixedLessons.clear();
+            ws.school.combinedGroups.reset();
             test::FakeUiPort ui;
             test::ScriptedRandom random({}, quint64(classes));
             const RunProblems problems = scheduleTimetable(ws, ui, random);
             QVERIFY(problems.empty());
             for (int i = 0; i < classes; ++i)
-                QCOMPARE(lessonCounts(ws.MSGrid, i + 2), plannedLessons(ws, i));
+                QCOMPARE(lessonCounts(ws.school.masterTimetable, i + 2), plannedLessons(ws, i));
             const TimetableCount count = countTimetable(ws);
             QCOMPARE(count.classes, classes);
             QCOMPARE(count.slots_per_week, 35);
             QCOMPARE(count.lessons_placed, count.periods_planned);
             QCOMPARE(count.unplaced, 0);
-            QCOMPARE(count.conflict_entries_left, int(ws.Combo2.size()));
+            QCOMPARE(count.conflict_entries_left, int(ws.session.conflicts.size()));
         }
     }
 
@@ -150,10 +153,10 @@ private slots:
             test::setPlan(ws, i, 3, {u"刘老师"_s, 3, false});
         }
         // 体育 of A and B is taught together by one teacher.
-        const int group = ws.Tr3.addChild(0, u"合班课1"_s, u"合班课1"_s);
-        ws.Tr3.addChild(group, u"1nkey"_s, u"A"_s + separator + u"体育"_s);
-        ws.Tr3.addChild(group, u"2nkey"_s, u"B"_s + separator + u"体育"_s);
-        ws.Combo6 = {u"A 班会 5 7"_s, u"B 语文 1 1"_s, u"C 空课 3 3"_s};
+        const int group = ws.school.combinedGroups.addChild(0, u"合班课1"_s, u"合班课1"_s);
+        ws.school.combinedGroups.addChild(group, u"1nkey"_s, u"A"_s + separator + u"体育"_s);
+        ws.school.combinedGroups.addChild(group, u"2nkey"_s, u"B"_s + separator + u"体育"_s);
+        ws.school.fixedLessons = {u"A 班会 5 7"_s, u"B 语文 1 1"_s, u"C 空课 3 3"_s};
         test::FakeUiPort ui;
         test::ScriptedRandom random({}, 21);
         const RunProblems problems = scheduleTimetable(ws, ui, random);
@@ -162,16 +165,16 @@ private slots:
             QMap<QString, int> expected = plannedLessons(ws, i);
             if (i == 2)
                 expected[model::FreePeriodText] = 1;
-            QCOMPARE(lessonCounts(ws.MSGrid, i + 2), expected);
+            QCOMPARE(lessonCounts(ws.school.masterTimetable, i + 2), expected);
         }
-        QCOMPARE(ws.MSGrid.text({2, 35}), u"班会"_s);
-        QCOMPARE(ws.MSGrid.cell({2, 35}).style, model::FixedMark);
-        QCOMPARE(ws.MSGrid.text({4, 17}), model::FreePeriodText);
+        QCOMPARE(ws.school.masterTimetable.text({2, 35}), u"班会"_s);
+        QCOMPARE(ws.school.masterTimetable.cell({2, 35}).style, model::FixedMark);
+        QCOMPARE(ws.school.masterTimetable.text({4, 17}), model::FreePeriodText);
         // The combined lessons share their slots and do not count as double bookings.
-        for (int c = 1; c < ws.MSGrid.columnCount(); ++c)
-            QCOMPARE(ws.MSGrid.text({2, c}) == lesson(u"体育"_s, u"刘老师"_s),
-                     ws.MSGrid.text({3, c}) == lesson(u"体育"_s, u"刘老师"_s));
-        QCOMPARE(ws.jhb.text({school::planRow(0, 3, 4), school::PeriodsColumn}), u"3"_s);
+        for (int c = 1; c < ws.school.masterTimetable.columnCount(); ++c)
+            QCOMPARE(ws.school.masterTimetable.text({2, c}) == lesson(u"体育"_s, u"刘老师"_s),
+                     ws.school.masterTimetable.text({3, c}) == lesson(u"体育"_s, u"刘老师"_s));
+        QCOMPARE(ws.school.plan.text({school::planRow(0, 3, 4), school::PeriodsColumn}), u"3"_s);
     }
 
     void theFiguresCountClashesButNotCombinedClassesOrFreePeriods()
@@ -180,17 +183,18 @@ private slots:
         test::makeSchool(ws, {u"A"_s, u"B"_s, u"C"_s}, {u"语文"_s, u"体育"_s}, 2, 0, 1);
         test::setPlan(ws, 0, 0, {u"张三"_s, 2, true});
         test::setPlan(ws, 1, 1, {u"刘老师"_s, 1, false});
-        const int group = ws.Tr3.addChild(0, u"合班课1"_s, u"合班课1"_s);
-        ws.Tr3.addChild(group, u"1nkey"_s, u"A"_s + separator + u"体育"_s);
-        ws.Tr3.addChild(group, u"2nkey"_s, u"B"_s + separator + u"体育"_s);
-        ws.MSGrid.setText({2, 1}, lesson(u"体育"_s, u"刘老师"_s));
-        ws.MSGrid.setText({3, 1}, lesson(u"体育"_s, u"刘老师"_s));
-        ws.MSGrid.setText({2, 2}, lesson(u"语文"_s, u"张三"_s));
-        ws.MSGrid.setText({3, 2}, lesson(u"数学"_s, u"张三"_s));
-        ws.MSGrid.setText({4, 2}, lesson(u"英语"_s, u"张三"_s));
-        ws.MSGrid.setText({4, 1}, model::FreePeriodText);
-        ws.MSGrid.setText({5, 1}, model::FreePeriodText); // outside the timetable: ignored
-        ws.Combo2 = {u"2 2  x"_s};
+        const int group = ws.school.combinedGroups.addChild(0, u"合班课1"_s, u"合班课1"_s);
+        ws.school.combinedGroups.addChild(group, u"1nkey"_s, u"A"_s + separator + u"体育"_s);
+        ws.school.combinedGroups.addChild(group, u"2nkey"_s, u"B"_s + separator + u"体育"_s);
+        ws.school.masterTimetable.setText({2, 1}, lesson(u"体育"_s, u"刘老师"_s));
+        ws.school.masterTimetable.setText({3, 1}, lesson(u"体育"_s, u"刘老师"_s));
+        ws.school.masterTimetable.setText({2, 2}, lesson(u"语文"_s, u"张三"_s));
+        ws.school.masterTimetable.setText({3, 2}, lesson(u"数学"_s, u"张三"_s));
+        ws.school.masterTimetable.setText({4, 2}, lesson(u"英语"_s, u"张三"_s));
+        ws.school.masterTimetable.setText({4, 1}, model::FreePeriodText);
+        ws.school.masterTimetable.setText({5, 1},
+                                          model::FreePeriodText); // outside the timetable: ignored
+        ws.session.conflicts = {u"2 2  x"_s};
         const TimetableCount count = countTimetable(ws);
         QCOMPARE(count.classes, 3);
         QCOMPARE(count.slots_per_week, 2);
@@ -199,8 +203,9 @@ private slots:
         QCOMPARE(count.unplaced, 0 + 0 + 0);
         QCOMPARE(count.double_bookings, 1);
         QCOMPARE(count.conflict_entries_left, 1);
-        ws.MSGrid.setText({4, 1}, lesson(u"体育"_s, u"刘老师"_s)); // C is not in the group
-        ws.MSGrid.setText({2, 2}, QString());
+        ws.school.masterTimetable.setText({4, 1},
+                                          lesson(u"体育"_s, u"刘老师"_s)); // C is not in the group
+        ws.school.masterTimetable.setText({2, 2}, QString());
         const TimetableCount second = countTimetable(ws);
         QCOMPARE(second.double_bookings, 2);
         QCOMPARE(second.unplaced, 1);

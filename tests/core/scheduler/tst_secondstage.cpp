@@ -4,10 +4,12 @@
 #include "schedulerfixture.h"
 
 #include "fakeuiport.h"
+#include "model/fixedlessonentry.h"
 #include "model/slots.h"
-#include "scheduler/entryfields.h"
+#include "scheduler/conflictlist.h"
 #include "scheduler/runcontext.h"
 #include "scheduler/secondstage.h"
+#include "school/weekcommands.h"
 
 #include <QTest>
 
@@ -26,14 +28,14 @@ class TestSecondStage : public QObject
     void run(test::ScriptedRandom& random)
     {
         RunContext ctx(ws, ui, random);
-        sjzr(ctx);
+        placeRemainingLessons(ctx);
     }
 
     QList<int> columnsOf(int row, const QString& text) const
     {
         QList<int> columns;
-        for (int c = 1; c < ws.MSGrid.columnCount(); ++c)
-            if (ws.MSGrid.text({row, c}) == text)
+        for (int c = 1; c < ws.school.masterTimetable.columnCount(); ++c)
+            if (ws.school.masterTimetable.text({row, c}) == text)
                 columns.append(c);
         return columns;
     }
@@ -42,8 +44,8 @@ class TestSecondStage : public QObject
     QList<std::pair<int, int>> conflictPlaces() const
     {
         QList<std::pair<int, int>> places;
-        for (const QString& entry : ws.Combo2)
-            places.append({qzf(entry, 1)->trimmed().toInt(), qzf(entry, 2)->trimmed().toInt()});
+        for (const QString& entry : ws.session.conflicts)
+            places.append({conflictCell(entry).row, conflictCell(entry).column});
         return places;
     }
 
@@ -52,7 +54,8 @@ class TestSecondStage : public QObject
     {
         for (int day = 1; day <= 5; ++day)
             for (const int p : periods)
-                ws.MSGrid.setText({3, model::slotColumn({day, p}, 7)}, lesson(u"数学"_s, teacher));
+                ws.school.masterTimetable.setText({3, model::slotColumn({day, p}, 7)},
+                                                  lesson(u"数学"_s, teacher));
     }
 
 private slots:
@@ -65,14 +68,14 @@ private slots:
     {
         test::setPlan(ws, 0, 0, {u"张三"_s, 1, true});
         for (int day = 1; day <= 5; ++day)
-            ws.MSGrid.setText({2, model::slotColumn({day, 4}, 7)}, u"班会"_s);
+            ws.school.masterTimetable.setText({2, model::slotColumn({day, 4}, 7)}, u"班会"_s);
         // x near 1: period 4 while the limit is the 4 morning periods, 5 once it is raised.
         test::ScriptedRandom random(QList<double>(200, 0.999));
         run(random);
         // Attempt 3 x 36 + 2 = 110 is the first with the raised limit; it falls on day 5.
         QCOMPARE(random.draws, 110);
         QCOMPARE(columnsOf(2, lesson(u"语文"_s, u"张三"_s)), QList<int>{33});
-        QVERIFY(ws.Combo2.isEmpty());
+        QVERIFY(ws.session.conflicts.isEmpty());
     }
 
     void minorCoursesTakePeriodsFiveAndSixOnly()
@@ -101,9 +104,9 @@ private slots:
         test::setPlan(ws, 0, 1, {u"王芳"_s, 2, false});
         // No afternoon, two evening periods: the minor range runs from the last morning period
         // (4) to the second-to-last period of the day (5).
-        ws.week.Text4 = u"2"_s;
-        ws.periodsPerDay = 6;
-        model::zkcb(ws);
+        ws.school.week.evening = u"2"_s;
+        ws.session.periodsPerDay = 6;
+        school::layOutEmptyMasterTimetable(ws);
         test::ScriptedRandom random({0.0, 0.999});
         run(random);
         // 4 + floor(2 x): periods 4 and 5 on days 1 and 2 (columns 4 and 11).
@@ -115,10 +118,10 @@ private slots:
         // The morning is the whole day (4 periods, 21 columns): the raised limit draws period 5,
         // which is period 1 of the next day; on the last day it lies outside the week.
         test::makeSchool(ws, {u"A"_s, u"B"_s}, {u"语文"_s, u"数学"_s}, 4, 0, 5);
-        for (int c = 1; c < ws.MSGrid.columnCount(); ++c)
+        for (int c = 1; c < ws.school.masterTimetable.columnCount(); ++c)
             if (c != 5 && c != 9)
-                ws.MSGrid.setText({2, c}, u"班会"_s);
-        ws.MSGrid.setText({3, 5}, lesson(u"数学"_s, u"张三"_s));
+                ws.school.masterTimetable.setText({2, c}, u"班会"_s);
+        ws.school.masterTimetable.setText({3, 5}, lesson(u"数学"_s, u"张三"_s));
         test::setPlan(ws, 0, 0, {u"张三"_s, 1, true});
         test::ScriptedRandom random(QList<double>(200, 0.999));
         run(random);
@@ -126,7 +129,7 @@ private slots:
         // 67 (day 2: column 9).
         QCOMPARE(random.draws, 67);
         QCOMPARE(columnsOf(2, lesson(u"语文"_s, u"张三"_s)), QList<int>{9});
-        QVERIFY(ws.Combo2.isEmpty());
+        QVERIFY(ws.session.conflicts.isEmpty());
     }
 
     void daysAreTakenInTurn()
@@ -159,8 +162,8 @@ private slots:
         // Pairs: the lesson that had the teacher first (class B), then the new one.
         QCOMPARE(conflictPlaces(),
                  (QList<std::pair<int, int>>{{3, 1}, {2, 1}, {3, 8}, {2, 8}, {3, 15}, {2, 15}}));
-        QVERIFY(ws.Combo2.at(1).endsWith(lesson(u"语文"_s, u"张三"_s)));
-        QVERIFY(ws.Combo2.at(0).endsWith(lesson(u"数学"_s, u"张三"_s)));
+        QVERIFY(ws.session.conflicts.at(1).endsWith(lesson(u"语文"_s, u"张三"_s)));
+        QVERIFY(ws.session.conflicts.at(0).endsWith(lesson(u"数学"_s, u"张三"_s)));
     }
 
     void sequentialPhaseFillsTheLastPeriodsFirstForMinorCourses()
@@ -170,32 +173,32 @@ private slots:
         test::ScriptedRandom random({}, 3);
         run(random);
         QCOMPARE(columnsOf(2, lesson(u"数学"_s, u"王芳"_s)), (QList<int>{7, 14, 21}));
-        QVERIFY(ws.Combo2.isEmpty());
+        QVERIFY(ws.session.conflicts.isEmpty());
     }
 
     void rowsWithNothingToPlaceOrNoTeacherPlaceNothing()
     {
         test::setPlan(ws, 0, 0, {u"张三"_s, 0, true});
         test::setPlan(ws, 0, 1, {u"王芳"_s, 2, false});
-        ws.jhb.setText({school::planRow(0, 1, 3), school::PeriodsColumn}, u"-1"_s);
+        ws.school.plan.setText({school::planRow(0, 1, 3), school::PeriodsColumn}, u"-1"_s);
         test::setPlan(ws, 1, 2, {QString(), 3, false});
-        ws.Combo2 = QStringList{u"stale"_s};
+        ws.session.conflicts = QStringList{u"stale"_s};
         test::ScriptedRandom random({}, 5);
         run(random);
-        QVERIFY(test::lessonsOfRow(ws.MSGrid, 2).isEmpty());
-        QVERIFY(test::lessonsOfRow(ws.MSGrid, 3).isEmpty());
-        QVERIFY(ws.Combo2.isEmpty());
+        QVERIFY(test::lessonsOfRow(ws.school.masterTimetable, 2).isEmpty());
+        QVERIFY(test::lessonsOfRow(ws.school.masterTimetable, 3).isEmpty());
+        QVERIFY(ws.session.conflicts.isEmpty());
     }
 
     void aFullRowLeavesTheRestUnplaced()
     {
-        for (int c = 1; c < ws.MSGrid.columnCount(); ++c)
-            ws.MSGrid.setText({2, c}, u"班会"_s);
+        for (int c = 1; c < ws.school.masterTimetable.columnCount(); ++c)
+            ws.school.masterTimetable.setText({2, c}, u"班会"_s);
         test::setPlan(ws, 0, 0, {u"张三"_s, 4, true});
         test::ScriptedRandom random({}, 5);
         run(random);
-        QVERIFY(!test::lessonsOfRow(ws.MSGrid, 2).join(u'|').contains(u"张三"_s));
-        QVERIFY(ws.Combo2.isEmpty());
+        QVERIFY(!test::lessonsOfRow(ws.school.masterTimetable, 2).join(u'|').contains(u"张三"_s));
+        QVERIFY(ws.session.conflicts.isEmpty());
     }
 };
 

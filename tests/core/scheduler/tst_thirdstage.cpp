@@ -1,10 +1,11 @@
 // The third stage: clashes that have gone, clean exchanges within a class row, the fixed mark
 // (never a partner, never moved: the other lesson of the clash moves), the forced chain of
-// znclhs through another class, and whole runs that keep every class's lessons.
+// repairByChain through another class, and whole runs that keep every class's lessons.
 #include "schedulerfixture.h"
 
 #include "fakeuiport.h"
 #include "model/cellmarks.h"
+#include "scheduler/conflictlist.h"
 #include "scheduler/placementtests.h"
 #include "scheduler/runcontext.h"
 #include "scheduler/secondstage.h"
@@ -29,21 +30,25 @@ class TestThirdStage : public QObject
 
     void put(int row, int column, const QString& course, const QString& teacher, bool fixed = false)
     {
-        ws.MSGrid.setText({row, column}, lesson(course, teacher));
-        ws.MSGrid.setTextStyle({row, column}, fixed ? model::FixedMark : model::TextStyle::Flat);
+        ws.school.masterTimetable.setText({row, column}, lesson(course, teacher));
+        ws.school.masterTimetable.setTextStyle({row, column},
+                                               fixed ? model::FixedMark : model::TextStyle::Flat);
     }
 
     void entries(const QList<std::pair<int, int>>& places)
     {
-        ws.Combo2.clear();
+        ws.session.conflicts.clear();
         for (const auto& [row, column] : places)
-            ws.Combo2.append(conflictEntry(row, column, ws.MSGrid.text({row, 0}),
-                                           ws.MSGrid.text({row, column})));
+            ws.session.conflicts.append(
+                conflictEntry({row, column}, ws.school.masterTimetable.text({row, 0}),
+                              ws.school.masterTimetable.text({row, column})));
     }
 
     bool clashAt(int row, int column) const
     {
-        return fhyw1(ws.MSGrid, model::teacherPart(ws.MSGrid.text({row, column})), column, row)
+        return otherRowWithTeacher(
+                   ws.school.masterTimetable,
+                   model::teacherPart(ws.school.masterTimetable.text({row, column})), column, row)
             .has_value();
     }
 
@@ -57,8 +62,8 @@ private slots:
         entries({{3, 1}, {2, 1}});
         test::ScriptedRandom random;
         RunContext ctx(ws, ui, random);
-        zkcl(ctx);
-        QVERIFY(ws.Combo2.isEmpty());
+        repairByExchanges(ctx);
+        QVERIFY(ws.session.conflicts.isEmpty());
         QCOMPARE(random.draws, 0);
     }
 
@@ -73,11 +78,11 @@ private slots:
         // The fixed lesson in column 3 would be a clean partner; it is drawn first and passed.
         test::ScriptedRandom random({test::drawFor(3, 1, 3), test::drawFor(2, 1, 3)});
         RunContext ctx(ws, ui, random);
-        QVERIFY(clzk(ctx, 2, 1));
-        QCOMPARE(ws.MSGrid.text({2, 1}), lesson(u"数学"_s, u"王芳"_s));
-        QCOMPARE(ws.MSGrid.text({2, 2}), lesson(u"语文"_s, u"张三"_s));
-        QCOMPARE(ws.MSGrid.text({2, 3}), lesson(u"英语"_s, u"李四"_s));
-        QCOMPARE(ws.MSGrid.cell({2, 3}).style, model::FixedMark);
+        QVERIFY(ctx.repair.exchangeCleanly({2, 1}));
+        QCOMPARE(ws.school.masterTimetable.text({2, 1}), lesson(u"数学"_s, u"王芳"_s));
+        QCOMPARE(ws.school.masterTimetable.text({2, 2}), lesson(u"语文"_s, u"张三"_s));
+        QCOMPARE(ws.school.masterTimetable.text({2, 3}), lesson(u"英语"_s, u"李四"_s));
+        QCOMPARE(ws.school.masterTimetable.cell({2, 3}).style, model::FixedMark);
         QCOMPARE(random.draws, 2);
         QVERIFY(!clashAt(2, 2) && !clashAt(3, 1));
     }
@@ -90,9 +95,9 @@ private slots:
         put(3, 1, u"物理"_s, u"张三"_s);
         test::ScriptedRandom random;
         RunContext ctx(ws, ui, random);
-        QVERIFY(!clzk(ctx, 2, 1));
+        QVERIFY(!ctx.repair.exchangeCleanly({2, 1}));
         // Draws 0 .. 4 x columns + 1.
-        QCOMPARE(random.draws, 4 * ws.MSGrid.columnCount() + 2);
+        QCOMPARE(random.draws, 4 * ws.school.masterTimetable.columnCount() + 2);
     }
 
     void aFixedLessonIsNeverMovedTheOtherLessonOfTheClashIs()
@@ -111,12 +116,12 @@ private slots:
             entries({{2, 1}});
             test::ScriptedRandom random({}, 11);
             RunContext ctx(ws, ui, random);
-            intelligent ? zncl(ctx) : zkcl(ctx);
-            QVERIFY(ws.Combo2.isEmpty());
-            QCOMPARE(ws.MSGrid.text({2, 1}), lesson(u"语文"_s, u"张三"_s));
-            QCOMPARE(ws.MSGrid.cell({2, 1}).style, model::FixedMark);
-            QCOMPARE(ws.MSGrid.text({2, 2}), lesson(u"数学"_s, u"王芳"_s));
-            QCOMPARE(ws.MSGrid.text({3, 2}), lesson(u"物理"_s, u"张三"_s));
+            intelligent ? repairByChains(ctx) : repairByExchanges(ctx);
+            QVERIFY(ws.session.conflicts.isEmpty());
+            QCOMPARE(ws.school.masterTimetable.text({2, 1}), lesson(u"语文"_s, u"张三"_s));
+            QCOMPARE(ws.school.masterTimetable.cell({2, 1}).style, model::FixedMark);
+            QCOMPARE(ws.school.masterTimetable.text({2, 2}), lesson(u"数学"_s, u"王芳"_s));
+            QCOMPARE(ws.school.masterTimetable.text({3, 2}), lesson(u"物理"_s, u"张三"_s));
             QVERIFY(!clashAt(2, 1));
         }
     }
@@ -130,19 +135,19 @@ private slots:
         entries({{2, 1}, {3, 1}});
         test::ScriptedRandom random;
         RunContext ctx(ws, ui, random);
-        zkcl(ctx);
-        zncl(ctx);
-        QCOMPARE(ws.Combo2.size(), 2);
-        QCOMPARE(ws.MSGrid.text({2, 1}), lesson(u"语文"_s, u"张三"_s));
-        QCOMPARE(ws.MSGrid.text({3, 1}), lesson(u"物理"_s, u"张三"_s));
+        repairByExchanges(ctx);
+        repairByChains(ctx);
+        QCOMPARE(ws.session.conflicts.size(), 2);
+        QCOMPARE(ws.school.masterTimetable.text({2, 1}), lesson(u"语文"_s, u"张三"_s));
+        QCOMPARE(ws.school.masterTimetable.text({3, 1}), lesson(u"物理"_s, u"张三"_s));
         QCOMPARE(random.draws, 0);
     }
 
     void combinedClassesStayTogetherAndAreNoClash()
     {
-        const int group = ws.Tr3.addChild(0, u"合班课1"_s, u"合班课1"_s);
-        ws.Tr3.addChild(group, u"1nkey"_s, u"A"_s + QChar(0xF8F5) + u"体育"_s);
-        ws.Tr3.addChild(group, u"2nkey"_s, u"B"_s + QChar(0xF8F5) + u"体育"_s);
+        const int group = ws.school.combinedGroups.addChild(0, u"合班课1"_s, u"合班课1"_s);
+        ws.school.combinedGroups.addChild(group, u"1nkey"_s, u"A"_s + QChar(0xF8F5) + u"体育"_s);
+        ws.school.combinedGroups.addChild(group, u"2nkey"_s, u"B"_s + QChar(0xF8F5) + u"体育"_s);
         put(2, 1, u"体育"_s, u"刘老师"_s, true);
         put(3, 1, u"体育"_s, u"刘老师"_s, true);
         put(2, 2, u"语文"_s, u"王芳"_s);
@@ -153,16 +158,17 @@ private slots:
         entries({{2, 1}, {4, 1}});
         test::ScriptedRandom random({}, 2);
         RunContext ctx(ws, ui, random);
-        zkcl(ctx);
-        QVERIFY(ws.Combo2.isEmpty());
-        QCOMPARE(ws.MSGrid.text({2, 1}), lesson(u"体育"_s, u"刘老师"_s));
-        QCOMPARE(ws.MSGrid.text({3, 1}), lesson(u"体育"_s, u"刘老师"_s));
-        QVERIFY(ws.MSGrid.text({4, 1}) != lesson(u"数学"_s, u"刘老师"_s));
-        QVERIFY(test::lessonsOfRow(ws.MSGrid, 4).contains(lesson(u"数学"_s, u"刘老师"_s)));
+        repairByExchanges(ctx);
+        QVERIFY(ws.session.conflicts.isEmpty());
+        QCOMPARE(ws.school.masterTimetable.text({2, 1}), lesson(u"体育"_s, u"刘老师"_s));
+        QCOMPARE(ws.school.masterTimetable.text({3, 1}), lesson(u"体育"_s, u"刘老师"_s));
+        QVERIFY(ws.school.masterTimetable.text({4, 1}) != lesson(u"数学"_s, u"刘老师"_s));
+        QVERIFY(test::lessonsOfRow(ws.school.masterTimetable, 4)
+                    .contains(lesson(u"数学"_s, u"刘老师"_s)));
         // Alone, the group's lesson is no clash to repair: nothing is drawn.
         entries({{3, 1}});
-        zncl(ctx);
-        QVERIFY(ws.Combo2.isEmpty());
+        repairByChains(ctx);
+        QVERIFY(ws.session.conflicts.isEmpty());
     }
 
     void znclhsForcesTheClashIntoAnotherClassAndRepairsItThere()
@@ -179,29 +185,29 @@ private slots:
         put(4, 1, u"物理"_s, u"张三"_s, true);
         put(4, 2, u"历史"_s, u"钱七"_s);
         put(4, 3, u"地理"_s, u"孙八"_s);
-        const QStringList before[] = {test::lessonsOfRow(ws.MSGrid, 2),
-                                      test::lessonsOfRow(ws.MSGrid, 3),
-                                      test::lessonsOfRow(ws.MSGrid, 4)};
+        const QStringList before[] = {test::lessonsOfRow(ws.school.masterTimetable, 2),
+                                      test::lessonsOfRow(ws.school.masterTimetable, 3),
+                                      test::lessonsOfRow(ws.school.masterTimetable, 4)};
         entries({{4, 1}, {2, 1}});
         test::ScriptedRandom random({}, 5);
         RunContext ctx(ws, ui, random);
-        zkcl(ctx);
-        QCOMPARE(ws.Combo2.size(), 2);
-        zncl(ctx);
-        QVERIFY(ws.Combo2.isEmpty());
-        QCOMPARE(ws.MSGrid.text({2, 1}), lesson(u"数学"_s, u"王芳"_s));
-        QCOMPARE(ws.MSGrid.text({2, 2}), lesson(u"语文"_s, u"张三"_s));
-        QCOMPARE(ws.MSGrid.text({2, 3}), lesson(u"英语"_s, u"张三"_s));
-        QVERIFY(ws.MSGrid.text({3, 1}) != lesson(u"化学"_s, u"王芳"_s));
-        QCOMPARE(ws.MSGrid.text({4, 1}), lesson(u"物理"_s, u"张三"_s));
+        repairByExchanges(ctx);
+        QCOMPARE(ws.session.conflicts.size(), 2);
+        repairByChains(ctx);
+        QVERIFY(ws.session.conflicts.isEmpty());
+        QCOMPARE(ws.school.masterTimetable.text({2, 1}), lesson(u"数学"_s, u"王芳"_s));
+        QCOMPARE(ws.school.masterTimetable.text({2, 2}), lesson(u"语文"_s, u"张三"_s));
+        QCOMPARE(ws.school.masterTimetable.text({2, 3}), lesson(u"英语"_s, u"张三"_s));
+        QVERIFY(ws.school.masterTimetable.text({3, 1}) != lesson(u"化学"_s, u"王芳"_s));
+        QCOMPARE(ws.school.masterTimetable.text({4, 1}), lesson(u"物理"_s, u"张三"_s));
         for (int r = 2; r <= 4; ++r) {
-            QCOMPARE(test::lessonsOfRow(ws.MSGrid, r), before[r - 2]);
+            QCOMPARE(test::lessonsOfRow(ws.school.masterTimetable, r), before[r - 2]);
             for (int c = 1; c <= 3; ++c)
                 QVERIFY2(!clashAt(r, c), qPrintable(QStringLiteral("%1,%2").arg(r).arg(c)));
         }
     }
 
-    void znclhsStopsWhenItsDrawsAreSpent()
+    void aChainStopsWhenItsDrawsAreSpent()
     {
         // A's only partner (column 2) would double-book 张三, who teaches C there: code 2.
         put(2, 1, u"语文"_s, u"张三"_s);
@@ -211,33 +217,33 @@ private slots:
         put(4, 2, u"化学"_s, u"张三"_s);
         test::ScriptedRandom random({}, 3);
         RunContext ctx(ws, ui, random);
-        QVERIFY(!znclhs(ctx, 2, 1));
+        QVERIFY(!ctx.repair.repairByChain({2, 1}));
         // Without a budget: 3 x columns draws, then one for every two counts up to 6 x columns.
         QVERIFY(random.draws > 12);
         random.draws = 0;
-        ctx.startRepairCall(5);
-        QVERIFY(!znclhs(ctx, 2, 1));
+        RepairEngine limited(ctx.index, ctx.groups, random, ui, {5, 1000});
+        QVERIFY(!limited.repairByChain({2, 1}));
         QCOMPARE(random.draws, 5);
-        QCOMPARE(ws.MSGrid.text({2, 1}), lesson(u"语文"_s, u"张三"_s));
+        QCOMPARE(ws.school.masterTimetable.text({2, 1}), lesson(u"语文"_s, u"张三"_s));
     }
 
     void theListEndsWithExactlyTheLessonsStillDoubleBooked()
     {
         put(2, 1, u"语文"_s, u"张三"_s);
         put(3, 1, u"数学"_s, u"张三"_s);
-        ws.MSGrid.setText({2, 2}, model::FreePeriodText);
-        ws.MSGrid.setText({3, 2}, model::FreePeriodText);
-        ws.MSGrid.setText({2, 3}, u"班会"_s);
-        ws.MSGrid.setText({3, 3}, u"班会"_s);
+        ws.school.masterTimetable.setText({2, 2}, model::FreePeriodText);
+        ws.school.masterTimetable.setText({3, 2}, model::FreePeriodText);
+        ws.school.masterTimetable.setText({2, 3}, u"班会"_s);
+        ws.school.masterTimetable.setText({3, 3}, u"班会"_s);
         put(4, 2, u"英语"_s, u"王芳"_s);
         entries({{4, 2}, {3, 1}, {3, 1}, {2, 2}});
         test::ScriptedRandom random;
         RunContext ctx(ws, ui, random);
         listRemainingClashes(ctx);
-        QCOMPARE(ws.Combo2.size(), 2);
-        QVERIFY(ws.Combo2.at(0).startsWith(u"3 1  "_s));
-        QVERIFY(ws.Combo2.at(1).startsWith(u"2 1  "_s));
-        QVERIFY(ws.Combo2.at(1).endsWith(lesson(u"语文"_s, u"张三"_s)));
+        QCOMPARE(ws.session.conflicts.size(), 2);
+        QVERIFY(ws.session.conflicts.at(0).startsWith(u"3 1  "_s));
+        QVERIFY(ws.session.conflicts.at(1).startsWith(u"2 1  "_s));
+        QVERIFY(ws.session.conflicts.at(1).endsWith(lesson(u"语文"_s, u"张三"_s)));
     }
 
     void runsKeepEveryLessonOfEveryClassAndEveryFixedLessonInPlace()
@@ -251,31 +257,32 @@ private slots:
             for (int i = 0; i < 6; ++i)
                 for (int k = 0; k < 6; ++k)
                     test::setPlan(ws, i, k, {u"T%1-%2"_s.arg(k).arg(i / 2), k < 3 ? 8 : 3, k < 3});
-            ws.Combo6 = {u"A 体育 1 3"_s, u"C 体育 2 3"_s, u"E 物理 3 1"_s, u"B 空课 5 7"_s};
+            ws.school.fixedLessons = {u"A 体育 1 3"_s, u"C 体育 2 3"_s, u"E 物理 3 1"_s,
+                                      u"B 空课 5 7"_s};
             test::ScriptedRandom random({}, seed);
             RunContext ctx(ws, ui, random);
-            tstj(ctx);
+            placeFirstStage(ctx);
             QList<std::pair<int, int>> fixedCells;
-            for (int r = 2; r < ws.MSGrid.rowCount(); ++r)
-                for (int c = 1; c < ws.MSGrid.columnCount(); ++c)
-                    if (ws.MSGrid.cell({r, c}).style == model::FixedMark)
+            for (int r = 2; r < ws.school.masterTimetable.rowCount(); ++r)
+                for (int c = 1; c < ws.school.masterTimetable.columnCount(); ++c)
+                    if (ws.school.masterTimetable.cell({r, c}).style == model::FixedMark)
                         fixedCells.append({r, c});
-            sjzr(ctx);
-            QVERIFY(!ws.Combo2.isEmpty());
+            placeRemainingLessons(ctx);
+            QVERIFY(!ws.session.conflicts.isEmpty());
             QList<QStringList> before;
             QStringList fixedTexts;
-            for (int r = 2; r < ws.MSGrid.rowCount(); ++r)
-                before.append(test::lessonsOfRow(ws.MSGrid, r));
+            for (int r = 2; r < ws.school.masterTimetable.rowCount(); ++r)
+                before.append(test::lessonsOfRow(ws.school.masterTimetable, r));
             for (const auto& [r, c] : fixedCells)
-                fixedTexts.append(ws.MSGrid.text({r, c}));
-            zkcl(ctx);
-            zncl(ctx);
-            for (int r = 2; r < ws.MSGrid.rowCount(); ++r)
-                QCOMPARE(test::lessonsOfRow(ws.MSGrid, r), before.at(r - 2));
+                fixedTexts.append(ws.school.masterTimetable.text({r, c}));
+            repairByExchanges(ctx);
+            repairByChains(ctx);
+            for (int r = 2; r < ws.school.masterTimetable.rowCount(); ++r)
+                QCOMPARE(test::lessonsOfRow(ws.school.masterTimetable, r), before.at(r - 2));
             for (qsizetype i = 0; i < fixedCells.size(); ++i) {
                 const auto& [r, c] = fixedCells.at(i);
-                QCOMPARE(ws.MSGrid.text({r, c}), fixedTexts.at(i));
-                QCOMPARE(ws.MSGrid.cell({r, c}).style, model::FixedMark);
+                QCOMPARE(ws.school.masterTimetable.text({r, c}), fixedTexts.at(i));
+                QCOMPARE(ws.school.masterTimetable.cell({r, c}).style, model::FixedMark);
             }
         }
     }

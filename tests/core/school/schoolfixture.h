@@ -5,8 +5,8 @@
 #include "fakeuiport.h"
 #include "school/namelist.h"
 #include "school/namelistcommands.h"
+#include "school/startup.h"
 #include "school/teachingplan.h"
-#include "startup.h"
 #include "workspace.h"
 
 #include <QStringList>
@@ -21,14 +21,14 @@ struct School
     Workspace ws;
     FakeUiPort ui;
 
-    School() { startUp(ws, ui); }
+    School() { school::startUp(ws, ui); }
 };
 
 inline void enterNames(Workspace& ws, UiPort& ui, school::NameList list, const QStringList& names)
 {
     school::makeListActive(ws, ui, list);
     for (const QString& name : names) {
-        ws.Text6 = name;
+        ws.editor.names.entry = name;
         school::addName(ws, ui);
     }
 }
@@ -37,9 +37,9 @@ inline void enterNames(Workspace& ws, UiPort& ui, school::NameList list, const Q
 inline std::vector<std::pair<QString, QString>> planPairs(const Workspace& ws)
 {
     std::vector<std::pair<QString, QString>> pairs;
-    for (int row = 1; row < ws.jhb.rowCount(); ++row)
-        pairs.emplace_back(ws.jhb.text({row, school::ClassColumn}),
-                           ws.jhb.text({row, school::CourseColumn}));
+    for (int row = 1; row < ws.school.plan.rowCount(); ++row)
+        pairs.emplace_back(ws.school.plan.text({row, school::ClassColumn}),
+                           ws.school.plan.text({row, school::CourseColumn}));
     return pairs;
 }
 

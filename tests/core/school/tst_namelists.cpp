@@ -42,16 +42,16 @@ private slots:
         test::School school;
         auto& [ws, ui] = school;
         QCOMPARE(activeList(ws), std::optional<NameList>(NameList::Classes));
-        QCOMPARE(ws.Label8, QStringLiteral(u"输入或察看班级名单"));
-        QCOMPARE(ws.Label11, QStringLiteral(u"班级名单"));
+        QCOMPARE(ws.editor.names.heading, QStringLiteral(u"输入或察看班级名单"));
+        QCOMPARE(ws.editor.names.listTitle, QStringLiteral(u"班级名单"));
         QCOMPARE(ui.tabsShown.value(0), MainTab::Basics);
 
-        ws.Text6 = QStringLiteral(u"半截");
-        gycd(ws, ui);
+        ws.editor.names.entry = QStringLiteral(u"半截");
+        showVenueList(ws, ui);
         QCOMPARE(activeList(ws), std::optional<NameList>(NameList::Venues));
-        QCOMPARE(ws.Label8, QStringLiteral(u"输入或察看公用场地"));
-        QCOMPARE(ws.Label11, QStringLiteral(u"公用场地"));
-        QVERIFY(ws.Text6.isEmpty());
+        QCOMPARE(ws.editor.names.heading, QStringLiteral(u"输入或察看公用场地"));
+        QCOMPARE(ws.editor.names.listTitle, QStringLiteral(u"公用场地"));
+        QVERIFY(ws.editor.names.entry.isEmpty());
     }
 
     void placeholderRowsGiveWayToTheFirstCourse()
@@ -60,8 +60,8 @@ private slots:
         auto& [ws, ui] = school;
         enterNames(ws, ui, NameList::Classes, abc);
         QCOMPARE(planPairs(ws), blockLayout(abc, {kong}));
-        QCOMPARE(ws.List1, abc);
-        QVERIFY(ws.Text6.isEmpty());
+        QCOMPARE(ws.school.classes, abc);
+        QVERIFY(ws.editor.names.entry.isEmpty());
         QCOMPARE(ui.focused.last(), FocusTarget::NameEntry);
 
         enterNames(ws, ui, NameList::Courses, {yuwen});
@@ -81,12 +81,12 @@ private slots:
         test::School school;
         auto& [ws, ui] = school;
         enterNames(ws, ui, NameList::Courses, {yuwen, shuxue});
-        QCOMPARE(ws.jhb.rowCount(), 1);
-        ws.List10Selected = 0;
-        ws.Text6 = yingyu;
+        QCOMPARE(ws.school.plan.rowCount(), 1);
+        ws.editor.names.selectedCourse = 0;
+        ws.editor.names.entry = yingyu;
         insertName(ws, ui);
-        QCOMPARE(ws.List10, (QStringList{yuwen, yingyu, shuxue}));
-        QCOMPARE(ws.jhb.rowCount(), 1);
+        QCOMPARE(ws.school.courses, (QStringList{yuwen, yingyu, shuxue}));
+        QCOMPARE(ws.school.plan.rowCount(), 1);
     }
 
     void insertCourse_data()
@@ -105,15 +105,15 @@ private slots:
         SmallSchool school;
         auto& [ws, ui] = school;
         // A filled cell travels with its row.
-        ws.jhb.setText({planRow(1, 1, 2), TeacherColumn}, QStringLiteral(u"王老师"));
-        ws.List10Selected = selected;
-        ws.Text6 = yingyu;
+        ws.school.plan.setText({planRow(1, 1, 2), TeacherColumn}, QStringLiteral(u"王老师"));
+        ws.editor.names.selectedCourse = selected;
+        ws.editor.names.entry = yingyu;
         insertName(ws, ui);
-        QCOMPARE(ws.List10, courses);
+        QCOMPARE(ws.school.courses, courses);
         QCOMPARE(planPairs(ws), blockLayout(abc, courses));
         const int row = planRow(1, int(courses.indexOf(shuxue)), 3);
-        QCOMPARE(ws.jhb.text({row, TeacherColumn}), QStringLiteral(u"王老师"));
-        QVERIFY(ws.Text6.isEmpty());
+        QCOMPARE(ws.school.plan.text({row, TeacherColumn}), QStringLiteral(u"王老师"));
+        QVERIFY(ws.editor.names.entry.isEmpty());
     }
 
     void insertClass_data()
@@ -133,10 +133,10 @@ private slots:
         SmallSchool school;
         auto& [ws, ui] = school;
         makeListActive(ws, ui, NameList::Classes);
-        ws.List1Selected = selected;
-        ws.Text6 = QStringLiteral(u"X");
+        ws.editor.names.selectedClass = selected;
+        ws.editor.names.entry = QStringLiteral(u"X");
         insertName(ws, ui);
-        QCOMPARE(ws.List1, classes);
+        QCOMPARE(ws.school.classes, classes);
         QCOMPARE(planPairs(ws), blockLayout(classes, {yuwen, shuxue}));
     }
 
@@ -147,10 +147,10 @@ private slots:
         test::School school;
         auto& [ws, ui] = school;
         enterNames(ws, ui, NameList::Classes, {abc[0], abc[2]});
-        ws.List1Selected = 0;
-        ws.Text6 = abc[1];
+        ws.editor.names.selectedClass = 0;
+        ws.editor.names.entry = abc[1];
         insertName(ws, ui);
-        QCOMPARE(ws.List1, abc);
+        QCOMPARE(ws.school.classes, abc);
         QCOMPARE(planPairs(ws), blockLayout(abc, {kong}));
         enterNames(ws, ui, NameList::Courses, {yuwen, shuxue});
         QCOMPARE(planPairs(ws), blockLayout(abc, {yuwen, shuxue}));
@@ -161,10 +161,11 @@ private slots:
         test::School school;
         auto& [ws, ui] = school;
         enterNames(ws, ui, NameList::Teachers, {QStringLiteral(u"张三")});
-        ws.Text6 = QStringLiteral(u"李四");
+        ws.editor.names.entry = QStringLiteral(u"李四");
         insertName(ws, ui);
-        QCOMPARE(ws.List11, (QStringList{QStringLiteral(u"李四"), QStringLiteral(u"张三")}));
-        QCOMPARE(ws.Text6, QStringLiteral(u"李四"));
+        QCOMPARE(ws.school.teachers,
+                 (QStringList{QStringLiteral(u"李四"), QStringLiteral(u"张三")}));
+        QCOMPARE(ws.editor.names.entry, QStringLiteral(u"李四"));
     }
 
     void deleteCoursesAndClasses()
@@ -172,29 +173,29 @@ private slots:
         SmallSchool school;
         auto& [ws, ui] = school;
         makeListActive(ws, ui, NameList::Courses);
-        ws.List10Selected = 0;
+        ws.editor.names.selectedCourse = 0;
         deleteName(ws, ui);
-        QCOMPARE(ws.List10, QStringList{shuxue});
-        QCOMPARE(ws.List10Selected, -1);
+        QCOMPARE(ws.school.courses, QStringList{shuxue});
+        QCOMPARE(ws.editor.names.selectedCourse, -1);
         QCOMPARE(planPairs(ws), blockLayout(abc, {shuxue}));
 
         // The last course leaves one placeholder row per class, its other cells kept.
-        ws.jhb.setText({2, TeacherColumn}, QStringLiteral(u"王老师"));
-        ws.List10Selected = 0;
+        ws.school.plan.setText({2, TeacherColumn}, QStringLiteral(u"王老师"));
+        ws.editor.names.selectedCourse = 0;
         deleteName(ws, ui);
-        QVERIFY(ws.List10.isEmpty());
+        QVERIFY(ws.school.courses.isEmpty());
         QCOMPARE(planPairs(ws), blockLayout(abc, {kong}));
-        QCOMPARE(ws.jhb.text({2, TeacherColumn}), QStringLiteral(u"王老师"));
-        QVERIFY(ws.jhb.mergeColumn(ClassColumn));
+        QCOMPARE(ws.school.plan.text({2, TeacherColumn}), QStringLiteral(u"王老师"));
+        QVERIFY(ws.school.plan.mergeColumn(ClassColumn));
 
         // The first course after that replaces the placeholders again.
         enterNames(ws, ui, NameList::Courses, {yingyu});
         QCOMPARE(planPairs(ws), blockLayout(abc, {yingyu}));
 
         makeListActive(ws, ui, NameList::Classes);
-        ws.List1Selected = 1;
+        ws.editor.names.selectedClass = 1;
         deleteName(ws, ui);
-        QCOMPARE(ws.List1, (QStringList{abc[0], abc[2]}));
+        QCOMPARE(ws.school.classes, (QStringList{abc[0], abc[2]}));
         QCOMPARE(planPairs(ws), blockLayout({abc[0], abc[2]}, {yingyu}));
     }
 
@@ -203,15 +204,15 @@ private slots:
         SmallSchool school;
         auto& [ws, ui] = school;
         enterNames(ws, ui, NameList::Teachers, {QStringLiteral(u"张三"), QStringLiteral(u"李四")});
-        ws.jhb.setText({1, TeacherColumn}, QStringLiteral(u"张三"));
-        ws.jhb.setText({2, TeacherColumn}, QStringLiteral(u"张三丰"));
-        ws.jhb.setText({3, VenueColumn}, QStringLiteral(u"张三"));
-        ws.List11Selected = 0;
+        ws.school.plan.setText({1, TeacherColumn}, QStringLiteral(u"张三"));
+        ws.school.plan.setText({2, TeacherColumn}, QStringLiteral(u"张三丰"));
+        ws.school.plan.setText({3, VenueColumn}, QStringLiteral(u"张三"));
+        ws.editor.names.selectedTeacher = 0;
         deleteName(ws, ui);
-        QCOMPARE(ws.List11, QStringList{QStringLiteral(u"李四")});
-        QVERIFY(ws.jhb.text({1, TeacherColumn}).isEmpty());
-        QCOMPARE(ws.jhb.text({2, TeacherColumn}), QStringLiteral(u"张三丰"));
-        QCOMPARE(ws.jhb.text({3, VenueColumn}), QStringLiteral(u"张三"));
+        QCOMPARE(ws.school.teachers, QStringList{QStringLiteral(u"李四")});
+        QVERIFY(ws.school.plan.text({1, TeacherColumn}).isEmpty());
+        QCOMPARE(ws.school.plan.text({2, TeacherColumn}), QStringLiteral(u"张三丰"));
+        QCOMPARE(ws.school.plan.text({3, VenueColumn}), QStringLiteral(u"张三"));
     }
 
     void renameChangesExactMatchesOfItsColumn()
@@ -219,26 +220,26 @@ private slots:
         SmallSchool school;
         auto& [ws, ui] = school;
         enterNames(ws, ui, NameList::Teachers, {QStringLiteral(u"张三")});
-        model::Grid& jhb = ws.jhb;
+        model::Grid& jhb = ws.school.plan;
         jhb.setText({1, TeacherColumn}, QStringLiteral(u"张三"));
         jhb.setText({4, TeacherColumn}, QStringLiteral(u"张三"));
         jhb.setText({2, TeacherColumn}, QStringLiteral(u"张三丰"));
         jhb.setText({3, VenueColumn}, QStringLiteral(u"张三"));
 
         selectName(ws, NameList::Teachers, 0);
-        QCOMPARE(ws.Text6, QStringLiteral(u"张三"));
-        ws.Text6 = QStringLiteral(u"王五");
+        QCOMPARE(ws.editor.names.entry, QStringLiteral(u"张三"));
+        ws.editor.names.entry = QStringLiteral(u"王五");
         renameName(ws, ui);
-        QCOMPARE(ws.List11, QStringList{QStringLiteral(u"王五")});
+        QCOMPARE(ws.school.teachers, QStringList{QStringLiteral(u"王五")});
         QCOMPARE(jhb.text({1, TeacherColumn}), QStringLiteral(u"王五"));
         QCOMPARE(jhb.text({4, TeacherColumn}), QStringLiteral(u"王五"));
         QCOMPARE(jhb.text({2, TeacherColumn}), QStringLiteral(u"张三丰"));
         QCOMPARE(jhb.text({3, VenueColumn}), QStringLiteral(u"张三"));
-        QVERIFY(ws.Text6.isEmpty());
+        QVERIFY(ws.editor.names.entry.isEmpty());
 
         makeListActive(ws, ui, NameList::Classes);
         selectName(ws, NameList::Classes, 1);
-        ws.Text6 = QStringLiteral(u"B2");
+        ws.editor.names.entry = QStringLiteral(u"B2");
         renameName(ws, ui);
         const QStringList renamed = {abc[0], QStringLiteral(u"B2"), abc[2]};
         QCOMPARE(planPairs(ws), blockLayout(renamed, {yuwen, shuxue}));
@@ -250,12 +251,12 @@ private slots:
         auto& [ws, ui] = school;
         const auto before = planPairs(ws);
         makeListActive(ws, ui, NameList::Classes);
-        ws.Text6 = QStringLiteral(u"Z");
+        ws.editor.names.entry = QStringLiteral(u"Z");
         renameName(ws, ui);
         deleteName(ws, ui);
-        QCOMPARE(ws.List1, abc);
+        QCOMPARE(ws.school.classes, abc);
         QCOMPARE(planPairs(ws), before);
-        QCOMPARE(ws.Text6, QStringLiteral(u"Z"));
+        QCOMPARE(ws.editor.names.entry, QStringLiteral(u"Z"));
         QVERIFY(ui.messages.isEmpty());
     }
 
@@ -275,9 +276,9 @@ private slots:
         makeListActive(ws, ui, NameList::Classes);
         const auto before = planPairs(ws);
         ui.answers = {MessageAnswer(answer), MessageAnswer(answer), MessageAnswer(answer)};
-        ws.Text6 = abc[1];
+        ws.editor.names.entry = abc[1];
         addName(ws, ui);
-        ws.List1Selected = 0;
+        ws.editor.names.selectedClass = 0;
         insertName(ws, ui);
         // Renaming an entry to its own name is a duplicate too.
         selectName(ws, NameList::Classes, 1);
@@ -288,7 +289,7 @@ private slots:
             QCOMPARE(message.title, QStringLiteral(u"输入不小心"));
             QCOMPARE(message.buttons, MessageButtons::CancelTryAgainContinue);
         }
-        QCOMPARE(ws.List1, abc);
+        QCOMPARE(ws.school.classes, abc);
         QCOMPARE(planPairs(ws), before);
     }
 
@@ -297,7 +298,7 @@ private slots:
         test::School school;
         auto& [ws, ui] = school;
         enterNames(ws, ui, NameList::Teachers, {QStringLiteral(u"张三"), QStringLiteral(u"张三 ")});
-        QCOMPARE(ws.List11.size(), 2);
+        QCOMPARE(ws.school.teachers.size(), 2);
         QVERIFY(ui.messages.isEmpty());
     }
 
@@ -306,24 +307,24 @@ private slots:
         test::School school;
         auto& [ws, ui] = school;
         makeListActive(ws, ui, NameList::Courses);
-        ws.Text6 = yuwen;
+        ws.editor.names.entry = yuwen;
         insertName(ws, ui);
         renameName(ws, ui);
         QCOMPARE(ui.prompts(), (QStringList{QStringLiteral(u"请您先将数据输入"),
                                              QStringLiteral(u"请您先将数据输入")}));
         QCOMPARE(ui.messages.first().buttons, MessageButtons::Ok);
         QVERIFY(ui.messages.first().title.isEmpty());
-        QVERIFY(ws.List10.isEmpty());
+        QVERIFY(ws.school.courses.isEmpty());
 
         // An empty field does nothing, silently.
         ui.messages.clear();
-        ws.Text6.clear();
+        ws.editor.names.entry.clear();
         addName(ws, ui);
         enterNames(ws, ui, NameList::Courses, {yuwen});
-        ws.List10Selected = 0;
+        ws.editor.names.selectedCourse = 0;
         insertName(ws, ui);
         renameName(ws, ui);
-        QCOMPARE(ws.List10, QStringList{yuwen});
+        QCOMPARE(ws.school.courses, QStringList{yuwen});
         QVERIFY(ui.messages.isEmpty());
     }
 
@@ -363,7 +364,7 @@ private slots:
         const QStringList entries = names(ws, kind);
         const auto before = planPairs(ws);
 
-        ws.Text6 = name;
+        ws.editor.names.entry = name;
         addName(ws, ui);
         selectedEntry(ws, kind) = 0;
         insertName(ws, ui);
@@ -375,7 +376,7 @@ private slots:
         }
         QCOMPARE(names(ws, kind), entries);
         QCOMPARE(planPairs(ws), before);
-        QCOMPARE(ws.Text6, name);
+        QCOMPARE(ws.editor.names.entry, name);
     }
 
     void acceptedNames()
@@ -399,10 +400,10 @@ private slots:
             classes.append(QStringLiteral(u"班%1").arg(i));
         enterNames(ws, ui, NameList::Classes, classes);
         enterNames(ws, ui, NameList::Courses, {yuwen, shuxue});
-        QSignalSpy structure(&ws.jhb.changes(), &model::GridSignals::structureChanged);
+        QSignalSpy structure(&ws.school.plan.changes(), &model::GridSignals::structureChanged);
         const int eventsBefore = ui.processedEvents;
-        ws.List10Selected = 0;
-        ws.Text6 = yingyu;
+        ws.editor.names.selectedCourse = 0;
+        ws.editor.names.entry = yingyu;
         insertName(ws, ui);
         QCOMPARE(structure.size(), 1);
         // At least once per plan row scanned.

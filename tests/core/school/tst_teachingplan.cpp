@@ -1,5 +1,5 @@
 // The teaching plan: the skeleton, cell presses with their toggles and choosers, the chooser
-// picks, copying a class's plan, scrolling to a class and jxjh.
+// picks, copying a class's plan, scrolling to a class and showTeachingPlan.
 #include "model/grid.h"
 #include "model/combinedlesson.h"
 #include "school/plancellpress.h"
@@ -51,25 +51,25 @@ private slots:
     void skeleton()
     {
         Workspace ws;
-        ws.List1 = classes;
-        ws.List10 = courses;
-        cshjhb(ws);
-        QCOMPARE(ws.jhb.rowCount(), 7);
-        QCOMPARE(ws.jhb.text({0, 0}), QStringLiteral(u"班级"));
-        QCOMPARE(ws.jhb.text({0, 8}), QStringLiteral(u"节数备"));
+        ws.school.classes = classes;
+        ws.school.courses = courses;
+        rebuildPlanSkeleton(ws.school);
+        QCOMPARE(ws.school.plan.rowCount(), 7);
+        QCOMPARE(ws.school.plan.text({0, 0}), QStringLiteral(u"班级"));
+        QCOMPARE(ws.school.plan.text({0, 8}), QStringLiteral(u"节数备"));
         QCOMPARE(test::planPairs(ws), test::blockLayout(classes, courses));
-        QVERIFY(ws.jhb.mergeColumn(ClassColumn));
-        QCOMPARE(ws.jhb.fontSize(), 12);
+        QVERIFY(ws.school.plan.mergeColumn(ClassColumn));
+        QCOMPARE(ws.school.plan.fontSize(), 12);
 
-        ws.List10.clear();
-        cshjhb(ws);
-        QCOMPARE(ws.jhb.rowCount(), 1);
+        ws.school.courses.clear();
+        rebuildPlanSkeleton(ws.school);
+        QCOMPARE(ws.school.plan.rowCount(), 1);
     }
 
     void togglesOfMainAndProgress()
     {
         PlanSchool school;
-        model::Grid& jhb = school.ws.jhb;
+        model::Grid& jhb = school.ws.school.plan;
         for (int column : {int(MainMarkColumn), int(ProgressColumn)}) {
             const QString marker =
                 column == MainMarkColumn ? QStringLiteral(u"主") : QStringLiteral(u"一致");
@@ -91,26 +91,26 @@ private slots:
         Workspace& ws = school.ws;
         const QString entry = classes[0] + QChar(0xF8F5) + courses[0];
         QCOMPARE(model::combinedLessonEntry(classes[0], courses[0]), entry);
-        ws.Combo3 = {QStringLiteral(u"其他")};
+        ws.school.combinedLessons = {QStringLiteral(u"其他")};
 
         school.press(1, CombinedColumn);
-        QCOMPARE(ws.jhb.text({1, CombinedColumn}), QStringLiteral(u"合班"));
-        QCOMPARE(ws.Combo3, (QStringList{QStringLiteral(u"其他"), entry}));
+        QCOMPARE(ws.school.plan.text({1, CombinedColumn}), QStringLiteral(u"合班"));
+        QCOMPARE(ws.school.combinedLessons, (QStringList{QStringLiteral(u"其他"), entry}));
         school.press(1, CombinedColumn);
-        QVERIFY(ws.jhb.text({1, CombinedColumn}).isEmpty());
-        QCOMPARE(ws.Combo3, QStringList{QStringLiteral(u"其他")});
+        QVERIFY(ws.school.plan.text({1, CombinedColumn}).isEmpty());
+        QCOMPARE(ws.school.combinedLessons, QStringList{QStringLiteral(u"其他")});
 
         // Emptying with a modifier leaves the list as it is.
         school.press(1, CombinedColumn);
         school.press(1, CombinedColumn, Qt::ControlModifier);
-        QVERIFY(ws.jhb.text({1, CombinedColumn}).isEmpty());
-        QCOMPARE(ws.Combo3, (QStringList{QStringLiteral(u"其他"), entry}));
+        QVERIFY(ws.school.plan.text({1, CombinedColumn}).isEmpty());
+        QCOMPARE(ws.school.combinedLessons, (QStringList{QStringLiteral(u"其他"), entry}));
     }
 
     void modifierPressEmptiesTheCell()
     {
         PlanSchool school;
-        model::Grid& jhb = school.ws.jhb;
+        model::Grid& jhb = school.ws.school.plan;
         jhb.setText({2, PeriodsColumn}, QStringLiteral(u"4"));
         jhb.setText({2, PeriodsBackupColumn}, QStringLiteral(u"4"));
         jhb.setText({2, TeacherColumn}, QStringLiteral(u"张三"));
@@ -132,7 +132,7 @@ private slots:
     void pressesAskForTheDesignedChooser()
     {
         PlanSchool school;
-        model::Grid& jhb = school.ws.jhb;
+        model::Grid& jhb = school.ws.school.plan;
         jhb.setText({2, TeacherColumn}, QStringLiteral(u"李四"));
 
         const ChooserRequest teacher = school.press(2, TeacherColumn);
@@ -173,8 +173,8 @@ private slots:
         Workspace& ws = school.ws;
         school.press(3, PeriodsColumn);
         pickChooser(ws, school.ui, PlanChooser::Periods, QStringLiteral(u"4"));
-        QCOMPARE(ws.jhb.text({3, PeriodsColumn}), QStringLiteral(u"4"));
-        QCOMPARE(ws.jhb.text({3, PeriodsBackupColumn}), QStringLiteral(u"4"));
+        QCOMPARE(ws.school.plan.text({3, PeriodsColumn}), QStringLiteral(u"4"));
+        QCOMPARE(ws.school.plan.text({3, PeriodsBackupColumn}), QStringLiteral(u"4"));
         QCOMPARE(school.ui.focused.last(), FocusTarget::TeachingPlan);
 
         school.press(3, TeacherColumn);
@@ -183,14 +183,14 @@ private slots:
         pickChooser(ws, school.ui, PlanChooser::Venue, QStringLiteral(u"操场"));
         const QStringList expected = {QStringLiteral(u"张三"), {}, QStringLiteral(u"4"), {}, {},
                                       QStringLiteral(u"操场"), QStringLiteral(u"4")};
-        QCOMPARE(planCells(ws.jhb, 3), expected);
+        QCOMPARE(planCells(ws.school.plan, 3), expected);
     }
 
     void copyPlanOntoAnotherClass()
     {
         PlanSchool school;
         Workspace& ws = school.ws;
-        model::Grid& jhb = ws.jhb;
+        model::Grid& jhb = ws.school.plan;
         // Class 初一(1) in rows 1-2, 初一(2) in rows 3-4, 初一(3) in rows 5-6.
         for (int column = TeacherColumn; column <= PeriodsBackupColumn; ++column) {
             jhb.setText({1, column}, QStringLiteral(u"a%1").arg(column));
@@ -210,7 +210,7 @@ private slots:
         QCOMPARE(test::planPairs(ws), test::blockLayout(classes, courses));
         QCOMPARE(planCells(jhb, 5).first(), QStringLiteral(u"keep"));
         // The copied "合班" adds no combined-lesson entry.
-        QVERIFY(ws.Combo3.isEmpty());
+        QVERIFY(ws.school.combinedLessons.isEmpty());
 
         // No source: nothing.
         school.press(5, ClassColumn);
@@ -224,46 +224,46 @@ private slots:
         PlanSchool school;
         Workspace& ws = school.ws;
         school::scrollToClass(ws, school.ui, classes[2]);
-        QCOMPARE(ws.jhb.topRow(), 5);
-        QCOMPARE(ws.jhb.currentRow(), 5);
-        QCOMPARE(ws.jhb.currentColumn(), int(ClassColumn));
-        QVERIFY(ws.jhb.redraw());
+        QCOMPARE(ws.school.plan.topRow(), 5);
+        QCOMPARE(ws.school.plan.currentRow(), 5);
+        QCOMPARE(ws.school.plan.currentColumn(), int(ClassColumn));
+        QVERIFY(ws.school.plan.redraw());
 
         // Not found: the scan ends on the last row.
         school::scrollToClass(ws, school.ui, QStringLiteral(u"没有的班"));
-        QCOMPARE(ws.jhb.currentRow(), 6);
-        QCOMPARE(ws.jhb.topRow(), 5);
+        QCOMPARE(ws.school.plan.currentRow(), 6);
+        QCOMPARE(ws.school.plan.topRow(), 5);
     }
 
     void jxjhFillsTheChoosers()
     {
         PlanSchool school;
         Workspace& ws = school.ws;
-        jxjh(ws, school.ui);
+        showTeachingPlan(ws, school.ui);
         QCOMPARE(school.ui.tabsShown.last(), MainTab::TeachingPlan);
-        QCOMPARE(ws.Combo5, ws.List11);
-        QCOMPARE(ws.Combo9, ws.List2);
-        QCOMPARE(ws.Combo1, classes);
-        QCOMPARE(ws.Combo10, classes);
+        QCOMPARE(ws.editor.plan.teacherChoices, ws.school.teachers);
+        QCOMPARE(ws.editor.plan.venueChoices, ws.school.venues);
+        QCOMPARE(ws.editor.plan.classFinderChoices, classes);
+        QCOMPARE(ws.editor.plan.copySourceChoices, classes);
         // Five days of five periods: 25 slots.
-        QCOMPARE(ws.Combo8.size(), 25);
-        QCOMPARE(ws.Combo8.first(), QStringLiteral(u"1"));
-        QCOMPARE(ws.Combo8.last(), QStringLiteral(u"25"));
+        QCOMPARE(ws.editor.plan.periodChoices.size(), 25);
+        QCOMPARE(ws.editor.plan.periodChoices.first(), QStringLiteral(u"1"));
+        QCOMPARE(ws.editor.plan.periodChoices.last(), QStringLiteral(u"25"));
 
-        // A teacher added later is offered after the next jxjh only.
+        // A teacher added later is offered after the next showTeachingPlan only.
         enterNames(ws, school.ui, NameList::Teachers, {QStringLiteral(u"王五")});
-        QCOMPARE(ws.Combo5.size(), 2);
-        jxjh(ws, school.ui);
-        QCOMPARE(ws.Combo5.last(), QStringLiteral(u"王五"));
+        QCOMPARE(ws.editor.plan.teacherChoices.size(), 2);
+        showTeachingPlan(ws, school.ui);
+        QCOMPARE(ws.editor.plan.teacherChoices.last(), QStringLiteral(u"王五"));
 
         QCOMPARE(classStepPosition(ws, QStringLiteral(u"1")), 1);
         QCOMPARE(classStepPosition(ws, QStringLiteral(u"1.5")), 2);
         QCOMPARE(classStepPosition(ws, QStringLiteral(u"9")), 2);
         QCOMPARE(classStepPosition(ws, QString()), 0);
-        ws.Combo1.clear();
+        ws.editor.plan.classFinderChoices.clear();
         QCOMPARE(classStepPosition(ws, QStringLiteral(u"1")), -1);
 
-        zfksz(ws, school.ui);
+        showMainCourses(ws, school.ui);
         QCOMPARE(school.ui.tabsShown.last(), MainTab::TeachingPlan);
     }
 };

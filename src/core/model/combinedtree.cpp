@@ -1,6 +1,6 @@
 #include "combinedtree.h"
 
-namespace orve::conditions {
+namespace orve::model {
 
 void CombinedTree::reset()
 {
@@ -96,4 +96,4 @@ bool CombinedTree::operator==(const CombinedTree& other) const
     return true;
 }
 
-} // namespace orve::conditions
+} // namespace orve::model

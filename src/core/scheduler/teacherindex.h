@@ -1,8 +1,9 @@
 // The teachers of the master timetable indexed by slot column, kept in step with the grid
-// while a scheduling run or a repair changes it. It answers the busy tests of fhyw and fhyw1
-// (same answers, same first row) in constant time or one scan of integers, so the random
-// searches can afford their thousands of draws. Every change of a class-row cell during a run
-// goes through it.
+// while a scheduling run, a repair or an optimiser changes it. It answers whether a teacher
+// is busy in a column, and where, as the column scans of the placement tests do (same
+// answers, same first row), in constant time or one scan of integers, so that the random
+// searches can afford their thousands of draws. Every change of a class-row cell made while
+// an index is in use goes through it; exchanges may be journalled, so that they can be undone.
 #pragma once
 
 #include "model/cellref.h"
@@ -20,11 +21,18 @@ class Grid;
 
 namespace orve::scheduler {
 
-class SlotBook
+// Two cells that changed places. Exchanging them again undoes it.
+struct CellExchange
+{
+    model::CellRef first;
+    model::CellRef second;
+};
+
+class TeacherIndex
 {
 public:
     // Reads every class-row cell of the grid once.
-    explicit SlotBook(model::Grid& msgrid);
+    explicit TeacherIndex(model::Grid& timetable);
 
     model::Grid& grid() { return grid_; }
     const model::Grid& grid() const { return grid_; }
@@ -35,13 +43,17 @@ public:
     int teacherId(QStringView teacher);
     // The teacher part of a cell as a number; -1 outside the class rows.
     int teacherAt(model::CellRef at) const;
+    // How many class rows hold the teacher in the column.
+    int holders(int teacher, int column) const;
 
-    // fhyw / fhyw1 by number: whether another class row (not skipRow) has the teacher in the
-    // column, and the first such row from row 2 down.
+    // Whether another class row (not skipRow) has the teacher in the column, and the first
+    // such row from the first class row down.
     bool busy(int teacher, int column, int skipRow = -1) const;
     std::optional<int> firstRow(int teacher, int column, int skipRow = -1) const;
 
-    // znzz on two cells, by the same rules.
+    // The swap-conflict code of exchanging cell a with cell b (of a's row): 0 when both hold
+    // one teacher or neither exchange double-books anyone; else 2 when a's teacher is busy at
+    // b's column, plus 1 when b's teacher is busy at a's column, both tested without a's row.
     int swapConflict(model::CellRef a, model::CellRef b) const;
 
     bool isFixed(model::CellRef at) const;
@@ -55,8 +67,11 @@ public:
 
     // Writes a cell's text and style; other formats stay.
     void write(model::CellRef at, const QString& text, model::TextStyle style);
-    // swapCells: text, colours and style of two cells change places.
+    // Text, colours and style of two cells change places.
     void swapCells(model::CellRef a, model::CellRef b);
+
+    // Every exchange from now on is appended to `journal` (none: not journalled).
+    void setJournal(std::vector<CellExchange>* journal) { journal_ = journal; }
 
 private:
     void place(model::CellRef at, int teacher);
@@ -66,10 +81,6 @@ private:
                                                                   : 0;
     }
     int& count(int teacher, int column)
-    {
-        return counts_[std::size_t(teacher) * columns_ + column];
-    }
-    int countOf(int teacher, int column) const
     {
         return counts_[std::size_t(teacher) * std::size_t(columns_) + std::size_t(column)];
     }
@@ -85,6 +96,7 @@ private:
     std::vector<quint64> rowVersions_;
     std::vector<quint64> columnVersions_;
     std::vector<quint64> teacherVersions_;
+    std::vector<CellExchange>* journal_ = nullptr;
 };
 
 } // namespace orve::scheduler

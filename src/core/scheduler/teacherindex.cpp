@@ -1,4 +1,4 @@
-#include "slotbook.h"
+#include "teacherindex.h"
 
 #include "model/cellmarks.h"
 #include "model/grid.h"
@@ -7,8 +7,8 @@
 
 namespace orve::scheduler {
 
-SlotBook::SlotBook(model::Grid& msgrid)
-    : grid_(msgrid), rows_(msgrid.rowCount()), columns_(msgrid.columnCount()),
+TeacherIndex::TeacherIndex(model::Grid& timetable)
+    : grid_(timetable), rows_(timetable.rowCount()), columns_(timetable.columnCount()),
       cellTeachers_(std::size_t(rows_) * std::size_t(columns_), -1),
       rowVersions_(std::size_t(rows_), 0), columnVersions_(std::size_t(columns_), 0)
 {
@@ -18,7 +18,7 @@ SlotBook::SlotBook(model::Grid& msgrid)
             place({r, c}, teacherId(model::teacherPart(grid_.text({r, c}))));
 }
 
-int SlotBook::teacherId(QStringView teacher)
+int TeacherIndex::teacherId(QStringView teacher)
 {
     const QString name = teacher.toString();
     const auto found = ids_.constFind(name);
@@ -31,23 +31,27 @@ int SlotBook::teacherId(QStringView teacher)
     return id;
 }
 
-int SlotBook::teacherAt(model::CellRef at) const
+int TeacherIndex::teacherAt(model::CellRef at) const
 {
     if (at.row < 0 || at.row >= rows_ || at.column < 0 || at.column >= columns_)
         return -1;
     return cellTeachers_[std::size_t(at.column) * std::size_t(rows_) + std::size_t(at.row)];
 }
 
-bool SlotBook::busy(int teacher, int column, int skipRow) const
+int TeacherIndex::holders(int teacher, int column) const
 {
-    if (teacher < 0 || column < 0 || column >= columns_)
-        return false;
-    const int holders =
-        countOf(teacher, column) - (teacherAt({skipRow, column}) == teacher ? 1 : 0);
-    return holders > 0;
+    if (teacher < 0 || std::size_t(teacher) >= teacherVersions_.size() || column < 0 ||
+        column >= columns_)
+        return 0;
+    return counts_[std::size_t(teacher) * std::size_t(columns_) + std::size_t(column)];
 }
 
-std::optional<int> SlotBook::firstRow(int teacher, int column, int skipRow) const
+bool TeacherIndex::busy(int teacher, int column, int skipRow) const
+{
+    return holders(teacher, column) - (teacherAt({skipRow, column}) == teacher ? 1 : 0) > 0;
+}
+
+std::optional<int> TeacherIndex::firstRow(int teacher, int column, int skipRow) const
 {
     if (!busy(teacher, column, skipRow))
         return std::nullopt;
@@ -58,7 +62,7 @@ std::optional<int> SlotBook::firstRow(int teacher, int column, int skipRow) cons
     return std::nullopt;
 }
 
-int SlotBook::swapConflict(model::CellRef a, model::CellRef b) const
+int TeacherIndex::swapConflict(model::CellRef a, model::CellRef b) const
 {
     const int teacher1 = teacherAt(a);
     const int teacher2 = teacherAt(b);
@@ -67,12 +71,12 @@ int SlotBook::swapConflict(model::CellRef a, model::CellRef b) const
     return (busy(teacher1, b.column, a.row) ? 2 : 0) + (busy(teacher2, a.column, a.row) ? 1 : 0);
 }
 
-bool SlotBook::isFixed(model::CellRef at) const
+bool TeacherIndex::isFixed(model::CellRef at) const
 {
     return grid_.cell(at).style == model::FixedMark;
 }
 
-void SlotBook::place(model::CellRef at, int teacher)
+void TeacherIndex::place(model::CellRef at, int teacher)
 {
     const int row = at.row;
     const int column = at.column;
@@ -88,7 +92,7 @@ void SlotBook::place(model::CellRef at, int teacher)
     ++columnVersions_[std::size_t(column)];
 }
 
-void SlotBook::write(model::CellRef at, const QString& text, model::TextStyle style)
+void TeacherIndex::write(model::CellRef at, const QString& text, model::TextStyle style)
 {
     if (at.row < model::FirstClassRow || at.row >= rows_ || at.column < 0 || at.column >= columns_)
         return;
@@ -97,7 +101,7 @@ void SlotBook::write(model::CellRef at, const QString& text, model::TextStyle st
     place(at, teacherId(model::teacherPart(text)));
 }
 
-void SlotBook::swapCells(model::CellRef a, model::CellRef b)
+void TeacherIndex::swapCells(model::CellRef a, model::CellRef b)
 {
     const int teacher1 = teacherAt(a);
     const int teacher2 = teacherAt(b);
@@ -106,6 +110,8 @@ void SlotBook::swapCells(model::CellRef a, model::CellRef b)
     grid_.swapCells(a, b);
     place(a, teacher2);
     place(b, teacher1);
+    if (journal_)
+        journal_->push_back({a, b});
 }
 
 } // namespace orve::scheduler

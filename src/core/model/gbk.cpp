@@ -3,7 +3,7 @@
 #include <QStringDecoder>
 #include <QStringEncoder>
 
-namespace orve::fileio {
+namespace orve::model {
 
 namespace {
 constexpr const char* CodePage = "GBK";
@@ -49,4 +49,4 @@ QString charactersOutsideGbk(QStringView text)
     return found;
 }
 
-} // namespace orve::fileio
+} // namespace orve::model

@@ -4,10 +4,13 @@
 namespace orve {
 struct Workspace;
 class UiPort;
+} // namespace orve
+
+namespace orve::school {
 
 void startUp(Workspace& ws, UiPort& ui);
 
-// The forced-swap mode switch shared by the menu item qxtk and toolbar button 21.
+// The forced-swap mode switch shared by its menu item and toolbar button.
 void toggleForcedSwapMode(Workspace& ws);
 
-} // namespace orve
+} // namespace orve::school

@@ -1,9 +1,9 @@
-#include "planlookups.h"
+#include "school/planlookups.h"
 
 #include "model/grid.h"
 #include "school/teachingplan.h"
 
-namespace orve::scheduler {
+namespace orve::school {
 
 namespace {
 
@@ -25,25 +25,25 @@ std::optional<int> planRowOf(const model::Grid& jhb, QStringView className, QStr
     return std::nullopt;
 }
 
-QString cxm(const model::Grid& jhb, QStringView className, QStringView course)
+QString planTeacher(const model::Grid& jhb, QStringView className, QStringView course)
 {
     return planCell(jhb, className, course, school::TeacherColumn);
 }
 
-QString czk(const model::Grid& jhb, QStringView className, QStringView course)
+QString planMainMark(const model::Grid& jhb, QStringView className, QStringView course)
 {
     return planCell(jhb, className, course, school::MainMarkColumn);
 }
 
-QString cjs(const model::Grid& jhb, QStringView className, QStringView course)
+QString planPeriods(const model::Grid& jhb, QStringView className, QStringView course)
 {
     return planCell(jhb, className, course, school::PeriodsColumn);
 }
 
-void jsk(model::Grid& jhb, QStringView className, QStringView course)
+void clearPlanPeriods(model::Grid& jhb, QStringView className, QStringView course)
 {
     if (const std::optional<int> row = planRowOf(jhb, className, course))
         jhb.setText({*row, school::PeriodsColumn}, QStringLiteral("0"));
 }
 
-} // namespace orve::scheduler
+} // namespace orve::school

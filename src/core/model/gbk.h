@@ -7,7 +7,7 @@
 #include <QString>
 #include <QStringView>
 
-namespace orve::fileio {
+namespace orve::model {
 
 // False when some character has no GBK form (nothing is ever turned into '?').
 bool encodeGbk(QStringView text, QByteArray& out);
@@ -19,4 +19,4 @@ bool decodeGbk(QByteArrayView bytes, QString& out);
 // (a character outside the BMP counts as one).
 QString charactersOutsideGbk(QStringView text);
 
-} // namespace orve::fileio
+} // namespace orve::model

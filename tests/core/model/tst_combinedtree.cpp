@@ -1,9 +1,9 @@
 // The keyed tree of combined-class groups: index order, children order and removal.
-#include "conditions/combinedtree.h"
+#include "model/combinedtree.h"
 
 #include <QTest>
 
-using orve::conditions::CombinedTree;
+using orve::model::CombinedTree;
 
 class TestCombinedTree : public QObject
 {

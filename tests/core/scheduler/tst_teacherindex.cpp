@@ -4,7 +4,7 @@
 
 #include "model/cellmarks.h"
 #include "scheduler/placementtests.h"
-#include "scheduler/slotbook.h"
+#include "scheduler/teacherindex.h"
 
 #include <QTest>
 #include <random>
@@ -14,7 +14,7 @@ using namespace orve::scheduler;
 using namespace Qt::StringLiterals;
 using test::lesson;
 
-class TestSlotBook : public QObject
+class TestTeacherIndex : public QObject
 {
     Q_OBJECT
 
@@ -34,23 +34,25 @@ class TestSlotBook : public QObject
                 lesson(QStringLiteral(u"化学"), QStringLiteral(u"王五"))};
     }
 
-    void compareWithScans(SlotBook& book, const QStringList& names)
+    void compareWithScans(TeacherIndex& book, const QStringList& names)
     {
-        const model::Grid& grid = ws.MSGrid;
+        const model::Grid& grid = ws.school.masterTimetable;
         for (const QString& name : names) {
             const int id = book.teacherId(name);
             for (int c = 1; c < grid.columnCount(); ++c) {
-                QCOMPARE(book.firstRow(id, c), fhyw(grid, name, c));
+                QCOMPARE(book.firstRow(id, c), rowWithTeacher(grid, name, c));
                 for (int skip = 1; skip < grid.rowCount(); ++skip) {
-                    QCOMPARE(book.busy(id, c, skip), fhyw1(grid, name, c, skip).has_value());
-                    QCOMPARE(book.firstRow(id, c, skip), fhyw1(grid, name, c, skip));
+                    QCOMPARE(book.busy(id, c, skip),
+                             otherRowWithTeacher(grid, name, c, skip).has_value());
+                    QCOMPARE(book.firstRow(id, c, skip), otherRowWithTeacher(grid, name, c, skip));
                 }
             }
         }
         for (int r = 2; r < grid.rowCount(); ++r)
             for (int c1 = 1; c1 < grid.columnCount(); ++c1)
                 for (int c2 = 1; c2 < grid.columnCount(); c2 += 3)
-                    QCOMPARE(book.swapConflict({r, c1}, {r, c2}), znzz(grid, {r, c1}, {r, c2}));
+                    QCOMPARE(book.swapConflict({r, c1}, {r, c2}),
+                             swapConflict(grid, {r, c1}, {r, c2}));
     }
 
 private slots:
@@ -60,12 +62,13 @@ private slots:
         std::mt19937 engine(7);
         const QStringList cellTexts = texts();
         const auto pick = [&](int n) { return int(engine() % unsigned(n)); };
-        const int rows = ws.MSGrid.rowCount();
-        const int columns = ws.MSGrid.columnCount();
+        const int rows = ws.school.masterTimetable.rowCount();
+        const int columns = ws.school.masterTimetable.columnCount();
         for (int r = 2; r < rows; ++r)
             for (int c = 1; c < columns; ++c)
-                ws.MSGrid.setText({r, c}, cellTexts.at(pick(int(cellTexts.size()))));
-        SlotBook book(ws.MSGrid);
+                ws.school.masterTimetable.setText({r, c},
+                                                  cellTexts.at(pick(int(cellTexts.size()))));
+        TeacherIndex book(ws.school.masterTimetable);
         const QStringList names = {QString(), u"张三"_s, u"李四"_s, u"王五"_s,
                                    u"空课"_s, u"班会"_s, u"赵六"_s};
         compareWithScans(book, names);
@@ -84,7 +87,7 @@ private slots:
     void exchangeMovesTheFixedMarkAndVersions()
     {
         test::makeSchool(ws, {u"A"_s, u"B"_s}, {u"语文"_s}, 2, 1, 2);
-        SlotBook book(ws.MSGrid);
+        TeacherIndex book(ws.school.masterTimetable);
         const int zhang = book.teacherId(u"张三");
         const quint64 before = book.teacherVersion(zhang);
         const quint64 otherColumn = book.columnVersion(5);
@@ -99,5 +102,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(TestSlotBook)
-#include "tst_slotbook.moc"
+QTEST_GUILESS_MAIN(TestTeacherIndex)
+#include "tst_teacherindex.moc"

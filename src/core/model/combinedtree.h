@@ -7,7 +7,7 @@
 #include <QString>
 #include <vector>
 
-namespace orve::conditions {
+namespace orve::model {
 
 struct TreeNode
 {
@@ -51,4 +51,4 @@ private:
     std::vector<TreeNode> nodes_;
 };
 
-} // namespace orve::conditions
+} // namespace orve::model

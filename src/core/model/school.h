@@ -1,0 +1,42 @@
+// The school as one value: everything a course-settings file saves. New and Open replace it
+// by one assignment; an undo step or an optimiser may keep a copy.
+#pragma once
+
+#include "combinedtree.h"
+#include "grid.h"
+#include "weekstructure.h"
+
+#include <QString>
+#include <QStringList>
+
+namespace orve::model {
+
+struct School
+{
+    School();
+
+    WeekStructure week;
+
+    // The name lists, in the user's order.
+    QStringList classes;
+    QStringList courses;
+    QStringList teachers;
+    QStringList venues; // shared venues
+
+    // The teaching plan: one row per class and course, class by class, under a header row.
+    Grid plan;
+
+    // Combined lessons (class, U+F8F5, course) and the groups of them taught together.
+    QStringList combinedLessons;
+    CombinedTree combinedGroups;
+
+    // Lessons fixed in advance and periods kept free: "class course day period".
+    QStringList fixedLessons;
+
+    QString title;
+
+    // One row per class under the day and period headers, one column per period of the week.
+    Grid masterTimetable;
+};
+
+} // namespace orve::model

@@ -1,0 +1,91 @@
+#include "doublebookings.h"
+
+#include "combinedgroups.h"
+#include "teacherindex.h"
+
+#include "model/grid.h"
+#include "model/lessoncell.h"
+#include "model/slots.h"
+
+#include <algorithm>
+#include <numeric>
+#include <utility>
+
+namespace orve::scheduler {
+
+bool booksTeacher(QStringView cell)
+{
+    return cell.contains(model::LessonSeparator) && !model::teacherPart(cell).isEmpty();
+}
+
+int lessonsTaught(const model::Grid& timetable, const std::vector<int>& rows, int column,
+                  const CombinedGroups& groups)
+{
+    if (groups.empty())
+        return int(rows.size());
+    // Rows taught together share a unit; the units are the lessons.
+    std::vector<std::size_t> unit(rows.size());
+    std::iota(unit.begin(), unit.end(), std::size_t(0));
+    const auto className = [&](std::size_t i) {
+        return QStringView(timetable.text({rows[i], model::ClassNameColumn}));
+    };
+    const auto course = [&](std::size_t i) {
+        return model::coursePart(timetable.text({rows[i], column}));
+    };
+    for (std::size_t i = 0; i < rows.size(); ++i)
+        for (std::size_t j = i + 1; j < rows.size(); ++j)
+            if (groups.together(className(i), course(i), className(j), course(j)))
+                std::replace(unit.begin(), unit.end(), unit[j], unit[i]);
+    std::sort(unit.begin(), unit.end());
+    return int(std::unique(unit.begin(), unit.end()) - unit.begin());
+}
+
+bool isDoubleBooked(const TeacherIndex& index, const CombinedGroups& groups, model::CellRef at)
+{
+    if (!booksTeacher(index.grid().text(at)))
+        return false;
+    const int teacher = index.teacherAt(at);
+    if (!index.busy(teacher, at.column, at.row))
+        return false;
+    if (groups.empty())
+        return true;
+    std::vector<int> rows;
+    for (int r = model::FirstClassRow; r < index.rows(); ++r)
+        if (index.teacherAt({r, at.column}) == teacher)
+            rows.push_back(r);
+    return lessonsTaught(index.grid(), rows, at.column, groups) > 1;
+}
+
+int countDoubleBookings(const model::Grid& timetable, const CombinedGroups& groups)
+{
+    // Per column, the rows with a teacher sorted by teacher; only a teacher met in two rows or
+    // more needs the class and course of its rows, so single lessons cost no allocation.
+    int count = 0;
+    std::vector<std::pair<QStringView, int>> booked;
+    std::vector<int> rows;
+    for (int c = 1; c < timetable.columnCount(); ++c) {
+        booked.clear();
+        for (int r = model::FirstClassRow; r < timetable.rowCount(); ++r) {
+            const QString& text = timetable.text({r, c});
+            if (booksTeacher(text))
+                booked.emplace_back(model::teacherPart(text), r);
+        }
+        std::sort(booked.begin(), booked.end());
+        for (std::size_t i = 0; i < booked.size();) {
+            std::size_t end = i + 1;
+            while (end < booked.size() && booked[end].first == booked[i].first)
+                ++end;
+            if (end - i > 1) {
+                rows.clear();
+                for (std::size_t k = i; k < end; ++k)
+                    rows.push_back(booked[k].second);
+                if (lessonsTaught(timetable, rows, c, groups) > 1)
+                    ++count;
+            }
+            i = end;
+        }
+    }
+    return count;
+}
+
+} // namespace orve::scheduler

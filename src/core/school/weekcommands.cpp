@@ -1,0 +1,60 @@
+#include "weekcommands.h"
+
+#include "model/layouts.h"
+#include "uiport.h"
+#include "workspace.h"
+
+namespace orve::school {
+
+namespace {
+constexpr int FixedLessonGap = 15; // twips off every period row and day column
+}
+
+void setWeekField(Workspace& ws, model::WeekField field, const QString& text)
+{
+    QString& stored = model::weekField(ws.school.week, field);
+    if (stored == text)
+        return;
+    stored = text;
+    emit ws.notifier.weekChanged();
+}
+
+void relayoutWeek(Workspace& ws, UiPort& ui)
+{
+    ws.session.periodsPerDay = ws.school.week.periodsPerDay();
+    ui.processEvents();
+
+    model::Grid& grid = ws.editor.fixedLessonGrid;
+    {
+        model::RedrawSuspender suspended(grid);
+        grid.clearCells();
+        grid.setFontSize(10);
+        grid.setText({0, 0}, QStringLiteral(u" ★"));
+    }
+    ui.processEvents();
+    model::layOutFixedLessonFrame(grid, ws.session.chineseNumeral, ws.session.periodsPerDay,
+                                  ws.school.week.daysPerWeek(), FixedLessonGap);
+    emit ws.notifier.fixedLessonEditorChanged();
+
+    if (!ws.session.timetableLoaded) {
+        layOutEmptyMasterTimetable(ws);
+        ws.school.masterTimetable.setRedraw(true);
+    }
+    if (ws.school.week.exceedsBounds())
+        ui.message(QStringLiteral(u"每天最多 %1 节、每周最多 %2 天，超出的部分不排。")
+                       .arg(model::MaxPeriodsPerDay)
+                       .arg(model::MaxDaysPerWeek),
+                   MessageButtons::Ok, {}, MessageIcon::Information);
+}
+
+void layOutEmptyMasterTimetable(Workspace& ws)
+{
+    model::Grid& grid = ws.school.masterTimetable;
+    grid.clearCells();
+    grid.setRedraw(false);
+    model::layOutMasterFrame(grid, ws.school.classes, ws.session.periodsPerDay,
+                             ws.school.week.daysPerWeek(), model::masterDayName, true);
+    grid.setRedraw(true);
+}
+
+} // namespace orve::school
