@@ -42,17 +42,17 @@ bool groupHasMember(const CombinedTree& tree, int group, const QString& entry)
 
 } // namespace
 
-QString groupName(const QString& text7)
+QString groupName(const QString& groupNumber)
 {
     // The number field lets blanks around the number through, but the file splits a tree
     // record at its spaces: "合班课 1" would make the saved file unreadable.
-    return QStringLiteral(u"合班课") + text7.trimmed();
+    return QStringLiteral(u"合班课") + groupNumber.trimmed();
 }
 
-void addToGroup(CombinedTree& tree, const QString& text7, const QString& entry)
+void addToGroup(CombinedTree& tree, const QString& groupNumber, const QString& entry)
 {
     const QString key = nextMemberKey(tree);
-    const QString group = groupName(text7);
+    const QString group = groupName(groupNumber);
     const int found = tree.findText(group);
     if (found >= 0) {
         if (!groupHasMember(tree, found, entry))

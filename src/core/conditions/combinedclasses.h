@@ -1,6 +1,6 @@
 // The commands of the combined-class groups on the special-conditions tab: adding the shown
-// combined-lesson entry to a group (the button Command5 "确定"), removing the selected node of
-// the tree Tr3 (Command6 "删除") and the menu command showCombinedClasses.
+// combined-lesson entry to a group (the button "确定"), removing the selected node of
+// the tree ("删除") and the menu command showCombinedClasses.
 #pragma once
 
 #include <QString>
@@ -16,16 +16,16 @@ class CombinedTree;
 
 namespace orve::conditions {
 
-// The group that the group-number field Text7 names: "合班课" + the field's text without the
+// The group that the group-number field names: "合班课" + the field's text without the
 // blanks around it.
-QString groupName(const QString& text7);
+QString groupName(const QString& groupNumber);
 
-// Adds `entry` (the text shown in Combo3) as a member of the group "合班课" + `text7`: creates
+// Adds `entry` (the combined lesson shown in the list) as a member of the group "合班课" + `groupNumber`: creates
 // the group under the root when no node has that text yet, adds nothing when the group already
 // has a member with that text. Member keys are the number of the last node's key plus one,
 // followed by "nkey". A failing step (a key already taken, no root) ends the command quietly,
 // keeping what it did.
-void addToGroup(model::CombinedTree& tree, const QString& text7, const QString& entry);
+void addToGroup(model::CombinedTree& tree, const QString& groupNumber, const QString& entry);
 
 // Removes the selected node (-1: none, nothing happens): the root takes the whole tree and
 // leaves a fresh root; a group goes with its members; a member goes alone, or with its group

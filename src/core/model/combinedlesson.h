@@ -1,5 +1,5 @@
 // The combined-lesson entry: a class name and a course name joined by the private-use
-// character U+F8F5, the form of the entries of Combo3 and of the combined-class tree's members.
+// character U+F8F5, the form of the combined-lesson list's entries and of the combined-class tree's members.
 #pragma once
 
 #include <QString>

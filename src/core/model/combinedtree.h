@@ -1,4 +1,4 @@
-// The combined-class tree Tr3: keyed nodes in the order they were added (their index order),
+// The combined-class tree: keyed nodes in the order they were added (their index order),
 // each with a parent and children in the order of their addition. The root is a node like
 // any other; groups are its children and members the groups' children.
 #pragma once

@@ -13,7 +13,7 @@ namespace orve::model {
 
 namespace {
 
-constexpr int HeaderSize = 500; // twips: row 0 height and column 0 width of msgrid1
+constexpr int HeaderSize = 500; // twips: row 0 height and column 0 width of the fixed-lesson grid
 
 // Grid measures are rounded half to even, as every conversion to an integer is.
 int roundedTwips(double value)

@@ -132,10 +132,10 @@ std::vector<Member> membersOf(RunContext& ctx, int group)
     return members;
 }
 
-bool freeInAll(const model::Grid& msgrid, const std::vector<Member>& members, int column)
+bool freeInAll(const model::Grid& timetable, const std::vector<Member>& members, int column)
 {
     for (const Member& member : members)
-        if (member.row && !msgrid.text({*member.row, column}).isEmpty())
+        if (member.row && !timetable.text({*member.row, column}).isEmpty())
             return false;
     return true;
 }

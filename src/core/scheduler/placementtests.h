@@ -18,29 +18,24 @@ namespace orve::scheduler {
 // The teacher part of a master-timetable cell as it stands in the cell: the text from the
 // second of its first two spaces on ("  张三" gives " 张三"), the whole text when it holds no
 // two spaces, empty outside the grid. A slice of the cell's text, valid until the cell changes.
-QStringView storedTeacherPart(const model::Grid& msgrid, int row, int column);
+QStringView storedTeacherPart(const model::Grid& timetable, model::CellRef at);
 
 // The first class row (from row 2 down) whose lesson in `column` has the teacher `fjsxm`
 // (leading blanks of the cell's teacher part removed, compared exactly); none when no row has.
 // An empty name matches every empty cell.
-std::optional<int> rowWithTeacher(const model::Grid& msgrid, QStringView fjsxm, int column);
+std::optional<int> rowWithTeacher(const model::Grid& timetable, QStringView fjsxm, int column);
 
 // As rowWithTeacher, but `skipRow` is neither read nor compared.
-std::optional<int> otherRowWithTeacher(const model::Grid& msgrid, QStringView fjsxm, int column,
+std::optional<int> otherRowWithTeacher(const model::Grid& timetable, QStringView fjsxm, int column,
                                        int skipRow);
 
 // Swap-conflict code of exchanging cell 1 and cell 2 (normally of one class row): 0 when the
 // two teachers are the same or neither exchange double-books anyone; otherwise 2 when the
 // teacher of cell 1 is busy at column 2, plus 1 when the teacher of cell 2 is busy at column 1,
 // both tested skipping row 1.
-int swapConflict(const model::Grid& msgrid, model::CellRef a, model::CellRef b);
+int swapConflict(const model::Grid& timetable, model::CellRef a, model::CellRef b);
 
 // The class row whose class-name cell equals `className` exactly, the first from row 2 down.
-std::optional<int> classRowOf(const model::Grid& msgrid, QStringView className);
-
-// Flat cell indexes, row x current column count + column, of the teaching plan (faIndex) and
-// of the master timetable (faIndex1).
-qint32 faIndex(const model::Grid& jhb, int row, int column);
-qint32 faIndex1(const model::Grid& msgrid, int row, int column);
+std::optional<int> classRowOf(const model::Grid& timetable, QStringView className);
 
 } // namespace orve::scheduler

@@ -25,7 +25,7 @@ inline constexpr std::array<NameList, 4> AllNameLists = {NameList::Classes, Name
 
 // The caption of the menu command that makes the list active ("输入或察看班级名单", …).
 QString activationCaption(NameList list);
-// The list's name shown in Label11: the caption without its leading "输入或察看".
+// The list's name shown above it: the caption without its leading "输入或察看".
 QString listTitle(NameList list);
 // The plan column the list feeds: 0 classes, 1 courses, 2 teachers, 7 venues.
 int planColumnOf(NameList list);
@@ -38,7 +38,7 @@ const QStringList& names(const Workspace& ws, NameList list);
 int& selectedEntry(Workspace& ws, NameList list);
 int selectedEntry(const Workspace& ws, NameList list);
 
-// The list the commands act on, identified by the text of Label11 as the handlers always did;
+// The list the commands act on, identified by the list name shown, as the handlers always did;
 // none before a list has been made active.
 std::optional<NameList> activeList(const Workspace& ws);
 

@@ -194,23 +194,23 @@ void deleteName(Workspace& ws, UiPort& ui)
 
     emit ws.notifier.listsChanged();
     emit ws.notifier.namesEditorChanged();
-    model::Grid& jhb = ws.school.plan;
-    model::RedrawSuspender suspended(jhb);
+    model::Grid& plan = ws.school.plan;
+    model::RedrawSuspender suspended(plan);
     switch (*list) {
     case NameList::Classes:
-        removeRowsWith(jhb, ui, ClassColumn, name);
+        removeRowsWith(plan, ui, ClassColumn, name);
         break;
     case NameList::Courses:
         // Without courses every class keeps one placeholder row.
         if (entries.isEmpty())
-            replaceInColumn(jhb, ui, CourseColumn, name, placeholderCourse());
+            replaceInColumn(plan, ui, CourseColumn, name, placeholderCourse());
         else
-            removeRowsWith(jhb, ui, CourseColumn, name);
-        jhb.setMergeColumn(ClassColumn, true);
+            removeRowsWith(plan, ui, CourseColumn, name);
+        plan.setMergeColumn(ClassColumn, true);
         break;
     case NameList::Teachers:
     case NameList::Venues:
-        replaceInColumn(jhb, ui, planColumnOf(*list), name, QString());
+        replaceInColumn(plan, ui, planColumnOf(*list), name, QString());
         break;
     }
 }

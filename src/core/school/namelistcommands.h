@@ -19,13 +19,13 @@ void showCourseList(Workspace& ws, UiPort& ui);
 void showTeacherList(Workspace& ws, UiPort& ui);
 void showVenueList(Workspace& ws, UiPort& ui);
 
-// A click on an entry of a list: it becomes the selected entry and its name fills Text6.
+// A click on an entry of a list: it becomes the selected entry and its name fills the entry field.
 void selectName(Workspace& ws, NameList list, int index);
 
-void addName(Workspace& ws, UiPort& ui);    // Command1 "确定", and Enter in Text6
-void insertName(Workspace& ws, UiPort& ui); // Command3 "插入"
-void renameName(Workspace& ws, UiPort& ui); // Command11 "重命名"
-void deleteName(Workspace& ws, UiPort& ui); // Command2 "删除"
+void addName(Workspace& ws, UiPort& ui);    // "确定", and Enter in the entry field
+void insertName(Workspace& ws, UiPort& ui); // "插入"
+void renameName(Workspace& ws, UiPort& ui); // "重命名"
+void deleteName(Workspace& ws, UiPort& ui); // "删除"
 
 QString duplicateMessage();   // "你可能将数据重复输入"
 QString duplicateTitle();     // "输入不小心"

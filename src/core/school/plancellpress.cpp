@@ -22,26 +22,26 @@ QString toggled(const QString& text, const QString& marker)
 
 void toggleCombined(Workspace& ws, int row)
 {
-    model::Grid& jhb = ws.school.plan;
+    model::Grid& plan = ws.school.plan;
     const QString entry =
-        model::combinedLessonEntry(jhb.text({row, ClassColumn}), jhb.text({row, CourseColumn}));
-    if (jhb.text({row, CombinedColumn}).isEmpty()) {
-        jhb.setText({row, CombinedColumn}, QStringLiteral(u"合班"));
+        model::combinedLessonEntry(plan.text({row, ClassColumn}), plan.text({row, CourseColumn}));
+    if (plan.text({row, CombinedColumn}).isEmpty()) {
+        plan.setText({row, CombinedColumn}, QStringLiteral(u"合班"));
         ws.school.combinedLessons.append(entry);
     } else {
-        jhb.setText({row, CombinedColumn}, QString());
+        plan.setText({row, CombinedColumn}, QString());
         ws.school.combinedLessons.removeAll(entry);
     }
     emit ws.notifier.conditionsChanged();
 }
 
-ChooserRequest chooserOver(const model::Grid& jhb, PlanChooser chooser, int row, int column)
+ChooserRequest chooserOver(const model::Grid& plan, PlanChooser chooser, int row, int column)
 {
     ChooserRequest request;
     request.chooser = chooser;
     request.row = row;
     request.column = column;
-    request.fontSize = jhb.fontSize() - ChooserFontReduction;
+    request.fontSize = plan.fontSize() - ChooserFontReduction;
     if (chooser == PlanChooser::CopyPlan) {
         request.text = copyPlanPrompt();
         request.leftOffset = -ChooserOverhang;
@@ -49,7 +49,7 @@ ChooserRequest chooserOver(const model::Grid& jhb, PlanChooser chooser, int row,
         request.fontSize = 0; // keeps its own font
         return request;
     }
-    request.text = jhb.text({row, column});
+    request.text = plan.text({row, column});
     request.extraWidth = chooser == PlanChooser::Venue ? 0 : ChooserOverhang;
     return request;
 }
@@ -63,31 +63,31 @@ QString copyPlanPrompt()
 
 ChooserRequest pressPlanCell(Workspace& ws, int row, int column, Qt::KeyboardModifiers modifiers)
 {
-    model::Grid& jhb = ws.school.plan;
+    model::Grid& plan = ws.school.plan;
     // The header is no plan row: a press there must not act on the cell that was current.
-    if (!jhb.contains({row, column}) || row < jhb.fixedRows())
+    if (!plan.contains({row, column}) || row < plan.fixedRows())
         return {};
-    jhb.setCurrentCell({row, column});
+    plan.setCurrentCell({row, column});
 
     if (modifiers & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier)) {
         // Emptying a "合班" cell this way leaves the combined-lesson list as it is.
-        jhb.setText({row, column}, QString());
+        plan.setText({row, column}, QString());
         if (column == PeriodsColumn)
-            jhb.setText({row, PeriodsBackupColumn}, QString());
+            plan.setText({row, PeriodsBackupColumn}, QString());
         return {};
     }
     if (column < TeacherColumn)
-        return chooserOver(jhb, PlanChooser::CopyPlan, row, column);
+        return chooserOver(plan, PlanChooser::CopyPlan, row, column);
 
     switch (column) {
-    case TeacherColumn: return chooserOver(jhb, PlanChooser::Teacher, row, column);
-    case PeriodsColumn: return chooserOver(jhb, PlanChooser::Periods, row, column);
-    case VenueColumn: return chooserOver(jhb, PlanChooser::Venue, row, column);
+    case TeacherColumn: return chooserOver(plan, PlanChooser::Teacher, row, column);
+    case PeriodsColumn: return chooserOver(plan, PlanChooser::Periods, row, column);
+    case VenueColumn: return chooserOver(plan, PlanChooser::Venue, row, column);
     case MainMarkColumn:
-        jhb.setText({row, column}, toggled(jhb.text({row, column}), QStringLiteral(u"主")));
+        plan.setText({row, column}, toggled(plan.text({row, column}), QStringLiteral(u"主")));
         break;
     case ProgressColumn:
-        jhb.setText({row, column}, toggled(jhb.text({row, column}), QStringLiteral(u"一致")));
+        plan.setText({row, column}, toggled(plan.text({row, column}), QStringLiteral(u"一致")));
         break;
     case CombinedColumn:
         toggleCombined(ws, row);
@@ -102,20 +102,20 @@ ChooserRequest pressPlanCell(Workspace& ws, int row, int column, Qt::KeyboardMod
 
 void pickChooser(Workspace& ws, UiPort& ui, PlanChooser chooser, const QString& text)
 {
-    model::Grid& jhb = ws.school.plan;
-    const int row = jhb.currentRow();
-    const bool onPlanRow = row >= jhb.fixedRows();
+    model::Grid& plan = ws.school.plan;
+    const int row = plan.currentRow();
+    const bool onPlanRow = row >= plan.fixedRows();
     switch (chooser) {
     case PlanChooser::Teacher:
     case PlanChooser::Venue:
         if (onPlanRow)
-            jhb.setText({row, jhb.currentColumn()}, text);
+            plan.setText({row, plan.currentColumn()}, text);
         break;
     case PlanChooser::Periods:
         if (!onPlanRow)
             break;
-        jhb.setText({row, jhb.currentColumn()}, text);
-        jhb.setText({row, PeriodsBackupColumn}, text);
+        plan.setText({row, plan.currentColumn()}, text);
+        plan.setText({row, PeriodsBackupColumn}, text);
         ui.giveFocus(FocusTarget::TeachingPlan);
         break;
     case PlanChooser::CopyPlan:

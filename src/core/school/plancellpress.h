@@ -15,10 +15,10 @@ namespace orve::school {
 
 enum class PlanChooser {
     None,
-    Teacher,  // Combo5, column 2
-    Periods,  // Combo8, column 4 (and column 8)
-    Venue,    // Combo9, column 7
-    CopyPlan, // Combo10, over a class or course cell
+    Teacher,  // column 2
+    Periods,  // column 4 (and column 8)
+    Venue,    // column 7
+    CopyPlan, // over a class or course cell
 };
 
 // What the window shows after a press: at most one chooser, every other one hidden. Offsets
@@ -40,7 +40,7 @@ struct ChooserRequest
 // "请选择与哪班教学计划相同", the text of the copy-plan chooser.
 QString copyPlanPrompt();
 
-// A mouse press on cell (row, column) of jhb, which becomes the current cell. Shift, Ctrl or
+// A mouse press on cell (row, column) of plan, which becomes the current cell. Shift, Ctrl or
 // Alt empty the cell; a press on the header row only hides the choosers.
 ChooserRequest pressPlanCell(Workspace& ws, int row, int column, Qt::KeyboardModifiers modifiers);
 

@@ -10,11 +10,11 @@ namespace orve::school {
 
 namespace {
 
-int firstRowOfClass(const model::Grid& jhb, UiPort& ui, const QString& className)
+int firstRowOfClass(const model::Grid& plan, UiPort& ui, const QString& className)
 {
-    for (int row = PlanHeaderRow + 1; row < jhb.rowCount(); ++row) {
+    for (int row = PlanHeaderRow + 1; row < plan.rowCount(); ++row) {
         ui.processEvents();
-        if (jhb.text({row, ClassColumn}) == className)
+        if (plan.text({row, ClassColumn}) == className)
             return row;
     }
     return -1;
@@ -44,36 +44,36 @@ void showMainCourses(Workspace&, UiPort& ui)
 
 void copyPlan(Workspace& ws, UiPort& ui, const QString& sourceClass)
 {
-    model::Grid& jhb = ws.school.plan;
-    const QString target = jhb.text({jhb.currentRow(), ClassColumn});
-    if (sourceClass.isEmpty() || target.isEmpty() || jhb.currentRow() <= PlanHeaderRow)
+    model::Grid& plan = ws.school.plan;
+    const QString target = plan.text({plan.currentRow(), ClassColumn});
+    if (sourceClass.isEmpty() || target.isEmpty() || plan.currentRow() <= PlanHeaderRow)
         return;
-    model::RedrawSuspender suspended(jhb);
-    const int targetRow = firstRowOfClass(jhb, ui, target);
-    const int sourceRow = firstRowOfClass(jhb, ui, sourceClass);
+    model::RedrawSuspender suspended(plan);
+    const int targetRow = firstRowOfClass(plan, ui, target);
+    const int sourceRow = firstRowOfClass(plan, ui, sourceClass);
     if (targetRow < 0 || sourceRow < 0 || targetRow == sourceRow)
         return;
     for (int j = 0; j < ws.school.courses.size(); ++j) {
         const int to = targetRow + j;
         const int from = sourceRow + j;
         // Stay inside both blocks even when one is shorter than the course list.
-        if (jhb.text({to, ClassColumn}) != target || jhb.text({from, ClassColumn}) != sourceClass)
+        if (plan.text({to, ClassColumn}) != target || plan.text({from, ClassColumn}) != sourceClass)
             break;
         ui.processEvents();
         for (int column = TeacherColumn; column <= PeriodsBackupColumn; ++column)
-            jhb.setText({to, column}, jhb.text({from, column}));
+            plan.setText({to, column}, plan.text({from, column}));
     }
 }
 
 void scrollToClass(Workspace& ws, UiPort& ui, const QString& className)
 {
-    model::Grid& jhb = ws.school.plan;
-    model::RedrawSuspender suspended(jhb);
-    for (int row = PlanHeaderRow + 1; row < jhb.rowCount(); ++row) {
+    model::Grid& plan = ws.school.plan;
+    model::RedrawSuspender suspended(plan);
+    for (int row = PlanHeaderRow + 1; row < plan.rowCount(); ++row) {
         ui.processEvents();
-        jhb.setCurrentCell({row, ClassColumn});
-        if (jhb.text({row, ClassColumn}) == className) {
-            jhb.setTopRow(row);
+        plan.setCurrentCell({row, ClassColumn});
+        if (plan.text({row, ClassColumn}) == className) {
+            plan.setTopRow(row);
             return;
         }
     }

@@ -11,8 +11,9 @@ class UiPort;
 
 namespace orve::school {
 
-// Shows the plan tab and fills the choosers from the lists: Combo5 teachers, Combo8 "1" to the
-// number of period slots of the master timetable, Combo9 venues, Combo1 and Combo10 classes.
+// Shows the plan tab and fills the choosers from the lists: teachers, period counts "1" to the
+// number of period slots of the master timetable, venues, and classes (to copy from and to
+// scroll to).
 void showTeachingPlan(Workspace& ws, UiPort& ui);
 
 // Shows the plan tab, nothing else.
@@ -26,8 +27,8 @@ void copyPlan(Workspace& ws, UiPort& ui, const QString& sourceClass);
 // first row of the class the top row.
 void scrollToClass(Workspace& ws, UiPort& ui, const QString& className);
 
-// The Combo1 entry that UpDown4 selects for the number in Text5, within the entries; -1 when
-// Combo1 is empty.
+// The class-finder entry that the spin selects for the typed number, within the entries; -1
+// when there are none.
 int classStepPosition(const Workspace& ws, const QString& text5);
 
 } // namespace orve::school

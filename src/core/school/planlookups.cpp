@@ -7,43 +7,43 @@ namespace orve::school {
 
 namespace {
 
-QString planCell(const model::Grid& jhb, QStringView className, QStringView course, int column)
+QString planCell(const model::Grid& plan, QStringView className, QStringView course, int column)
 {
-    const std::optional<int> row = planRowOf(jhb, className, course);
-    return row ? jhb.text({*row, column}) : QString();
+    const std::optional<int> row = planRowOf(plan, className, course);
+    return row ? plan.text({*row, column}) : QString();
 }
 
 } // namespace
 
-std::optional<int> planRowOf(const model::Grid& jhb, QStringView className, QStringView course)
+std::optional<int> planRowOf(const model::Grid& plan, QStringView className, QStringView course)
 {
-    const int rows = jhb.rowCount();
+    const int rows = plan.rowCount();
     for (int r = school::PlanHeaderRow + 1; r < rows; ++r)
-        if (jhb.text({r, school::ClassColumn}) == className &&
-            jhb.text({r, school::CourseColumn}) == course)
+        if (plan.text({r, school::ClassColumn}) == className &&
+            plan.text({r, school::CourseColumn}) == course)
             return r;
     return std::nullopt;
 }
 
-QString planTeacher(const model::Grid& jhb, QStringView className, QStringView course)
+QString planTeacher(const model::Grid& plan, QStringView className, QStringView course)
 {
-    return planCell(jhb, className, course, school::TeacherColumn);
+    return planCell(plan, className, course, school::TeacherColumn);
 }
 
-QString planMainMark(const model::Grid& jhb, QStringView className, QStringView course)
+QString planMainMark(const model::Grid& plan, QStringView className, QStringView course)
 {
-    return planCell(jhb, className, course, school::MainMarkColumn);
+    return planCell(plan, className, course, school::MainMarkColumn);
 }
 
-QString planPeriods(const model::Grid& jhb, QStringView className, QStringView course)
+QString planPeriods(const model::Grid& plan, QStringView className, QStringView course)
 {
-    return planCell(jhb, className, course, school::PeriodsColumn);
+    return planCell(plan, className, course, school::PeriodsColumn);
 }
 
-void clearPlanPeriods(model::Grid& jhb, QStringView className, QStringView course)
+void clearPlanPeriods(model::Grid& plan, QStringView className, QStringView course)
 {
-    if (const std::optional<int> row = planRowOf(jhb, className, course))
-        jhb.setText({*row, school::PeriodsColumn}, QStringLiteral("0"));
+    if (const std::optional<int> row = planRowOf(plan, className, course))
+        plan.setText({*row, school::PeriodsColumn}, QStringLiteral("0"));
 }
 
 } // namespace orve::school

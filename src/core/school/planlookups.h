@@ -15,11 +15,11 @@ class Grid;
 namespace orve::school {
 
 // The first plan row (from row 1 down) whose class and course cells equal the names exactly.
-std::optional<int> planRowOf(const model::Grid& jhb, QStringView className, QStringView course);
+std::optional<int> planRowOf(const model::Grid& plan, QStringView className, QStringView course);
 
-QString planTeacher(const model::Grid& jhb, QStringView className, QStringView course);
-QString planMainMark(const model::Grid& jhb, QStringView className, QStringView course);
-QString planPeriods(const model::Grid& jhb, QStringView className, QStringView course);
-void clearPlanPeriods(model::Grid& jhb, QStringView className, QStringView course);
+QString planTeacher(const model::Grid& plan, QStringView className, QStringView course);
+QString planMainMark(const model::Grid& plan, QStringView className, QStringView course);
+QString planPeriods(const model::Grid& plan, QStringView className, QStringView course);
+void clearPlanPeriods(model::Grid& plan, QStringView className, QStringView course);
 
 } // namespace orve::school

@@ -13,18 +13,18 @@ namespace {
 
 constexpr int FirstPlanRow = PlanHeaderRow + 1;
 
-void writeRow(model::Grid& jhb, int row, const QString& className, const QString& course)
+void writeRow(model::Grid& plan, int row, const QString& className, const QString& course)
 {
-    jhb.setText({row, ClassColumn}, className);
-    jhb.setText({row, CourseColumn}, course);
+    plan.setText({row, ClassColumn}, className);
+    plan.setText({row, CourseColumn}, course);
 }
 
 // The row after the run of rows that share the class cell of `start`.
-int endOfBlock(const model::Grid& jhb, UiPort& ui, int start)
+int endOfBlock(const model::Grid& plan, UiPort& ui, int start)
 {
-    const QString& className = jhb.text({start, ClassColumn});
+    const QString& className = plan.text({start, ClassColumn});
     int end = start + 1;
-    while (end < jhb.rowCount() && jhb.text({end, ClassColumn}) == className) {
+    while (end < plan.rowCount() && plan.text({end, ClassColumn}) == className) {
         ui.processEvents();
         ++end;
     }
@@ -33,19 +33,19 @@ int endOfBlock(const model::Grid& jhb, UiPort& ui, int start)
 
 // Inserts one row for the course into every class block, `offset` rows into the block (at its
 // end when the block is shorter). Rows without a class belong to no block.
-void insertIntoEveryBlock(model::Grid& jhb, UiPort& ui, int offset, const QString& course)
+void insertIntoEveryBlock(model::Grid& plan, UiPort& ui, int offset, const QString& course)
 {
-    for (int start = FirstPlanRow; start < jhb.rowCount();) {
+    for (int start = FirstPlanRow; start < plan.rowCount();) {
         ui.processEvents();
-        const int end = endOfBlock(jhb, ui, start);
-        const QString className = jhb.text({start, ClassColumn});
+        const int end = endOfBlock(plan, ui, start);
+        const QString className = plan.text({start, ClassColumn});
         if (className.isEmpty()) {
             start = end;
             continue;
         }
         const int at = std::min(start + offset, end);
-        jhb.insertRows(at, 1);
-        writeRow(jhb, at, className, course);
+        plan.insertRows(at, 1);
+        writeRow(plan, at, className, course);
         start = end + 1;
     }
 }
@@ -87,9 +87,9 @@ void appendCourseRows(Workspace& ws, UiPort& ui, const QString& course)
 {
     if (ws.school.classes.isEmpty())
         return;
-    model::Grid& jhb = ws.school.plan;
-    insertIntoEveryBlock(jhb, ui, jhb.rowCount(), course);
-    removeRowsWith(jhb, ui, CourseColumn, placeholderCourse());
+    model::Grid& plan = ws.school.plan;
+    insertIntoEveryBlock(plan, ui, plan.rowCount(), course);
+    removeRowsWith(plan, ui, CourseColumn, placeholderCourse());
 }
 
 void insertCourseRows(Workspace& ws, UiPort& ui, int position, const QString& course)
@@ -99,30 +99,30 @@ void insertCourseRows(Workspace& ws, UiPort& ui, int position, const QString& co
     insertIntoEveryBlock(ws.school.plan, ui, position, course);
 }
 
-void replaceInColumn(model::Grid& jhb, UiPort& ui, int column, const QString& text,
+void replaceInColumn(model::Grid& plan, UiPort& ui, int column, const QString& text,
                      const QString& replacement)
 {
-    for (int row = FirstPlanRow; row < jhb.rowCount(); ++row) {
+    for (int row = FirstPlanRow; row < plan.rowCount(); ++row) {
         ui.processEvents();
-        if (jhb.text({row, column}) == text)
-            jhb.setText({row, column}, replacement);
+        if (plan.text({row, column}) == text)
+            plan.setText({row, column}, replacement);
     }
 }
 
-void removeRowsWith(model::Grid& jhb, UiPort& ui, int column, const QString& text)
+void removeRowsWith(model::Grid& plan, UiPort& ui, int column, const QString& text)
 {
     // One pass removing runs of matching rows leaves what rescanning from the top after each
     // removal would, without the quadratic rescans.
-    for (int row = FirstPlanRow; row < jhb.rowCount();) {
+    for (int row = FirstPlanRow; row < plan.rowCount();) {
         ui.processEvents();
-        if (jhb.text({row, column}) != text) {
+        if (plan.text({row, column}) != text) {
             ++row;
             continue;
         }
         int end = row + 1;
-        while (end < jhb.rowCount() && jhb.text({end, column}) == text)
+        while (end < plan.rowCount() && plan.text({end, column}) == text)
             ++end;
-        jhb.removeRows(row, end - row);
+        plan.removeRows(row, end - row);
     }
 }
 

@@ -36,10 +36,10 @@ void appendCourseRows(Workspace& ws, UiPort& ui, const QString& course);
 void insertCourseRows(Workspace& ws, UiPort& ui, int position, const QString& course);
 
 // Writes `replacement` into every plan-row cell of the column that equals `text` exactly.
-void replaceInColumn(model::Grid& jhb, UiPort& ui, int column, const QString& text,
+void replaceInColumn(model::Grid& plan, UiPort& ui, int column, const QString& text,
                      const QString& replacement);
 
 // Removes every plan row whose cell in the column equals `text` exactly.
-void removeRowsWith(model::Grid& jhb, UiPort& ui, int column, const QString& text);
+void removeRowsWith(model::Grid& plan, UiPort& ui, int column, const QString& text);
 
 } // namespace orve::school

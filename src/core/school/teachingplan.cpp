@@ -21,38 +21,38 @@ QString planHeader(int column)
                : QString();
 }
 
-void setPlanHeader(model::Grid& jhb)
+void setPlanHeader(model::Grid& plan)
 {
     // Computed in single precision, as the widths always were.
-    const float share = float(jhb.viewWidth()) / 40.0f;
+    const float share = float(plan.viewWidth()) / 40.0f;
     for (int c = 0; c < PlanColumnCount; ++c) {
-        jhb.setColumnWidth(c, model::roundHalfEven(double(share * float(widthShares[std::size_t(c)])),
+        plan.setColumnWidth(c, model::roundHalfEven(double(share * float(widthShares[std::size_t(c)])),
                                                    0, 1 << 24));
-        jhb.setText({PlanHeaderRow, c}, planHeader(c));
+        plan.setText({PlanHeaderRow, c}, planHeader(c));
     }
 }
 
 void rebuildPlanSkeleton(model::School& school)
 {
-    model::Grid& jhb = school.plan;
-    jhb.setFontSize(PlanFontSize);
-    model::RedrawSuspender suspended(jhb);
-    if (jhb.columnCount() != PlanColumnCount)
-        jhb.setColumnCount(PlanColumnCount);
-    setPlanHeader(jhb);
+    model::Grid& plan = school.plan;
+    plan.setFontSize(PlanFontSize);
+    model::RedrawSuspender suspended(plan);
+    if (plan.columnCount() != PlanColumnCount)
+        plan.setColumnCount(PlanColumnCount);
+    setPlanHeader(plan);
 
-    jhb.setMergeColumn(ClassColumn, false);
+    plan.setMergeColumn(ClassColumn, false);
     const int classes = int(school.classes.size());
     const int courses = int(school.courses.size());
-    jhb.setRowCount(classes * courses + 1);
-    jhb.setAllRowHeights(PlanRowHeight);
+    plan.setRowCount(classes * courses + 1);
+    plan.setAllRowHeights(PlanRowHeight);
     for (int i = 0; i < classes; ++i)
         for (int k = 0; k < courses; ++k) {
             const int row = planRow(i, k, courses);
-            jhb.setText({row, ClassColumn}, school.classes.at(i));
-            jhb.setText({row, CourseColumn}, school.courses.at(k));
+            plan.setText({row, ClassColumn}, school.classes.at(i));
+            plan.setText({row, CourseColumn}, school.courses.at(k));
         }
-    jhb.setMergeColumn(ClassColumn, true);
+    plan.setMergeColumn(ClassColumn, true);
 }
 
 } // namespace orve::school

@@ -1,4 +1,4 @@
-// The teaching plan jhb: its nine columns, the block layout of its rows (one row per class and
+// The teaching plan plan: its nine columns, the block layout of its rows (one row per class and
 // course, class by class) and the skeleton builder rebuildPlanSkeleton.
 #pragma once
 
@@ -41,7 +41,7 @@ inline constexpr int planRow(int classIndex, int courseIndex, int courseCount)
 QString planHeader(int column);
 
 // Header texts and column widths: (table width / 40) x w for w = 3 9 9 5 4 4 6 7 4.
-void setPlanHeader(model::Grid& jhb);
+void setPlanHeader(model::Grid& plan);
 
 // Builds the header row and the class and course columns from the class and course lists;
 // other cells keep what they hold.

@@ -56,11 +56,11 @@ private slots:
         grid.setText({2, 1}, lesson(u"数学", u"王芳"));
         grid.setText({3, 1}, model::FreePeriodText);
         grid.setText({4, 1}, QStringLiteral(u"语文   李四"));
-        QCOMPARE(storedTeacherPart(grid, 2, 1).toString(), QStringLiteral(u" 王芳"));
-        QCOMPARE(storedTeacherPart(grid, 3, 1).toString(), QStringLiteral(u"空课"));
-        QCOMPARE(storedTeacherPart(grid, 4, 1).toString(), QStringLiteral(u"  李四"));
-        QVERIFY(storedTeacherPart(grid, 2, 2).isEmpty());
-        QVERIFY(storedTeacherPart(grid, 99, 99).isEmpty());
+        QCOMPARE(storedTeacherPart(grid, {2, 1}).toString(), QStringLiteral(u" 王芳"));
+        QCOMPARE(storedTeacherPart(grid, {3, 1}).toString(), QStringLiteral(u"空课"));
+        QCOMPARE(storedTeacherPart(grid, {4, 1}).toString(), QStringLiteral(u"  李四"));
+        QVERIFY(storedTeacherPart(grid, {2, 2}).isEmpty());
+        QVERIFY(storedTeacherPart(grid, {99, 99}).isEmpty());
     }
 
     void busyTeacherGivesTheFirstRow()
@@ -206,12 +206,12 @@ private slots:
 
     void flatIndexFollowsTheColumnCount()
     {
-        model::Grid jhb(3, 9, 1, 0);
-        QCOMPARE(faIndex(jhb, 2, 4), 22);
-        jhb.setColumnCount(10);
-        QCOMPARE(faIndex(jhb, 2, 4), 24);
+        model::Grid plan(3, 9, 1, 0);
+        QCOMPARE(plan.flatIndex({2, 4}), 22);
+        plan.setColumnCount(10);
+        QCOMPARE(plan.flatIndex({2, 4}), 24);
         model::Grid master(152, 71, 2, 1);
-        QCOMPARE(faIndex1(master, 151, 70), 151 * 71 + 70);
+        QCOMPARE(master.flatIndex({151, 70}), 151 * 71 + 70);
     }
 
     void planLookupsTakeTheFirstMatchingRow()
