@@ -9,8 +9,8 @@ namespace orve::scheduler {
 QStringView storedTeacherPart(const model::Grid& timetable, model::CellRef at)
 {
     const QStringView text = timetable.text(at);
-    const qsizetype at = text.indexOf(model::LessonSeparator);
-    return at < 0 ? text : text.mid(at + 1);
+    const qsizetype separator = text.indexOf(model::LessonSeparator);
+    return separator < 0 ? text : text.mid(separator + 1);
 }
 
 std::optional<int> rowWithTeacher(const model::Grid& timetable, QStringView fjsxm, int column)
