@@ -13,12 +13,12 @@ QStringView storedTeacherPart(const model::Grid& timetable, model::CellRef at)
     return separator < 0 ? text : text.mid(separator + 1);
 }
 
-std::optional<int> rowWithTeacher(const model::Grid& timetable, QStringView fjsxm, int column)
+std::optional<int> rowWithTeacher(const model::Grid& timetable, QStringView teacher, int column)
 {
-    return otherRowWithTeacher(timetable, fjsxm, column, -1);
+    return otherRowWithTeacher(timetable, teacher, column, -1);
 }
 
-std::optional<int> otherRowWithTeacher(const model::Grid& timetable, QStringView fjsxm, int column,
+std::optional<int> otherRowWithTeacher(const model::Grid& timetable, QStringView teacher, int column,
                                        int skipRow)
 {
     const int rows = timetable.rowCount();
@@ -28,7 +28,7 @@ std::optional<int> otherRowWithTeacher(const model::Grid& timetable, QStringView
         // The teacher part runs to the end of the cell, so only a cell ending in the name can
         // match; the cheap suffix test spares splitting most cells.
         const QStringView cell = timetable.text({r, column});
-        if ((fjsxm.isEmpty() || cell.endsWith(fjsxm)) && model::teacherPart(cell) == fjsxm)
+        if ((teacher.isEmpty() || cell.endsWith(teacher)) && model::teacherPart(cell) == teacher)
             return r;
     }
     return std::nullopt;

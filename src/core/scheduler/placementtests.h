@@ -20,13 +20,13 @@ namespace orve::scheduler {
 // two spaces, empty outside the grid. A slice of the cell's text, valid until the cell changes.
 QStringView storedTeacherPart(const model::Grid& timetable, model::CellRef at);
 
-// The first class row (from row 2 down) whose lesson in `column` has the teacher `fjsxm`
+// The first class row (from row 2 down) whose lesson in `column` has the teacher `teacher`
 // (leading blanks of the cell's teacher part removed, compared exactly); none when no row has.
 // An empty name matches every empty cell.
-std::optional<int> rowWithTeacher(const model::Grid& timetable, QStringView fjsxm, int column);
+std::optional<int> rowWithTeacher(const model::Grid& timetable, QStringView teacher, int column);
 
 // As rowWithTeacher, but `skipRow` is neither read nor compared.
-std::optional<int> otherRowWithTeacher(const model::Grid& timetable, QStringView fjsxm, int column,
+std::optional<int> otherRowWithTeacher(const model::Grid& timetable, QStringView teacher, int column,
                                        int skipRow);
 
 // Swap-conflict code of exchanging cell 1 and cell 2 (normally of one class row): 0 when the
