@@ -58,6 +58,9 @@ enum class FocusTarget {
     MasterTimetable,
 };
 
+// Every request has a default that does without a window: a message is answered unseen with
+// the choice that changes least, file dialogs are cancelled, nothing else happens. A port
+// overrides what it can show, so a new request does not touch every port.
 class UiPort
 {
 public:
@@ -65,15 +68,15 @@ public:
 
     // An empty title means the program's default title.
     virtual MessageAnswer message(const QString& prompt, MessageButtons buttons = MessageButtons::Ok,
-                                  const QString& title = {}, MessageIcon icon = MessageIcon::None) = 0;
+                                  const QString& title = {}, MessageIcon icon = MessageIcon::None);
     // Empty when the user cancels.
-    virtual QString openFileName(const FileDialogRequest& request) = 0;
-    virtual QString saveFileName(const FileDialogRequest& request) = 0;
+    virtual QString openFileName(const FileDialogRequest& request);
+    virtual QString saveFileName(const FileDialogRequest& request);
     // Lets pending window events run, so that long commands keep the window painted.
-    virtual void processEvents() = 0;
+    virtual void processEvents() {}
     // Shows a tab without running the actions of a user's tab click.
-    virtual void showTab(MainTab tab) = 0;
-    virtual void giveFocus(FocusTarget target) = 0;
+    virtual void showTab(MainTab) {}
+    virtual void giveFocus(FocusTarget) {}
 };
 
 } // namespace orve

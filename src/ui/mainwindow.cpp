@@ -38,7 +38,7 @@
 
 namespace orve::ui {
 
-MainWindow::MainWindow(QWidget* parent)
+MainWindow::MainWindow(UiPort* dialogs, QWidget* parent)
     : QMainWindow(parent), guard_(new NumericGuardFilter(this)), tabs_(new QTabWidget(this))
 {
     setObjectName(QStringLiteral("Form1"));
@@ -53,8 +53,8 @@ MainWindow::MainWindow(QWidget* parent)
     tabs_->setObjectName(QStringLiteral("SSTab1"));
     buildTabs();
     setCentralWidget(tabs_);
-    ui_ = std::make_unique<QtUiPort>(this, tabs_,
-                                     [this](FocusTarget target) { return focusTarget(target); });
+    ui_ = std::make_unique<QtUiPort>(
+        this, tabs_, [this](FocusTarget target) { return focusTarget(target); }, dialogs);
     connectCommands();
     school_ = new SchoolController(*this);
     fileCommands_ = new FileCommands(*this, *ui_);

@@ -32,7 +32,9 @@ class MainWindow : public QMainWindow
     Q_OBJECT
 
 public:
-    explicit MainWindow(QWidget* parent = nullptr);
+    // `dialogs`, when given, answers the window's messages and file dialogs (tests pass their
+    // scripted port); otherwise Qt's boxes and dialogs ask the user.
+    explicit MainWindow(UiPort* dialogs = nullptr, QWidget* parent = nullptr);
     ~MainWindow() override;
 
     Workspace& workspace() { return ws_; }

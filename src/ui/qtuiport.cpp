@@ -60,14 +60,16 @@ QFileDialog::Options optionsOf(const FileDialogRequest& request)
 
 } // namespace
 
-QtUiPort::QtUiPort(QWidget* window, QTabWidget* tabs, FocusResolver focus)
-    : window_(window), tabs_(tabs), focus_(std::move(focus))
+QtUiPort::QtUiPort(QWidget* window, QTabWidget* tabs, FocusResolver focus, UiPort* dialogs)
+    : window_(window), tabs_(tabs), focus_(std::move(focus)), dialogs_(dialogs)
 {
 }
 
 MessageAnswer QtUiPort::message(const QString& prompt, MessageButtons buttons, const QString& title,
                                 MessageIcon icon)
 {
+    if (dialogs_)
+        return dialogs_->message(prompt, buttons, title, icon);
     QMessageBox box(qtIcon(icon), title.isEmpty() ? defaultMessageTitle() : title, prompt,
                     QMessageBox::NoButton, window_);
     const std::vector<ButtonChoice> choices = buttonsOf(buttons);
@@ -85,12 +87,16 @@ MessageAnswer QtUiPort::message(const QString& prompt, MessageButtons buttons, c
 
 QString QtUiPort::openFileName(const FileDialogRequest& request)
 {
+    if (dialogs_)
+        return dialogs_->openFileName(request);
     return QFileDialog::getOpenFileName(window_, request.title, request.startFolder, request.filter,
                                         nullptr, optionsOf(request));
 }
 
 QString QtUiPort::saveFileName(const FileDialogRequest& request)
 {
+    if (dialogs_)
+        return dialogs_->saveFileName(request);
     return QFileDialog::getSaveFileName(window_, request.title, request.startFolder, request.filter,
                                         nullptr, optionsOf(request));
 }

@@ -16,7 +16,9 @@ class QtUiPort : public UiPort
 public:
     using FocusResolver = std::function<QWidget*(FocusTarget)>;
 
-    QtUiPort(QWidget* window, QTabWidget* tabs, FocusResolver focus);
+    // `dialogs`, when given, answers messages and file dialogs in place of Qt's boxes (a
+    // scripted port in tests); tabs, focus and events stay the window's.
+    QtUiPort(QWidget* window, QTabWidget* tabs, FocusResolver focus, UiPort* dialogs = nullptr);
 
     MessageAnswer message(const QString& prompt, MessageButtons buttons, const QString& title,
                           MessageIcon icon) override;
@@ -30,6 +32,7 @@ private:
     QWidget* window_;
     QTabWidget* tabs_;
     FocusResolver focus_;
+    UiPort* dialogs_;
 };
 
 } // namespace orve::ui

@@ -2,6 +2,7 @@
 // title field show what Open read, failures come up as message boxes; the title field keeps
 // to texts that the file gives back unchanged.
 #include "basicspage.h"
+#include "fakeuiport.h"
 #include "combinedclassesbox.h"
 #include "conditionspage.h"
 #include "filecommands.h"
@@ -168,14 +169,14 @@ private slots:
 
     void failedSaveComesUpAsAMessage()
     {
-        MainWindow window;
+        orve::test::FakeUiPort answers;
+        MainWindow window(&answers);
         window.startUp();
         window.workspace().session.documentPath = dir_.path(); // a folder, not a file
-        ModalAnswer answer;
-        answer.arm();
         window.action(QStringLiteral("saveSchool"))->trigger();
-        QVERIFY(answer.answered);
-        QVERIFY2(answer.message.contains(QStringLiteral(u"没有保存")), qPrintable(answer.message));
+        QCOMPARE(answers.messages.size(), 1);
+        QVERIFY2(answers.prompts().last().contains(QStringLiteral(u"没有保存")),
+                 qPrintable(answers.prompts().last()));
     }
 
     // As on a full disk: the write fails part-way; the old file stays, the user is told.
