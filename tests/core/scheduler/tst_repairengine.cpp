@@ -1,0 +1,98 @@
+// The repair engine on the open timetable outside a scheduling run, and the one definition of
+// a double booking it repairs: a combined group taught together is one lesson.
+#include "fakeuiport.h"
+#include "schedulerfixture.h"
+
+#include "conditions/combinedclasses.h"
+#include "model/combinedlesson.h"
+#include "scheduler/combinedgroups.h"
+#include "scheduler/doublebookings.h"
+#include "scheduler/repairengine.h"
+#include "scheduler/teacherindex.h"
+
+#include <QTest>
+
+using namespace orve;
+using namespace orve::scheduler;
+using namespace Qt::StringLiterals;
+using test::lesson;
+
+class TestRepairEngine : public QObject
+{
+    Q_OBJECT
+
+    Workspace ws;
+    test::FakeUiPort ui;
+
+    void put(int row, int column, const QString& course, const QString& teacher)
+    {
+        ws.school.masterTimetable.setText({row, column}, lesson(course, teacher));
+    }
+
+private slots:
+    void init()
+    {
+        // Three classes (rows 2 to 4), one day of four periods.
+        test::makeSchool(ws, {u"A"_s, u"B"_s, u"C"_s}, {u"语文"_s}, 4, 0, 1);
+    }
+
+    // 张三 teaches A and B in period 1; A's row has a free period and other lessons. The
+    // chain repairs it without a run, every class keeps its lessons, and undoing the
+    // journalled exchanges in reverse gives back the timetable exactly.
+    void repairsOutsideARunAndItsExchangesUndo()
+    {
+        put(2, 1, u"语文"_s, u"张三"_s);
+        put(2, 2, u"数学"_s, u"王芳"_s);
+        put(2, 3, u"英语"_s, u"李四"_s);
+        put(3, 1, u"物理"_s, u"张三"_s);
+        put(3, 2, u"化学"_s, u"李四"_s);
+        put(4, 3, u"历史"_s, u"王芳"_s);
+        const model::Grid before = ws.school.masterTimetable;
+        TeacherIndex index(ws.school.masterTimetable);
+        std::vector<CellExchange> journal;
+        index.setJournal(&journal);
+        const CombinedGroups groups(ws.school.combinedGroups);
+        SeededRandom random(7);
+        RepairEngine engine(index, groups, random, ui, RepairBudget::forColumns(index.columns()));
+        QVERIFY(engine.hasClash({2, 1}));
+        QVERIFY(engine.repair({2, 1}));
+        QCOMPARE(countDoubleBookings(ws.school.masterTimetable, groups), 0);
+        for (int r = 2; r <= 4; ++r)
+            QCOMPARE(test::lessonsOfRow(ws.school.masterTimetable, r),
+                     test::lessonsOfRow(before, r));
+        QVERIFY(!journal.empty());
+
+        for (auto step = journal.rbegin(); step != journal.rend(); ++step)
+            ws.school.masterTimetable.swapCells(step->first, step->second);
+        for (int r = 2; r <= 4; ++r)
+            for (int c = 1; c <= 4; ++c)
+                QCOMPARE(ws.school.masterTimetable.text({r, c}), before.text({r, c}));
+    }
+
+    // The classes of one combined group in one slot share their teacher without a double
+    // booking; a second group of the same teacher in that slot is one.
+    void aCombinedGroupTaughtTogetherIsOneLesson()
+    {
+        conditions::addToGroup(ws.school.combinedGroups, u"1"_s,
+                               model::combinedLessonEntry(u"A", u"体育"));
+        conditions::addToGroup(ws.school.combinedGroups, u"1"_s,
+                               model::combinedLessonEntry(u"B", u"体育"));
+        put(2, 1, u"体育"_s, u"赵六"_s);
+        put(3, 1, u"体育"_s, u"赵六"_s);
+        const CombinedGroups groups(ws.school.combinedGroups);
+        TeacherIndex index(ws.school.masterTimetable);
+        QCOMPARE(countDoubleBookings(ws.school.masterTimetable, groups), 0);
+        QVERIFY(!isDoubleBooked(index, groups, {2, 1}));
+
+        put(4, 1, u"体育"_s, u"赵六"_s);
+        const TeacherIndex again(ws.school.masterTimetable);
+        QCOMPARE(countDoubleBookings(ws.school.masterTimetable, groups), 1);
+        QVERIFY(isDoubleBooked(again, groups, {2, 1}));
+        QVERIFY(isDoubleBooked(again, groups, {4, 1}));
+        // A free period or a lesson without a teacher books nobody.
+        QVERIFY(!isDoubleBooked(again, groups, {2, 2}));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestRepairEngine)
+#include "tst_repairengine.moc"
