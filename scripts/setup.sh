@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Installs what the build, the tests and the screenshots need from Debian's archive.
+# Installs what the build, the tests, the screenshots and the .deb need from Debian's archive.
 # Uses sudo when not root; installs nothing when everything is already there.
 set -euo pipefail
 
@@ -9,6 +9,9 @@ packages=(
     fonts-noto-cjk
     libbenchmark-dev
     xvfb xauth
+    librsvg2-bin
+    desktop-file-utils libxml2-utils shared-mime-info
+    dpkg-dev file
 )
 
 missing=()

@@ -16,7 +16,12 @@ inline QString defaultMessageTitle()
     return programTitle().trimmed();
 }
 
-// The help document that ships beside the program.
+// The help document of the running program (see helpFilePathFor).
 QString helpFilePath();
+
+// The help document of a program in programDir: beside it (a build or a copied folder), else
+// in the data folder of an installed program. The path beside it when neither exists, so that
+// the message about the missing file names a place where it belongs.
+QString helpFilePathFor(const QString& programDir);
 
 } // namespace orve::ui
