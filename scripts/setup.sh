@@ -6,7 +6,8 @@ set -euo pipefail
 packages=(
     cmake ninja-build g++ pkg-config
     qt6-base-dev qt6-translations-l10n
-    fonts-noto-cjk
+    fonts-noto-cjk fonts-noto-cjk-extra
+    poppler-utils
     libbenchmark-dev
     xvfb xauth
     librsvg2-bin

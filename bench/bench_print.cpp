@@ -1,0 +1,84 @@
+// How long printing the largest school takes: copying a master timetable of 150 classes,
+// 7 days of 10 periods into the report sheet, laying it out on A4 pages, and drawing the
+// first page (the preview shows it first). Target: the first page within a second.
+#include "timetablegrid.h"
+
+#include "sheetdocument.h"
+
+#include "print/masterprint.h"
+#include "print/reportsheet.h"
+
+#include <QBuffer>
+#include <QImage>
+#include <QPainter>
+#include <QPdfWriter>
+#include <benchmark/benchmark.h>
+
+namespace {
+
+constexpr int Classes = 150;
+constexpr int Days = 7;
+constexpr int Periods = 10;
+constexpr int PreviewDpi = 150;
+
+const QPageLayout A4Landscape(QPageSize(QPageSize::A4), QPageLayout::Landscape,
+                              QMarginsF(10, 10, 10, 10), QPageLayout::Millimeter);
+
+const orve::model::Grid& largeTimetable()
+{
+    static orve::model::Grid grid;
+    if (grid.rowCount() != Classes + 2)
+        orve::test::layOutTimetable(grid, orve::test::classNames(Classes), Days, Periods, true);
+    return grid;
+}
+
+orve::print::ReportSheet fillSheet()
+{
+    orve::print::ReportSheet sheet;
+    orve::print::fillMasterTimetable(sheet, largeTimetable(), Days, Periods,
+                                     QStringLiteral(u"2024-2025学年第一学期 总课表"), [] {});
+    return sheet;
+}
+
+void BM_FillSheet(benchmark::State& state)
+{
+    for (auto _ : state)
+        benchmark::DoNotOptimize(fillSheet());
+}
+BENCHMARK(BM_FillSheet)->Unit(benchmark::kMillisecond);
+
+// From the master timetable to the first page drawn at preview resolution.
+void BM_FirstPage(benchmark::State& state)
+{
+    const QSize pixels = A4Landscape.paintRectPixels(PreviewDpi).size();
+    for (auto _ : state) {
+        const orve::print::ReportSheet sheet = fillSheet();
+        const orve::ui::SheetDocument document(sheet, A4Landscape, {sheet.title(), true});
+        QImage image(pixels, QImage::Format_RGB32);
+        image.setDotsPerMeterX(int(PreviewDpi / 0.0254));
+        image.setDotsPerMeterY(int(PreviewDpi / 0.0254));
+        image.fill(Qt::white);
+        QPainter painter(&image);
+        document.paintPage(painter, 0, PreviewDpi);
+        state.counters["pages"] = document.pageCount();
+    }
+}
+BENCHMARK(BM_FirstPage)->Unit(benchmark::kMillisecond);
+
+// Every page into a PDF in memory, as "另存为 PDF" writes it.
+void BM_AllPagesToPdf(benchmark::State& state)
+{
+    const orve::print::ReportSheet sheet = fillSheet();
+    for (auto _ : state) {
+        QBuffer buffer;
+        buffer.open(QIODevice::WriteOnly);
+        QPdfWriter writer(&buffer);
+        writer.setResolution(600);
+        writer.setPageLayout(A4Landscape);
+        orve::ui::printSheet(writer, sheet, {sheet.title(), true});
+        state.counters["bytes"] = double(buffer.size());
+    }
+}
+BENCHMARK(BM_AllPagesToPdf)->Unit(benchmark::kMillisecond)->Iterations(3);
+
+} // namespace

@@ -1,0 +1,252 @@
+#include "printwindow.h"
+
+#include "programinfo.h"
+
+#include "fileio/systemerror.h"
+#include "print/reportsheet.h"
+
+#include <QCheckBox>
+#include <QDir>
+#include <QFileDialog>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPageSetupDialog>
+#include <QPdfWriter>
+#include <QPrintDialog>
+#include <QPrintPreviewWidget>
+#include <QPushButton>
+#include <QSaveFile>
+#include <QShortcut>
+#include <QVBoxLayout>
+
+#include <cerrno>
+
+namespace orve::ui {
+
+namespace {
+
+// Typing in the title line repaints the pages once the typing pauses.
+constexpr int TitlePauseMs = 300;
+constexpr int PdfResolution = 600;
+
+QPushButton* button(const QString& caption, const QKeySequence& shortcut, QWidget* parent)
+{
+    auto* result = new QPushButton(caption, parent);
+    result->setAccessibleName(caption);
+    if (!shortcut.isEmpty()) {
+        result->setShortcut(shortcut);
+        result->setToolTip(caption + QStringLiteral(u"（") +
+                           shortcut.toString(QKeySequence::NativeText) + QStringLiteral(u"）"));
+    }
+    return result;
+}
+
+} // namespace
+
+// The window's own sheet: it keeps what the preparation sends and shows the title it is
+// given in the title line.
+class PrintWindow::Preparation : public print::ReportSheet
+{
+public:
+    explicit Preparation(PrintWindow& window) : window_(window) {}
+
+    void setTitle(const QString& title) override
+    {
+        ReportSheet::setTitle(title);
+        const QSignalBlocker quiet(window_.titleEdit_);
+        window_.titleEdit_->setText(title);
+    }
+    void redrawAll() override { window_.refreshPreview(); }
+
+private:
+    PrintWindow& window_;
+};
+
+PrintWindow::PrintWindow(QWidget* parent)
+    : QWidget(parent, Qt::Window), printer_(QPrinter::HighResolution),
+      preparation_(std::make_unique<Preparation>(*this))
+{
+    setObjectName(QStringLiteral("PrintWindow"));
+    setWindowTitle(QStringLiteral(u"打印预览 - ") + defaultMessageTitle());
+    printer_.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Landscape,
+                                       QMarginsF(10, 10, 10, 10), QPageLayout::Millimeter));
+    printer_.setDocName(QStringLiteral(u"总课表"));
+    buildLayout();
+    titleTimer_.setSingleShot(true);
+    titleTimer_.setInterval(TitlePauseMs);
+    connect(&titleTimer_, &QTimer::timeout, this, &PrintWindow::refreshPreview);
+    resize(1100, 680);
+}
+
+// The preview paints on the printer: it goes first.
+PrintWindow::~PrintWindow()
+{
+    delete preview_;
+}
+
+void PrintWindow::buildLayout()
+{
+    auto* caption = new QLabel(QStringLiteral(u"标题："), this);
+    titleEdit_ = new QLineEdit(this);
+    titleEdit_->setAccessibleName(QStringLiteral(u"标题"));
+    caption->setBuddy(titleEdit_);
+    connect(titleEdit_, &QLineEdit::textChanged, &titleTimer_, qOverload<>(&QTimer::start));
+    auto* titleRow = new QHBoxLayout;
+    titleRow->addWidget(caption);
+    titleRow->addWidget(titleEdit_, 1);
+
+    preview_ = new QPrintPreviewWidget(&printer_, this);
+    preview_->setAccessibleName(QStringLiteral(u"打印预览"));
+    preview_->fitToWidth();
+    connect(preview_, &QPrintPreviewWidget::paintRequested, this,
+            [this](QPrinter* printer) { printSheet(*printer, sheet(), options()); });
+    connect(preview_, &QPrintPreviewWidget::previewChanged, this, [this] {
+        pageCountLabel_->setText(QStringLiteral(u"共 %1 页").arg(preview_->pageCount()));
+    });
+
+    auto* print = button(QStringLiteral(u"打印"), QKeySequence::Print, this);
+    auto* pageSetup = button(QStringLiteral(u"页面设置"), QKeySequence(), this);
+    auto* pdf = button(QStringLiteral(u"另存为 PDF"), QKeySequence::Save, this);
+    titleOnEveryPage_ = new QCheckBox(QStringLiteral(u"每页打印标题"), this);
+    titleOnEveryPage_->setAccessibleName(titleOnEveryPage_->text());
+    titleOnEveryPage_->setChecked(true);
+    auto* zoomIn = button(QStringLiteral(u"放大"), QKeySequence::ZoomIn, this);
+    auto* zoomOut = button(QStringLiteral(u"缩小"), QKeySequence::ZoomOut, this);
+    pageCountLabel_ = new QLabel(this);
+    auto* close = button(QStringLiteral(u"关闭"), QKeySequence(), this);
+    connect(print, &QPushButton::clicked, this, &PrintWindow::printPages);
+    connect(pageSetup, &QPushButton::clicked, this, &PrintWindow::setUpPage);
+    connect(pdf, &QPushButton::clicked, this, &PrintWindow::saveAsPdfChosen);
+    connect(titleOnEveryPage_, &QCheckBox::toggled, this, &PrintWindow::refreshPreview);
+    connect(zoomIn, &QPushButton::clicked, preview_, [this] { preview_->zoomIn(); });
+    connect(zoomOut, &QPushButton::clicked, preview_, [this] { preview_->zoomOut(); });
+    connect(close, &QPushButton::clicked, this, &QWidget::close);
+    connect(new QShortcut(QKeySequence::Cancel, this), &QShortcut::activated, this,
+            &QWidget::close);
+
+    auto* commands = new QHBoxLayout;
+    commands->addWidget(print);
+    commands->addWidget(pageSetup);
+    commands->addWidget(pdf);
+    commands->addWidget(titleOnEveryPage_);
+    commands->addStretch(1);
+    commands->addWidget(pageCountLabel_);
+    commands->addWidget(zoomIn);
+    commands->addWidget(zoomOut);
+    commands->addSpacing(16);
+    commands->addWidget(close);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(titleRow);
+    layout->addWidget(preview_, 1);
+    layout->addLayout(commands);
+}
+
+print::SheetCalls& PrintWindow::startPreparation()
+{
+    static_cast<print::ReportSheet&>(*preparation_) = print::ReportSheet();
+    return *preparation_;
+}
+
+const print::ReportSheet& PrintWindow::sheet() const
+{
+    return *preparation_;
+}
+
+PrintOptions PrintWindow::options() const
+{
+    return {titleEdit_->text(), titleOnEveryPage_->isChecked()};
+}
+
+int PrintWindow::pageCount() const
+{
+    return SheetDocument(sheet(), printer_.pageLayout(), options()).pageCount();
+}
+
+void PrintWindow::refreshPreview()
+{
+    titleTimer_.stop();
+    preview_->updatePreview();
+}
+
+void PrintWindow::printPages()
+{
+    QPrintDialog dialog(&printer_, this);
+    dialog.setWindowTitle(QStringLiteral(u"打印"));
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    if (!printSheet(printer_, sheet(), options()))
+        QMessageBox::warning(this, defaultMessageTitle(),
+                             QStringLiteral(u"无法打印：打印机没有准备好。"));
+    refreshPreview();
+}
+
+void PrintWindow::setUpPage()
+{
+    QPageSetupDialog dialog(&printer_, this);
+    dialog.setWindowTitle(QStringLiteral(u"页面设置"));
+    if (dialog.exec() == QDialog::Accepted)
+        refreshPreview();
+}
+
+void PrintWindow::setPdfFileChooser(std::function<QString()> chooser)
+{
+    pdfFileChooser_ = std::move(chooser);
+}
+
+QString PrintWindow::choosePdfFile()
+{
+    QFileDialog dialog(this, QStringLiteral(u"另存为 PDF"));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setNameFilter(QStringLiteral(u"PDF 文件 (*.pdf)"));
+    dialog.setDefaultSuffix(QStringLiteral("pdf"));
+    const QString title = titleEdit_->text().trimmed();
+    dialog.selectFile((title.isEmpty() ? QStringLiteral(u"总课表") : title) +
+                      QStringLiteral(".pdf"));
+    return dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty()
+               ? dialog.selectedFiles().constFirst()
+               : QString();
+}
+
+void PrintWindow::saveAsPdfChosen()
+{
+    const QString path = pdfFileChooser_ ? pdfFileChooser_() : choosePdfFile();
+    if (!path.isEmpty())
+        saveAsPdf(path);
+}
+
+bool PrintWindow::saveAsPdf(const QString& path)
+{
+    using fileio::FileAccess;
+    QString reason = fileio::pathRefusal(path, FileAccess::Write);
+    if (reason.isEmpty()) {
+        QSaveFile file(path);
+        // The error number is taken straight after the call that failed.
+        errno = 0;
+        if (file.open(QIODevice::WriteOnly)) {
+            bool painted = false;
+            {
+                QPdfWriter writer(&file);
+                writer.setResolution(PdfResolution);
+                writer.setPageLayout(printer_.pageLayout());
+                writer.setCreator(defaultMessageTitle());
+                writer.setTitle(titleEdit_->text());
+                painted = printSheet(writer, sheet(), options());
+            }
+            // The last part of the file waits in the buffer until flushed: a full disk shows
+            // here, before the old file is replaced.
+            errno = 0;
+            if (painted && file.flush() && file.commit())
+                return true;
+        }
+        reason = fileio::systemErrorReason(errno, FileAccess::Write, file.errorString());
+    }
+    QMessageBox::warning(
+        this, defaultMessageTitle(),
+        QStringLiteral(u"无法保存 PDF 文件：\n%1\n%2").arg(QDir::toNativeSeparators(path), reason));
+    return false;
+}
+
+} // namespace orve::ui
