@@ -27,6 +27,8 @@ signals:
     // Colours or styles of the master timetable only: markers, not saved.
     void marksChanged();
     void pickChanged();
+    // Steps were recorded, undone, redone or forgotten.
+    void historyChanged();
     void conflictsChanged();
     // The active name list, the entry field or a selection.
     void namesEditorChanged();

@@ -5,6 +5,7 @@
 #include "model/cellmarks.h"
 #include "model/cellref.h"
 #include "model/chinesenumeral.h"
+#include "model/exchangehistory.h"
 
 #include <QString>
 #include <QStringList>
@@ -36,6 +37,9 @@ struct Session
 
     bool forcedSwapMode = false;
     Pick pick;
+    // The changes made by hand on the master timetable since it was last laid out, scheduled
+    // or replaced.
+    model::ExchangeHistory history;
 
     // The lessons a scheduling run left double-booked: "row column  class：lesson".
     QStringList conflicts;

@@ -7,6 +7,7 @@
 #pragma once
 
 #include "model/cellref.h"
+#include "model/exchangehistory.h"
 #include "model/gridcell.h"
 
 #include <QHash>
@@ -21,12 +22,7 @@ class Grid;
 
 namespace orve::scheduler {
 
-// Two cells that changed places. Exchanging them again undoes it.
-struct CellExchange
-{
-    model::CellRef first;
-    model::CellRef second;
-};
+using model::CellExchange;
 
 class TeacherIndex
 {

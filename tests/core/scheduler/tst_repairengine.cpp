@@ -37,8 +37,8 @@ private slots:
     }
 
     // 张三 teaches A and B in period 1; A's row has a free period and other lessons. The
-    // chain repairs it without a run, every class keeps its lessons, and undoing the
-    // journalled exchanges in reverse gives back the timetable exactly.
+    // chain repairs it without a run, every class keeps its lessons, and the journalled
+    // exchanges undo and redo it exactly as one step of the history.
     void repairsOutsideARunAndItsExchangesUndo()
     {
         put(2, 1, u"语文"_s, u"张三"_s);
@@ -62,11 +62,18 @@ private slots:
                      test::lessonsOfRow(before, r));
         QVERIFY(!journal.empty());
 
-        for (auto step = journal.rbegin(); step != journal.rend(); ++step)
-            ws.school.masterTimetable.swapCells(step->first, step->second);
+        const model::Grid repaired = ws.school.masterTimetable;
+        model::ExchangeHistory history;
+        history.record({u"强行调课"_s, journal});
+        QVERIFY(history.undo(ws.school.masterTimetable));
         for (int r = 2; r <= 4; ++r)
             for (int c = 1; c <= 4; ++c)
                 QCOMPARE(ws.school.masterTimetable.text({r, c}), before.text({r, c}));
+        QVERIFY(!history.canUndo() && history.canRedo());
+        QVERIFY(history.redo(ws.school.masterTimetable));
+        for (int r = 2; r <= 4; ++r)
+            for (int c = 1; c <= 4; ++c)
+                QCOMPARE(ws.school.masterTimetable.text({r, c}), repaired.text({r, c}));
     }
 
     // The classes of one combined group in one slot share their teacher without a double
