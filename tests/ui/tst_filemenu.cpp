@@ -1,4 +1,4 @@
-// The file menu in the main window: the real dialogs pick the file, the week fields and the
+// The file menu in the main window: a scripted port picks the file, the week fields and the
 // title field show what Open read, failures come up as message boxes; the title field keeps
 // to texts that the file gives back unchanged.
 #include "basicspage.h"
@@ -28,6 +28,7 @@
 #include <QTreeWidget>
 
 #include <cstdio>
+#include <memory>
 
 #include <sys/resource.h>
 
@@ -35,19 +36,21 @@ using orve::ui::MainWindow;
 
 namespace {
 
-// Answers the next modal dialog once it is up: a file dialog with `fileName`, a message box by
-// closing it; remembers what the box said.
+// Answers every modal dialog that comes up while it lives: a file dialog with `fileName`, a
+// message box by closing it; remembers what the box said. It keeps watching until it goes, so
+// a dialog that did not close at the first try (a slow machine) is answered again.
 struct ModalAnswer
 {
     QString fileName;
     QString message;
     bool answered = false;
+    std::unique_ptr<QTimer> timer;
 
     void arm()
     {
-        auto* timer = new QTimer;
+        timer = std::make_unique<QTimer>();
         timer->setInterval(10);
-        QObject::connect(timer, &QTimer::timeout, timer, [this, timer] {
+        QObject::connect(timer.get(), &QTimer::timeout, timer.get(), [this] {
             QWidget* modal = QApplication::activeModalWidget();
             if (auto* dialog = qobject_cast<QFileDialog*>(modal)) {
                 dialog->selectFile(fileName);
@@ -59,7 +62,6 @@ struct ModalAnswer
                 return;
             }
             answered = true;
-            timer->deleteLater();
         });
         timer->start();
     }
@@ -121,13 +123,13 @@ private slots:
 
     void openThroughTheMenuShowsTheFile()
     {
-        MainWindow window;
+        orve::test::FakeUiPort answers;
+        answers.fileNames = {dataFile("six-days.rve")};
+        MainWindow window(&answers);
         window.startUp();
         QSignalSpy replaced(&window.workspace().notifier, &orve::Notifier::schoolReplaced);
-        ModalAnswer answer{dataFile("six-days.rve"), {}};
-        answer.arm();
         window.action(QStringLiteral("openSchool"))->trigger();
-        QVERIFY(answer.answered);
+        QCOMPARE(answers.fileDialogs.size(), 1);
         QCOMPARE(replaced.count(), 1);
         QCOMPARE(window.workspace().school.classes, QStringList{QStringLiteral(u"高一")});
         QCOMPARE(window.basicsPage()->weekFields()->field(1)->text(), QStringLiteral("1"));
