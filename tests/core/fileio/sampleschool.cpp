@@ -117,6 +117,12 @@ QString dataFile(const QString& name)
     return QStringLiteral(ORVE_TEST_DATA_DIR "/") + name;
 }
 
+bool writeBytes(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
 QByteArray readBytes(const QString& path)
 {
     QFile file(path);

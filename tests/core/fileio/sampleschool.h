@@ -20,6 +20,7 @@ void buildSampleSchool(Workspace& ws, UiPort& ui);
 // The path of a file under tests/data.
 QString dataFile(const QString& name);
 QByteArray readBytes(const QString& path);
+bool writeBytes(const QString& path, const QByteArray& bytes);
 
 // Compares every table the file stores; the first difference, or empty.
 QString differenceInStoredTables(const Workspace& expected, const Workspace& actual);

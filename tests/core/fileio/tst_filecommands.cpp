@@ -15,16 +15,6 @@
 using namespace orve;
 using namespace orve::fileio;
 
-namespace {
-
-bool writeBytes(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-}
-
-} // namespace
-
 class TestFileCommands : public QObject
 {
     Q_OBJECT
@@ -231,7 +221,7 @@ private slots:
         QFETCH(QByteArray, content);
         QFETCH(int, line);
         const QString broken = dir_.filePath(QStringLiteral("broken.rve"));
-        QVERIFY(writeBytes(broken, content));
+        QVERIFY(test::writeBytes(broken, content));
 
         Workspace ws;
         test::FakeUiPort ui;

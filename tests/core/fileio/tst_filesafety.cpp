@@ -24,12 +24,6 @@ using namespace orve::fileio;
 
 namespace {
 
-bool writeBytes(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-}
-
 // A file naming `classes` classes and `courses` courses and nothing else.
 QByteArray countsFile(int classes, int courses)
 {
@@ -90,7 +84,7 @@ private slots:
         QTemporaryDir folder;
         const QString target = folder.filePath(QStringLiteral("target.rve"));
         const QByteArray old("old school\r\n");
-        QVERIFY(writeBytes(target, old));
+        QVERIFY(test::writeBytes(target, old));
 
         QProcess cli;
         cli.setChildProcessModifier([limit] {
@@ -127,7 +121,7 @@ private slots:
         QCOMPARE(loadFile(ws.session.ioPath, bytes).reason, result.reason);
 
         const QString target = path("target.rve");
-        QVERIFY(writeBytes(target, "old\r\n"));
+        QVERIFY(test::writeBytes(target, "old\r\n"));
         ws.session.ioPath = path("link.rve");
         QVERIFY(QFile::link(target, ws.session.ioPath));
         QVERIFY(writeSchoolFile(ws.school, ws.session.ioPath).written());
@@ -169,7 +163,7 @@ private slots:
         QFETCH(QByteArray, bytes);
         QFETCH(QString, reason);
         const QString file = path("foreign.rve");
-        QVERIFY(writeBytes(file, bytes));
+        QVERIFY(test::writeBytes(file, bytes));
         Workspace ws;
         test::FakeUiPort ui;
         QCOMPARE(openInto(ws, ui, file), CommandOutcome::Failed);
@@ -185,7 +179,7 @@ private slots:
         bytes.chop(4);
         const int lines = int(bytes.count('\n')) + 1;
         const QString file = path("cut.rve");
-        QVERIFY(writeBytes(file, bytes));
+        QVERIFY(test::writeBytes(file, bytes));
 
         Workspace ws;
         test::FakeUiPort ui;
@@ -223,7 +217,7 @@ private slots:
         QFETCH(int, line);
         QFETCH(QString, reason);
         const QString file = path("huge.rve");
-        QVERIFY(writeBytes(file, countsFile(classes, courses)));
+        QVERIFY(test::writeBytes(file, countsFile(classes, courses)));
         Workspace ws;
         const ReadError error = openSchoolFile(ws, file);
         QCOMPARE(error.line, line);
