@@ -19,8 +19,7 @@ namespace orve::ui {
 
 AdjustCommands::AdjustCommands(MainWindow& window)
     : QObject(&window), window_(window), ws_(window.workspace()), ui_(window.uiPort()),
-      timetable_(window.schedulingPage()->view()),
-      undo_(window.action(QStringLiteral("undoSwap"))),
+      timetable_(window.schedulingPage()->view()), undo_(window.action(QStringLiteral("undoSwap"))),
       redo_(window.action(QStringLiteral("redoSwap"))),
       count_(new adjust::DoubleBookingCount(ws_, this))
 {
@@ -67,9 +66,14 @@ bool AdjustCommands::eventFilter(QObject* watched, QEvent* event)
     switch (key->key()) {
     case Qt::Key_Space:
     case Qt::Key_Return:
-    case Qt::Key_Enter: button = Qt::LeftButton; break;
-    case Qt::Key_Escape: button = Qt::RightButton; break;
-    default: return QObject::eventFilter(watched, event);
+    case Qt::Key_Enter:
+        button = Qt::LeftButton;
+        break;
+    case Qt::Key_Escape:
+        button = Qt::RightButton;
+        break;
+    default:
+        return QObject::eventFilter(watched, event);
     }
     const model::CellRef current = ws_.school.masterTimetable.currentCell();
     release(current.row, current.column, button, key->modifiers());
@@ -112,12 +116,10 @@ void AdjustCommands::showPick()
         window_.statusBar()->clearMessage();
         return;
     }
-    const QString how = ws_.session.forcedSwapMode
-                            ? QStringLiteral(u"单击本班任一节课强行对调")
-                            : QStringLiteral(u"单击本班绿色的课与它对调");
-    window_.statusBar()->showMessage(
-        QStringLiteral(u"已选中 %1。%2；再单击它或右键（Esc）取消。")
-            .arg(adjust::describeCell(ws_, pick.cell), how));
+    const QString how = ws_.session.forcedSwapMode ? QStringLiteral(u"单击本班任一节课强行对调")
+                                                   : QStringLiteral(u"单击本班绿色的课与它对调");
+    window_.statusBar()->showMessage(QStringLiteral(u"已选中 %1。%2；再单击它或右键（Esc）取消。")
+                                         .arg(adjust::describeCell(ws_, pick.cell), how));
 }
 
 } // namespace orve::ui

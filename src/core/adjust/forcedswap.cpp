@@ -39,8 +39,7 @@ QHash<int, QString> doubleBookedLessons(const scheduler::TeacherIndex& index,
 
 // The double bookings that were not there before, as the user knows the cells.
 QStringList newClashes(const Workspace& ws, const scheduler::TeacherIndex& index,
-                       const scheduler::CombinedGroups& groups,
-                       const QHash<int, QString>& before)
+                       const scheduler::CombinedGroups& groups, const QHash<int, QString>& before)
 {
     QStringList clashes;
     const model::Grid& timetable = index.grid();

@@ -112,9 +112,8 @@ QString describeCell(const Workspace& ws, CellRef at)
     const model::Grid& timetable = ws.school.masterTimetable;
     const model::Slot slot = model::slotOfColumn(at.column, ws.session.periodsPerDay);
     return QStringLiteral(u"%1 %2第%3节 %4")
-        .arg(timetable.text({at.row, model::ClassNameColumn}),
-             model::masterDayName(slot.day - 1), QString::number(slot.period),
-             timetable.text(at));
+        .arg(timetable.text({at.row, model::ClassNameColumn}), model::masterDayName(slot.day - 1),
+             QString::number(slot.period), timetable.text(at));
 }
 
 } // namespace orve::adjust

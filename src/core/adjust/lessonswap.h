@@ -23,8 +23,8 @@ class RandomSource;
 namespace orve::adjust {
 
 inline const QString OtherClassMessage = QStringLiteral(u"班级之间没必要调课!");
-inline const QString NotSwappableMessage = QStringLiteral(
-    u"您要调的课与其他课有冲突,请试用'智能追踪-强行调课'或与灰颜色课想调");
+inline const QString NotSwappableMessage =
+    QStringLiteral(u"您要调的课与其他课有冲突,请试用'智能追踪-强行调课'或与灰颜色课想调");
 inline const QString NothingPickedMessage =
     QStringLiteral(u"请先在课程总表中选定一节课，再选“可调课显示”。");
 

@@ -68,7 +68,9 @@ private slots:
         emit ws.notifier.conditionsChanged();
         adjust::DoubleBookingCount count(ws);
         QSignalSpy changed(&count, &adjust::DoubleBookingCount::changed);
-        const QStringList texts = {QString(), model::FreePeriodText, u"班会"_s,
+        const QStringList texts = {QString(),
+                                   model::FreePeriodText,
+                                   u"班会"_s,
                                    test::lesson(u"体育"_s, u"赵六"_s),
                                    test::lesson(u"语文"_s, u"赵六"_s),
                                    test::lesson(u"数学"_s, u"王芳"_s),
@@ -78,15 +80,21 @@ private slots:
         const auto cell = [&]() { return model::CellRef{2 + any(5), 1 + any(8)}; };
         for (int step = 0; step < 400; ++step) {
             switch (any(4)) {
-            case 0: grid().setText(cell(), texts.at(any(int(texts.size())))); break;
-            case 1: grid().swapCells(cell(), cell()); break;
+            case 0:
+                grid().setText(cell(), texts.at(any(int(texts.size()))));
+                break;
+            case 1:
+                grid().swapCells(cell(), cell());
+                break;
             case 2: {
                 model::RedrawSuspender batch(grid());
                 for (int k = 0; k < 6; ++k)
                     grid().setText(cell(), texts.at(any(int(texts.size()))));
                 break;
             }
-            default: grid().setBackColour(cell(), model::SwappableColour); break;
+            default:
+                grid().setBackColour(cell(), model::SwappableColour);
+                break;
             }
             QCOMPARE(count.count(), fullCount());
         }

@@ -1,7 +1,7 @@
 // The lesson swap on the master timetable: the pick and its colouring, the refused second
 // clicks, the plain and the forced swap, the menu's swappable display, and undo and redo.
-#include "fakeuiport.h"
 #include "../scheduler/schedulerfixture.h"
+#include "fakeuiport.h"
 
 #include "adjust/forcedswap.h"
 #include "adjust/handchanges.h"
