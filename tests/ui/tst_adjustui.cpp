@@ -122,13 +122,8 @@ private slots:
         QTest::keyClick(view(), Qt::Key_Enter);
         QCOMPARE(grid().text({2, 3}), test::lesson(u"语文"_s, u"张三"_s));
         QCOMPARE(grid().text({2, 1}), test::lesson(u"英语"_s, u"李四"_s));
-
-        // The menu's display picks the current cell; the next click swaps with it.
-        grid().setCurrentCell({2, 3});
-        window->action(u"swappableDisplay"_s)->trigger();
+        window->action(u"swappableDisplay"_s)->trigger(); // picks the current cell
         QCOMPARE(grid().cell({2, 3}).backColour, model::PickedColour);
-        click({2, 4});
-        QCOMPARE(grid().text({2, 4}), test::lesson(u"语文"_s, u"张三"_s));
     }
 };
 

@@ -48,6 +48,7 @@ class TestLessonSwap : public QObject
     {
         return releaseOnTimetable(ws, ui, at, button, modifiers, random);
     }
+    // The row's backgrounds: P picked, G green, X dark cyan, . normal.
     QString colours(int row)
     {
         QString text;
@@ -56,8 +57,7 @@ class TestLessonSwap : public QObject
             text += back == model::PickedColour      ? u'P'
                     : back == model::SwappableColour ? u'G'
                     : back == model::ClashingColour  ? u'X'
-                    : back == 0                      ? u'.'
-                                                     : u'?';
+                                                     : (back == 0 ? u'.' : u'?');
         }
         return text;
     }
@@ -72,8 +72,7 @@ class TestLessonSwap : public QObject
         QStringList cells;
         for (int r = A; r <= D; ++r)
             for (int c = 1; c <= 5; ++c)
-                cells.append(grid().text({r, c}) + u'/' +
-                             QString::number(int(grid().cell({r, c}).style)));
+                cells.append(grid().text({r, c}) + QString::number(int(grid().cell({r, c}).style)));
         return cells;
     }
 
@@ -81,9 +80,7 @@ private slots:
     void init()
     {
         test::makeSchool(ws, {u"A"_s, u"B"_s, u"C"_s, u"D"_s}, {u"语文"_s}, 5, 0, 1);
-        ws.session.pick = {};
         ws.session.forcedSwapMode = false;
-        ws.session.history.clear();
         ui = test::FakeUiPort();
         random = test::ScriptedRandom({}, 7);
         // A: 张三 王芳 李四 (free) 张三    B: 赵六 张三 (free) 李四 (free)
@@ -102,67 +99,46 @@ private slots:
 
     // Same teacher green; a clash of either teacher dark cyan; a free period green when the
     // picked teacher is free in its column (D is free everywhere, which must not count).
-    void colouringOfThePickedRow()
+    // Refused second clicks keep the pick and its colours.
+    void colouringAndRefusedClicks()
     {
-        QCOMPARE(click({A, 1}), ClickResult::Picked);
+        QCOMPARE(click({A, 1}, Qt::LeftButton, Qt::ShiftModifier), ClickResult::Ignored);
+        QCOMPARE(click({0, 1}), ClickResult::Ignored); // a header cell
+        QCOMPARE(click({A, 1}, Qt::LeftButton, Qt::ShiftModifier | Qt::ControlModifier),
+                 ClickResult::Picked);
         QCOMPARE(colours(A), u"PXGGG"_s);
         QCOMPARE(colours(B), u"....."_s);
-        QCOMPARE(grid().currentCell(), (CellRef{A, 1}));
-        QCOMPARE(ws.session.pick.count, 1);
         QCOMPARE(ws.session.pick.cell, (CellRef{A, 1}));
-
-        click({A, 1});
+        QCOMPARE(click({A, 1}), ClickResult::Unpicked);
         QCOMPARE(colours(A), u"....."_s);
         // 李四 teaches B in period 4: that free period is dark cyan; 王芳 teaches C in period 3.
         click({A, 3});
         QCOMPARE(colours(A), u"GXPXG"_s);
         QVERIFY(ui.messages.isEmpty());
-    }
 
-    void shiftAloneDoesNothingOtherModifiersDoNotMatter()
-    {
-        QCOMPARE(click({A, 1}, Qt::LeftButton, Qt::ShiftModifier), ClickResult::Ignored);
-        QCOMPARE(click({A, 1}, Qt::MiddleButton), ClickResult::Ignored);
-        QCOMPARE(click({0, 1}), ClickResult::Ignored); // a header cell
-        QCOMPARE(ws.session.pick.count, 0);
-        QCOMPARE(click({A, 1}, Qt::LeftButton, Qt::ShiftModifier | Qt::ControlModifier),
-                 ClickResult::Picked);
-        QCOMPARE(click({A, 3}, Qt::LeftButton, Qt::AltModifier), ClickResult::Swapped);
-    }
-
-    void refusedSecondClicksKeepThePick()
-    {
-        click({A, 1});
         QCOMPARE(click({B, 1}), ClickResult::Refused);
-        QCOMPARE(ui.prompts(), QStringList{OtherClassMessage});
         QCOMPARE(click({A, 2}), ClickResult::Refused);
-        QCOMPARE(ui.prompts().last(), NotSwappableMessage);
-        QCOMPARE(colours(A), u"PXGGG"_s);
-        QCOMPARE(ws.session.pick.cell, (CellRef{A, 1}));
-        QVERIFY(!ws.session.history.canUndo());
-
-        QCOMPARE(click({A, 4}), ClickResult::Swapped); // into the free period
-        QCOMPARE(grid().text({A, 4}), test::lesson(u"语文"_s, u"张三"_s));
-        QVERIFY(grid().text({A, 1}).isEmpty());
+        QCOMPARE(ui.prompts(), (QStringList{OtherClassMessage, NotSwappableMessage}));
+        QCOMPARE(colours(A), u"GXPXG"_s);
+        QCOMPARE(ws.session.pick.cell, (CellRef{A, 3}));
+        QCOMPARE(click({A, 1}, Qt::LeftButton, Qt::AltModifier), ClickResult::Swapped);
+        QCOMPARE(grid().text({A, 1}), test::lesson(u"英语"_s, u"李四"_s));
     }
 
     void plainSwapExchangesAllFourAttributesAndClearsTheRow()
     {
         grid().setTextColour({A, 1}, 0x000000FF);
-        grid().setTextStyle({A, 3}, TextStyle::Inset);
+        grid().setTextStyle({A, 4}, TextStyle::Inset);
         grid().setBackColour({B, 2}, model::HighlightColour);
         click({A, 1});
-        QSignalSpy history(&ws.notifier, &Notifier::historyChanged);
-        QCOMPARE(click({A, 3}), ClickResult::Swapped);
-        QCOMPARE(grid().text({A, 3}), test::lesson(u"语文"_s, u"张三"_s));
-        QCOMPARE(grid().text({A, 1}), test::lesson(u"英语"_s, u"李四"_s));
-        QCOMPARE(grid().cell({A, 3}).textColour, model::Colour(0x000000FF));
-        QCOMPARE(grid().cell({A, 1}).textColour, model::Colour(0));
+        QCOMPARE(click({A, 4}), ClickResult::Swapped); // into the free period
+        QCOMPARE(grid().text({A, 4}), test::lesson(u"语文"_s, u"张三"_s));
+        QVERIFY(grid().text({A, 1}).isEmpty());
+        QCOMPARE(grid().cell({A, 4}).textColour, model::Colour(0x000000FF));
         QCOMPARE(grid().cell({A, 1}).style, TextStyle::Inset);
         QCOMPARE(colours(A), u"....."_s);
         QCOMPARE(grid().cell({B, 2}).backColour, model::HighlightColour); // other rows stay
         QCOMPARE(ws.session.pick.count, 0);
-        QCOMPARE(history.count(), 1);
         QCOMPARE(ws.session.history.undoCaption(), SwapCaption);
 
         // A right click clears every mark, blue highlights and text colours included.
@@ -170,7 +146,7 @@ private slots:
         QCOMPARE(click({C, 1}, Qt::RightButton), ClickResult::MarksCleared);
         QCOMPARE(colours(A), u"....."_s);
         QCOMPARE(grid().cell({B, 2}).backColour, model::Colour(0));
-        QCOMPARE(grid().cell({A, 3}).textColour, model::Colour(0));
+        QCOMPARE(grid().cell({A, 4}).textColour, model::Colour(0));
         QCOMPARE(grid().cell({A, 1}).style, TextStyle::Inset);
         QCOMPARE(ws.session.pick.count, 0);
     }
@@ -182,29 +158,30 @@ private slots:
         grid().setCurrentCell({0, 0});
         showSwappableForCurrent(ws, ui);
         QCOMPARE(ui.prompts(), QStringList{NothingPickedMessage});
-        QCOMPARE(ws.session.pick.count, 0);
-
         click({B, 1});
         grid().setCurrentCell({A, 3});
         showSwappableForCurrent(ws, ui);
         QCOMPARE(colours(B), u"....."_s);
         QCOMPARE(colours(A), u"GXPXG"_s);
-        QCOMPARE(ws.session.pick.cell, (CellRef{A, 3}));
         QCOMPARE(click({A, 5}), ClickResult::Swapped);
         QCOMPARE(grid().text({A, 5}), test::lesson(u"英语"_s, u"李四"_s));
-        QCOMPARE(grid().text({A, 3}), test::lesson(u"作文"_s, u"张三"_s));
     }
 
     // Code 1: 王芳 comes into period 3, where she teaches C; C's lesson is moved and every
-    // class keeps its lessons. The two exchanged cells end flat, even a fixed one.
-    void forcedSwapRepairsTheOtherClass()
+    // class keeps its lessons. The two exchanged cells end flat, even a fixed one. One step
+    // undoes the exchange and the repair, styles included; redo does both again.
+    void forcedSwapRepairsTheOtherClassAndUndoes()
     {
         ws.session.forcedSwapMode = true;
         grid().setTextStyle({A, 3}, model::FixedMark);
         const QStringList before = snapshot();
-        QStringList lessonsBefore;
-        for (int r = A; r <= D; ++r)
-            lessonsBefore += test::lessonsOfRow(grid(), r);
+        const auto lessons = [this] {
+            QStringList all;
+            for (int r = A; r <= D; ++r)
+                all += test::lessonsOfRow(grid(), r);
+            return all;
+        };
+        const QStringList lessonsBefore = lessons();
         click({A, 3});
         QCOMPARE(click({A, 2}), ClickResult::ForcedSwap);
         QCOMPARE(grid().text({A, 3}), test::lesson(u"数学"_s, u"王芳"_s));
@@ -212,17 +189,13 @@ private slots:
         QCOMPARE(grid().cell({A, 3}).style, TextStyle::Flat);
         QCOMPARE(grid().cell({A, 2}).style, TextStyle::Flat);
         QVERIFY(grid().text({C, 3}) != test::lesson(u"地理"_s, u"王芳"_s));
-        QStringList lessonsAfter;
-        for (int r = A; r <= D; ++r)
-            lessonsAfter += test::lessonsOfRow(grid(), r);
-        QCOMPARE(lessonsAfter, lessonsBefore);
+        QCOMPARE(lessons(), lessonsBefore);
         QCOMPARE(doubleBookings(), 0);
         QVERIFY(ui.messages.isEmpty());
         for (int r = A; r <= D; ++r)
             QCOMPARE(colours(r), u"....."_s);
         QCOMPARE(ws.session.pick.count, 0);
 
-        // One step undoes the exchange and the repair, styles included; redo does both again.
         const QStringList after = snapshot();
         QVERIFY(undoHandChange(ws, ui));
         QCOMPARE(snapshot(), before);
@@ -232,7 +205,7 @@ private slots:
     }
 
     // Code 2 where the repair cannot move B's lesson (a fixed lesson): the clash stays in B,
-    // the user is told, and the conflict list names both lessons.
+    // the user is told, and the conflict list names both lessons until the swap is undone.
     void forcedSwapWhoseRepairFailsSaysSo()
     {
         ws.session.forcedSwapMode = true;
@@ -241,22 +214,18 @@ private slots:
         click({A, 1});
         QCOMPARE(click({A, 2}), ClickResult::ForcedSwap);
         QCOMPARE(grid().text({A, 2}), test::lesson(u"语文"_s, u"张三"_s));
-        QCOMPARE(grid().text({B, 2}), test::lesson(u"语文"_s, u"张三"_s));
         QCOMPARE(doubleBookings(), 1);
         QCOMPARE(ui.messages.size(), 1);
         QVERIFY(ui.prompts().first().contains(u"A 星期一第2节 语文  张三"_s));
         QVERIFY(ui.prompts().first().contains(u"B 星期一第2节 语文  张三"_s));
         QCOMPARE(conflicts.count(), 1);
         QCOMPARE(ws.session.conflicts.size(), 2);
-        QCOMPARE(scheduler::conflictCell(ws.session.conflicts.at(0)), (CellRef{A, 2}));
         QCOMPARE(scheduler::conflictCell(ws.session.conflicts.at(1)), (CellRef{B, 2}));
-
-        // Undoing it takes the clash out of the list again.
         QVERIFY(undoHandChange(ws, ui));
         QVERIFY(ws.session.conflicts.isEmpty());
-        QCOMPARE(doubleBookings(), 0);
     }
 
+    // Code 3 changes nothing but drops the pick; another class is refused in forced mode too.
     void forcedSwapWithBothTeachersClashingIsRefused()
     {
         ws.session.forcedSwapMode = true;
@@ -269,11 +238,8 @@ private slots:
         QCOMPARE(colours(A), u"....."_s);
         QCOMPARE(ws.session.pick.count, 0);
         QVERIFY(!ws.session.history.canUndo());
-
-        // Another class is refused in forced mode too, and keeps the pick.
         click({A, 3});
         QCOMPARE(click({B, 2}), ClickResult::Refused);
-        QCOMPARE(ui.prompts().last(), OtherClassMessage);
         QCOMPARE(ws.session.pick.count, 1);
     }
 
@@ -288,10 +254,8 @@ private slots:
         QCOMPARE(ws.session.pick.count, 0);
         QCOMPARE(colours(A), u"....."_s);
         QCOMPARE(grid().text({A, 1}), test::lesson(u"语文"_s, u"张三"_s));
-        QVERIFY(ws.session.history.canRedo());
-
         school::layOutEmptyMasterTimetable(ws);
-        QVERIFY(!ws.session.history.canRedo() && !ws.session.history.canUndo());
+        QVERIFY(!ws.session.history.canRedo());
 
         init();
         click({A, 1});
