@@ -37,6 +37,10 @@ AdjustCommands::AdjustCommands(MainWindow& window)
 
     connect(&ws_.notifier, &Notifier::historyChanged, this, &AdjustCommands::showHistory);
     connect(&ws_.notifier, &Notifier::pickChanged, this, &AdjustCommands::showPick);
+    connect(&ws_.notifier, &Notifier::forcedSwapModeChanged, this, [this] {
+        if (ws_.session.pick.count != 0)
+            showPick();
+    });
     showHistory();
 }
 
