@@ -34,7 +34,20 @@ Workspace::Workspace()
 void Workspace::replaceSchool(model::School replacement)
 {
     school = std::move(replacement);
+    forgetHandChanges();
     emit notifier.schoolReplaced();
+}
+
+void Workspace::forgetHandChanges()
+{
+    const bool hadPick = session.pick.count != 0;
+    const bool hadHistory = session.history.canUndo() || session.history.canRedo();
+    session.pick = {};
+    session.history.clear();
+    if (hadPick)
+        emit notifier.pickChanged();
+    if (hadHistory)
+        emit notifier.historyChanged();
 }
 
 void Workspace::setModified(bool modified)

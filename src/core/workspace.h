@@ -24,8 +24,12 @@ struct Workspace
     Session session;
     Notifier notifier;
 
-    // New and Open: the school is replaced by one assignment and the views are told.
+    // New and Open: the school is replaced by one assignment and the views are told; the
+    // changes made by hand on the old timetable are forgotten.
     void replaceSchool(model::School replacement);
+    // The master timetable was replaced or laid out afresh: a pending pick and the history of
+    // changes made by hand refer to cells that are gone.
+    void forgetHandChanges();
     void setModified(bool modified);
 };
 

@@ -1,5 +1,6 @@
 #include "mainwindow.h"
 
+#include "adjustcommands.h"
 #include "basicspage.h"
 #include "conditionscommands.h"
 #include "conditionspage.h"
@@ -58,6 +59,7 @@ MainWindow::MainWindow(UiPort* dialogs, QWidget* parent)
     connectCommands();
     school_ = new SchoolController(*this);
     fileCommands_ = new FileCommands(*this, *ui_);
+    new AdjustCommands(*this);
 
     // The window fits a 1366 x 768 screen; the grids scroll.
     QSize size(1280, 700);
@@ -118,7 +120,7 @@ void MainWindow::connectCommands()
     // Commands of this version still to come say so instead of doing nothing.
     for (const char* name : {"classTimetable", "teacherTimetable", "checkDoubleBookings",
                              "teacherSpreadSchool", "teacherSpreadClass", "courseSpreadSchool",
-                             "courseSpreadClass", "swappableDisplay", "printPreview", "print"})
+                             "courseSpreadClass", "printPreview", "print"})
         on(name, [this, name] {
             statusBar()->showMessage(QStringLiteral(u"“%1”尚未提供，将在以后的版本中完成。")
                                          .arg(action(QString::fromLatin1(name))->text()),

@@ -75,7 +75,11 @@ std::vector<Menu> menus()
           {"courseSpreadSchool", u"课程按课目名称全校分布 (&M)", {}},
           {"courseSpreadClass", u"课程按课目名称班级分布 (&B)", {}},
           separator,
-          {"swappableDisplay", u"可调课显示 (&T)", {}}}},
+          {"swappableDisplay", u"可调课显示 (&T)", {}},
+          separator,
+          // Ctrl+Z is the scheduling run's; U for undo, and Y as in most programs for redo.
+          {"undoSwap", u"撤销调课", QKeySequence(Qt::CTRL | Qt::Key_U)},
+          {"redoSwap", u"重做调课", QKeySequence(Qt::CTRL | Qt::Key_Y)}}},
         {"output",
          u"打印输出 (&P)",
          {{"printPreview", u"打印预览", QKeySequence(Qt::Key_F9)},

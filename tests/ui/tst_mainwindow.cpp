@@ -106,7 +106,8 @@ private slots:
                                 "forcedSwap"));
         QCOMPARE(layout(menus.at(4)),
                  QStringLiteral("checkDoubleBookings - teacherSpreadSchool teacherSpreadClass "
-                                "courseSpreadSchool courseSpreadClass - swappableDisplay"));
+                                "courseSpreadSchool courseSpreadClass - swappableDisplay - undoSwap "
+                                "redoSwap"));
         QCOMPARE(layout(menus.at(5)), QStringLiteral("printPreview print"));
         QCOMPARE(layout(menus.at(6)), QStringLiteral("helpTopics - about"));
 
@@ -125,6 +126,8 @@ private slots:
             {"printPreview", QKeySequence(QStringLiteral("F9"))},
             {"print", QKeySequence(QStringLiteral("Ctrl+P"))},
             {"venueList", QKeySequence()},
+            {"undoSwap", QKeySequence(QStringLiteral("Ctrl+U"))},
+            {"redoSwap", QKeySequence(QStringLiteral("Ctrl+Y"))},
         };
         for (const auto& [name, keys] : shortcuts)
             QCOMPARE(window.action(QString::fromLatin1(name))->shortcut(), keys);
@@ -141,7 +144,12 @@ private slots:
     {
         MainWindow window;
         auto* toolbar = window.findChild<QToolBar*>(QStringLiteral("Toolbar1"));
-        QCOMPARE(toolbar->actions().size(), 21);
+        // The 21 numbered buttons, then a separator and undo and redo of changes made by hand.
+        const QList<QAction*> actions = toolbar->actions();
+        QCOMPARE(actions.size(), 24);
+        QVERIFY(actions.at(21)->isSeparator());
+        QCOMPARE(actions.at(22), window.action(QStringLiteral("undoSwap")));
+        QCOMPARE(actions.at(23), window.action(QStringLiteral("redoSwap")));
         const QList<std::pair<int, const char16_t*>> tips = {
             {2, u"新建课程设置文件"}, {3, u"打开课程设置文件"}, {4, u"保存课程设置文件"},
             {6, u"打印预览"}, {7, u"打印"}, {9, u"输入班级名单"}, {10, u"输入课程名单"},

@@ -29,6 +29,8 @@ bool ExchangeHistory::undo(Grid& timetable)
     const ExchangeStep& step = done_.back();
     {
         RedrawSuspender suspended(timetable);
+        for (auto restyle = step.restyles.rbegin(); restyle != step.restyles.rend(); ++restyle)
+            timetable.setTextStyle(restyle->cell, restyle->before);
         for (auto exchange = step.exchanges.rbegin(); exchange != step.exchanges.rend(); ++exchange)
             timetable.swapCells(exchange->first, exchange->second);
     }
@@ -46,6 +48,8 @@ bool ExchangeHistory::redo(Grid& timetable)
         RedrawSuspender suspended(timetable);
         for (const CellExchange& exchange : step.exchanges)
             timetable.swapCells(exchange.first, exchange.second);
+        for (const StyleChange& restyle : step.restyles)
+            timetable.setTextStyle(restyle.cell, restyle.after);
     }
     done_.push_back(std::move(undone_.back()));
     undone_.pop_back();

@@ -1,9 +1,12 @@
 // The changes made by hand on the master timetable, for undo and redo. Every such change is a
 // list of cell exchanges (a swap, a forced swap with its repair, an optimiser's moves); doing
-// the exchanges again in reverse order undoes it, doing them in order redoes it.
+// the exchanges again in reverse order undoes it, doing them in order redoes it. A change may
+// end by setting text styles (a forced swap leaves its two cells flat); those are set back
+// first on undo and again last on redo.
 #pragma once
 
 #include "cellref.h"
+#include "gridcell.h"
 
 #include <QString>
 #include <vector>
@@ -19,11 +22,20 @@ struct CellExchange
     CellRef second;
 };
 
+// A text style a step set on a cell after its exchanges.
+struct StyleChange
+{
+    CellRef cell;
+    TextStyle before = TextStyle::Flat;
+    TextStyle after = TextStyle::Flat;
+};
+
 // One step of the history: what the user did, and the exchanges it made in order.
 struct ExchangeStep
 {
     QString caption;
     std::vector<CellExchange> exchanges;
+    std::vector<StyleChange> restyles{};
 };
 
 class ExchangeHistory

@@ -56,6 +56,20 @@ bool isDoubleBooked(const TeacherIndex& index, const CombinedGroups& groups, mod
     return lessonsTaught(index.grid(), rows, at.column, groups) > 1;
 }
 
+bool teacherDoubleBooked(const TeacherIndex& index, const CombinedGroups& groups, int teacher,
+                         int column)
+{
+    if (index.isNobody(teacher) || index.holders(teacher, column) < 2)
+        return false;
+    if (groups.empty())
+        return true;
+    std::vector<int> rows;
+    for (int r = model::FirstClassRow; r < index.rows(); ++r)
+        if (index.teacherAt({r, column}) == teacher)
+            rows.push_back(r);
+    return lessonsTaught(index.grid(), rows, column, groups) > 1;
+}
+
 int countDoubleBookings(const model::Grid& timetable, const CombinedGroups& groups)
 {
     // Per column, the rows with a teacher sorted by teacher; only a teacher met in two rows or

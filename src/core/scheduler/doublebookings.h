@@ -27,6 +27,10 @@ int lessonsTaught(const model::Grid& timetable, const std::vector<int>& rows, in
 // Whether the lesson at `at` shares its teacher with another lesson in its column.
 bool isDoubleBooked(const TeacherIndex& index, const CombinedGroups& groups, model::CellRef at);
 
+// Whether the teacher has two lessons or more in the column; the index reads bookings.
+bool teacherDoubleBooked(const TeacherIndex& index, const CombinedGroups& groups, int teacher,
+                         int column);
+
 // The (slot column, teacher) pairs with two lessons or more.
 int countDoubleBookings(const model::Grid& timetable, const CombinedGroups& groups);
 

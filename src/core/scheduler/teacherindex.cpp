@@ -1,5 +1,7 @@
 #include "teacherindex.h"
 
+#include "doublebookings.h"
+
 #include "model/cellmarks.h"
 #include "model/grid.h"
 #include "model/lessoncell.h"
@@ -7,15 +9,22 @@
 
 namespace orve::scheduler {
 
-TeacherIndex::TeacherIndex(model::Grid& timetable)
-    : grid_(timetable), rows_(timetable.rowCount()), columns_(timetable.columnCount()),
+TeacherIndex::TeacherIndex(model::Grid& timetable, CellReading reading)
+    : grid_(timetable), reading_(reading), rows_(timetable.rowCount()), columns_(timetable.columnCount()),
       cellTeachers_(std::size_t(rows_) * std::size_t(columns_), -1),
       rowVersions_(std::size_t(rows_), 0), columnVersions_(std::size_t(columns_), 0)
 {
     teacherId(QStringView());
     for (int c = 0; c < columns_; ++c)
         for (int r = model::FirstClassRow; r < rows_; ++r)
-            place({r, c}, teacherId(model::teacherPart(grid_.text({r, c}))));
+            place({r, c}, teacherOfText(grid_.text({r, c})));
+}
+
+int TeacherIndex::teacherOfText(const QString& text)
+{
+    if (reading_ == CellReading::Bookings && !booksTeacher(text))
+        return Nobody;
+    return teacherId(model::teacherPart(text));
 }
 
 int TeacherIndex::teacherId(QStringView teacher)
@@ -48,6 +57,8 @@ int TeacherIndex::holders(int teacher, int column) const
 
 bool TeacherIndex::busy(int teacher, int column, int skipRow) const
 {
+    if (isNobody(teacher))
+        return false;
     return holders(teacher, column) - (teacherAt({skipRow, column}) == teacher ? 1 : 0) > 0;
 }
 
@@ -98,7 +109,16 @@ void TeacherIndex::write(model::CellRef at, const QString& text, model::TextStyl
         return;
     grid_.setText(at, text);
     grid_.setTextStyle(at, style);
-    place(at, teacherId(model::teacherPart(text)));
+    place(at, teacherOfText(text));
+}
+
+void TeacherIndex::reread(model::CellRef at)
+{
+    if (at.row < model::FirstClassRow || at.row >= rows_ || at.column < 0 || at.column >= columns_)
+        return;
+    const int teacher = teacherOfText(grid_.text(at));
+    if (teacher != teacherAt(at))
+        place(at, teacher);
 }
 
 void TeacherIndex::swapCells(model::CellRef a, model::CellRef b)

@@ -3,7 +3,8 @@
 // is busy in a column, and where, as the column scans of the placement tests do (same
 // answers, same first row), in constant time or one scan of integers, so that the random
 // searches can afford their thousands of draws. Every change of a class-row cell made while
-// an index is in use goes through it; exchanges may be journalled, so that they can be undone.
+// an index is in use goes through it (or is read again with reread); exchanges may be
+// journalled, so that they can be undone.
 #pragma once
 
 #include "model/cellref.h"
@@ -24,11 +25,19 @@ namespace orve::scheduler {
 
 using model::CellExchange;
 
+// How cells are read. The scheduling run's tests take every cell's teacher part, so an empty
+// cell is "busy" wherever another class has a free period. Read by bookings, a cell that books
+// no teacher (a free period, "空课", a lesson without a teacher; see doublebookings.h) holds
+// nobody: the number 0, which is never busy.
+enum class CellReading { TeacherParts, Bookings };
+
 class TeacherIndex
 {
 public:
+    static constexpr int Nobody = 0;
+
     // Reads every class-row cell of the grid once.
-    explicit TeacherIndex(model::Grid& timetable);
+    explicit TeacherIndex(model::Grid& timetable, CellReading reading = CellReading::TeacherParts);
 
     model::Grid& grid() { return grid_; }
     const model::Grid& grid() const { return grid_; }
@@ -39,6 +48,13 @@ public:
     int teacherId(QStringView teacher);
     // The teacher part of a cell as a number; -1 outside the class rows.
     int teacherAt(model::CellRef at) const;
+    // How many numbers have been given out.
+    int teacherCount() const { return int(teacherVersions_.size()); }
+    // True for the number of nobody when cells are read by bookings.
+    bool isNobody(int teacher) const
+    {
+        return reading_ == CellReading::Bookings && teacher == Nobody;
+    }
     // How many class rows hold the teacher in the column.
     int holders(int teacher, int column) const;
 
@@ -65,11 +81,14 @@ public:
     void write(model::CellRef at, const QString& text, model::TextStyle style);
     // Text, colours and style of two cells change places.
     void swapCells(model::CellRef a, model::CellRef b);
+    // Takes a cell's teacher from the grid again after the grid was changed without the index.
+    void reread(model::CellRef at);
 
     // Every exchange from now on is appended to `journal` (none: not journalled).
     void setJournal(std::vector<CellExchange>* journal) { journal_ = journal; }
 
 private:
+    int teacherOfText(const QString& text);
     void place(model::CellRef at, int teacher);
     static quint64 versionAt(const std::vector<quint64>& versions, int index)
     {
@@ -82,6 +101,7 @@ private:
     }
 
     model::Grid& grid_;
+    CellReading reading_;
     int rows_;
     int columns_;
     QHash<QString, int> ids_;

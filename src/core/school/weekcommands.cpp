@@ -49,6 +49,7 @@ void relayoutWeek(Workspace& ws, UiPort& ui)
 
 void layOutEmptyMasterTimetable(Workspace& ws)
 {
+    ws.forgetHandChanges();
     model::Grid& grid = ws.school.masterTimetable;
     grid.clearCells();
     grid.setRedraw(false);

@@ -21,7 +21,8 @@ void setWeekField(Workspace& ws, model::WeekField field, const QString& text);
 // timetable; says so when the fields ask for more than a week can hold.
 void relayoutWeek(Workspace& ws, UiPort& ui);
 
-// Lays out an empty master timetable for the class list and the week structure.
+// Lays out an empty master timetable for the class list and the week structure; what was
+// changed by hand on the old one can no longer be undone.
 void layOutEmptyMasterTimetable(Workspace& ws);
 
 } // namespace orve::school

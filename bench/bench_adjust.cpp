@@ -1,0 +1,184 @@
+// How long the manual adjustment takes on the largest school, 150 classes of 7 days x 10
+// periods, scheduled once, with the main window showing the master timetable (so every
+// command includes the view's repaint and the status bar's count): the first click's
+// colouring, a plain swap, a right click that clears every mark, and a forced swap with its
+// repair. Each timed command is undone or reset outside the timing. Run with
+// QT_QPA_PLATFORM=offscreen where there is no display.
+#include "adjust/handchanges.h"
+#include "adjust/lessonswap.h"
+#include "mainwindow.h"
+#include "model/cellmarks.h"
+#include "model/grid.h"
+#include "scheduler/randomsource.h"
+#include "scheduler/schedulingrun.h"
+#include "scheduler/teacherindex.h"
+#include "schoolgenerator.h"
+#include "silentuiport.h"
+#include "workspace.h"
+
+#include <QApplication>
+#include <QTabWidget>
+#include <benchmark/benchmark.h>
+#include <memory>
+#include <optional>
+
+namespace {
+
+using namespace orve;
+using model::CellRef;
+
+// One window with the scheduled school for every benchmark.
+struct Scene
+{
+    SilentUiPort dialogs;
+    ui::MainWindow window{&dialogs};
+
+    Scene()
+    {
+        window.resize(1280, 700);
+        window.show();
+        bench::generateSchool(window.workspace(), bench::SchoolShape{});
+        scheduler::SeededRandom random(1);
+        scheduler::scheduleTimetable(window.workspace(), dialogs, random);
+        window.tabs()->setCurrentIndex(3);
+        QApplication::processEvents();
+    }
+
+    Workspace& ws() { return window.workspace(); }
+    model::Grid& grid() { return ws().school.masterTimetable; }
+    adjust::ClickResult click(CellRef at, Qt::MouseButton button = Qt::LeftButton)
+    {
+        const adjust::ClickResult result =
+            adjust::releaseOnTimetable(ws(), window.uiPort(), at, button, Qt::NoModifier);
+        QApplication::processEvents();
+        return result;
+    }
+
+    // The first cell of the class row coloured `colour` after picking `picked`, whose
+    // exchange has the swap-conflict code `code` (any code when negative).
+    std::optional<CellRef> partner(CellRef picked, model::Colour colour, int code = -1)
+    {
+        const scheduler::TeacherIndex index(grid(), scheduler::CellReading::Bookings);
+        click(picked);
+        std::optional<CellRef> found;
+        for (int c = 1; c < grid().columnCount() && !found; ++c)
+            if (grid().cell({picked.row, c}).backColour == colour &&
+                (code < 0 || index.swapConflict(picked, {picked.row, c}) == code))
+                found = CellRef{picked.row, c};
+        click(picked, Qt::RightButton);
+        return found;
+    }
+};
+
+// Made once and never destroyed: it must not outlive the application object at exit.
+Scene& scene()
+{
+    static Scene* shared = new Scene;
+    return *shared;
+}
+
+// A lesson in the middle of the timetable.
+constexpr CellRef Picked{77, 23};
+
+void BM_FirstClickColouring(benchmark::State& state)
+{
+    Scene& s = scene();
+    for (auto _ : state) {
+        s.click(Picked);
+        state.PauseTiming();
+        s.click(Picked); // picked again: the row is plain
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_FirstClickColouring)->Unit(benchmark::kMillisecond);
+
+void BM_PlainSwap(benchmark::State& state)
+{
+    Scene& s = scene();
+    const std::optional<CellRef> green = s.partner(Picked, model::SwappableColour);
+    if (!green)
+        return state.SkipWithError("no green lesson in the row");
+    for (auto _ : state) {
+        state.PauseTiming();
+        s.click(Picked);
+        state.ResumeTiming();
+        s.click(*green);
+        state.PauseTiming();
+        adjust::undoHandChange(s.ws(), s.window.uiPort());
+        QApplication::processEvents();
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_PlainSwap)->Unit(benchmark::kMillisecond);
+
+void BM_RightClickClearsEveryMark(benchmark::State& state)
+{
+    Scene& s = scene();
+    for (auto _ : state) {
+        state.PauseTiming();
+        s.click(Picked);
+        state.ResumeTiming();
+        s.click(Picked, Qt::RightButton);
+    }
+}
+BENCHMARK(BM_RightClickClearsEveryMark)->Unit(benchmark::kMillisecond);
+
+// The forced swap into a column where the incoming teacher teaches another class: the
+// exchange, the repair of that class (a fresh clock-seeded generator each time), the marks
+// cleared and the conflict list brought up to date.
+void BM_ForcedSwap(benchmark::State& state)
+{
+    Scene& s = scene();
+    std::optional<CellRef> clashing;
+    for (const int code : {1, 2})
+        if (!clashing)
+            clashing = s.partner(Picked, model::ClashingColour, code);
+    if (!clashing)
+        return state.SkipWithError("no dark-cyan lesson with one clash in the row");
+    s.ws().session.forcedSwapMode = true;
+    const model::Grid before = s.grid();
+    double cellsMoved = 0;
+    for (auto _ : state) {
+        state.PauseTiming();
+        s.click(Picked);
+        state.ResumeTiming();
+        s.click(*clashing);
+        state.PauseTiming();
+        for (int r = 2; r < before.rowCount(); ++r)
+            for (int c = 1; c < before.columnCount(); ++c)
+                cellsMoved += s.grid().text({r, c}) != before.text({r, c}) ? 1 : 0;
+        adjust::undoHandChange(s.ws(), s.window.uiPort());
+        QApplication::processEvents();
+        state.ResumeTiming();
+    }
+    s.ws().session.forcedSwapMode = false;
+    // More than the two cells of the picked class: the repair moved lessons elsewhere.
+    state.counters["cells_moved"] =
+        benchmark::Counter(cellsMoved, benchmark::Counter::kAvgIterations);
+}
+BENCHMARK(BM_ForcedSwap)->Unit(benchmark::kMillisecond);
+
+// Undoing a forced swap with its repair.
+void BM_UndoForcedSwap(benchmark::State& state)
+{
+    Scene& s = scene();
+    std::optional<CellRef> clashing;
+    for (const int code : {1, 2})
+        if (!clashing)
+            clashing = s.partner(Picked, model::ClashingColour, code);
+    if (!clashing)
+        return state.SkipWithError("no dark-cyan lesson with one clash in the row");
+    s.ws().session.forcedSwapMode = true;
+    for (auto _ : state) {
+        state.PauseTiming();
+        s.click(Picked);
+        s.click(*clashing);
+        state.ResumeTiming();
+        adjust::undoHandChange(s.ws(), s.window.uiPort());
+        QApplication::processEvents();
+    }
+    s.ws().session.forcedSwapMode = false;
+}
+BENCHMARK(BM_UndoForcedSwap)->Unit(benchmark::kMillisecond);
+
+} // namespace

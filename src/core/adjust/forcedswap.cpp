@@ -1,0 +1,110 @@
+#include "forcedswap.h"
+
+#include "handchanges.h"
+#include "swappabledisplay.h"
+
+#include "model/cellmarks.h"
+#include "model/exchangehistory.h"
+#include "model/grid.h"
+#include "model/slots.h"
+#include "scheduler/combinedgroups.h"
+#include "scheduler/conflictlist.h"
+#include "scheduler/doublebookings.h"
+#include "scheduler/repairengine.h"
+#include "scheduler/teacherindex.h"
+#include "silentuiport.h"
+#include "uiport.h"
+#include "workspace.h"
+
+#include <QHash>
+
+namespace orve::adjust {
+
+namespace {
+
+using model::CellRef;
+
+// The double-booked lessons by flat cell index.
+QHash<int, QString> doubleBookedLessons(const scheduler::TeacherIndex& index,
+                                        const scheduler::CombinedGroups& groups)
+{
+    QHash<int, QString> lessons;
+    const model::Grid& timetable = index.grid();
+    for (int c = 1; c < index.columns(); ++c)
+        for (int r = model::FirstClassRow; r < index.rows(); ++r)
+            if (scheduler::isDoubleBooked(index, groups, {r, c}))
+                lessons.insert(timetable.flatIndex({r, c}), timetable.text({r, c}));
+    return lessons;
+}
+
+// The double bookings that were not there before, as the user knows the cells.
+QStringList newClashes(const Workspace& ws, const scheduler::TeacherIndex& index,
+                       const scheduler::CombinedGroups& groups, const QHash<int, QString>& before)
+{
+    QStringList clashes;
+    const model::Grid& timetable = index.grid();
+    for (int c = 1; c < index.columns(); ++c)
+        for (int r = model::FirstClassRow; r < index.rows(); ++r) {
+            const auto was = before.constFind(timetable.flatIndex({r, c}));
+            if (scheduler::isDoubleBooked(index, groups, {r, c}) &&
+                (was == before.constEnd() || *was != timetable.text({r, c})))
+                clashes.append(describeCell(ws, {r, c}));
+        }
+    return clashes;
+}
+
+} // namespace
+
+ForcedSwapOutcome forceSwap(Workspace& ws, UiPort& ui, scheduler::RandomSource& random,
+                            CellRef picked, CellRef other)
+{
+    ForcedSwapOutcome outcome;
+    model::Grid& timetable = ws.school.masterTimetable;
+    if (!isClassSlot(timetable, picked) || !isClassSlot(timetable, other) ||
+        picked.row != other.row || picked == other)
+        return outcome;
+    scheduler::TeacherIndex index(timetable, scheduler::CellReading::Bookings);
+    outcome.code = index.swapConflict(picked, other);
+    if (outcome.code == 3) {
+        ui.message(BothClashMessage, MessageButtons::Ok);
+        return outcome;
+    }
+
+    const scheduler::CombinedGroups groups(ws.school.combinedGroups);
+    const QHash<int, QString> before =
+        outcome.code != 0 ? doubleBookedLessons(index, groups) : QHash<int, QString>();
+    model::ExchangeStep step{ForcedSwapCaption, {}};
+    index.setJournal(&step.exchanges);
+    model::RedrawSuspender suspended(timetable);
+    index.swapCells(picked, other);
+    if (outcome.code != 0) {
+        // The repair must never move the two lessons the user placed.
+        for (const CellRef at : {picked, other}) {
+            step.restyles.push_back({at, timetable.cell(at).style, model::TextStyle::Flat});
+            timetable.setTextStyle(at, model::FixedMark);
+        }
+        const int column = outcome.code == 1 ? picked.column : other.column;
+        const int incoming = index.teacherAt({picked.row, column});
+        if (const std::optional<int> row = index.firstRow(incoming, column, picked.row)) {
+            // The repair is bounded and short: no events run while the index is in use.
+            SilentUiPort quiet;
+            scheduler::RepairEngine repair(index, groups, random, quiet,
+                                           scheduler::RepairBudget::forColumns(index.columns()));
+            repair.repair({*row, column});
+        }
+        for (const model::StyleChange& restyle : step.restyles)
+            timetable.setTextStyle(restyle.cell, restyle.after);
+        outcome.clashesLeft = newClashes(ws, index, groups, before);
+    }
+    index.setJournal(nullptr);
+    updateConflicts(ws, index, groups);
+    recordHandChange(ws, std::move(step));
+    if (!outcome.clashesLeft.isEmpty())
+        ui.message(QStringLiteral(u"强行调课后，下面的重课没能自动消除，已列入“自动排课”页的冲突"
+                                  u"列表（可以再调，或撤销调课）：\n") +
+                       outcome.clashesLeft.join(u'\n'),
+                   MessageButtons::Ok, {}, MessageIcon::Warning);
+    return outcome;
+}
+
+} // namespace orve::adjust

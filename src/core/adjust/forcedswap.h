@@ -1,0 +1,39 @@
+// The forced swap: two lessons of one class change places even when that double-books a
+// teacher, and the repair engine then removes the clash in the other class by exchanges there.
+// The whole of it (the exchange, every exchange of the repair, the two cells left flat) is one
+// step of the history. A repair that fails is told, and its clash goes into the conflict list.
+#pragma once
+
+#include "model/cellref.h"
+
+#include <QStringList>
+
+namespace orve {
+struct Workspace;
+class UiPort;
+} // namespace orve
+
+namespace orve::scheduler {
+class RandomSource;
+}
+
+namespace orve::adjust {
+
+inline const QString BothClashMessage =
+    QStringLiteral(u"您需要互调的课，相互都存在着冲突,可能会破坏已调课程，请多试几次");
+
+struct ForcedSwapOutcome
+{
+    // The swap-conflict code: 0 clean, 1 the picked lesson's column double-books the incoming
+    // teacher, 2 the other column double-books the picked lesson's teacher, 3 both (refused).
+    int code = 0;
+    // Double bookings the repair could not remove (already told to the user).
+    QStringList clashesLeft;
+};
+
+// The picked lesson and the other lesson of its class row change places as described above.
+// Cells that book no teacher double-book nobody.
+ForcedSwapOutcome forceSwap(Workspace& ws, UiPort& ui, scheduler::RandomSource& random,
+                            model::CellRef picked, model::CellRef other);
+
+} // namespace orve::adjust

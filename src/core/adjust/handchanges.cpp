@@ -1,0 +1,119 @@
+#include "handchanges.h"
+
+#include "model/cellmarks.h"
+#include "model/grid.h"
+#include "model/layouts.h"
+#include "model/slots.h"
+#include "scheduler/combinedgroups.h"
+#include "scheduler/conflictlist.h"
+#include "scheduler/doublebookings.h"
+#include "scheduler/teacherindex.h"
+#include "uiport.h"
+#include "workspace.h"
+
+#include <vector>
+
+namespace orve::adjust {
+
+namespace {
+
+using model::CellRef;
+
+bool inClassSlots(const scheduler::TeacherIndex& index, CellRef at)
+{
+    return at.row >= model::FirstClassRow && at.row < index.rows() && at.column >= 1 &&
+           at.column < index.columns();
+}
+
+// Undo and redo share everything but the history's own call.
+template <typename Step> bool takeStep(Workspace& ws, UiPort& ui, Step step)
+{
+    model::Grid& timetable = ws.school.masterTimetable;
+    model::RedrawSuspender suspended(timetable);
+    const bool picked = ws.session.pick.count != 0;
+    ws.session.pick = {};
+    model::clearMarks(timetable, ws.session.normalColours);
+    const bool taken = step(ws.session.history, timetable);
+    if (taken) {
+        refreshConflicts(ws);
+        ui.showTab(MainTab::Scheduling);
+        emit ws.notifier.historyChanged();
+    }
+    if (picked)
+        emit ws.notifier.pickChanged();
+    return taken;
+}
+
+} // namespace
+
+QStringList updateConflicts(Workspace& ws, const scheduler::TeacherIndex& index,
+                            const scheduler::CombinedGroups& groups)
+{
+    const model::Grid& timetable = index.grid();
+    std::vector<bool> listed(std::size_t(index.rows()) * std::size_t(index.columns()), false);
+    const auto entryFor = [&](CellRef at) {
+        listed[std::size_t(timetable.flatIndex(at))] = true;
+        return scheduler::conflictEntry(at, timetable.text({at.row, model::ClassNameColumn}),
+                                        timetable.text(at));
+    };
+    QStringList list;
+    for (const QString& entry : std::as_const(ws.session.conflicts)) {
+        const CellRef at = scheduler::conflictCell(entry);
+        if (inClassSlots(index, at) && !listed[std::size_t(timetable.flatIndex(at))] &&
+            scheduler::isDoubleBooked(index, groups, at))
+            list.append(entryFor(at));
+    }
+    QStringList added;
+    for (int c = 1; c < index.columns(); ++c)
+        for (int r = model::FirstClassRow; r < index.rows(); ++r)
+            if (!listed[std::size_t(timetable.flatIndex({r, c}))] &&
+                scheduler::isDoubleBooked(index, groups, {r, c}))
+                added.append(entryFor({r, c}));
+    list += added;
+    if (list != ws.session.conflicts) {
+        ws.session.conflicts = list;
+        emit ws.notifier.conflictsChanged();
+    }
+    return added;
+}
+
+void refreshConflicts(Workspace& ws)
+{
+    const scheduler::TeacherIndex index(ws.school.masterTimetable,
+                                        scheduler::CellReading::Bookings);
+    const scheduler::CombinedGroups groups(ws.school.combinedGroups);
+    updateConflicts(ws, index, groups);
+}
+
+void recordHandChange(Workspace& ws, model::ExchangeStep step)
+{
+    if (step.exchanges.empty())
+        return;
+    ws.session.history.record(std::move(step));
+    emit ws.notifier.historyChanged();
+}
+
+bool undoHandChange(Workspace& ws, UiPort& ui)
+{
+    return takeStep(ws, ui, [](model::ExchangeHistory& history, model::Grid& timetable) {
+        return history.undo(timetable);
+    });
+}
+
+bool redoHandChange(Workspace& ws, UiPort& ui)
+{
+    return takeStep(ws, ui, [](model::ExchangeHistory& history, model::Grid& timetable) {
+        return history.redo(timetable);
+    });
+}
+
+QString describeCell(const Workspace& ws, CellRef at)
+{
+    const model::Grid& timetable = ws.school.masterTimetable;
+    const model::Slot slot = model::slotOfColumn(at.column, ws.session.periodsPerDay);
+    return QStringLiteral(u"%1 %2第%3节 %4")
+        .arg(timetable.text({at.row, model::ClassNameColumn}), model::masterDayName(slot.day - 1),
+             QString::number(slot.period), timetable.text(at));
+}
+
+} // namespace orve::adjust
