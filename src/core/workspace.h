@@ -27,6 +27,7 @@ struct Workspace
     // New and Open: the school is replaced by one assignment and the views are told.
     void replaceSchool(model::School replacement);
     void setModified(bool modified);
+    void setDocumentPath(const QString& path);
 };
 
 } // namespace orve
