@@ -9,6 +9,7 @@
 #include "gridpage.h"
 #include "gridview.h"
 #include "helpwindow.h"
+#include "icons.h"
 #include "namespanel.h"
 #include "numericguardfilter.h"
 #include "planpage.h"
@@ -47,6 +48,7 @@ MainWindow::MainWindow(UiPort* dialogs, QWidget* parent)
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(programTitle());
+    setWindowIcon(programIcon());
     menu_ = buildMenuBar(menuBar());
     auto* toolbar = addToolBar(QStringLiteral(u"工具栏"));
     toolbar->setObjectName(QStringLiteral("Toolbar1"));
