@@ -1,5 +1,6 @@
 #include "mainwindow.h"
 
+#include "accessiblenames.h"
 #include "basicspage.h"
 #include "conditionscommands.h"
 #include "conditionspage.h"
@@ -68,6 +69,7 @@ MainWindow::MainWindow(UiPort* dialogs, QWidget* parent)
                         action(QStringLiteral("exit")));
     // There from the start, so that the first message does not push the tabs up.
     new DocumentStatus(ws_, statusBar());
+    nameForScreenReaders(this);
 
     // The window fits a 1366 x 768 screen; the grids scroll.
     QSize size(1280, 700);
