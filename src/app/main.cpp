@@ -7,6 +7,7 @@
 
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QFileInfo>
 #include <QFont>
 #include <QFontDatabase>
 
@@ -50,7 +51,8 @@ int main(int argc, char* argv[])
     window.startUp();
     // A file that cannot be read is told as Open tells it; the program goes on without it.
     if (!arguments.positionalArguments().isEmpty())
-        orve::fileio::openSchoolPath(window.workspace(), window.uiPort(),
-                                     arguments.positionalArguments().constFirst());
+        orve::fileio::openSchoolPath(
+            window.workspace(), window.uiPort(),
+            QFileInfo(arguments.positionalArguments().constFirst()).absoluteFilePath());
     return QApplication::exec();
 }
