@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(
     cmake ninja-build g++ pkg-config
-    qt6-base-dev qt6-translations-l10n
+    qt6-base-dev qt6-translations-l10n libqt6svg6
     fonts-noto-cjk fonts-noto-cjk-extra
     poppler-utils
     libbenchmark-dev

@@ -38,6 +38,12 @@ signals:
     void fixedLessonEditorChanged();
     void forcedSwapModeChanged(bool on);
     void modifiedChanged(bool modified);
+    // The file the open school belongs to (session.documentPath).
+    void documentPathChanged(const QString& path);
+    // The school was written to `path` (Save or Save As).
+    void saved(const QString& path);
+    // The recent files or the last folder of the file dialogs.
+    void fileHistoryChanged();
 };
 
 } // namespace orve

@@ -6,6 +6,7 @@
 #include "model/cellref.h"
 #include "model/chinesenumeral.h"
 #include "model/exchangehistory.h"
+#include "recentfiles.h"
 
 #include <QString>
 #include <QStringList>
@@ -25,6 +26,9 @@ struct Session
     QString ioPath;       // the file the next read or write uses
     // Whether the school changed since it was opened, saved or started.
     bool modified = false;
+    // Where the user last chose a file; the file dialogs start there when no document is open.
+    QString lastFolder;
+    RecentFiles recentFiles;
 
     // Periods per day as last computed (start-up, every relayout, Open, every scheduling run).
     int periodsPerDay = 0;

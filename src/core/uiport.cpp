@@ -13,6 +13,7 @@ MessageAnswer UiPort::message(const QString&, MessageButtons buttons, const QStr
     case MessageButtons::YesNoCancel:
     case MessageButtons::RetryCancel:
     case MessageButtons::CancelTryAgainContinue:
+    case MessageButtons::SaveDiscardCancel:
         return MessageAnswer::Cancel;
     }
     return MessageAnswer::Cancel;

@@ -14,6 +14,7 @@ enum class MessageButtons {
     YesNoCancel,
     RetryCancel,
     CancelTryAgainContinue,
+    SaveDiscardCancel, // 保存, 不保存, 取消: unsaved changes before they would be lost
 };
 
 enum class MessageAnswer {
@@ -24,6 +25,8 @@ enum class MessageAnswer {
     Retry,
     TryAgain,
     Continue,
+    Save,
+    Discard,
 };
 
 enum class MessageIcon {

@@ -58,4 +58,12 @@ void Workspace::setModified(bool modified)
     emit notifier.modifiedChanged(modified);
 }
 
+void Workspace::setDocumentPath(const QString& path)
+{
+    if (session.documentPath == path)
+        return;
+    session.documentPath = path;
+    emit notifier.documentPathChanged(path);
+}
+
 } // namespace orve

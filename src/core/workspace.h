@@ -31,6 +31,7 @@ struct Workspace
     // changes made by hand refer to cells that are gone.
     void forgetHandChanges();
     void setModified(bool modified);
+    void setDocumentPath(const QString& path);
 };
 
 } // namespace orve

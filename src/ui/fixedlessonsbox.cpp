@@ -1,5 +1,6 @@
 #include "fixedlessonsbox.h"
 
+#include "chooserplacement.h"
 #include "conditions/fixedlessons.h"
 #include "gridview.h"
 #include "spinbuttons.h"
@@ -108,10 +109,11 @@ void FixedLessonsBox::placeCourseChooser()
     QFont font = combo11_->font();
     font.setPointSize(CourseChooserFontSize);
     combo11_->setFont(font);
-    // Its left edge lies on the cell's right edge, just past the cell's last pixel.
-    combo11_->move(view_->mapTo(this, QPoint(cell.left() + cell.width(), cell.top())));
-    combo11_->resize(cell.width() + CourseChooserExtraTwips / GridView::TwipsPerPixel,
+    // Just past the cell's right edge; left of the cell where the box would cut it off.
+    const QSize size(cell.width() + CourseChooserExtraTwips / GridView::TwipsPerPixel,
                      combo11_->sizeHint().height());
+    combo11_->setGeometry(besideCell(QRect(view_->mapTo(this, cell.topLeft()), cell.size()), size,
+                                     visibleArea(this)));
     combo11_->raise();
     combo11_->show();
 }

@@ -66,6 +66,8 @@ QVariant GridModel::data(const QModelIndex& index, int role) const
         return int(cell.style);
     case FixedCellRole:
         return index.row() < grid_.fixedRows() || index.column() < grid_.fixedColumns();
+    case Qt::AccessibleTextRole:
+        return accessibleText(index.row(), index.column());
     default:
         return {};
     }
@@ -74,6 +76,22 @@ QVariant GridModel::data(const QModelIndex& index, int role) const
 Qt::ItemFlags GridModel::flags(const QModelIndex& index) const
 {
     return index.isValid() ? Qt::ItemIsEnabled | Qt::ItemIsSelectable : Qt::NoItemFlags;
+}
+
+// A screen reader reads a cell with the headers that the eye takes from the fixed rows and
+// columns: "初一(1) 星期一 1 语文 张三".
+QString GridModel::accessibleText(int row, int column) const
+{
+    QStringList parts;
+    if (row >= grid_.fixedRows())
+        for (int c = 0; c < std::min(grid_.fixedColumns(), column); ++c)
+            parts.append(grid_.text({row, c}));
+    if (column >= grid_.fixedColumns())
+        for (int r = 0; r < std::min(grid_.fixedRows(), row); ++r)
+            parts.append(grid_.text({r, column}));
+    const QString& text = grid_.text({row, column});
+    parts.append(text.trimmed().isEmpty() ? QStringLiteral(u"空白") : text);
+    return parts.join(u' ').simplified();
 }
 
 void GridModel::setBaseFont(const QFont& font)

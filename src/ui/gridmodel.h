@@ -39,6 +39,7 @@ private:
     void onCellsChanged(int top, int left, int bottom, int right);
     void onStructureChanged();
     const QFont& fontOfSize(int points) const;
+    QString accessibleText(int row, int column) const;
 
     model::Grid& grid_;
     int rows_ = 0;

@@ -115,6 +115,23 @@ bool GridView::isFixed(int row, int column) const
     return row < grid().fixedRows() || column < grid().fixedColumns();
 }
 
+int GridView::frozenColumnCount() const
+{
+    return std::min(std::max(grid().fixedColumns(), frozenColumns_), grid().columnCount());
+}
+
+void GridView::setFrozenColumns(int columns)
+{
+    frozenColumns_ = columns;
+    updatePaneGeometry();
+}
+
+void GridView::scrollToOrigin()
+{
+    horizontalScrollBar()->setValue(0);
+    verticalScrollBar()->setValue(0);
+}
+
 void GridView::applySectionSizes()
 {
     const model::Grid& g = grid();
@@ -170,8 +187,7 @@ void GridView::updatePaneGeometry()
 {
     const model::Grid& g = grid();
     const int frozenHeight = sumOfSizes(verticalHeader(), std::min(g.fixedRows(), g.rowCount()));
-    const int frozenWidth =
-        sumOfSizes(horizontalHeader(), std::min(g.fixedColumns(), g.columnCount()));
+    const int frozenWidth = sumOfSizes(horizontalHeader(), frozenColumnCount());
     const QRect body = viewport()->geometry();
     const int width = std::min(frozenWidth, body.width());
     const int height = std::min(frozenHeight, body.height());
@@ -227,11 +243,13 @@ QRect GridView::cellRect(int row, int column) const
 {
     const QModelIndex index = model_->index(row, column);
     const GridTable* table = this;
-    if (row < grid().fixedRows() && column < grid().fixedColumns())
+    const bool frozenRow = row < grid().fixedRows();
+    const bool frozenColumn = column < frozenColumnCount();
+    if (frozenRow && frozenColumn)
         table = panes_[CornerPane];
-    else if (row < grid().fixedRows())
+    else if (frozenRow)
         table = panes_[TopPane];
-    else if (column < grid().fixedColumns())
+    else if (frozenColumn)
         table = panes_[LeftPane];
     const QRect rect = table->visualRect(index);
     return rect.translated(table->viewport()->mapTo(this, QPoint(0, 0)));

@@ -31,6 +31,12 @@ public:
     // Where a cell is shown, in this widget's coordinates (fixed cells in their pane).
     QRect cellRect(int row, int column) const;
 
+    // Keeps the first `columns` columns in view while the body scrolls sideways, as the grid's
+    // fixed columns are, without making them fixed: their cells are still pressed as any other.
+    void setFrozenColumns(int columns);
+    // Scrolls back to the first rows and columns.
+    void scrollToOrigin();
+
 signals:
     // A press or release on a cell. Cells outside the fixed rows and columns have been made the
     // grid's current cell first; a fixed cell leaves the current cell as it was.
@@ -55,6 +61,7 @@ private:
     void showGridCurrentCell();
     void scrollToTopRow(int row);
     bool isFixed(int row, int column) const;
+    int frozenColumnCount() const;
     void onPressed(const QModelIndex& index, Qt::MouseButton button,
                    Qt::KeyboardModifiers modifiers);
     void onReleased(const QModelIndex& index, Qt::MouseButton button,
@@ -64,6 +71,7 @@ private:
     GridModel* model_;
     GridDelegate* delegate_;
     std::array<GridTable*, 3> panes_{};
+    int frozenColumns_ = 0;
 };
 
 } // namespace orve::ui

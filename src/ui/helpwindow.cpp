@@ -16,6 +16,7 @@ HelpWindow::HelpWindow(QWidget* parent) : QDialog(parent), browser_(new QTextBro
     setWindowTitle(programTitle() + QStringLiteral(u"帮助"));
     setAttribute(Qt::WA_DeleteOnClose);
     browser_->setOpenExternalLinks(true);
+    browser_->setAccessibleName(QStringLiteral(u"帮助文档"));
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(browser_);

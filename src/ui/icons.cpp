@@ -34,6 +34,11 @@ QIcon glyphIcon(const QString& glyph, const QColor& tile)
     return icon;
 }
 
+QIcon programIcon()
+{
+    return QIcon::fromTheme(QStringLiteral("orve"), QIcon(QStringLiteral(":/icons/orve.svg")));
+}
+
 QPixmap programPicture(const QSize& size)
 {
     QPixmap pixmap(size);

@@ -9,6 +9,10 @@ namespace orve::ui {
 
 QIcon glyphIcon(const QString& glyph, const QColor& tile);
 
+// The program's icon "orve" from the icon theme of an installed program, else the drawing
+// compiled into the program.
+QIcon programIcon();
+
 // The picture of the splash window and of the first tab.
 QPixmap programPicture(const QSize& size);
 

@@ -1,18 +1,23 @@
 #include "mainwindow.h"
 
+#include "accessiblenames.h"
 #include "adjustcommands.h"
 #include "basicspage.h"
 #include "conditionscommands.h"
 #include "conditionspage.h"
+#include "documentstatus.h"
 #include "filecommands.h"
+#include "fileio/filecommands.h"
 #include "gridpage.h"
 #include "gridview.h"
 #include "helpwindow.h"
+#include "icons.h"
 #include "namespanel.h"
 #include "numericguardfilter.h"
 #include "planpage.h"
 #include "programinfo.h"
 #include "qtuiport.h"
+#include "recentfilesmenu.h"
 #include "schedulingcommand.h"
 #include "schedulingpage.h"
 #include "schedulingstatus.h"
@@ -28,6 +33,7 @@
 #include <QCloseEvent>
 #include <QLayout>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
@@ -44,6 +50,7 @@ MainWindow::MainWindow(UiPort* dialogs, QWidget* parent)
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(programTitle());
+    setWindowIcon(programIcon());
     menu_ = buildMenuBar(menuBar());
     auto* toolbar = addToolBar(QStringLiteral(u"工具栏"));
     toolbar->setObjectName(QStringLiteral("Toolbar1"));
@@ -60,6 +67,11 @@ MainWindow::MainWindow(UiPort* dialogs, QWidget* parent)
     school_ = new SchoolController(*this);
     fileCommands_ = new FileCommands(*this, *ui_);
     new AdjustCommands(*this);
+    new RecentFilesMenu(ws_, *ui_, menuBar()->findChild<QMenu*>(QStringLiteral("file")),
+                        action(QStringLiteral("exit")));
+    // There from the start, so that the first message does not push the tabs up.
+    new DocumentStatus(ws_, statusBar());
+    nameForScreenReaders(this);
 
     // The window fits a 1366 x 768 screen; the grids scroll.
     QSize size(1280, 700);
@@ -114,7 +126,10 @@ void MainWindow::connectCommands()
     connect(stepsPage_->moreInformation(), &QPushButton::clicked, this,
             &MainWindow::showHelpDocument);
     connectConditionsCommands(*this, *conditionsPage_);
-    connect(basicsPage_->weekFields(), &WeekFieldsBox::spun, this, &MainWindow::relayout);
+    connect(basicsPage_->weekFields(), &WeekFieldsBox::stepRequested, this,
+            [this](int field, const QString& text) {
+                school::stepWeekField(ws_, *ui_, model::WeekField(field), text);
+            });
     connect(&ws_.notifier, &Notifier::forcedSwapModeChanged, this, &MainWindow::showForcedSwapMode);
 
     // Commands of this version still to come say so instead of doing nothing.
@@ -122,9 +137,10 @@ void MainWindow::connectCommands()
                              "teacherSpreadSchool", "teacherSpreadClass", "courseSpreadSchool",
                              "courseSpreadClass", "printPreview", "print"})
         on(name, [this, name] {
-            statusBar()->showMessage(QStringLiteral(u"“%1”尚未提供，将在以后的版本中完成。")
-                                         .arg(action(QString::fromLatin1(name))->text()),
-                                     StatusMessageMilliseconds);
+            const QString caption = plainCaption(action(QString::fromLatin1(name))->text());
+            statusBar()->showMessage(
+                QStringLiteral(u"“%1”尚未提供，将在以后的版本中完成。").arg(caption),
+                StatusMessageMilliseconds);
         });
 
     for (int number = 1; number <= ToolbarButtons::Count; ++number)
@@ -152,11 +168,6 @@ void MainWindow::showForcedSwapMode(bool on)
 {
     action(QStringLiteral("forcedSwap"))->setChecked(on);
     toolbar_.button(ToolbarButtons::ForcedSwap)->setChecked(on);
-}
-
-void MainWindow::relayout()
-{
-    school::relayoutWeek(ws_, *ui_);
 }
 
 void MainWindow::showAbout()
@@ -196,7 +207,11 @@ void MainWindow::startUp()
 
 void MainWindow::closeEvent(QCloseEvent* event)
 {
-    // Exit ends the program at once, without asking to save.
+    // Exit ends the program at once, unless unsaved changes are to be kept.
+    if (!fileio::askToKeepWork(ws_, *ui_)) {
+        event->ignore();
+        return;
+    }
     event->accept();
     QApplication::quit();
 }

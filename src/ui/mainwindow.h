@@ -75,7 +75,6 @@ private:
     void showForcedSwapMode(bool on);
     void showAbout();
     void showHelpDocument();
-    void relayout();
     QWidget* focusTarget(FocusTarget target);
 
     Workspace ws_;

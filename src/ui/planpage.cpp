@@ -1,7 +1,9 @@
 #include "planpage.h"
 
+#include "chooserplacement.h"
 #include "gridview.h"
 #include "model/grid.h"
+#include "school/teachingplan.h"
 #include "spinbuttons.h"
 #include "workspace.h"
 
@@ -52,6 +54,8 @@ PlanPage::PlanPage(model::Grid& jhb, QWidget* parent)
       text5_(new QLineEdit(QStringLiteral("0"), this)), upDown4_(new SpinButtons(0, 0, this))
 {
     view_->setObjectName(QStringLiteral("jhb"));
+    // The class and course of a row stay in view when the plan scrolls sideways.
+    view_->setFrozenColumns(school::CourseColumn + 1);
     view_->installEventFilter(this);
     combo1_->setObjectName(QStringLiteral("Combo1"));
     combo1_->setMinimumContentsLength(10);
@@ -131,9 +135,9 @@ void PlanPage::showChooser(const school::ChooserRequest& request)
     // A merged class cell spans its block; the chooser keeps its own height.
     const int height = combo->sizeHint().height();
     const int cellLeft = request.leftInsideTable ? cell.left() : topLeft.x();
-    // Keep the copy-plan chooser on the page when it sticks out left of the first column.
-    const int left = std::max(cellLeft + twipsToPixels(request.leftOffset), 0);
-    combo->setGeometry(left, topLeft.y(), width, height);
+    // Whole on the page, also where it would stick out past the first or the last column.
+    const QRect wanted(cellLeft + twipsToPixels(request.leftOffset), topLeft.y(), width, height);
+    combo->setGeometry(keptInside(wanted, visibleArea(this)));
     chooserRow_ = request.row;
     chooserColumn_ = request.column;
     combo->raise();

@@ -3,8 +3,21 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QRegularExpression>
 
 namespace orve::ui {
+
+QString plainCaption(const QString& caption)
+{
+    // "(&R)" names a key the caption itself does not hold; a lone "&" marks one that it does,
+    // and "&&" is a shown "&".
+    static const QRegularExpression keyInParentheses(QStringLiteral("\\s*\\(&[^&]\\)"));
+    static const QRegularExpression marker(QStringLiteral("&(.)"));
+    QString plain = caption;
+    plain.remove(keyInParentheses);
+    plain.replace(marker, QStringLiteral("\\1"));
+    return plain.simplified();
+}
 
 QString helpFilePath()
 {

@@ -16,6 +16,9 @@ inline QString defaultMessageTitle()
     return programTitle().trimmed();
 }
 
+// A menu caption as running text: without its "&" markers, a "(&X)" suffix or stray spaces.
+QString plainCaption(const QString& caption);
+
 // The help document of the running program (see helpFilePathFor).
 QString helpFilePath();
 

@@ -38,6 +38,10 @@ std::vector<ButtonChoice> buttonsOf(MessageButtons buttons)
         return {cancel,
                 {QStringLiteral(u"重试(&T)"), QMessageBox::AcceptRole, MessageAnswer::TryAgain},
                 {QStringLiteral(u"继续(&C)"), QMessageBox::AcceptRole, MessageAnswer::Continue}};
+    case MessageButtons::SaveDiscardCancel:
+        return {{QStringLiteral(u"保存"), QMessageBox::AcceptRole, MessageAnswer::Save},
+                {QStringLiteral(u"不保存"), QMessageBox::DestructiveRole, MessageAnswer::Discard},
+                cancel};
     }
     return {ok};
 }

@@ -44,6 +44,9 @@ void SchoolController::followWorkspace()
         connect(&notifier, signal, this, showNames);
     for (const auto signal : {&Notifier::planEditorChanged, &Notifier::schoolReplaced})
         connect(&notifier, signal, this, showChoosers);
+    // A new school is seen from its first columns, once New or Open has finished with it.
+    connect(&notifier, &Notifier::schoolReplaced, plan_->view(), &GridView::scrollToOrigin,
+            Qt::QueuedConnection);
 }
 
 template <typename Command>

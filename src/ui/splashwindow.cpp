@@ -1,6 +1,7 @@
 #include "splashwindow.h"
 
 #include "icons.h"
+#include "programinfo.h"
 
 #include <QEvent>
 #include <QLabel>
@@ -13,6 +14,8 @@ SplashWindow::SplashWindow(QWidget* parent)
 {
     setObjectName(QStringLiteral("frmSplash"));
     setAttribute(Qt::WA_DeleteOnClose);
+    setWindowTitle(programTitle());
+    setAccessibleName(defaultMessageTitle());
     auto* picture = new QLabel(this);
     picture->setPixmap(programPicture(QSize(480, 270)));
     auto* layout = new QVBoxLayout(this);
@@ -22,12 +25,25 @@ SplashWindow::SplashWindow(QWidget* parent)
 
 void SplashWindow::showOver(QWidget* window)
 {
+    window_ = window;
+    window->installEventFilter(this);
     adjustSize();
-    const QRect frame = window->frameGeometry();
-    move(frame.center() - rect().center());
+    centre();
     show();
     raise();
     activateWindow();
+}
+
+void SplashWindow::centre()
+{
+    move(window_->frameGeometry().center() - rect().center());
+}
+
+bool SplashWindow::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == window_ && (event->type() == QEvent::Move || event->type() == QEvent::Resize))
+        centre();
+    return QWidget::eventFilter(watched, event);
 }
 
 void SplashWindow::changeEvent(QEvent* event)

@@ -1,5 +1,6 @@
-// frmSplash: the picture shown over the main window at start-up. It closes as soon as it loses
-// the focus, or when it is clicked.
+// frmSplash: the picture with the program's title shown over the main window at start-up. It
+// stays centred on the window (which the window manager may still place or size after it
+// appeared) and closes as soon as it loses the focus, or when it is clicked.
 #pragma once
 
 #include <QWidget>
@@ -17,10 +18,14 @@ public:
     void showOver(QWidget* window);
 
 protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void changeEvent(QEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
 
 private:
+    void centre();
+
+    QWidget* window_ = nullptr;
     bool hadFocus_ = false;
 };
 

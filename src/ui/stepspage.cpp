@@ -19,7 +19,7 @@ QString StepsPage::stepsText()
         QStringLiteral(u"5、班级固定课程预排。"),
         QStringLiteral(u"6、自动排课。"),
         QStringLiteral(u"7、查看调整总课表。"),
-        QStringLiteral(u"8、查看调整班级课程表和教师任课表。"),
+        QStringLiteral(u"8、查看调整班级课表和教师任课表。"),
         QStringLiteral(u"9、打印各班课表、各教师任课表和全校课程总表。"),
     };
     return steps.join(QStringLiteral("\n\n"));

@@ -79,8 +79,7 @@ void WeekFieldsBox::step(int index, int delta)
     const QString stepped = model::spinStep(text(index), delta, spin->minimum(), spin->maximum());
     if (stepped == text(index))
         return; // at a limit
-    fields_[std::size_t(index)]->setText(stepped);
-    emit spun();
+    emit stepRequested(index, stepped);
 }
 
 } // namespace orve::ui

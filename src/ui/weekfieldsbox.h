@@ -1,6 +1,6 @@
 // The week-structure fields on the first tab: Text1, Text2, Text4, Text8 with their labels and
 // spin buttons under the heading "设置日制与节次". Typing writes the field's text through to the
-// workspace; a spin steps it and asks for a relayout.
+// workspace; a spin asks for the stepped text, which a relayout may refuse.
 #pragma once
 
 #include <QGroupBox>
@@ -32,8 +32,9 @@ public:
     void refresh();
 
 signals:
-    // A spin button changed a field: the grids are to be laid out again.
-    void spun();
+    // A spin button stepped field `index` to `text`: the field takes it once the grids are
+    // laid out again (school::stepWeekField).
+    void stepRequested(int index, const QString& text);
 
 private:
     const QString& text(int index) const;

@@ -12,6 +12,8 @@ MessageAnswer firstButton(MessageButtons buttons)
     case MessageButtons::YesNoCancel: return MessageAnswer::Yes;
     case MessageButtons::RetryCancel: return MessageAnswer::Retry;
     case MessageButtons::CancelTryAgainContinue: return MessageAnswer::Cancel;
+    // Not 保存: a save would take the file name scripted for the command that asked.
+    case MessageButtons::SaveDiscardCancel: return MessageAnswer::Discard;
     }
     return MessageAnswer::Ok;
 }

@@ -26,7 +26,8 @@ public:
     void showTab(MainTab tab) override { tabsShown.append(tab); }
     void giveFocus(FocusTarget target) override { focused.append(target); }
 
-    // Scripted answers, used in order; when they run out, messages answer their first button.
+    // Scripted answers, used in order; when they run out, messages answer their first button
+    // (the question about unsaved changes: 不保存).
     QList<MessageAnswer> answers;
     // Scripted file dialog results (an empty text means Cancel); when they run out: cancel.
     QStringList fileNames;

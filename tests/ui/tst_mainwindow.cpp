@@ -93,7 +93,8 @@ private slots:
             return names.join(u' ');
         };
         QCOMPARE(layout(menus.at(0)),
-                 QStringLiteral("newSchool openSchool - saveSchool saveSchoolAs - exit"));
+                 QStringLiteral("newSchool openSchool - saveSchool saveSchoolAs - recentFile1 "
+                                "recentFile2 recentFile3 recentFile4 - exit"));
         QCOMPARE(layout(menus.at(1)),
                  QStringLiteral(
                      "weekStructure - classList courseList teacherList venueList - teachingPlan "
@@ -303,11 +304,12 @@ private slots:
         QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), QStringLiteral(u"取消"));
     }
 
-    void exitClosesTheWindowWithoutAsking()
+    void exitWithoutChangesClosesTheWindowWithoutAsking()
     {
         MainWindow window;
         window.startUp();
-        window.workspace().school.classes.append(QStringLiteral(u"初一(1)")); // unsaved work
+        // Not through a command, so the school still counts as unchanged.
+        window.workspace().school.classes.append(QStringLiteral(u"初一(1)"));
         window.action(QStringLiteral("exit"))->trigger();
         QVERIFY(!window.isVisible());
         QVERIFY(!QApplication::activeModalWidget());

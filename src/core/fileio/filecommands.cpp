@@ -8,30 +8,78 @@
 #include "uiport.h"
 #include "workspace.h"
 
-#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QStandardPaths>
+#include <utility>
 
 namespace orve::fileio {
 
 namespace {
 
-FileDialogRequest dialog(const QString& title)
+FileDialogRequest dialog(const Workspace& ws, const QString& title)
 {
     FileDialogRequest request;
     request.title = title;
     request.filter = fileFilter();
+    request.startFolder = dialogFolder(ws);
     // Replacing an existing file is always confirmed.
     request.confirmOverwrite = true;
     return request;
+}
+
+// A file the user chose: the next dialog starts in its folder. Once it was opened or written
+// it is a recent file too.
+void remember(Workspace& ws, const QString& path, bool recent)
+{
+    const QString folder = QFileInfo(path).absolutePath();
+    bool changed = std::exchange(ws.session.lastFolder, folder) != folder;
+    if (recent)
+        changed = ws.session.recentFiles.add(path) || changed;
+    if (changed)
+        emit ws.notifier.fileHistoryChanged();
 }
 
 CommandOutcome writeTo(Workspace& ws, UiPort& ui, const QString& path)
 {
     ws.session.ioPath = path;
     const SaveResult result = writeSchoolFile(ws.school, ws.session.ioPath);
-    if (result.written())
+    if (result.written()) {
+        remember(ws, path, true);
+        emit ws.notifier.saved(path);
         return CommandOutcome::Done;
+    }
     ui.message(saveFailureMessage(path, result), MessageButtons::Ok, {}, MessageIcon::Critical);
     return CommandOutcome::Failed;
+}
+
+// Open once the file is known.
+CommandOutcome openFile(Workspace& ws, UiPort& ui, const QString& path)
+{
+    ws.session.ioPath = path;
+    ui.processEvents();
+    QByteArray bytes;
+    ReadError error = loadFile(path, bytes);
+    OpenedSchool opened = openingFrom(ws);
+    ReadWarning warning;
+    if (!error.failed())
+        error = readSchool(opened, bytes, &warning);
+    if (error.failed()) {
+        if (!QFileInfo::exists(path) && ws.session.recentFiles.remove(path))
+            emit ws.notifier.fileHistoryChanged();
+        ui.message(openFailureMessage(path, error), MessageButtons::Ok, {}, MessageIcon::Critical);
+        return CommandOutcome::Failed;
+    }
+    if (warning.any() && ui.message(damagedFileQuestion(path, warning), MessageButtons::YesNo, {},
+                                    MessageIcon::Warning) != MessageAnswer::Yes)
+        return CommandOutcome::Cancelled;
+    takeOpenedSchool(ws, std::move(opened));
+    ws.setDocumentPath(path);
+    ws.setModified(false);
+    remember(ws, path, true);
+    ui.showTab(MainTab::Basics);
+    ui.giveFocus(FocusTarget::MainWindow);
+    return CommandOutcome::Done;
 }
 
 } // namespace
@@ -41,8 +89,35 @@ QString fileFilter()
     return QStringLiteral(u"课程文件 (*.rve);;所有文件  (*.*)");
 }
 
+QString dialogFolder(const Workspace& ws)
+{
+    if (!ws.session.documentPath.isEmpty())
+        return QFileInfo(ws.session.documentPath).absolutePath();
+    if (!ws.session.lastFolder.isEmpty() && QFileInfo(ws.session.lastFolder).isDir())
+        return ws.session.lastFolder;
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    return documents.isEmpty() ? QDir::homePath() : documents;
+}
+
+bool askToKeepWork(Workspace& ws, UiPort& ui)
+{
+    if (!ws.session.modified)
+        return true;
+    switch (ui.message(QStringLiteral(u"当前课程设置已修改，是否保存？"),
+                       MessageButtons::SaveDiscardCancel, {}, MessageIcon::Warning)) {
+    case MessageAnswer::Save:
+        return saveSchool(ws, ui) == CommandOutcome::Done;
+    case MessageAnswer::Discard:
+        return true;
+    default:
+        return false;
+    }
+}
+
 CommandOutcome newSchool(Workspace& ws, UiPort& ui)
 {
+    if (!askToKeepWork(ws, ui))
+        return CommandOutcome::Cancelled;
     // Nothing of the old school stays but its week structure and title; the grids keep
     // their counts.
     model::School empty;
@@ -54,7 +129,7 @@ CommandOutcome newSchool(Workspace& ws, UiPort& ui)
     empty.plan.clearCells();
     empty.combinedGroups.reset();
     ws.session.timetableLoaded = false;
-    ws.session.documentPath.clear();
+    ws.setDocumentPath({});
     ws.editor.forgetSchool();
     ws.editor.names.entry.clear();
     ws.editor.fixedLessonGrid.clearCells();
@@ -68,35 +143,22 @@ CommandOutcome newSchool(Workspace& ws, UiPort& ui)
 
 CommandOutcome openSchool(Workspace& ws, UiPort& ui)
 {
-    FileDialogRequest request = dialog(QStringLiteral(u"打开课程设置文件 "));
+    if (!askToKeepWork(ws, ui))
+        return CommandOutcome::Cancelled;
+    FileDialogRequest request = dialog(ws, QStringLiteral(u"打开课程设置文件 "));
     request.confirmOverwrite = false;
-    if (QCoreApplication::instance())
-        request.startFolder = QCoreApplication::applicationDirPath();
     const QString path = ui.openFileName(request);
     if (path.isEmpty())
         return CommandOutcome::Cancelled;
+    remember(ws, path, false);
+    return openFile(ws, ui, path);
+}
 
-    ws.session.ioPath = path;
-    ui.processEvents();
-    QByteArray bytes;
-    ReadError error = loadFile(path, bytes);
-    OpenedSchool opened = openingFrom(ws);
-    ReadWarning warning;
-    if (!error.failed())
-        error = readSchool(opened, bytes, &warning);
-    if (error.failed()) {
-        ui.message(openFailureMessage(path, error), MessageButtons::Ok, {}, MessageIcon::Critical);
-        return CommandOutcome::Failed;
-    }
-    if (warning.any() && ui.message(damagedFileQuestion(path, warning), MessageButtons::YesNo, {},
-                                    MessageIcon::Warning) != MessageAnswer::Yes)
+CommandOutcome openSchoolPath(Workspace& ws, UiPort& ui, const QString& path)
+{
+    if (!askToKeepWork(ws, ui))
         return CommandOutcome::Cancelled;
-    takeOpenedSchool(ws, std::move(opened));
-    ws.session.documentPath = path;
-    ws.setModified(false);
-    ui.showTab(MainTab::Basics);
-    ui.giveFocus(FocusTarget::MainWindow);
-    return CommandOutcome::Done;
+    return openFile(ws, ui, path);
 }
 
 CommandOutcome saveSchool(Workspace& ws, UiPort& ui)
@@ -105,13 +167,14 @@ CommandOutcome saveSchool(Workspace& ws, UiPort& ui)
     model::RedrawSuspender masterSuspended(ws.school.masterTimetable);
     QString path = ws.session.documentPath;
     if (path.isEmpty()) {
-        path = ui.saveFileName(dialog(QStringLiteral(u"新建课程设置文件 ")));
+        path = ui.saveFileName(dialog(ws, QStringLiteral(u"新建课程设置文件 ")));
         if (path.isEmpty())
             return CommandOutcome::Cancelled;
+        remember(ws, path, false);
     }
     const CommandOutcome outcome = writeTo(ws, ui, path);
     if (outcome == CommandOutcome::Done) {
-        ws.session.documentPath = path;
+        ws.setDocumentPath(path);
         ws.setModified(false);
     }
     return outcome;
@@ -119,9 +182,10 @@ CommandOutcome saveSchool(Workspace& ws, UiPort& ui)
 
 CommandOutcome saveSchoolAs(Workspace& ws, UiPort& ui)
 {
-    const QString path = ui.saveFileName(dialog(QStringLiteral(u"课程设置文件另存为... ")));
+    const QString path = ui.saveFileName(dialog(ws, QStringLiteral(u"课程设置文件另存为... ")));
     if (path.isEmpty())
         return CommandOutcome::Cancelled;
+    remember(ws, path, false);
     ws.session.ioPath = path;
     ui.processEvents();
     return writeTo(ws, ui, path);

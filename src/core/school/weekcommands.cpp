@@ -47,6 +47,29 @@ void relayoutWeek(Workspace& ws, UiPort& ui)
                    MessageButtons::Ok, {}, MessageIcon::Information);
 }
 
+bool relayoutClearsLessons(const Workspace& ws)
+{
+    if (ws.session.timetableLoaded)
+        return false;
+    const model::Grid& grid = ws.school.masterTimetable;
+    for (int r = grid.fixedRows(); r < grid.rowCount(); ++r)
+        for (int c = grid.fixedColumns(); c < grid.columnCount(); ++c)
+            if (!grid.text({r, c}).isEmpty())
+                return true;
+    return false;
+}
+
+bool stepWeekField(Workspace& ws, UiPort& ui, model::WeekField field, const QString& text)
+{
+    if (relayoutClearsLessons(ws) &&
+        ui.message(QStringLiteral(u"重新设置日制将清除已排好的课程表，是否继续？"),
+                   MessageButtons::YesNo, {}, MessageIcon::Warning) != MessageAnswer::Yes)
+        return false;
+    setWeekField(ws, field, text);
+    relayoutWeek(ws, ui);
+    return true;
+}
+
 void layOutEmptyMasterTimetable(Workspace& ws)
 {
     ws.forgetHandChanges();

@@ -14,7 +14,7 @@ namespace orve::test {
 
 // A started-up workspace holding the school of school.rve: two classes, two courses, two
 // teachers, a venue, two fixed-lesson entries, four combined-lesson entries in two groups,
-// a few lessons and a filled plan, an empty title.
+// a few lessons and a filled plan, an empty title; unmodified, as if just opened.
 void buildSampleSchool(Workspace& ws, UiPort& ui);
 
 // The path of a file under tests/data.

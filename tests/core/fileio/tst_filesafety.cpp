@@ -191,7 +191,8 @@ private slots:
         QCOMPARE(ws.school.masterTimetable.text({2, 1}), QStringLiteral(u"语文  张三"));
         ws.school.masterTimetable.setText({2, 1}, QString());
 
-        ui.answers = {MessageAnswer::Yes};
+        // The cleared cell is a change, not to be saved; then the damaged line is accepted.
+        ui.answers = {MessageAnswer::Discard, MessageAnswer::Yes};
         ui.fileNames = QStringList{file};
         QCOMPARE(openSchool(ws, ui), CommandOutcome::Done);
         QCOMPARE(ws.session.documentPath, file);

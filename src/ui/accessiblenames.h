@@ -1,0 +1,13 @@
+// The names a screen reader announces for the main window's controls, in Chinese: one table
+// keyed by the controls' object names, so that the whole window is named in one place.
+#pragma once
+
+class QWidget;
+
+namespace orve::ui {
+
+// Names every control under `root` that has no accessible name yet: from the table, a button
+// by its caption, spin buttons by the field they step ("增加" / "减少" and the field's name).
+void nameForScreenReaders(QWidget* root);
+
+} // namespace orve::ui
