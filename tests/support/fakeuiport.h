@@ -22,13 +22,15 @@ public:
                           MessageIcon icon) override;
     QString openFileName(const FileDialogRequest& request) override;
     QString saveFileName(const FileDialogRequest& request) override;
+    QString folderName(const FileDialogRequest& request) override;
     void processEvents() override { ++processedEvents; }
     void showTab(MainTab tab) override { tabsShown.append(tab); }
     void giveFocus(FocusTarget target) override { focused.append(target); }
 
     // Scripted answers, used in order; when they run out, messages answer their first button.
     QList<MessageAnswer> answers;
-    // Scripted file dialog results (an empty text means Cancel); when they run out: cancel.
+    // Scripted file and folder dialog results (an empty text means Cancel); when they run
+    // out: cancel.
     QStringList fileNames;
 
     QList<RecordedMessage> messages;
