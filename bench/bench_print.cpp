@@ -53,7 +53,7 @@ void BM_FirstPage(benchmark::State& state)
     const QSize pixels = A4Landscape.paintRectPixels(PreviewDpi).size();
     for (auto _ : state) {
         const orve::print::ReportSheet sheet = fillSheet();
-        const orve::ui::SheetDocument document(sheet, A4Landscape, {sheet.title(), true});
+        const orve::render::SheetDocument document(sheet, A4Landscape, {sheet.title(), true});
         QImage image(pixels, QImage::Format_RGB32);
         image.setDotsPerMeterX(int(PreviewDpi / 0.0254));
         image.setDotsPerMeterY(int(PreviewDpi / 0.0254));
@@ -75,7 +75,7 @@ void BM_AllPagesToPdf(benchmark::State& state)
         QPdfWriter writer(&buffer);
         writer.setResolution(600);
         writer.setPageLayout(A4Landscape);
-        orve::ui::printSheet(writer, sheet, {sheet.title(), true});
+        orve::render::printSheet(writer, sheet, {sheet.title(), true});
         state.counters["bytes"] = double(buffer.size());
     }
 }

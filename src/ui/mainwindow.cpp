@@ -10,6 +10,7 @@
 #include "namespanel.h"
 #include "numericguardfilter.h"
 #include "planpage.h"
+#include "printcommands.h"
 #include "programinfo.h"
 #include "qtuiport.h"
 #include "schedulingcommand.h"
@@ -58,6 +59,7 @@ MainWindow::MainWindow(UiPort* dialogs, QWidget* parent)
     connectCommands();
     school_ = new SchoolController(*this);
     fileCommands_ = new FileCommands(*this, *ui_);
+    printCommands_ = new PrintCommands(*this, *ui_);
 
     // The window fits a 1366 x 768 screen; the grids scroll.
     QSize size(1280, 700);
@@ -118,7 +120,7 @@ void MainWindow::connectCommands()
     // Commands of this version still to come say so instead of doing nothing.
     for (const char* name : {"classTimetable", "teacherTimetable", "checkDoubleBookings",
                              "teacherSpreadSchool", "teacherSpreadClass", "courseSpreadSchool",
-                             "courseSpreadClass", "swappableDisplay", "printPreview", "print"})
+                             "courseSpreadClass", "swappableDisplay"})
         on(name, [this, name] {
             statusBar()->showMessage(QStringLiteral(u"“%1”尚未提供，将在以后的版本中完成。")
                                          .arg(action(QString::fromLatin1(name))->text()),

@@ -39,7 +39,7 @@ private slots:
 
 private:
     // Writes the sheet on A5 landscape pages and returns the text of each page.
-    QStringList printedPages(const ui::PrintOptions& options);
+    QStringList printedPages(const render::PrintOptions& options);
 
     QTemporaryDir dir_;
     print::ReportSheet sheet_;
@@ -58,7 +58,7 @@ void PrintRenderTest::initTestCase()
     print::fillMasterTimetable(sheet_, grid, 7, 6, QString(), [] {});
 }
 
-QStringList PrintRenderTest::printedPages(const ui::PrintOptions& options)
+QStringList PrintRenderTest::printedPages(const render::PrintOptions& options)
 {
     const QString path = dir_.filePath(QStringLiteral("timetable.pdf"));
     {
@@ -66,7 +66,7 @@ QStringList PrintRenderTest::printedPages(const ui::PrintOptions& options)
         writer.setResolution(300);
         writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A5), QPageLayout::Landscape,
                                          QMarginsF(10, 10, 10, 10), QPageLayout::Millimeter));
-        if (!ui::printSheet(writer, sheet_, options))
+        if (!render::printSheet(writer, sheet_, options))
             return {};
     }
     // Noto CJK draws 一 and the radical ⼀ with one glyph, and the PDF names the glyph by the
