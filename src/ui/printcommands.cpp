@@ -72,27 +72,33 @@ void PrintCommands::print()
 
 void PrintCommands::printClassTimetables()
 {
-    printClassTimetable({});
+    printClasses(window_.workspace().school.classes);
 }
 
 void PrintCommands::printTeacherTimetables()
 {
-    printTeacherTimetable({});
+    printTeachers(window_.workspace().school.teachers);
 }
 
 void PrintCommands::printClassTimetable(const QString& className)
 {
-    Workspace& ws = window_.workspace();
-    print::printClassTimetables(ws, ensurePrintWindow(), ui_,
-                                className.isEmpty() ? ws.school.classes : QStringList{className});
-    nameDocument();
+    printClasses({className});
 }
 
 void PrintCommands::printTeacherTimetable(const QString& teacher)
 {
-    Workspace& ws = window_.workspace();
-    print::printTeacherTimetables(ws, ensurePrintWindow(), ui_,
-                                  teacher.isEmpty() ? ws.school.teachers : QStringList{teacher});
+    printTeachers({teacher});
+}
+
+void PrintCommands::printClasses(const QStringList& classes)
+{
+    print::printClassTimetables(window_.workspace(), ensurePrintWindow(), ui_, classes);
+    nameDocument();
+}
+
+void PrintCommands::printTeachers(const QStringList& teachers)
+{
+    print::printTeacherTimetables(window_.workspace(), ensurePrintWindow(), ui_, teachers);
     nameDocument();
 }
 

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QObject>
+#include <QStringList>
 
 namespace orve {
 class UiPort;
@@ -41,6 +42,8 @@ public:
 
 private:
     PrintWindow& ensurePrintWindow();
+    void printClasses(const QStringList& classes);
+    void printTeachers(const QStringList& teachers);
     // Names the window's document after what it was last asked to print.
     void nameDocument();
 

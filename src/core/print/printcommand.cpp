@@ -45,11 +45,11 @@ void printTimetable(Workspace& ws, PrintWindowPort& window, UiPort& ui)
 void printClassTimetables(Workspace& ws, PrintWindowPort& window, UiPort& ui,
                           const QStringList& classes)
 {
-    ws.session.printKind = PrintKind::ClassTimetable;
     if (classes.isEmpty()) {
         ui.message(QStringLiteral(u"班级名单是空的，没有班级课程表可打印。"));
         return;
     }
+    ws.session.printKind = PrintKind::ClassTimetable;
     window.showSheets(classTimetableSheets(ws.school, ws.session.periodsPerDay, classes),
                       ws.school.title);
 }
@@ -57,11 +57,11 @@ void printClassTimetables(Workspace& ws, PrintWindowPort& window, UiPort& ui,
 void printTeacherTimetables(Workspace& ws, PrintWindowPort& window, UiPort& ui,
                             const QStringList& teachers)
 {
-    ws.session.printKind = PrintKind::TeacherTimetable;
     if (teachers.isEmpty()) {
         ui.message(QStringLiteral(u"教师名单是空的，没有教师任课表可打印。"));
         return;
     }
+    ws.session.printKind = PrintKind::TeacherTimetable;
     window.showSheets(teacherTimetableSheets(ws.school, ws.session.periodsPerDay, teachers),
                       ws.school.title);
 }

@@ -53,8 +53,8 @@ void printMasterTimetable(PrintWindowPort& window, model::Grid& masterTimetable,
 void printTimetable(Workspace& ws, PrintWindowPort& window, UiPort& ui);
 
 // The weeks of the classes (or teachers) named, one to a page, under the school's title; the
-// print kind becomes the class (teacher) timetable's. With no name there is nothing to print
-// and the user is told.
+// print kind becomes the class (teacher) timetable's. With no name there is nothing to print:
+// the user is told, and the window and the print kind stay as they were.
 void printClassTimetables(Workspace& ws, PrintWindowPort& window, UiPort& ui,
                           const QStringList& classes);
 void printTeacherTimetables(Workspace& ws, PrintWindowPort& window, UiPort& ui,

@@ -165,6 +165,7 @@ void PrintCommandTest::nothingToPrint()
     print::printClassTimetables(ws, window, ui, {});
     print::printTeacherTimetables(ws, window, ui, {});
     QVERIFY(window.events.isEmpty());
+    QCOMPARE(ws.session.printKind, PrintKind::MasterTimetable);
     QCOMPARE(ui.prompts(),
              QStringList({QStringLiteral(u"班级名单是空的，没有班级课程表可打印。"),
                           QStringLiteral(u"教师名单是空的，没有教师任课表可打印。")}));
