@@ -3,17 +3,22 @@
 //   orve-cli dump IN                                 open IN and print its tables as JSON
 //   orve-cli schedule IN OUT [--seed N] [--runs K]   schedule IN K times, save the best to OUT
 //   orve-cli check IN                                the figures of IN's timetable as JSON
+//   orve-cli export IN --pdf OUT | --csv DIR | --html DIR [--what master,classes,teachers]
+//                                                    the timetables as a PDF, CSV or HTML files
 // Exit status: 0 done, 1 a file could not be read or written, 2 wrong usage.
 #include "clischool.h"
 #include "exitcodes.h"
+#include "exportcommand.h"
 #include "fileio/systemerror.h"
 #include "schedulecommands.h"
 #include "schooljson.h"
 #include "workspace.h"
 
 #include <QCoreApplication>
+#include <QGuiApplication>
 #include <QJsonDocument>
 #include <cstdio>
+#include <memory>
 
 namespace orve::cli {
 
@@ -25,7 +30,11 @@ int usage()
         "       orve-cli schedule IN OUT [--seed N] [--runs K]\n"
         "                                   schedule IN K times (seeds N, N+1, ...), save the\n"
         "                                   timetable with the fewest double bookings to OUT\n"
-        "       orve-cli check IN           print the figures of IN's timetable as JSON\n",
+        "       orve-cli check IN           print the figures of IN's timetable as JSON\n"
+        "       orve-cli export IN [--pdf OUT.pdf] [--csv DIR] [--html DIR]\n"
+        "                       [--what master,classes,teachers]\n"
+        "                                   write the timetables (all three kinds unless --what\n"
+        "                                   says) as one PDF file, CSV tables or HTML pages\n",
         stderr);
     return UsageError;
 }
@@ -58,7 +67,15 @@ int dump(const QString& in)
 
 int main(int argc, char* argv[])
 {
-    QCoreApplication app(argc, argv);
+    // Drawing a PDF needs fonts, and so a GUI application object; the offscreen platform
+    // gives it one without a display. Everything else runs on the core alone.
+    std::unique_ptr<QCoreApplication> app;
+    if (orve::cli::exportNeedsDrawing(argc, argv)) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+        app = std::make_unique<QGuiApplication>(argc, argv);
+    } else {
+        app = std::make_unique<QCoreApplication>(argc, argv);
+    }
     orve::fileio::reportFileSizeLimitAsError();
     const QStringList arguments = QCoreApplication::arguments().mid(1);
     const QString command = arguments.value(0);
@@ -70,5 +87,7 @@ int main(int argc, char* argv[])
         return schedule(arguments.mid(1));
     if (command == QStringLiteral("check") && arguments.size() == 2)
         return check(arguments.at(1));
+    if (command == QStringLiteral("export"))
+        return exportTimetables(arguments.mid(1));
     return usage();
 }

@@ -13,6 +13,14 @@
 
 namespace orve {
 
+// What the print window was last asked to print. The master timetable's print command sets
+// it, and so do the class and teacher timetables.
+enum class PrintKind {
+    TeacherTimetable = 0,
+    MasterTimetable = 1,
+    ClassTimetable = 2,
+};
+
 // A lesson picked for a swap: how many clicks so far and which cell.
 struct Pick
 {
@@ -44,6 +52,8 @@ struct Session
     // The changes made by hand on the master timetable since it was last laid out, scheduled
     // or replaced.
     model::ExchangeHistory history;
+
+    PrintKind printKind = PrintKind::MasterTimetable;
 
     // The lessons a scheduling run left double-booked: "row column  class：lesson".
     QStringList conflicts;

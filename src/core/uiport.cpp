@@ -29,4 +29,9 @@ QString UiPort::saveFileName(const FileDialogRequest&)
     return {};
 }
 
+QString UiPort::folderName(const FileDialogRequest&)
+{
+    return {};
+}
+
 } // namespace orve

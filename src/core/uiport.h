@@ -75,6 +75,8 @@ public:
     // Empty when the user cancels.
     virtual QString openFileName(const FileDialogRequest& request);
     virtual QString saveFileName(const FileDialogRequest& request);
+    // A folder to write files into (the request's filter is not used); empty when cancelled.
+    virtual QString folderName(const FileDialogRequest& request);
     // Lets pending window events run, so that long commands keep the window painted.
     virtual void processEvents() {}
     // Shows a tab without running the actions of a user's tab click.

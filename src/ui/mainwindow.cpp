@@ -15,6 +15,7 @@
 #include "namespanel.h"
 #include "numericguardfilter.h"
 #include "planpage.h"
+#include "printcommands.h"
 #include "programinfo.h"
 #include "qtuiport.h"
 #include "recentfilesmenu.h"
@@ -71,6 +72,7 @@ MainWindow::MainWindow(UiPort* dialogs, QWidget* parent)
                         action(QStringLiteral("exit")));
     // There from the start, so that the first message does not push the tabs up.
     new DocumentStatus(ws_, statusBar());
+    printCommands_ = new PrintCommands(*this, *ui_);
     nameForScreenReaders(this);
 
     // The window fits a 1366 x 768 screen; the grids scroll.
@@ -135,7 +137,7 @@ void MainWindow::connectCommands()
     // Commands of this version still to come say so instead of doing nothing.
     for (const char* name : {"classTimetable", "teacherTimetable", "checkDoubleBookings",
                              "teacherSpreadSchool", "teacherSpreadClass", "courseSpreadSchool",
-                             "courseSpreadClass", "printPreview", "print"})
+                             "courseSpreadClass"})
         on(name, [this, name] {
             const QString caption = plainCaption(action(QString::fromLatin1(name))->text());
             statusBar()->showMessage(

@@ -21,6 +21,7 @@ class FileCommands;
 class GridPage;
 class NumericGuardFilter;
 class PlanPage;
+class PrintCommands;
 class QtUiPort;
 class SchedulingPage;
 class SchoolController;
@@ -50,6 +51,7 @@ public:
     ConditionsPage* conditionsPage() const { return conditionsPage_; }
     SchedulingPage* schedulingPage() const { return schedulingPage_; }
     FileCommands* fileCommands() const { return fileCommands_; }
+    PrintCommands* printCommands() const { return printCommands_; }
     StepsPage* stepsPage() const { return stepsPage_; }
     // Shows the name lists and plan choosers again after the tables were replaced.
     SchoolController* school() const { return school_; }
@@ -85,6 +87,7 @@ private:
     ConditionsPage* conditionsPage_ = nullptr;
     SchedulingPage* schedulingPage_ = nullptr;
     FileCommands* fileCommands_ = nullptr;
+    PrintCommands* printCommands_ = nullptr;
     StepsPage* stepsPage_ = nullptr;
     SchedulingStatusPanel* schedulingStatus_ = nullptr;
     MenuActions menu_;

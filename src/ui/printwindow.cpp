@@ -1,8 +1,8 @@
 #include "printwindow.h"
 
+#include "pdffile.h"
 #include "programinfo.h"
 
-#include "fileio/systemerror.h"
 #include "print/reportsheet.h"
 
 #include <QCheckBox>
@@ -13,15 +13,11 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPageSetupDialog>
-#include <QPdfWriter>
 #include <QPrintDialog>
 #include <QPrintPreviewWidget>
 #include <QPushButton>
-#include <QSaveFile>
 #include <QShortcut>
 #include <QVBoxLayout>
-
-#include <cerrno>
 
 namespace orve::ui {
 
@@ -29,7 +25,6 @@ namespace {
 
 // Typing in the title line repaints the pages once the typing pauses.
 constexpr int TitlePauseMs = 300;
-constexpr int PdfResolution = 600;
 
 QPushButton* button(const QString& caption, const QKeySequence& shortcut, QWidget* parent)
 {
@@ -45,8 +40,8 @@ QPushButton* button(const QString& caption, const QKeySequence& shortcut, QWidge
 
 } // namespace
 
-// The window's own sheet: it keeps what the preparation sends and shows the title it is
-// given in the title line.
+// The window's own sheet: it keeps what the preparation sends, shows the title it is given in
+// the title line, and ends the preparation with its closing repaint.
 class PrintWindow::Preparation : public print::ReportSheet
 {
 public:
@@ -58,7 +53,7 @@ public:
         const QSignalBlocker quiet(window_.titleEdit_);
         window_.titleEdit_->setText(title);
     }
-    void redrawAll() override { window_.refreshPreview(); }
+    void redrawAll() override { window_.finishPreparation(); }
 
 private:
     PrintWindow& window_;
@@ -70,8 +65,7 @@ PrintWindow::PrintWindow(QWidget* parent)
 {
     setObjectName(QStringLiteral("PrintWindow"));
     setWindowTitle(QStringLiteral(u"打印预览 - ") + defaultMessageTitle());
-    printer_.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Landscape,
-                                       QMarginsF(10, 10, 10, 10), QPageLayout::Millimeter));
+    printer_.setPageLayout(render::defaultPageLayout());
     printer_.setDocName(QStringLiteral(u"总课表"));
     buildLayout();
     titleTimer_.setSingleShot(true);
@@ -101,7 +95,7 @@ void PrintWindow::buildLayout()
     preview_->setAccessibleName(QStringLiteral(u"打印预览"));
     preview_->fitToWidth();
     connect(preview_, &QPrintPreviewWidget::paintRequested, this,
-            [this](QPrinter* printer) { printSheet(*printer, sheet(), options()); });
+            [this](QPrinter* printer) { render::printSheets(*printer, sheets_, options()); });
     connect(preview_, &QPrintPreviewWidget::previewChanged, this, [this] {
         pageCountLabel_->setText(QStringLiteral(u"共 %1 页").arg(preview_->pageCount()));
     });
@@ -146,23 +140,57 @@ void PrintWindow::buildLayout()
 
 print::SheetCalls& PrintWindow::startPreparation()
 {
+    setEnabled(false);
+    sheets_.clear();
     static_cast<print::ReportSheet&>(*preparation_) = print::ReportSheet();
     return *preparation_;
 }
 
-const print::ReportSheet& PrintWindow::sheet() const
+void PrintWindow::showWindow()
 {
-    return *preparation_;
+    show();
+    raise();
+    activateWindow();
 }
 
-PrintOptions PrintWindow::options() const
+void PrintWindow::finishPreparation()
 {
-    return {titleEdit_->text(), titleOnEveryPage_->isChecked()};
+    sheets_ = {static_cast<const print::ReportSheet&>(*preparation_)};
+    setEnabled(true);
+    refreshPreview();
+}
+
+void PrintWindow::showSheets(std::vector<print::ReportSheet> sheets, const QString& title)
+{
+    sheets_ = std::move(sheets);
+    {
+        const QSignalBlocker quiet(titleEdit_);
+        titleEdit_->setText(title);
+    }
+    setEnabled(true);
+    showWindow();
+    refreshPreview();
+}
+
+const print::ReportSheet& PrintWindow::sheet() const
+{
+    static const print::ReportSheet none;
+    return sheets_.empty() ? none : sheets_.front();
+}
+
+render::PrintOptions PrintWindow::options() const
+{
+    return {titleEdit_->text(), titleOnEveryPage_->isChecked(), false};
 }
 
 int PrintWindow::pageCount() const
 {
-    return SheetDocument(sheet(), printer_.pageLayout(), options()).pageCount();
+    return render::SheetDocument(sheets_, printer_.pageLayout(), options()).pageCount();
+}
+
+void PrintWindow::setDocumentName(const QString& name)
+{
+    printer_.setDocName(name);
 }
 
 void PrintWindow::refreshPreview()
@@ -171,13 +199,25 @@ void PrintWindow::refreshPreview()
     preview_->updatePreview();
 }
 
-void PrintWindow::printPages()
+void PrintWindow::setPrinterChooser(std::function<bool(QPrinter&)> chooser)
 {
+    printerChooser_ = std::move(chooser);
+}
+
+bool PrintWindow::choosePrinter()
+{
+    if (printerChooser_)
+        return printerChooser_(printer_);
     QPrintDialog dialog(&printer_, this);
     dialog.setWindowTitle(QStringLiteral(u"打印"));
-    if (dialog.exec() != QDialog::Accepted)
+    return dialog.exec() == QDialog::Accepted;
+}
+
+void PrintWindow::printPages()
+{
+    if (!choosePrinter())
         return;
-    if (!printSheet(printer_, sheet(), options()))
+    if (!render::printSheets(printer_, sheets_, options()))
         QMessageBox::warning(this, defaultMessageTitle(),
                              QStringLiteral(u"无法打印：打印机没有准备好。"));
     refreshPreview();
@@ -203,7 +243,7 @@ QString PrintWindow::choosePdfFile()
     dialog.setNameFilter(QStringLiteral(u"PDF 文件 (*.pdf)"));
     dialog.setDefaultSuffix(QStringLiteral("pdf"));
     const QString title = titleEdit_->text().trimmed();
-    dialog.selectFile((title.isEmpty() ? QStringLiteral(u"总课表") : title) +
+    dialog.selectFile((title.isEmpty() ? printer_.docName() : title + u' ' + printer_.docName()) +
                       QStringLiteral(".pdf"));
     return dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty()
                ? dialog.selectedFiles().constFirst()
@@ -219,30 +259,10 @@ void PrintWindow::saveAsPdfChosen()
 
 bool PrintWindow::saveAsPdf(const QString& path)
 {
-    using fileio::FileAccess;
-    QString reason = fileio::pathRefusal(path, FileAccess::Write);
-    if (reason.isEmpty()) {
-        QSaveFile file(path);
-        // The error number is taken straight after the call that failed.
-        errno = 0;
-        if (file.open(QIODevice::WriteOnly)) {
-            bool painted = false;
-            {
-                QPdfWriter writer(&file);
-                writer.setResolution(PdfResolution);
-                writer.setPageLayout(printer_.pageLayout());
-                writer.setCreator(defaultMessageTitle());
-                writer.setTitle(titleEdit_->text());
-                painted = printSheet(writer, sheet(), options());
-            }
-            // The last part of the file waits in the buffer until flushed: a full disk shows
-            // here, before the old file is replaced.
-            errno = 0;
-            if (painted && file.flush() && file.commit())
-                return true;
-        }
-        reason = fileio::systemErrorReason(errno, FileAccess::Write, file.errorString());
-    }
+    const QString reason = render::writePdfFile(path, sheets_, printer_.pageLayout(), options(),
+                                                {titleEdit_->text(), defaultMessageTitle()});
+    if (reason.isEmpty())
+        return true;
     QMessageBox::warning(
         this, defaultMessageTitle(),
         QStringLiteral(u"无法保存 PDF 文件：\n%1\n%2").arg(QDir::toNativeSeparators(path), reason));

@@ -1,9 +1,12 @@
-// The print window: the title line, a preview of the printed pages of the report sheet, and
-// the commands to print, set up the page, save a PDF and close. It stays open beside the
+// The print window: the title line, a preview of the printed pages, and the commands to print,
+// set up the page, save a PDF and close. It shows the master timetable filled call by call, or
+// ready sheets (the class and teacher timetables, one to a page). It stays open beside the
 // main window and is reused, so the paper chosen in it is kept while the program runs.
 #pragma once
 
 #include "sheetdocument.h"
+
+#include "print/printcommand.h"
 
 #include <QPrinter>
 #include <QTimer>
@@ -15,16 +18,10 @@ class QCheckBox;
 class QLabel;
 class QLineEdit;
 class QPrintPreviewWidget;
-class QPushButton;
-
-namespace orve::print {
-class ReportSheet;
-class SheetCalls;
-} // namespace orve::print
 
 namespace orve::ui {
 
-class PrintWindow : public QWidget
+class PrintWindow : public QWidget, public print::PrintWindowPort
 {
     Q_OBJECT
 
@@ -32,19 +29,31 @@ public:
     explicit PrintWindow(QWidget* parent = nullptr);
     ~PrintWindow() override;
 
-    // Empties the sheet (nothing of an earlier run stays) and returns where the print
+    // Empties the window (nothing of an earlier run stays) and returns where the print
     // preparation sends its calls: the sheet, the title line and the print range. The
-    // closing repaint (redrawAll) refreshes the preview.
-    print::SheetCalls& startPreparation();
+    // closing repaint (redrawAll) ends the preparation and refreshes the preview.
+    print::SheetCalls& startPreparation() override;
+    void showWindow() override;
+    void showSheets(std::vector<print::ReportSheet> sheets, const QString& title) override;
+
+    const std::vector<print::ReportSheet>& sheets() const { return sheets_; }
+    // The first sheet shown (an empty one when there is none).
     const print::ReportSheet& sheet() const;
 
     // What is printed: the title line as it stands and the check box.
-    PrintOptions options() const;
+    render::PrintOptions options() const;
     int pageCount() const;
     QPrinter& printer() { return printer_; }
+    // The print job's name and the name the PDF file is offered under: "总课表", ….
+    void setDocumentName(const QString& name);
 
     // Asks for the PDF file name (empty: cancelled). The file dialog unless replaced.
     void setPdfFileChooser(std::function<QString()> chooser);
+    // Sets up the printer before printing; false cancels. The print dialog unless replaced.
+    void setPrinterChooser(std::function<bool(QPrinter&)> chooser);
+
+    // 打印: asks for the printer, then prints every page.
+    void printPages();
     // Writes every page to a PDF file, replacing it only when all is written; tells the user
     // and returns false when it cannot.
     bool saveAsPdf(const QString& path);
@@ -53,15 +62,18 @@ private:
     class Preparation;
 
     void buildLayout();
+    void finishPreparation();
     void refreshPreview();
-    void printPages();
     void setUpPage();
     void saveAsPdfChosen();
     QString choosePdfFile();
+    bool choosePrinter();
 
     QPrinter printer_;
     std::unique_ptr<Preparation> preparation_;
+    std::vector<print::ReportSheet> sheets_;
     std::function<QString()> pdfFileChooser_;
+    std::function<bool(QPrinter&)> printerChooser_;
     QTimer titleTimer_;
     QLineEdit* titleEdit_;
     QCheckBox* titleOnEveryPage_;

@@ -105,6 +105,13 @@ QString QtUiPort::saveFileName(const FileDialogRequest& request)
                                         nullptr, optionsOf(request));
 }
 
+QString QtUiPort::folderName(const FileDialogRequest& request)
+{
+    if (dialogs_)
+        return dialogs_->folderName(request);
+    return QFileDialog::getExistingDirectory(window_, request.title, request.startFolder);
+}
+
 void QtUiPort::processEvents()
 {
     // Repaint, but start no second command from a click while one is running.

@@ -24,6 +24,7 @@ public:
                           MessageIcon icon) override;
     QString openFileName(const FileDialogRequest& request) override;
     QString saveFileName(const FileDialogRequest& request) override;
+    QString folderName(const FileDialogRequest& request) override;
     void processEvents() override;
     void showTab(MainTab tab) override;
     void giveFocus(FocusTarget target) override;

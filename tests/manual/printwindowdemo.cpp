@@ -3,7 +3,7 @@
 //   print-window-demo [CLASSES] [DAYS] [PERIODS]
 #include "timetablegrid.h"
 
-#include "printmaster.h"
+#include "print/printcommand.h"
 #include "printwindow.h"
 #include "translation.h"
 
@@ -40,7 +40,7 @@ int main(int argc, char* argv[])
                                    QString::fromUtf16(teachers[std::size_t((r * c) % 6)])));
 
     orve::ui::PrintWindow window;
-    orve::ui::printMasterTimetable(window, master, days, periods,
+    orve::print::printMasterTimetable(window, master, days, periods,
                                    QStringLiteral(u"2024-2025学年第一学期 总课表"),
                                    [] { QCoreApplication::processEvents(); });
     return QApplication::exec();

@@ -36,6 +36,11 @@ QString FakeUiPort::saveFileName(const FileDialogRequest& request)
     return nextFileName(request);
 }
 
+QString FakeUiPort::folderName(const FileDialogRequest& request)
+{
+    return nextFileName(request);
+}
+
 QString FakeUiPort::nextFileName(const FileDialogRequest& request)
 {
     fileDialogs.append(request);

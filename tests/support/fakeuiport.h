@@ -22,6 +22,7 @@ public:
                           MessageIcon icon) override;
     QString openFileName(const FileDialogRequest& request) override;
     QString saveFileName(const FileDialogRequest& request) override;
+    QString folderName(const FileDialogRequest& request) override;
     void processEvents() override { ++processedEvents; }
     void showTab(MainTab tab) override { tabsShown.append(tab); }
     void giveFocus(FocusTarget target) override { focused.append(target); }
@@ -29,7 +30,8 @@ public:
     // Scripted answers, used in order; when they run out, messages answer their first button
     // (the question about unsaved changes: 不保存).
     QList<MessageAnswer> answers;
-    // Scripted file dialog results (an empty text means Cancel); when they run out: cancel.
+    // Scripted file and folder dialog results (an empty text means Cancel); when they run
+    // out: cancel.
     QStringList fileNames;
 
     QList<RecordedMessage> messages;

@@ -109,7 +109,9 @@ private slots:
                  QStringLiteral("checkDoubleBookings - teacherSpreadSchool teacherSpreadClass "
                                 "courseSpreadSchool courseSpreadClass - swappableDisplay - undoSwap "
                                 "redoSwap"));
-        QCOMPARE(layout(menus.at(5)), QStringLiteral("printPreview print"));
+        QCOMPARE(layout(menus.at(5)),
+                 QStringLiteral("printPreview print - printClassTimetables printTeacherTimetables - "
+                                "exportPdf exportCsv exportHtml"));
         QCOMPARE(layout(menus.at(6)), QStringLiteral("helpTopics - about"));
 
         const QList<std::pair<const char*, QKeySequence>> shortcuts = {
@@ -183,8 +185,9 @@ private slots:
         MainWindow window;
         window.toolbarButton(18)->trigger();
         QVERIFY(window.statusBar()->currentMessage().contains(QStringLiteral(u"察看或调整班级课程表")));
-        window.action(QStringLiteral("print"))->trigger();
-        QVERIFY(window.statusBar()->currentMessage().contains(QStringLiteral(u"“打印”尚未提供")));
+        window.action(QStringLiteral("teacherTimetable"))->trigger();
+        QVERIFY(window.statusBar()->currentMessage().contains(
+            QStringLiteral(u"“察看或调整教师任课表”尚未提供")));
     }
 
     void forcedSwapModeStaysInStepInMenuAndToolbar()

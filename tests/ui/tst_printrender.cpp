@@ -3,7 +3,9 @@
 #include "timetablegrid.h"
 
 #include "sheetdocument.h"
+#include "timetablepdf.h"
 
+#include "model/school.h"
 #include "print/masterprint.h"
 #include "print/reportsheet.h"
 
@@ -26,6 +28,18 @@ QString runTool(const QString& tool, const QStringList& arguments)
     return QString::fromUtf8(process.readAllStandardOutput());
 }
 
+// The text of each page of a PDF file. Noto CJK draws 一 and the radical ⼀ with one glyph, and
+// the PDF names the glyph by the radical; NFKC reads it back as 一.
+QStringList pdfPages(const QString& path)
+{
+    QStringList pages = runTool(QStringLiteral("pdftotext"), {path, QStringLiteral("-")})
+                            .normalized(QString::NormalizationForm_KC)
+                            .split(u'\f');
+    if (!pages.isEmpty() && pages.constLast().trimmed().isEmpty())
+        pages.removeLast();
+    return pages;
+}
+
 } // namespace
 
 class PrintRenderTest : public QObject
@@ -36,10 +50,11 @@ private slots:
     void initTestCase();
     void pagesHoldWholeDaysAndClasses();
     void titleOnFirstPageOnly();
+    void everyTimetableOnItsPage();
 
 private:
     // Writes the sheet on A5 landscape pages and returns the text of each page.
-    QStringList printedPages(const ui::PrintOptions& options);
+    QStringList printedPages(const render::PrintOptions& options);
 
     QTemporaryDir dir_;
     print::ReportSheet sheet_;
@@ -58,7 +73,7 @@ void PrintRenderTest::initTestCase()
     print::fillMasterTimetable(sheet_, grid, 7, 6, QString(), [] {});
 }
 
-QStringList PrintRenderTest::printedPages(const ui::PrintOptions& options)
+QStringList PrintRenderTest::printedPages(const render::PrintOptions& options)
 {
     const QString path = dir_.filePath(QStringLiteral("timetable.pdf"));
     {
@@ -66,17 +81,10 @@ QStringList PrintRenderTest::printedPages(const ui::PrintOptions& options)
         writer.setResolution(300);
         writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A5), QPageLayout::Landscape,
                                          QMarginsF(10, 10, 10, 10), QPageLayout::Millimeter));
-        if (!ui::printSheet(writer, sheet_, options))
+        if (!render::printSheet(writer, sheet_, options))
             return {};
     }
-    // Noto CJK draws 一 and the radical ⼀ with one glyph, and the PDF names the glyph by the
-    // radical; NFKC reads it back as 一.
-    QStringList pages = runTool(QStringLiteral("pdftotext"), {path, QStringLiteral("-")})
-                            .normalized(QString::NormalizationForm_KC)
-                            .split(u'\f');
-    if (!pages.isEmpty() && pages.constLast().trimmed().isEmpty())
-        pages.removeLast();
-
+    const QStringList pages = pdfPages(path);
     fonts_ = runTool(QStringLiteral("pdffonts"), {path});
     return pages;
 }
@@ -114,6 +122,55 @@ void PrintRenderTest::titleOnFirstPageOnly()
     QCOMPARE(pages.size(), 4);
     QVERIFY(pages.at(0).contains(QStringLiteral(u"实验中学课程表")));
     QVERIFY(!pages.at(1).contains(QStringLiteral(u"实验中学课程表")));
+}
+
+// The export of a school: contents, the master timetable, then one page per class and per
+// teacher, each under its caption and the school's title.
+void PrintRenderTest::everyTimetableOnItsPage()
+{
+    model::School school;
+    school.classes = test::classNames(3);
+    school.teachers = {QStringLiteral(u"王芳"), QStringLiteral(u"李强")};
+    school.title = QStringLiteral(u"实验中学");
+    test::layOutTimetable(school.masterTimetable, school.classes, 5, 3);
+    school.masterTimetable.setText({3, 2}, QStringLiteral(u"语文  王芳"));
+    school.masterTimetable.setText({4, 15}, QStringLiteral(u"数学  李强"));
+    const QString path = dir_.filePath(QStringLiteral("school.pdf"));
+
+    const render::PdfExport all =
+        render::writeTimetablesPdf(path, school, 3, {}, QStringLiteral("test"));
+    QVERIFY2(all.failure.isEmpty(), qPrintable(all.failure));
+    const QStringList pages = pdfPages(path);
+    QCOMPARE(pages.size(), 1 + 1 + 3 + 2);
+    QCOMPARE(all.pages, 7);
+    const auto has = [&pages](int page, const QString& text) {
+        QString flat = pages.at(page);
+        flat.remove(u' ');
+        return flat.contains(text);
+    };
+    // The contents name each timetable with the page it starts on.
+    QVERIFY(has(0, QStringLiteral(u"目录")));
+    QVERIFY(has(0, QStringLiteral(u"班级课程表(2班)\n\n4")));
+    QVERIFY(has(1, QStringLiteral(u"全校课程表")) && has(1, QStringLiteral(u"3班")));
+    for (int i = 0; i < 3; ++i) {
+        const QString caption = QStringLiteral(u"班级课程表(%1班)").arg(i + 1);
+        for (int page = 0; page < pages.size(); ++page)
+            QCOMPARE(has(page, caption), page == 0 || page == 2 + i);
+    }
+    QVERIFY(has(3, QStringLiteral(u"语文王芳")) && !has(2, QStringLiteral(u"语文王芳")));
+    QVERIFY(has(5, QStringLiteral(u"教师任课表(王芳)")) && has(5, QStringLiteral(u"语文2班")));
+    QVERIFY(has(6, QStringLiteral(u"教师任课表(李强)")) && has(6, QStringLiteral(u"星期五")) &&
+            has(6, QStringLiteral(u"数学3班")));
+    for (int page = 0; page < pages.size(); ++page)
+        QVERIFY(has(page, QStringLiteral(u"实验中学")));
+
+    // One kind alone; a place that cannot be written is told, not reported as done.
+    QCOMPARE(render::writeTimetablesPdf(path, school, 3, {false, true, false}, {}).pages, 1 + 3);
+    QCOMPARE(pdfPages(path).size(), 4);
+    const render::PdfExport failed = render::writeTimetablesPdf(
+        dir_.filePath(QStringLiteral("missing/school.pdf")), school, 3, {}, {});
+    QCOMPARE(failed.pages, 0);
+    QVERIFY(failed.failure.contains(QStringLiteral(u"文件夹不存在")));
 }
 
 QTEST_MAIN(PrintRenderTest)

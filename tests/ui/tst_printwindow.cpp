@@ -1,7 +1,7 @@
 // The print window: its controls, the fill from the master timetable, and saving a PDF.
 #include "timetablegrid.h"
 
-#include "printmaster.h"
+#include "print/printcommand.h"
 #include "printwindow.h"
 
 #include "print/reportsheet.h"
@@ -54,7 +54,7 @@ void PrintWindowTest::controlsAndFill()
     model::Grid master;
     test::layOutTimetable(master, test::classNames(12), 5, 8, true);
     int eventRuns = 0;
-    ui::printMasterTimetable(window, master, 5, 8, QStringLiteral(u"实验中学课程表"),
+    print::printMasterTimetable(window, master, 5, 8, QStringLiteral(u"实验中学课程表"),
                              [&eventRuns] { ++eventRuns; });
     QVERIFY(window.isVisible() && window.isWindow() && !window.isModal() && window.isEnabled());
     QVERIFY(master.redraw());
@@ -68,7 +68,7 @@ void PrintWindowTest::controlsAndFill()
     // Each run refills the window from scratch, an empty title included.
     model::Grid shorterDays;
     test::layOutTimetable(shorterDays, test::classNames(2), 5, 3);
-    ui::printMasterTimetable(window, shorterDays, 5, 3, QString(), [] {});
+    print::printMasterTimetable(window, shorterDays, 5, 3, QString(), [] {});
     QCOMPARE(title->text(), QString());
     QCOMPARE(window.sheet().rowCount(), 4);
     QCOMPARE(window.sheet().joinedBlocks().size(), std::size_t(1 + 5));
@@ -83,7 +83,7 @@ void PrintWindowTest::saveAsPdf()
     ui::PrintWindow window;
     model::Grid master;
     test::layOutTimetable(master, test::classNames(3), 6, 4, true);
-    ui::printMasterTimetable(window, master, 6, 4, QStringLiteral(u"课程表"), [] {});
+    print::printMasterTimetable(window, master, 6, 4, QStringLiteral(u"课程表"), [] {});
 
     QString chosen;
     window.setPdfFileChooser([&chosen] { return chosen; });

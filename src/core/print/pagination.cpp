@@ -39,8 +39,6 @@ struct Axis
     }
 };
 
-// The headers before the body, grown over any joined block that reaches from them into the
-// body (the corner cell joined over both header rows makes both of them headers).
 IndexRange headerRange(const Axis& axis, int bodyStart, int end)
 {
     int last = std::min(bodyStart, end + 1) - 1;
@@ -104,6 +102,18 @@ std::vector<IndexRange> drawn(IndexRange header, IndexRange body)
 
 } // namespace
 
+IndexRange headerColumns(const ReportSheet& sheet)
+{
+    const CellBlock range = sheet.printRange();
+    return headerRange({sheet, true}, range.firstColumn, range.lastColumn);
+}
+
+IndexRange headerRows(const ReportSheet& sheet)
+{
+    const CellBlock range = sheet.printRange();
+    return headerRange({sheet, false}, range.firstRow, range.lastRow);
+}
+
 PageLayout paginate(const ReportSheet& sheet, QSizeF tableArea)
 {
     const Axis across{sheet, true};
@@ -113,11 +123,21 @@ PageLayout paginate(const ReportSheet& sheet, QSizeF tableArea)
     const double height = std::max(tableArea.height(), 1.0) * PixelsPerPoint;
 
     PageLayout layout;
-    layout.headerColumns = headerRange(across, range.firstColumn, range.lastColumn);
-    layout.headerRows = headerRange(down, range.firstRow, range.lastRow);
+    layout.headerColumns = headerColumns(sheet);
+    layout.headerRows = headerRows(sheet);
     const IndexRange bodyColumns{std::max(range.firstColumn, layout.headerColumns.last + 1),
                                  range.lastColumn};
     const IndexRange bodyRows{std::max(range.firstRow, layout.headerRows.last + 1), range.lastRow};
+    if (sheet.pageFit() == PageFit::OnePage) {
+        const double neededWidth = across.total(layout.headerColumns) + across.total(bodyColumns);
+        const double neededHeight = down.total(layout.headerRows) + down.total(bodyRows);
+        layout.scale = std::min({MaxFitScale, neededWidth > 0 ? width / neededWidth : 1.0,
+                                 neededHeight > 0 ? height / neededHeight : 1.0});
+        layout.pages.push_back(
+            {drawn(layout.headerColumns, bodyColumns), drawn(layout.headerRows, bodyRows)});
+        return layout;
+    }
+
     const auto columnGroups = unbreakableGroups(across, bodyColumns);
     const auto rowGroups = unbreakableGroups(down, bodyRows);
 

@@ -15,6 +15,9 @@ class ReportSheet;
 // Sheet measures are screen pixels of 1/96 inch; a printed page is measured in points.
 inline constexpr double PixelsPerPoint = 96.0 / 72.0;
 
+// A sheet fitted to one page is drawn at most this much larger than its own size.
+inline constexpr double MaxFitScale = 2.0;
+
 // Inclusive; empty when last < first.
 struct IndexRange
 {
@@ -41,14 +44,21 @@ struct PageLayout
 {
     std::vector<SheetPage> pages;
     // Below 1 when the headers and the widest day (or the tallest row) do not fit a page as
-    // they are: everything is then drawn smaller by this factor.
+    // they are: everything is then drawn smaller by this factor. A sheet fitted to one page
+    // takes the factor that fills the page, up to MaxFitScale.
     double scale = 1.0;
     IndexRange headerColumns;
     IndexRange headerRows;
 };
 
+// The columns (rows) repeated on every page: those before the print range's body, grown over
+// any joined block that reaches from them into the body (the corner cell joined over both
+// header rows of the master timetable makes both of them headers).
+IndexRange headerColumns(const ReportSheet& sheet);
+IndexRange headerRows(const ReportSheet& sheet);
+
 // `tableArea`: the room a page has for the table, in points. At least one page, even for an
-// empty sheet or a sheet that has only headers.
+// empty sheet or a sheet that has only headers; exactly one for a sheet fitted to one page.
 PageLayout paginate(const ReportSheet& sheet, QSizeF tableArea);
 
 } // namespace orve::print

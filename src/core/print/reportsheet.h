@@ -44,6 +44,13 @@ struct CellBlock
     }
 };
 
+// How a sheet goes onto paper: split across as many pages as it needs at its own size (the
+// master timetable), or scaled to fill exactly one page (one class's or teacher's week).
+enum class PageFit {
+    AcrossPages,
+    OnePage,
+};
+
 struct RuledLine
 {
     int weight = NoLine;
@@ -80,6 +87,11 @@ public:
     RuledLine verticalLine(int boundary, int row) const;
 
     const QString& title() const { return title_; }
+    // The sheet's own caption, printed under the title on each of its pages: "班级课程表(1班)".
+    const QString& heading() const { return heading_; }
+    void setHeading(const QString& heading) { heading_ = heading; }
+    PageFit pageFit() const { return pageFit_; }
+    void setPageFit(PageFit fit) { pageFit_ = fit; }
     // The whole sheet with no repeated headers until the preparation sets a range.
     CellBlock printRange() const;
     bool hasPrintRange() const { return hasPrintRange_; }
@@ -130,6 +142,8 @@ private:
     std::vector<RuledLine> horizontal_; // (rows + 1) x columns, boundary-major
     std::vector<RuledLine> vertical_;   // rows x (columns + 1), row-major
     QString title_;
+    QString heading_;
+    PageFit pageFit_ = PageFit::AcrossPages;
     CellBlock printRange_;
     bool hasPrintRange_ = false;
 };

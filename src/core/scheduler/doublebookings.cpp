@@ -18,11 +18,9 @@ bool booksTeacher(QStringView cell)
     return cell.contains(model::LessonSeparator) && !model::teacherPart(cell).isEmpty();
 }
 
-int lessonsTaught(const model::Grid& timetable, const std::vector<int>& rows, int column,
-                  const CombinedGroups& groups)
+std::vector<std::vector<int>> lessonsOf(const model::Grid& timetable, const std::vector<int>& rows,
+                                        int column, const CombinedGroups& groups)
 {
-    if (groups.empty())
-        return int(rows.size());
     // Rows taught together share a unit; the units are the lessons.
     std::vector<std::size_t> unit(rows.size());
     std::iota(unit.begin(), unit.end(), std::size_t(0));
@@ -32,12 +30,30 @@ int lessonsTaught(const model::Grid& timetable, const std::vector<int>& rows, in
     const auto course = [&](std::size_t i) {
         return model::coursePart(timetable.text({rows[i], column}));
     };
-    for (std::size_t i = 0; i < rows.size(); ++i)
+    for (std::size_t i = 0; i < rows.size() && !groups.empty(); ++i)
         for (std::size_t j = i + 1; j < rows.size(); ++j)
             if (groups.together(className(i), course(i), className(j), course(j)))
                 std::replace(unit.begin(), unit.end(), unit[j], unit[i]);
-    std::sort(unit.begin(), unit.end());
-    return int(std::unique(unit.begin(), unit.end()) - unit.begin());
+    // A unit is named by its first row, so the lessons come in the order of their first rows.
+    std::vector<std::vector<int>> lessons;
+    std::vector<std::size_t> lessonOfUnit(rows.size(), rows.size());
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        std::size_t& lesson = lessonOfUnit[unit[i]];
+        if (lesson == rows.size()) {
+            lesson = lessons.size();
+            lessons.emplace_back();
+        }
+        lessons[lesson].push_back(rows[i]);
+    }
+    return lessons;
+}
+
+int lessonsTaught(const model::Grid& timetable, const std::vector<int>& rows, int column,
+                  const CombinedGroups& groups)
+{
+    if (groups.empty())
+        return int(rows.size());
+    return int(lessonsOf(timetable, rows, column, groups).size());
 }
 
 bool isDoubleBooked(const TeacherIndex& index, const CombinedGroups& groups, model::CellRef at)

@@ -20,7 +20,12 @@ class TeacherIndex;
 
 bool booksTeacher(QStringView cell);
 
-// The lessons the class rows `rows` of one column make, all holding one teacher.
+// The lessons the class rows `rows` of one column make, all holding one teacher: the rows
+// taught together, each lesson's rows and the lessons in the order of `rows`.
+std::vector<std::vector<int>> lessonsOf(const model::Grid& timetable, const std::vector<int>& rows,
+                                        int column, const CombinedGroups& groups);
+
+// How many lessons lessonsOf finds.
 int lessonsTaught(const model::Grid& timetable, const std::vector<int>& rows, int column,
                   const CombinedGroups& groups);
 

@@ -7,7 +7,7 @@
 #include <QTextOption>
 #include <vector>
 
-namespace orve::ui {
+namespace orve::render {
 
 namespace {
 
@@ -217,4 +217,4 @@ void paintSheetPart(QPainter& painter, const print::ReportSheet& sheet,
     }
 }
 
-} // namespace orve::ui
+} // namespace orve::render

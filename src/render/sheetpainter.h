@@ -14,7 +14,7 @@ namespace orve::print {
 class ReportSheet;
 }
 
-namespace orve::ui {
+namespace orve::render {
 
 // A Song face for printing. The face a sheet names comes first; Debian has no 宋体, so a
 // Song face it does package follows, then a sans face, so no glyph prints as a box.
@@ -29,4 +29,4 @@ void paintSheetPart(QPainter& painter, const print::ReportSheet& sheet,
                     const print::SheetPage& page, QPointF origin, double unitsPerPixel,
                     double scale);
 
-} // namespace orve::ui
+} // namespace orve::render

@@ -1,0 +1,85 @@
+#include "exportcommands.h"
+
+#include "savedata.h"
+
+#include "uiport.h"
+#include "workspace.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+namespace orve::fileio {
+
+namespace {
+
+QString kindOfFiles(TableFormat format)
+{
+    return format == TableFormat::Csv ? QStringLiteral(u"CSV 表格文件")
+                                      : QStringLiteral(u"HTML 网页");
+}
+
+QStringList namesOf(const std::vector<TimetableFile>& files)
+{
+    QStringList names;
+    for (const TimetableFile& file : files)
+        names.append(file.name);
+    return names;
+}
+
+} // namespace
+
+QString writeTimetableFiles(const QString& folder, const std::vector<TimetableFile>& files)
+{
+    const QDir dir(folder);
+    for (const TimetableFile& file : files) {
+        const QString path = dir.filePath(file.name);
+        const bool existed = QFileInfo(path).isFile();
+        const SaveResult result = writeSettingsFile(path, file.bytes);
+        if (!result.written()) {
+            QString message = QStringLiteral(u"“%1”没有导出：%2。")
+                                  .arg(QDir::toNativeSeparators(path), result.reason);
+            if (existed)
+                message += QStringLiteral(u"\n原有的文件没有改变。");
+            return message;
+        }
+    }
+    return {};
+}
+
+CommandOutcome exportTimetableFiles(Workspace& ws, UiPort& ui, TableFormat format)
+{
+    FileDialogRequest request;
+    request.title = QStringLiteral(u"导出%1：选择文件夹").arg(kindOfFiles(format));
+    request.startFolder = QFileInfo(ws.session.documentPath).absolutePath();
+    if (ws.session.documentPath.isEmpty())
+        request.startFolder.clear();
+    const QString folder = ui.folderName(request);
+    if (folder.isEmpty())
+        return CommandOutcome::Cancelled;
+
+    const std::vector<TimetableFile> files =
+        timetableFiles(ws.school, ws.session.periodsPerDay, {}, format);
+    QStringList existing;
+    for (const TimetableFile& file : files)
+        if (QFileInfo::exists(QDir(folder).filePath(file.name)))
+            existing.append(file.name);
+    const QString shownFolder = QDir::toNativeSeparators(folder);
+    if (!existing.isEmpty() &&
+        ui.message(QStringLiteral(u"文件夹“%1”中已有同名文件：\n%2\n要替换它们吗？")
+                       .arg(shownFolder, existing.join(u'\n')),
+                   MessageButtons::YesNo, {}, MessageIcon::Warning) != MessageAnswer::Yes)
+        return CommandOutcome::Cancelled;
+
+    ui.processEvents();
+    const QString failure = writeTimetableFiles(folder, files);
+    if (!failure.isEmpty()) {
+        ui.message(failure, MessageButtons::Ok, {}, MessageIcon::Critical);
+        return CommandOutcome::Failed;
+    }
+    ui.message(QStringLiteral(u"课程表已导出到文件夹“%1”：\n%2")
+                   .arg(shownFolder, namesOf(files).join(u'\n')),
+               MessageButtons::Ok, {}, MessageIcon::Information);
+    return CommandOutcome::Done;
+}
+
+} // namespace orve::fileio

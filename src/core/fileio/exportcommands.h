@@ -1,0 +1,18 @@
+// 导出 CSV 表格 and 导出 HTML 网页: the school's timetables written into a folder the user
+// chooses, one file per kind.
+#pragma once
+
+#include "filecommands.h"
+#include "timetablefiles.h"
+
+namespace orve::fileio {
+
+// Writes the files into `folder`, each replaced only once all its bytes are written. Stops at
+// the first failure and returns what to tell the user; empty when all were written.
+QString writeTimetableFiles(const QString& folder, const std::vector<TimetableFile>& files);
+
+// Asks for a folder, asks before replacing files of the same names there, writes the master,
+// class and teacher timetables and tells the user where they went or why they did not.
+CommandOutcome exportTimetableFiles(Workspace& ws, UiPort& ui, TableFormat format);
+
+} // namespace orve::fileio

@@ -1,0 +1,40 @@
+// The school's timetables as table files: CSV for spreadsheet programs (UTF-8 with a byte-order
+// mark, so they read the Chinese right) and HTML pages for a school's intranet. One file per
+// kind: the master timetable, the class timetables, the teacher timetables. They hold the
+// same sheets as the printed pages.
+#pragma once
+
+#include "print/timetablebook.h"
+
+#include <QByteArray>
+#include <QString>
+#include <vector>
+
+namespace orve::model {
+struct School;
+}
+
+namespace orve::fileio {
+
+enum class TableFormat { Csv, Html };
+
+struct TimetableFile
+{
+    QString name; // "总课表.csv", "班级课程表.html", …
+    QByteArray bytes;
+};
+
+// Each sheet as a block: its heading on a line of its own, then its rows; an empty line
+// between blocks. A joined block's text stands in each of its cells; texts are trimmed.
+// A text that a spreadsheet would take for a formula gets a leading apostrophe.
+QByteArray csvOf(const std::vector<print::ReportSheet>& sheets);
+
+// One page: `pageTitle` as its heading, a list of links to the sheets when there are several,
+// then each sheet as a table under its heading, joined blocks spanning rows and columns.
+QByteArray htmlOf(const QString& pageTitle, const std::vector<print::ReportSheet>& sheets);
+
+// The files of the selected kinds, in the order master, classes, teachers.
+std::vector<TimetableFile> timetableFiles(const model::School& school, int periodsPerDay,
+                                          print::TimetableSelection selection, TableFormat format);
+
+} // namespace orve::fileio

@@ -1,0 +1,54 @@
+#include "pdffile.h"
+
+#include "fileio/systemerror.h"
+
+#include <QPdfWriter>
+#include <QSaveFile>
+
+#include <cerrno>
+
+namespace orve::render {
+
+namespace {
+
+constexpr int PdfResolution = 600;
+
+} // namespace
+
+QPageLayout defaultPageLayout()
+{
+    return QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Landscape, QMarginsF(10, 10, 10, 10),
+                       QPageLayout::Millimeter);
+}
+
+QString writePdfFile(const QString& path, const std::vector<print::ReportSheet>& sheets,
+                     const QPageLayout& page, const PrintOptions& options,
+                     const PdfDocumentInfo& info)
+{
+    using fileio::FileAccess;
+    const QString refusal = fileio::pathRefusal(path, FileAccess::Write);
+    if (!refusal.isEmpty())
+        return refusal;
+    QSaveFile file(path);
+    // The error number is taken straight after the call that failed.
+    errno = 0;
+    if (file.open(QIODevice::WriteOnly)) {
+        bool painted = false;
+        {
+            QPdfWriter writer(&file);
+            writer.setResolution(PdfResolution);
+            writer.setPageLayout(page);
+            writer.setCreator(info.creator);
+            writer.setTitle(info.title);
+            painted = printSheets(writer, sheets, options);
+        }
+        // The last part of the file waits in the buffer until flushed: a full disk shows
+        // here, before the old file is replaced.
+        errno = 0;
+        if (painted && file.flush() && file.commit())
+            return {};
+    }
+    return fileio::systemErrorReason(errno, FileAccess::Write, file.errorString());
+}
+
+} // namespace orve::render

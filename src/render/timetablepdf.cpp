@@ -1,0 +1,23 @@
+#include "timetablepdf.h"
+
+#include "pdffile.h"
+
+#include "model/school.h"
+
+namespace orve::render {
+
+PdfExport writeTimetablesPdf(const QString& path, const model::School& school, int periodsPerDay,
+                             print::TimetableSelection selection, const QString& creator)
+{
+    const std::vector<print::ReportSheet> sheets =
+        print::timetableBook(school, periodsPerDay, selection);
+    const QPageLayout page = defaultPageLayout();
+    const PrintOptions options{school.title, true, true};
+    PdfExport result;
+    result.failure = writePdfFile(path, sheets, page, options, {school.title, creator});
+    if (result.failure.isEmpty())
+        result.pages = SheetDocument(sheets, page, options).pageCount();
+    return result;
+}
+
+} // namespace orve::render

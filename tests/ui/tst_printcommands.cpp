@@ -1,0 +1,161 @@
+// The 打印输出 menu in the main window: 打印预览 by its key, its menu item and its toolbar button
+// fills the one print window; 打印 prints through the printer the user chooses; the class and
+// teacher timetables come one to a page; the exports write their files where the port says.
+#include "fakeuiport.h"
+#include "timetablegrid.h"
+
+#include "mainwindow.h"
+#include "printcommands.h"
+#include "printwindow.h"
+
+#include <QAction>
+#include <QDir>
+#include <QFile>
+#include <QLineEdit>
+#include <QPrintPreviewWidget>
+#include <QTemporaryDir>
+#include <QtTest>
+
+using orve::ui::MainWindow;
+using orve::ui::PrintWindow;
+
+namespace {
+
+// Four classes of a six-day week of three periods, every lesson given.
+void fillSchool(orve::Workspace& ws)
+{
+    ws.school.classes = orve::test::classNames(4);
+    ws.school.teachers = {QStringLiteral(u"教师1"), QStringLiteral(u"教师2")};
+    ws.school.title = QStringLiteral(u"实验中学 2024学年");
+    ws.school.week.days = QStringLiteral("6");
+    ws.session.periodsPerDay = 3;
+    orve::test::layOutTimetable(ws.school.masterTimetable, ws.school.classes, 6, 3, true);
+}
+
+QString titleLine(const PrintWindow& window)
+{
+    for (auto* edit : window.findChildren<QLineEdit*>())
+        if (edit->accessibleName() == QStringLiteral(u"标题"))
+            return edit->text();
+    return QStringLiteral("(no title line)");
+}
+
+} // namespace
+
+class PrintCommandsTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void previewAndPrintTheMasterTimetable();
+    void classAndTeacherTimetablesOneToAPage();
+    void exportsFromTheMenu();
+};
+
+void PrintCommandsTest::previewAndPrintTheMasterTimetable()
+{
+    orve::test::FakeUiPort dialogs;
+    MainWindow window(&dialogs);
+    fillSchool(window.workspace());
+    window.show();
+    window.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    QVERIFY(!window.printCommands()->printWindow());
+
+    QTest::keyClick(&window, Qt::Key_F9);
+    PrintWindow* print = window.printCommands()->printWindow();
+    QVERIFY(print);
+    QVERIFY(print->isVisible() && print->isEnabled());
+    QCOMPARE(window.workspace().session.printKind, orve::PrintKind::MasterTimetable);
+    QCOMPARE(titleLine(*print), QStringLiteral(u"实验中学 2024学年"));
+    QCOMPARE(print->sheets().size(), std::size_t(1));
+    QCOMPARE(print->sheet().rowCount(), 6);
+    QCOMPARE(print->sheet().cell({0, 16}).text, QStringLiteral(u"星期六"));
+    QVERIFY(print->pageCount() >= 1);
+    QCOMPARE(print->printer().docName(), QStringLiteral(u"总课表"));
+    QVERIFY(window.workspace().school.masterTimetable.redraw());
+
+    // The menu item and toolbar button 6 refill the same window.
+    window.workspace().school.title = QStringLiteral(u"新标题");
+    window.action(QStringLiteral("printPreview"))->trigger();
+    QCOMPARE(window.printCommands()->printWindow(), print);
+    QCOMPARE(titleLine(*print), QStringLiteral(u"新标题"));
+    window.workspace().school.title.clear();
+    window.toolbarButton(6)->trigger();
+    QCOMPARE(window.printCommands()->printWindow(), print);
+    QCOMPARE(titleLine(*print), QString());
+
+    // 打印 fills the window the same way and asks for the printer at once.
+    QTemporaryDir dir;
+    const QString output = dir.filePath(QStringLiteral("printed.pdf"));
+    int asked = 0;
+    print->setPrinterChooser([&](QPrinter& printer) {
+        ++asked;
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(output);
+        return true;
+    });
+    window.workspace().school.title = QStringLiteral(u"打印标题");
+    window.toolbarButton(7)->trigger();
+    QCOMPARE(asked, 1);
+    QCOMPARE(titleLine(*print), QStringLiteral(u"打印标题"));
+    QFile printed(output);
+    QVERIFY(printed.open(QIODevice::ReadOnly));
+    QVERIFY(printed.read(5) == "%PDF-");
+}
+
+void PrintCommandsTest::classAndTeacherTimetablesOneToAPage()
+{
+    orve::test::FakeUiPort dialogs;
+    MainWindow window(&dialogs);
+    fillSchool(window.workspace());
+    window.action(QStringLiteral("printClassTimetables"))->trigger();
+    PrintWindow* print = window.printCommands()->printWindow();
+    QVERIFY(print && print->isVisible());
+    QCOMPARE(window.workspace().session.printKind, orve::PrintKind::ClassTimetable);
+    QCOMPARE(print->sheets().size(), std::size_t(4));
+    QCOMPARE(print->sheets()[3].heading(), QStringLiteral(u"班级课程表(4班)"));
+    QCOMPARE(print->sheets()[3].cell({1, 1}).text, QStringLiteral(u"语文  教师4"));
+    QCOMPARE(print->pageCount(), 4);
+    QCOMPARE(print->findChild<QPrintPreviewWidget*>()->pageCount(), 4);
+    QCOMPARE(titleLine(*print), QStringLiteral(u"实验中学 2024学年"));
+    QCOMPARE(print->printer().docName(), QStringLiteral(u"班级课程表"));
+
+    // The class and teacher timetable window asks for the one it shows.
+    window.printCommands()->printTeacherTimetable(QStringLiteral(u"教师2"));
+    QCOMPARE(window.workspace().session.printKind, orve::PrintKind::TeacherTimetable);
+    QCOMPARE(print->pageCount(), 1);
+    QCOMPARE(print->sheet().heading(), QStringLiteral(u"教师任课表(教师2)"));
+
+    window.action(QStringLiteral("printTeacherTimetables"))->trigger();
+    QCOMPARE(print->pageCount(), 2);
+    QVERIFY(dialogs.messages.isEmpty());
+}
+
+void PrintCommandsTest::exportsFromTheMenu()
+{
+    QTemporaryDir dir;
+    orve::test::FakeUiPort dialogs;
+    MainWindow window(&dialogs);
+    fillSchool(window.workspace());
+
+    // The file name without its suffix gets ".pdf".
+    dialogs.fileNames = {dir.filePath(QStringLiteral(u"课程表"))};
+    window.action(QStringLiteral("exportPdf"))->trigger();
+    QVERIFY(QFile::exists(dir.filePath(QStringLiteral(u"课程表.pdf"))));
+    QCOMPARE(dialogs.fileDialogs.constLast().filter, QStringLiteral(u"PDF 文件 (*.pdf)"));
+    QVERIFY2(dialogs.prompts().constLast().contains(QStringLiteral(u"共 8 页")),
+             qPrintable(dialogs.prompts().constLast())); // contents, master, 4 classes, 2 teachers
+
+    dialogs.fileNames = {dir.path()};
+    window.action(QStringLiteral("exportCsv"))->trigger();
+    dialogs.fileNames = {dir.path()};
+    window.action(QStringLiteral("exportHtml"))->trigger();
+    for (const char16_t* name : {u"总课表", u"班级课程表", u"教师任课表"})
+        for (const char* suffix : {".csv", ".html"})
+            QVERIFY(QFile::exists(dir.filePath(QString::fromUtf16(name) + QLatin1String(suffix))));
+    QVERIFY(!window.printCommands()->printWindow()); // exports need no print window
+}
+
+QTEST_MAIN(PrintCommandsTest)
+#include "tst_printcommands.moc"
