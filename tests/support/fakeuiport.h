@@ -25,6 +25,7 @@ public:
     void processEvents() override { ++processedEvents; }
     void showTab(MainTab tab) override { tabsShown.append(tab); }
     void giveFocus(FocusTarget target) override { focused.append(target); }
+    void showStatus(const QString& text) override { statuses.append(text); }
 
     // Scripted answers, used in order; when they run out, messages answer their first button.
     QList<MessageAnswer> answers;
@@ -35,6 +36,7 @@ public:
     QList<FileDialogRequest> fileDialogs;
     QList<MainTab> tabsShown;
     QList<FocusTarget> focused;
+    QStringList statuses;
     int processedEvents = 0;
 
     QStringList prompts() const;
