@@ -1,6 +1,7 @@
 #include "mainwindow.h"
 
 #include "basicspage.h"
+#include "checkcommands.h"
 #include "conditionscommands.h"
 #include "conditionspage.h"
 #include "filecommands.h"
@@ -112,13 +113,13 @@ void MainWindow::connectCommands()
     connect(stepsPage_->moreInformation(), &QPushButton::clicked, this,
             &MainWindow::showHelpDocument);
     connectConditionsCommands(*this, *conditionsPage_);
+    connectCheckCommands(*this);
     connect(basicsPage_->weekFields(), &WeekFieldsBox::spun, this, &MainWindow::relayout);
     connect(&ws_.notifier, &Notifier::forcedSwapModeChanged, this, &MainWindow::showForcedSwapMode);
 
     // Commands of this version still to come say so instead of doing nothing.
-    for (const char* name : {"classTimetable", "teacherTimetable", "checkDoubleBookings",
-                             "teacherSpreadSchool", "teacherSpreadClass", "courseSpreadSchool",
-                             "courseSpreadClass", "swappableDisplay", "printPreview", "print"})
+    for (const char* name : {"classTimetable", "teacherTimetable", "swappableDisplay",
+                             "printPreview", "print"})
         on(name, [this, name] {
             statusBar()->showMessage(QStringLiteral(u"“%1”尚未提供，将在以后的版本中完成。")
                                          .arg(action(QString::fromLatin1(name))->text()),
