@@ -125,11 +125,19 @@ void GridDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
     if (!text.isEmpty()) {
         painter->save();
         painter->setFont(index.data(Qt::FontRole).value<QFont>());
-        const int flags = int(index.data(Qt::TextAlignmentRole).value<Qt::Alignment>()) |
-                          Qt::TextWrapAnywhere;
+        int flags = int(index.data(Qt::TextAlignmentRole).value<Qt::Alignment>()) |
+                    Qt::TextWrapAnywhere;
         QRect textRect = rect.adjusted(TextMargin, 1, -TextMargin, -1);
-        if (relief)
+        if (relief) {
             textRect.translate(relief->textOffset);
+            // The text starts below the corner mark, so the mark never covers a glyph; text
+            // too long for the rest of the cell shows its beginning.
+            if (relief->cornerMark) {
+                textRect.setTop(rect.top() + CornerMarkSize + 2);
+                if (painter->boundingRect(textRect, flags, text).height() > textRect.height())
+                    flags = (flags & ~int(Qt::AlignVertical_Mask)) | Qt::AlignTop;
+            }
+        }
         // Inside a bevel the text keeps off its edges.
         painter->setClipRect(relief ? rect.adjusted(2, 2, -2, -2) : rect);
         painter->setPen(textColour);
