@@ -57,8 +57,8 @@ void makeSchool(Workspace& ws, bool lastTeacherTwice)
             const int row = model::classRow(i);
             timetable.setText({row, c}, model::lessonText(courses.at((i + c) % Courses),
                                                           school.teachers.at(teacherOf(i, c))));
-            timetable.setTextStyle({row, c}, (i + c) % 10 == 0 ? model::FixedMark
-                                                               : model::TextStyle::Flat);
+            timetable.setTextStyle({row, c},
+                                   (i + c) % 10 == 0 ? model::FixedMark : model::TextStyle::Flat);
         }
     if (!lastTeacherTwice)
         return;

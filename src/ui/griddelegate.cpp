@@ -4,6 +4,7 @@
 #include "model/gridcell.h"
 
 #include <QPainter>
+#include <array>
 #include <cmath>
 #include <optional>
 
@@ -14,15 +15,14 @@ namespace {
 constexpr int TextMargin = 2;
 constexpr int CornerMarkSize = 6;
 
-// How a text style shows on its cell.
+// How a text style shows on its cell: two rings of edges (outer, inner), an optional shade
+// over the background, where the text sits and whether the corner mark is drawn.
 struct Relief
 {
-    QColor outerTopLeft;
-    QColor innerTopLeft;
-    QColor innerBottomRight;
-    QColor outerBottomRight;
-    QColor shade;         // laid over the background; transparent for none
-    QPoint textOffset;    // sunken text sits one pixel down and right
+    std::array<QColor, 2> topLeft; // transparent: no edge
+    std::array<QColor, 2> bottomRight;
+    QColor shade{0, 0, 0, 0}; // transparent: no shade
+    QPoint textOffset;        // sunken text sits one pixel down and right
     bool cornerMark = false;
 };
 
@@ -30,34 +30,50 @@ std::optional<Relief> reliefOf(model::TextStyle style)
 {
     const QColor white(255, 255, 255);
     const QColor none(0, 0, 0, 0);
-    const QPoint pressed(1, 1);
+    Relief relief;
     switch (style) {
     case model::TextStyle::Raised:
-        return Relief{white, QColor(228, 228, 228), QColor(128, 128, 128), QColor(48, 48, 48),
-                      none, {}, false};
+        relief.topLeft = {white, QColor(228, 228, 228)};
+        relief.bottomRight = {QColor(48, 48, 48), QColor(128, 128, 128)};
+        return relief;
     case model::TextStyle::RaisedLight:
-        return Relief{white, none, none, QColor(150, 150, 150), none, {}, true};
+        relief.topLeft = {white, none};
+        relief.bottomRight = {QColor(150, 150, 150), none};
+        relief.cornerMark = true;
+        return relief;
     case model::TextStyle::Inset:
-        return Relief{QColor(48, 48, 48), QColor(112, 112, 112), QColor(228, 228, 228), white,
-                      QColor(0, 0, 0, 40), pressed, false};
+        relief.topLeft = {QColor(48, 48, 48), QColor(112, 112, 112)};
+        relief.bottomRight = {white, QColor(228, 228, 228)};
+        relief.shade = QColor(0, 0, 0, 40);
+        relief.textOffset = QPoint(1, 1);
+        return relief;
     case model::TextStyle::InsetLight:
-        return Relief{QColor(96, 96, 96), QColor(150, 150, 150), none, white,
-                      QColor(0, 0, 0, 28), pressed, true};
+        relief.topLeft = {QColor(96, 96, 96), QColor(150, 150, 150)};
+        relief.bottomRight = {white, none};
+        relief.shade = QColor(0, 0, 0, 28);
+        relief.textOffset = QPoint(1, 1);
+        relief.cornerMark = true;
+        return relief;
     case model::TextStyle::Flat:
         break;
     }
     return std::nullopt;
 }
 
+bool visible(const QColor& colour)
+{
+    return colour.isValid() && colour.alpha() > 0;
+}
+
 // One ring of a bevel: the top and left edges in one colour, the bottom and right in another.
 void drawRing(QPainter* painter, const QRect& rect, const QColor& topLeft,
               const QColor& bottomRight)
 {
-    if (topLeft.alpha() > 0) {
+    if (visible(topLeft)) {
         painter->fillRect(QRect(rect.left(), rect.top(), rect.width(), 1), topLeft);
         painter->fillRect(QRect(rect.left(), rect.top(), 1, rect.height()), topLeft);
     }
-    if (bottomRight.alpha() > 0) {
+    if (visible(bottomRight)) {
         painter->fillRect(QRect(rect.left(), rect.bottom(), rect.width(), 1), bottomRight);
         painter->fillRect(QRect(rect.right(), rect.top(), 1, rect.height()), bottomRight);
     }
@@ -78,10 +94,10 @@ QColor standardTextOn(const QColor& background, const QColor& standard)
 
 void drawRelief(QPainter* painter, const QRect& rect, const Relief& relief, const QColor& ink)
 {
-    if (relief.shade.alpha() > 0)
+    if (visible(relief.shade))
         painter->fillRect(rect, relief.shade);
-    drawRing(painter, rect, relief.outerTopLeft, relief.outerBottomRight);
-    drawRing(painter, rect.adjusted(1, 1, -1, -1), relief.innerTopLeft, relief.innerBottomRight);
+    drawRing(painter, rect, relief.topLeft[0], relief.bottomRight[0]);
+    drawRing(painter, rect.adjusted(1, 1, -1, -1), relief.topLeft[1], relief.bottomRight[1]);
     if (relief.cornerMark) {
         // A small dark triangle in the top-right corner, inside the bevel.
         const QPoint corner = rect.topRight() + QPoint(-2, 2);
@@ -116,8 +132,7 @@ void GridDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
         painter->fillRect(rect, option.palette.color(fixed ? QPalette::Button : QPalette::Base));
     }
 
-    const auto relief =
-        reliefOf(model::TextStyle(index.data(GridModel::TextStyleRole).toInt()));
+    const auto relief = reliefOf(model::TextStyle(index.data(GridModel::TextStyleRole).toInt()));
     if (relief)
         drawRelief(painter, rect, *relief, textColour);
 
@@ -125,8 +140,8 @@ void GridDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
     if (!text.isEmpty()) {
         painter->save();
         painter->setFont(index.data(Qt::FontRole).value<QFont>());
-        int flags = int(index.data(Qt::TextAlignmentRole).value<Qt::Alignment>()) |
-                    Qt::TextWrapAnywhere;
+        int flags =
+            int(index.data(Qt::TextAlignmentRole).value<Qt::Alignment>()) | Qt::TextWrapAnywhere;
         QRect textRect = rect.adjusted(TextMargin, 1, -TextMargin, -1);
         if (relief) {
             textRect.translate(relief->textOffset);

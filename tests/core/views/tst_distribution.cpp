@@ -76,8 +76,7 @@ private slots:
     {
         QCOMPARE(show(SpreadKey::Teacher, SpreadScope::School, {2, 1}),
                  (QStringList{u"2,1"_s, u"2,2"_s, u"3,2"_s, u"4,2"_s}));
-        QCOMPARE(show(SpreadKey::Teacher, SpreadScope::Class, {3, 2}),
-                 (QStringList{u"3,2"_s}));
+        QCOMPARE(show(SpreadKey::Teacher, SpreadScope::Class, {3, 2}), (QStringList{u"3,2"_s}));
         QCOMPARE(timetable.currentCell(), (model::CellRef{3, 2}));
         QCOMPARE(ui.tabsShown, (QList<MainTab>{MainTab::Scheduling, MainTab::Scheduling}));
     }

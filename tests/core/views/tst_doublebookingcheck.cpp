@@ -221,8 +221,8 @@ private slots:
             timetable.setCurrentCell({2 + pick(6), 1 + pick(8)});
             model::Grid expected = timetable;
             const auto plain = plainCheck(expected, teachers, ws.school.combinedGroups);
-            const auto fast = views::markFirstDoubleBooking(timetable, teachers,
-                                                            ws.school.combinedGroups);
+            const auto fast =
+                views::markFirstDoubleBooking(timetable, teachers, ws.school.combinedGroups);
             QCOMPARE(bool(fast), bool(plain));
             if (fast) {
                 ++reported;

@@ -21,8 +21,8 @@ inline QStringList classNames(int count)
     return names;
 }
 
-inline void makeTimetable(Workspace& ws, const QStringList& teachers, int classes = 4,
-                          int days = 2, int periodsPerDay = 3)
+inline void makeTimetable(Workspace& ws, const QStringList& teachers, int classes = 4, int days = 2,
+                          int periodsPerDay = 3)
 {
     const QStringList names = classNames(classes);
     ws.school.classes = names;
@@ -35,8 +35,8 @@ inline void makeTimetable(Workspace& ws, const QStringList& teachers, int classe
     ws.setModified(false);
 }
 
-inline void put(Workspace& ws, int row, int column, const QString& course,
-                const QString& teacher, model::TextStyle style = model::TextStyle::Flat)
+inline void put(Workspace& ws, int row, int column, const QString& course, const QString& teacher,
+                model::TextStyle style = model::TextStyle::Flat)
 {
     ws.school.masterTimetable.setText({row, column}, model::lessonCellText(course, teacher));
     ws.school.masterTimetable.setTextStyle({row, column}, style);
