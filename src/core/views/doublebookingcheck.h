@@ -29,11 +29,11 @@ struct DoubleBooking
     std::vector<int> rows; // the class rows that hold the teacher there, top down
 };
 
-// Finds the double booking the check reports and marks the timetable as the check leaves it:
-// colour marks and earlier check marks removed (fixed marks kept), then the reported teacher's
-// lessons marked and the current cell put on the first of them in the reported column. With no
-// double booking nothing stays marked and the cursor ends in the last slot column, where the
-// column scan stopped.
+// Finds the double booking the check reports and sets the text styles and the cursor as the
+// check leaves them: earlier check marks taken off (fixed marks kept), then the reported
+// teacher's lessons marked and the current cell put on the first of them in the reported
+// column. With no double booking nothing stays marked and the cursor ends in the last slot
+// column, where the column scan stopped. Colours are not touched.
 std::optional<DoubleBooking> markFirstDoubleBooking(model::Grid& timetable,
                                                     const QStringList& teachers,
                                                     const model::CombinedTree& groups);
