@@ -82,6 +82,8 @@ public:
     // Shows a tab without running the actions of a user's tab click.
     virtual void showTab(MainTab) {}
     virtual void giveFocus(FocusTarget) {}
+    // A passing note in the window's status bar.
+    virtual void showStatus(const QString&) {}
 };
 
 } // namespace orve

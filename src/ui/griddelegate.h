@@ -1,5 +1,7 @@
 // Paints one grid cell: background, text colour, alignment, font size and the five text
-// styles (raised and inset as light and shadow copies of the text one pixel apart).
+// styles. Raised and inset are cell bevels with light and dark edges, the inset ones clearly
+// sunken and shaded; the light variants have softer edges and a small corner mark (on the
+// master timetable they are the fixed lessons). The text is drawn once, so it stays crisp.
 #pragma once
 
 #include <QStyledItemDelegate>

@@ -3,6 +3,7 @@
 #include "accessiblenames.h"
 #include "adjustcommands.h"
 #include "basicspage.h"
+#include "checkcommands.h"
 #include "conditionscommands.h"
 #include "conditionspage.h"
 #include "documentstatus.h"
@@ -128,6 +129,7 @@ void MainWindow::connectCommands()
     connect(stepsPage_->moreInformation(), &QPushButton::clicked, this,
             &MainWindow::showHelpDocument);
     connectConditionsCommands(*this, *conditionsPage_);
+    connectCheckCommands(*this);
     connect(basicsPage_->weekFields(), &WeekFieldsBox::stepRequested, this,
             [this](int field, const QString& text) {
                 school::stepWeekField(ws_, *ui_, model::WeekField(field), text);
@@ -135,9 +137,7 @@ void MainWindow::connectCommands()
     connect(&ws_.notifier, &Notifier::forcedSwapModeChanged, this, &MainWindow::showForcedSwapMode);
 
     // Commands of this version still to come say so instead of doing nothing.
-    for (const char* name : {"classTimetable", "teacherTimetable", "checkDoubleBookings",
-                             "teacherSpreadSchool", "teacherSpreadClass", "courseSpreadSchool",
-                             "courseSpreadClass"})
+    for (const char* name : {"classTimetable", "teacherTimetable"})
         on(name, [this, name] {
             const QString caption = plainCaption(action(QString::fromLatin1(name))->text());
             statusBar()->showMessage(

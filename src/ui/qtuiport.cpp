@@ -4,8 +4,10 @@
 
 #include <QCoreApplication>
 #include <QFileDialog>
+#include <QMainWindow>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QStatusBar>
 #include <QTabWidget>
 #include <vector>
 
@@ -127,6 +129,16 @@ void QtUiPort::giveFocus(FocusTarget target)
 {
     if (QWidget* widget = focus_(target))
         widget->setFocus();
+}
+
+void QtUiPort::showStatus(const QString& text)
+{
+    // Long enough to read a teacher, a slot and a few classes.
+    constexpr int StatusMilliseconds = 15000;
+    if (auto* mainWindow = qobject_cast<QMainWindow*>(window_))
+        mainWindow->statusBar()->showMessage(text, StatusMilliseconds);
+    if (dialogs_)
+        dialogs_->showStatus(text);
 }
 
 } // namespace orve::ui

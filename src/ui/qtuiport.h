@@ -28,6 +28,7 @@ public:
     void processEvents() override;
     void showTab(MainTab tab) override;
     void giveFocus(FocusTarget target) override;
+    void showStatus(const QString& text) override;
 
 private:
     QWidget* window_;

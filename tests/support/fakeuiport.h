@@ -26,6 +26,7 @@ public:
     void processEvents() override { ++processedEvents; }
     void showTab(MainTab tab) override { tabsShown.append(tab); }
     void giveFocus(FocusTarget target) override { focused.append(target); }
+    void showStatus(const QString& text) override { statuses.append(text); }
 
     // Scripted answers, used in order; when they run out, messages answer their first button
     // (the question about unsaved changes: 不保存).
@@ -38,6 +39,7 @@ public:
     QList<FileDialogRequest> fileDialogs;
     QList<MainTab> tabsShown;
     QList<FocusTarget> focused;
+    QStringList statuses;
     int processedEvents = 0;
 
     QStringList prompts() const;

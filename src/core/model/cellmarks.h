@@ -21,6 +21,28 @@ inline constexpr Colour HighlightColour = 0x00FF0000;  // blue: shown by a distr
 inline constexpr TextStyle FixedMark = TextStyle::RaisedLight;
 // Lessons of the teacher the double-booking check is looking at.
 inline constexpr TextStyle CheckedMark = TextStyle::Inset;
+// A fixed lesson of that teacher: shown sunken like the others, and still fixed.
+inline constexpr TextStyle CheckedFixedMark = TextStyle::InsetLight;
+
+// Whether later stages and repairs must leave the lesson where it is: the fixed mark survives
+// the double-booking check's marking.
+constexpr bool hasFixedMark(TextStyle style)
+{
+    return style == FixedMark || style == CheckedFixedMark;
+}
+// The style that marks a lesson as checked, keeping its fixed mark, and the way back.
+constexpr TextStyle checkedStyle(TextStyle style)
+{
+    return hasFixedMark(style) ? CheckedFixedMark : CheckedMark;
+}
+constexpr TextStyle uncheckedStyle(TextStyle style)
+{
+    switch (style) {
+    case CheckedMark: return TextStyle::Flat;
+    case CheckedFixedMark: return FixedMark;
+    default: return style;
+    }
+}
 
 // The colours of an unmarked cell.
 struct CellColours

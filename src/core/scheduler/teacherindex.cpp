@@ -84,7 +84,7 @@ int TeacherIndex::swapConflict(model::CellRef a, model::CellRef b) const
 
 bool TeacherIndex::isFixed(model::CellRef at) const
 {
-    return grid_.cell(at).style == model::FixedMark;
+    return model::hasFixedMark(grid_.cell(at).style);
 }
 
 void TeacherIndex::place(model::CellRef at, int teacher)

@@ -1,0 +1,113 @@
+#include "doublebookingcheck.h"
+
+#include "markreset.h"
+
+#include "model/cellmarks.h"
+#include "model/grid.h"
+#include "model/layouts.h"
+#include "model/slots.h"
+#include "scheduler/combinedgroups.h"
+#include "scheduler/doublebookings.h"
+#include "scheduler/teacherindex.h"
+#include "uiport.h"
+#include "workspace.h"
+
+namespace orve::views {
+
+namespace {
+
+using scheduler::TeacherIndex;
+
+// The class rows whose lesson in the column is the teacher's.
+std::vector<int> lessonRows(const TeacherIndex& index, int teacher, int column)
+{
+    std::vector<int> rows;
+    for (int r = model::FirstClassRow; r < index.rows(); ++r)
+        if (index.teacherAt({r, column}) == teacher &&
+            scheduler::booksTeacher(index.grid().text({r, column})))
+            rows.push_back(r);
+    return rows;
+}
+
+// Takes the marks of an earlier check off every class-row slot cell.
+void clearCheckMarks(model::Grid& timetable)
+{
+    for (int r = model::FirstClassRow; r < timetable.rowCount(); ++r)
+        for (int c = 1; c < timetable.columnCount(); ++c)
+            timetable.setTextStyle({r, c}, model::uncheckedStyle(timetable.cell({r, c}).style));
+}
+
+void markLessons(TeacherIndex& index, int teacher)
+{
+    model::Grid& timetable = index.grid();
+    for (int c = 1; c < index.columns(); ++c) {
+        if (index.holders(teacher, c) == 0)
+            continue;
+        for (const int r : lessonRows(index, teacher, c))
+            timetable.setTextStyle({r, c}, model::checkedStyle(timetable.cell({r, c}).style));
+    }
+}
+
+} // namespace
+
+std::optional<DoubleBooking> markFirstDoubleBooking(model::Grid& timetable,
+                                                    const QStringList& teachers,
+                                                    const model::CombinedTree& groups)
+{
+    clearCheckMarks(timetable);
+    // The index answers for each teacher and column how many class rows hold the teacher, so
+    // only the columns with two or more are looked at, and nothing is marked before the
+    // teacher to report is known.
+    TeacherIndex index(timetable);
+    const scheduler::CombinedGroups together(groups);
+    for (const QString& name : teachers) {
+        const int teacher = index.teacherId(name);
+        for (int c = 1; c < index.columns(); ++c) {
+            if (index.holders(teacher, c) < 2)
+                continue;
+            std::vector<int> rows = lessonRows(index, teacher, c);
+            if (rows.size() < 2 || scheduler::lessonsTaught(timetable, rows, c, together) < 2)
+                continue;
+            markLessons(index, teacher);
+            timetable.setCurrentCell({rows.front(), c});
+            return DoubleBooking{name, c, std::move(rows)};
+        }
+    }
+    if (timetable.columnCount() > 1)
+        timetable.setCurrentCell({timetable.currentRow(), timetable.columnCount() - 1});
+    return std::nullopt;
+}
+
+std::optional<DoubleBooking> checkDoubleBookings(Workspace& ws, UiPort& ui)
+{
+    model::Grid& timetable = ws.school.masterTimetable;
+    std::optional<DoubleBooking> found;
+    {
+        model::RedrawSuspender suspended(timetable);
+        dropPickAndColourMarks(ws);
+        found = markFirstDoubleBooking(timetable, ws.school.teachers, ws.school.combinedGroups);
+    }
+    if (!found) {
+        ui.message(QStringLiteral(u"没有重课"));
+        return found;
+    }
+    ui.showTab(MainTab::Scheduling);
+    ui.showStatus(describeDoubleBooking(timetable, *found, ws.session.periodsPerDay));
+    ui.message(QStringLiteral(u"有重课"));
+    ui.giveFocus(FocusTarget::MasterTimetable);
+    return found;
+}
+
+QString describeDoubleBooking(const model::Grid& timetable, const DoubleBooking& booking,
+                              int periodsPerDay)
+{
+    const model::Slot slot = model::slotOfColumn(booking.column, periodsPerDay);
+    QStringList classes;
+    for (const int r : booking.rows)
+        classes.append(timetable.text({r, model::ClassNameColumn}));
+    return QStringLiteral(u"%1：%2第%3节，%4")
+        .arg(booking.teacher, model::masterDayName(slot.day - 1), QString::number(slot.period),
+             classes.join(u'、'));
+}
+
+} // namespace orve::views
