@@ -9,6 +9,7 @@
 #include "helpwindow.h"
 #include "namespanel.h"
 #include "numericguardfilter.h"
+#include "optimisecommand.h"
 #include "planpage.h"
 #include "programinfo.h"
 #include "qtuiport.h"
@@ -106,6 +107,7 @@ void MainWindow::connectCommands()
     on("masterTimetable", showTab(MainTab::Scheduling));
     new SchedulingCommand(ws_, *ui_, this, schedulingPage_, schedulingPage_->view(),
                           schedulingStatus_, action(QStringLiteral("autoSchedule")));
+    new OptimiseCommand(ws_, *ui_, this, action(QStringLiteral("removeDoubleBookings")));
     on("forcedSwap", [this] { toggleForcedSwap(); });
     on("helpTopics", [this] { showHelpDocument(); });
     on("about", [this] { showAbout(); });
