@@ -172,7 +172,7 @@ int schedule(const QStringList& arguments)
         printLine(message);
     std::optional<optimiser::OptimiseOutcome> optimised;
     if (options->optimise)
-        optimised = optimiser::removeDoubleBookings(ws, options->optimiser);
+        optimised = optimiser::removeDoubleBookings(ws, options->optimiser, nullptr, &*best.count);
     if (!saveSchool(ws, options->out))
         return FileFailed;
 

@@ -39,12 +39,12 @@ int periodsPerDayOf(const Workspace& ws)
 } // namespace
 
 OptimiseOutcome removeDoubleBookings(Workspace& ws, const OptimiserOptions& options,
-                                     Progress* progress)
+                                     Progress* progress, const scheduler::TimetableCount* counted)
 {
     QElapsedTimer clock;
     clock.start();
     OptimiseOutcome outcome;
-    outcome.before = scheduler::countTimetable(ws);
+    outcome.before = counted ? *counted : scheduler::countTimetable(ws);
     outcome.after = outcome.before;
     if (outcome.before.double_bookings == 0 && outcome.before.unplaced == 0)
         return outcome;
@@ -81,7 +81,8 @@ QString outcomeMessage(const OptimiseOutcome& outcome, const OptimiserOptions& o
     if (outcome.after.double_bookings > 0 && !options.allowMainAfternoon && report.triedRelaxed)
         text +=
             report.onlyWithMainAfternoon > 0
-                ? QStringLiteral(u"\n其中 %1 处重课只有让主课移出上午才能消除：可勾选“%2”后再试。")
+                ? QStringLiteral(u"\n主课留在上午时未能消除的重课中，有 %1 处在允许主课移出上午后"
+                                 u"可以消除：可勾选“%2”后再运行。")
                       .arg(report.onlyWithMainAfternoon)
                       .arg(AllowMainAfternoonCaption)
                 : QStringLiteral(u"\n即使允许主课移出上午，本次也未能再减少重课。");

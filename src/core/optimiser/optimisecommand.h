@@ -30,9 +30,11 @@ struct OptimiseOutcome
     qint64 milliseconds = 0;
 };
 
-// `progress` may be null.
+// `progress` may be null; `counted`, when given, holds the timetable's figures as the caller
+// has just counted them (after a scheduling run), so they are not counted again.
 OptimiseOutcome removeDoubleBookings(Workspace& ws, const OptimiserOptions& options,
-                                     Progress* progress = nullptr);
+                                     Progress* progress = nullptr,
+                                     const scheduler::TimetableCount* counted = nullptr);
 
 // The closing message.
 QString outcomeMessage(const OptimiseOutcome& outcome, const OptimiserOptions& options);
