@@ -25,16 +25,12 @@ class DialogProgress : public optimiser::Progress
 public:
     DialogProgress(QProgressDialog& dialog, UiPort& ui) : dialog_(dialog), ui_(ui) {}
 
-    bool carryOn(int doubleBookings, int unplacedPeriods) override
+    bool carryOn(int doubleBookings, int unplacedPeriods, int percentDone) override
     {
-        if (first_ < 0) {
-            first_ = doubleBookings;
-            dialog_.setRange(0, std::max(first_, 1));
-        }
         dialog_.setLabelText(QStringLiteral(u"正在消除重课……\n剩余重课：%1 处　未排入的课：%2 节")
                                  .arg(doubleBookings)
                                  .arg(unplacedPeriods));
-        dialog_.setValue(std::clamp(first_ - doubleBookings, 0, dialog_.maximum()));
+        dialog_.setValue(std::clamp(percentDone, 0, 99));
         ui_.processEvents();
         return !dialog_.wasCanceled();
     }
@@ -42,7 +38,6 @@ public:
 private:
     QProgressDialog& dialog_;
     UiPort& ui_;
-    int first_ = -1;
 };
 
 } // namespace
@@ -63,10 +58,11 @@ bool OptimiseCommand::showOptionsDialog(bool& allowMainAfternoon)
     auto* layout = new QVBoxLayout(&dialog);
     auto* text = new QLabel(
         QStringLiteral(u"在课程总表中调动课程，尽量消除重课，并排入尚未排入的课。\n"
-                       u"各班各门课的节数、固定课、“空课”和合班课都保持不变；"
+                       u"各班各门课的节数、固定课、“空课”和合班课保持不变；"
                        u"上午的主课只在上午之间调动。\n整个调整作为一步记录，可以整体撤销。"),
         &dialog);
     text->setWordWrap(true);
+    text->setMinimumWidth(text->fontMetrics().averageCharWidth() * 80);
     layout->addWidget(text);
     auto* allow = new QCheckBox(optimiser::AllowMainAfternoonCaption, &dialog);
     allow->setObjectName(QStringLiteral("allowMainAfternoon"));
@@ -112,6 +108,7 @@ void OptimiseCommand::run()
     dialog.setMinimumDuration(200);
     dialog.setAutoReset(false);
     dialog.setAutoClose(false);
+    dialog.setRange(0, 100);
     DialogProgress progress(dialog, ui_);
     const optimiser::OptimiseOutcome outcome =
         optimiser::removeDoubleBookings(ws_, options, &progress);

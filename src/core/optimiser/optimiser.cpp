@@ -18,21 +18,26 @@ bool nothingToDo(const LessonTable& table)
 void searchStrictly(LessonTable& table, RunControl& control, qint64 steps, qint64 ms,
                     OptimiserReport& report)
 {
-    // Three quarters of the search go to the strict search itself.
+    // Up to three quarters of the search go to the strict search itself, the rest to the trial.
+    const qint64 startSteps = control.steps();
+    const qint64 startMs = control.elapsedMs();
     control.limitPhase(steps * 3 / 4, ms * 3 / 4);
-    removeDoubleBookings(table, control);
+    removeDoubleBookings(table, control, StrictOnlyStallSteps);
     report.stop = control.phaseStopReason();
     const int strictCount = table.doubleBookings();
     if (strictCount == 0 || control.stopped())
         return;
     const LessonTable::Snapshot strictResult = table.snapshot();
+    control.holdFigures(strictCount, table.unplacedPeriods());
     table.mainRule = MainRule::Relaxed;
-    control.limitPhase(steps / 4, ms / 4);
+    control.limitPhase(steps - (control.steps() - startSteps),
+                       ms - (control.elapsedMs() - startMs));
     removeDoubleBookings(table, control);
     report.onlyWithMainAfternoon = strictCount - table.doubleBookings();
     report.triedRelaxed = true;
     table.restore(strictResult);
     table.mainRule = MainRule::Strict;
+    control.showLiveFigures();
 }
 
 // Strict first; once that makes no progress, relaxed.

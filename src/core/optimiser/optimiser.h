@@ -11,14 +11,17 @@
 
 namespace orve::optimiser {
 
-// The deterministic stop: about a second and a half of work on the largest schools here.
-inline constexpr qint64 DefaultStepBudget = 250000;
+// The deterministic stop: a second or two of work on the largest schools here.
+inline constexpr qint64 DefaultStepBudget = 200000;
 // Only a safety net: a run that reaches it ends with what it found, unlike the same seed
 // stopped by its step budget.
 inline constexpr qint64 DefaultTimeLimitMs = 2000;
 // Under the relaxed main rule: steps without progress under the strict rule before the
 // search relaxes it.
 inline constexpr qint64 StrictStallSteps = 5000;
+// Under the strict rule alone: steps without progress after which the search gives up and
+// tries what the relaxed rule would remove.
+inline constexpr qint64 StrictOnlyStallSteps = 30000;
 
 struct OptimiserOptions
 {

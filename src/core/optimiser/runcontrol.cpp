@@ -35,7 +35,11 @@ bool RunControl::step()
         }
         if (progress_ && now - lastReportMs_ >= ReportMs) {
             lastReportMs_ = now;
-            if (!progress_->carryOn(table_.doubleBookings(), table_.unplacedPeriods())) {
+            const qint64 percent = std::max(steps_ * 100 / std::max<qint64>(stepBudget_, 1),
+                                            now * 100 / std::max<qint64>(timeLimitMs_, 1));
+            if (!progress_->carryOn(held_ ? heldDoubleBookings_ : table_.doubleBookings(),
+                                    held_ ? heldUnplaced_ : table_.unplacedPeriods(),
+                                    int(percent))) {
                 reason_ = StopReason::Cancelled;
                 return false;
             }
@@ -67,6 +71,13 @@ void RunControl::unlimitPhase()
     phaseReason_ = StopReason::Finished;
     phaseEndStep_ = stepBudget_;
     phaseEndMs_ = timeLimitMs_;
+}
+
+void RunControl::holdFigures(int doubleBookings, int unplacedPeriods)
+{
+    held_ = true;
+    heldDoubleBookings_ = doubleBookings;
+    heldUnplaced_ = unplacedPeriods;
 }
 
 int RunControl::below(int bound)

@@ -18,8 +18,9 @@ class Progress
 {
 public:
     virtual ~Progress() = default;
-    // The figures now; false asks the run to stop, keeping the best timetable found.
-    virtual bool carryOn(int doubleBookings, int unplacedPeriods) = 0;
+    // The figures now and how much of its step budget or time the run has used (percent);
+    // false asks the run to stop, keeping the best timetable found.
+    virtual bool carryOn(int doubleBookings, int unplacedPeriods, int percentDone) = 0;
     // After every move the run makes (tests check the invariants here).
     virtual void moved(const LessonTable&) {}
 };
@@ -55,6 +56,11 @@ public:
     qint64 elapsedMs() const { return clock_.elapsed(); }
     qint64 msLeft() const { return timeLimitMs_ - clock_.elapsed(); }
 
+    // The listener hears these figures instead of the table's until showLiveFigures(): while
+    // the run tries what it will not keep.
+    void holdFigures(int doubleBookings, int unplacedPeriods);
+    void showLiveFigures() { held_ = false; }
+
     // A uniform whole number in [0, bound); bound > 0.
     int below(int bound);
 
@@ -75,6 +81,9 @@ private:
     qint64 lastReportMs_ = 0;
     StopReason reason_ = StopReason::Finished;
     StopReason phaseReason_ = StopReason::Finished;
+    bool held_ = false;
+    int heldDoubleBookings_ = 0;
+    int heldUnplaced_ = 0;
 };
 
 } // namespace orve::optimiser

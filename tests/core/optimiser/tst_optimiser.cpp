@@ -31,7 +31,7 @@ public:
     int moves = 0;
     QStringList problems;
 
-    bool carryOn(int, int) override
+    bool carryOn(int, int, int) override
     {
         ++reports;
         return !cancel;
