@@ -194,7 +194,7 @@ private slots:
         checkUndoRedo(before);
     }
 
-    void aCombinedGroupMovesAsAWholeAroundAFixedLesson()
+    void aCombinedGroupMovesAsAWholeAndAFixedMemberFixesIt()
     {
         group(u"1"_s, u"A"_s, u"体育"_s);
         group(u"1"_s, u"B"_s, u"体育"_s);
@@ -208,6 +208,7 @@ private slots:
         put(4, 1, u"语文"_s, u"赵六"_s);
         put(2, 2, u"英语"_s, u"李四"_s);
         put(3, 3, u"英语"_s, u"王五"_s);
+        const model::Grid before = ws.school.masterTimetable;
         ws.school.fixedLessons = {u"C 语文 1 1"_s};
         const OptimiseOutcome outcome = removeDoubleBookings(ws, quickOptions());
         QCOMPARE(outcome.after.double_bookings, 0);
@@ -216,6 +217,16 @@ private slots:
         QCOMPARE(together.size(), 1);
         QVERIFY(together.first() != 1);
         QCOMPARE(columnsOf(ws.school.masterTimetable, 3, u"体育"), together);
+
+        // An entry naming one member fixes the whole group's lesson: with C's row full of
+        // fixed lessons the double booking stays.
+        ws.school.masterTimetable = before;
+        put(4, 2, u"数学"_s, u"孙八"_s);
+        put(4, 3, u"英语"_s, u"周九"_s);
+        ws.school.fixedLessons = {u"B 体育 1 1"_s, u"C 数学 1 2"_s, u"C 英语 1 3"_s};
+        QCOMPARE(removeDoubleBookings(ws, quickOptions()).after.double_bookings, 1);
+        QCOMPARE(columnsOf(ws.school.masterTimetable, 2, u"体育"), QList<int>{1});
+        QCOMPARE(columnsOf(ws.school.masterTimetable, 3, u"体育"), QList<int>{1});
     }
 
     void anUnplacedGroupIsPlacedByEjectionAndUndoneWithItsWrites()
