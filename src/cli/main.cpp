@@ -1,7 +1,10 @@
 // orve-cli: opens, writes, schedules and checks course-settings files without a window.
 //   orve-cli roundtrip IN OUT                        open IN as the Open command does, write OUT
 //   orve-cli dump IN                                 open IN and print its tables as JSON
-//   orve-cli schedule IN OUT [--seed N] [--runs K]   schedule IN K times, save the best to OUT
+//   orve-cli schedule IN OUT [--seed N] [--runs K] [--optimise ...]
+//                                                    schedule IN K times, save the best to OUT
+//   orve-cli optimise IN OUT [--seed N] [--time S] [--steps K] [--allow-main-afternoon]
+//                                                    remove the double bookings of IN's timetable
 //   orve-cli check IN                                the figures of IN's timetable as JSON
 //   orve-cli export IN --pdf OUT | --csv DIR | --html DIR [--what master,classes,teachers]
 //                                                    the timetables as a PDF, CSV or HTML files
@@ -27,9 +30,15 @@ int usage()
     std::fputs(
         "usage: orve-cli roundtrip IN OUT   open IN as the program's Open does, write it to OUT\n"
         "       orve-cli dump IN            open IN and print its tables as JSON\n"
-        "       orve-cli schedule IN OUT [--seed N] [--runs K]\n"
+        "       orve-cli schedule IN OUT [--seed N] [--runs K] [--optimise [--time S]\n"
+        "                                [--steps K] [--allow-main-afternoon]]\n"
         "                                   schedule IN K times (seeds N, N+1, ...), save the\n"
-        "                                   timetable with the fewest double bookings to OUT\n"
+        "                                   timetable with the fewest double bookings to OUT,\n"
+        "                                   with --optimise after removing double bookings\n"
+        "       orve-cli optimise IN OUT [--seed N] [--time S] [--steps K]\n"
+        "                                [--allow-main-afternoon]\n"
+        "                                   remove the double bookings of IN's timetable (at\n"
+        "                                   most S seconds, default 2, or K steps), save to OUT\n"
         "       orve-cli check IN           print the figures of IN's timetable as JSON\n"
         "       orve-cli export IN [--pdf OUT.pdf] [--csv DIR] [--html DIR]\n"
         "                       [--what master,classes,teachers]\n"
@@ -85,6 +94,8 @@ int main(int argc, char* argv[])
         return dump(arguments.at(1));
     if (command == QStringLiteral("schedule"))
         return schedule(arguments.mid(1));
+    if (command == QStringLiteral("optimise"))
+        return optimise(arguments.mid(1));
     if (command == QStringLiteral("check") && arguments.size() == 2)
         return check(arguments.at(1));
     if (command == QStringLiteral("export"))

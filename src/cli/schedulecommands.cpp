@@ -4,6 +4,7 @@
 #include "cliuiport.h"
 #include "exitcodes.h"
 #include "model/grid.h"
+#include "optimiser/optimisecommand.h"
 #include "scheduler/randomsource.h"
 #include "scheduler/schedulingrun.h"
 #include "scheduler/timetablecount.h"
@@ -12,6 +13,7 @@
 #include <QElapsedTimer>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <cmath>
 #include <cstdio>
 #include <optional>
 
@@ -19,31 +21,60 @@ namespace orve::cli {
 
 namespace {
 
-struct ScheduleOptions
+struct Options
 {
     QString in;
     QString out;
     quint64 seed = 0;
     int runs = 1;
+    bool optimise = false;
+    optimiser::OptimiserOptions optimiser;
 };
 
-std::optional<ScheduleOptions> parseSchedule(const QStringList& arguments)
+// Reads the value of an option into `options`; false when the value is missing or wrong.
+bool readValue(const QString& name, const QString& value, Options& options)
+{
+    bool ok = false;
+    if (name == QStringLiteral("--seed")) {
+        options.seed = value.toULongLong(&ok);
+    } else if (name == QStringLiteral("--runs")) {
+        options.runs = value.toInt(&ok);
+        ok = ok && options.runs >= 1;
+    } else if (name == QStringLiteral("--time")) {
+        const double seconds = value.toDouble(&ok);
+        ok = ok && seconds > 0 && seconds < 3600;
+        options.optimiser.timeLimitMs = qint64(std::llround(seconds * 1000));
+    } else if (name == QStringLiteral("--steps")) {
+        options.optimiser.stepBudget = value.toLongLong(&ok);
+        ok = ok && options.optimiser.stepBudget >= 0;
+    }
+    return ok;
+}
+
+// IN OUT, then options; `valued` names the options that take a value, `flags` those alone.
+std::optional<Options> parse(const QStringList& arguments, const QStringList& valued,
+                             const QStringList& flags)
 {
     if (arguments.size() < 2)
         return std::nullopt;
-    ScheduleOptions options{arguments.at(0), arguments.at(1),
-                            scheduler::SeededRandom::clockSeed(), 1};
-    for (int i = 2; i < arguments.size(); i += 2) {
-        if (i + 1 >= arguments.size())
+    Options options;
+    options.in = arguments.at(0);
+    options.out = arguments.at(1);
+    options.seed = scheduler::SeededRandom::clockSeed();
+    for (int i = 2; i < arguments.size(); ++i) {
+        const QString& name = arguments.at(i);
+        if (name == QStringLiteral("--optimise") && flags.contains(name)) {
+            options.optimise = true;
+        } else if (name == QStringLiteral("--allow-main-afternoon") && flags.contains(name)) {
+            options.optimiser.allowMainAfternoon = true;
+        } else if (!valued.contains(name) || i + 1 >= arguments.size() ||
+                   !readValue(name, arguments.at(i + 1), options)) {
             return std::nullopt;
-        bool ok = false;
-        if (arguments.at(i) == QStringLiteral("--seed"))
-            options.seed = arguments.at(i + 1).toULongLong(&ok);
-        else if (arguments.at(i) == QStringLiteral("--runs"))
-            options.runs = arguments.at(i + 1).toInt(&ok);
-        if (!ok || options.runs < 1)
-            return std::nullopt;
+        } else {
+            ++i;
+        }
     }
+    options.optimiser.seed = options.seed;
     return options;
 }
 
@@ -56,6 +87,37 @@ QJsonObject countJson(const scheduler::TimetableCount& count)
             {QStringLiteral("unplaced"), count.unplaced},
             {QStringLiteral("double_bookings"), count.double_bookings},
             {QStringLiteral("conflict_entries_left"), count.conflict_entries_left}};
+}
+
+QString stopName(optimiser::StopReason reason)
+{
+    switch (reason) {
+    case optimiser::StopReason::Finished:
+        return QStringLiteral("finished");
+    case optimiser::StopReason::StepBudget:
+        return QStringLiteral("steps");
+    case optimiser::StopReason::TimeLimit:
+        return QStringLiteral("time");
+    case optimiser::StopReason::Cancelled:
+        return QStringLiteral("cancelled");
+    }
+    return {};
+}
+
+// What an optimiser run adds to the JSON line; `suffix` ends the names of the figures before it.
+void addOptimiseJson(QJsonObject& line, const optimiser::OptimiseOutcome& outcome,
+                     const Options& options, const QString& suffix)
+{
+    line.insert(QStringLiteral("double_bookings_before") + suffix, outcome.before.double_bookings);
+    line.insert(QStringLiteral("unplaced_before") + suffix, outcome.before.unplaced);
+    line.insert(QStringLiteral("optimise_steps"), outcome.report.steps);
+    line.insert(QStringLiteral("optimise_stop"), stopName(outcome.report.stop));
+    line.insert(QStringLiteral("main_rule"), options.optimiser.allowMainAfternoon
+                                                 ? QStringLiteral("allow-main-afternoon")
+                                                 : QStringLiteral("strict"));
+    if (outcome.report.triedRelaxed)
+        line.insert(QStringLiteral("double_bookings_only_with_main_afternoon"),
+                    outcome.report.onlyWithMainAfternoon);
 }
 
 void printJsonLine(const QJsonObject& object)
@@ -77,7 +139,11 @@ struct BestRun
 
 int schedule(const QStringList& arguments)
 {
-    const std::optional<ScheduleOptions> options = parseSchedule(arguments);
+    const std::optional<Options> options =
+        parse(arguments,
+              {QStringLiteral("--seed"), QStringLiteral("--runs"), QStringLiteral("--time"),
+               QStringLiteral("--steps")},
+              {QStringLiteral("--optimise"), QStringLiteral("--allow-main-afternoon")});
     if (!options)
         return usage();
     Workspace ws;
@@ -104,13 +170,42 @@ int schedule(const QStringList& arguments)
     ws.session.conflicts = best.conflicts;
     for (const QString& message : scheduler::problemMessages(best.problems))
         printLine(message);
+    std::optional<optimiser::OptimiseOutcome> optimised;
+    if (options->optimise)
+        optimised = optimiser::removeDoubleBookings(ws, options->optimiser, nullptr, &*best.count);
     if (!saveSchool(ws, options->out))
         return FileFailed;
 
-    QJsonObject line = countJson(*best.count);
+    QJsonObject line = countJson(optimised ? optimised->after : *best.count);
     line.insert(QStringLiteral("runs"), options->runs);
     line.insert(QStringLiteral("seed"), QString::number(options->seed));
     line.insert(QStringLiteral("ms"), elapsed);
+    if (optimised) {
+        addOptimiseJson(line, *optimised, *options, QStringLiteral("_optimise"));
+        line.insert(QStringLiteral("optimise_ms"), optimised->milliseconds);
+    }
+    printJsonLine(line);
+    return Done;
+}
+
+int optimise(const QStringList& arguments)
+{
+    const std::optional<Options> options = parse(
+        arguments, {QStringLiteral("--seed"), QStringLiteral("--time"), QStringLiteral("--steps")},
+        {QStringLiteral("--allow-main-afternoon")});
+    if (!options)
+        return usage();
+    Workspace ws;
+    if (!openSchool(ws, options->in))
+        return FileFailed;
+    const optimiser::OptimiseOutcome outcome =
+        optimiser::removeDoubleBookings(ws, options->optimiser);
+    if (!saveSchool(ws, options->out))
+        return FileFailed;
+    QJsonObject line = countJson(outcome.after);
+    line.insert(QStringLiteral("seed"), QString::number(options->seed));
+    line.insert(QStringLiteral("ms"), outcome.milliseconds);
+    addOptimiseJson(line, outcome, *options, QString());
     printJsonLine(line);
     return Done;
 }

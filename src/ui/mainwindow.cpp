@@ -15,6 +15,7 @@
 #include "icons.h"
 #include "namespanel.h"
 #include "numericguardfilter.h"
+#include "optimisecommand.h"
 #include "planpage.h"
 #include "printcommands.h"
 #include "programinfo.h"
@@ -123,6 +124,7 @@ void MainWindow::connectCommands()
     on("masterTimetable", showTab(MainTab::Scheduling));
     new SchedulingCommand(ws_, *ui_, this, schedulingPage_, schedulingPage_->view(),
                           schedulingStatus_, action(QStringLiteral("autoSchedule")));
+    new OptimiseCommand(ws_, *ui_, this, action(QStringLiteral("removeDoubleBookings")));
     on("forcedSwap", [this] { toggleForcedSwap(); });
     on("helpTopics", [this] { showHelpDocument(); });
     on("about", [this] { showAbout(); });

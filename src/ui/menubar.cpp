@@ -60,6 +60,7 @@ std::vector<Menu> menus()
         {"scheduling",
          u"智能排课 (&K)",
          {{"autoSchedule", u"自动排课", QKeySequence(Qt::CTRL | Qt::Key_Z)},
+          {"removeDoubleBookings", u"消除重课", QKeySequence(Qt::CTRL | Qt::Key_E)},
           separator,
           {"masterTimetable", u"察看或调整全校课程表", {}},
           {"classTimetable", u"察看或调整班级课程表", {}},

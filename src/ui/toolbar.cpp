@@ -38,6 +38,7 @@ std::vector<Button> buttons()
         {11, u"输入教师名单", "teacherList", glyphIcon(QStringLiteral(u"师"), lists)},
         {12, u"设置教学计划", "teachingPlan", glyphIcon(QStringLiteral(u"计"), lists)},
         {15, u"自动排课", "autoSchedule", glyphIcon(QStringLiteral(u"排"), timetable)},
+        {16, u"消除重课", "removeDoubleBookings", glyphIcon(QStringLiteral(u"消"), timetable)},
         {17, u"显示或调整课程总表", "masterTimetable", glyphIcon(QStringLiteral(u"总"), timetable)},
         {18, u"显示或调整班级课程表", "classTimetable",
          glyphIcon(QStringLiteral(u"班表"), timetable)},

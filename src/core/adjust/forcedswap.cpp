@@ -80,7 +80,8 @@ ForcedSwapOutcome forceSwap(Workspace& ws, UiPort& ui, scheduler::RandomSource& 
     if (outcome.code != 0) {
         // The repair must never move the two lessons the user placed.
         for (const CellRef at : {picked, other}) {
-            step.restyles.push_back({at, timetable.cell(at).style, model::TextStyle::Flat});
+            const model::GridCell& cell = timetable.cell(at);
+            step.writes.push_back({at, cell.text, cell.style, cell.text, model::TextStyle::Flat});
             timetable.setTextStyle(at, model::FixedMark);
         }
         const int column = outcome.code == 1 ? picked.column : other.column;
@@ -92,8 +93,8 @@ ForcedSwapOutcome forceSwap(Workspace& ws, UiPort& ui, scheduler::RandomSource& 
                                            scheduler::RepairBudget::forColumns(index.columns()));
             repair.repair({*row, column});
         }
-        for (const model::StyleChange& restyle : step.restyles)
-            timetable.setTextStyle(restyle.cell, restyle.after);
+        for (const model::CellWrite& write : step.writes)
+            timetable.setTextStyle(write.at, write.styleAfter);
         outcome.clashesLeft = newClashes(ws, index, groups, before);
     }
     index.setJournal(nullptr);

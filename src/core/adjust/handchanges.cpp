@@ -19,12 +19,6 @@ namespace {
 
 using model::CellRef;
 
-bool inClassSlots(const scheduler::TeacherIndex& index, CellRef at)
-{
-    return at.row >= model::FirstClassRow && at.row < index.rows() && at.column >= 1 &&
-           at.column < index.columns();
-}
-
 // Undo and redo share everything but the history's own call.
 template <typename Step> bool takeStep(Workspace& ws, UiPort& ui, Step step)
 {
@@ -49,27 +43,8 @@ template <typename Step> bool takeStep(Workspace& ws, UiPort& ui, Step step)
 QStringList updateConflicts(Workspace& ws, const scheduler::TeacherIndex& index,
                             const scheduler::CombinedGroups& groups)
 {
-    const model::Grid& timetable = index.grid();
-    std::vector<bool> listed(std::size_t(index.rows()) * std::size_t(index.columns()), false);
-    const auto entryFor = [&](CellRef at) {
-        listed[std::size_t(timetable.flatIndex(at))] = true;
-        return scheduler::conflictEntry(at, timetable.text({at.row, model::ClassNameColumn}),
-                                        timetable.text(at));
-    };
-    QStringList list;
-    for (const QString& entry : std::as_const(ws.session.conflicts)) {
-        const CellRef at = scheduler::conflictCell(entry);
-        if (inClassSlots(index, at) && !listed[std::size_t(timetable.flatIndex(at))] &&
-            scheduler::isDoubleBooked(index, groups, at))
-            list.append(entryFor(at));
-    }
-    QStringList added;
-    for (int c = 1; c < index.columns(); ++c)
-        for (int r = model::FirstClassRow; r < index.rows(); ++r)
-            if (!listed[std::size_t(timetable.flatIndex({r, c}))] &&
-                scheduler::isDoubleBooked(index, groups, {r, c}))
-                added.append(entryFor({r, c}));
-    list += added;
+    QStringList list = ws.session.conflicts;
+    const QStringList added = scheduler::updateConflictList(list, index, groups);
     if (list != ws.session.conflicts) {
         ws.session.conflicts = list;
         emit ws.notifier.conflictsChanged();
@@ -87,7 +62,7 @@ void refreshConflicts(Workspace& ws)
 
 void recordHandChange(Workspace& ws, model::ExchangeStep step)
 {
-    if (step.exchanges.empty())
+    if (step.empty())
         return;
     ws.session.history.record(std::move(step));
     emit ws.notifier.historyChanged();

@@ -4,9 +4,31 @@
 
 namespace orve::model {
 
+void doStep(const ExchangeStep& step, Grid& timetable)
+{
+    RedrawSuspender suspended(timetable);
+    for (const CellExchange& exchange : step.exchanges)
+        timetable.swapCells(exchange.first, exchange.second);
+    for (const CellWrite& write : step.writes) {
+        timetable.setText(write.at, write.textAfter);
+        timetable.setTextStyle(write.at, write.styleAfter);
+    }
+}
+
+void undoStep(const ExchangeStep& step, Grid& timetable)
+{
+    RedrawSuspender suspended(timetable);
+    for (auto write = step.writes.rbegin(); write != step.writes.rend(); ++write) {
+        timetable.setText(write->at, write->textBefore);
+        timetable.setTextStyle(write->at, write->styleBefore);
+    }
+    for (auto exchange = step.exchanges.rbegin(); exchange != step.exchanges.rend(); ++exchange)
+        timetable.swapCells(exchange->first, exchange->second);
+}
+
 void ExchangeHistory::record(ExchangeStep step)
 {
-    if (step.exchanges.empty())
+    if (step.empty())
         return;
     done_.push_back(std::move(step));
     undone_.clear();
@@ -26,14 +48,7 @@ bool ExchangeHistory::undo(Grid& timetable)
 {
     if (done_.empty())
         return false;
-    const ExchangeStep& step = done_.back();
-    {
-        RedrawSuspender suspended(timetable);
-        for (auto restyle = step.restyles.rbegin(); restyle != step.restyles.rend(); ++restyle)
-            timetable.setTextStyle(restyle->cell, restyle->before);
-        for (auto exchange = step.exchanges.rbegin(); exchange != step.exchanges.rend(); ++exchange)
-            timetable.swapCells(exchange->first, exchange->second);
-    }
+    undoStep(done_.back(), timetable);
     undone_.push_back(std::move(done_.back()));
     done_.pop_back();
     return true;
@@ -43,14 +58,7 @@ bool ExchangeHistory::redo(Grid& timetable)
 {
     if (undone_.empty())
         return false;
-    const ExchangeStep& step = undone_.back();
-    {
-        RedrawSuspender suspended(timetable);
-        for (const CellExchange& exchange : step.exchanges)
-            timetable.swapCells(exchange.first, exchange.second);
-        for (const StyleChange& restyle : step.restyles)
-            timetable.setTextStyle(restyle.cell, restyle.after);
-    }
+    doStep(undone_.back(), timetable);
     done_.push_back(std::move(undone_.back()));
     undone_.pop_back();
     return true;

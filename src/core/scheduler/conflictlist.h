@@ -5,13 +5,23 @@
 #include "model/cellref.h"
 
 #include <QString>
+#include <QStringList>
 #include <QStringView>
 
 namespace orve::scheduler {
+
+class CombinedGroups;
+class TeacherIndex;
 
 QString conflictEntry(model::CellRef at, QStringView className, QStringView lesson);
 
 // The cell an entry names; (0, 0) when its numbers cannot be read.
 model::CellRef conflictCell(QStringView entry);
+
+// Leaves in the list exactly the lessons double-booked now: the entries whose lesson still
+// is, in their order and rewritten for what their cell holds, then every other such lesson,
+// column by column. Returns the entries added.
+QStringList updateConflictList(QStringList& list, const TeacherIndex& index,
+                               const CombinedGroups& groups);
 
 } // namespace orve::scheduler

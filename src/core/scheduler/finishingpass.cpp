@@ -23,7 +23,9 @@ void placeLessonsWithoutTeacher(RunContext& ctx)
     const model::Grid& plan = ctx.ws.school.plan;
     const model::Grid& timetable = ctx.ws.school.masterTimetable;
     for (int r = school::PlanHeaderRow + 1; r < plan.rowCount(); ++r) {
-        if (!plan.text({r, school::TeacherColumn}).isEmpty())
+        // A combined group's lessons that found no common slot stay unplaced (and reported):
+        // placing them class by class would split the group.
+        if (!plan.text({r, school::TeacherColumn}).isEmpty() || ctx.isPlacedTogether(r))
             continue;
         const QString& periods = plan.text({r, school::PeriodsColumn});
         int remaining = model::leadingInteger(periods, std::numeric_limits<qint16>::min(),

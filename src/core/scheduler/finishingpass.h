@@ -2,7 +2,7 @@
 // periods per week from the backup column, and placeLessonsWithoutTeacher places the lessons of
 // plan rows without a teacher (self-study, class meetings) into the first free slots of their
 // class. Such rows are placed only here; the lessons the first stage placed for them count towards
-// their periods.
+// their periods. Rows of combined groups are not: their lessons stand together or not at all.
 #pragma once
 
 namespace orve {

@@ -218,8 +218,12 @@ void placeGroup(RunContext& ctx, int group)
         }
     }
     // Placed together or not at all: no later stage may split the group into single lessons.
-    for (const Member& member : members)
+    for (const Member& member : members) {
         school::clearPlanPeriods(ws.school.plan, member.className, member.course);
+        if (const std::optional<int> planRow =
+                school::planRowOf(ws.school.plan, member.className, member.course))
+            ctx.markPlacedTogether(*planRow);
+    }
 }
 
 } // namespace

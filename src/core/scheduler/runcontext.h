@@ -49,6 +49,9 @@ public:
     // Lessons the first stage placed for each plan row (fixed and combined lessons), so that
     // the finishing pass places only the rest of a teacher-less row.
     std::vector<int> placedEarly;
+    // Plan rows of the combined groups the first stage placed: their lessons stand together
+    // in one slot or are reported as not placed, never placed class by class.
+    std::vector<char> placedTogether;
 
     int columns() const { return index.columns(); }
     // A uniform slot column 1 .. columns - 1.
@@ -56,6 +59,8 @@ public:
     // A uniform number in [0, 1).
     double draw();
     void countPlacedEarly(int planRow, int lessons = 1);
+    void markPlacedTogether(int planRow);
+    bool isPlacedTogether(int planRow) const;
 };
 
 } // namespace orve::scheduler

@@ -118,26 +118,7 @@ bool chain(RepairEngine& engine, CellRef at)
 
 void listRemainingClashes(RunContext& ctx)
 {
-    const TeacherIndex& index = ctx.index;
-    const model::Grid& grid = index.grid();
-    QStringList& list = ctx.ws.session.conflicts;
-    std::vector<bool> listed(std::size_t(index.rows()) * std::size_t(index.columns()), false);
-    QStringList remaining;
-    for (const QString& entry : std::as_const(list)) {
-        const CellRef place = conflictCell(entry);
-        if (index.teacherAt(place) < 0 || place.column < 1 || !ctx.repair.hasClash(place))
-            continue;
-        auto seen = listed.begin() + grid.flatIndex(place);
-        if (!*seen)
-            remaining.append(entry);
-        *seen = true;
-    }
-    for (int c = 1; c < index.columns(); ++c)
-        for (int r = model::FirstClassRow; r < index.rows(); ++r)
-            if (!listed[std::size_t(grid.flatIndex({r, c}))] && ctx.repair.hasClash({r, c}))
-                remaining.append(conflictEntry({r, c}, grid.text({r, model::ClassNameColumn}),
-                                               grid.text({r, c})));
-    list = remaining;
+    updateConflictList(ctx.ws.session.conflicts, ctx.index, ctx.groups);
 }
 
 void repairByExchanges(RunContext& ctx)

@@ -1,12 +1,17 @@
 // The finishing pass: the plan's periods come back from the backup column, and rows without a
-// teacher are placed once, into the class's first free slots, their fixed lessons counted.
+// teacher are placed once, into the class's first free slots, their fixed lessons counted; a
+// combined group's lessons are not placed class by class.
 #include "schedulerfixture.h"
 
+#include "conditions/combinedclasses.h"
 #include "fakeuiport.h"
+#include "model/combinedlesson.h"
 #include "scheduler/finishingpass.h"
 #include "scheduler/firststage.h"
 #include "scheduler/runcontext.h"
+#include "scheduler/schedulingrun.h"
 #include "scheduler/secondstage.h"
+#include "scheduler/timetablecount.h"
 
 #include <QTest>
 
@@ -80,6 +85,27 @@ private slots:
             test::lessonsOfRow(ws.school.masterTimetable, 2).count(lesson(u"语文"_s, u"张三"_s)),
             2);
         QCOMPARE(periods(0, 1), u"2"_s);
+    }
+
+    // A combined group without a teacher that finds no slot free in all its classes stays
+    // unplaced and reported; it is not split into single lessons in each class's free slot.
+    void aTeacherlessGroupWithoutACommonSlotIsNotSplit()
+    {
+        test::setPlan(ws, 0, 1, {QString(), 1, false});
+        test::setPlan(ws, 1, 1, {QString(), 1, false});
+        for (const QString& className : {u"A"_s, u"B"_s})
+            conditions::addToGroup(ws.school.combinedGroups, u"1"_s,
+                                   model::combinedLessonEntry(className, u"班会"));
+        // A is free only on day 2 period 3, B only on day 1 period 1.
+        ws.school.fixedLessons = {
+            u"A 空课 1 1"_s, u"A 空课 1 2"_s, u"A 空课 1 3"_s, u"A 空课 2 1"_s, u"A 空课 2 2"_s,
+            u"B 空课 1 2"_s, u"B 空课 1 3"_s, u"B 空课 2 1"_s, u"B 空课 2 2"_s, u"B 空课 2 3"_s};
+        test::ScriptedRandom random;
+        const RunProblems problems = scheduleTimetable(ws, ui, random);
+        QCOMPARE(problems.unplacedCombined.size(), 1);
+        for (const int row : {2, 3})
+            QVERIFY(!test::lessonsOfRow(ws.school.masterTimetable, row).contains(u"班会"_s));
+        QCOMPARE(countTimetable(ws).unplaced, 2);
     }
 
     void teacherlessRowsWithoutPeriodsPlaceNothing()

@@ -1,0 +1,293 @@
+#include "lessontable.h"
+
+#include <algorithm>
+
+namespace orve::optimiser {
+
+LessonTable::LessonTable(int classCount, int slotCount, int periodsPerDay, int morningPeriods,
+                         int teacherCount)
+    : classCount_(classCount), slotCount_(slotCount), periodsPerDay_(std::max(periodsPerDay, 1)),
+      morningPeriods_(morningPeriods), teacherCount_(teacherCount),
+      cells_(std::size_t(classCount) * std::size_t(slotCount), -1),
+      busy_(std::size_t(teacherCount) * std::size_t(slotCount), 0), conflictAt_(busy_.size(), -1),
+      teacherClasses_(std::size_t(teacherCount))
+{
+}
+
+bool LessonTable::leavesMorning(int lessonId, int slot) const
+{
+    const Lesson& l = lesson(lessonId);
+    return l.main && !isMorning(slot) && morningBound_[std::size_t(lessonId)] &&
+           (l.slot < 0 || isMorning(l.slot));
+}
+
+bool LessonTable::mayPut(int lessonId, int slot) const
+{
+    if (!leavesMorning(lessonId, slot))
+        return true;
+    const Lesson& l = lesson(lessonId);
+    if (mainRule != MainRule::Relaxed || l.slot < 0)
+        return false;
+    return std::any_of(l.teachers.begin(), l.teachers.end(),
+                       [&](int t) { return busy(t, l.slot) >= 2 && busy(t, slot) == 0; });
+}
+
+bool LessonTable::teaches(int lessonId, int teacher) const
+{
+    const std::vector<int>& teachers = lesson(lessonId).teachers;
+    return std::find(teachers.begin(), teachers.end(), teacher) != teachers.end();
+}
+
+int LessonTable::unavoidableUnplaced() const
+{
+    std::vector<int> movable(std::size_t(classCount_), 0);
+    std::vector<int> fixedCells(std::size_t(classCount_), 0);
+    for (const Lesson& l : lessons_)
+        for (const int c : l.classes)
+            ++(l.fixed ? fixedCells : movable)[std::size_t(c)];
+    int total = 0;
+    for (std::size_t c = 0; c < movable.size(); ++c)
+        total += std::max(0, movable[c] - (slotCount_ - fixedCells[c]));
+    return total;
+}
+
+int LessonTable::addLesson(Lesson lesson)
+{
+    const int id = lessonCount();
+    const int slot = lesson.slot;
+    lesson.slot = -1;
+    for (const int counter : lesson.counters)
+        if (counter >= 0 && std::size_t(counter) >= counted_.size())
+            counted_.resize(std::size_t(counter) + 1, 0);
+    lessons_.push_back(std::move(lesson));
+    unplacedAt_.push_back(-1);
+    morningBound_.push_back(0);
+    setUnplaced(id, true);
+    if (slot >= 0)
+        place(id, slot);
+    return id;
+}
+
+void LessonTable::finishBuilding()
+{
+    for (const Lesson& l : lessons_)
+        for (const int t : l.teachers)
+            for (const int c : l.classes)
+                teacherClasses_[std::size_t(t)].push_back(c);
+    for (std::vector<int>& list : teacherClasses_) {
+        std::sort(list.begin(), list.end());
+        list.erase(std::unique(list.begin(), list.end()), list.end());
+    }
+    floors_ = counted_;
+    floorDeficit_ = 0;
+}
+
+void LessonTable::addBusy(int teacher, int slot, int change)
+{
+    const std::size_t k = key(teacher, slot);
+    const bool before = busy_[k] >= 2;
+    busy_[k] += change;
+    const bool after = busy_[k] >= 2;
+    if (before == after)
+        return;
+    if (after) {
+        conflictAt_[k] = int(conflicts_.size());
+        conflicts_.push_back(int(k));
+        return;
+    }
+    const int at = conflictAt_[k];
+    conflicts_[std::size_t(at)] = conflicts_.back();
+    conflictAt_[std::size_t(conflicts_[std::size_t(at)])] = at;
+    conflicts_.pop_back();
+    conflictAt_[k] = -1;
+}
+
+void LessonTable::setUnplaced(int lessonId, bool unplaced)
+{
+    const std::size_t id = std::size_t(lessonId);
+    if ((unplacedAt_[id] >= 0) == unplaced)
+        return;
+    const int periods = int(lessons_[id].classes.size());
+    if (unplaced) {
+        unplacedAt_[id] = int(unplaced_.size());
+        unplaced_.push_back(lessonId);
+        unplacedPeriods_ += periods;
+        return;
+    }
+    const int at = unplacedAt_[id];
+    unplaced_[std::size_t(at)] = unplaced_.back();
+    unplacedAt_[std::size_t(unplaced_[std::size_t(at)])] = at;
+    unplaced_.pop_back();
+    unplacedAt_[id] = -1;
+    unplacedPeriods_ -= periods;
+}
+
+void LessonTable::bindToMorning(int lessonId)
+{
+    const Lesson& l = lesson(lessonId);
+    if (l.main && l.slot >= 0 && isMorning(l.slot))
+        morningBound_[std::size_t(lessonId)] = 1;
+}
+
+void LessonTable::countFloor(int lessonId, int change)
+{
+    for (const int counter : lesson(lessonId).counters) {
+        if (counter < 0)
+            continue;
+        const std::size_t k = std::size_t(counter);
+        if (!floors_.empty())
+            floorDeficit_ -= std::max(0, floors_[k] - counted_[k]);
+        counted_[k] += change;
+        if (!floors_.empty())
+            floorDeficit_ += std::max(0, floors_[k] - counted_[k]);
+    }
+}
+
+void LessonTable::place(int lessonId, int slot)
+{
+    Lesson& l = lessons_[std::size_t(lessonId)];
+    for (const int c : l.classes)
+        cells_[cellIndex(c, slot)] = lessonId;
+    for (const int t : l.teachers)
+        addBusy(t, slot, +1);
+    l.slot = slot;
+    bindToMorning(lessonId);
+    setUnplaced(lessonId, false);
+    countFloor(lessonId, +1);
+}
+
+void LessonTable::unplace(int lessonId)
+{
+    Lesson& l = lessons_[std::size_t(lessonId)];
+    if (l.slot < 0)
+        return;
+    for (const int c : l.classes)
+        cells_[cellIndex(c, l.slot)] = -1;
+    for (const int t : l.teachers)
+        addBusy(t, l.slot, -1);
+    l.slot = -1;
+    setUnplaced(lessonId, true);
+    countFloor(lessonId, -1);
+}
+
+void LessonTable::exchange(const std::vector<int>& classes, int a, int b,
+                           const std::vector<int>& lessons)
+{
+    for (const int c : classes)
+        std::swap(cells_[cellIndex(c, a)], cells_[cellIndex(c, b)]);
+    for (const int id : lessons) {
+        Lesson& l = lessons_[std::size_t(id)];
+        const int to = l.slot == a ? b : a;
+        for (const int t : l.teachers) {
+            addBusy(t, l.slot, -1);
+            addBusy(t, to, +1);
+        }
+        l.slot = to;
+        bindToMorning(id);
+    }
+}
+
+LessonTable::Snapshot LessonTable::snapshot() const
+{
+    Snapshot result{std::vector<int>(lessons_.size()), morningBound_};
+    for (std::size_t i = 0; i < lessons_.size(); ++i)
+        result.lessonSlots[i] = lessons_[i].slot;
+    return result;
+}
+
+void LessonTable::restore(const Snapshot& snapshot)
+{
+    for (int id = 0; id < lessonCount(); ++id)
+        if (lesson(id).slot != snapshot.lessonSlots[std::size_t(id)])
+            unplace(id);
+    for (int id = 0; id < lessonCount(); ++id) {
+        const int slot = snapshot.lessonSlots[std::size_t(id)];
+        if (lesson(id).slot != slot && slot >= 0)
+            place(id, slot);
+    }
+    morningBound_ = snapshot.morningBound;
+}
+
+long long LessonTable::floorDeficitChange(const std::vector<int>& removed, int added) const
+{
+    if (floors_.empty())
+        return 0;
+    touched_.clear();
+    const auto touch = [this](int counter, int by) {
+        if (counter < 0)
+            return;
+        for (auto& entry : touched_)
+            if (entry.first == counter) {
+                entry.second += by;
+                return;
+            }
+        touched_.emplace_back(counter, by);
+    };
+    for (const int id : removed)
+        for (const int counter : lesson(id).counters)
+            touch(counter, -1);
+    if (added >= 0)
+        for (const int counter : lesson(added).counters)
+            touch(counter, +1);
+    long long change = 0;
+    for (const auto& [counter, by] : touched_) {
+        const std::size_t k = std::size_t(counter);
+        change +=
+            std::max(0, floors_[k] - counted_[k] - by) - std::max(0, floors_[k] - counted_[k]);
+    }
+    return change;
+}
+
+int LessonTable::mainOutsideMorning() const
+{
+    int count = 0;
+    for (const Lesson& l : lessons_)
+        if (l.main && l.slot >= 0 && !isMorning(l.slot))
+            count += int(l.classes.size());
+    return count;
+}
+
+QString LessonTable::verify(bool finished) const
+{
+    std::vector<int> cells(cells_.size(), -1);
+    std::vector<int> busy(busy_.size(), 0);
+    std::vector<int> counted(counted_.size(), 0);
+    int unplacedPeriods = 0;
+    for (int id = 0; id < lessonCount(); ++id) {
+        const Lesson& l = lesson(id);
+        if (l.slot < 0) {
+            if (l.fixed)
+                return QStringLiteral("a fixed lesson is not placed");
+            unplacedPeriods += int(l.classes.size());
+            continue;
+        }
+        for (const int c : l.classes) {
+            if (cells[cellIndex(c, l.slot)] >= 0)
+                return QStringLiteral("two lessons in one cell");
+            cells[cellIndex(c, l.slot)] = id;
+        }
+        for (const int t : l.teachers)
+            ++busy[key(t, l.slot)];
+        for (const int counter : l.counters)
+            if (counter >= 0)
+                ++counted[std::size_t(counter)];
+        if (mainRule == MainRule::Strict && l.main && morningBound_[std::size_t(id)] &&
+            !isMorning(l.slot))
+            return QStringLiteral("a main lesson left the morning");
+    }
+    if (cells != cells_)
+        return QStringLiteral("the cells differ from the lessons' slots");
+    if (busy != busy_)
+        return QStringLiteral("the teachers' counts differ from a recount");
+    if (std::count_if(busy.begin(), busy.end(), [](int n) { return n >= 2; }) != doubleBookings())
+        return QStringLiteral("the double bookings differ from a recount");
+    if (unplacedPeriods != unplacedPeriods_)
+        return QStringLiteral("the unplaced periods differ from a recount");
+    if (counted != counted_)
+        return QStringLiteral("the lessons per course differ from a recount");
+    if (finished && floorDeficit_ > 0)
+        return QStringLiteral("a class holds fewer lessons of a course than it started with");
+    return {};
+}
+
+} // namespace orve::optimiser

@@ -1,0 +1,149 @@
+// The optimiser's view of a master timetable: lessons (the classes of a combined group taught
+// together are ONE lesson, standing in one slot in all of them), the class-by-slot cell store
+// and the lessons of every (teacher, slot), from which the double bookings, the unplaced
+// lessons and the lessons each class holds of each course are kept up to date by every change.
+// Slots count from 0 (slot column - 1); classes from 0 (class row - the first class row).
+#pragma once
+
+#include <QString>
+#include <vector>
+
+namespace orve::optimiser {
+
+struct Lesson
+{
+    std::vector<int> classes; // member classes; one for an ordinary lesson
+    std::vector<int> texts;   // the cell text of each member, by the loader's text number
+    // The (class, course) counter of each member, whose count may not end below its start;
+    // -1 for a lesson that never moves.
+    std::vector<int> counters;
+    std::vector<int> teachers; // distinct teachers it books; empty: books nobody
+    bool main = false;         // a main course ("主")
+    bool fixed = false;        // a fixed-lesson entry or "空课": never moves
+    bool combined = false;     // a combined group's lesson
+    int slot = -1;             // -1 while unplaced
+};
+
+// How main lessons may move. Strict: a main lesson that stood in the morning during the run
+// only ever moves to morning slots, so the number outside the morning never grows; one the
+// timetable had outside the morning may go anywhere until it reaches the morning. Relaxed:
+// as strict, but a main lesson may also leave the morning from a slot where one of its
+// teachers is double-booked, into a slot where that teacher is free.
+enum class MainRule { Strict, Relaxed };
+
+class LessonTable
+{
+public:
+    LessonTable(int classCount, int slotCount, int periodsPerDay, int morningPeriods,
+                int teacherCount);
+
+    int classCount() const { return classCount_; }
+    int slotCount() const { return slotCount_; }
+    int teacherCount() const { return teacherCount_; }
+    bool isMorning(int slot) const { return slot % periodsPerDay_ < morningPeriods_; }
+
+    MainRule mainRule = MainRule::Strict;
+    // Putting the lesson into `slot` would take a main lesson bound to the morning out of it.
+    bool leavesMorning(int lessonId, int slot) const;
+    // Whether the main rule lets the lesson go into `slot`.
+    bool mayPut(int lessonId, int slot) const;
+
+    int cell(int classIndex, int slot) const
+    {
+        return cells_[std::size_t(classIndex) * std::size_t(slotCount_) + std::size_t(slot)];
+    }
+    const Lesson& lesson(int id) const { return lessons_[std::size_t(id)]; }
+    int lessonCount() const { return int(lessons_.size()); }
+    int busy(int teacher, int slot) const { return busy_[key(teacher, slot)]; }
+    bool teaches(int lessonId, int teacher) const;
+
+    // (teacher, slot) pairs with two lessons or more, as teacher x slots + slot.
+    int doubleBookings() const { return int(conflicts_.size()); }
+    const std::vector<int>& conflictKeys() const { return conflicts_; }
+
+    // Unplaced lessons, and the class periods they miss (a group's lesson misses one a member).
+    const std::vector<int>& unplacedLessons() const { return unplaced_; }
+    int unplacedPeriods() const { return unplacedPeriods_; }
+    // Class periods no timetable can place: in each class, movable lessons beyond its cells
+    // that no fixed lesson takes (a lower bound: overlapping groups may leave more).
+    int unavoidableUnplaced() const;
+
+    // Classes in which a teacher has lessons.
+    const std::vector<int>& classesOfTeacher(int teacher) const
+    {
+        return teacherClasses_[std::size_t(teacher)];
+    }
+
+    // Building: lessons are added with their slot (-1: unplaced), then finishBuilding() takes
+    // the counts of the counters as the floors below which they may not end.
+    int addLesson(Lesson lesson);
+    void finishBuilding();
+
+    // place() needs the lesson's cells free; exchange() swaps two slots in a set of classes
+    // (the caller guarantees that the set is closed under combined groups and names every
+    // lesson that changes slot).
+    void place(int lessonId, int slot);
+    void unplace(int lessonId);
+    void exchange(const std::vector<int>& classes, int a, int b, const std::vector<int>& lessons);
+
+    // Every lesson's slot and which main lessons are bound to the morning; restore() puts them
+    // back.
+    struct Snapshot
+    {
+        std::vector<int> lessonSlots;
+        std::vector<char> morningBound;
+        bool operator==(const Snapshot& other) const { return lessonSlots == other.lessonSlots; }
+    };
+    Snapshot snapshot() const;
+    void restore(const Snapshot& snapshot);
+
+    // How far the counters are below their floors (a placement may pass through a deficit,
+    // never end in one), and its change if the lessons `removed` left and `added` (-1: none)
+    // came in.
+    long long floorDeficit() const { return floorDeficit_; }
+    long long floorDeficitChange(const std::vector<int>& removed, int added) const;
+
+    // Class periods of main lessons outside the morning.
+    int mainOutsideMorning() const;
+
+    // A recount from the lessons: empty when the kept counts and every invariant hold (no two
+    // lessons in a cell, fixed lessons placed, no bound main lesson outside the morning under
+    // the strict rule, and with `finished` no counter below its floor); else what is wrong.
+    QString verify(bool finished) const;
+
+private:
+    std::size_t key(int teacher, int slot) const
+    {
+        return std::size_t(teacher) * std::size_t(slotCount_) + std::size_t(slot);
+    }
+    std::size_t cellIndex(int classIndex, int slot) const
+    {
+        return std::size_t(classIndex) * std::size_t(slotCount_) + std::size_t(slot);
+    }
+    void addBusy(int teacher, int slot, int change);
+    void setUnplaced(int lessonId, bool unplaced);
+    void bindToMorning(int lessonId);
+    void countFloor(int lessonId, int change);
+
+    int classCount_;
+    int slotCount_;
+    int periodsPerDay_;
+    int morningPeriods_;
+    int teacherCount_;
+    std::vector<Lesson> lessons_;
+    std::vector<int> cells_;      // class x slots + slot -> lesson, or -1
+    std::vector<int> busy_;       // teacher x slots + slot -> lessons
+    std::vector<int> conflicts_;  // keys with two lessons or more
+    std::vector<int> conflictAt_; // key -> position in conflicts_, or -1
+    std::vector<int> unplaced_;
+    std::vector<int> unplacedAt_;
+    int unplacedPeriods_ = 0;
+    std::vector<char> morningBound_;
+    std::vector<int> counted_; // lessons placed per counter
+    std::vector<int> floors_;  // and their floors
+    long long floorDeficit_ = 0;
+    mutable std::vector<std::pair<int, int>> touched_; // scratch of floorDeficitChange
+    std::vector<std::vector<int>> teacherClasses_;
+};
+
+} // namespace orve::optimiser

@@ -1,0 +1,27 @@
+// Places lessons missing from their class rows: typically a combined group that found no slot
+// free in all its classes, or lessons of a class that was full while other lessons stood where
+// they could have gone. An ejection search: each step puts one unplaced lesson into the slot
+// where it costs least, taking out whatever stands in its cells there; those join the unplaced
+// lessons and are placed the same way in later steps. A lesson taken out of a slot may not go
+// back there for a while (tabu), so chains of ejections move on instead of undoing themselves.
+// Cost, in this order: counters below their floors (never in the result: the start has none
+// and the best timetable is kept), unplaced class periods, a main lesson outside the morning,
+// double bookings. Stops at the unavoidable number of unplaced periods or after a number of
+// steps without a better timetable, and leaves the best timetable seen.
+#pragma once
+
+namespace orve::optimiser {
+
+class LessonTable;
+class RunControl;
+
+// Steps without a better timetable after which the search gives up.
+inline constexpr int PlacementStallSteps = 1000;
+
+void placeUnplacedLessons(LessonTable& table, RunControl& control);
+
+// Whether placing may help: an unplaced lesson that is not an ordinary lesson of a full class
+// (such a lesson can only take another one's place, which the double-booking search tries).
+bool placementMayHelp(const LessonTable& table);
+
+} // namespace orve::optimiser

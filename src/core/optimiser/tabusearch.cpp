@@ -1,0 +1,221 @@
+#include "tabusearch.h"
+
+#include "lessontable.h"
+#include "runcontrol.h"
+#include "slotexchange.h"
+
+#include <algorithm>
+#include <climits>
+#include <vector>
+
+namespace orve::optimiser {
+
+namespace {
+
+// Lessons of the double-booked (teacher, slot) tried per step, and of the same teacher
+// elsewhere (a teacher with more lessons than slots needs lessons moved into stacks too).
+constexpr int StackCandidates = 2;
+constexpr int OtherCandidates = 8;
+// Tabu tenure: a random part below TenureBase plus TenureFactor x the double bookings.
+constexpr int TenureBase = 10;
+constexpr double TenureFactor = 0.6;
+
+bool classIsFull(const LessonTable& table, int cls)
+{
+    for (int s = 0; s < table.slotCount(); ++s)
+        if (table.cell(cls, s) < 0)
+            return false;
+    return true;
+}
+
+// How the double bookings change when lesson `in` takes the cell of lesson `out`.
+int leftOutDelta(const LessonTable& table, int out, int in)
+{
+    const int slot = table.lesson(out).slot;
+    int delta = 0;
+    for (const int t : table.lesson(out).teachers)
+        if (!table.teaches(in, t) && table.busy(t, slot) == 2)
+            --delta;
+    for (const int t : table.lesson(in).teachers)
+        if (!table.teaches(out, t) && table.busy(t, slot) == 1)
+            ++delta;
+    return delta;
+}
+
+class TabuSearch
+{
+public:
+    TabuSearch(LessonTable& table, RunControl& control)
+        : table_(table), control_(control), builder_(table),
+          tabuUntil_(std::size_t(table.lessonCount()) * std::size_t(table.slotCount()), 0),
+          seen_(std::size_t(table.lessonCount()), 0)
+    {
+    }
+
+    qint64 run(qint64 stallSteps);
+
+private:
+    // A candidate step: a slot exchange, or an exchange with a left-out lesson.
+    struct Move
+    {
+        SlotExchange exchange;
+        int leaving = -1; // placed lesson that leaves the timetable
+        int coming = -1;  // left-out lesson of the same class that takes its cell
+    };
+
+    void collectCandidates(int teacher, int slot);
+    void addCandidate(int id, int teacher);
+    bool consider(int delta, bool tabu);
+    void tryLeftOut(int id);
+    void make(qint64 step);
+    long long& tabu(int id, int slot)
+    {
+        return tabuUntil_[std::size_t(id) * std::size_t(table_.slotCount()) + std::size_t(slot)];
+    }
+
+    LessonTable& table_;
+    RunControl& control_;
+    SlotExchangeBuilder builder_;
+    std::vector<long long> tabuUntil_;
+    std::vector<int> candidates_;
+    std::vector<unsigned> seen_;
+    unsigned seenStamp_ = 0;
+    std::vector<int> leaving_ = std::vector<int>(1);
+    SlotExchange trial_;
+    Move best_;
+    qint64 step_ = 0;
+    int bestCount_ = 0;
+    int current_ = 0;
+    int bestDelta_ = INT_MAX;
+    int ties_ = 0;
+};
+
+void TabuSearch::addCandidate(int id, int teacher)
+{
+    if (id >= 0 && seen_[std::size_t(id)] != seenStamp_ && !table_.lesson(id).fixed &&
+        table_.teaches(id, teacher)) {
+        seen_[std::size_t(id)] = seenStamp_;
+        candidates_.push_back(id);
+    }
+}
+
+void TabuSearch::collectCandidates(int teacher, int slot)
+{
+    candidates_.clear();
+    if (++seenStamp_ == 0) {
+        std::fill(seen_.begin(), seen_.end(), 0);
+        seenStamp_ = 1;
+    }
+    const std::vector<int>& classes = table_.classesOfTeacher(teacher);
+    for (const int cls : classes)
+        addCandidate(table_.cell(cls, slot), teacher);
+    const int inStack = int(candidates_.size());
+    const int kept = std::min(inStack, StackCandidates);
+    for (int k = 0; k < kept; ++k)
+        std::swap(candidates_[std::size_t(k)],
+                  candidates_[std::size_t(k + control_.below(inStack - k))]);
+    candidates_.resize(std::size_t(kept));
+    for (int k = 0; k < OtherCandidates; ++k)
+        addCandidate(table_.cell(classes[std::size_t(control_.below(int(classes.size())))],
+                                 control_.below(table_.slotCount())),
+                     teacher);
+}
+
+bool TabuSearch::consider(int delta, bool tabu)
+{
+    if (tabu && current_ + delta >= bestCount_)
+        return false;
+    if (delta < bestDelta_) {
+        bestDelta_ = delta;
+        ties_ = 1;
+        return true;
+    }
+    return delta == bestDelta_ && control_.below(++ties_) == 0;
+}
+
+void TabuSearch::tryLeftOut(int id)
+{
+    const Lesson& l = table_.lesson(id);
+    const int cls = l.classes.front();
+    if (l.classes.size() != 1 || table_.unplacedLessons().empty() || !classIsFull(table_, cls))
+        return;
+    leaving_[0] = id;
+    for (const int in : table_.unplacedLessons()) {
+        const Lesson& other = table_.lesson(in);
+        if (other.classes.size() != 1 || other.classes.front() != cls ||
+            !table_.mayPut(in, l.slot) || table_.floorDeficitChange(leaving_, in) > 0)
+            continue;
+        if (consider(leftOutDelta(table_, id, in), tabu(in, l.slot) > step_)) {
+            best_.leaving = id;
+            best_.coming = in;
+        }
+    }
+}
+
+void TabuSearch::make(qint64 step)
+{
+    const long long tenure =
+        step + control_.below(TenureBase) + static_cast<long long>(TenureFactor * current_);
+    if (best_.leaving >= 0) {
+        const int at = table_.lesson(best_.leaving).slot;
+        table_.unplace(best_.leaving);
+        table_.place(best_.coming, at);
+        tabu(best_.leaving, at) = tenure;
+    } else {
+        for (const int id : best_.exchange.lessons)
+            tabu(id, table_.lesson(id).slot) = tenure;
+        applyExchange(table_, best_.exchange);
+    }
+    control_.moved();
+}
+
+qint64 TabuSearch::run(qint64 stallSteps)
+{
+    bestCount_ = table_.doubleBookings();
+    LessonTable::Snapshot best = table_.snapshot();
+    qint64 bestStep = 0;
+    while (table_.doubleBookings() > 0) {
+        if ((stallSteps >= 0 && step_ - bestStep > stallSteps) || !control_.step())
+            break;
+        ++step_;
+        const int key = table_.conflictKeys()[std::size_t(control_.below(table_.doubleBookings()))];
+        collectCandidates(key / table_.slotCount(), key % table_.slotCount());
+
+        current_ = table_.doubleBookings();
+        bestDelta_ = INT_MAX;
+        ties_ = 0;
+        for (const int id : candidates_) {
+            const int cls = table_.lesson(id).classes.front();
+            const int from = table_.lesson(id).slot;
+            for (int to = 0; to < table_.slotCount(); ++to) {
+                if (to == from || !builder_.build(cls, from, to, trial_))
+                    continue;
+                if (consider(builder_.delta(trial_), tabu(id, to) > step_)) {
+                    std::swap(best_.exchange, trial_);
+                    best_.leaving = -1;
+                }
+            }
+            tryLeftOut(id);
+        }
+        if (ties_ == 0)
+            continue; // every move tabu
+        make(step_);
+        if (table_.doubleBookings() < bestCount_) {
+            bestCount_ = table_.doubleBookings();
+            best = table_.snapshot();
+            bestStep = step_;
+        }
+    }
+    if (table_.doubleBookings() > bestCount_)
+        table_.restore(best);
+    return step_;
+}
+
+} // namespace
+
+qint64 removeDoubleBookings(LessonTable& table, RunControl& control, qint64 stallSteps)
+{
+    return TabuSearch(table, control).run(stallSteps);
+}
+
+} // namespace orve::optimiser

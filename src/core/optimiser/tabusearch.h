@@ -1,0 +1,20 @@
+// The tabu search that removes double bookings. Each step takes a random double-booked
+// (teacher, slot) and tries two of that teacher's lessons there and eight of his lessons
+// elsewhere against every other slot of the week, and makes the best move that is not tabu:
+// a slot exchange (slotexchange.h), or in a full class with lessons left out the exchange of
+// a placed lesson with one left out, when the counters allow it. After a move a lesson may not
+// go back to the slot it left for a tenure that grows with the double bookings; a tabu move is
+// still taken when it beats the best timetable so far. The best timetable seen is left.
+#pragma once
+
+#include <QtGlobal>
+
+namespace orve::optimiser {
+
+class LessonTable;
+class RunControl;
+
+// Steps without a new best after which the search ends (-1: never).
+qint64 removeDoubleBookings(LessonTable& table, RunControl& control, qint64 stallSteps = -1);
+
+} // namespace orve::optimiser

@@ -1,0 +1,374 @@
+#include "timetableloader.h"
+
+#include "model/combinedlesson.h"
+#include "model/fixedlessonentry.h"
+#include "model/lessoncell.h"
+#include "model/numbers.h"
+#include "model/school.h"
+#include "model/slots.h"
+#include "scheduler/doublebookings.h"
+#include "school/teachingplan.h"
+
+#include <QHash>
+#include <algorithm>
+#include <limits>
+#include <utility>
+
+namespace orve::optimiser {
+
+namespace {
+
+constexpr int FreeCell = -1;
+constexpr int KeptFree = -2; // "空课"
+
+int periodsIn(QStringView text)
+{
+    return model::leadingInteger(text, 0, std::numeric_limits<qint16>::max());
+}
+
+struct Member
+{
+    int classIndex = 0;
+    QString course;
+    int planRow = 0;
+    int counter = 0;
+};
+
+struct Group
+{
+    std::vector<Member> members;
+    int lessons = 0; // periods per week
+    bool main = false;
+};
+
+class Loader
+{
+public:
+    Loader(const model::School& school, int periodsPerDay);
+    LoadedTimetable load();
+
+private:
+    int textId(const QString& text);
+    int teacherId(QStringView teacher);
+    int counter(int classIndex, QStringView course);
+    std::optional<int> planRow(const QString& className, QStringView course) const;
+    std::vector<int> teachersOf(const std::vector<int>& texts);
+    std::size_t at(int classIndex, int slot) const
+    {
+        return std::size_t(classIndex) * std::size_t(slots_) + std::size_t(slot);
+    }
+    const QString& gridText(int classIndex, int slot) const
+    {
+        return grid_.text({model::classRow(classIndex), slot + 1});
+    }
+
+    void readCells();
+    void readFixedEntries();
+    void readGroups();
+    void addKeptFree();
+    void addGroupLessons(const Group& group);
+    void addOrdinaryLessons();
+    void addMissingLessons();
+
+    const model::School& school_;
+    const model::Grid& grid_;
+    const model::Grid& plan_;
+    int classes_;
+    int slots_;
+    int periodsPerDay_;
+    QHash<QString, int> classIndex_;
+    QHash<QString, int> planRows_; // combined-lesson entry of class and course -> first row
+    QHash<std::pair<int, QString>, int> counters_;
+    QHash<QString, int> teacherIds_;
+    QHash<QString, int> textIds_;
+    QStringList texts_;
+    std::vector<int> occupant_; // per cell: counter, FreeCell or KeptFree
+    std::vector<char> pinned_;  // per cell: held by a fixed-lesson entry
+    std::vector<int> present_;  // cells per counter
+    std::vector<char> grouped_; // per counter: a member of a combined group
+    std::vector<Group> groups_;
+    std::vector<Lesson> lessons_;
+};
+
+Loader::Loader(const model::School& school, int periodsPerDay)
+    : school_(school), grid_(school.masterTimetable), plan_(school.plan),
+      classes_(std::max(grid_.rowCount() - model::FirstClassRow, 0)),
+      slots_(std::max(grid_.columnCount() - 1, 0)), periodsPerDay_(std::max(periodsPerDay, 1)),
+      occupant_(std::size_t(classes_) * std::size_t(slots_), FreeCell), pinned_(occupant_.size(), 0)
+{
+    for (int c = 0; c < classes_; ++c)
+        classIndex_.insert(grid_.text({model::classRow(c), model::ClassNameColumn}), c);
+    // QHash::insert replaces: walk back so that the first row of a class and course wins.
+    for (int r = plan_.rowCount() - 1; r > school::PlanHeaderRow; --r)
+        planRows_.insert(model::combinedLessonEntry(plan_.text({r, school::ClassColumn}),
+                                                    plan_.text({r, school::CourseColumn})),
+                         r);
+}
+
+int Loader::textId(const QString& text)
+{
+    if (const auto found = textIds_.constFind(text); found != textIds_.constEnd())
+        return *found;
+    texts_.append(text);
+    return *textIds_.insert(text, int(texts_.size()) - 1);
+}
+
+int Loader::teacherId(QStringView teacher)
+{
+    const QString name = teacher.toString();
+    if (const auto found = teacherIds_.constFind(name); found != teacherIds_.constEnd())
+        return *found;
+    return *teacherIds_.insert(name, int(teacherIds_.size()));
+}
+
+int Loader::counter(int classIndex, QStringView course)
+{
+    const auto key = std::make_pair(classIndex, course.toString());
+    if (const auto found = counters_.constFind(key); found != counters_.constEnd())
+        return *found;
+    present_.push_back(0);
+    grouped_.push_back(0);
+    return *counters_.insert(key, int(present_.size()) - 1);
+}
+
+std::optional<int> Loader::planRow(const QString& className, QStringView course) const
+{
+    const auto found = planRows_.constFind(model::combinedLessonEntry(className, course));
+    return found == planRows_.constEnd() ? std::nullopt : std::optional<int>(*found);
+}
+
+std::vector<int> Loader::teachersOf(const std::vector<int>& texts)
+{
+    std::vector<int> teachers;
+    for (const int text : texts)
+        if (scheduler::booksTeacher(texts_.at(text)))
+            teachers.push_back(teacherId(model::teacherPart(texts_.at(text))));
+    std::sort(teachers.begin(), teachers.end());
+    teachers.erase(std::unique(teachers.begin(), teachers.end()), teachers.end());
+    return teachers;
+}
+
+void Loader::readCells()
+{
+    for (int c = 0; c < classes_; ++c)
+        for (int s = 0; s < slots_; ++s) {
+            const QString& text = gridText(c, s);
+            if (text.isEmpty())
+                continue;
+            if (text == model::FreePeriodText) {
+                occupant_[at(c, s)] = KeptFree;
+                continue;
+            }
+            const int k = counter(c, model::coursePart(text));
+            occupant_[at(c, s)] = k;
+            ++present_[std::size_t(k)];
+        }
+}
+
+void Loader::readFixedEntries()
+{
+    for (const QString& text : school_.fixedLessons) {
+        const std::optional<model::FixedLessonEntry> entry = model::parseFixedEntry(text);
+        if (!entry || entry->course == model::FreePeriodText || entry->period < 1 ||
+            entry->period > periodsPerDay_ || entry->day < 1)
+            continue;
+        const auto cls = classIndex_.constFind(entry->className.toString());
+        const int slot = (entry->day - 1) * periodsPerDay_ + entry->period - 1;
+        // An entry whose lesson is not in its cell holds nothing there.
+        if (cls == classIndex_.constEnd() || slot >= slots_ ||
+            model::coursePart(gridText(*cls, slot)) != entry->course)
+            continue;
+        pinned_[at(*cls, slot)] = 1;
+    }
+}
+
+void Loader::readGroups()
+{
+    const model::CombinedTree& tree = school_.combinedGroups;
+    if (tree.nodeCount() == 0)
+        return;
+    for (const int node : tree.children(0)) {
+        const QList<int> members = tree.children(node);
+        if (members.isEmpty())
+            continue;
+        // The group's periods and mark are its last member's, as the scheduling run reads them.
+        const QString& last = tree.node(members.last()).text;
+        const qsizetype cut = last.indexOf(QChar(model::CombinedSeparator));
+        const std::optional<int> lastRow =
+            cut < 0 ? std::nullopt : planRow(last.left(cut), QStringView(last).mid(cut + 1));
+        // A group without a number of periods is not combined: its classes' lessons are their own.
+        if (!lastRow || !model::isNumeric(plan_.text({*lastRow, school::PeriodsColumn})))
+            continue;
+        Group group;
+        group.lessons = periodsIn(plan_.text({*lastRow, school::PeriodsColumn}));
+        group.main = plan_.text({*lastRow, school::MainMarkColumn}) == school::MainCourseMark;
+        for (const int member : members) {
+            const QString& text = tree.node(member).text;
+            const qsizetype sep = text.indexOf(QChar(model::CombinedSeparator));
+            const auto cls = classIndex_.constFind(text.left(sep));
+            if (sep < 0 || cls == classIndex_.constEnd())
+                continue;
+            const QString course = text.mid(sep + 1);
+            const std::optional<int> row = planRow(text.left(sep), course);
+            const int k = counter(*cls, course);
+            // A class takes part once; a class's course joins its first group only.
+            const bool again = std::any_of(group.members.begin(), group.members.end(),
+                                           [&](const Member& m) { return m.classIndex == *cls; });
+            if (!row || again || grouped_[std::size_t(k)])
+                continue;
+            grouped_[std::size_t(k)] = 1;
+            group.members.push_back({*cls, course, *row, k});
+        }
+        if (!group.members.empty())
+            groups_.push_back(std::move(group));
+    }
+}
+
+void Loader::addKeptFree()
+{
+    for (int c = 0; c < classes_; ++c)
+        for (int s = 0; s < slots_; ++s)
+            if (occupant_[at(c, s)] == KeptFree) {
+                Lesson l;
+                l.classes = {c};
+                l.texts = {textId(model::FreePeriodText)};
+                l.counters = {-1};
+                l.fixed = true;
+                l.slot = s;
+                lessons_.push_back(std::move(l));
+            }
+}
+
+void Loader::addGroupLessons(const Group& group)
+{
+    int mostHeld = 0;
+    for (const Member& m : group.members)
+        mostHeld = std::max(mostHeld, present_[std::size_t(m.counter)]);
+    for (int s = 0; s < slots_; ++s) {
+        Lesson l;
+        for (const Member& m : group.members) {
+            const std::size_t cell = at(m.classIndex, s);
+            if (occupant_[cell] != m.counter)
+                continue;
+            l.classes.push_back(m.classIndex);
+            l.texts.push_back(textId(gridText(m.classIndex, s)));
+            l.counters.push_back(m.counter);
+            l.fixed = l.fixed || pinned_[cell];
+            occupant_[cell] = FreeCell;
+        }
+        if (l.classes.empty())
+            continue;
+        l.teachers = teachersOf(l.texts);
+        l.main = group.main;
+        l.combined = true;
+        l.slot = s;
+        lessons_.push_back(std::move(l));
+    }
+    // Missing from every class of the group: lessons of the whole group.
+    for (int missing = group.lessons - mostHeld; missing > 0; --missing) {
+        Lesson l;
+        for (const Member& m : group.members) {
+            l.classes.push_back(m.classIndex);
+            l.texts.push_back(textId(
+                model::lessonCellText(m.course, plan_.text({m.planRow, school::TeacherColumn}))));
+            l.counters.push_back(m.counter);
+        }
+        l.teachers = teachersOf(l.texts);
+        l.main = group.main;
+        l.combined = true;
+        lessons_.push_back(std::move(l));
+    }
+}
+
+void Loader::addOrdinaryLessons()
+{
+    for (int c = 0; c < classes_; ++c) {
+        const QString& className = grid_.text({model::classRow(c), model::ClassNameColumn});
+        for (int s = 0; s < slots_; ++s) {
+            const int k = occupant_[at(c, s)];
+            if (k < 0)
+                continue;
+            const QString& text = gridText(c, s);
+            const std::optional<int> row = planRow(className, model::coursePart(text));
+            Lesson l;
+            l.classes = {c};
+            l.texts = {textId(text)};
+            l.counters = {k};
+            l.teachers = teachersOf(l.texts);
+            l.main = row && plan_.text({*row, school::MainMarkColumn}) == school::MainCourseMark;
+            l.fixed = pinned_[at(c, s)];
+            l.slot = s;
+            lessons_.push_back(std::move(l));
+        }
+    }
+}
+
+void Loader::addMissingLessons()
+{
+    for (int r = school::PlanHeaderRow + 1; r < plan_.rowCount(); ++r) {
+        const QString& className = plan_.text({r, school::ClassColumn});
+        const QString& course = plan_.text({r, school::CourseColumn});
+        const auto cls = classIndex_.constFind(className);
+        if (cls == classIndex_.constEnd() || planRow(className, course) != r)
+            continue;
+        const int k = counter(*cls, course);
+        if (grouped_[std::size_t(k)])
+            continue;
+        const int missing =
+            periodsIn(plan_.text({r, school::PeriodsColumn})) - present_[std::size_t(k)];
+        for (int i = 0; i < missing; ++i) {
+            Lesson l;
+            l.classes = {*cls};
+            l.texts = {
+                textId(model::lessonCellText(course, plan_.text({r, school::TeacherColumn})))};
+            l.counters = {k};
+            l.teachers = teachersOf(l.texts);
+            l.main = plan_.text({r, school::MainMarkColumn}) == school::MainCourseMark;
+            lessons_.push_back(std::move(l));
+        }
+    }
+}
+
+LoadedTimetable Loader::load()
+{
+    readCells();
+    readFixedEntries();
+    readGroups();
+    addKeptFree();
+    for (const Group& group : groups_)
+        addGroupLessons(group);
+    addOrdinaryLessons();
+    addMissingLessons();
+    LoadedTimetable loaded{LessonTable(classes_, slots_, periodsPerDay_,
+                                       school_.week.morningPeriods(), int(teacherIds_.size())),
+                           texts_};
+    for (Lesson& lesson : lessons_)
+        loaded.table.addLesson(std::move(lesson));
+    loaded.table.finishBuilding();
+    return loaded;
+}
+
+} // namespace
+
+QString LoadedTimetable::cellText(int classIndex, int slot) const
+{
+    const int id = table.cell(classIndex, slot);
+    if (id < 0)
+        return {};
+    const Lesson& l = table.lesson(id);
+    const auto member = std::find(l.classes.begin(), l.classes.end(), classIndex);
+    return texts.at(l.texts[std::size_t(member - l.classes.begin())]);
+}
+
+bool LoadedTimetable::combinedAt(int classIndex, int slot) const
+{
+    const int id = table.cell(classIndex, slot);
+    return id >= 0 && table.lesson(id).combined;
+}
+
+LoadedTimetable loadTimetable(const model::School& school, int periodsPerDay)
+{
+    return Loader(school, periodsPerDay).load();
+}
+
+} // namespace orve::optimiser

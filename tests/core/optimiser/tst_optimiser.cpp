@@ -1,0 +1,395 @@
+// The optimiser on small hand-made timetables: each kind of move, the main-course rule in both
+// modes, cancel, determinism by seed, one undoable step, and a property test over random
+// seeds that checks every invariant after every move the search makes.
+#include "../scheduler/schedulerfixture.h"
+
+#include "conditions/combinedclasses.h"
+#include "fakeuiport.h"
+#include "model/combinedlesson.h"
+#include "optimiser/optimisecommand.h"
+#include "optimiser/timetablechange.h"
+#include "optimiser/timetableloader.h"
+#include "scheduler/combinedgroups.h"
+#include "scheduler/doublebookings.h"
+#include "scheduler/schedulingrun.h"
+
+#include <QTest>
+
+using namespace orve;
+using namespace orve::optimiser;
+using namespace Qt::StringLiterals;
+using test::lesson;
+
+namespace {
+
+// Checks the lessons after every move; cancels at its first report when asked to.
+class Observer : public Progress
+{
+public:
+    bool cancel = false;
+    int reports = 0;
+    int moves = 0;
+    QStringList problems;
+
+    bool carryOn(int, int, int) override
+    {
+        ++reports;
+        return !cancel;
+    }
+    void moved(const LessonTable& table) override
+    {
+        ++moves;
+        if (fixedSlots_.empty())
+            for (int id = 0; id < table.lessonCount(); ++id)
+                fixedSlots_.push_back(table.lesson(id).fixed ? table.lesson(id).slot : -1);
+        QString problem = table.verify(false);
+        for (int id = 0; id < table.lessonCount() && problem.isEmpty(); ++id)
+            if (table.lesson(id).fixed && table.lesson(id).slot != fixedSlots_[std::size_t(id)])
+                problem = u"a fixed lesson moved"_s;
+        if (!problem.isEmpty() && problems.size() < 5)
+            problems.append(problem);
+    }
+
+private:
+    std::vector<int> fixedSlots_;
+};
+
+int courseCount(const model::Grid& grid, int row, QStringView course)
+{
+    int count = 0;
+    for (int c = 1; c < grid.columnCount(); ++c)
+        count += model::coursePart(grid.text({row, c})) == course ? 1 : 0;
+    return count;
+}
+
+QList<int> columnsOf(const model::Grid& grid, int row, QStringView course)
+{
+    QList<int> columns;
+    for (int c = 1; c < grid.columnCount(); ++c)
+        if (model::coursePart(grid.text({row, c})) == course)
+            columns.append(c);
+    return columns;
+}
+
+OptimiserOptions quickOptions(bool allowMainAfternoon = false, quint64 seed = 1)
+{
+    OptimiserOptions options;
+    options.seed = seed;
+    options.stepBudget = 20000;
+    options.timeLimitMs = 60000; // the step budget stops these runs, never the clock
+    options.allowMainAfternoon = allowMainAfternoon;
+    return options;
+}
+
+} // namespace
+
+class TestOptimiser : public QObject
+{
+    Q_OBJECT
+
+    Workspace ws;
+
+    void put(int row, int column, const QString& course, const QString& teacher)
+    {
+        ws.school.masterTimetable.setText({row, column}, lesson(course, teacher));
+    }
+    void group(const QString& number, const QString& className, const QString& course)
+    {
+        conditions::addToGroup(ws.school.combinedGroups, number,
+                               model::combinedLessonEntry(className, course));
+    }
+    // Undo gives back `before` exactly, redo the optimised timetable.
+    void checkUndoRedo(const model::Grid& before)
+    {
+        const model::Grid after = ws.school.masterTimetable;
+        QCOMPARE(ws.session.history.undoCaption(), RemoveDoubleBookingsCaption);
+        QVERIFY(ws.session.history.undo(ws.school.masterTimetable));
+        for (int r = 0; r < before.rowCount(); ++r)
+            for (int c = 0; c < before.columnCount(); ++c) {
+                QCOMPARE(ws.school.masterTimetable.text({r, c}), before.text({r, c}));
+                QCOMPARE(ws.school.masterTimetable.cell({r, c}).style, before.cell({r, c}).style);
+            }
+        QVERIFY(ws.session.history.redo(ws.school.masterTimetable));
+        for (int r = 0; r < before.rowCount(); ++r)
+            for (int c = 0; c < before.columnCount(); ++c)
+                QCOMPARE(ws.school.masterTimetable.text({r, c}), after.text({r, c}));
+    }
+
+    // Six classes, three days of two morning and two afternoon periods, every slot planned:
+    // teachers shared so widely that a scheduling run leaves double bookings, two combined
+    // groups that cannot both find their periods, a teacher-less lesson fixed in advance and a
+    // kept-free period that leaves one lesson without a cell.
+    void makeCrowdedSchool()
+    {
+        const QStringList classes = {u"A"_s, u"B"_s, u"C"_s, u"D"_s, u"E"_s, u"F"_s};
+        test::makeSchool(
+            ws, classes,
+            {u"语文"_s, u"数学"_s, u"英语"_s, u"物理"_s, u"体育"_s, u"音乐"_s, u"班会"_s}, 2, 2, 3);
+        for (int i = 0; i < 6; ++i) {
+            test::setPlan(ws, i, 0, {u"语%1"_s.arg(i / 2), 3, true});
+            test::setPlan(ws, i, 1, {u"钱七"_s, 2, true});
+            test::setPlan(ws, i, 2, {u"英%1"_s.arg(i % 2), 1, false});
+            test::setPlan(ws, i, 3, {u"物%1"_s.arg(i / 3), 1, false});
+            test::setPlan(ws, i, 4, {u"赵六"_s, 2, false});
+            test::setPlan(ws, i, 5, {u"孙八"_s, 2, false});
+            test::setPlan(ws, i, 6, {QString(), 1, false});
+        }
+        for (const QString& className : {u"A"_s, u"B"_s, u"C"_s})
+            group(u"1"_s, className, u"体育"_s);
+        for (const QString& className : {u"C"_s, u"D"_s, u"E"_s})
+            group(u"2"_s, className, u"音乐"_s);
+        ws.school.fixedLessons = {u"A 班会 3 4"_s, u"F 空课 1 1"_s};
+    }
+
+    // What changes by hand might leave behind: lessons exchanged within their rows (never a
+    // group's lesson, a fixed lesson or a kept-free period) and one lesson of the first group
+    // taken out of the timetable.
+    void scramble(quint64 seed)
+    {
+        model::Grid& grid = ws.school.masterTimetable;
+        const int firstGroupColumn = columnsOf(grid, 2, u"体育").value(0, 1);
+        for (int r = 2; r <= 4; ++r)
+            grid.setText({r, firstGroupColumn}, QString());
+        const auto movable = [&grid](int r, int c) {
+            const QStringView course = model::coursePart(grid.text({r, c}));
+            return !(r <= 4 && course == u"体育") && !(r >= 4 && r <= 6 && course == u"音乐") &&
+                   course != model::FreePeriodText && !(r == 2 && c == 12);
+        };
+        scheduler::SeededRandom random(seed);
+        for (int r = 2; r < grid.rowCount(); ++r)
+            for (int k = 0; k < 4; ++k) {
+                const int a = 1 + int(random.next() * 12);
+                const int b = 1 + int(random.next() * 12);
+                if (movable(r, a) && movable(r, b))
+                    grid.swapCells({r, a}, {r, b});
+            }
+    }
+
+private slots:
+    void init()
+    {
+        test::makeSchool(ws, {u"A"_s, u"B"_s, u"C"_s}, {u"语文"_s, u"数学"_s, u"英语"_s, u"体育"_s},
+                         2, 1, 1);
+        ws.session.history.clear();
+    }
+
+    void aMoveWithinARowRemovesADoubleBookingAsOneUndoableStep()
+    {
+        put(2, 1, u"语文"_s, u"张三"_s);
+        put(2, 2, u"英语"_s, u"李四"_s);
+        put(3, 1, u"数学"_s, u"张三"_s);
+        test::setPlan(ws, 0, 0, {u"张三"_s, 1, false});
+        test::setPlan(ws, 0, 2, {u"李四"_s, 1, false});
+        test::setPlan(ws, 1, 1, {u"张三"_s, 1, false});
+        const model::Grid before = ws.school.masterTimetable;
+        const OptimiseOutcome outcome = removeDoubleBookings(ws, quickOptions());
+        QVERIFY(outcome.ran);
+        QCOMPARE(outcome.before.double_bookings, 1);
+        QCOMPARE(outcome.after.double_bookings, 0);
+        QVERIFY(ws.session.conflicts.isEmpty());
+        for (int r = 2; r <= 4; ++r)
+            QCOMPARE(test::lessonsOfRow(ws.school.masterTimetable, r),
+                     test::lessonsOfRow(before, r));
+        QVERIFY(outcomeMessage(outcome, quickOptions()).contains(u"重课：1 处 → 0 处"_s));
+        checkUndoRedo(before);
+    }
+
+    void aCombinedGroupMovesAsAWholeAndAFixedMemberFixesIt()
+    {
+        group(u"1"_s, u"A"_s, u"体育"_s);
+        group(u"1"_s, u"B"_s, u"体育"_s);
+        test::setPlan(ws, 0, 3, {u"赵六"_s, 1, false});
+        test::setPlan(ws, 1, 3, {u"赵六"_s, 1, false});
+        test::setPlan(ws, 2, 0, {u"赵六"_s, 1, false});
+        test::setPlan(ws, 0, 2, {u"李四"_s, 1, false});
+        test::setPlan(ws, 1, 2, {u"王五"_s, 1, false});
+        put(2, 1, u"体育"_s, u"赵六"_s);
+        put(3, 1, u"体育"_s, u"赵六"_s);
+        put(4, 1, u"语文"_s, u"赵六"_s);
+        put(2, 2, u"英语"_s, u"李四"_s);
+        put(3, 3, u"英语"_s, u"王五"_s);
+        const model::Grid before = ws.school.masterTimetable;
+        ws.school.fixedLessons = {u"C 语文 1 1"_s};
+        const OptimiseOutcome outcome = removeDoubleBookings(ws, quickOptions());
+        QCOMPARE(outcome.after.double_bookings, 0);
+        QCOMPARE(ws.school.masterTimetable.text({4, 1}), lesson(u"语文"_s, u"赵六"_s));
+        const QList<int> together = columnsOf(ws.school.masterTimetable, 2, u"体育");
+        QCOMPARE(together.size(), 1);
+        QVERIFY(together.first() != 1);
+        QCOMPARE(columnsOf(ws.school.masterTimetable, 3, u"体育"), together);
+
+        // An entry naming one member fixes the whole group's lesson: with C's row full of
+        // fixed lessons the double booking stays.
+        ws.school.masterTimetable = before;
+        put(4, 2, u"数学"_s, u"孙八"_s);
+        put(4, 3, u"英语"_s, u"周九"_s);
+        ws.school.fixedLessons = {u"B 体育 1 1"_s, u"C 数学 1 2"_s, u"C 英语 1 3"_s};
+        QCOMPARE(removeDoubleBookings(ws, quickOptions()).after.double_bookings, 1);
+        QCOMPARE(columnsOf(ws.school.masterTimetable, 2, u"体育"), QList<int>{1});
+        QCOMPARE(columnsOf(ws.school.masterTimetable, 3, u"体育"), QList<int>{1});
+    }
+
+    void anUnplacedGroupIsPlacedByEjectionAndUndoneWithItsWrites()
+    {
+        group(u"1"_s, u"A"_s, u"体育"_s);
+        group(u"1"_s, u"B"_s, u"体育"_s);
+        test::setPlan(ws, 0, 3, {u"赵六"_s, 1, false});
+        test::setPlan(ws, 1, 3, {u"赵六"_s, 1, false});
+        test::setPlan(ws, 0, 0, {u"张三"_s, 1, false});
+        test::setPlan(ws, 0, 1, {u"王五"_s, 1, false});
+        test::setPlan(ws, 1, 2, {u"李四"_s, 1, false});
+        test::setPlan(ws, 1, 1, {u"钱七"_s, 1, false});
+        // No slot is free in both classes: A is free in period 3, B in period 1.
+        put(2, 1, u"语文"_s, u"张三"_s);
+        put(2, 2, u"数学"_s, u"王五"_s);
+        put(3, 2, u"英语"_s, u"李四"_s);
+        put(3, 3, u"数学"_s, u"钱七"_s);
+        const model::Grid before = ws.school.masterTimetable;
+        const OptimiseOutcome outcome = removeDoubleBookings(ws, quickOptions());
+        QCOMPARE(outcome.before.unplaced, 2);
+        QCOMPARE(outcome.after.unplaced, 0);
+        QCOMPARE(outcome.after.double_bookings, 0);
+        const QList<int> together = columnsOf(ws.school.masterTimetable, 2, u"体育");
+        QCOMPARE(together.size(), 1);
+        QCOMPARE(columnsOf(ws.school.masterTimetable, 3, u"体育"), together);
+        QCOMPARE(ws.school.masterTimetable.cell({2, together.first()}).style, model::FixedMark);
+        for (const auto& [row, course] : {std::pair(2, u"语文"), std::pair(2, u"数学"),
+                                          std::pair(3, u"英语"), std::pair(3, u"数学")})
+            QCOMPARE(courseCount(ws.school.masterTimetable, row, course), 1);
+        checkUndoRedo(before);
+    }
+
+    void theStrictRuleKeepsMainLessonsInTheMorningAndTellsWhatRelaxingWouldRemove()
+    {
+        // One morning period on each of two days, and three main lessons of one teacher there.
+        test::makeSchool(ws, {u"A"_s, u"B"_s, u"C"_s}, {u"语文"_s}, 1, 2, 2);
+        for (int i = 0; i < 3; ++i)
+            test::setPlan(ws, i, 0, {u"王芳"_s, 1, true});
+        put(2, 1, u"语文"_s, u"王芳"_s);
+        put(3, 1, u"语文"_s, u"王芳"_s);
+        put(4, 4, u"语文"_s, u"王芳"_s);
+        const model::Grid before = ws.school.masterTimetable;
+        const OptimiseOutcome strict = removeDoubleBookings(ws, quickOptions());
+        QCOMPARE(strict.after.double_bookings, 1);
+        QVERIFY(strict.report.triedRelaxed);
+        QCOMPARE(strict.report.onlyWithMainAfternoon, 1);
+        QCOMPARE(strict.report.mainOutsideAfter, 0);
+        QVERIFY(outcomeMessage(strict, quickOptions()).contains(AllowMainAfternoonCaption));
+
+        ws.school.masterTimetable = before;
+        const OptimiseOutcome relaxed = removeDoubleBookings(ws, quickOptions(true));
+        QCOMPARE(relaxed.after.double_bookings, 0);
+        QCOMPARE(relaxed.report.mainOutsideAfter, 1);
+        QVERIFY(!outcomeMessage(relaxed, quickOptions(true)).contains(AllowMainAfternoonCaption));
+    }
+
+    void cancelStopsTheRunWithAValidTimetable()
+    {
+        // 王芳 has six lessons in three slots: double bookings stay whatever the search does.
+        for (int c = 1; c <= 3; ++c) {
+            put(2, c, u"语文"_s, u"王芳"_s);
+            put(3, c, u"数学"_s, u"王芳"_s);
+        }
+        test::setPlan(ws, 0, 0, {u"王芳"_s, 3, false});
+        test::setPlan(ws, 1, 1, {u"王芳"_s, 3, false});
+        OptimiserOptions options = quickOptions();
+        options.stepBudget = 1LL << 40;
+        Observer observer;
+        observer.cancel = true;
+        const OptimiseOutcome outcome = removeDoubleBookings(ws, options, &observer);
+        QCOMPARE(observer.reports, 1);
+        QCOMPARE(outcome.report.stop, StopReason::Cancelled);
+        QCOMPARE(outcome.after.double_bookings, 3);
+        QVERIFY(observer.problems.isEmpty());
+        QVERIFY(outcomeMessage(outcome, options).contains(u"取消"_s));
+    }
+
+    void aTimetableWithoutDoubleBookingsIsLeftAtOnce()
+    {
+        put(2, 1, u"语文"_s, u"张三"_s);
+        test::setPlan(ws, 0, 0, {u"张三"_s, 1, false});
+        const OptimiseOutcome outcome = removeDoubleBookings(ws, quickOptions());
+        QVERIFY(!outcome.ran);
+        QVERIFY(!ws.session.history.canUndo());
+        QVERIFY(outcomeMessage(outcome, quickOptions()).contains(u"没有重课"_s));
+    }
+
+    void theSameSeedGivesTheSameTimetable()
+    {
+        makeCrowdedSchool();
+        test::FakeUiPort ui;
+        scheduler::SeededRandom random(3);
+        scheduler::scheduleTimetable(ws, ui, random);
+        const model::Grid scheduled = ws.school.masterTimetable;
+        removeDoubleBookings(ws, quickOptions(false, 9));
+        const model::Grid first = ws.school.masterTimetable;
+        ws.school.masterTimetable = scheduled;
+        removeDoubleBookings(ws, quickOptions(false, 9));
+        for (int r = 0; r < first.rowCount(); ++r)
+            for (int c = 0; c < first.columnCount(); ++c)
+                QCOMPARE(ws.school.masterTimetable.text({r, c}), first.text({r, c}));
+    }
+
+    // Over scheduled timetables of many seeds, in both modes: every move keeps the lessons
+    // consistent and the fixed ones in place; the result keeps every class's lessons of every
+    // course, the kept-free periods, the group together and, under the strict rule, every main
+    // lesson that was in the morning.
+    void everyMoveKeepsTheInvariants()
+    {
+        makeCrowdedSchool();
+        test::FakeUiPort ui;
+        const QStringList courses = ws.school.courses;
+        int moves = 0;
+        int placed = 0;
+        for (quint64 seed = 1; seed <= 16; ++seed) {
+            scheduler::SeededRandom random(seed);
+            scheduler::scheduleTimetable(ws, ui, random);
+            scramble(seed);
+            const model::Grid before = ws.school.masterTimetable;
+            const bool relaxed = seed % 2 == 0;
+            LoadedTimetable loaded = loadTimetable(ws.school, ws.session.periodsPerDay);
+            Observer observer;
+            const OptimiserReport report =
+                optimise(loaded.table, quickOptions(relaxed, seed), &observer);
+            QVERIFY2(observer.problems.isEmpty(), qPrintable(observer.problems.join(u"; ")));
+            moves += observer.moves;
+            placed += report.unplacedBefore - report.unplacedAfter;
+            QCOMPARE(loaded.table.verify(true), QString());
+            QVERIFY(report.doubleBookingsAfter <= report.doubleBookingsBefore);
+            QVERIFY(report.unplacedAfter <= report.unplacedBefore);
+            if (!relaxed)
+                QVERIFY(report.mainOutsideAfter <= report.mainOutsideBefore);
+
+            model::doStep(timetableChange(ws.school.masterTimetable, loaded, u"x"_s),
+                          ws.school.masterTimetable);
+            const model::Grid& after = ws.school.masterTimetable;
+            QCOMPARE(scheduler::countDoubleBookings(
+                         after, scheduler::CombinedGroups(ws.school.combinedGroups)),
+                     report.doubleBookingsAfter);
+            for (int r = 2; r < after.rowCount(); ++r)
+                for (const QString& course : courses)
+                    QVERIFY(courseCount(after, r, course) >= courseCount(before, r, course));
+            QCOMPARE(after.text({7, 1}), model::FreePeriodText);
+            QCOMPARE(after.text({2, 12}), before.text({2, 12}));
+            QCOMPARE(columnsOf(after, 3, u"体育"), columnsOf(after, 2, u"体育"));
+            QCOMPARE(columnsOf(after, 4, u"体育"), columnsOf(after, 2, u"体育"));
+            QCOMPARE(columnsOf(after, 5, u"音乐"), columnsOf(after, 4, u"音乐"));
+            QCOMPARE(columnsOf(after, 6, u"音乐"), columnsOf(after, 4, u"音乐"));
+            const auto inMorning = [](const model::Grid& grid, int row, QStringView course) {
+                int count = 0;
+                for (const int c : columnsOf(grid, row, course))
+                    count += (c - 1) % 4 < 2 ? 1 : 0;
+                return count;
+            };
+            for (int r = 2; r < after.rowCount() && !relaxed; ++r)
+                for (const QStringView course : {u"语文", u"数学"})
+                    QVERIFY(inMorning(after, r, course) >= inMorning(before, r, course));
+        }
+        // The runs had work to do: moves to check, and group lessons to place.
+        QVERIFY(moves > 100);
+        QVERIFY(placed > 0);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestOptimiser)
+#include "tst_optimiser.moc"
