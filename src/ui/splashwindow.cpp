@@ -62,4 +62,10 @@ void SplashWindow::mousePressEvent(QMouseEvent*)
     close();
 }
 
+// Whoever works from the keyboard dismisses it with a key, as others do with a click.
+void SplashWindow::keyPressEvent(QKeyEvent*)
+{
+    close();
+}
+
 } // namespace orve::ui

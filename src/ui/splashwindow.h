@@ -1,6 +1,6 @@
 // frmSplash: the picture with the program's title shown over the main window at start-up. It
 // stays centred on the window (which the window manager may still place or size after it
-// appeared) and closes as soon as it loses the focus, or when it is clicked.
+// appeared) and closes as soon as it loses the focus, or when it is clicked or a key pressed.
 #pragma once
 
 #include <QWidget>
@@ -21,6 +21,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void changeEvent(QEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void centre();
