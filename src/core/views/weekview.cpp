@@ -23,7 +23,7 @@ constexpr int GapTwips = 30;
 // Below these a lesson's text no longer fits; the grid scrolls instead.
 constexpr int MinimumRowTwips = 450;
 constexpr int MinimumColumnTwips = 1200;
-constexpr int WeekGridFontSize = 11;
+constexpr int WeekGridFontSize = 10;
 
 const QStringList& listOf(const Workspace& ws, WeekViewKind kind)
 {
