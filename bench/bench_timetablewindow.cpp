@@ -47,8 +47,9 @@ struct Scene
 
     ui::TimetableWindow& open(WeekViewKind kind)
     {
-        window.action(kind == WeekViewKind::Class ? QStringLiteral("classTimetable")
-                                                  : QStringLiteral("teacherTimetable"))
+        window
+            .action(kind == WeekViewKind::Class ? QStringLiteral("classTimetable")
+                                                : QStringLiteral("teacherTimetable"))
             ->trigger();
         QApplication::processEvents();
         return *window.findChild<ui::TimetableWindow*>();

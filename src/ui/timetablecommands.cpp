@@ -28,15 +28,15 @@ void TimetableCommands::open(WeekViewKind kind)
         // At the main window's right, below its first class rows, so a pick shows in both;
         // whole on the screen.
         const QRect main = window_.frameGeometry();
-        QRect placed(QPoint(main.right() - timetableWindow_->width() - 20,
-                            main.top() + main.height() / 4),
-                     timetableWindow_->size());
+        QRect placed(
+            QPoint(main.right() - timetableWindow_->width() - 20, main.top() + main.height() / 4),
+            timetableWindow_->size());
         if (const QScreen* screen = window_.screen()) {
             const QRect free = screen->availableGeometry();
             placed.moveBottom(std::min(placed.bottom(), free.bottom()));
             placed.moveRight(std::min(placed.right(), free.right()));
-            placed.moveTopLeft(QPoint(std::max(placed.left(), free.left()),
-                                      std::max(placed.top(), free.top())));
+            placed.moveTopLeft(
+                QPoint(std::max(placed.left(), free.left()), std::max(placed.top(), free.top())));
         }
         timetableWindow_->move(placed.topLeft());
         connect(timetableWindow_, &TimetableWindow::printRequested, this,

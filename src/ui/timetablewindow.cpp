@@ -88,9 +88,9 @@ TimetableWindow::TimetableWindow(Workspace& ws, UiPort& ui, QWidget* owner)
             [this] { emit printRequested(view_.kind, view_.shownName()); });
     connect(command5_, &QPushButton::clicked, this, &QWidget::close);
 
-    for (const auto signal : {&Notifier::timetableChanged, &Notifier::listsChanged,
-                              &Notifier::schoolReplaced, &Notifier::weekChanged,
-                              &Notifier::conditionsChanged})
+    for (const auto signal :
+         {&Notifier::timetableChanged, &Notifier::listsChanged, &Notifier::schoolReplaced,
+          &Notifier::weekChanged, &Notifier::conditionsChanged})
         connect(&ws_.notifier, signal, this, [this] { follow(false); });
     connect(&ws_.notifier, &Notifier::marksChanged, this, [this] { follow(true); });
 
@@ -150,10 +150,20 @@ void TimetableWindow::showView()
 void TimetableWindow::follow(bool marksOnly)
 {
     // Hidden, the window is built afresh when it opens; the teacher view shows no marks.
-    if (!isVisible() || (marksOnly && view_.kind != WeekViewKind::Class))
+    if (!isVisible() || (marksOnly && view_.kind != WeekViewKind::Class) || followPending_)
         return;
-    views::followSchool(ws_, view_);
-    showView();
+    // Queued: a command that changes cell after cell with redrawing on is followed once.
+    followPending_ = true;
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            followPending_ = false;
+            if (!isVisible())
+                return;
+            views::followSchool(ws_, view_);
+            showView();
+        },
+        Qt::QueuedConnection);
 }
 
 void TimetableWindow::release(int row, int column, Qt::MouseButton button,

@@ -63,6 +63,7 @@ private:
     // Shows the view's caption, entries and number in the controls.
     void showView();
     void showChangedEntry();
+    // The master timetable or the lists changed: the view is rebuilt once events run.
     void follow(bool marksOnly);
     void step(int delta);
     // Esc, Up and Down; false for other keys.
@@ -83,6 +84,7 @@ private:
     QPushButton* command5_;
     QStringList listed_; // the entries in Combo1
     bool running_ = false;
+    bool followPending_ = false;
 };
 
 } // namespace orve::ui

@@ -85,8 +85,8 @@ void fillTeacherWeek(const Workspace& ws, WeekView& view, int periodsPerDay)
 {
     const model::Grid& master = ws.school.masterTimetable;
     const scheduler::CombinedGroups groups(ws.school.combinedGroups);
-    const WeekTimetable week = teacherWeek(master, view.shownName(), periodsPerDay, groups,
-                                           TeacherCellText::Course);
+    const WeekTimetable week =
+        teacherWeek(master, view.shownName(), periodsPerDay, groups, TeacherCellText::Course);
     for (int c = 1; c < master.columnCount(); ++c) {
         const WeekCell& lessons = week.cell(model::slotOfColumn(c, periodsPerDay));
         model::GridCell cell;

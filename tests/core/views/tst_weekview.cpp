@@ -224,7 +224,7 @@ private slots:
         QCOMPARE(view.number, u"0"_s);
         ws.school.classes[0] = u"初二(1)"_s;
         views::followSchool(ws, view);
-        QCOMPARE(view.shownName(), u"初二(1)"_s); // gone: the first entry
+        QCOMPARE(view.shownName(), u"初二(1)"_s);  // gone: the first entry
         QVERIFY(view.grid.text({1, 1}).isEmpty()); // no master row of that name
 
         ws.school.teachers.clear();
