@@ -105,7 +105,7 @@ void TimetableWindow::open(WeekViewKind kind)
     activateWindow();
     ui_.processEvents();
     run([&] { views::openWeekView(ws_, ui_, view_, kind, loads); });
-    showView();
+    showChangedEntry();
 }
 
 // A message box of a swap lets events run; a click then must not start another command.
