@@ -56,6 +56,16 @@ const QHash<QString, QString>& namesByObject()
         {QStringLiteral("MSGrid"), QStringLiteral(u"全校课程总表")},
         {QStringLiteral("Combo2"), QStringLiteral(u"重课列表")},
         {QStringLiteral("Text3"), QStringLiteral(u"排课步骤")},
+        // The class and teacher timetable window, whose controls share names with the main
+        // window's: keyed by window and control.
+        {QStringLiteral("Form2/Text1"), QStringLiteral(u"课程表标题")},
+        {QStringLiteral("Form2/Frame1"), QStringLiteral(u"选择班级或教师")},
+        {QStringLiteral("Form2/Combo1"), QStringLiteral(u"选择班级或教师")},
+        {QStringLiteral("Form2/Text2"), QStringLiteral(u"班级或教师的序号")},
+        {QStringLiteral("Form2/UpDown1"), QStringLiteral(u"班级或教师的序号")},
+        {QStringLiteral("Form2/MSGrid"), QStringLiteral(u"班级或教师的一周课程表")},
+        {QStringLiteral("Form2/printButton"), QStringLiteral(u"打印这张课程表")},
+        {QStringLiteral("Form2/Command5"), QStringLiteral(u"返回")},
         // The arrows of a tab bar too narrow for its tabs.
         {QStringLiteral("ScrollLeftButton"), QStringLiteral(u"向左滚动选项卡")},
         {QStringLiteral("ScrollRightButton"), QStringLiteral(u"向右滚动选项卡")},
@@ -82,7 +92,8 @@ void nameForScreenReaders(QWidget* root)
 {
     const QHash<QString, QString>& names = namesByObject();
     for (QWidget* widget : root->findChildren<QWidget*>()) {
-        name(widget, names.value(widget->objectName()));
+        const QString inWindow = widget->window()->objectName() + u'/' + widget->objectName();
+        name(widget, names.value(inWindow, names.value(widget->objectName())));
         if (auto* button = qobject_cast<QAbstractButton*>(widget))
             name(button, plainCaption(button->text()));
     }

@@ -1,5 +1,6 @@
-// The names a screen reader announces for the main window's controls, in Chinese: one table
-// keyed by the controls' object names, so that the whole window is named in one place.
+// The names a screen reader announces for the controls of the program's windows, in Chinese:
+// one table keyed by the controls' object names (with their window's where two windows use the
+// same name), so that every window is named in one place.
 #pragma once
 
 class QWidget;

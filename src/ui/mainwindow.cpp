@@ -29,6 +29,7 @@
 #include "schoolcontroller.h"
 #include "splashwindow.h"
 #include "stepspage.h"
+#include "timetablecommands.h"
 #include "weekfieldsbox.h"
 
 #include <QAction>
@@ -75,6 +76,7 @@ MainWindow::MainWindow(UiPort* dialogs, QWidget* parent)
     // There from the start, so that the first message does not push the tabs up.
     new DocumentStatus(ws_, statusBar());
     printCommands_ = new PrintCommands(*this, *ui_);
+    new TimetableCommands(*this, *printCommands_);
     nameForScreenReaders(this);
 
     // The window fits a 1366 x 768 screen; the grids scroll.
@@ -137,15 +139,6 @@ void MainWindow::connectCommands()
                 school::stepWeekField(ws_, *ui_, model::WeekField(field), text);
             });
     connect(&ws_.notifier, &Notifier::forcedSwapModeChanged, this, &MainWindow::showForcedSwapMode);
-
-    // Commands of this version still to come say so instead of doing nothing.
-    for (const char* name : {"classTimetable", "teacherTimetable"})
-        on(name, [this, name] {
-            const QString caption = plainCaption(action(QString::fromLatin1(name))->text());
-            statusBar()->showMessage(
-                QStringLiteral(u"“%1”尚未提供，将在以后的版本中完成。").arg(caption),
-                StatusMessageMilliseconds);
-        });
 
     for (int number = 1; number <= ToolbarButtons::Count; ++number)
         if (QAction* button = toolbar_.button(number))

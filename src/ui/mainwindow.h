@@ -68,8 +68,6 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    static constexpr int StatusMessageMilliseconds = 6000;
-
     void buildTabs();
     void connectCommands();
     void runToolbarButton(int number);

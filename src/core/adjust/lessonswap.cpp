@@ -29,7 +29,8 @@ bool isPlainLeftClick(Qt::MouseButton button, Qt::KeyboardModifiers modifiers)
     return button == Qt::LeftButton && held != Qt::ShiftModifier;
 }
 
-ClickResult secondClick(Workspace& ws, UiPort& ui, CellRef cell, scheduler::RandomSource& random)
+ClickResult secondClick(Workspace& ws, UiPort& ui, CellRef cell, scheduler::RandomSource& random,
+                        const QString& notSwappable)
 {
     model::Grid& timetable = ws.school.masterTimetable;
     const CellRef picked = ws.session.pick.cell;
@@ -50,7 +51,7 @@ ClickResult secondClick(Workspace& ws, UiPort& ui, CellRef cell, scheduler::Rand
         return ClickResult::ForcedSwap;
     }
     if (timetable.cell(cell).backColour != model::SwappableColour) {
-        ui.message(NotSwappableMessage, MessageButtons::Ok);
+        ui.message(notSwappable, MessageButtons::Ok);
         return ClickResult::Refused;
     }
     swapLessons(ws, picked, cell);
@@ -62,7 +63,8 @@ ClickResult secondClick(Workspace& ws, UiPort& ui, CellRef cell, scheduler::Rand
 } // namespace
 
 ClickResult releaseOnTimetable(Workspace& ws, UiPort& ui, CellRef cell, Qt::MouseButton button,
-                               Qt::KeyboardModifiers modifiers, scheduler::RandomSource& random)
+                               Qt::KeyboardModifiers modifiers, scheduler::RandomSource& random,
+                               const QString& notSwappable)
 {
     model::Grid& timetable = ws.school.masterTimetable;
     model::RedrawSuspender suspended(timetable);
@@ -77,14 +79,14 @@ ClickResult releaseOnTimetable(Workspace& ws, UiPort& ui, CellRef cell, Qt::Mous
         setPick(ws, {1, cell});
         return ClickResult::Picked;
     }
-    return secondClick(ws, ui, cell, random);
+    return secondClick(ws, ui, cell, random, notSwappable);
 }
 
 ClickResult releaseOnTimetable(Workspace& ws, UiPort& ui, CellRef cell, Qt::MouseButton button,
-                               Qt::KeyboardModifiers modifiers)
+                               Qt::KeyboardModifiers modifiers, const QString& notSwappable)
 {
     scheduler::SeededRandom random(scheduler::SeededRandom::clockSeed());
-    return releaseOnTimetable(ws, ui, cell, button, modifiers, random);
+    return releaseOnTimetable(ws, ui, cell, button, modifiers, random, notSwappable);
 }
 
 void showSwappableForCurrent(Workspace& ws, UiPort& ui)

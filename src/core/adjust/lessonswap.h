@@ -41,12 +41,15 @@ enum class ClickResult {
 // A release of `button` over master-timetable cell `cell` (made current by the press).
 // Shift alone held makes a left click do nothing; other modifiers do not matter. Redrawing is
 // suspended throughout. A forced swap draws from `random`; the overload without it seeds a
-// generator from the clock.
+// generator from the clock. A view of one class that stands for these cells tells a refused
+// second click in its own words (`notSwappable`).
 ClickResult releaseOnTimetable(Workspace& ws, UiPort& ui, model::CellRef cell,
                                Qt::MouseButton button, Qt::KeyboardModifiers modifiers,
-                               scheduler::RandomSource& random);
+                               scheduler::RandomSource& random,
+                               const QString& notSwappable = NotSwappableMessage);
 ClickResult releaseOnTimetable(Workspace& ws, UiPort& ui, model::CellRef cell,
-                               Qt::MouseButton button, Qt::KeyboardModifiers modifiers);
+                               Qt::MouseButton button, Qt::KeyboardModifiers modifiers,
+                               const QString& notSwappable = NotSwappableMessage);
 
 // The menu command: the current cell of the master timetable is picked and its class row
 // coloured, so the next click on a green lesson of that class exchanges it. A pick pending in
