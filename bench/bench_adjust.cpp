@@ -7,6 +7,7 @@
 #include "adjust/handchanges.h"
 #include "adjust/lessonswap.h"
 #include "mainwindow.h"
+#include "scheduledwindow.h"
 #include "model/cellmarks.h"
 #include "model/grid.h"
 #include "scheduler/randomsource.h"
@@ -27,24 +28,15 @@ namespace {
 using namespace orve;
 using model::CellRef;
 
-// One window with the scheduled school for every benchmark.
-struct Scene
+// One window with the scheduled school for every benchmark, on the scheduling tab.
+struct Scene : bench::ScheduledWindow
 {
-    SilentUiPort dialogs;
-    ui::MainWindow window{&dialogs};
-
     Scene()
     {
-        window.resize(1280, 700);
-        window.show();
-        bench::generateSchool(window.workspace(), bench::SchoolShape{});
-        scheduler::SeededRandom random(1);
-        scheduler::scheduleTimetable(window.workspace(), dialogs, random);
         window.tabs()->setCurrentIndex(3);
         QApplication::processEvents();
     }
 
-    Workspace& ws() { return window.workspace(); }
     model::Grid& grid() { return ws().school.masterTimetable; }
     adjust::ClickResult click(CellRef at, Qt::MouseButton button = Qt::LeftButton)
     {

@@ -5,6 +5,7 @@
 // QT_QPA_PLATFORM=offscreen where there is no display.
 #include "adjust/lessonswap.h"
 #include "mainwindow.h"
+#include "scheduledwindow.h"
 #include "model/slots.h"
 #include "scheduler/randomsource.h"
 #include "scheduler/schedulingrun.h"
@@ -28,22 +29,8 @@ using namespace orve;
 using views::WeekViewKind;
 
 // One window with the scheduled school for every benchmark.
-struct Scene
+struct Scene : bench::ScheduledWindow
 {
-    SilentUiPort dialogs;
-    ui::MainWindow window{&dialogs};
-
-    Scene()
-    {
-        window.resize(1280, 700);
-        window.show();
-        bench::generateSchool(window.workspace(), bench::SchoolShape{});
-        scheduler::SeededRandom random(1);
-        scheduler::scheduleTimetable(window.workspace(), dialogs, random);
-        QApplication::processEvents();
-    }
-
-    Workspace& ws() { return window.workspace(); }
 
     ui::TimetableWindow& open(WeekViewKind kind)
     {
