@@ -45,8 +45,8 @@ void showText(QComboBox* combo, const QString& text)
 
 } // namespace
 
-PlanPage::PlanPage(model::Grid& jhb, QWidget* parent)
-    : QWidget(parent), view_(new GridView(jhb, this)),
+PlanPage::PlanPage(model::Grid& plan, QWidget* parent)
+    : QWidget(parent), view_(new GridView(plan, this)),
       combo5_(makeChooser("Combo5", PlanChooser::Teacher)),
       combo8_(makeChooser("Combo8", PlanChooser::Periods)),
       combo9_(makeChooser("Combo9", PlanChooser::Venue)),
@@ -63,7 +63,7 @@ PlanPage::PlanPage(model::Grid& jhb, QWidget* parent)
     text5_->setFixedWidth(48);
     upDown4_->setObjectName(QStringLiteral("UpDown4"));
     connect(view_, &GridView::scrolled, this, &PlanPage::hideChoosers);
-    connect(&jhb.changes(), &model::GridSignals::currentCellChanged, this,
+    connect(&plan.changes(), &model::GridSignals::currentCellChanged, this,
             &PlanPage::onCurrentCellChanged);
 
     auto* finder = new QHBoxLayout;

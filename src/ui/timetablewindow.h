@@ -1,6 +1,6 @@
 // Form2 "Orve智能排课系统--察看与调整课程表": the week of one class or one teacher as a table of
-// days by periods, the list Combo1 and the spin UpDown1 (number field Text2) that choose which,
-// the title line Text1, a print button and 返回. Not modal: the main window stays usable, and
+// days by periods, the list, the spin and its number field that choose which, the title line,
+// a print button and 返回. Not modal: the main window stays usable, and
 // both windows share the pick of a swap. The view follows the master timetable through the
 // notifier; the rules are the core's (views/weekview.h).
 #pragma once
@@ -82,7 +82,7 @@ private:
     GridView* grid_;
     QPushButton* print_;
     QPushButton* command5_;
-    QStringList listed_; // the entries in Combo1
+    QStringList listed_; // the entries of the list
     bool running_ = false;
     bool followPending_ = false;
 };
