@@ -46,6 +46,9 @@ struct Scene : bench::ScheduledWindow
         return result;
     }
 
+    // A dark-cyan lesson of the picked lesson's row whose exchange double-books one teacher.
+    std::optional<CellRef> clashingPartner();
+
     // The first cell of the class row coloured `colour` after picking `picked`, whose
     // exchange has the swap-conflict code `code` (any code when negative).
     std::optional<CellRef> partner(CellRef picked, model::Colour colour, int code = -1)
@@ -71,6 +74,15 @@ Scene& scene()
 
 // A lesson in the middle of the timetable.
 constexpr CellRef Picked{77, 23};
+
+std::optional<CellRef> Scene::clashingPartner()
+{
+    std::optional<CellRef> found;
+    for (const int code : {1, 2})
+        if (!found)
+            found = partner(Picked, model::ClashingColour, code);
+    return found;
+}
 
 void BM_FirstClickColouring(benchmark::State& state)
 {
@@ -121,10 +133,7 @@ BENCHMARK(BM_RightClickClearsEveryMark)->Unit(benchmark::kMillisecond);
 void BM_ForcedSwap(benchmark::State& state)
 {
     Scene& s = scene();
-    std::optional<CellRef> clashing;
-    for (const int code : {1, 2})
-        if (!clashing)
-            clashing = s.partner(Picked, model::ClashingColour, code);
+    const std::optional<CellRef> clashing = s.clashingPartner();
     if (!clashing)
         return state.SkipWithError("no dark-cyan lesson with one clash in the row");
     s.ws().session.forcedSwapMode = true;
@@ -154,10 +163,7 @@ BENCHMARK(BM_ForcedSwap)->Unit(benchmark::kMillisecond);
 void BM_UndoForcedSwap(benchmark::State& state)
 {
     Scene& s = scene();
-    std::optional<CellRef> clashing;
-    for (const int code : {1, 2})
-        if (!clashing)
-            clashing = s.partner(Picked, model::ClashingColour, code);
+    const std::optional<CellRef> clashing = s.clashingPartner();
     if (!clashing)
         return state.SkipWithError("no dark-cyan lesson with one clash in the row");
     s.ws().session.forcedSwapMode = true;

@@ -42,28 +42,35 @@ void printTimetable(Workspace& ws, PrintWindowPort& window, UiPort& ui)
                          ws.session.periodsPerDay, ws.school.title, [&ui] { ui.processEvents(); });
 }
 
+namespace {
+
+// One class's or teacher's week to a page; an empty list is told and changes nothing.
+template <typename Sheets>
+void printWeeks(Workspace& ws, PrintWindowPort& window, UiPort& ui, const QStringList& names,
+                PrintKind kind, const QString& emptyMessage, Sheets sheets)
+{
+    if (names.isEmpty()) {
+        ui.message(emptyMessage);
+        return;
+    }
+    ws.session.printKind = kind;
+    window.showSheets(sheets(ws.school, ws.session.periodsPerDay, names), ws.school.title);
+}
+
+} // namespace
+
 void printClassTimetables(Workspace& ws, PrintWindowPort& window, UiPort& ui,
                           const QStringList& classes)
 {
-    if (classes.isEmpty()) {
-        ui.message(QStringLiteral(u"班级名单是空的，没有班级课程表可打印。"));
-        return;
-    }
-    ws.session.printKind = PrintKind::ClassTimetable;
-    window.showSheets(classTimetableSheets(ws.school, ws.session.periodsPerDay, classes),
-                      ws.school.title);
+    printWeeks(ws, window, ui, classes, PrintKind::ClassTimetable,
+               QStringLiteral(u"班级名单是空的，没有班级课程表可打印。"), classTimetableSheets);
 }
 
 void printTeacherTimetables(Workspace& ws, PrintWindowPort& window, UiPort& ui,
                             const QStringList& teachers)
 {
-    if (teachers.isEmpty()) {
-        ui.message(QStringLiteral(u"教师名单是空的，没有教师任课表可打印。"));
-        return;
-    }
-    ws.session.printKind = PrintKind::TeacherTimetable;
-    window.showSheets(teacherTimetableSheets(ws.school, ws.session.periodsPerDay, teachers),
-                      ws.school.title);
+    printWeeks(ws, window, ui, teachers, PrintKind::TeacherTimetable,
+               QStringLiteral(u"教师名单是空的，没有教师任课表可打印。"), teacherTimetableSheets);
 }
 
 } // namespace orve::print
