@@ -207,9 +207,8 @@ void placeGroup(RunContext& ctx, int group)
     for (int placed = 0; anyRow && placed < lessons; ++placed) {
         const std::optional<int> column = findCombinedColumn(ctx, members, main);
         if (!column) {
-            ctx.problems.unplacedCombined.append(QStringLiteral(u"%1：%2 节")
-                                                     .arg(ws.school.combinedGroups.node(group).text)
-                                                     .arg(lessons - placed));
+            ctx.problems.unplacedCombined.append(
+                unplacedCombinedEntry(ws.school.combinedGroups.node(group).text, lessons - placed));
             break;
         }
         for (const Member& member : members) {
