@@ -56,7 +56,7 @@ TimetableCount countTimetable(const Workspace& ws)
         count.unplaced += std::max(wanted - placed, 0);
     }
 
-    count.double_bookings = countDoubleBookings(grid, CombinedGroups(ws.school.combinedGroups));
+    count.double_bookings = countDoubleBookings(grid, CombinedGroups(ws.school));
     return count;
 }
 
