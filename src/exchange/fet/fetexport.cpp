@@ -186,7 +186,9 @@ public:
 
     QXmlStreamWriter& xml() { return xml_; }
 
+    // A list of named items, each with the same further fields after its name.
     void nameList(const QString& list, const QString& item, const QStringList& names,
+                  const std::vector<std::pair<QString, QString>>& fields,
                   const QString& count = {})
     {
         xml_.writeStartElement(list);
@@ -195,37 +197,8 @@ public:
         for (const QString& name : names) {
             xml_.writeStartElement(item);
             xml_.writeTextElement(QStringLiteral("Name"), name);
-            if (item == u"Activity_Tag")
-                xml_.writeTextElement(QStringLiteral("Printable"), QStringLiteral("true"));
-            if (item != u"Day" && item != u"Hour")
-                xml_.writeTextElement(QStringLiteral("Comments"), {});
-            xml_.writeEndElement();
-        }
-        xml_.writeEndElement();
-    }
-
-    void teachers(const QStringList& names)
-    {
-        xml_.writeStartElement(QStringLiteral("Teachers_List"));
-        for (const QString& name : names) {
-            xml_.writeStartElement(QStringLiteral("Teacher"));
-            xml_.writeTextElement(QStringLiteral("Name"), name);
-            xml_.writeTextElement(QStringLiteral("Target_Number_of_Hours"), QStringLiteral("0"));
-            xml_.writeEmptyElement(QStringLiteral("Qualified_Subjects"));
-            xml_.writeTextElement(QStringLiteral("Comments"), {});
-            xml_.writeEndElement();
-        }
-        xml_.writeEndElement();
-    }
-
-    void years(const QStringList& classes)
-    {
-        xml_.writeStartElement(QStringLiteral("Students_List"));
-        for (const QString& name : classes) {
-            xml_.writeStartElement(QStringLiteral("Year"));
-            xml_.writeTextElement(QStringLiteral("Name"), name);
-            xml_.writeTextElement(QStringLiteral("Number_of_Students"), QStringLiteral("0"));
-            xml_.writeTextElement(QStringLiteral("Comments"), {});
+            for (const auto& [field, value] : fields)
+                xml_.writeTextElement(field, value);
             xml_.writeEndElement();
         }
         xml_.writeEndElement();
@@ -312,15 +285,22 @@ FetExport exportFet(const model::School& school)
     xml.writeTextElement(QStringLiteral("Mode"), QStringLiteral("Official"));
     xml.writeTextElement(QStringLiteral("Institution_Name"), school.title);
     xml.writeTextElement(QStringLiteral("Comments"), {});
-    writer.nameList(QStringLiteral("Days_List"), QStringLiteral("Day"), week.days,
+    const QString comments = QStringLiteral("Comments");
+    writer.nameList(QStringLiteral("Days_List"), QStringLiteral("Day"), week.days, {},
                     QStringLiteral("Number_of_Days"));
-    writer.nameList(QStringLiteral("Hours_List"), QStringLiteral("Hour"), week.hours,
+    writer.nameList(QStringLiteral("Hours_List"), QStringLiteral("Hour"), week.hours, {},
                     QStringLiteral("Number_of_Hours"));
-    writer.nameList(QStringLiteral("Subjects_List"), QStringLiteral("Subject"), school.courses);
+    writer.nameList(QStringLiteral("Subjects_List"), QStringLiteral("Subject"), school.courses,
+                    {{comments, {}}});
     writer.nameList(QStringLiteral("Activity_Tags_List"), QStringLiteral("Activity_Tag"),
-                    anyMain ? QStringList{mainCourseTag()} : QStringList{});
-    writer.teachers(teachers);
-    writer.years(school.classes);
+                    anyMain ? QStringList{mainCourseTag()} : QStringList{},
+                    {{QStringLiteral("Printable"), QStringLiteral("true")}, {comments, {}}});
+    writer.nameList(QStringLiteral("Teachers_List"), QStringLiteral("Teacher"), teachers,
+                    {{QStringLiteral("Target_Number_of_Hours"), QStringLiteral("0")},
+                     {QStringLiteral("Qualified_Subjects"), {}},
+                     {comments, {}}});
+    writer.nameList(QStringLiteral("Students_List"), QStringLiteral("Year"), school.classes,
+                    {{QStringLiteral("Number_of_Students"), QStringLiteral("0")}, {comments, {}}});
     writer.activities(activities);
     xml.writeEmptyElement(QStringLiteral("Buildings_List"));
     xml.writeEmptyElement(QStringLiteral("Rooms_List"));
