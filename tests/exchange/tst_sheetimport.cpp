@@ -233,6 +233,11 @@ void SheetImportTest::combinedGroups()
              QStringList({model::combinedLessonEntry(u"1班", u"语文"),
                           model::combinedLessonEntry(u"2班", u"语文")}));
     QCOMPARE(s.plan(u"2班", u"语文", school::CombinedColumn), school::CombinedMark);
+
+    // The classes the group has already count too.
+    const ImportPreview more = previewImport(
+        s.ws.school, tableOf(QStringLiteral(u"班级,课程,合班\n3班,数学,1\n")));
+    QVERIFY(reasonsOf(more, 2).contains(u"合班“1”的班级上的课程不同：语文、数学"));
 }
 
 void SheetImportTest::oneChangeOfTheSchool()

@@ -94,6 +94,22 @@ void SchoolDraft::setPlanText(int row, int column, const QString& text)
         school_.plan.setText({row, school::PeriodsBackupColumn}, text);
 }
 
+std::vector<std::pair<QString, QString>> SchoolDraft::groupMembers(const QString& group) const
+{
+    std::vector<std::pair<QString, QString>> members;
+    const model::CombinedTree& tree = school_.combinedGroups;
+    const int node = tree.findText(conditions::groupName(group));
+    if (node < 0)
+        return members;
+    for (const int member : tree.children(node)) {
+        const QString& entry = tree.node(member).text;
+        const qsizetype separator = entry.indexOf(QChar(model::CombinedSeparator));
+        if (separator >= 0)
+            members.emplace_back(entry.left(separator), entry.mid(separator + 1));
+    }
+    return members;
+}
+
 bool SchoolDraft::combine(const QString& group, int row)
 {
     const QString entry = model::combinedLessonEntry(planText(row, school::ClassColumn),

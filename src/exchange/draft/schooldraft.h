@@ -37,6 +37,9 @@ public:
     // Periods go into the periods column and its backup, as the count chooser writes them.
     void setPlanText(int row, int column, const QString& text);
 
+    // The members the group "合班课" + `group` has already: their classes and courses.
+    std::vector<std::pair<QString, QString>> groupMembers(const QString& group) const;
+
     // The class and course of the plan row become a member of the group "合班课" + `group`:
     // the row's combined mark, its combined-lesson entry and the tree member. False when it
     // was one already.

@@ -29,7 +29,8 @@ constexpr std::array<std::pair<PlanField, NameList>, 4> NameFields = {{
 std::optional<QString> mainMark(const QString& text)
 {
     static const QSet<QString> yes = {QStringLiteral(u"主"), QStringLiteral(u"是"),
-                                      QStringLiteral(u"✓"),  QStringLiteral(u"√"),
+                                      QStringLiteral(u"✓"),  QStringLiteral(u"✔"),
+                                      QStringLiteral(u"√"),
                                       QStringLiteral("1"),   QStringLiteral("y"),
                                       QStringLiteral("yes"), QStringLiteral("true"),
                                       QStringLiteral("main")};
@@ -98,15 +99,18 @@ void refuseWholeRows(std::vector<PlanRecord>& records)
             record.refusals.append(QStringLiteral(u"同一行的其他内容被拒绝。"));
 }
 
-QString teacherOf(const SchoolDraft& draft, const PlanRecord& record)
+// The teacher a class's course will have: the sheet's, else the plan's.
+QString teacherOf(const SchoolDraft& draft, const QString& className, const QString& course,
+                  const QString& sheetTeacher)
 {
-    if (!record.value(PlanField::Teacher).isEmpty())
-        return record.value(PlanField::Teacher);
-    const int row = draft.planRow(record.value(PlanField::Class), record.value(PlanField::Course));
+    if (!sheetTeacher.isEmpty())
+        return sheetTeacher;
+    const int row = draft.planRow(className, course);
     return row < 0 ? QString() : draft.planText(row, school::TeacherColumn);
 }
 
-// The classes of a group are taught one course together, by one teacher.
+// The classes of a group, those it has already and those the sheet adds, are taught one course
+// together, by one teacher.
 void checkGroups(const SchoolDraft& draft, std::vector<PlanRecord>& records)
 {
     std::map<QString, std::vector<PlanRecord*>> groups;
@@ -116,13 +120,19 @@ void checkGroups(const SchoolDraft& draft, std::vector<PlanRecord>& records)
     for (const auto& [group, members] : groups) {
         QStringList courses;
         QStringList teachers;
-        for (const PlanRecord* member : members) {
-            if (!courses.contains(member->value(PlanField::Course)))
-                courses.append(member->value(PlanField::Course));
-            const QString teacher = teacherOf(draft, *member);
+        const auto add = [&](const QString& className, const QString& course,
+                             const QString& sheetTeacher) {
+            if (!courses.contains(course))
+                courses.append(course);
+            const QString teacher = teacherOf(draft, className, course, sheetTeacher);
             if (!teacher.isEmpty() && !teachers.contains(teacher))
                 teachers.append(teacher);
-        }
+        };
+        for (const auto& [className, course] : draft.groupMembers(group))
+            add(className, course, {});
+        for (const PlanRecord* member : members)
+            add(member->value(PlanField::Class), member->value(PlanField::Course),
+                member->value(PlanField::Teacher));
         QString refusal;
         if (courses.size() > 1)
             refusal = QStringLiteral(u"合班“%1”的班级上的课程不同：%2。")
