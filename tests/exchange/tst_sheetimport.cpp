@@ -207,6 +207,15 @@ void SheetImportTest::refusals()
     // Refused rows leave nothing behind: no name of theirs joined a list.
     QCOMPARE(preview.school.classes, s.ws.school.classes);
     QCOMPARE(preview.school.teachers, s.ws.school.teachers);
+
+    // A list may not grow beyond the school's limits (1000 courses, 2 of them there already).
+    QString courses = QStringLiteral(u"课程\n");
+    for (int k = 1; k <= 999; ++k)
+        courses += QStringLiteral(u"课%1\n").arg(k);
+    const ImportPreview tooMany = previewImport(s.ws.school, tableOf(courses));
+    QCOMPARE(tooMany.count(RowOutcome::Added), 998);
+    QVERIFY(reasonsOf(tooMany, 1000).contains(u"课程太多，最多可有 1000 个"));
+    QCOMPARE(tooMany.school.courses.size(), 1000);
 }
 
 void SheetImportTest::combinedGroups()

@@ -9,6 +9,7 @@
 
 #include <QHash>
 #include <QSet>
+#include <algorithm>
 #include <map>
 
 namespace orve::exchange {
@@ -146,41 +147,48 @@ void checkGroups(const SchoolDraft& draft, std::vector<PlanRecord>& records)
     }
 }
 
-// The names records bring, each list in sheet order; a record whose names would take a list
-// or the plan beyond the school's limits is refused.
+// The names the sheet brings, each list in sheet order. A row whose names would take a list
+// or the plan beyond the school's limits is refused, and so is a row refused already: a
+// refused row leaves no name behind.
 std::array<QStringList, 4> newNames(const SchoolDraft& draft, std::vector<PlanRecord>& records)
 {
     std::array<QStringList, 4> added;
     std::array<QSet<QString>, 4> pending;
-    for (PlanRecord& record : records) {
-        if (!record.refusals.isEmpty())
-            continue;
+    for (auto first = records.begin(); first != records.end();) {
+        const int sheetRow = first->sheetRow;
+        const auto last = std::find_if(first, records.end(), [sheetRow](const PlanRecord& r) {
+            return r.sheetRow != sheetRow;
+        });
         std::array<QStringList, 4> brought;
-        for (std::size_t i = 0; i < NameFields.size(); ++i) {
-            const auto& [field, list] = NameFields[i];
-            const QString& name = record.value(field);
-            if (!name.isEmpty() && !draft.contains(list, name) && !pending[i].contains(name) &&
-                !brought[i].contains(name))
-                brought[i].append(name);
+        bool refused = false;
+        for (auto record = first; record != last; ++record) {
+            refused = refused || !record->refusals.isEmpty();
+            for (std::size_t i = 0; i < NameFields.size(); ++i) {
+                const QString& name = record->value(NameFields[i].first);
+                if (!name.isEmpty() && !draft.contains(NameFields[i].second, name) &&
+                    !pending[i].contains(name) && !brought[i].contains(name))
+                    brought[i].append(name);
+            }
         }
         const auto size = [&](std::size_t i) {
             return qint64(school::names(draft.school(), NameFields[i].second).size() +
                           added[i].size() + brought[i].size());
         };
-        for (std::size_t i = 0; i < NameFields.size() && record.refusals.isEmpty(); ++i)
+        QString refusal;
+        for (std::size_t i = 0; i < NameFields.size() && refusal.isEmpty(); ++i)
             if (!brought[i].isEmpty())
-                if (const QString refusal =
-                        school::growthRefusal(NameFields[i].second, size(i), size(1), size(0));
-                    !refusal.isEmpty())
-                    record.refusals.append(refusal + QStringLiteral(u"。"));
-        if (!record.refusals.isEmpty())
-            continue;
-        for (std::size_t i = 0; i < NameFields.size(); ++i) {
-            record.bringsNames = record.bringsNames || !brought[i].isEmpty();
-            added[i] += brought[i];
-            for (const QString& name : brought[i])
-                pending[i].insert(name);
-        }
+                refusal = school::growthRefusal(NameFields[i].second, size(i), size(1), size(0));
+        if (!refusal.isEmpty())
+            first->refusals.append(refusal + QStringLiteral(u"。"));
+        if (!refused && refusal.isEmpty())
+            for (std::size_t i = 0; i < NameFields.size(); ++i) {
+                added[i] += brought[i];
+                for (const QString& name : brought[i])
+                    pending[i].insert(name);
+                for (auto record = first; record != last; ++record)
+                    record->bringsNames = record->bringsNames || !brought[i].isEmpty();
+            }
+        first = last;
     }
     return added;
 }
