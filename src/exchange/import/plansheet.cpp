@@ -82,6 +82,8 @@ print::ReportSheet planSheet(const model::School& school)
         }
     }
     print::ruleSheet(sheet, PlanFieldCount, sheet.rowCount());
+    // The header row stays in view and heads every printed page.
+    sheet.setPrintRange(0, 1, PlanFieldCount - 1, sheet.rowCount() - 1);
     return sheet;
 }
 
