@@ -123,6 +123,8 @@ void FetTest::refusesWeeksItCannotHold()
              QStringLiteral(u"FET 文件的一周有 1 天，本程序每周 5 到 7 天，无法导入。"));
     QVERIFY(importFet(QByteArrayLiteral("<fet><Days_List>")).error.startsWith(
         QStringLiteral(u"不是可以读取的 FET 文件")));
+    // Nesting no FET file has is refused before it uses up the stack.
+    QVERIFY(!importFet("<fet>" + QByteArray(100000, 'x').replace('x', "<a>")).ok());
 }
 
 void FetTest::exportReadsBackAsTheSameSchool()
@@ -133,6 +135,8 @@ void FetTest::exportReadsBackAsTheSameSchool()
     QVERIFY(exported.report.isEmpty());
     const FetImport imported = importFet(exported.bytes);
     QVERIFY2(imported.ok(), qPrintable(imported.error));
+    for (qsizetype size = 0; size < exported.bytes.size(); size += 89)
+        QVERIFY(!importFet(exported.bytes.left(size)).ok());
     const model::School& back = imported.opened.school;
     QCOMPARE(back.title, ws.school.title);
     QCOMPARE(back.week.morning, ws.school.week.morning);

@@ -11,6 +11,7 @@
 #include "school/startup.h"
 #include "school/teachingplan.h"
 #include "table/csvtable.h"
+#include "table/sheetfile.h"
 #include "table/xlsxtable.h"
 #include "table/ziparchive.h"
 #include "workbook/sheetworkbook.h"
@@ -59,6 +60,7 @@ private slots:
     void showsWhatTheCsvFileShows();
     void mergedFrozenAndSetUpForPrinting();
     void planRoundTrip();
+    void damagedWorkbooksAreTold();
 };
 
 void WorkbookTest::showsWhatTheCsvFileShows()
@@ -128,6 +130,24 @@ void WorkbookTest::planRoundTrip()
     for (int row = 0; row < ws.school.plan.rowCount(); ++row)
         for (int column = 0; column < school::PlanColumnCount; ++column)
             QCOMPARE(fresh.school.plan.text({row, column}), ws.school.plan.text({row, column}));
+}
+
+void WorkbookTest::damagedWorkbooksAreTold()
+{
+    Workspace ws;
+    fillSchool(ws);
+    const QByteArray workbook =
+        xlsxOf(QStringLiteral(u"总课表"), {print::masterTimetableSheet(ws.school, 2)});
+    QVERIFY(readSheetBytes(workbook, QStringLiteral("a.xlsx"), {}).ok());
+    // A file cut short has lost the zip's directory at its end.
+    for (qsizetype size = 0; size < workbook.size(); size += 97)
+        QVERIFY(!readSheetBytes(workbook.left(size), QStringLiteral("a.xlsx"), {}).ok());
+    // Damaged bytes anywhere are told or read, never a crash.
+    for (qsizetype at = 0; at < workbook.size(); at += 61) {
+        QByteArray damaged = workbook;
+        damaged[at] = char(damaged[at] ^ 0x5A);
+        readSheetBytes(damaged, QStringLiteral("a.xlsx"), {});
+    }
 }
 
 QTEST_GUILESS_MAIN(WorkbookTest)
