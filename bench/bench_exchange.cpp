@@ -100,9 +100,9 @@ void BM_ExportTimetablesXlsx(benchmark::State& state)
     for (auto _ : state) {
         const QByteArray master = exchange::xlsxOf(
             QStringLiteral(u"总课表"), {print::masterTimetableSheet(ws.school, periods)});
-        const QByteArray classes = exchange::xlsxOf(
-            QStringLiteral(u"班级课程表"),
-            print::classTimetableSheets(ws.school, periods, ws.school.classes));
+        const QByteArray classes =
+            exchange::xlsxOf(QStringLiteral(u"班级课程表"),
+                             print::classTimetableSheets(ws.school, periods, ws.school.classes));
         if (master.isEmpty() || classes.isEmpty())
             state.SkipWithError("no workbook");
         state.counters["kB"] = double(master.size() + classes.size()) / 1024;

@@ -26,8 +26,7 @@ namespace {
 
 const QString Examples = QStringLiteral("/usr/share/doc/fet-data/examples/");
 
-QString planText(const model::School& school, QStringView className, QStringView course,
-                 int column)
+QString planText(const model::School& school, QStringView className, QStringView course, int column)
 {
     for (int row = 1; row < school.plan.rowCount(); ++row)
         if (school.plan.text({row, school::ClassColumn}) == className &&
@@ -99,8 +98,8 @@ void FetTest::importsFetExamples()
 
     // Names the course-settings file cannot hold are changed and told; subgroups' lessons
     // are left out and told.
-    const FetImport hopwood =
-        importFetFile(Examples + QStringLiteral("FET-5-official/United-Kingdom/Hopwood/Hopwood.fet"));
+    const FetImport hopwood = importFetFile(
+        Examples + QStringLiteral("FET-5-official/United-Kingdom/Hopwood/Hopwood.fet"));
     QVERIFY2(hopwood.ok(), qPrintable(hopwood.error));
     QVERIFY(hopwood.opened.school.classes.contains(QStringLiteral("Basic_Eve_A")));
     QVERIFY(reportHas(hopwood, u"班级“Basic Eve A”改为“Basic_Eve_A”"));
@@ -121,8 +120,8 @@ void FetTest::refusesWeeksItCannotHold()
         "</Number_of_Days><Day><Name>Mo</Name></Day></Days_List></fet>");
     QCOMPARE(importFet(oneDay).error,
              QStringLiteral(u"FET 文件的一周有 1 天，本程序每周 5 到 7 天，无法导入。"));
-    QVERIFY(importFet(QByteArrayLiteral("<fet><Days_List>")).error.startsWith(
-        QStringLiteral(u"不是可以读取的 FET 文件")));
+    QVERIFY(importFet(QByteArrayLiteral("<fet><Days_List>"))
+                .error.startsWith(QStringLiteral(u"不是可以读取的 FET 文件")));
     // Nesting no FET file has is refused before it uses up the stack.
     QVERIFY(!importFet("<fet>" + QByteArray(100000, 'x').replace('x', "<a>")).ok());
 }

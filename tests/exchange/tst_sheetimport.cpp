@@ -127,7 +127,8 @@ void SheetImportTest::namesInSheetOrder()
     QCOMPARE(preview.rows.at(0).subject, QStringLiteral(u"1班、王芳、操场"));
     QCOMPARE(preview.school.classes,
              QStringList({QStringLiteral(u"1班"), QStringLiteral(u"2班"), QStringLiteral(u"3班")}));
-    QCOMPARE(preview.school.teachers, QStringList({QStringLiteral(u"王芳"), QStringLiteral(u"李四")}));
+    QCOMPARE(preview.school.teachers,
+             QStringList({QStringLiteral(u"王芳"), QStringLiteral(u"李四")}));
     QCOMPARE(preview.school.venues, QStringList({QStringLiteral(u"操场")}));
     // The new class has its plan rows, in block order.
     QCOMPARE(preview.school.plan.rowCount(), 1 + 3 * 2);
@@ -229,8 +230,7 @@ void SheetImportTest::combinedGroups()
                                                u"3班,语文,王芳,3\n"
                                                u"3班,数学,王芳,3\n"));
     const ImportPreview preview = previewImport(s.ws.school, table);
-    QCOMPARE(outcomes(preview),
-             QStringLiteral(u"2 更新|3 更新|4 拒绝|5 拒绝|6 拒绝|7 拒绝"));
+    QCOMPARE(outcomes(preview), QStringLiteral(u"2 更新|3 更新|4 拒绝|5 拒绝|6 拒绝|7 拒绝"));
     QVERIFY(reasonsOf(preview, 4).contains(u"合班“2”的班级任课教师不同：李四、张三"));
     QVERIFY(reasonsOf(preview, 6).contains(u"合班“3”的班级上的课程不同：语文、数学"));
     applyImport(s.ws, preview);
@@ -244,8 +244,8 @@ void SheetImportTest::combinedGroups()
     QCOMPARE(s.plan(u"2班", u"语文", school::CombinedColumn), school::CombinedMark);
 
     // The classes the group has already count too.
-    const ImportPreview more = previewImport(
-        s.ws.school, tableOf(QStringLiteral(u"班级,课程,合班\n3班,数学,1\n")));
+    const ImportPreview more =
+        previewImport(s.ws.school, tableOf(QStringLiteral(u"班级,课程,合班\n3班,数学,1\n")));
     QVERIFY(reasonsOf(more, 2).contains(u"合班“1”的班级上的课程不同：语文、数学"));
 }
 

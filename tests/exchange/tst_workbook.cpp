@@ -36,7 +36,8 @@ std::vector<QStringList> trimmed(std::vector<QStringList> rows)
 QString worksheetXml(const QByteArray& workbook)
 {
     ZipArchive zip(workbook);
-    const std::unique_ptr<QIODevice> sheet = zip.openEntry(QStringLiteral("xl/worksheets/sheet1.xml"));
+    const std::unique_ptr<QIODevice> sheet =
+        zip.openEntry(QStringLiteral("xl/worksheets/sheet1.xml"));
     return sheet ? QString::fromUtf8(sheet->readAll()) : QString();
 }
 
@@ -69,7 +70,8 @@ void WorkbookTest::showsWhatTheCsvFileShows()
     fillSchool(ws);
     for (const bool classes : {false, true}) {
         print::TimetableSelection selection{!classes, classes, false};
-        const std::vector<print::ReportSheet> sheets = print::timetableBook(ws.school, 2, selection);
+        const std::vector<print::ReportSheet> sheets =
+            print::timetableBook(ws.school, 2, selection);
         const SheetRead workbook = readXlsx(xlsxOf(QStringLiteral(u"实验中学 课表"), sheets), {});
         QVERIFY2(workbook.ok(), qPrintable(workbook.error));
         QCOMPARE(workbook.sheetNames, QStringList({QStringLiteral(u"实验中学 课表")}));
@@ -95,9 +97,9 @@ void WorkbookTest::mergedFrozenAndSetUpForPrinting()
     QVERIFY(master.contains(QStringLiteral("fitToHeight=\"0\"")));
 
     // Each class from a new page.
-    const QString classes = worksheetXml(xlsxOf(
-        QStringLiteral(u"班级课程表"),
-        print::classTimetableSheets(ws.school, 2, ws.school.classes)));
+    const QString classes =
+        worksheetXml(xlsxOf(QStringLiteral(u"班级课程表"),
+                            print::classTimetableSheets(ws.school, 2, ws.school.classes)));
     QVERIFY(classes.contains(QStringLiteral("<rowBreaks count=\"1\"")));
     QVERIFY(!classes.contains(QStringLiteral("<pane")));
 }
@@ -114,7 +116,8 @@ void WorkbookTest::planRoundTrip()
                                          u"2班,体育,张三,2,,1,操场\n");
     applyImport(ws, previewImport(ws.school, parseCsv(sheet).table));
 
-    const SheetRead workbook = readXlsx(xlsxOf(QStringLiteral(u"教学计划"), {planSheet(ws.school)}), {});
+    const SheetRead workbook =
+        readXlsx(xlsxOf(QStringLiteral(u"教学计划"), {planSheet(ws.school)}), {});
     QVERIFY2(workbook.ok(), qPrintable(workbook.error));
     QCOMPARE(trimmed(workbook.table.rows), trimmed(parseCsv(sheet).table.rows));
 

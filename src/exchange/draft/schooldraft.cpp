@@ -44,8 +44,7 @@ QString SchoolDraft::refusal(NameList list, const QString& name) const
         return refused;
     const qint64 classes = school_.classes.size() + (list == NameList::Classes ? 1 : 0);
     const qint64 courses = school_.courses.size() + (list == NameList::Courses ? 1 : 0);
-    return school::growthRefusal(list, school::names(school_, list).size() + 1, classes,
-                                 courses);
+    return school::growthRefusal(list, school::names(school_, list).size() + 1, classes, courses);
 }
 
 void SchoolDraft::addName(NameList list, const QString& name)

@@ -53,8 +53,9 @@ DaySplit splitDay(const QStringList& hourNames)
         if (!part || (previous && int(*part) < int(*previous)))
             return counted(int(hourNames.size()));
         previous = part;
-        ++(*part == Part::Morning ? split.morning
-                                  : *part == Part::Afternoon ? split.afternoon : split.evening);
+        ++(*part == Part::Morning     ? split.morning
+           : *part == Part::Afternoon ? split.afternoon
+                                      : split.evening);
     }
     split.fromNames = !hourNames.isEmpty();
     // The morning field counts from 1: a day that starts in the afternoon is counted instead.

@@ -30,7 +30,7 @@ FetPlan planOfActivities(const std::vector<FetActivity>& activities, const FetCl
                          NameFitter& courses, NameFitter& teachers)
 {
     FetPlan plan;
-    QHash<QString, std::size_t> rowOf; // "class U+F8F5 course" -> index into plan.rows
+    QHash<QString, std::size_t> rowOf;  // "class U+F8F5 course" -> index into plan.rows
     std::map<QStringList, int> groupOf; // a combined group's classes (with the course) -> number
     for (const FetActivity& activity : activities) {
         if (!activity.active) {
@@ -54,7 +54,7 @@ FetPlan planOfActivities(const std::vector<FetActivity>& activities, const FetCl
         groupKey.sort();
         groupKey.append(course);
         const auto knownGroup = groupOf.find(groupKey);
-        const int expectedGroup = students.classes.size() == 1 ? 0
+        const int expectedGroup = students.classes.size() == 1  ? 0
                                   : knownGroup == groupOf.end() ? -1
                                                                 : knownGroup->second;
         bool fits = true;

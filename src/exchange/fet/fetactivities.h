@@ -41,7 +41,7 @@ struct ActivityTally
 
 struct FetPlan
 {
-    std::vector<FetPlanRow> rows; // in the order the activities name them
+    std::vector<FetPlanRow> rows;        // in the order the activities name them
     QHash<int, CarriedActivity> carried; // by FET's activity id
     int groups = 0;
     ActivityTally inactive;
@@ -49,7 +49,7 @@ struct FetPlan
     ActivityTally partOfClass;
     ActivityTally conflicting; // another teacher or other classes than an earlier activity
     ActivityTally moreTeachers;
-    ActivityTally longer;      // a duration above one period
+    ActivityTally longer; // a duration above one period
 };
 
 // `courses` and `teachers` give this program's names of FET's subjects and teachers.

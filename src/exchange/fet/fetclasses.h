@@ -14,7 +14,7 @@ namespace orve::exchange {
 // The classes a students set stands for.
 struct StudentsClasses
 {
-    QStringList classes; // this program's names, each once, in the order the sets name them
+    QStringList classes;  // this program's names, each once, in the order the sets name them
     bool partial = false; // some of the students are only part of a class (or unknown)
 };
 

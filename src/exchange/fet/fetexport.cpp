@@ -157,10 +157,12 @@ std::vector<LockedStart> lockedStarts(const model::School& school, const Week& w
         }
         const int index =
             activityOf.value(model::combinedLessonEntry(className, entry->course), -1);
-        const QString slot = QStringLiteral("%1 %2 %3").arg(index).arg(entry->day).arg(entry->period);
+        const QString slot =
+            QStringLiteral("%1 %2 %3").arg(index).arg(entry->day).arg(entry->period);
         if (taken.contains(slot))
             continue;
-        if (index < 0 || activities[std::size_t(index)].locked >= activities[std::size_t(index)].periods) {
+        if (index < 0 ||
+            activities[std::size_t(index)].locked >= activities[std::size_t(index)].periods) {
             ++leftOut;
             continue;
         }
@@ -188,8 +190,7 @@ public:
 
     // A list of named items, each with the same further fields after its name.
     void nameList(const QString& list, const QString& item, const QStringList& names,
-                  const std::vector<std::pair<QString, QString>>& fields,
-                  const QString& count = {})
+                  const std::vector<std::pair<QString, QString>>& fields, const QString& count = {})
     {
         xml_.writeStartElement(list);
         if (!count.isEmpty())

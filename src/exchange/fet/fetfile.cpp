@@ -84,13 +84,13 @@ void readConstraint(const XmlElement& constraint, FetFile& file)
     else if (hard && kind == u"ConstraintBreakTimes") {
         const std::vector<FetTime> breaks = timesIn(constraint, u"Break_Time");
         file.breaks.insert(file.breaks.end(), breaks.cbegin(), breaks.cend());
-    }
-    else if (hard && kind == u"ConstraintActivityPreferredStartingTime")
-        file.lockedStarts.push_back({constraint.childText(u"Activity_Id").toInt(),
-                                     {constraint.childText(u"Preferred_Day"),
-                                      constraint.childText(u"Preferred_Hour")}});
+    } else if (hard && kind == u"ConstraintActivityPreferredStartingTime")
+        file.lockedStarts.push_back(
+            {constraint.childText(u"Activity_Id").toInt(),
+             {constraint.childText(u"Preferred_Day"), constraint.childText(u"Preferred_Hour")}});
     else if (kind == u"ConstraintSubjectPreferredRoom")
-        file.subjectRooms.push_back({constraint.childText(u"Subject"), constraint.childText(u"Room")});
+        file.subjectRooms.push_back(
+            {constraint.childText(u"Subject"), constraint.childText(u"Room")});
     else
         ++file.otherConstraints[kind];
 }

@@ -105,9 +105,8 @@ QStringList fixedLessonsOf(const FetFile& file, const FetPlan& plan, const FetCl
             continue;
         }
         for (const QString& className : carried->classes)
-            for (int period = hour; period < hour + carried->duration &&
-                                    period <= file.hours.size();
-                 ++period)
+            for (int period = hour;
+                 period < hour + carried->duration && period <= file.hours.size(); ++period)
                 add(className, carried->course, day, period);
     }
     const auto addFree = [&](const QStringList& classNames, const std::vector<FetTime>& times) {
@@ -201,16 +200,17 @@ QStringList reportOf(const FetFile& file, const FetImport& imported, const FetPl
                      const std::array<const NameFitter*, 4>& names)
 {
     QStringList report;
-    report.append(QStringLiteral(u"每天 %1 节%2分为上午 %3 节、下午 %4 节、晚上 %5 节。")
-                      .arg(file.hours.size())
-                      .arg(split.fromNames ? QStringLiteral(u"按节次的名称")
-                                           : QStringLiteral(u"按节数"))
-                      .arg(split.morning)
-                      .arg(split.afternoon)
-                      .arg(split.evening));
+    report.append(
+        QStringLiteral(u"每天 %1 节%2分为上午 %3 节、下午 %4 节、晚上 %5 节。")
+            .arg(file.hours.size())
+            .arg(split.fromNames ? QStringLiteral(u"按节次的名称") : QStringLiteral(u"按节数"))
+            .arg(split.morning)
+            .arg(split.afternoon)
+            .arg(split.evening));
     if (!imported.teacherUnavailable.empty())
-        report.append(QStringLiteral(u"教师不排课时间 %1 处没有导入：本程序还没有教师不排课的规则。")
-                          .arg(imported.teacherUnavailable.size()));
+        report.append(
+            QStringLiteral(u"教师不排课时间 %1 处没有导入：本程序还没有教师不排课的规则。")
+                .arg(imported.teacherUnavailable.size()));
     tell(report, plan.partOfClass,
          QStringLiteral(u"%1 个活动只有班级的一部分学生上（如 %2），没有导入。"));
     tell(report, plan.conflicting,
@@ -223,16 +223,18 @@ QStringList reportOf(const FetFile& file, const FetImport& imported, const FetPl
     tell(report, plan.longer,
          QStringLiteral(u"%1 个活动一次上几节（如 %2）：按节数计入周课时，连堂没有保留。"));
     if (tallies.capped > 0)
-        report.append(QStringLiteral(u"%1 处周课时超过一周的节数，按一周的节数记。")
-                          .arg(tallies.capped));
+        report.append(
+            QStringLiteral(u"%1 处周课时超过一周的节数，按一周的节数记。").arg(tallies.capped));
     if (tallies.lockedLeftOut > 0)
-        report.append(QStringLiteral(u"%1 个活动的固定时间没有导入（活动没有导入或时间不在一周内）。")
-                          .arg(tallies.lockedLeftOut));
+        report.append(
+            QStringLiteral(u"%1 个活动的固定时间没有导入（活动没有导入或时间不在一周内）。")
+                .arg(tallies.lockedLeftOut));
     if (tallies.partTimesLeftOut > 0)
         report.append(QStringLiteral(u"班级一部分学生的不排课时间 %1 处没有导入。")
                           .arg(tallies.partTimesLeftOut));
     if (tallies.unusedCourses > 0)
-        report.append(QStringLiteral(u"%1 门课程没有任何班级上，没有导入。").arg(tallies.unusedCourses));
+        report.append(
+            QStringLiteral(u"%1 门课程没有任何班级上，没有导入。").arg(tallies.unusedCourses));
     if (!tallies.roomsLeftOut.isEmpty())
         report.append(QStringLiteral(u"%1 个教室不是任何课程的首选教室，没有导入（如 %2）。")
                           .arg(tallies.roomsLeftOut.size())

@@ -37,7 +37,6 @@ struct FetImport
 // `into` is what Open reads into (fileio::openingFrom(ws) in the window, so that the grids
 // keep the window's measures; a fresh one elsewhere). Its tables are all replaced.
 FetImport importFet(const QByteArray& bytes, fileio::OpenedSchool into = fileio::OpenedSchool());
-FetImport importFetFile(const QString& path,
-                        fileio::OpenedSchool into = fileio::OpenedSchool());
+FetImport importFetFile(const QString& path, fileio::OpenedSchool into = fileio::OpenedSchool());
 
 } // namespace orve::exchange

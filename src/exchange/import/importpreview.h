@@ -23,8 +23,8 @@ QString outcomeName(RowOutcome outcome);
 
 struct RowResult
 {
-    int sheetRow = 0;  // from 1, as spreadsheet programs number their rows
-    QString subject;   // what the row is about: "初一(1) 语文", "初一(1)", "张三、语文"
+    int sheetRow = 0; // from 1, as spreadsheet programs number their rows
+    QString subject;  // what the row is about: "初一(1) 语文", "初一(1)", "张三、语文"
     RowOutcome outcome = RowOutcome::Unchanged;
     QStringList reasons; // why it was refused, one reason a line
 };
@@ -32,10 +32,10 @@ struct RowResult
 struct ImportPreview
 {
     SheetShape shape = SheetShape::Names;
-    int headerRow = -1;      // from 1; -1 when the sheet has no header of its shape
-    QString error;           // why nothing can be imported; empty when the rows were read
+    int headerRow = -1;          // from 1; -1 when the sheet has no header of its shape
+    QString error;               // why nothing can be imported; empty when the rows were read
     std::vector<RowResult> rows; // in sheet order; the header row first when it has a refusal
-    model::School school;    // the school as the import leaves it
+    model::School school;        // the school as the import leaves it
 
     int count(RowOutcome outcome) const;
     // Whether applying the preview changes the school: some row was added or updated.

@@ -29,16 +29,13 @@ constexpr std::array<std::pair<PlanField, NameList>, 4> NameFields = {{
 // and the like a minor one. None when the text is neither.
 std::optional<QString> mainMark(const QString& text)
 {
-    static const QSet<QString> yes = {QStringLiteral(u"主"), QStringLiteral(u"是"),
-                                      QStringLiteral(u"✓"),  QStringLiteral(u"✔"),
-                                      QStringLiteral(u"√"),
-                                      QStringLiteral("1"),   QStringLiteral("y"),
-                                      QStringLiteral("yes"), QStringLiteral("true"),
-                                      QStringLiteral("main")};
-    static const QSet<QString> no = {QStringLiteral(u"副"), QStringLiteral(u"否"),
-                                     QStringLiteral(u"×"),  QStringLiteral("0"),
-                                     QStringLiteral("n"),   QStringLiteral("no"),
-                                     QStringLiteral("false")};
+    static const QSet<QString> yes = {
+        QStringLiteral(u"主"),  QStringLiteral(u"是"), QStringLiteral(u"✓"), QStringLiteral(u"✔"),
+        QStringLiteral(u"√"),   QStringLiteral("1"),   QStringLiteral("y"),  QStringLiteral("yes"),
+        QStringLiteral("true"), QStringLiteral("main")};
+    static const QSet<QString> no = {
+        QStringLiteral(u"副"), QStringLiteral(u"否"), QStringLiteral(u"×"),   QStringLiteral("0"),
+        QStringLiteral("n"),   QStringLiteral("no"),  QStringLiteral("false")};
     const QString word = text.toLower();
     if (yes.contains(word))
         return school::MainCourseMark;
@@ -79,8 +76,7 @@ void checkRecord(const SchoolDraft& draft, PlanRecord& record, RecordKind kind)
     const QString& main = record.value(PlanField::Main);
     if (!main.isEmpty() && !mainMark(main))
         record.refusals.append(
-            QStringLiteral(u"主课一栏的“%1”看不懂，请填“主”“是”“✓”或“1”，副课留空。")
-                .arg(main));
+            QStringLiteral(u"主课一栏的“%1”看不懂，请填“主”“是”“✓”或“1”，副课留空。").arg(main));
     const QString& combined = record.value(PlanField::Combined);
     if (!combined.isEmpty()) {
         if (const QString refusal = school::groupNameRefusal(groupNumber(combined));
@@ -136,8 +132,8 @@ void checkGroups(const SchoolDraft& draft, std::vector<PlanRecord>& records)
                 member->value(PlanField::Teacher));
         QString refusal;
         if (courses.size() > 1)
-            refusal = QStringLiteral(u"合班“%1”的班级上的课程不同：%2。")
-                          .arg(group, courses.join(u'、'));
+            refusal =
+                QStringLiteral(u"合班“%1”的班级上的课程不同：%2。").arg(group, courses.join(u'、'));
         else if (teachers.size() > 1)
             refusal = QStringLiteral(u"合班“%1”的班级任课教师不同：%2。")
                           .arg(group, teachers.join(u'、'));
@@ -280,10 +276,10 @@ std::vector<RowResult> importRecords(SchoolDraft& draft, std::vector<PlanRecord>
         const PlanRecord& record = records[i];
         bool changed = false;
         if (record.refusals.isEmpty() && kind == RecordKind::PlanRows)
-            changed = setValues(draft,
-                                draft.planRow(record.value(PlanField::Class),
-                                              record.value(PlanField::Course)),
-                                record);
+            changed = setValues(
+                draft,
+                draft.planRow(record.value(PlanField::Class), record.value(PlanField::Course)),
+                record);
         if (rows.empty() || rows.back().sheetRow != record.sheetRow)
             rows.push_back({record.sheetRow, subjectOf(record, kind), RowOutcome::Unchanged, {}});
         else // a 任课表 row: the class's whole line

@@ -18,7 +18,7 @@ struct PlanRecord
     int sheetRow = 0; // from 1
     // The sheet's values, cleaned; an empty value keeps what the plan holds.
     std::array<QString, PlanFieldCount> values;
-    QStringList refusals; // why the record is refused
+    QStringList refusals;     // why the record is refused
     bool bringsNames = false; // some name of it is new to its list
 
     const QString& value(PlanField field) const { return values[std::size_t(field)]; }

@@ -17,7 +17,8 @@ template <typename Memory> struct MemoryFile
     static uLong read(voidpf, voidpf stream, void* buffer, uLong size)
     {
         auto* memory = static_cast<Memory*>(stream);
-        const qint64 count = std::clamp<qint64>(memory->bytes.size() - memory->position, 0, qint64(size));
+        const qint64 count =
+            std::clamp<qint64>(memory->bytes.size() - memory->position, 0, qint64(size));
         std::memcpy(buffer, memory->bytes.constData() + memory->position, std::size_t(count));
         memory->position += count;
         return uLong(count);
@@ -82,7 +83,7 @@ constexpr int CaseInsensitive = 2;
 ZipArchive::ZipArchive(const QByteArray& bytes) : memory_{bytes, 0}
 {
     using File = MemoryFile<Memory>;
-    zlib_filefunc64_def functions{File::open, File::read, File::write, File::tell,
+    zlib_filefunc64_def functions{File::open, File::read,  File::write, File::tell,
                                   File::seek, File::close, File::error, &memory_};
     archive_ = unzOpen2_64(nullptr, &functions);
 }

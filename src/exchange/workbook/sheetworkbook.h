@@ -4,10 +4,11 @@
 // landscape, as wide as the page.
 //
 // All sheets of one file go onto one worksheet, one below the other under their headings, each
-// from a new printed page, laid out as the CSV file lays them out: the class (teacher) timetables of a school are one scroll in Excel
-// as in the CSV file, a search finds a class among all of them, and no class name has to be cut
-// to the 31 characters a worksheet's name may have. A single sheet, the master timetable,
-// keeps its header rows and its class names frozen on the screen and repeated on every page.
+// from a new printed page, laid out as the CSV file lays them out: the class (teacher) timetables
+// of a school are one scroll in Excel as in the CSV file, a search finds a class among all of them,
+// and no class name has to be cut to the 31 characters a worksheet's name may have. A single sheet,
+// the master timetable, keeps its header rows and its class names frozen on the screen and repeated
+// on every page.
 #pragma once
 
 #include "print/reportsheet.h"
