@@ -1,4 +1,5 @@
 #include "ruletally.h"
+#include "ruletallykeys.h"
 
 #include <algorithm>
 
@@ -47,6 +48,7 @@ RuleTally::RuleTally(const RuleBook& book, int classCount, int slotCount)
     const QHash<QPair<int, int>, int>& wanted = book.doublePeriodNeeds();
     for (auto need = wanted.constBegin(); need != wanted.constEnd(); ++need) {
         needs_.insert(need.key(), int(pairs_.size()));
+        needKeys_.push_back(need.key());
         pairs_.push_back(0);
         counts_.violations[std::size_t(kindIndex(RuleKind::DoublePeriods))] += need.value();
     }
@@ -65,8 +67,10 @@ void RuleTally::nameTeacher(int teacher, const QString& name)
 int& RuleTally::teacherLessons(int teacher, int slot)
 {
     const std::size_t at = std::size_t(teacher) * std::size_t(slots_) + std::size_t(slot);
-    if (at >= lessonsAt_.size())
+    if (at >= lessonsAt_.size()) {
         lessonsAt_.resize((std::size_t(teacher) + 1) * std::size_t(slots_), 0);
+        doubleBookedAt_.resize(lessonsAt_.size(), -1);
+    }
     return lessonsAt_[at];
 }
 
@@ -75,16 +79,6 @@ int RuleTally::lessonsOf(int teacher, int slot) const
     const std::size_t at = std::size_t(teacher) * std::size_t(slots_) + std::size_t(slot);
     return teacher >= 0 && at < lessonsAt_.size() ? lessonsAt_[at] : 0;
 }
-
-namespace {
-
-quint64 unitKey(int unit, int slot, int which, bool venue)
-{
-    return (quint64(quint32(unit)) << 32) ^ (quint64(quint32(slot)) << 17) ^
-           (quint64(quint32(which)) << 1) ^ quint64(venue);
-}
-
-} // namespace
 
 std::size_t RuleTally::courseDayAt(const LessonFacts& lesson, int day) const
 {
@@ -104,14 +98,42 @@ int RuleTally::venueLessonsOf(int venue, int slot) const
     return venueLessons_[std::size_t(venue) * std::size_t(slots_) + std::size_t(slot)];
 }
 
-int& RuleTally::unitCells(int unit, int slot, int which, bool venue)
+bool RuleTally::countsAsLesson(int unit, int slot, int which, bool venue, int by)
 {
-    return unitCells_[unitKey(unit, slot, which, venue)];
+    if (unit < 0)
+        return true;
+    const std::size_t at = std::size_t(unit) * std::size_t(slots_) + std::size_t(slot);
+    if (at >= unitSlots_.size())
+        unitSlots_.resize((std::size_t(unit) + 1) * std::size_t(slots_));
+    UnitSlot& inline_ = unitSlots_[at];
+    int& owner = venue ? inline_.venue : inline_.teacher;
+    int& inlineCells = venue ? inline_.venueCells : inline_.teacherCells;
+    const quint64 key = unitKey(unit, slot, which, venue);
+    if (inlineCells == 0 && !otherUnitCells_.contains(key))
+        owner = which;
+    int* cells = &inlineCells;
+    if (owner != which)
+        cells = &otherUnitCells_[key];
+    const bool wasHeld = *cells > 0;
+    *cells += by;
+    const bool held = *cells > 0;
+    if (!held && cells != &inlineCells)
+        otherUnitCells_.remove(key);
+    return held != wasHeld;
 }
 
 int RuleTally::unitCellsOf(int unit, int slot, int which, bool venue) const
 {
-    return unit < 0 ? 0 : unitCells_.value(unitKey(unit, slot, which, venue), 0);
+    if (unit < 0)
+        return 0;
+    const std::size_t at = std::size_t(unit) * std::size_t(slots_) + std::size_t(slot);
+    if (at >= unitSlots_.size())
+        return 0;
+    const UnitSlot& inline_ = unitSlots_[at];
+    if ((venue ? inline_.venueCells : inline_.teacherCells) > 0 &&
+        (venue ? inline_.venue : inline_.teacher) == which)
+        return venue ? inline_.venueCells : inline_.teacherCells;
+    return otherUnitCells_.value(unitKey(unit, slot, which, venue), 0);
 }
 
 void RuleTally::add(const LessonFacts& lesson, int slot)
@@ -132,24 +154,26 @@ void RuleTally::change(const LessonFacts& lesson, int slot, int by)
     const auto count = [&](RuleKind kind, int change) {
         violations[std::size_t(kindIndex(kind))] += change;
     };
-    // Whether this cell is the one that makes (or made) its unit's lesson count.
-    const auto countsAsLesson = [&](int which, bool venue) {
-        if (lesson.unit < 0)
-            return true;
-        int& cells = unitCells(lesson.unit, slot, which, venue);
-        cells += by;
-        const bool first = by > 0 ? cells == 1 : cells == 0;
-        if (cells == 0)
-            unitCells_.remove(unitKey(lesson.unit, slot, which, venue));
-        return first;
-    };
     const int day = dayOf(slot);
 
-    if (lesson.teacher >= 0 && countsAsLesson(lesson.teacher, false)) {
+    if (lesson.teacher >= 0 && countsAsLesson(lesson.unit, slot, lesson.teacher, false, by * lesson.cells)) {
         int& lessons = teacherLessons(lesson.teacher, slot);
         const bool wasDouble = lessons >= 2;
         lessons += by;
-        counts_.doubleBookings += int(lessons >= 2) - int(wasDouble);
+        if ((lessons >= 2) != wasDouble) {
+            const int key = lesson.teacher * slots_ + slot;
+            if (!wasDouble) {
+                doubleBookedAt_[std::size_t(key)] = int(doubleBooked_.size());
+                doubleBooked_.push_back(key);
+            } else {
+                const int at = doubleBookedAt_[std::size_t(key)];
+                doubleBooked_[std::size_t(at)] = doubleBooked_.back();
+                doubleBookedAt_[std::size_t(doubleBooked_[std::size_t(at)])] = at;
+                doubleBooked_.pop_back();
+                doubleBookedAt_[std::size_t(key)] = -1;
+            }
+            counts_.doubleBookings += wasDouble ? -1 : 1;
+        }
         if (const int teacher = ruleTeacher(lesson.teacher); teacher >= 0) {
             if (book_.teacherUnavailable(teacher, slot))
                 count(RuleKind::TeacherUnavailable, by);
@@ -162,7 +186,7 @@ void RuleTally::change(const LessonFacts& lesson, int slot, int by)
             }
         }
     }
-    if (lesson.venue >= 0 && countsAsLesson(lesson.venue, true)) {
+    if (lesson.venue >= 0 && countsAsLesson(lesson.unit, slot, lesson.venue, true, by * lesson.cells)) {
         int& held =
             venueLessons_[std::size_t(lesson.venue) * std::size_t(slots_) + std::size_t(slot)];
         const int capacity = book_.venueCapacity(lesson.venue);
@@ -276,21 +300,6 @@ std::vector<RuleKind> RuleTally::rulesBrokenBy(const LessonFacts& lesson, int sl
         pairs_[std::size_t(*need)] < book_.doublePeriods(lesson.classIndex, lesson.course))
         broken.push_back(RuleKind::DoublePeriods);
     return broken;
-}
-
-RuleCounts RuleTally::changeOf(const std::vector<Placed>& leaving, const std::vector<Placed>& coming)
-{
-    const RuleCounts before = counts_;
-    for (const Placed& p : leaving)
-        remove(p.lesson, p.slot);
-    for (const Placed& p : coming)
-        add(p.lesson, p.slot);
-    const RuleCounts after = counts_;
-    for (auto p = coming.rbegin(); p != coming.rend(); ++p)
-        remove(p->lesson, p->slot);
-    for (auto p = leaving.rbegin(); p != leaving.rend(); ++p)
-        add(p->lesson, p->slot);
-    return after - before;
 }
 
 } // namespace orve::conditions

@@ -25,6 +25,9 @@ struct LessonFacts
     int course = -1;    // the book's number of the course
     int venue = -1;     // the book's number of the venue
     int unit = -1;      // the combined group's number; -1 for a lesson of its own
+    // How many of the unit's cells these facts stand for: a group's cells that no course rule
+    // tells apart may be noted once (course then -1).
+    int cells = 1;
 };
 
 // How a count changes, or stands.
@@ -58,8 +61,12 @@ public:
     void remove(const LessonFacts& lesson, int slot);
 
     const RuleCounts& counts() const { return counts_; }
+    int slotCount() const { return slots_; }
     // Lessons of a teacher in a slot, a group taught together counting once.
     int lessonsOf(int teacher, int slot) const;
+    // The (teacher, slot) pairs with two lessons or more, as teacher x slots + slot, in no
+    // particular order.
+    const std::vector<int>& doubleBookedKeys() const { return doubleBooked_; }
 
     // Whether the lesson would share its teacher with another lesson of the slot.
     bool doubleBooksIfAdded(const LessonFacts& lesson, int slot) const;
@@ -69,14 +76,20 @@ public:
     // The rules the lesson, standing in the slot, breaks with the others as they are.
     std::vector<RuleKind> rulesBrokenBy(const LessonFacts& lesson, int slot) const;
 
-    // What taking `leaving` out of their slots and adding `coming` into theirs would change;
-    // the tally is left as it was.
+    // What taking `leaving` out of their slots and adding `coming` into theirs would change,
+    // worked out from the counts without changing them (ruletallychange.cpp): the searches
+    // ask it for every move they weigh.
     struct Placed
     {
         LessonFacts lesson;
         int slot = 0;
     };
     RuleCounts changeOf(const std::vector<Placed>& leaving, const std::vector<Placed>& coming);
+    // The same in steps, for a caller that holds its lessons otherwise: begin, note each
+    // lesson leaving and coming (-1 out, +1 in), then read the change.
+    void beginChange();
+    void noteChange(const LessonFacts& lesson, int slot, int by) { noteCell(lesson, slot, by); }
+    RuleCounts change();
 
 private:
     int ruleTeacher(int teacher) const
@@ -85,8 +98,9 @@ private:
                                                             : -1;
     }
     // How many cells of the unit stand in the slot with this teacher or venue; the first one
-    // counts as the lesson.
-    int& unitCells(int unit, int slot, int which, bool venue);
+    // counts as the lesson. Changes them by `by` and says whether this cell is (or was) that
+    // first one.
+    bool countsAsLesson(int unit, int slot, int which, bool venue, int by);
     int unitCellsOf(int unit, int slot, int which, bool venue) const;
     int& teacherLessons(int teacher, int slot);
     void change(const LessonFacts& lesson, int slot, int by);
@@ -104,14 +118,47 @@ private:
     RuleCounts counts_;
     std::vector<int> ruleTeachers_;            // caller's teacher -> book's, or -1
     std::vector<int> lessonsAt_;               // caller's teacher x slots + slot
-    QHash<quint64, int> unitCells_;            // (unit, slot, teacher or venue) -> cells
+    std::vector<int> doubleBooked_;            // keys of lessonsAt_ at 2 or more
+    std::vector<int> doubleBookedAt_;          // key -> position in doubleBooked_, or -1
+    // A unit's cells in a slot: nearly always one teacher and one venue, kept inline; any
+    // other teacher or venue of the unit in that slot in otherUnitCells_.
+    struct UnitSlot
+    {
+        int teacher = -1;
+        int teacherCells = 0;
+        int venue = -1;
+        int venueCells = 0;
+    };
+    std::vector<UnitSlot> unitSlots_;          // unit x slots + slot
+    QHash<quint64, int> otherUnitCells_;       // (unit, slot, teacher or venue) -> cells
     std::vector<int> venueLessons_;            // venue x slots + slot
     std::vector<int> teacherDayLessons_;       // book's teacher x days + day
     std::vector<int> courseDayLessons_;        // (class x courses + course) x days + day
     QHash<QPair<int, int>, int> needs_;        // (class, course) with double periods -> index
+    std::vector<QPair<int, int>> needKeys_;    // index -> (class, course)
     std::vector<quint32> dayPeriods_;          // need x days + day -> periods held (bits)
     std::vector<int> pairs_;                   // need -> double periods held
     std::vector<quint32> partMasks_;           // the periods of each part of a day (bits)
+
+    // Scratch of changeOf: changes by key, teacher-slot keys found by a mark (a long chain
+    // of a large school touches hundreds), the others by a search among the few there are.
+    void noteCell(const LessonFacts& lesson, int slot, int by);
+    RuleCounts trialStart_;
+    void noteLessons(int teacher, int slot, int by);
+    void noteUnit(quint64 key, int by);
+    std::vector<std::pair<int, int>> trialLessons_;
+    std::vector<unsigned> trialMark_;
+    std::vector<int> trialAt_;
+    unsigned trialStamp_ = 0;
+    std::vector<std::pair<quint64, int>> trialUnits_;
+    std::vector<std::pair<int, int>> trialVenues_;
+    std::vector<std::pair<std::size_t, int>> trialCourseDays_;
+    struct TrialPeriods
+    {
+        std::size_t at;                  // need x days + day
+        std::array<qint8, 32> net;       // lessons come (+) or gone (-) per period
+    };
+    std::vector<TrialPeriods> trialPeriods_;
 };
 
 } // namespace orve::conditions

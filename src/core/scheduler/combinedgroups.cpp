@@ -39,7 +39,7 @@ CombinedGroups::CombinedGroups(const model::School& school)
         const int parent = tree.node(node).parent;
         if (parent == root) {
             groupOfNode[std::size_t(node)] = int(candidates.size());
-            candidates.push_back({node, tree.node(node).text, {}});
+            candidates.push_back({node, tree.node(node).text, {}, {}});
         } else if (parent > root && groupOfNode[std::size_t(parent)] != NoGroup) {
             const QString& text = tree.node(node).text;
             const qsizetype cut = text.indexOf(QChar(model::CombinedSeparator));
@@ -52,7 +52,7 @@ CombinedGroups::CombinedGroups(const model::School& school)
         if (group.members.empty())
             continue;
         // The group's periods are its last member's, as the scheduling run reads them.
-        const Member& last = group.members.back();
+        const Member last = group.members.back();
         const int lastRow = planRowOf(planRows, last.className, last.course);
         if (lastRow < 0 || !model::isNumeric(plan.text({lastRow, school::PeriodsColumn})))
             continue;
@@ -69,7 +69,7 @@ CombinedGroups::CombinedGroups(const model::School& school)
             groupsOfClass_[member.className].emplace_back(member.course, number);
             members.push_back(std::move(member));
         }
-        groups_.push_back({group.node, group.name, std::move(members)});
+        groups_.push_back({group.node, group.name, last, std::move(members)});
     }
 }
 

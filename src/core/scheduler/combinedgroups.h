@@ -30,8 +30,9 @@ public:
     };
     struct Group
     {
-        int node = 0;      // the group's node in the tree
-        QString name;      // the group's text, as messages name it
+        int node = 0;  // the group's node in the tree
+        QString name;  // the group's text, as messages name it
+        Member last;   // the tree's last member: its plan row gives the periods and main mark
         std::vector<Member> members;
     };
 

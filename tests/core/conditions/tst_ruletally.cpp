@@ -171,6 +171,27 @@ private slots:
                 QCOMPARE(tally.counts() - before, change);
             }
             QCOMPARE(tally.counts(), recount(standing));
+
+            // A move of up to three lessons to slots their classes have free: what changeOf
+            // says is what making the move does.
+            std::vector<RuleTally::Placed> leaving;
+            std::vector<RuleTally::Placed> coming;
+            std::vector<Standing> after = standing;
+            for (int k = 0; k < 3 && !standing.empty(); ++k) {
+                const std::size_t which = std::size_t(draw(int(after.size())));
+                const int to = draw(4);
+                const bool taken = std::any_of(after.begin(), after.end(), [&](const Standing& s) {
+                    return s.slot == to && s.lesson.classIndex == after[which].lesson.classIndex;
+                });
+                if (taken)
+                    continue;
+                leaving.push_back({after[which].lesson, after[which].slot});
+                coming.push_back({after[which].lesson, to});
+                after[which].slot = to;
+            }
+            const RuleCounts said = tally.changeOf(leaving, coming);
+            const RuleCounts done = recount(after) - tally.counts();
+            QCOMPARE(said, done);
         }
     }
 };
