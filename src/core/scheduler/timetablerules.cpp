@@ -59,30 +59,32 @@ void TimetableRules::countAll()
             enter({r, c});
 }
 
-void TimetableRules::enter(model::CellRef at)
+conditions::LessonFacts* TimetableRules::countedAt(model::CellRef at)
 {
     if (at.column < 1 || at.column >= columns_ || at.row < model::FirstClassRow ||
         at.row >= grid_.rowCount())
+        return nullptr;
+    return &counted_[std::size_t(at.row) * std::size_t(columns_) + std::size_t(at.column)];
+}
+
+void TimetableRules::enter(model::CellRef at)
+{
+    conditions::LessonFacts* counted = countedAt(at);
+    if (!counted)
         return;
-    conditions::LessonFacts& counted =
-        counted_[std::size_t(at.row) * std::size_t(columns_) + std::size_t(at.column)];
-    if (counted.teacher != NotCounted)
+    if (counted->teacher != NotCounted)
         leave(at);
-    counted = factsOf(at, grid_.text(at));
-    tally_->add(counted, at.column - 1);
+    *counted = factsOf(at, grid_.text(at));
+    tally_->add(*counted, at.column - 1);
 }
 
 void TimetableRules::leave(model::CellRef at)
 {
-    if (at.column < 1 || at.column >= columns_ || at.row < model::FirstClassRow ||
-        at.row >= grid_.rowCount())
+    conditions::LessonFacts* counted = countedAt(at);
+    if (!counted || counted->teacher == NotCounted)
         return;
-    conditions::LessonFacts& counted =
-        counted_[std::size_t(at.row) * std::size_t(columns_) + std::size_t(at.column)];
-    if (counted.teacher == NotCounted)
-        return;
-    tally_->remove(counted, at.column - 1);
-    counted.teacher = NotCounted;
+    tally_->remove(*counted, at.column - 1);
+    counted->teacher = NotCounted;
 }
 
 conditions::RuleCounts countRules(const model::School& school, int periodsPerDay)

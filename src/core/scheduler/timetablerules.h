@@ -47,6 +47,9 @@ public:
     void leave(model::CellRef at);
 
 private:
+    // The facts a class-row cell was counted with; null outside the class rows and slots.
+    conditions::LessonFacts* countedAt(model::CellRef at);
+
     const model::Grid& grid_;
     std::unique_ptr<conditions::RuleBook> book_;
     CombinedGroups groups_;
