@@ -13,11 +13,19 @@ QString unplacedCombinedEntry(const QString& group, int lessons)
 
 RunContext::RunContext(Workspace& workspace, UiPort& port, RandomSource& source)
     : ws(workspace), ui(port), random(source), index(workspace.school.masterTimetable),
-      groups(workspace.school),
+      groups(workspace.school), rules(workspace.school, workspace.periodsPerDay()),
       repair(index, groups, source, port, RepairBudget::forColumns(index.columns())),
       placedEarly(std::size_t(std::max(workspace.school.plan.rowCount(), 0)), 0),
       placedTogether(placedEarly.size(), 0)
 {
+    index.attachRules(rules);
+}
+
+bool RunContext::breaksRule(model::CellRef at, const QString& text)
+{
+    if (rules.book().empty())
+        return false;
+    return rules.tally().ruleBrokenIfAdded(rules.factsOf(at, text), at.column - 1).has_value();
 }
 
 double RunContext::draw()
