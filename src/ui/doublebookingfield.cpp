@@ -8,7 +8,7 @@ DoubleBookingField::DoubleBookingField(const adjust::DoubleBookingCount& count, 
     : QLabel(parent)
 {
     setObjectName(QStringLiteral("doubleBookingField"));
-    setAccessibleName(QStringLiteral(u"重课处数"));
+    setAccessibleDescription(QStringLiteral(u"重课处数"));
     setToolTip(QStringLiteral(u"课程总表中同一节次有教师同时在两个班上课的处数"));
     setContentsMargins(6, 0, 6, 0);
     connect(&count, &adjust::DoubleBookingCount::changed, this, &DoubleBookingField::display);
@@ -18,7 +18,6 @@ DoubleBookingField::DoubleBookingField(const adjust::DoubleBookingCount& count, 
 void DoubleBookingField::display(int count)
 {
     setText(QStringLiteral(u"重课 %1 处").arg(count));
-    setAccessibleDescription(text());
     // The normal text colour when there are none; red draws the eye when there are.
     setStyleSheet(count > 0 ? QStringLiteral("QLabel { color: #c00000; font-weight: bold; }")
                             : QString());

@@ -16,6 +16,7 @@
 #include "stepspage.h"
 #include "weekfieldsbox.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QComboBox>
 #include <QFile>
@@ -286,6 +287,14 @@ private slots:
         QCOMPARE(name("msgrid1"), QStringLiteral(u"固定课程表"));
         QCOMPARE(window.basicsPage()->weekFields()->spin(0)->upButton()->accessibleName(),
                  QStringLiteral(u"增加上午节数"));
+
+        // Status fields are read as what they show, their role as the description.
+        for (const char* object : {"doubleBookingField", "documentStatus"}) {
+            auto* field = window.findChild<QLabel*>(QLatin1String(object));
+            QAccessibleInterface* read = QAccessible::queryAccessibleInterface(field);
+            QCOMPARE(read->text(QAccessible::Name), field->text());
+            QVERIFY(hasChinese(read->text(QAccessible::Description)));
+        }
     }
 
     // A screen reader reads a cell with its class, day and period.

@@ -14,6 +14,7 @@
 #include "timetablewindow.h"
 #include "views/weekview.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QComboBox>
 #include <QLabel>
@@ -82,6 +83,10 @@ private slots:
         QVERIFY(form2);
         QCOMPARE(form2->windowTitle(), u"Orve智能排课系统--察看与调整课程表"_s);
         QCOMPARE(form2->caption()->text(), u"班级课程表(一班)"_s);
+        // A screen reader reads the title as it shows; its role is the description.
+        QAccessibleInterface* title = QAccessible::queryAccessibleInterface(form2->caption());
+        QCOMPARE(title->text(QAccessible::Name), u"班级课程表(一班)"_s);
+        QCOMPARE(title->text(QAccessible::Description), u"课程表标题"_s);
         QCOMPARE(window->tabs()->currentIndex(), int(MainTab::Basics));
         QCOMPARE(shown().text({2, 6}), u"音乐  李四"_s); // 星期六, period 2
         for (int i = 0; i < 4; ++i)                      // one step past the last class
