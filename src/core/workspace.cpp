@@ -10,6 +10,7 @@ void Editor::forgetSchool()
     fixedLessons.classChoices.clear();
     fixedLessons.classIndex = -1;
     fixedLessons.listText.clear();
+    names.entry.clear();
 }
 
 Workspace::Workspace()
@@ -35,6 +36,8 @@ void Workspace::replaceSchool(model::School replacement)
 {
     school = std::move(replacement);
     forgetHandChanges();
+    // The conflicts named cells of the old timetable.
+    session.conflicts.clear();
     emit notifier.schoolReplaced();
 }
 

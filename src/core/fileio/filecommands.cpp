@@ -131,7 +131,6 @@ CommandOutcome newSchool(Workspace& ws, UiPort& ui)
     ws.session.timetableLoaded = false;
     ws.setDocumentPath({});
     ws.editor.forgetSchool();
-    ws.editor.names.entry.clear();
     ws.editor.fixedLessonGrid.clearCells();
     ws.replaceSchool(std::move(empty));
     school::rebuildPlanSkeleton(ws.school);
