@@ -74,9 +74,16 @@ CommandOutcome openFile(Workspace& ws, UiPort& ui, const QString& path)
                                     MessageIcon::Warning) != MessageAnswer::Yes)
         return CommandOutcome::Cancelled;
     takeOpenedSchool(ws, std::move(opened));
-    ws.setDocumentPath(path);
-    ws.setModified(false);
-    remember(ws, path, true);
+    if (warning.any()) {
+        // What was read of a damaged file is a new school: Save asks for a name rather than
+        // write over the only copy of what the file held.
+        ws.setDocumentPath({});
+        ws.setModified(true);
+    } else {
+        ws.setDocumentPath(path);
+        ws.setModified(false);
+        remember(ws, path, true);
+    }
     ui.showTab(MainTab::Basics);
     ui.giveFocus(FocusTarget::MainWindow);
     return CommandOutcome::Done;
