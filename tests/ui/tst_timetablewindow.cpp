@@ -149,7 +149,7 @@ private slots:
         QCOMPARE(form2->pos(), before);
 
         // As closing the main window: unsaved work is asked about (取消 keeps the program).
-        ws().setModified(true);
+        ws().markUnsaved();
         port.answers = {MessageAnswer::Cancel};
         QTest::keyClick(form2->grid(), Qt::Key_Escape);
         QCOMPARE(port.prompts().last(), u"当前课程设置已修改，是否保存？"_s);

@@ -78,10 +78,10 @@ CommandOutcome openFile(Workspace& ws, UiPort& ui, const QString& path)
         // What was read of a damaged file is a new school: Save asks for a name rather than
         // write over the only copy of what the file held.
         ws.setDocumentPath({});
-        ws.setModified(true);
+        ws.markUnsaved();
     } else {
         ws.setDocumentPath(path);
-        ws.setModified(false);
+        ws.markSaved();
         remember(ws, path, true);
     }
     ui.showTab(MainTab::Basics);
@@ -141,7 +141,7 @@ CommandOutcome newSchool(Workspace& ws, UiPort& ui)
     ws.editor.fixedLessonGrid.clearCells();
     ws.replaceSchool(std::move(empty));
     school::rebuildPlanSkeleton(ws.school);
-    ws.setModified(false);
+    ws.markSaved();
     ui.showTab(MainTab::Basics);
     ui.giveFocus(FocusTarget::MainWindow);
     return CommandOutcome::Done;
@@ -181,7 +181,7 @@ CommandOutcome saveSchool(Workspace& ws, UiPort& ui)
     const CommandOutcome outcome = writeTo(ws, ui, path);
     if (outcome == CommandOutcome::Done) {
         ws.setDocumentPath(path);
-        ws.setModified(false);
+        ws.markSaved();
     }
     return outcome;
 }

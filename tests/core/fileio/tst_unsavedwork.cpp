@@ -46,7 +46,7 @@ private:
         test::buildSampleSchool(ws, ui);
         ws.setDocumentPath(dir_.filePath(QStringLiteral("saved.rve")));
         QFile::remove(ws.session.documentPath);
-        ws.setModified(true);
+        ws.markUnsaved();
     }
 
 private slots:
@@ -117,7 +117,7 @@ private slots:
         Workspace ws;
         test::FakeUiPort ui;
         test::buildSampleSchool(ws, ui);
-        ws.setModified(true);
+        ws.markUnsaved();
         ui.answers = {MessageAnswer::Save, MessageAnswer::Save};
         QVERIFY(!askToKeepWork(ws, ui)); // the save dialog was cancelled
         QCOMPARE(ui.fileDialogs.size(), 1);

@@ -100,7 +100,7 @@ private slots:
         timetable.setTextColour({5, 6}, 0x000000FF);
         ws.session.pick = {1, {2, 2}};
         timetable.setCurrentCell({3, 2});
-        ws.setModified(false);
+        ws.markSaved();
         QSignalSpy pickChanges(&ws.notifier, &Notifier::pickChanged);
 
         QVERIFY(!views::checkDoubleBookings(ws, ui));
