@@ -73,7 +73,8 @@ ForcedSwapOutcome forceSwap(Workspace& ws, UiPort& ui, scheduler::RandomSource& 
     const scheduler::CombinedGroups groups(ws.school.combinedGroups);
     const QHash<int, QString> before =
         outcome.code != 0 ? doubleBookedLessons(index, groups) : QHash<int, QString>();
-    model::ExchangeStep step{ForcedSwapCaption, {}};
+    model::ExchangeStep step;
+    step.caption = ForcedSwapCaption;
     index.setJournal(&step.exchanges);
     model::RedrawSuspender suspended(timetable);
     index.swapCells(picked, other);

@@ -37,6 +37,7 @@ void relayoutWeek(Workspace& ws, UiPort& ui)
     emit ws.notifier.fixedLessonEditorChanged();
 
     if (!ws.session.timetableLoaded) {
+        ws.forgetHandChanges();
         layOutEmptyMasterTimetable(ws);
         ws.school.masterTimetable.setRedraw(true);
     }
@@ -72,7 +73,6 @@ bool stepWeekField(Workspace& ws, UiPort& ui, model::WeekField field, const QStr
 
 void layOutEmptyMasterTimetable(Workspace& ws)
 {
-    ws.forgetHandChanges();
     model::Grid& grid = ws.school.masterTimetable;
     grid.clearCells();
     grid.setRedraw(false);

@@ -30,8 +30,7 @@ bool relayoutClearsLessons(const Workspace& ws);
 // is laid out. True when the field took the text.
 bool stepWeekField(Workspace& ws, UiPort& ui, model::WeekField field, const QString& text);
 
-// Lays out an empty master timetable for the class list and the week structure; what was
-// changed by hand on the old one can no longer be undone.
+// Lays out an empty master timetable for the class list and the week structure.
 void layOutEmptyMasterTimetable(Workspace& ws);
 
 } // namespace orve::school

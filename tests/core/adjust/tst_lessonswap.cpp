@@ -254,7 +254,7 @@ private slots:
         QCOMPARE(ws.session.pick.count, 0);
         QCOMPARE(colours(A), u"....."_s);
         QCOMPARE(grid().text({A, 1}), test::lesson(u"语文"_s, u"张三"_s));
-        school::layOutEmptyMasterTimetable(ws);
+        school::relayoutWeek(ws, ui);
         QVERIFY(!ws.session.history.canRedo());
 
         init();
