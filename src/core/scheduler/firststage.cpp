@@ -110,7 +110,9 @@ struct Member
 {
     QString className;
     QString course;
-    std::optional<int> row; // class row of the master timetable
+    std::optional<int> row;     // class row of the master timetable
+    std::optional<int> planRow; // looked up once, not once per lesson placed
+    QString lesson;             // the cell text of the member's lesson
 };
 
 std::vector<Member> membersOf(RunContext& ctx, int group)
@@ -127,6 +129,11 @@ std::vector<Member> membersOf(RunContext& ctx, int group)
         if (!member.row)
             ctx.problems.skippedMembers.append(tree.node(group).text + u' ' +
                                                model::combinedLessonCaption(text));
+        member.planRow = school::planRowOf(ctx.ws.school.plan, member.className, member.course);
+        member.lesson = model::lessonCellText(
+            member.course,
+            member.planRow ? ctx.ws.school.plan.text({*member.planRow, school::TeacherColumn})
+                           : QString());
         members.push_back(std::move(member));
     }
     return members;
@@ -180,9 +187,11 @@ void placeGroup(RunContext& ctx, int group)
     if (members.empty())
         return;
     const Member& last = members.back();
-    const bool main =
-        school::planMainMark(ws.school.plan, last.className, last.course) == school::MainCourseMark;
-    const QString periods = school::planPeriods(ws.school.plan, last.className, last.course);
+    const auto lastPlanCell = [&](int column) {
+        return last.planRow ? ws.school.plan.text({*last.planRow, column}) : QString();
+    };
+    const bool main = lastPlanCell(school::MainMarkColumn) == school::MainCourseMark;
+    const QString periods = lastPlanCell(school::PeriodsColumn);
     // Without a number of periods the group is not combined at all: its members keep their
     // plan rows, whose lessons the next stage places class by class, and the later groups
     // are still placed.
@@ -198,31 +207,24 @@ void placeGroup(RunContext& ctx, int group)
     for (int placed = 0; anyRow && placed < lessons; ++placed) {
         const std::optional<int> column = findCombinedColumn(ctx, members, main);
         if (!column) {
-            ctx.problems.unplacedCombined.append(QStringLiteral(u"%1：%2 节")
-                                                     .arg(ws.school.combinedGroups.node(group).text)
-                                                     .arg(lessons - placed));
+            ctx.problems.unplacedCombined.append(
+                unplacedCombinedEntry(ws.school.combinedGroups.node(group).text, lessons - placed));
             break;
         }
         for (const Member& member : members) {
             if (!member.row)
                 continue;
-            const QString teacher = school::planTeacher(
-                ws.school.plan,
-                ws.school.masterTimetable.text({*member.row, model::ClassNameColumn}),
-                member.course);
-            ctx.index.write({*member.row, *column}, model::lessonCellText(member.course, teacher),
-                            model::FixedMark);
-            if (const std::optional<int> planRow =
-                    school::planRowOf(ws.school.plan, member.className, member.course))
-                ctx.countPlacedEarly(*planRow);
+            ctx.index.write({*member.row, *column}, member.lesson, model::FixedMark);
+            if (member.planRow)
+                ctx.countPlacedEarly(*member.planRow);
         }
     }
     // Placed together or not at all: no later stage may split the group into single lessons.
     for (const Member& member : members) {
-        school::clearPlanPeriods(ws.school.plan, member.className, member.course);
-        if (const std::optional<int> planRow =
-                school::planRowOf(ws.school.plan, member.className, member.course))
-            ctx.markPlacedTogether(*planRow);
+        if (!member.planRow)
+            continue;
+        ws.school.plan.setText({*member.planRow, school::PeriodsColumn}, QStringLiteral("0"));
+        ctx.markPlacedTogether(*member.planRow);
     }
 }
 
