@@ -32,7 +32,24 @@ CombinedGroups::CombinedGroups(const model::CombinedTree& tree)
         const int member = *found;
         std::vector<int>& groups = groupsOfMember_[std::size_t(member)];
         groups.insert(std::upper_bound(groups.begin(), groups.end(), group), group);
+        const qsizetype at = text.indexOf(QChar(model::CombinedSeparator));
+        membersOfGroup_[group].emplace_back(text.left(at), at < 0 ? QString() : text.mid(at + 1));
     }
+}
+
+const std::vector<int>& CombinedGroups::groupsOf(int member) const
+{
+    static const std::vector<int> none;
+    return member >= 0 && std::size_t(member) < groupsOfMember_.size()
+               ? groupsOfMember_[std::size_t(member)]
+               : none;
+}
+
+const std::vector<std::pair<QString, QString>>& CombinedGroups::membersOfGroup(int group) const
+{
+    static const std::vector<std::pair<QString, QString>> none;
+    const auto found = membersOfGroup_.constFind(group);
+    return found == membersOfGroup_.constEnd() ? none : *found;
 }
 
 int CombinedGroups::memberOf(const QString& className, QStringView course) const

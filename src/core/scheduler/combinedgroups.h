@@ -33,11 +33,18 @@ public:
     bool together(const QString& class1, QStringView course1, const QString& class2,
                   QStringView course2) const;
 
+    // The groups (tree node numbers) a member belongs to, ascending.
+    const std::vector<int>& groupsOf(int member) const;
+    // The classes and courses of a group's members, in tree order.
+    const std::vector<std::pair<QString, QString>>& membersOfGroup(int group) const;
+
 private:
     // The members of each class: (course, member number).
     QHash<QString, std::vector<std::pair<QString, int>>> membersOfClass_;
     // The groups of each member, ascending.
     std::vector<std::vector<int>> groupsOfMember_;
+    // The (class, course) of each group's members, by group.
+    QHash<int, std::vector<std::pair<QString, QString>>> membersOfGroup_;
 };
 
 } // namespace orve::scheduler

@@ -3,6 +3,8 @@
 #include "fakeuiport.h"
 #include "fileio/filecommands.h"
 #include "fileio/titletext.h"
+#include "model/cellmarks.h"
+#include "model/gbk.h"
 #include "sampleschool.h"
 #include "school/startup.h"
 #include "workspace.h"
@@ -14,6 +16,7 @@
 
 using namespace orve;
 using namespace orve::fileio;
+using namespace Qt::StringLiterals;
 
 class TestFileCommands : public QObject
 {
@@ -57,6 +60,30 @@ private slots:
         QVERIFY(ui.processedEvents > 0);
         QVERIFY(ui.messages.isEmpty());
         QVERIFY(ws.session.timetableLoaded);
+    }
+
+    // A file keeps texts only: Open marks fixed again what a run marks, so that no swap or
+    // repair moves it: the cells fixed-lesson entries hold in place, "空课", and the combined
+    // lessons whose group holds the slot together (not the lesson 初一(2) has alone).
+    void openMarksFixedLessonsAgain()
+    {
+        QByteArray bytes = test::readBytes(schoolFile_);
+        QByteArray entry;
+        QVERIFY(model::encodeGbk(u"初一(1) 语文 1 19l", entry));
+        QByteArray fixed;
+        QVERIFY(model::encodeGbk(u"初一(2) 语文 2 29l", fixed)); // column 7 of 初一(2)
+        bytes.replace(entry, fixed);
+        QVERIFY(test::writeBytes(schoolFile_, bytes));
+        Workspace ws;
+        test::FakeUiPort ui;
+        QVERIFY(startAndOpenTheSchool(ws, ui));
+        QStringList marked;
+        const model::Grid& timetable = ws.school.masterTimetable;
+        for (int r = 2; r < timetable.rowCount(); ++r)
+            for (int c = 1; c < timetable.columnCount(); ++c)
+                if (timetable.cell({r, c}).style == model::FixedMark)
+                    marked.append(QStringLiteral("%1,%2").arg(r).arg(c));
+        QCOMPARE(marked, (QStringList{u"2,1"_s, u"2,2"_s, u"3,1"_s, u"3,2"_s, u"3,7"_s, u"3,23"_s}));
     }
 
     // The lists are replaced, so nothing stays selected in them or in the class chooser.
