@@ -5,8 +5,10 @@
 #include "model/cellmarks.h"
 #include "model/grid.h"
 #include "model/layouts.h"
+#include "model/lessoncell.h"
 #include "model/slots.h"
 #include "scheduler/combinedgroups.h"
+#include "scheduler/combinedlessons.h"
 #include "scheduler/doublebookings.h"
 #include "scheduler/teacherindex.h"
 #include "uiport.h"
@@ -78,22 +80,45 @@ std::optional<DoubleBooking> markFirstDoubleBooking(model::Grid& timetable,
     return std::nullopt;
 }
 
+std::optional<scheduler::SplitLesson> markFirstSplitLesson(model::Grid& timetable,
+                                                          const model::CombinedTree& groups)
+{
+    std::optional<scheduler::SplitLesson> found;
+    {
+        const scheduler::CombinedGroups together(groups);
+        const std::vector<scheduler::SplitLesson> split =
+            scheduler::CombinedLessons(timetable, together).splitLessons();
+        if (split.empty())
+            return found;
+        found = split.front();
+    }
+    for (const int r : found->rows)
+        timetable.setTextStyle({r, found->column},
+                               model::checkedStyle(timetable.cell({r, found->column}).style));
+    timetable.setCurrentCell({found->rows.front(), found->column});
+    return found;
+}
+
 std::optional<DoubleBooking> checkDoubleBookings(Workspace& ws, UiPort& ui)
 {
     model::Grid& timetable = ws.school.masterTimetable;
     std::optional<DoubleBooking> found;
+    std::optional<scheduler::SplitLesson> split;
     {
         model::RedrawSuspender suspended(timetable);
         dropPickAndColourMarks(ws);
         found = markFirstDoubleBooking(timetable, ws.school.teachers, ws.school.combinedGroups);
+        if (!found)
+            split = markFirstSplitLesson(timetable, ws.school.combinedGroups);
     }
-    if (!found) {
+    if (!found && !split) {
         ui.message(QStringLiteral(u"没有重课"));
         return found;
     }
     ui.showTab(MainTab::Scheduling);
-    ui.showStatus(describeDoubleBooking(timetable, *found, ws.session.periodsPerDay));
-    ui.message(QStringLiteral(u"有重课"));
+    ui.showStatus(found ? describeDoubleBooking(timetable, *found, ws.session.periodsPerDay)
+                        : describeSplitLesson(timetable, *split, ws.session.periodsPerDay));
+    ui.message(found ? QStringLiteral(u"有重课") : SplitLessonMessage);
     ui.giveFocus(FocusTarget::MasterTimetable);
     return found;
 }
@@ -108,6 +133,19 @@ QString describeDoubleBooking(const model::Grid& timetable, const DoubleBooking&
     return QStringLiteral(u"%1：%2第%3节，%4")
         .arg(booking.teacher, model::masterDayName(slot.day - 1), QString::number(slot.period),
              classes.join(u'、'));
+}
+
+QString describeSplitLesson(const model::Grid& timetable, const scheduler::SplitLesson& lesson,
+                            int periodsPerDay)
+{
+    const model::Slot slot = model::slotOfColumn(lesson.column, periodsPerDay);
+    QStringList classes;
+    for (const int r : lesson.rows)
+        classes.append(timetable.text({r, model::ClassNameColumn}));
+    return QStringLiteral(u"%1：%2第%3节，%4上%5，同组的其他班级不在这一节")
+        .arg(SplitLessonMessage, model::masterDayName(slot.day - 1), QString::number(slot.period),
+             classes.join(u'、'),
+             model::coursePart(timetable.text({lesson.rows.front(), lesson.column})).toString());
 }
 
 } // namespace orve::views
