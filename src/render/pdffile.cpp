@@ -1,7 +1,10 @@
 #include "pdffile.h"
 
+#include "pdftext.h"
+
 #include "fileio/systemerror.h"
 
+#include <QBuffer>
 #include <QPdfWriter>
 #include <QSaveFile>
 
@@ -29,23 +32,27 @@ QString writePdfFile(const QString& path, const std::vector<print::ReportSheet>&
     const QString refusal = fileio::pathRefusal(path, FileAccess::Write);
     if (!refusal.isEmpty())
         return refusal;
+    QByteArray pdf;
+    {
+        QBuffer buffer(&pdf);
+        buffer.open(QIODevice::WriteOnly);
+        QPdfWriter writer(&buffer);
+        writer.setResolution(PdfResolution);
+        writer.setPageLayout(page);
+        writer.setCreator(info.creator);
+        writer.setTitle(info.title);
+        if (!printSheets(writer, sheets, options))
+            return QStringLiteral(u"无法绘制 PDF 页面。");
+    }
+    pdf = withIdeographsForRadicals(pdf);
     QSaveFile file(path);
     // The error number is taken straight after the call that failed.
     errno = 0;
-    if (file.open(QIODevice::WriteOnly)) {
-        bool painted = false;
-        {
-            QPdfWriter writer(&file);
-            writer.setResolution(PdfResolution);
-            writer.setPageLayout(page);
-            writer.setCreator(info.creator);
-            writer.setTitle(info.title);
-            painted = printSheets(writer, sheets, options);
-        }
+    if (file.open(QIODevice::WriteOnly) && file.write(pdf) == pdf.size()) {
         // The last part of the file waits in the buffer until flushed: a full disk shows
         // here, before the old file is replaced.
         errno = 0;
-        if (painted && file.flush() && file.commit())
+        if (file.flush() && file.commit())
             return {};
     }
     return fileio::systemErrorReason(errno, FileAccess::Write, file.errorString());

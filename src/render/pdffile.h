@@ -1,5 +1,6 @@
-// Report sheets written as a PDF file: the file is replaced only once every page is written.
-// The print window's 另存为 PDF, the export of all timetables and orve-cli export use it.
+// Report sheets written as a PDF file: the file is replaced only once every page is written,
+// and its text reads back as drawn (pdftext.h). The print window's 另存为 PDF, the export of all
+// timetables and orve-cli export use it.
 #pragma once
 
 #include "sheetdocument.h"

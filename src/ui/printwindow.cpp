@@ -1,6 +1,7 @@
 #include "printwindow.h"
 
 #include "pdffile.h"
+#include "pdftext.h"
 #include "programinfo.h"
 
 #include "print/reportsheet.h"
@@ -220,6 +221,14 @@ void PrintWindow::printPages()
     if (!render::printSheets(printer_, sheets_, options()))
         QMessageBox::warning(this, defaultMessageTitle(),
                              QStringLiteral(u"无法打印：打印机没有准备好。"));
+    else if (printer_.outputFormat() == QPrinter::PdfFormat &&
+             !printer_.outputFileName().isEmpty())
+        if (const QString reason = render::correctPdfFile(printer_.outputFileName());
+            !reason.isEmpty())
+            QMessageBox::warning(this, defaultMessageTitle(),
+                                 QStringLiteral(u"无法保存 PDF 文件：\n%1\n%2")
+                                     .arg(QDir::toNativeSeparators(printer_.outputFileName()),
+                                          reason));
     refreshPreview();
 }
 

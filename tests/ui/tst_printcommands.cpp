@@ -13,6 +13,7 @@
 #include <QFile>
 #include <QLineEdit>
 #include <QPrintPreviewWidget>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -95,13 +96,22 @@ void PrintCommandsTest::previewAndPrintTheMasterTimetable()
         printer.setOutputFileName(output);
         return true;
     });
-    window.workspace().school.title = QStringLiteral(u"打印标题");
+    window.workspace().school.title = QStringLiteral(u"高一打印标题");
     window.toolbarButton(7)->trigger();
     QCOMPARE(asked, 1);
-    QCOMPARE(titleLine(*print), QStringLiteral(u"打印标题"));
+    QCOMPARE(titleLine(*print), QStringLiteral(u"高一打印标题"));
     QFile printed(output);
     QVERIFY(printed.open(QIODevice::ReadOnly));
     QVERIFY(printed.read(5) == "%PDF-");
+    // Printed into a file, the text reads back as drawn (高 and 一 are not radicals).
+    QProcess text;
+    text.start(QStringLiteral("pdftotext"), {output, QStringLiteral("-")});
+    if (text.waitForFinished(30000) && text.exitCode() == 0) {
+        const QString read = QString::fromUtf8(text.readAllStandardOutput());
+        QVERIFY2(read.contains(QStringLiteral(u"高一打印标题")) &&
+                     read.contains(QStringLiteral(u"星期一")),
+                 qPrintable(read.left(200)));
+    }
 }
 
 void PrintCommandsTest::classAndTeacherTimetablesOneToAPage()
