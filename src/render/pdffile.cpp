@@ -18,10 +18,24 @@ constexpr int PdfResolution = 600;
 
 } // namespace
 
+QPageLayout pageLayoutOn(Paper paper)
+{
+    return QPageLayout(QPageSize(paper == Paper::A3 ? QPageSize::A3 : QPageSize::A4),
+                       QPageLayout::Landscape, QMarginsF(10, 10, 10, 10), QPageLayout::Millimeter);
+}
+
 QPageLayout defaultPageLayout()
 {
-    return QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Landscape, QMarginsF(10, 10, 10, 10),
-                       QPageLayout::Millimeter);
+    return pageLayoutOn(Paper::A4);
+}
+
+QString pdfFileName(const QString& name)
+{
+    QString file = name.trimmed();
+    for (QChar& c : file)
+        if (QStringView(u"/\\:*?\"<>|").contains(c) || c.unicode() < 0x20)
+            c = u'_';
+    return file + QStringLiteral(".pdf");
 }
 
 QString writePdfFile(const QString& path, const std::vector<print::ReportSheet>& sheets,

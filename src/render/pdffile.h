@@ -7,9 +7,16 @@
 
 namespace orve::render {
 
-// A4 landscape with margins of 10 mm: the paper the print window starts with and the exports
-// use.
+// The papers a timetable is printed or exported on, landscape with margins of 10 mm. A4 is
+// the one the print window starts with and the exports use unless A3 is asked for, which holds
+// more days of a master timetable on a page.
+enum class Paper { A4, A3 };
+QPageLayout pageLayoutOn(Paper paper);
 QPageLayout defaultPageLayout();
+
+// A file name for a PDF of `name`: characters no file name may hold become "_", and ".pdf"
+// follows.
+QString pdfFileName(const QString& name);
 
 struct PdfDocumentInfo
 {

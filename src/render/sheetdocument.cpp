@@ -1,5 +1,6 @@
 #include "sheetdocument.h"
 
+#include "readablesheet.h"
 #include "sheetpainter.h"
 
 #include "print/reportsheet.h"
@@ -45,9 +46,9 @@ bool printOn(QPagedPaintDevice& device, const SheetDocument& document)
 
 SheetDocument::SheetDocument(const print::ReportSheet& sheet, const QPageLayout& page,
                              PrintOptions options)
-    : sheets_{&sheet}, printable_(page.paintRect(QPageLayout::Point).size()),
-      options_(std::move(options))
+    : printable_(page.paintRect(QPageLayout::Point).size()), options_(std::move(options))
 {
+    takeSheets({&sheet});
     layOut();
 }
 
@@ -55,10 +56,23 @@ SheetDocument::SheetDocument(const std::vector<print::ReportSheet>& sheets, cons
                              PrintOptions options)
     : printable_(page.paintRect(QPageLayout::Point).size()), options_(std::move(options))
 {
-    sheets_.reserve(sheets.size());
+    std::vector<const print::ReportSheet*> given;
+    given.reserve(sheets.size());
     for (const print::ReportSheet& sheet : sheets)
-        sheets_.push_back(&sheet);
+        given.push_back(&sheet);
+    takeSheets(given);
     layOut();
+}
+
+void SheetDocument::takeSheets(const std::vector<const print::ReportSheet*>& sheets)
+{
+    // All copies first: pointers into the vector stay valid once it has stopped growing.
+    for (const print::ReportSheet* sheet : sheets)
+        if (sheet->pageFit() == print::PageFit::AcrossPages)
+            readable_.push_back(readableSheet(*sheet));
+    auto copy = readable_.cbegin();
+    for (const print::ReportSheet* sheet : sheets)
+        sheets_.push_back(sheet->pageFit() == print::PageFit::AcrossPages ? &*copy++ : sheet);
 }
 
 double SheetDocument::titleBand() const

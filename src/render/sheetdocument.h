@@ -32,7 +32,7 @@ struct PrintOptions
 class SheetDocument
 {
 public:
-    // Keeps references to the sheets: they must outlive the document.
+    // Keeps references to the sheets fitted to one page: they must outlive the document.
     SheetDocument(const print::ReportSheet& sheet, const QPageLayout& page, PrintOptions options);
     SheetDocument(const std::vector<print::ReportSheet>& sheets, const QPageLayout& page,
                   PrintOptions options);
@@ -56,6 +56,7 @@ private:
         int page;  // of the sheet, or of the contents
     };
 
+    void takeSheets(const std::vector<const print::ReportSheet*>& sheets);
     void layOut();
     double titleBand() const;
     double headingBand(const QString& heading) const;
@@ -66,6 +67,9 @@ private:
     void paintContents(QPainter& painter, int page, double top, double width,
                        double unitsPerPoint) const;
 
+    // The sheets printed across pages, measured for reading (readablesheet.h); the others are
+    // the caller's.
+    std::vector<print::ReportSheet> readable_;
     std::vector<const print::ReportSheet*> sheets_;
     QSizeF printable_;
     PrintOptions options_;

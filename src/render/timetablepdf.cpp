@@ -1,17 +1,16 @@
 #include "timetablepdf.h"
 
-#include "pdffile.h"
-
 #include "model/school.h"
 
 namespace orve::render {
 
 PdfExport writeTimetablesPdf(const QString& path, const model::School& school, int periodsPerDay,
-                             print::TimetableSelection selection, const QString& creator)
+                             print::TimetableSelection selection, const QString& creator,
+                             Paper paper)
 {
     const std::vector<print::ReportSheet> sheets =
         print::timetableBook(school, periodsPerDay, selection);
-    const QPageLayout page = defaultPageLayout();
+    const QPageLayout page = pageLayoutOn(paper);
     const PrintOptions options{school.title, true, true};
     PdfExport result;
     result.failure = writePdfFile(path, sheets, page, options, {school.title, creator});

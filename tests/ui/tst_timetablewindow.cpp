@@ -89,6 +89,7 @@ private slots:
         QCOMPARE(title->text(QAccessible::Description), u"课程表标题"_s);
         QCOMPARE(window->tabs()->currentIndex(), int(MainTab::Basics));
         QCOMPARE(shown().text({2, 6}), u"音乐  李四"_s); // 星期六, period 2
+        QVERIFY(form2->grid()->textFitted()); // names whole, as on paper
         for (int i = 0; i < 4; ++i)                      // one step past the last class
             QTest::mouseClick(form2->spin()->upButton(), Qt::LeftButton);
         QCOMPARE(form2->number()->text(), u"2"_s);
