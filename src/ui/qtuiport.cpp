@@ -3,6 +3,7 @@
 #include "programinfo.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFileDialog>
 #include <QMainWindow>
 #include <QMessageBox>
@@ -103,8 +104,11 @@ QString QtUiPort::saveFileName(const FileDialogRequest& request)
 {
     if (dialogs_)
         return dialogs_->saveFileName(request);
-    return QFileDialog::getSaveFileName(window_, request.title, request.startFolder, request.filter,
-                                        nullptr, optionsOf(request));
+    const QString start = request.suggestedName.isEmpty()
+                              ? request.startFolder
+                              : QDir(request.startFolder).filePath(request.suggestedName);
+    return QFileDialog::getSaveFileName(window_, request.title, start, request.filter,
+                                        request.chosenFilter, optionsOf(request));
 }
 
 QString QtUiPort::folderName(const FileDialogRequest& request)

@@ -33,6 +33,19 @@ void fillSchool(orve::Workspace& ws)
     orve::test::layOutTimetable(ws.school.masterTimetable, ws.school.classes, 6, 3, true);
 }
 
+// What pdfinfo says of the page size ("1190.55 x 841.89 pts (A3)").
+QByteArray readPdfSize(const QString& path)
+{
+    QProcess info;
+    info.start(QStringLiteral("pdfinfo"), {path});
+    if (!info.waitForFinished(30000) || info.exitCode() != 0)
+        return {};
+    for (const QByteArray& line : info.readAllStandardOutput().split('\n'))
+        if (line.startsWith("Page size:"))
+            return line;
+    return {};
+}
+
 QString titleLine(const PrintWindow& window)
 {
     for (auto* edit : window.findChildren<QLineEdit*>())
@@ -149,13 +162,24 @@ void PrintCommandsTest::exportsFromTheMenu()
     MainWindow window(&dialogs);
     fillSchool(window.workspace());
 
-    // The file name without its suffix gets ".pdf".
+    // The dialog offers "<title>.pdf" in the school's folder; a file name without its suffix
+    // gets ".pdf". The file type chooses the paper.
+    window.workspace().session.documentPath = dir.filePath(QStringLiteral("school.rve"));
     dialogs.fileNames = {dir.filePath(QStringLiteral(u"课程表"))};
     window.action(QStringLiteral("exportPdf"))->trigger();
     QVERIFY(QFile::exists(dir.filePath(QStringLiteral(u"课程表.pdf"))));
-    QCOMPARE(dialogs.fileDialogs.constLast().filter, QStringLiteral(u"PDF 文件 (*.pdf)"));
+    const orve::FileDialogRequest& asked = dialogs.fileDialogs.constLast();
+    QCOMPARE(asked.title, QStringLiteral(u"导出为 PDF 文件"));
+    QCOMPARE(asked.startFolder, dir.path());
+    QCOMPARE(asked.suggestedName, QStringLiteral(u"实验中学 2024学年.pdf"));
+    QCOMPARE(asked.filter,
+             QStringLiteral(u"PDF 文件，A4 纸 (*.pdf);;PDF 文件，A3 纸 (*.pdf)"));
     QVERIFY2(dialogs.prompts().constLast().contains(QStringLiteral(u"共 8 页")),
              qPrintable(dialogs.prompts().constLast())); // contents, master, 4 classes, 2 teachers
+    dialogs.fileNames = {dir.filePath(QStringLiteral(u"A3.pdf"))};
+    dialogs.filtersChosen = {QStringLiteral(u"PDF 文件，A3 纸 (*.pdf)")};
+    window.action(QStringLiteral("exportPdf"))->trigger();
+    QVERIFY(readPdfSize(dir.filePath(QStringLiteral(u"A3.pdf"))).contains("A3"));
 
     dialogs.fileNames = {dir.path()};
     window.action(QStringLiteral("exportCsv"))->trigger();
