@@ -3,6 +3,7 @@
 #include "basicspage.h"
 #include "helpwindow.h"
 #include "mainwindow.h"
+#include "qtuiport.h"
 #include "spinbuttons.h"
 #include "stepspage.h"
 #include "translation.h"
@@ -288,6 +289,26 @@ private slots:
         catcher.arm();
         window.action(QStringLiteral("about"))->trigger();
         QCOMPARE(catcher.title, QStringLiteral(u"关于 ORVE智能排课系统 "));
+    }
+
+    // "有重课" alone would make a box too narrow for its title beside the frame's buttons.
+    void aShortMessageShowsItsWholeTitle()
+    {
+        QWidget parent;
+        orve::ui::QtUiPort port(&parent, nullptr, [](orve::FocusTarget) { return nullptr; });
+        int width = 0;
+        int needed = 0;
+        QTimer::singleShot(0, [&] {
+            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                width = box->width();
+                needed = box->fontMetrics().horizontalAdvance(box->windowTitle());
+                box->done(0);
+            }
+        });
+        static_cast<orve::UiPort&>(port).message(QStringLiteral(u"有重课"));
+        constexpr int FrameButtons = 100; // close, maximise and minimise beside the title
+        QVERIFY2(needed > 0 && width >= needed + FrameButtons,
+                 qPrintable(QStringLiteral("%1 %2").arg(width).arg(needed)));
     }
 
     void helpOpensTheShippedDocumentOrSaysItIsMissing()

@@ -183,6 +183,7 @@ void PrintCommandsTest::exportsFromTheMenu()
 
     dialogs.fileNames = {dir.path()};
     window.action(QStringLiteral("exportCsv"))->trigger();
+    QCOMPARE(dialogs.fileDialogs.constLast().title, QStringLiteral(u"导出为 CSV 表格：选择文件夹"));
     dialogs.fileNames = {dir.path()};
     window.action(QStringLiteral("exportHtml"))->trigger();
     for (const char16_t* name : {u"总课表", u"班级课程表", u"教师任课表"})
