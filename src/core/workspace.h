@@ -41,6 +41,9 @@ struct Workspace
     // No file holds the school as it is (what was read of a damaged file): modified until it
     // is saved.
     void markUnsaved();
+    // Periods per day as the timetable was laid out; the week fields' for a school never laid
+    // out.
+    int periodsPerDay() const;
     void setDocumentPath(const QString& path);
 
 private:

@@ -12,7 +12,7 @@
 namespace orve::adjust {
 
 SwapRules::SwapRules(const Workspace& ws)
-    : ws_(ws), groups_(ws.school.combinedGroups),
+    : ws_(ws), groups_(ws.school),
       combined_(ws.school.masterTimetable, groups_),
       fixed_(ws.school, ws.session.periodsPerDay)
 {

@@ -7,6 +7,7 @@
 #include "model/school.h"
 #include "model/slots.h"
 #include "scheduler/doublebookings.h"
+#include "scheduler/combinedgroups.h"
 #include "scheduler/runcontext.h"
 #include "school/teachingplan.h"
 
@@ -64,6 +65,9 @@ private:
         return grid_.text({model::classRow(classIndex), slot + 1});
     }
 
+    // Each member's facts for the rules, from the texts the lesson puts into its cells.
+    void addFacts(Lesson& lesson);
+
     void readCells();
     void readFixedEntries();
     void readGroups();
@@ -73,6 +77,8 @@ private:
     void addMissingLessons();
 
     const model::School& school_;
+    std::unique_ptr<conditions::RuleBook> book_;
+    scheduler::CombinedGroups together_; // which lessons are taught together
     const model::Grid& grid_;
     const model::Grid& plan_;
     int classes_;
@@ -93,7 +99,9 @@ private:
 };
 
 Loader::Loader(const model::School& school, int periodsPerDay)
-    : school_(school), grid_(school.masterTimetable), plan_(school.plan),
+    : school_(school),
+      book_(std::make_unique<conditions::RuleBook>(school, std::max(periodsPerDay, 1))),
+      together_(school), grid_(school.masterTimetable), plan_(school.plan),
       classes_(std::max(grid_.rowCount() - model::FirstClassRow, 0)),
       slots_(std::max(grid_.columnCount() - 1, 0)), periodsPerDay_(std::max(periodsPerDay, 1)),
       occupant_(std::size_t(classes_) * std::size_t(slots_), FreeCell), pinned_(occupant_.size(), 0)
@@ -137,6 +145,38 @@ std::optional<int> Loader::planRow(const QString& className, QStringView course)
 {
     const auto found = planRows_.constFind(model::combinedLessonEntry(className, course));
     return found == planRows_.constEnd() ? std::nullopt : std::optional<int>(*found);
+}
+
+void Loader::addFacts(Lesson& lesson)
+{
+    lesson.facts.clear();
+    for (std::size_t i = 0; i < lesson.classes.size(); ++i) {
+        const QString& text = texts_.at(lesson.texts[i]);
+        conditions::LessonFacts facts;
+        facts.classIndex = lesson.classes[i];
+        if (text != model::FreePeriodText) {
+            const QString& className =
+                grid_.text({model::classRow(lesson.classes[i]), model::ClassNameColumn});
+            const QStringView course = model::coursePart(text);
+            if (scheduler::booksTeacher(text))
+                facts.teacher = teacherId(model::teacherPart(text));
+            if (!book_->empty()) {
+                facts.course = book_->course(course.toString());
+                facts.venue = book_->venueOf(className, course);
+            }
+            facts.unit = lesson.combined ? lesson.group : -1;
+        }
+        // A group's members that no course rule tells apart count as one entry: the searches
+        // weigh thousands of moves of them.
+        const auto same = std::find_if(lesson.facts.begin(), lesson.facts.end(), [&](const auto& f) {
+            return facts.unit >= 0 && facts.course < 0 && f.course < 0 && f.unit == facts.unit &&
+                   f.teacher == facts.teacher && f.venue == facts.venue;
+        });
+        if (same != lesson.facts.end())
+            ++same->cells;
+        else
+            lesson.facts.push_back(facts);
+    }
 }
 
 std::vector<int> Loader::teachersOf(const std::vector<int>& texts)
@@ -186,41 +226,22 @@ void Loader::readFixedEntries()
 
 void Loader::readGroups()
 {
-    const model::CombinedTree& tree = school_.combinedGroups;
-    if (tree.nodeCount() == 0)
-        return;
-    for (const int node : tree.children(0)) {
-        const QList<int> members = tree.children(node);
-        if (members.isEmpty())
-            continue;
-        // The group's periods and mark are its last member's, as the scheduling run reads them.
-        const QString& last = tree.node(members.last()).text;
-        const qsizetype cut = last.indexOf(QChar(model::CombinedSeparator));
-        const std::optional<int> lastRow =
-            cut < 0 ? std::nullopt : planRow(last.left(cut), QStringView(last).mid(cut + 1));
-        // A group without a number of periods is not combined: its classes' lessons are their own.
-        if (!lastRow || !model::isNumeric(plan_.text({*lastRow, school::PeriodsColumn})))
+    for (const scheduler::CombinedGroups::Group& combined : together_.groups()) {
+        const std::optional<int> lastRow = planRow(combined.last.className, combined.last.course);
+        if (!lastRow)
             continue;
         Group group;
-        group.name = tree.node(node).text;
+        group.name = combined.name;
         group.lessons = periodsIn(plan_.text({*lastRow, school::PeriodsColumn}));
         group.main = plan_.text({*lastRow, school::MainMarkColumn}) == school::MainCourseMark;
-        for (const int member : members) {
-            const QString& text = tree.node(member).text;
-            const qsizetype sep = text.indexOf(QChar(model::CombinedSeparator));
-            const auto cls = classIndex_.constFind(text.left(sep));
-            if (sep < 0 || cls == classIndex_.constEnd())
+        for (const scheduler::CombinedGroups::Member& member : combined.members) {
+            const auto cls = classIndex_.constFind(member.className);
+            const std::optional<int> row = planRow(member.className, member.course);
+            if (cls == classIndex_.constEnd() || !row)
                 continue;
-            const QString course = text.mid(sep + 1);
-            const std::optional<int> row = planRow(text.left(sep), course);
-            const int k = counter(*cls, course);
-            // A class takes part once; a class's course joins its first group only.
-            const bool again = std::any_of(group.members.begin(), group.members.end(),
-                                           [&](const Member& m) { return m.classIndex == *cls; });
-            if (!row || again || grouped_[std::size_t(k)])
-                continue;
+            const int k = counter(*cls, member.course);
             grouped_[std::size_t(k)] = 1;
-            group.members.push_back({*cls, course, *row, k});
+            group.members.push_back({*cls, member.course, *row, k});
         }
         if (!group.members.empty())
             groups_.push_back(std::move(group));
@@ -344,9 +365,16 @@ LoadedTimetable Loader::load()
         addGroupLessons(groups_[g], int(g));
     addOrdinaryLessons();
     addMissingLessons();
-    LoadedTimetable loaded{LessonTable(classes_, slots_, periodsPerDay_,
+    for (Lesson& lesson : lessons_)
+        addFacts(lesson);
+    const conditions::RuleBook& book = *book_;
+    LoadedTimetable loaded{std::move(book_),
+                           LessonTable(book, classes_, slots_, periodsPerDay_,
                                        school_.week.morningPeriods(), int(teacherIds_.size())),
-                           texts_, {}};
+                           texts_,
+                           {}};
+    for (auto teacher = teacherIds_.constBegin(); teacher != teacherIds_.constEnd(); ++teacher)
+        loaded.table.nameTeacher(teacher.value(), teacher.key());
     for (const Group& group : groups_)
         loaded.groupNames.append(group.name);
     for (Lesson& lesson : lessons_)

@@ -1,89 +1,87 @@
 #include "combinedgroups.h"
 
 #include "model/combinedlesson.h"
-#include "model/combinedtree.h"
+#include "model/numbers.h"
+#include "model/school.h"
+#include "school/teachingplan.h"
 
 #include <algorithm>
-#include <iterator>
 
 namespace orve::scheduler {
 
-CombinedGroups::CombinedGroups(const model::CombinedTree& tree)
+namespace {
+
+// The first plan row of a class and course; -1 when the plan has none.
+int planRowOf(const QHash<QString, int>& planRows, const QString& className, const QString& course)
 {
-    // Groups are the root's children, members the groups' children; one pass over the nodes.
+    return planRows.value(model::combinedLessonEntry(className, course), -1);
+}
+
+} // namespace
+
+CombinedGroups::CombinedGroups(const model::School& school)
+{
+    const model::CombinedTree& tree = school.combinedGroups;
+    if (tree.nodeCount() < 2)
+        return;
+    const model::Grid& plan = school.plan;
+    QHash<QString, int> planRows;
+    // QHash::insert replaces: walk back so that the first row of a class and course wins.
+    for (int r = plan.rowCount() - 1; r > school::PlanHeaderRow; --r)
+        planRows.insert(model::combinedLessonEntry(plan.text({r, school::ClassColumn}),
+                                                   plan.text({r, school::CourseColumn})),
+                        r);
+    // Groups are the root's children and members the groups' children, in the tree's order.
     const int root = 0;
-    const auto isGroup = [&](int node) { return node > root && tree.node(node).parent == root; };
-    QHash<QString, int> memberOfText;
-    for (int node = 0; node < tree.nodeCount(); ++node) {
-        const int group = tree.node(node).parent;
-        if (group < 0 || !isGroup(group))
-            continue;
-        const QString& text = tree.node(node).text;
-        auto found = memberOfText.constFind(text);
-        if (found == memberOfText.constEnd()) {
-            found = memberOfText.insert(text, int(groupsOfMember_.size()));
-            groupsOfMember_.emplace_back();
-            // The entry joins class and course with a separator; a name holding the separator
-            // itself would make several readings, and each stands for the same entry.
-            for (qsizetype at = text.indexOf(QChar(model::CombinedSeparator)); at >= 0;
-                 at = text.indexOf(QChar(model::CombinedSeparator), at + 1))
-                membersOfClass_[text.left(at)].emplace_back(text.mid(at + 1), *found);
+    std::vector<int> groupOfNode(std::size_t(tree.nodeCount()), NoGroup);
+    std::vector<Group> candidates;
+    for (int node = 1; node < tree.nodeCount(); ++node) {
+        const int parent = tree.node(node).parent;
+        if (parent == root) {
+            groupOfNode[std::size_t(node)] = int(candidates.size());
+            candidates.push_back({node, tree.node(node).text, {}, {}});
+        } else if (parent > root && groupOfNode[std::size_t(parent)] != NoGroup) {
+            const QString& text = tree.node(node).text;
+            const qsizetype cut = text.indexOf(QChar(model::CombinedSeparator));
+            if (cut >= 0)
+                candidates[std::size_t(groupOfNode[std::size_t(parent)])].members.push_back(
+                    {text.left(cut), text.mid(cut + 1)});
         }
-        const int member = *found;
-        std::vector<int>& groups = groupsOfMember_[std::size_t(member)];
-        groups.insert(std::upper_bound(groups.begin(), groups.end(), group), group);
-        const qsizetype at = text.indexOf(QChar(model::CombinedSeparator));
-        membersOfGroup_[group].emplace_back(text.left(at), at < 0 ? QString() : text.mid(at + 1));
+    }
+    for (Group& group : candidates) {
+        if (group.members.empty())
+            continue;
+        // The group's periods are its last member's, as the scheduling run reads them.
+        const Member last = group.members.back();
+        const int lastRow = planRowOf(planRows, last.className, last.course);
+        if (lastRow < 0 || !model::isNumeric(plan.text({lastRow, school::PeriodsColumn})))
+            continue;
+        const int number = int(groups_.size());
+        std::vector<Member> members;
+        for (Member& member : group.members) {
+            const bool again = std::any_of(members.begin(), members.end(), [&](const Member& m) {
+                return m.className == member.className;
+            });
+            // A member without a plan row has no lessons to combine.
+            if (again || groupOf(member.className, member.course) != NoGroup ||
+                planRowOf(planRows, member.className, member.course) < 0)
+                continue;
+            groupsOfClass_[member.className].emplace_back(member.course, number);
+            members.push_back(std::move(member));
+        }
+        groups_.push_back({group.node, group.name, last, std::move(members)});
     }
 }
 
-const std::vector<int>& CombinedGroups::groupsOf(int member) const
+int CombinedGroups::groupOf(const QString& className, QStringView course) const
 {
-    static const std::vector<int> none;
-    return member >= 0 && std::size_t(member) < groupsOfMember_.size()
-               ? groupsOfMember_[std::size_t(member)]
-               : none;
-}
-
-const std::vector<std::pair<QString, QString>>& CombinedGroups::membersOfGroup(int group) const
-{
-    static const std::vector<std::pair<QString, QString>> none;
-    const auto found = membersOfGroup_.constFind(group);
-    return found == membersOfGroup_.constEnd() ? none : *found;
-}
-
-int CombinedGroups::memberOf(const QString& className, QStringView course) const
-{
-    const auto found = membersOfClass_.constFind(className);
-    if (found == membersOfClass_.constEnd())
-        return NoMember;
-    for (const auto& [memberCourse, member] : *found)
+    const auto found = groupsOfClass_.constFind(className);
+    if (found == groupsOfClass_.constEnd())
+        return NoGroup;
+    for (const auto& [memberCourse, group] : *found)
         if (memberCourse == course)
-            return member;
-    return NoMember;
-}
-
-bool CombinedGroups::together(int member1, int member2) const
-{
-    if (member1 == NoMember || member2 == NoMember)
-        return false;
-    const std::vector<int>& first = groupsOfMember_[std::size_t(member1)];
-    const std::vector<int>& second = groupsOfMember_[std::size_t(member2)];
-    // Ascending lists, nearly always of one group each.
-    auto a = first.begin();
-    auto b = second.begin();
-    while (a != first.end() && b != second.end()) {
-        if (*a == *b)
-            return true;
-        *a < *b ? ++a : ++b;
-    }
-    return false;
-}
-
-bool CombinedGroups::together(const QString& class1, QStringView course1, const QString& class2,
-                              QStringView course2) const
-{
-    return together(memberOf(class1, course1), memberOf(class2, course2));
+            return group;
+    return NoGroup;
 }
 
 } // namespace orve::scheduler

@@ -9,9 +9,9 @@
 namespace orve::scheduler {
 
 CombinedLessons::CombinedLessons(const model::Grid& timetable, const CombinedGroups& groups)
-    : timetable_(timetable), groups_(groups),
-      members_(std::size_t(timetable.rowCount()) * std::size_t(timetable.columnCount()),
-               CombinedGroups::NoMember)
+    : timetable_(timetable), combined_(groups),
+      groups_(std::size_t(timetable.rowCount()) * std::size_t(timetable.columnCount()),
+              CombinedGroups::NoGroup)
 {
     if (groups.empty())
         return;
@@ -19,16 +19,16 @@ CombinedLessons::CombinedLessons(const model::Grid& timetable, const CombinedGro
         const QString& name = timetable.text({r, model::ClassNameColumn});
         rowOfClass_.insert(name, r);
         for (int c = 1; c < timetable.columnCount(); ++c)
-            members_[std::size_t(timetable.flatIndex({r, c}))] =
-                groups.memberOf(name, model::coursePart(timetable.text({r, c})));
+            groups_[std::size_t(timetable.flatIndex({r, c}))] =
+                groups.groupOf(name, model::coursePart(timetable.text({r, c})));
     }
 }
 
-int CombinedLessons::memberAt(model::CellRef at) const
+int CombinedLessons::groupAt(model::CellRef at) const
 {
     if (at.row < model::FirstClassRow || at.column < 1 || !timetable_.contains(at))
-        return CombinedGroups::NoMember;
-    return members_[std::size_t(timetable_.flatIndex(at))];
+        return CombinedGroups::NoGroup;
+    return groups_[std::size_t(timetable_.flatIndex(at))];
 }
 
 int CombinedLessons::rowOfClass(const QString& name) const
@@ -38,38 +38,31 @@ int CombinedLessons::rowOfClass(const QString& name) const
 
 bool CombinedLessons::heldTogether(model::CellRef at) const
 {
-    const int member = memberAt(at);
-    if (member == CombinedGroups::NoMember)
+    const int group = groupAt(at);
+    if (group == CombinedGroups::NoGroup)
         return false;
-    for (const int group : groups_.groupsOf(member)) {
-        bool everyClass = true;
-        for (const auto& [className, course] : groups_.membersOfGroup(group)) {
-            // A member whose class has no row in the timetable cannot be there.
-            const int row = rowOfClass(className);
-            if (row >= 0 && memberAt({row, at.column}) != groups_.memberOf(className, course)) {
-                everyClass = false;
-                break;
-            }
-        }
-        if (everyClass)
-            return true;
+    for (const CombinedGroups::Member& member : combined_.groups()[std::size_t(group)].members) {
+        // A member whose class has no row in the timetable cannot be there.
+        const int row = rowOfClass(member.className);
+        if (row >= 0 && groupAt({row, at.column}) != group)
+            return false;
     }
-    return false;
+    return true;
 }
 
 bool CombinedLessons::isSplit(model::CellRef at) const
 {
-    return memberAt(at) != CombinedGroups::NoMember && !heldTogether(at);
+    return groupAt(at) != CombinedGroups::NoGroup && !heldTogether(at);
 }
 
 std::vector<int> CombinedLessons::rowsTaughtWith(model::CellRef at) const
 {
     std::vector<int> rows{at.row};
-    const int member = memberAt(at);
-    if (member == CombinedGroups::NoMember)
+    const int group = groupAt(at);
+    if (group == CombinedGroups::NoGroup)
         return rows;
     for (int r = model::FirstClassRow; r < timetable_.rowCount(); ++r)
-        if (r != at.row && groups_.together(member, memberAt({r, at.column})))
+        if (r != at.row && groupAt({r, at.column}) == group)
             rows.push_back(r);
     return rows;
 }
@@ -82,10 +75,9 @@ std::vector<SplitLesson> CombinedLessons::splitLessons() const
         for (int r = model::FirstClassRow; r < timetable_.rowCount(); ++r) {
             if (!isSplit({r, c}))
                 continue;
-            const int member = memberAt({r, c});
+            const int group = groupAt({r, c});
             auto lesson = lessons.begin() + std::ptrdiff_t(firstOfColumn);
-            while (lesson != lessons.end() &&
-                   !groups_.together(member, memberAt({lesson->rows.front(), c})))
+            while (lesson != lessons.end() && groupAt({lesson->rows.front(), c}) != group)
                 ++lesson;
             if (lesson == lessons.end())
                 lessons.push_back({c, {r}});

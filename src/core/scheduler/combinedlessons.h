@@ -1,8 +1,8 @@
-// Where a timetable holds the lessons of the combined groups. A slot cell holds a member's
-// lesson when its class and course belong to a group; the lesson is held together when one of
-// its groups has every class holding its own lesson in that slot, and split otherwise. The
-// fixed marks put back after Open, the swaps that move a group as one and the figures that
-// report a split group all read it from here.
+// Where a timetable holds the lessons of the combined groups (combinedgroups.h). A slot cell
+// holds a group's lesson when its class and course belong to the group; the lesson is held
+// together when every class of the group holds its own lesson in that slot, and split
+// otherwise. The fixed marks put back after Open, the swaps that move a group as one and the
+// figures that report a split group all read it from here.
 #pragma once
 
 #include "model/cellref.h"
@@ -29,12 +29,12 @@ struct SplitLesson
 class CombinedLessons
 {
 public:
-    // Reads the member of every class-row slot cell once; the grid and the groups must outlive
+    // Reads the group of every class-row slot cell once; the grid and the groups must outlive
     // it and the grid must not change meanwhile.
     CombinedLessons(const model::Grid& timetable, const CombinedGroups& groups);
 
-    // The member the cell's lesson is; CombinedGroups::NoMember for any other cell.
-    int memberAt(model::CellRef at) const;
+    // The group the cell's lesson belongs to; CombinedGroups::NoGroup for any other cell.
+    int groupAt(model::CellRef at) const;
     bool heldTogether(model::CellRef at) const;
     bool isSplit(model::CellRef at) const;
     // The rows whose lesson in the cell's column is taught together with the cell's (one
@@ -49,8 +49,8 @@ private:
     int rowOfClass(const QString& name) const;
 
     const model::Grid& timetable_;
-    const CombinedGroups& groups_;
-    std::vector<int> members_; // per flat cell index
+    const CombinedGroups& combined_;
+    std::vector<int> groups_;  // per flat cell index
     QHash<QString, int> rowOfClass_;
 };
 

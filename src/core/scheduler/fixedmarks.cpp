@@ -52,7 +52,7 @@ void restoreFixedMarks(model::School& school, int periodsPerDay)
     std::vector<model::CellRef> fixed;
     {
         const FixedEntryCells entries(school, periodsPerDay);
-        const CombinedGroups groups(school.combinedGroups);
+        const CombinedGroups groups(school);
         const CombinedLessons combined(timetable, groups);
         for (int r = model::FirstClassRow; r < timetable.rowCount(); ++r)
             for (int c = 1; c < timetable.columnCount(); ++c)

@@ -18,8 +18,11 @@ class UiPort;
 struct Workspace;
 } // namespace orve
 
+namespace orve::scheduler {
+class CombinedGroups;
+}
+
 namespace orve::model {
-class CombinedTree;
 class Grid;
 } // namespace orve::model
 
@@ -39,7 +42,7 @@ struct DoubleBooking
 // column, where the column scan stopped. Colours are not touched.
 std::optional<DoubleBooking> markFirstDoubleBooking(model::Grid& timetable,
                                                     const QStringList& teachers,
-                                                    const model::CombinedTree& groups);
+                                                    const scheduler::CombinedGroups& groups);
 
 inline const QString SplitLessonMessage = QStringLiteral(u"合班课未同时上课");
 
@@ -47,7 +50,7 @@ inline const QString SplitLessonMessage = QStringLiteral(u"合班课未同时上
 // its cells marked as the check marks a teacher's and the cursor on the first; none when every
 // group is taught together.
 std::optional<scheduler::SplitLesson> markFirstSplitLesson(model::Grid& timetable,
-                                                          const model::CombinedTree& groups);
+                                                          const scheduler::CombinedGroups& groups);
 
 // The menu command: marks as above (a pending swap pick is dropped with its colouring), then
 // says "有重课" with the teacher, slot and classes in the status bar and the master timetable in

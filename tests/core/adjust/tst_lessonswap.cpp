@@ -64,7 +64,7 @@ class TestLessonSwap : public QObject
     int doubleBookings()
     {
         return scheduler::countDoubleBookings(grid(),
-                                              scheduler::CombinedGroups(ws.school.combinedGroups));
+                                              scheduler::CombinedGroups(ws.school));
     }
     // Texts and styles of every class-row slot cell.
     QStringList snapshot()
@@ -251,10 +251,12 @@ private slots:
     void combinedGroupsMoveAsOneAndHeldLessonsStay()
     {
         const QChar separator(0xF8F5);
+        test::makeSchool(ws, {u"A"_s, u"B"_s, u"C"_s, u"D"_s}, {u"语文"_s, u"体育"_s}, 5, 0, 1);
+        test::setPlan(ws, 0, 1, {u"刘老师"_s, 1, false});
+        test::setPlan(ws, 1, 1, {u"刘老师"_s, 1, false});
         const int group = ws.school.combinedGroups.addChild(0, u"合班课1"_s, u"合班课1"_s);
         ws.school.combinedGroups.addChild(group, u"1nkey"_s, u"A"_s + separator + u"体育"_s);
         ws.school.combinedGroups.addChild(group, u"2nkey"_s, u"B"_s + separator + u"体育"_s);
-        grid().clearRange(A, 1, D, 5);
         // A: 语文 张三 | 体育 刘老师 | 数学 王芳 | 空课      B: 英语 李四 | 体育 刘老师 | - | 历史 赵六
         // C: -        | 音乐 李四   | -         | -        D: free
         put(A, 1, u"语文"_s, u"张三"_s);
