@@ -122,28 +122,39 @@ std::optional<DoubleBooking> checkDoubleBookings(Workspace& ws, UiPort& ui)
     return found;
 }
 
+namespace {
+
+// "星期二第3节" and "初一(1)、初一(2)": a slot and the classes of rows, as the notes name them.
+QString slotName(int column, int periodsPerDay)
+{
+    const model::Slot slot = model::slotOfColumn(column, periodsPerDay);
+    return QStringLiteral(u"%1第%2节").arg(model::masterDayName(slot.day - 1)).arg(slot.period);
+}
+
+QString classNames(const model::Grid& timetable, const std::vector<int>& rows)
+{
+    QStringList classes;
+    for (const int r : rows)
+        classes.append(timetable.text({r, model::ClassNameColumn}));
+    return classes.join(u'、');
+}
+
+} // namespace
+
 QString describeDoubleBooking(const model::Grid& timetable, const DoubleBooking& booking,
                               int periodsPerDay)
 {
-    const model::Slot slot = model::slotOfColumn(booking.column, periodsPerDay);
-    QStringList classes;
-    for (const int r : booking.rows)
-        classes.append(timetable.text({r, model::ClassNameColumn}));
-    return QStringLiteral(u"%1：%2第%3节，%4")
-        .arg(booking.teacher, model::masterDayName(slot.day - 1), QString::number(slot.period),
-             classes.join(u'、'));
+    return QStringLiteral(u"%1：%2，%3")
+        .arg(booking.teacher, slotName(booking.column, periodsPerDay),
+             classNames(timetable, booking.rows));
 }
 
 QString describeSplitLesson(const model::Grid& timetable, const scheduler::SplitLesson& lesson,
                             int periodsPerDay)
 {
-    const model::Slot slot = model::slotOfColumn(lesson.column, periodsPerDay);
-    QStringList classes;
-    for (const int r : lesson.rows)
-        classes.append(timetable.text({r, model::ClassNameColumn}));
-    return QStringLiteral(u"%1：%2第%3节，%4上%5，同组的其他班级不在这一节")
-        .arg(SplitLessonMessage, model::masterDayName(slot.day - 1), QString::number(slot.period),
-             classes.join(u'、'),
+    return QStringLiteral(u"%1：%2，%3上%4，同组的其他班级不在这一节")
+        .arg(SplitLessonMessage, slotName(lesson.column, periodsPerDay),
+             classNames(timetable, lesson.rows),
              model::coursePart(timetable.text({lesson.rows.front(), lesson.column})).toString());
 }
 
