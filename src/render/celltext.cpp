@@ -5,6 +5,7 @@
 #include <QFontMetricsF>
 #include <QPainter>
 #include <algorithm>
+#include <optional>
 #include <vector>
 
 namespace orve::render {
@@ -12,6 +13,8 @@ namespace orve::render {
 namespace {
 
 constexpr double SizeStep = 0.5;
+// How many points a lesson's text may lose to keep its course above its teacher.
+constexpr double CourseAboveAllowance = 1;
 
 struct Word
 {
@@ -96,6 +99,24 @@ QStringList wrapAnywhere(const QStringList& paragraphs, const QFontMetricsF& met
     return lines;
 }
 
+// The largest size from the font's own down to MinimumTextPoints at which the words fit.
+std::optional<FittedText> largestFit(const std::vector<std::vector<Word>>& words, const QFont& font,
+                                     QSizeF box, const QPaintDevice* device)
+{
+    FittedText fitted{font, {}, true};
+    const double own = font.pointSizeF();
+    for (double size = own; size > 0; size -= SizeStep) {
+        fitted.font.setPointSizeF(std::max(size, std::min(own, MinimumTextPoints)));
+        const QFontMetricsF metrics(fitted.font, device);
+        if (wrapWords(words, metrics, box.width(), fitted.lines) &&
+            fitted.lines.size() * metrics.lineSpacing() <= box.height())
+            return fitted;
+        if (size <= MinimumTextPoints)
+            break;
+    }
+    return std::nullopt;
+}
+
 } // namespace
 
 QStringList paragraphsOf(const QString& text, Lessons lessons)
@@ -126,27 +147,23 @@ double widestWord(const QString& text, const QFont& font, const QPaintDevice* de
 FittedText fitText(const QString& text, const QFont& font, QSizeF box,
                    const QPaintDevice* device)
 {
-    // Each lesson's course on a line above its teacher if that fits, else run on.
-    std::vector<std::vector<std::vector<Word>>> layouts;
-    for (const Lessons lessons : {Lessons::CourseAbove, Lessons::RunOn}) {
-        std::vector<std::vector<Word>> words;
+    const auto words = [&text](Lessons lessons) {
+        std::vector<std::vector<Word>> result;
         for (const QString& paragraph : paragraphsOf(text, lessons))
-            words.push_back(wordsOf(paragraph));
-        layouts.push_back(std::move(words));
-    }
-    FittedText fitted{font, {}, true};
-    const double own = font.pointSizeF();
-    for (double size = own; size > 0; size -= SizeStep) {
-        fitted.font.setPointSizeF(std::max(size, std::min(own, MinimumTextPoints)));
-        const QFontMetricsF metrics(fitted.font, device);
-        for (const auto& words : layouts)
-            if (wrapWords(words, metrics, box.width(), fitted.lines) &&
-                fitted.lines.size() * metrics.lineSpacing() <= box.height())
-                return fitted;
-        if (size <= MinimumTextPoints)
-            break;
-    }
-    fitted.whole = false;
+            result.push_back(wordsOf(paragraph));
+        return result;
+    };
+    const std::optional<FittedText> above =
+        largestFit(words(Lessons::CourseAbove), font, box, device);
+    const std::optional<FittedText> runOn = largestFit(words(Lessons::RunOn), font, box, device);
+    // The course above its teacher reads best, unless running on lets the text be much larger.
+    if (above && (!runOn || above->font.pointSizeF() + CourseAboveAllowance >=
+                                runOn->font.pointSizeF()))
+        return *above;
+    if (runOn)
+        return *runOn;
+    FittedText fitted{font, {}, false};
+    fitted.font.setPointSizeF(std::min(font.pointSizeF(), MinimumTextPoints));
     fitted.lines = wrapAnywhere(paragraphsOf(text, Lessons::RunOn),
                                 QFontMetricsF(fitted.font, device), box.width());
     return fitted;

@@ -1,8 +1,9 @@
 // How a cell's text is set in its box, on paper and in the class and teacher timetable window,
-// so that names are read whole: a lesson's course above its teacher (or classes) where that
-// fits, else run on, lines broken only at spaces and after "、" or a comma, and the font made
-// smaller step by step, down to MinimumTextPoints, until every line fits. Only when even that
-// does not, words are broken wherever they must be and what is left over is cut off below.
+// so that names are read whole: lines broken only at spaces and after "、" or a comma, and the
+// font made smaller step by step, down to MinimumTextPoints, until every line fits, a lesson's
+// course above its teacher (or classes), or run on where that cannot fit even at the least
+// size. Only when neither fits, words are broken wherever they must be and what is left over is
+// cut off below.
 #pragma once
 
 #include <QFont>
