@@ -155,6 +155,8 @@ FittedText fitText(const QString& text, const QFont& font, QSizeF box,
     };
     const std::optional<FittedText> above =
         largestFit(words(Lessons::CourseAbove), font, box, device);
+    if (above && above->font.pointSizeF() >= font.pointSizeF())
+        return *above;
     const std::optional<FittedText> runOn = largestFit(words(Lessons::RunOn), font, box, device);
     // The course above its teacher reads best, unless running on lets the text be much larger.
     if (above && (!runOn || above->font.pointSizeF() + CourseAboveAllowance >=

@@ -42,6 +42,12 @@ QString writePdfFile(const QString& path, const std::vector<print::ReportSheet>&
                      const QPageLayout& page, const PrintOptions& options,
                      const PdfDocumentInfo& info)
 {
+    return writePdfFile(path, SheetDocument(sheets, page, options), page, info);
+}
+
+QString writePdfFile(const QString& path, const SheetDocument& document, const QPageLayout& page,
+                     const PdfDocumentInfo& info)
+{
     using fileio::FileAccess;
     const QString refusal = fileio::pathRefusal(path, FileAccess::Write);
     if (!refusal.isEmpty())
@@ -55,7 +61,7 @@ QString writePdfFile(const QString& path, const std::vector<print::ReportSheet>&
         writer.setPageLayout(page);
         writer.setCreator(info.creator);
         writer.setTitle(info.title);
-        if (!printSheets(writer, sheets, options))
+        if (!printDocument(writer, document))
             return QStringLiteral(u"无法绘制 PDF 页面。");
     }
     pdf = withIdeographsForRadicals(pdf);

@@ -29,5 +29,8 @@ struct PdfDocumentInfo
 QString writePdfFile(const QString& path, const std::vector<print::ReportSheet>& sheets,
                      const QPageLayout& page, const PrintOptions& options,
                      const PdfDocumentInfo& info);
+// The same for a document laid out for `page`.
+QString writePdfFile(const QString& path, const SheetDocument& document, const QPageLayout& page,
+                     const PdfDocumentInfo& info);
 
 } // namespace orve::render

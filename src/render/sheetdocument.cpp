@@ -28,19 +28,6 @@ constexpr double PointsPerInch = 72;
 
 const QString ContentsHeading = QStringLiteral(u"目录");
 
-bool printOn(QPagedPaintDevice& device, const SheetDocument& document)
-{
-    QPainter painter;
-    if (!painter.begin(&device))
-        return false;
-    const double dpi = device.logicalDpiX();
-    for (int i = 0; i < document.pageCount(); ++i) {
-        if (i > 0 && !device.newPage())
-            return false;
-        document.paintPage(painter, i, dpi);
-    }
-    return painter.end();
-}
 
 } // namespace
 
@@ -211,16 +198,30 @@ void SheetDocument::paintPage(QPainter& painter, int index, double dpi) const
     painter.restore();
 }
 
+bool printDocument(QPagedPaintDevice& device, const SheetDocument& document)
+{
+    QPainter painter;
+    if (!painter.begin(&device))
+        return false;
+    const double dpi = device.logicalDpiX();
+    for (int i = 0; i < document.pageCount(); ++i) {
+        if (i > 0 && !device.newPage())
+            return false;
+        document.paintPage(painter, i, dpi);
+    }
+    return painter.end();
+}
+
 bool printSheets(QPagedPaintDevice& device, const std::vector<print::ReportSheet>& sheets,
                  const PrintOptions& options)
 {
-    return printOn(device, SheetDocument(sheets, device.pageLayout(), options));
+    return printDocument(device, SheetDocument(sheets, device.pageLayout(), options));
 }
 
 bool printSheet(QPagedPaintDevice& device, const print::ReportSheet& sheet,
                 const PrintOptions& options)
 {
-    return printOn(device, SheetDocument(sheet, device.pageLayout(), options));
+    return printDocument(device, SheetDocument(sheet, device.pageLayout(), options));
 }
 
 } // namespace orve::render

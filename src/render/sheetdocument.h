@@ -6,6 +6,7 @@
 #pragma once
 
 #include "print/pagination.h"
+#include "print/reportsheet.h"
 
 #include <QPageLayout>
 #include <QString>
@@ -13,10 +14,6 @@
 
 class QPainter;
 class QPagedPaintDevice;
-
-namespace orve::print {
-class ReportSheet;
-}
 
 namespace orve::render {
 
@@ -79,6 +76,8 @@ private:
     int contentsPages_ = 0;
 };
 
+// Every page of the document on the device. False when the device cannot be painted on.
+bool printDocument(QPagedPaintDevice& device, const SheetDocument& document);
 // Every page of the sheets, laid out for the device's own page layout. False when the device
 // cannot be painted on.
 bool printSheets(QPagedPaintDevice& device, const std::vector<print::ReportSheet>& sheets,

@@ -11,11 +11,11 @@ PdfExport writeTimetablesPdf(const QString& path, const model::School& school, i
     const std::vector<print::ReportSheet> sheets =
         print::timetableBook(school, periodsPerDay, selection);
     const QPageLayout page = pageLayoutOn(paper);
-    const PrintOptions options{school.title, true, true};
+    const SheetDocument document(sheets, page, {school.title, true, true});
     PdfExport result;
-    result.failure = writePdfFile(path, sheets, page, options, {school.title, creator});
+    result.failure = writePdfFile(path, document, page, {school.title, creator});
     if (result.failure.isEmpty())
-        result.pages = SheetDocument(sheets, page, options).pageCount();
+        result.pages = document.pageCount();
     return result;
 }
 
