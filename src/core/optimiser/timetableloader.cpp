@@ -1,12 +1,13 @@
 #include "timetableloader.h"
 
-#include "model/combinedlesson.h"
+#include "conditions/groupmembers.h"
 #include "model/fixedlessonentry.h"
 #include "model/lessoncell.h"
 #include "model/numbers.h"
 #include "model/school.h"
 #include "model/slots.h"
 #include "scheduler/doublebookings.h"
+#include "school/planrowindex.h"
 #include "school/teachingplan.h"
 
 #include <QHash>
@@ -77,7 +78,7 @@ private:
     int slots_;
     int periodsPerDay_;
     QHash<QString, int> classIndex_;
-    QHash<QString, int> planRows_; // combined-lesson entry of class and course -> first row
+    const school::PlanRowIndex planRows_;
     QHash<std::pair<int, QString>, int> counters_;
     QHash<QString, int> teacherIds_;
     QHash<QString, int> textIds_;
@@ -94,15 +95,11 @@ Loader::Loader(const model::School& school, int periodsPerDay)
     : school_(school), grid_(school.masterTimetable), plan_(school.plan),
       classes_(std::max(grid_.rowCount() - model::FirstClassRow, 0)),
       slots_(std::max(grid_.columnCount() - 1, 0)), periodsPerDay_(std::max(periodsPerDay, 1)),
-      occupant_(std::size_t(classes_) * std::size_t(slots_), FreeCell), pinned_(occupant_.size(), 0)
+      planRows_(plan_), occupant_(std::size_t(classes_) * std::size_t(slots_), FreeCell),
+      pinned_(occupant_.size(), 0)
 {
     for (int c = 0; c < classes_; ++c)
         classIndex_.insert(grid_.text({model::classRow(c), model::ClassNameColumn}), c);
-    // QHash::insert replaces: walk back so that the first row of a class and course wins.
-    for (int r = plan_.rowCount() - 1; r > school::PlanHeaderRow; --r)
-        planRows_.insert(model::combinedLessonEntry(plan_.text({r, school::ClassColumn}),
-                                                    plan_.text({r, school::CourseColumn})),
-                         r);
 }
 
 int Loader::textId(const QString& text)
@@ -133,8 +130,7 @@ int Loader::counter(int classIndex, QStringView course)
 
 std::optional<int> Loader::planRow(const QString& className, QStringView course) const
 {
-    const auto found = planRows_.constFind(model::combinedLessonEntry(className, course));
-    return found == planRows_.constEnd() ? std::nullopt : std::optional<int>(*found);
+    return planRows_.first(className, course);
 }
 
 std::vector<int> Loader::teachersOf(const std::vector<int>& texts)
@@ -188,36 +184,27 @@ void Loader::readGroups()
     if (tree.nodeCount() == 0)
         return;
     for (const int node : tree.children(0)) {
-        const QList<int> members = tree.children(node);
-        if (members.isEmpty())
+        const conditions::GroupMembers taking = conditions::groupMembers(tree, node, planRows_);
+        if (taking.members.empty())
             continue;
         // The group's periods and mark are its last member's, as the scheduling run reads them.
-        const QString& last = tree.node(members.last()).text;
-        const qsizetype cut = last.indexOf(QChar(model::CombinedSeparator));
-        const std::optional<int> lastRow =
-            cut < 0 ? std::nullopt : planRow(last.left(cut), QStringView(last).mid(cut + 1));
+        const int lastRow = taking.members.back().planRow;
         // A group without a number of periods is not combined: its classes' lessons are their own.
-        if (!lastRow || !model::isNumeric(plan_.text({*lastRow, school::PeriodsColumn})))
+        if (!model::isNumeric(plan_.text({lastRow, school::PeriodsColumn})))
             continue;
         Group group;
-        group.lessons = periodsIn(plan_.text({*lastRow, school::PeriodsColumn}));
-        group.main = plan_.text({*lastRow, school::MainMarkColumn}) == school::MainCourseMark;
-        for (const int member : members) {
-            const QString& text = tree.node(member).text;
-            const qsizetype sep = text.indexOf(QChar(model::CombinedSeparator));
-            const auto cls = classIndex_.constFind(text.left(sep));
-            if (sep < 0 || cls == classIndex_.constEnd())
+        group.lessons = periodsIn(plan_.text({lastRow, school::PeriodsColumn}));
+        group.main = plan_.text({lastRow, school::MainMarkColumn}) == school::MainCourseMark;
+        for (const conditions::GroupMember& member : taking.members) {
+            const auto cls = classIndex_.constFind(member.className);
+            if (cls == classIndex_.constEnd())
                 continue;
-            const QString course = text.mid(sep + 1);
-            const std::optional<int> row = planRow(text.left(sep), course);
-            const int k = counter(*cls, course);
-            // A class takes part once; a class's course joins its first group only.
-            const bool again = std::any_of(group.members.begin(), group.members.end(),
-                                           [&](const Member& m) { return m.classIndex == *cls; });
-            if (!row || again || grouped_[std::size_t(k)])
+            const int k = counter(*cls, member.course);
+            // A class's course joins its first group only.
+            if (grouped_[std::size_t(k)])
                 continue;
             grouped_[std::size_t(k)] = 1;
-            group.members.push_back({*cls, course, *row, k});
+            group.members.push_back({*cls, member.course, member.planRow, k});
         }
         if (!group.members.empty())
             groups_.push_back(std::move(group));

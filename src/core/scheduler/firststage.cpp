@@ -3,8 +3,8 @@
 #include "model/fixedlessonentry.h"
 #include "placementtests.h"
 #include "runcontext.h"
-#include "school/planlookups.h"
 
+#include "conditions/groupmembers.h"
 #include "model/cellmarks.h"
 #include "model/combinedlesson.h"
 #include "model/lessoncell.h"
@@ -37,19 +37,6 @@ struct FixedCell
 };
 using FixedCells = QHash<int, FixedCell>;
 
-QList<int> matchingPlanRows(RunContext& ctx, QStringView className, QStringView course)
-{
-    const model::Grid& plan = ctx.ws.school.plan;
-    QList<int> rows;
-    for (int r = 0; r < plan.rowCount(); ++r) {
-        ctx.ui.processEvents();
-        if (plan.text({r, school::ClassColumn}) == className &&
-            plan.text({r, school::CourseColumn}) == course)
-            rows.append(r);
-    }
-    return rows;
-}
-
 void addPeriods(RunContext& ctx, int planRow, int delta)
 {
     model::Grid& plan = ctx.ws.school.plan;
@@ -70,7 +57,7 @@ void placeFixedLesson(RunContext& ctx, const QString& entry, FixedCells& fixedCe
     const QStringView course = fields->course;
     const int day = fields->day;
     const int period = fields->period;
-    const std::optional<int> row = classRowOf(ws.school.masterTimetable, className);
+    const std::optional<int> row = ctx.classRow(className);
     // Never into a header row, never into a period the week no longer has.
     if (!row || day < 1 || day > ws.school.week.daysPerWeek() || period < 1 ||
         period > ws.session.periodsPerDay) {
@@ -78,8 +65,7 @@ void placeFixedLesson(RunContext& ctx, const QString& entry, FixedCells& fixedCe
         return;
     }
     const bool freePeriod = course == model::FreePeriodText;
-    const QList<int> planRows =
-        freePeriod ? QList<int>() : matchingPlanRows(ctx, className, course);
+    const QList<int> planRows = freePeriod ? QList<int>() : ctx.planRows.rows(className, course);
     // A lesson the plan does not have cannot be placed; its cell stays open for others.
     if (!freePeriod && planRows.isEmpty()) {
         ctx.problems.skippedFixedEntries.append(entry);
@@ -110,23 +96,27 @@ struct Member
 {
     QString className;
     QString course;
+    int planRow = -1;
     std::optional<int> row; // class row of the master timetable
 };
 
+// The members taking part in the group; those left out keep their plan rows for the later
+// stages, and a member whose class has no row is skipped. Both are reported.
 std::vector<Member> membersOf(RunContext& ctx, int group)
 {
     const model::CombinedTree& tree = ctx.ws.school.combinedGroups;
+    const QString& groupText = tree.node(group).text;
+    conditions::GroupMembers taking = conditions::groupMembers(tree, group, ctx.planRows);
+    for (const conditions::LeftOutMember& left : taking.leftOut)
+        ctx.problems.leftOutMembers.append(
+            groupText + u' ' + model::combinedLessonCaption(tree.node(left.node).text));
     std::vector<Member> members;
-    for (const int node : tree.children(group)) {
-        const QString& text = tree.node(node).text;
-        const qsizetype at = text.indexOf(QChar(model::CombinedSeparator));
-        Member member;
-        member.className = at < 0 ? text : text.left(at);
-        member.course = at < 0 ? QString() : text.mid(at + 1);
-        member.row = classRowOf(ctx.ws.school.masterTimetable, member.className);
+    for (conditions::GroupMember& taken : taking.members) {
+        const std::optional<int> row = ctx.classRow(taken.className);
+        Member member{std::move(taken.className), std::move(taken.course), taken.planRow, row};
         if (!member.row)
-            ctx.problems.skippedMembers.append(tree.node(group).text + u' ' +
-                                               model::combinedLessonCaption(text));
+            ctx.problems.skippedMembers.append(
+                groupText + u' ' + model::combinedLessonCaption(tree.node(taken.node).text));
         members.push_back(std::move(member));
     }
     return members;
@@ -176,13 +166,13 @@ std::optional<int> findCombinedColumn(RunContext& ctx, const std::vector<Member>
 void placeGroup(RunContext& ctx, int group)
 {
     Workspace& ws = ctx.ws;
+    model::Grid& plan = ws.school.plan;
     const std::vector<Member> members = membersOf(ctx, group);
     if (members.empty())
         return;
     const Member& last = members.back();
-    const bool main =
-        school::planMainMark(ws.school.plan, last.className, last.course) == school::MainCourseMark;
-    const QString periods = school::planPeriods(ws.school.plan, last.className, last.course);
+    const bool main = plan.text({last.planRow, school::MainMarkColumn}) == school::MainCourseMark;
+    const QString periods = plan.text({last.planRow, school::PeriodsColumn});
     // Without a number of periods the group is not combined at all: its members keep their
     // plan rows, whose lessons the next stage places class by class, and the later groups
     // are still placed.
@@ -206,23 +196,16 @@ void placeGroup(RunContext& ctx, int group)
         for (const Member& member : members) {
             if (!member.row)
                 continue;
-            const QString teacher = school::planTeacher(
-                ws.school.plan,
-                ws.school.masterTimetable.text({*member.row, model::ClassNameColumn}),
-                member.course);
+            const QString& teacher = plan.text({member.planRow, school::TeacherColumn});
             ctx.index.write({*member.row, *column}, model::lessonCellText(member.course, teacher),
                             model::FixedMark);
-            if (const std::optional<int> planRow =
-                    school::planRowOf(ws.school.plan, member.className, member.course))
-                ctx.countPlacedEarly(*planRow);
+            ctx.countPlacedEarly(member.planRow);
         }
     }
     // Placed together or not at all: no later stage may split the group into single lessons.
     for (const Member& member : members) {
-        school::clearPlanPeriods(ws.school.plan, member.className, member.course);
-        if (const std::optional<int> planRow =
-                school::planRowOf(ws.school.plan, member.className, member.course))
-            ctx.markPlacedTogether(*planRow);
+        plan.setText({member.planRow, school::PeriodsColumn}, QStringLiteral("0"));
+        ctx.markPlacedTogether(member.planRow);
     }
 }
 

@@ -1,5 +1,6 @@
 #include "runcontext.h"
 
+#include "model/slots.h"
 #include "workspace.h"
 
 #include <algorithm>
@@ -10,9 +11,20 @@ RunContext::RunContext(Workspace& workspace, UiPort& port, RandomSource& source)
     : ws(workspace), ui(port), random(source), index(workspace.school.masterTimetable),
       groups(workspace.school.combinedGroups),
       repair(index, groups, source, port, RepairBudget::forColumns(index.columns())),
+      planRows(workspace.school.plan),
       placedEarly(std::size_t(std::max(workspace.school.plan.rowCount(), 0)), 0),
       placedTogether(placedEarly.size(), 0)
 {
+    const model::Grid& timetable = workspace.school.masterTimetable;
+    // From the bottom up, so that the first row of a name wins.
+    for (int r = timetable.rowCount() - 1; r >= model::FirstClassRow; --r)
+        classRows_.insert(timetable.text({r, model::ClassNameColumn}), r);
+}
+
+std::optional<int> RunContext::classRow(QStringView className) const
+{
+    const auto found = classRows_.constFind(className.toString());
+    return found == classRows_.constEnd() ? std::nullopt : std::optional<int>(*found);
 }
 
 double RunContext::draw()

@@ -8,7 +8,11 @@
 #include "repairengine.h"
 #include "teacherindex.h"
 
+#include "school/planrowindex.h"
+
+#include <QHash>
 #include <QStringList>
+#include <optional>
 #include <vector>
 
 namespace orve {
@@ -23,20 +27,22 @@ struct RunProblems
 {
     QStringList skippedFixedEntries; // no class row, or a day or period outside the week
     QStringList skippedMembers;      // a combined-group member without a class row
+    QStringList leftOutMembers;      // members that cannot take part in their group
     QStringList unplacedCombined;    // combined lessons without a common free slot
     QStringList unreadCombined;      // groups whose periods text is empty or not a number
 
     bool empty() const
     {
         return skippedFixedEntries.isEmpty() && skippedMembers.isEmpty() &&
-               unplacedCombined.isEmpty() && unreadCombined.isEmpty();
+               leftOutMembers.isEmpty() && unplacedCombined.isEmpty() && unreadCombined.isEmpty();
     }
 };
 
 class RunContext
 {
 public:
-    // Indexes the master timetable as it stands; every later change goes through the index.
+    // Indexes the master timetable as it stands, its class names and the plan's rows; every
+    // later change of a cell goes through the index.
     RunContext(Workspace& ws, UiPort& ui, RandomSource& random);
 
     Workspace& ws;
@@ -45,6 +51,7 @@ public:
     TeacherIndex index;
     CombinedGroups groups;
     RepairEngine repair;
+    const school::PlanRowIndex planRows;
     RunProblems problems;
     // Lessons the first stage placed for each plan row (fixed and combined lessons), so that
     // the finishing pass places only the rest of a teacher-less row.
@@ -54,6 +61,8 @@ public:
     std::vector<char> placedTogether;
 
     int columns() const { return index.columns(); }
+    // The class row of the master timetable, as classRowOf finds it.
+    std::optional<int> classRow(QStringView className) const;
     // A uniform slot column 1 .. columns - 1.
     int drawSlotColumn() { return scheduler::drawSlotColumn(random, columns()); }
     // A uniform number in [0, 1).
@@ -61,6 +70,9 @@ public:
     void countPlacedEarly(int planRow, int lessons = 1);
     void markPlacedTogether(int planRow);
     bool isPlacedTogether(int planRow) const;
+
+private:
+    QHash<QString, int> classRows_;
 };
 
 } // namespace orve::scheduler

@@ -14,18 +14,6 @@ namespace orve::scheduler {
 
 namespace {
 
-constexpr int ListedItems = 20;
-
-QString listMessage(const QString& heading, const QStringList& items)
-{
-    QString text = heading;
-    for (qsizetype i = 0; i < items.size() && i < ListedItems; ++i)
-        text += u'\n' + items.at(i);
-    if (items.size() > ListedItems)
-        text += QStringLiteral(u"\n……共 %1 项").arg(items.size());
-    return text;
-}
-
 void tell(SchedulingStatus* status, const QString& progress)
 {
     if (status)
@@ -83,6 +71,17 @@ void runScheduling(Workspace& ws, UiPort& ui, SchedulingStatus& status)
     runScheduling(ws, ui, random, status);
 }
 
+QString listMessage(const QString& heading, const QStringList& items)
+{
+    constexpr int ListedItems = 20;
+    QString text = heading;
+    for (qsizetype i = 0; i < items.size() && i < ListedItems; ++i)
+        text += u'\n' + items.at(i);
+    if (items.size() > ListedItems)
+        text += QStringLiteral(u"\n……共 %1 项").arg(items.size());
+    return text;
+}
+
 QStringList problemMessages(const RunProblems& problems)
 {
     QStringList messages;
@@ -95,6 +94,11 @@ QStringList problemMessages(const RunProblems& problems)
         messages.append(
             listMessage(QStringLiteral(u"以下合班课成员的班级不在课程总表中，没有排入："),
                         problems.skippedMembers));
+    if (!problems.leftOutMembers.isEmpty())
+        messages.append(listMessage(
+            QStringLiteral(u"以下合班课成员没有参加合班（同一个班级在一个合班课中出现了两次，或班级的"
+                           u"教学计划中没有这门课），教学计划中有的课按各班自己的课排入："),
+            problems.leftOutMembers));
     if (!problems.unplacedCombined.isEmpty())
         messages.append(
             listMessage(QStringLiteral(u"以下合班课在各班找不到共同的空闲节次，没有排入："),

@@ -49,4 +49,7 @@ void runScheduling(Workspace& ws, UiPort& ui, SchedulingStatus& status);
 // The messages that tell the user what a run skipped or could not place (none when nothing).
 QStringList problemMessages(const RunProblems& problems);
 
+// The heading, then the first twenty items one to a line and how many there are in all.
+QString listMessage(const QString& heading, const QStringList& items);
+
 } // namespace orve::scheduler

@@ -104,7 +104,7 @@ void placePlanRow(RunContext& ctx, int planRow)
     if (lesson.remaining <= 0 || teacher.isEmpty())
         return;
     lesson.className = plan.text({planRow, school::ClassColumn});
-    const std::optional<int> row = classRowOf(ctx.ws.school.masterTimetable, lesson.className);
+    const std::optional<int> row = ctx.classRow(lesson.className);
     if (!row)
         return;
     lesson.classRow = *row;

@@ -99,7 +99,7 @@ private slots:
                               u"progress "_s + ThirdStepDone, u"conflicts"_s, u"enabled 1"_s,
                               u"message "_s + RunFinished, u"thinking 0"_s, u"progress "_s,
                               u"timetable 1"_s,
-                              u"message "_s + problemMessages(RunProblems{{u"x"_s}, {}, {}, {}})
+                              u"message "_s + problemMessages(RunProblems{{u"x"_s}, {}, {}, {}, {}})
                                                   .first()
                                                   .section(u'\n', 0, 0)}));
         QVERIFY(ui.messages.last().prompt.contains(u"Z 语文 1 1"_s));
