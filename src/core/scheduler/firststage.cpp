@@ -225,7 +225,8 @@ void placeFixedLessons(RunContext& ctx)
 {
     FixedCells fixedCells;
     for (const QString& entry : ctx.ws.school.fixedLessons) {
-        ctx.ui.processEvents();
+        if (!ctx.carryOn())
+            return;
         placeFixedLesson(ctx, entry, fixedCells);
     }
 }
@@ -235,14 +236,18 @@ void placeCombinedGroups(RunContext& ctx)
     const model::CombinedTree& tree = ctx.ws.school.combinedGroups;
     if (tree.nodeCount() == 0)
         return;
-    for (const int group : tree.children(0))
+    for (const int group : tree.children(0)) {
+        if (!ctx.carryOn())
+            return;
         placeGroup(ctx, group);
+    }
 }
 
 void placeFirstStage(RunContext& ctx)
 {
     placeFixedLessons(ctx);
-    placeCombinedGroups(ctx);
+    if (!ctx.stopped())
+        placeCombinedGroups(ctx);
 }
 
 } // namespace orve::scheduler

@@ -1,19 +1,23 @@
 #include "runcontext.h"
 
+#include "schedulingrun.h"
+
 #include "model/slots.h"
+#include "uiport.h"
 #include "workspace.h"
 
 #include <algorithm>
 
 namespace orve::scheduler {
 
-RunContext::RunContext(Workspace& workspace, UiPort& port, RandomSource& source)
+RunContext::RunContext(Workspace& workspace, UiPort& port, RandomSource& source,
+                       SchedulingStatus* status)
     : ws(workspace), ui(port), random(source), index(workspace.school.masterTimetable),
       groups(workspace.school.combinedGroups),
       repair(index, groups, source, port, RepairBudget::forColumns(index.columns())),
       planRows(workspace.school.plan),
       placedEarly(std::size_t(std::max(workspace.school.plan.rowCount(), 0)), 0),
-      placedTogether(placedEarly.size(), 0)
+      placedTogether(placedEarly.size(), 0), status_(status)
 {
     const model::Grid& timetable = workspace.school.masterTimetable;
     // From the bottom up, so that the first row of a name wins.
@@ -25,6 +29,15 @@ std::optional<int> RunContext::classRow(QStringView className) const
 {
     const auto found = classRows_.constFind(className.toString());
     return found == classRows_.constEnd() ? std::nullopt : std::optional<int>(*found);
+}
+
+bool RunContext::carryOn()
+{
+    if (stopped_)
+        return false;
+    ui.processEvents();
+    stopped_ = status_ && status_->stopRequested();
+    return !stopped_;
 }
 
 double RunContext::draw()

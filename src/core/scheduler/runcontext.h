@@ -22,6 +22,8 @@ class UiPort;
 
 namespace orve::scheduler {
 
+class SchedulingStatus;
+
 // What a run skipped or could not place; each text names one item for the user.
 struct RunProblems
 {
@@ -30,6 +32,8 @@ struct RunProblems
     QStringList leftOutMembers;      // members that cannot take part in their group
     QStringList unplacedCombined;    // combined lessons without a common free slot
     QStringList unreadCombined;      // groups whose periods text is empty or not a number
+    // The user stopped the run: the timetable is as it was before it started.
+    bool stopped = false;
 
     bool empty() const
     {
@@ -42,8 +46,9 @@ class RunContext
 {
 public:
     // Indexes the master timetable as it stands, its class names and the plan's rows; every
-    // later change of a cell goes through the index.
-    RunContext(Workspace& ws, UiPort& ui, RandomSource& random);
+    // later change of a cell goes through the index. `status`, when given, may stop the run.
+    RunContext(Workspace& ws, UiPort& ui, RandomSource& random,
+               SchedulingStatus* status = nullptr);
 
     Workspace& ws;
     UiPort& ui;
@@ -60,6 +65,11 @@ public:
     // in one slot or are reported as not placed, never placed class by class.
     std::vector<char> placedTogether;
 
+    // Lets pending events run; false once the user has asked to stop the run (and from then
+    // on): the stages then end at once.
+    bool carryOn();
+    bool stopped() const { return stopped_; }
+
     int columns() const { return index.columns(); }
     // The class row of the master timetable, as classRowOf finds it.
     std::optional<int> classRow(QStringView className) const;
@@ -72,6 +82,8 @@ public:
     bool isPlacedTogether(int planRow) const;
 
 private:
+    SchedulingStatus* status_;
+    bool stopped_ = false;
     QHash<QString, int> classRows_;
 };
 

@@ -20,10 +20,37 @@ void tell(SchedulingStatus* status, const QString& progress)
         status->setProgress(progress);
 }
 
-} // namespace
+// What a run changes, as it was before: put back when the user stops the run.
+class BeforeRun
+{
+public:
+    explicit BeforeRun(const Workspace& ws)
+        : timetable_(ws.school.masterTimetable), plan_(ws.school.plan), session_(ws.session)
+    {
+    }
 
-RunProblems scheduleTimetable(Workspace& ws, UiPort& ui, RandomSource& random,
-                              SchedulingStatus* status)
+    void restore(Workspace& ws) const
+    {
+        ws.school.masterTimetable = timetable_;
+        ws.school.plan = plan_;
+        Session session = session_;
+        session.modified = ws.session.modified;
+        ws.session = std::move(session);
+        ws.setModified(session_.modified);
+        emit ws.notifier.conflictsChanged();
+        emit ws.notifier.pickChanged();
+        emit ws.notifier.historyChanged();
+    }
+
+private:
+    model::Grid timetable_;
+    model::Grid plan_;
+    Session session_;
+};
+
+// The stages, each followed by the progress text it ends with; the first stopped ends the
+// run.
+RunProblems runStages(Workspace& ws, UiPort& ui, RandomSource& random, SchedulingStatus* status)
 {
     ws.session.periodsPerDay = ws.school.week.periodsPerDay();
     ws.school.masterTimetable.clearCells();
@@ -32,15 +59,23 @@ RunProblems scheduleTimetable(Workspace& ws, UiPort& ui, RandomSource& random,
     // The grid is hidden while the stages work: tell its observers once, at the end.
     model::RedrawSuspender quietTimetable(ws.school.masterTimetable);
     model::RedrawSuspender quietPlan(ws.school.plan);
-    RunContext ctx(ws, ui, random);
-
-    placeFirstStage(ctx);
-    tell(status, FirstStepDone);
-    placeRemainingLessons(ctx);
-    tell(status, SecondStepDone);
-    repairByExchanges(ctx);
-    tell(status, ThirdStepDone);
-    repairByChains(ctx);
+    RunContext ctx(ws, ui, random, status);
+    const std::pair<void (*)(RunContext&), QString> stages[] = {
+        {&placeFirstStage, FirstStepDone},
+        {&placeRemainingLessons, SecondStepDone},
+        {&repairByExchanges, ThirdStepDone},
+        {&repairByChains, QString()},
+    };
+    for (const auto& [stage, done] : stages) {
+        stage(ctx);
+        if (ctx.stopped()) {
+            RunProblems stopped;
+            stopped.stopped = true;
+            return stopped;
+        }
+        if (!done.isEmpty())
+            tell(status, done);
+    }
     listRemainingClashes(ctx);
     restorePlanPeriods(ws);
     placeLessonsWithoutTeacher(ctx);
@@ -48,16 +83,28 @@ RunProblems scheduleTimetable(Workspace& ws, UiPort& ui, RandomSource& random,
     return ctx.problems;
 }
 
+} // namespace
+
+RunProblems scheduleTimetable(Workspace& ws, UiPort& ui, RandomSource& random,
+                              SchedulingStatus* status)
+{
+    const BeforeRun before(ws);
+    RunProblems problems = runStages(ws, ui, random, status);
+    // Once the stages have told their changes, so that the flag ends as it was.
+    if (problems.stopped)
+        before.restore(ws);
+    return problems;
+}
+
 void runScheduling(Workspace& ws, UiPort& ui, RandomSource& random, SchedulingStatus& status)
 {
     ui.showTab(MainTab::Scheduling);
-    ws.session.periodsPerDay = ws.school.week.periodsPerDay();
     status.setWindowEnabled(false);
     status.setThinking(true);
     status.setTimetableVisible(false);
     const RunProblems problems = scheduleTimetable(ws, ui, random, &status);
     status.setWindowEnabled(true);
-    ui.message(RunFinished, MessageButtons::Ok);
+    ui.message(problems.stopped ? RunStopped : RunFinished, MessageButtons::Ok);
     status.setThinking(false);
     status.setProgress(QString());
     status.setTimetableVisible(true);

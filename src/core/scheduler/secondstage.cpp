@@ -126,9 +126,11 @@ void placeRemainingLessons(RunContext& ctx)
         return;
     const int courses = int(ws.school.courses.size());
     for (int k = 0; k < courses; ++k) {
-        ctx.ui.processEvents();
+        if (!ctx.carryOn())
+            return;
         for (int planRow = k + 1; planRow < ws.school.plan.rowCount(); planRow += courses) {
-            ctx.ui.processEvents();
+            if (!ctx.carryOn())
+                return;
             placePlanRow(ctx, planRow);
         }
     }
