@@ -3,6 +3,7 @@
 #include "clischool.h"
 #include "cliuiport.h"
 #include "exitcodes.h"
+#include "standardoutput.h"
 #include "timetablepdf.h"
 
 #include "fileio/exportcommands.h"
@@ -10,9 +11,7 @@
 
 #include <QDir>
 #include <QJsonArray>
-#include <QJsonDocument>
 #include <QJsonObject>
-#include <cstdio>
 #include <cstring>
 #include <optional>
 
@@ -139,9 +138,7 @@ int exportTimetables(const QStringList& arguments)
         !writeTables(ws, *options, options->htmlFolder, fileio::TableFormat::Html, written))
         return FileFailed;
     summary.insert(QStringLiteral("written"), written);
-    const QByteArray json = QJsonDocument(summary).toJson(QJsonDocument::Compact);
-    std::printf("%s\n", json.constData());
-    return Done;
+    return printJsonLine(summary) ? Done : FileFailed;
 }
 
 } // namespace orve::cli

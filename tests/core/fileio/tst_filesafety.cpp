@@ -102,6 +102,49 @@ private slots:
         QVERIFY2(said.contains(QStringLiteral(u"没有保存：文件超过了系统允许的大小")), qPrintable(said));
     }
 
+    // Every command's output on a full disk (/dev/full) or cut by a file-size limit: exit 1
+    // with the reason, never 0 with part of the output.
+    void standardOutputIsChecked_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<int>("limit"); // 0: /dev/full
+        QTest::addColumn<QString>("reason");
+        const QString school = test::dataFile(QStringLiteral("school.rve"));
+        const QString out = dir_.filePath(QStringLiteral("out.rve"));
+        const QString full = QStringLiteral(u"无法写入标准输出：磁盘已满");
+        QTest::newRow("dump") << QStringList{QStringLiteral("dump"), school} << 0 << full;
+        QTest::newRow("check") << QStringList{QStringLiteral("check"), school} << 0 << full;
+        QTest::newRow("schedule") << QStringList{QStringLiteral("schedule"), school, out} << 0 << full;
+        QTest::newRow("optimise") << QStringList{QStringLiteral("optimise"), school, out} << 0 << full;
+        QTest::newRow("export") << QStringList{QStringLiteral("export"), school, QStringLiteral("--csv"),
+                                               dir_.filePath(QStringLiteral("csv"))}
+                                << 0 << full;
+        QTest::newRow("dump cut") << QStringList{QStringLiteral("dump"), largeSchoolFile()} << 4096
+                                  << QStringLiteral(u"无法写入标准输出：文件超过了系统允许的大小");
+    }
+    void standardOutputIsChecked()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(int, limit);
+        QFETCH(QString, reason);
+        QProcess cli;
+        if (limit > 0) {
+            cli.setStandardOutputFile(dir_.filePath(QStringLiteral("output.json")));
+            cli.setChildProcessModifier([limit] {
+                const rlimit size{rlim_t(limit), rlim_t(limit)};
+                setrlimit(RLIMIT_FSIZE, &size);
+            });
+        } else {
+            cli.setStandardOutputFile(QStringLiteral("/dev/full"));
+        }
+        cli.start(QStringLiteral(ORVE_CLI), arguments);
+        QVERIFY(cli.waitForFinished());
+        QCOMPARE(cli.exitStatus(), QProcess::NormalExit);
+        const QString said = QString::fromLocal8Bit(cli.readAllStandardError());
+        QCOMPARE(cli.exitCode(), 1);
+        QVERIFY2(said.contains(reason), qPrintable(said));
+    }
+
     void onlyRegularFilesAreReplacedAndLinksAreFollowed()
     {
         Workspace ws;
