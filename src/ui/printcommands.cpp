@@ -6,11 +6,11 @@
 #include "timetablepdf.h"
 
 #include "fileio/exportcommands.h"
+#include "fileio/filemessages.h"
 #include "print/printcommand.h"
 
 #include <QAction>
 #include <QApplication>
-#include <QDir>
 #include <QFileInfo>
 
 namespace orve::ui {
@@ -122,7 +122,7 @@ void PrintCommands::exportPdf()
         written = render::writeTimetablesPdf(path, ws.school, ws.session.periodsPerDay, {},
                                              defaultMessageTitle());
     }
-    const QString shown = QDir::toNativeSeparators(path);
+    const QString shown = fileio::shownPath(path);
     if (!written.failure.isEmpty())
         ui_.message(QStringLiteral(u"PDF 文件“%1”没有导出：%2。").arg(shown, written.failure),
                     MessageButtons::Ok, {}, MessageIcon::Critical);

@@ -3,10 +3,10 @@
 #include "pdffile.h"
 #include "programinfo.h"
 
+#include "fileio/filemessages.h"
 #include "print/reportsheet.h"
 
 #include <QCheckBox>
-#include <QDir>
 #include <QFileDialog>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -265,7 +265,7 @@ bool PrintWindow::saveAsPdf(const QString& path)
         return true;
     QMessageBox::warning(
         this, defaultMessageTitle(),
-        QStringLiteral(u"无法保存 PDF 文件：\n%1\n%2").arg(QDir::toNativeSeparators(path), reason));
+        QStringLiteral(u"无法保存 PDF 文件：\n%1\n%2").arg(fileio::shownPath(path), reason));
     return false;
 }
 

@@ -4,7 +4,6 @@
 #include "opendata.h"
 #include "savedata.h"
 #include "conditions/groupmembers.h"
-#include "model/shownname.h"
 #include "scheduler/schedulingrun.h"
 #include "school/planrowindex.h"
 #include "school/teachingplan.h"
@@ -69,7 +68,7 @@ void reportLeftOutMembers(const Workspace& ws, UiPort& ui, const QString& path)
                    QStringLiteral(u"课程设置文件“%1”中下列合班课成员不能参加合班。自动排课时它们"
                                   u"不合班，教学计划中有的课按各班自己的课排入；文件中的合班课设置"
                                   u"保持不变，可以在“特殊条件考虑”中删除这些成员：")
-                       .arg(model::shownName(QDir::toNativeSeparators(path))),
+                       .arg(shownPath(path)),
                    leftOut),
                MessageButtons::Ok, {}, MessageIcon::Warning);
 }
