@@ -217,6 +217,12 @@ void PrintWindow::printPages()
 {
     if (!choosePrinter())
         return;
+    // 打印到文件: the printer would truncate the file first and never tell a failed write;
+    // the PDF is written the way 另存为 PDF writes it, replacing the file only when complete.
+    if (printer_.outputFormat() == QPrinter::PdfFormat && !printer_.outputFileName().isEmpty()) {
+        saveAsPdf(printer_.outputFileName());
+        return;
+    }
     if (!render::printSheets(printer_, sheets_, options()))
         QMessageBox::warning(this, defaultMessageTitle(),
                              QStringLiteral(u"无法打印：打印机没有准备好。"));

@@ -2,18 +2,16 @@
 // cell, quoting, the joined day headers; the export command with its folder, its question
 // before replacing files and its messages; and the set of files replaced whole or not at all.
 #include "fakeuiport.h"
+#include "filesizelimit.h"
 #include "timetablegrid.h"
 
 #include "fileio/exportcommands.h"
-#include "fileio/systemerror.h"
 #include "workspace.h"
 
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QtTest>
-
-#include <sys/resource.h>
 
 using namespace orve;
 using fileio::TableFormat;
@@ -43,23 +41,6 @@ void writeText(const QString& path, const QByteArray& bytes)
     QFile file(path);
     QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
 }
-
-// Files may not grow beyond `limit` bytes while it lives, as on a nearly full disk.
-class FileSizeLimit
-{
-public:
-    explicit FileSizeLimit(rlim_t limit)
-    {
-        fileio::reportFileSizeLimitAsError();
-        getrlimit(RLIMIT_FSIZE, &before_);
-        const rlimit limited{limit, before_.rlim_max};
-        setrlimit(RLIMIT_FSIZE, &limited);
-    }
-    ~FileSizeLimit() { setrlimit(RLIMIT_FSIZE, &before_); }
-
-private:
-    rlimit before_{};
-};
 
 } // namespace
 
@@ -191,7 +172,7 @@ void TimetableFilesTest::aSetIsReplacedWholeOrNotAtAll()
         {names[0], "new a"}, {names[1], QByteArray(8192, 'b')}, {names[2], "new c"}};
     QString failure;
     {
-        FileSizeLimit limit(4096);
+        test::FileSizeLimit limit(4096);
         failure = fileio::writeTimetableFiles(folder.path(), set);
     }
     QCOMPARE(entries(), names);
