@@ -4,10 +4,7 @@
 #include "fileio/savedata.h"
 #include "fileio/schoolreader.h"
 #include "model/combinedlesson.h"
-#include "model/layouts.h"
-#include "model/lessoncell.h"
 #include "school/startup.h"
-#include "school/weekcommands.h"
 #include "schoolgenerator.h"
 #include "silentuiport.h"
 #include "workspace.h"
@@ -38,14 +35,7 @@ void buildLargeSchool(Workspace& ws)
         ws.school.fixedLessons.append(ws.school.classes.at(i) + QStringLiteral(u" 空课 1 1"));
     }
 
-    school::layOutEmptyMasterTimetable(ws);
-    const int courses = int(ws.school.courses.size());
-    const int teachers = int(ws.school.teachers.size());
-    for (int r = 2; r < ws.school.masterTimetable.rowCount(); ++r)
-        for (int c = 1; c < ws.school.masterTimetable.columnCount(); ++c)
-            ws.school.masterTimetable.setText(
-                {r, c}, model::lessonText(ws.school.courses.at((r + c) % courses),
-                                          ws.school.teachers.at((r * 7 + c) % teachers)));
+    bench::fillTimetable(ws);
 }
 
 struct LargeSchoolFile

@@ -1,5 +1,9 @@
-// The optimiser of 消除重课 on the real schools of the shared data folder and on generated ones.
-//  BM_OptimiseSchool/<school>/<rule>: a scheduling run per iteration (seed 1, 2, 3, not timed),
+// The scheduling run and the optimiser of 消除重课 on the real schools of the shared data folder
+// and on generated ones.
+//  BM_ScheduleSchool/<folder>/<school>: the scheduling run with its count, as orve-cli schedule
+//    --seed 1 does it (seeds 1, 2, 3); the large schools with combined groups are the guard
+//    against a slow "taught together" test.
+//  BM_OptimiseSchool/<folder>/<school>/<rule>: a scheduling run per iteration (seed 1, 2, 3, not timed),
 //    then the optimiser with its default step budget (timed; rule 0 strict, 1 main lessons may
 //    leave the morning). Counters: double bookings and unplaced periods before and after
 //    (means; *_max the worst iteration), steps, and how many iterations the clock stopped.
@@ -8,7 +12,6 @@
 //    the same seeds: what the optimiser adds to a run.
 //  BM_OptimiseScrambled/N: the generated school's timetable with lessons exchanged at random
 //    within their rows (as changes by hand might leave it), then the optimiser.
-#include "fileio/schoolreader.h"
 #include "model/cellmarks.h"
 #include "model/grid.h"
 #include "model/slots.h"
@@ -16,13 +19,11 @@
 #include "scheduler/randomsource.h"
 #include "scheduler/schedulingrun.h"
 #include "scheduler/timetablecount.h"
-#include "school/startup.h"
+#include "realschools.h"
 #include "schoolgenerator.h"
 #include "silentuiport.h"
 #include "workspace.h"
 
-#include <QDir>
-#include <QFileInfo>
 #include <algorithm>
 #include <benchmark/benchmark.h>
 
@@ -31,12 +32,6 @@ namespace {
 using namespace orve;
 
 constexpr int Seeds = 3;
-
-QStringList schoolFiles()
-{
-    return QDir(QStringLiteral(ORVE_SCHOOLS_DIR))
-        .entryList({QStringLiteral("*.rve")}, QDir::Files, QDir::Name);
-}
 
 struct Figures
 {
@@ -75,15 +70,28 @@ struct Figures
     }
 };
 
+void BM_ScheduleSchool(benchmark::State& state, const QString& path)
+{
+    Workspace ws;
+    if (!bench::openRealSchool(state, ws, path))
+        return;
+    SilentUiPort ui;
+    double doubleBookings = 0;
+    quint64 seed = 0;
+    for (auto _ : state) {
+        scheduler::SeededRandom random(++seed);
+        scheduler::scheduleTimetable(ws, ui, random);
+        doubleBookings += scheduler::countTimetable(ws).double_bookings;
+    }
+    state.counters["double_bookings"] = doubleBookings / double(std::max<quint64>(seed, 1));
+}
+
 void BM_OptimiseSchool(benchmark::State& state, const QString& path)
 {
     Workspace ws;
-    SilentUiPort ui;
-    school::startUp(ws, ui);
-    if (fileio::openSchoolFile(ws, path).failed()) {
-        state.SkipWithError("the school cannot be read");
+    if (!bench::openRealSchool(state, ws, path))
         return;
-    }
+    SilentUiPort ui;
     optimiser::OptimiserOptions options;
     options.allowMainAfternoon = state.range(0) != 0;
     Figures figures;
@@ -100,16 +108,12 @@ void BM_OptimiseSchool(benchmark::State& state, const QString& path)
 }
 
 const bool schoolsRegistered = [] {
-    for (const QString& name : schoolFiles())
-        benchmark::RegisterBenchmark(
-            ("BM_OptimiseSchool/" + QFileInfo(name).baseName().toStdString()).c_str(),
-            [path = QDir(QStringLiteral(ORVE_SCHOOLS_DIR)).filePath(name)](
-                benchmark::State& state) { BM_OptimiseSchool(state, path); })
-            ->Arg(0)
-            ->Arg(1)
-            ->Iterations(Seeds)
-            ->UseRealTime()
-            ->Unit(benchmark::kMillisecond);
+    for (benchmark::internal::Benchmark* b :
+         bench::registerPerRealSchool("BM_ScheduleSchool", BM_ScheduleSchool))
+        b->Iterations(Seeds)->UseRealTime()->Unit(benchmark::kMillisecond);
+    for (benchmark::internal::Benchmark* b :
+         bench::registerPerRealSchool("BM_OptimiseSchool", BM_OptimiseSchool))
+        b->Arg(0)->Arg(1)->Iterations(Seeds)->UseRealTime()->Unit(benchmark::kMillisecond);
     return true;
 }();
 

@@ -6,6 +6,7 @@ set -euo pipefail
 packages=(
     cmake ninja-build g++ pkg-config
     qt6-base-dev qt6-translations-l10n libqt6svg6
+    libminizip-dev libxlsxwriter-dev
     fonts-noto-cjk fonts-noto-cjk-extra
     poppler-utils
     libbenchmark-dev
@@ -13,6 +14,7 @@ packages=(
     librsvg2-bin
     desktop-file-utils libxml2-utils shared-mime-info
     dpkg-dev file
+    fet fet-data
 )
 
 missing=()

@@ -1,6 +1,8 @@
 #include "schoolgenerator.h"
 
+#include "model/lessoncell.h"
 #include "school/teachingplan.h"
+#include "school/weekcommands.h"
 #include "workspace.h"
 
 #include <algorithm>
@@ -90,6 +92,18 @@ void generateSchool(Workspace& ws, const SchoolShape& shape)
             ws.school.plan.setText({row, school::PeriodsColumn}, count);
             ws.school.plan.setText({row, school::PeriodsBackupColumn}, count);
         }
+}
+
+void fillTimetable(Workspace& ws)
+{
+    school::layOutEmptyMasterTimetable(ws);
+    const int courses = int(ws.school.courses.size());
+    const int teachers = int(ws.school.teachers.size());
+    for (int r = 2; r < ws.school.masterTimetable.rowCount(); ++r)
+        for (int c = 1; c < ws.school.masterTimetable.columnCount(); ++c)
+            ws.school.masterTimetable.setText(
+                {r, c}, model::lessonText(ws.school.courses.at((r + c) % courses),
+                                          ws.school.teachers.at((r * 7 + c) % teachers)));
 }
 
 } // namespace orve::bench

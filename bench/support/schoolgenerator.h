@@ -23,4 +23,8 @@ struct SchoolShape
 // Replaces the workspace's lists, week fields and teaching plan by a generated school.
 void generateSchool(Workspace& ws, const SchoolShape& shape);
 
+// Lays out the master timetable for the week and puts a lesson into every slot of every class,
+// the courses and teachers taken in turn.
+void fillTimetable(Workspace& ws);
+
 } // namespace orve::bench

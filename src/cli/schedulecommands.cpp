@@ -45,7 +45,7 @@ bool readValue(const QString& name, const QString& value, Options& options)
         options.optimiser.timeLimitMs = qint64(std::llround(seconds * 1000));
     } else if (name == QStringLiteral("--steps")) {
         options.optimiser.stepBudget = value.toLongLong(&ok);
-        ok = ok && options.optimiser.stepBudget >= 0;
+        ok = ok && *options.optimiser.stepBudget >= 0;
     }
     return ok;
 }
@@ -161,11 +161,15 @@ int schedule(const QStringList& arguments)
     const qint64 elapsed = clock.elapsed();
     ws.school.masterTimetable = best.timetable;
     ws.session.conflicts = best.conflicts;
+    std::optional<optimiser::OptimiseOutcome> optimised;
+    if (options->optimise) {
+        optimised = optimiser::removeDoubleBookings(ws, options->optimiser, nullptr, &*best.count);
+        // What is left unplaced is what the optimiser left, not what the run left.
+        if (optimised->ran)
+            best.problems.unplacedCombined = optimised->unplacedCombined;
+    }
     for (const QString& message : scheduler::problemMessages(best.problems))
         printLine(message);
-    std::optional<optimiser::OptimiseOutcome> optimised;
-    if (options->optimise)
-        optimised = optimiser::removeDoubleBookings(ws, options->optimiser, nullptr, &*best.count);
     if (!saveSchool(ws, options->out))
         return FileFailed;
 

@@ -54,6 +54,12 @@ QString groupName(const QString& groupNumber)
     return QStringLiteral(u"合班课") + groupNumber.trimmed();
 }
 
+QString groupNumber(const QString& groupName)
+{
+    const QString prefix = conditions::groupName({});
+    return groupName.startsWith(prefix) ? groupName.mid(prefix.size()) : groupName;
+}
+
 void addToGroup(CombinedTree& tree, const QString& groupNumber, const QString& entry)
 {
     const QString key = nextMemberKey(tree);

@@ -19,6 +19,9 @@ namespace orve::conditions {
 // The group that the group-number field names: "合班课" + the field's text without the
 // blanks around it.
 QString groupName(const QString& groupNumber);
+// The number a group's name holds: the name without its leading "合班课" (a text without it is
+// taken as the number itself).
+QString groupNumber(const QString& groupName);
 
 // Adds `entry` (the combined lesson shown in the list) as a member of the group "合班课" + `groupNumber`: creates
 // the group under the root when no node has that text yet, adds nothing when the group already

@@ -11,21 +11,29 @@
 
 namespace orve::fileio {
 
-ReadError loadFile(const QString& path, QByteArray& bytes)
+QString readRegularFile(const QString& path, qint64 limit, QByteArray& bytes)
 {
     // A pipe or a device would block the read or never end; only regular files are read.
     const QString refusal = pathRefusal(path, FileAccess::Read);
     if (!refusal.isEmpty())
-        return {0, refusal};
+        return refusal;
     QFile file(path);
     errno = 0;
     if (!file.open(QIODevice::ReadOnly)) // binary: the lines end in CR LF
-        return {0, systemErrorReason(errno, FileAccess::Read, file.errorString())};
+        return systemErrorReason(errno, FileAccess::Read, file.errorString());
     // Read one byte past the limit rather than trust size().
     errno = 0;
-    bytes = file.read(MaxFileSize + 1);
+    bytes = file.read(limit + 1);
     if (file.error() != QFileDevice::NoError)
-        return {0, systemErrorReason(errno, FileAccess::Read, file.errorString())};
+        return systemErrorReason(errno, FileAccess::Read, file.errorString());
+    return {};
+}
+
+ReadError loadFile(const QString& path, QByteArray& bytes)
+{
+    const QString reason = readRegularFile(path, MaxFileSize, bytes);
+    if (!reason.isEmpty())
+        return {0, reason};
     if (bytes.size() > MaxFileSize)
         return {0, reasons::tooLarge()};
     if (bytes.isEmpty())

@@ -31,6 +31,10 @@ struct OpenedSchool
     bool timetableLoaded = false;
 };
 
+// Reads a regular file, at most `limit` + 1 bytes of it: more than `limit` bytes means a file
+// too large for the caller. Returns why it could not be read; empty when it was read.
+QString readRegularFile(const QString& path, qint64 limit, QByteArray& bytes);
+
 // The whole file. On failure the error has line 0 and the reason.
 ReadError loadFile(const QString& path, QByteArray& bytes);
 

@@ -21,6 +21,7 @@ struct Lesson
     bool main = false;         // a main course ("主")
     bool fixed = false;        // a fixed-lesson entry or "空课": never moves
     bool combined = false;     // a combined group's lesson
+    int group = -1;            // and which group's, in the order of the groups read
     int slot = -1;             // -1 while unplaced
 };
 

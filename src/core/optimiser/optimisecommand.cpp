@@ -39,6 +39,7 @@ OptimiseOutcome removeDoubleBookings(Workspace& ws, const OptimiserOptions& opti
     outcome.ran = true;
     LoadedTimetable loaded = loadTimetable(ws.school, periodsPerDayOf(ws));
     outcome.report = optimise(loaded.table, options, progress);
+    outcome.unplacedCombined = loaded.unplacedCombined();
     model::ExchangeStep step =
         timetableChange(ws.school.masterTimetable, loaded, RemoveDoubleBookingsCaption);
     if (!step.empty()) {

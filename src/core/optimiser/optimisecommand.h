@@ -9,6 +9,7 @@
 #include "scheduler/timetablecount.h"
 
 #include <QString>
+#include <QStringList>
 
 namespace orve {
 struct Workspace;
@@ -25,6 +26,8 @@ struct OptimiseOutcome
     scheduler::TimetableCount before;
     scheduler::TimetableCount after;
     OptimiserReport report;
+    // The combined groups with lessons still unplaced, as a scheduling run lists them.
+    QStringList unplacedCombined;
     // False when the timetable had no double booking and nothing unplaced: nothing ran.
     bool ran = false;
     qint64 milliseconds = 0;

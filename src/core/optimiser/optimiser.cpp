@@ -4,6 +4,8 @@
 #include "placement.h"
 #include "tabusearch.h"
 
+#include <algorithm>
+
 namespace orve::optimiser {
 
 namespace {
@@ -13,47 +15,49 @@ bool nothingToDo(const LessonTable& table)
     return table.doubleBookings() == 0 && table.unplacedPeriods() <= table.unavoidableUnplaced();
 }
 
-// Under the strict rule: the search, then (when double bookings are left) how many more the
-// relaxed rule would remove, tried from the strict result and taken back.
-void searchStrictly(LessonTable& table, RunControl& control, qint64 steps, qint64 ms,
-                    OptimiserReport& report)
+// A phase cut by its share of the steps tells the report, unless the run stopped as a whole.
+void notePhaseStop(const RunControl& control, OptimiserReport& report)
 {
-    // Up to three quarters of the search go to the strict search itself, the rest to the trial.
-    const qint64 startSteps = control.steps();
-    const qint64 startMs = control.elapsedMs();
-    control.limitPhase(steps * 3 / 4, ms * 3 / 4);
-    removeDoubleBookings(table, control, StrictOnlyStallSteps);
-    report.stop = control.phaseStopReason();
+    if (control.phaseStopReason() != StopReason::Finished)
+        report.stop = control.phaseStopReason();
+}
+
+// The strict search with three quarters of the steps; when double bookings are left, the rest
+// goes on from its result under the relaxed rule. What the relaxed rule removes is kept when
+// main lessons may leave the morning, else taken back and reported. Both runs of a seed take
+// the same strict path, so the relaxed one never ends worse than the strict one.
+void search(LessonTable& table, RunControl& control, qint64 steps, bool allowMainAfternoon,
+            OptimiserReport& report)
+{
+    const qint64 start = control.steps();
+    control.limitPhase(steps * 3 / 4);
+    removeDoubleBookings(table, control, StrictStallSteps);
+    notePhaseStop(control, report);
     const int strictCount = table.doubleBookings();
     if (strictCount == 0 || control.stopped())
         return;
     const LessonTable::Snapshot strictResult = table.snapshot();
-    control.holdFigures(strictCount, table.unplacedPeriods());
+    if (!allowMainAfternoon)
+        control.holdFigures(strictCount, table.unplacedPeriods());
     table.mainRule = MainRule::Relaxed;
-    control.limitPhase(steps - (control.steps() - startSteps),
-                       ms - (control.elapsedMs() - startMs));
+    control.limitPhase(steps - (control.steps() - start));
     removeDoubleBookings(table, control);
+    notePhaseStop(control, report);
     report.onlyWithMainAfternoon = strictCount - table.doubleBookings();
     report.triedRelaxed = true;
-    table.restore(strictResult);
-    table.mainRule = MainRule::Strict;
+    if (!allowMainAfternoon || report.onlyWithMainAfternoon <= 0) {
+        table.restore(strictResult);
+        table.mainRule = MainRule::Strict;
+    }
     control.showLiveFigures();
 }
 
-// Strict first; once that makes no progress, relaxed.
-void searchRelaxed(LessonTable& table, RunControl& control, qint64 steps, qint64 ms,
-                   OptimiserReport& report)
-{
-    control.limitPhase(steps, ms);
-    removeDoubleBookings(table, control, StrictStallSteps);
-    if (table.doubleBookings() > 0) {
-        table.mainRule = MainRule::Relaxed;
-        removeDoubleBookings(table, control);
-    }
-    report.stop = control.phaseStopReason();
-}
-
 } // namespace
+
+qint64 defaultStepBudget(const LessonTable& table)
+{
+    return std::max(MinimumStepBudget, StepsPerLesson * table.lessonCount());
+}
 
 OptimiserReport optimise(LessonTable& table, const OptimiserOptions& options, Progress* progress)
 {
@@ -70,20 +74,17 @@ OptimiserReport optimise(LessonTable& table, const OptimiserOptions& options, Pr
 
     table.mainRule = MainRule::Strict;
     const LessonTable::Snapshot start = table.snapshot();
-    RunControl control(table, options.stepBudget, options.timeLimitMs, options.seed, progress);
+    const qint64 budget = options.stepBudget.value_or(defaultStepBudget(table));
+    RunControl control(table, budget, options.timeLimitMs, options.seed, progress);
     if (placementMayHelp(table)) {
-        control.limitPhase(options.stepBudget / 2, options.timeLimitMs / 2);
+        control.limitPhase(budget / 2);
         placeUnplacedLessons(table, control);
+        notePhaseStop(control, report);
     }
-    if (table.doubleBookings() > 0 && !control.stopped()) {
-        // The morning pass keeps a twentieth of the steps and a tenth of the time.
-        const qint64 steps = control.stepsLeft() - options.stepBudget / 20;
-        const qint64 ms = control.msLeft() - options.timeLimitMs / 10;
-        if (options.allowMainAfternoon)
-            searchRelaxed(table, control, steps, ms, report);
-        else
-            searchStrictly(table, control, steps, ms, report);
-    }
+    // The morning pass keeps a twentieth of the steps.
+    if (table.doubleBookings() > 0 && !control.stopped())
+        search(table, control, control.stepsLeft() - budget / 20, options.allowMainAfternoon,
+               report);
     control.unlimitPhase();
     // A timetable the search found nothing to change in is left as it is.
     report.changed = !(table.snapshot() == start);

@@ -8,28 +8,29 @@
 #include "runcontrol.h"
 
 #include <QtGlobal>
+#include <optional>
 
 namespace orve::optimiser {
 
-// The deterministic stop: a second or two of work on the largest schools here.
-inline constexpr qint64 DefaultStepBudget = 200000;
-// Only a safety net: a run that reaches it ends with what it found, unlike the same seed
-// stopped by its step budget.
-inline constexpr qint64 DefaultTimeLimitMs = 2000;
-// Under the relaxed main rule: steps without progress under the strict rule before the
-// search relaxes it.
-inline constexpr qint64 StrictStallSteps = 5000;
-// Under the strict rule alone: steps without progress after which the search gives up and
-// tries what the relaxed rule would remove.
-inline constexpr qint64 StrictOnlyStallSteps = 30000;
+// The deterministic stop, scaled to the school: at least MinimumStepBudget steps, and
+// StepsPerLesson for every lesson of a larger school.
+inline constexpr qint64 MinimumStepBudget = 200000;
+inline constexpr qint64 StepsPerLesson = 10;
+qint64 defaultStepBudget(const LessonTable& table);
+// Only a safety net, far beyond what the step budget takes: a run that reaches it ends with
+// what it found, unlike the same seed stopped by its step budget, and says so.
+inline constexpr qint64 DefaultTimeLimitMs = 60000;
+// Steps without progress under the strict rule after which the search goes on from its
+// result under the relaxed rule.
+inline constexpr qint64 StrictStallSteps = 30000;
 
 struct OptimiserOptions
 {
     quint64 seed = 1;
-    qint64 stepBudget = DefaultStepBudget;
+    std::optional<qint64> stepBudget; // none: defaultStepBudget of the school
     qint64 timeLimitMs = DefaultTimeLimitMs;
-    // The relaxed main rule (MainRule::Relaxed) where the strict one cannot remove a double
-    // booking; then the morning pass.
+    // Keep what the relaxed main rule (MainRule::Relaxed) removes beyond the strict search,
+    // then bring main lessons back to the morning where that costs nothing.
     bool allowMainAfternoon = false;
 };
 
@@ -42,8 +43,9 @@ struct OptimiserReport
     int unavoidableUnplaced = 0;
     int mainOutsideBefore = 0; // class periods of main lessons outside the morning
     int mainOutsideAfter = 0;
-    // Under the strict rule, when it ends above 0: how many more double bookings the search
-    // removed when it went on from the strict result under the relaxed rule (not kept).
+    // When the strict search ends above 0: how many more double bookings the search removed
+    // when it went on from the strict result under the relaxed rule (kept only when main
+    // lessons may leave the morning).
     int onlyWithMainAfternoon = 0;
     bool triedRelaxed = false; // whether that was tried
     bool changed = false;

@@ -10,7 +10,7 @@ RunControl::RunControl(const LessonTable& table, qint64 stepBudget, qint64 timeL
                        quint64 seed, Progress* progress)
     : table_(table), stepBudget_(std::max<qint64>(stepBudget, 0)),
       timeLimitMs_(std::max<qint64>(timeLimitMs, 0)), progress_(progress), random_(seed),
-      phaseEndStep_(stepBudget_), phaseEndMs_(timeLimitMs_)
+      phaseEndStep_(stepBudget_)
 {
     clock_.start();
 }
@@ -44,10 +44,6 @@ bool RunControl::step()
                 return false;
             }
         }
-        if (now >= phaseEndMs_) {
-            phaseReason_ = StopReason::TimeLimit;
-            return false;
-        }
     }
     ++steps_;
     return true;
@@ -59,18 +55,16 @@ void RunControl::moved()
         progress_->moved(table_);
 }
 
-void RunControl::limitPhase(qint64 steps, qint64 milliseconds)
+void RunControl::limitPhase(qint64 steps)
 {
     phaseReason_ = StopReason::Finished;
     phaseEndStep_ = std::min(stepBudget_, steps_ + std::max<qint64>(steps, 0));
-    phaseEndMs_ = std::min(timeLimitMs_, clock_.elapsed() + std::max<qint64>(milliseconds, 0));
 }
 
 void RunControl::unlimitPhase()
 {
     phaseReason_ = StopReason::Finished;
     phaseEndStep_ = stepBudget_;
-    phaseEndMs_ = timeLimitMs_;
 }
 
 void RunControl::holdFigures(int doubleBookings, int unplacedPeriods)

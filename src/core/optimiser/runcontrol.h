@@ -1,6 +1,7 @@
 // How long an optimiser run may go on, and who hears of it: the step budget (the stop that
-// makes a seed give the same timetable every time), the time limit (only a safety net), the
-// phase limits within them, the window's progress and cancel, and the run's own seeded
+// makes a seed give the same timetable every time), the time limit (only a safety net for the
+// whole run: a phase is never cut by the clock, so a busy machine changes nothing), the
+// phases' shares of the steps, the window's progress and cancel, and the run's own seeded
 // random draws.
 #pragma once
 
@@ -39,22 +40,20 @@ public:
     // Tells the listener of a move made.
     void moved();
 
-    // The current phase may take at most so many more steps and milliseconds (never beyond the
-    // run's own limits); until the next call.
-    void limitPhase(qint64 steps, qint64 milliseconds);
+    // The current phase may take at most so many more steps (never beyond the run's budget);
+    // until the next call.
+    void limitPhase(qint64 steps);
     // The run's limits alone.
     void unlimitPhase();
 
     // Why the run stopped; Finished while it may go on.
     StopReason stopReason() const { return reason_; }
-    // Why the last phase ended: the run's stop, or the phase's own step or time limit;
-    // Finished when the phase ended by itself.
+    // Why the last phase ended: the run's stop, or the phase's share of the steps; Finished
+    // when the phase ended by itself.
     StopReason phaseStopReason() const { return stopped() ? reason_ : phaseReason_; }
     bool stopped() const { return reason_ != StopReason::Finished; }
     qint64 steps() const { return steps_; }
     qint64 stepsLeft() const { return stepBudget_ - steps_; }
-    qint64 elapsedMs() const { return clock_.elapsed(); }
-    qint64 msLeft() const { return timeLimitMs_ - clock_.elapsed(); }
 
     // The listener hears these figures instead of the table's until showLiveFigures(): while
     // the run tries what it will not keep.
@@ -77,7 +76,6 @@ private:
     QElapsedTimer clock_;
     qint64 steps_ = 0;
     qint64 phaseEndStep_;
-    qint64 phaseEndMs_;
     qint64 lastReportMs_ = 0;
     StopReason reason_ = StopReason::Finished;
     StopReason phaseReason_ = StopReason::Finished;

@@ -6,7 +6,9 @@ namespace orve::optimiser {
 
 SlotExchangeBuilder::SlotExchangeBuilder(const LessonTable& table)
     : table_(table), classMark_(std::size_t(table.classCount()), 0),
-      lessonMark_(std::size_t(table.lessonCount()), 0)
+      lessonMark_(std::size_t(table.lessonCount()), 0),
+      changeAt_(std::size_t(table.teacherCount()) * std::size_t(table.slotCount()), 0),
+      changeMark_(changeAt_.size(), 0)
 {
 }
 
@@ -46,11 +48,13 @@ bool SlotExchangeBuilder::build(int seedClass, int a, int b, SlotExchange& out)
 
 void SlotExchangeBuilder::change(int key, int by)
 {
-    for (auto& entry : changes_)
-        if (entry.first == key) {
-            entry.second += by;
-            return;
-        }
+    const std::size_t k = std::size_t(key);
+    if (changeMark_[k] == deltaStamp_) {
+        changes_[std::size_t(changeAt_[k])].second += by;
+        return;
+    }
+    changeMark_[k] = deltaStamp_;
+    changeAt_[k] = int(changes_.size());
     changes_.emplace_back(key, by);
 }
 
@@ -58,6 +62,10 @@ int SlotExchangeBuilder::delta(const SlotExchange& move)
 {
     const int slotCount = table_.slotCount();
     changes_.clear();
+    if (++deltaStamp_ == 0) { // the stamp went round: clear the marks once
+        std::fill(changeMark_.begin(), changeMark_.end(), 0);
+        deltaStamp_ = 1;
+    }
     for (const int id : move.lessons) {
         const Lesson& l = table_.lesson(id);
         const int to = l.slot == move.a ? move.b : move.a;

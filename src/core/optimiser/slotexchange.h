@@ -39,6 +39,11 @@ private:
     std::vector<unsigned> lessonMark_;
     unsigned stamp_ = 0;
     std::vector<std::pair<int, int>> changes_; // (teacher x slots + slot, change)
+    // Where each key stands in changes_ while deltaStamp_ marks it: a long chain of a large
+    // school touches hundreds of keys, too many to search the list for each.
+    std::vector<int> changeAt_;
+    std::vector<unsigned> changeMark_;
+    unsigned deltaStamp_ = 0;
 };
 
 void applyExchange(LessonTable& table, const SlotExchange& move);

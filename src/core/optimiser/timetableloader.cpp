@@ -7,6 +7,7 @@
 #include "model/school.h"
 #include "model/slots.h"
 #include "scheduler/doublebookings.h"
+#include "scheduler/runcontext.h"
 #include "school/planrowindex.h"
 #include "school/teachingplan.h"
 
@@ -37,6 +38,7 @@ struct Member
 
 struct Group
 {
+    QString name;
     std::vector<Member> members;
     int lessons = 0; // periods per week
     bool main = false;
@@ -67,7 +69,7 @@ private:
     void readFixedEntries();
     void readGroups();
     void addKeptFree();
-    void addGroupLessons(const Group& group);
+    void addGroupLessons(const Group& group, int number);
     void addOrdinaryLessons();
     void addMissingLessons();
 
@@ -193,6 +195,7 @@ void Loader::readGroups()
         if (!model::isNumeric(plan_.text({lastRow, school::PeriodsColumn})))
             continue;
         Group group;
+        group.name = tree.node(node).text;
         group.lessons = periodsIn(plan_.text({lastRow, school::PeriodsColumn}));
         group.main = plan_.text({lastRow, school::MainMarkColumn}) == school::MainCourseMark;
         for (const conditions::GroupMember& member : taking.members) {
@@ -226,7 +229,7 @@ void Loader::addKeptFree()
             }
 }
 
-void Loader::addGroupLessons(const Group& group)
+void Loader::addGroupLessons(const Group& group, int number)
 {
     int mostHeld = 0;
     for (const Member& m : group.members)
@@ -248,6 +251,7 @@ void Loader::addGroupLessons(const Group& group)
         l.teachers = teachersOf(l.texts);
         l.main = group.main;
         l.combined = true;
+        l.group = number;
         l.slot = s;
         lessons_.push_back(std::move(l));
     }
@@ -263,6 +267,7 @@ void Loader::addGroupLessons(const Group& group)
         l.teachers = teachersOf(l.texts);
         l.main = group.main;
         l.combined = true;
+        l.group = number;
         lessons_.push_back(std::move(l));
     }
 }
@@ -322,13 +327,15 @@ LoadedTimetable Loader::load()
     readFixedEntries();
     readGroups();
     addKeptFree();
-    for (const Group& group : groups_)
-        addGroupLessons(group);
+    for (std::size_t g = 0; g < groups_.size(); ++g)
+        addGroupLessons(groups_[g], int(g));
     addOrdinaryLessons();
     addMissingLessons();
     LoadedTimetable loaded{LessonTable(classes_, slots_, periodsPerDay_,
                                        school_.week.morningPeriods(), int(teacherIds_.size())),
-                           texts_};
+                           texts_, {}};
+    for (const Group& group : groups_)
+        loaded.groupNames.append(group.name);
     for (Lesson& lesson : lessons_)
         loaded.table.addLesson(std::move(lesson));
     loaded.table.finishBuilding();
@@ -351,6 +358,19 @@ bool LoadedTimetable::combinedAt(int classIndex, int slot) const
 {
     const int id = table.cell(classIndex, slot);
     return id >= 0 && table.lesson(id).combined;
+}
+
+QStringList LoadedTimetable::unplacedCombined() const
+{
+    std::vector<int> left(std::size_t(groupNames.size()), 0);
+    for (const int id : table.unplacedLessons())
+        if (const int group = table.lesson(id).group; group >= 0)
+            ++left[std::size_t(group)];
+    QStringList entries;
+    for (std::size_t g = 0; g < left.size(); ++g)
+        if (left[g] > 0)
+            entries.append(scheduler::unplacedCombinedEntry(groupNames.at(qsizetype(g)), left[g]));
+    return entries;
 }
 
 LoadedTimetable loadTimetable(const model::School& school, int periodsPerDay)

@@ -24,12 +24,15 @@ namespace orve::optimiser {
 struct LoadedTimetable
 {
     LessonTable table;
-    QStringList texts; // cell texts by the lessons' text numbers
+    QStringList texts;      // cell texts by the lessons' text numbers
+    QStringList groupNames; // the combined groups' names by the lessons' group numbers
 
     // The text the lessons put into a class's cell; empty when the cell is free.
     QString cellText(int classIndex, int slot) const;
     // Whether the lesson there is a combined group's.
     bool combinedAt(int classIndex, int slot) const;
+    // Each group with lessons the table leaves unplaced, and how many, as a run reports them.
+    QStringList unplacedCombined() const;
 };
 
 // `periodsPerDay` as the timetable was laid out.

@@ -24,16 +24,20 @@ std::vector<std::vector<int>> lessonsOf(const model::Grid& timetable, const std:
     // Rows taught together share a unit; the units are the lessons.
     std::vector<std::size_t> unit(rows.size());
     std::iota(unit.begin(), unit.end(), std::size_t(0));
-    const auto className = [&](std::size_t i) {
-        return QStringView(timetable.text({rows[i], model::ClassNameColumn}));
-    };
-    const auto course = [&](std::size_t i) {
-        return model::coursePart(timetable.text({rows[i], column}));
-    };
-    for (std::size_t i = 0; i < rows.size() && !groups.empty(); ++i)
-        for (std::size_t j = i + 1; j < rows.size(); ++j)
-            if (groups.together(className(i), course(i), className(j), course(j)))
-                std::replace(unit.begin(), unit.end(), unit[j], unit[i]);
+    if (!groups.empty()) {
+        std::vector<int> member(rows.size());
+        for (std::size_t i = 0; i < rows.size(); ++i)
+            member[i] = groups.memberOf(timetable.text({rows[i], model::ClassNameColumn}),
+                                        model::coursePart(timetable.text({rows[i], column})));
+        for (std::size_t i = 0; i < rows.size(); ++i)
+            for (std::size_t j = i + 1; j < rows.size(); ++j)
+                if (unit[i] != unit[j] && groups.together(member[i], member[j])) {
+                    // By value: a reference into `unit` would change halfway through.
+                    const std::size_t from = unit[j];
+                    const std::size_t to = unit[i];
+                    std::replace(unit.begin(), unit.end(), from, to);
+                }
+    }
     // A unit is named by its first row, so the lessons come in the order of their first rows.
     std::vector<std::vector<int>> lessons;
     std::vector<std::size_t> lessonOfUnit(rows.size(), rows.size());
@@ -56,34 +60,57 @@ int lessonsTaught(const model::Grid& timetable, const std::vector<int>& rows, in
     return int(lessonsOf(timetable, rows, column, groups).size());
 }
 
+namespace {
+
+// Whether the two or more class rows holding the teacher in the column make more than one
+// lesson.
+bool heldMoreThanOnce(const TeacherIndex& index, const CombinedGroups& groups, int teacher,
+                      int column)
+{
+    if (groups.empty())
+        return true;
+    const model::Grid& timetable = index.grid();
+    const auto memberAt = [&](int row) {
+        return groups.memberOf(timetable.text({row, model::ClassNameColumn}),
+                               model::coursePart(timetable.text({row, column})));
+    };
+    // Nearly always the rows are one group's classes, each taught together with the first:
+    // one lesson, told without building the lessons. A row outside every group is a lesson
+    // of its own beside the others.
+    int first = CombinedGroups::NoMember;
+    std::vector<int> rows;
+    bool eachWithFirst = true;
+    for (int r = model::FirstClassRow; r < index.rows(); ++r) {
+        if (index.teacherAt({r, column}) != teacher)
+            continue;
+        rows.push_back(r);
+        const int member = memberAt(r);
+        if (member == CombinedGroups::NoMember)
+            return true;
+        if (first == CombinedGroups::NoMember)
+            first = member;
+        else
+            eachWithFirst = eachWithFirst && groups.together(first, member);
+    }
+    return !eachWithFirst && lessonsTaught(timetable, rows, column, groups) > 1;
+}
+
+} // namespace
+
 bool isDoubleBooked(const TeacherIndex& index, const CombinedGroups& groups, model::CellRef at)
 {
     if (!booksTeacher(index.grid().text(at)))
         return false;
     const int teacher = index.teacherAt(at);
-    if (!index.busy(teacher, at.column, at.row))
-        return false;
-    if (groups.empty())
-        return true;
-    std::vector<int> rows;
-    for (int r = model::FirstClassRow; r < index.rows(); ++r)
-        if (index.teacherAt({r, at.column}) == teacher)
-            rows.push_back(r);
-    return lessonsTaught(index.grid(), rows, at.column, groups) > 1;
+    return index.busy(teacher, at.column, at.row) &&
+           heldMoreThanOnce(index, groups, teacher, at.column);
 }
 
 bool teacherDoubleBooked(const TeacherIndex& index, const CombinedGroups& groups, int teacher,
                          int column)
 {
-    if (index.isNobody(teacher) || index.holders(teacher, column) < 2)
-        return false;
-    if (groups.empty())
-        return true;
-    std::vector<int> rows;
-    for (int r = model::FirstClassRow; r < index.rows(); ++r)
-        if (index.teacherAt({r, column}) == teacher)
-            rows.push_back(r);
-    return lessonsTaught(index.grid(), rows, column, groups) > 1;
+    return !index.isNobody(teacher) && index.holders(teacher, column) >= 2 &&
+           heldMoreThanOnce(index, groups, teacher, column);
 }
 
 int countDoubleBookings(const model::Grid& timetable, const CombinedGroups& groups)

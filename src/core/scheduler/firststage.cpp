@@ -98,6 +98,7 @@ struct Member
     QString course;
     int planRow = -1;
     std::optional<int> row; // class row of the master timetable
+    QString lesson;         // the cell text of the member's lesson
 };
 
 // The members taking part in the group; those left out keep their plan rows for the later
@@ -113,7 +114,10 @@ std::vector<Member> membersOf(RunContext& ctx, int group)
     std::vector<Member> members;
     for (conditions::GroupMember& taken : taking.members) {
         const std::optional<int> row = ctx.classRow(taken.className);
-        Member member{std::move(taken.className), std::move(taken.course), taken.planRow, row};
+        const QString lesson = model::lessonCellText(
+            taken.course, ctx.ws.school.plan.text({taken.planRow, school::TeacherColumn}));
+        Member member{std::move(taken.className), std::move(taken.course), taken.planRow, row,
+                      lesson};
         if (!member.row)
             ctx.problems.skippedMembers.append(
                 groupText + u' ' + model::combinedLessonCaption(tree.node(taken.node).text));
@@ -188,17 +192,14 @@ void placeGroup(RunContext& ctx, int group)
     for (int placed = 0; anyRow && placed < lessons; ++placed) {
         const std::optional<int> column = findCombinedColumn(ctx, members, main);
         if (!column) {
-            ctx.problems.unplacedCombined.append(QStringLiteral(u"%1：%2 节")
-                                                     .arg(ws.school.combinedGroups.node(group).text)
-                                                     .arg(lessons - placed));
+            ctx.problems.unplacedCombined.append(
+                unplacedCombinedEntry(ws.school.combinedGroups.node(group).text, lessons - placed));
             break;
         }
         for (const Member& member : members) {
             if (!member.row)
                 continue;
-            const QString& teacher = plan.text({member.planRow, school::TeacherColumn});
-            ctx.index.write({*member.row, *column}, model::lessonCellText(member.course, teacher),
-                            model::FixedMark);
+            ctx.index.write({*member.row, *column}, member.lesson, model::FixedMark);
             ctx.countPlacedEarly(member.planRow);
         }
     }

@@ -10,6 +10,11 @@
 
 namespace orve::scheduler {
 
+QString unplacedCombinedEntry(const QString& group, int lessons)
+{
+    return QStringLiteral(u"%1：%2 节").arg(group).arg(lessons);
+}
+
 RunContext::RunContext(Workspace& workspace, UiPort& port, RandomSource& source,
                        SchedulingStatus* status)
     : ws(workspace), ui(port), random(source), index(workspace.school.masterTimetable),

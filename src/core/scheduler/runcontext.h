@@ -24,6 +24,9 @@ namespace orve::scheduler {
 
 class SchedulingStatus;
 
+// A combined group's lessons left unplaced, as the list names them: "合班课3：2 节".
+QString unplacedCombinedEntry(const QString& group, int lessons);
+
 // What a run skipped or could not place; each text names one item for the user.
 struct RunProblems
 {

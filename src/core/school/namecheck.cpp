@@ -43,9 +43,8 @@ QString reservedNameRefusal(NameList list, QStringView name)
     return {};
 }
 
-} // namespace
-
-QString nameRefusal(NameList list, QStringView name)
+// What the file's line and field splitting cannot carry.
+QString storedTextRefusal(QStringView name)
 {
     if (name.contains(u','))
         return QStringLiteral(u"名称中不能含有英文逗号“,”（课程设置文件用它分隔数据），"
@@ -59,21 +58,46 @@ QString nameRefusal(NameList list, QStringView name)
                               u"请删去它们。");
     if (name.contains(u'\r') || name.contains(u'\n'))
         return QStringLiteral(u"名称中不能含有换行符，请删去它。");
-    if (splitsAtSpaces(list) && name.contains(u' ')) {
-        const QString what = list == NameList::Classes ? QStringLiteral(u"班级名称")
-                                                       : QStringLiteral(u"课程名称");
-        return QStringLiteral(u"%1中不能含有空格“ ”，请删去空格或改用其他字符。").arg(what);
-    }
+    return {};
+}
+
+QString spaceRefusal(const QString& what)
+{
+    return QStringLiteral(u"%1中不能含有空格“ ”，请删去空格或改用其他字符。").arg(what);
+}
+
+QString gbkRefusal(QStringView name)
+{
+    const QString outside = model::charactersOutsideGbk(name);
+    if (outside.isEmpty())
+        return {};
+    const QString first = outside.left(outside.front().isHighSurrogate() ? 2 : 1);
+    return QStringLiteral(u"名称中的字符“%1”（%2）无法保存到课程设置文件（GBK 编码），"
+                          u"请改用其他字符。")
+        .arg(first, codeOf(first.toUcs4().value(0)));
+}
+
+} // namespace
+
+QString nameRefusal(NameList list, QStringView name)
+{
+    if (const QString refusal = storedTextRefusal(name); !refusal.isEmpty())
+        return refusal;
+    if (splitsAtSpaces(list) && name.contains(u' '))
+        return spaceRefusal(list == NameList::Classes ? QStringLiteral(u"班级名称")
+                                                      : QStringLiteral(u"课程名称"));
     if (const QString reserved = reservedNameRefusal(list, name); !reserved.isEmpty())
         return reserved;
-    const QString outside = model::charactersOutsideGbk(name);
-    if (!outside.isEmpty()) {
-        const QString first = outside.left(outside.front().isHighSurrogate() ? 2 : 1);
-        return QStringLiteral(u"名称中的字符“%1”（%2）无法保存到课程设置文件（GBK 编码），"
-                              u"请改用其他字符。")
-            .arg(first, codeOf(first.toUcs4().value(0)));
-    }
-    return {};
+    return gbkRefusal(name);
+}
+
+QString groupNameRefusal(QStringView name)
+{
+    if (const QString refusal = storedTextRefusal(name); !refusal.isEmpty())
+        return refusal;
+    if (name.contains(u' '))
+        return spaceRefusal(QStringLiteral(u"合班组的名称"));
+    return gbkRefusal(name);
 }
 
 } // namespace orve::school

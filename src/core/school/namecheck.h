@@ -16,4 +16,8 @@ namespace orve::school {
 // the name can be stored.
 QString nameRefusal(NameList list, QStringView name);
 
+// The same for the name of a combined-class group: the tree records that hold it split at
+// spaces, like a fixed-lesson entry's class and course.
+QString groupNameRefusal(QStringView name);
+
 } // namespace orve::school

@@ -129,9 +129,9 @@ void addName(Workspace& ws, UiPort& ui)
     {
         model::RedrawSuspender suspended(ws.school.plan);
         if (*list == NameList::Classes)
-            appendClassBlock(ws, ui, name);
+            appendClassBlock(ws.school, ui, name);
         else if (*list == NameList::Courses)
-            appendCourseRows(ws, ui, name);
+            appendCourseRows(ws.school, ui, name);
     }
     finishEntry(ws, ui, false);
 }
@@ -151,9 +151,9 @@ void insertName(Workspace& ws, UiPort& ui)
     {
         model::RedrawSuspender suspended(ws.school.plan);
         if (*list == NameList::Classes)
-            insertClassBlock(ws, ui, position, name);
+            insertClassBlock(ws.school, ui, position, name);
         else if (*list == NameList::Courses)
-            insertCourseRows(ws, ui, position, name);
+            insertCourseRows(ws.school, ui, position, name);
     }
     // A teacher's name stays in the field, ready for the next list.
     finishEntry(ws, ui, *list == NameList::Teachers);

@@ -26,7 +26,7 @@ void toggleCombined(Workspace& ws, int row)
     const QString entry =
         model::combinedLessonEntry(plan.text({row, ClassColumn}), plan.text({row, CourseColumn}));
     if (plan.text({row, CombinedColumn}).isEmpty()) {
-        plan.setText({row, CombinedColumn}, QStringLiteral(u"合班"));
+        plan.setText({row, CombinedColumn}, CombinedMark);
         ws.school.combinedLessons.append(entry);
     } else {
         plan.setText({row, CombinedColumn}, QString());

@@ -28,8 +28,7 @@ void showTeachingPlan(Workspace& ws, UiPort& ui)
     ws.school.plan.setFontSize(PlanFontSize);
     ws.editor.plan.teacherChoices = ws.school.teachers;
     ws.editor.plan.periodChoices.clear();
-    const int slotCount = ws.school.masterTimetable.columnCount() - 1;
-    for (int count = 1; count <= slotCount; ++count)
+    for (int count = 1; count <= maxPeriodsPerWeek(ws.school); ++count)
         ws.editor.plan.periodChoices.append(QString::number(count));
     ws.editor.plan.venueChoices = ws.school.venues;
     ws.editor.plan.classFinderChoices = ws.school.classes;

@@ -40,10 +40,4 @@ QString planPeriods(const model::Grid& plan, QStringView className, QStringView 
     return planCell(plan, className, course, school::PeriodsColumn);
 }
 
-void clearPlanPeriods(model::Grid& plan, QStringView className, QStringView course)
-{
-    if (const std::optional<int> row = planRowOf(plan, className, course))
-        plan.setText({*row, school::PeriodsColumn}, QStringLiteral("0"));
-}
-
 } // namespace orve::school

@@ -1,7 +1,6 @@
 // Lookups of a class's course in the teaching plan: the teacher (planTeacher), the main/minor mark
 // (planMainMark) and the periods per week (planPeriods) of the first plan row of that class and
-// course, and clearPlanPeriods, which sets that row's periods to "0". A class and course without a
-// plan row give an empty text (clearPlanPeriods then does nothing).
+// course. A class and course without a plan row give an empty text.
 #pragma once
 
 #include <QString>
@@ -20,6 +19,5 @@ std::optional<int> planRowOf(const model::Grid& plan, QStringView className, QSt
 QString planTeacher(const model::Grid& plan, QStringView className, QStringView course);
 QString planMainMark(const model::Grid& plan, QStringView className, QStringView course);
 QString planPeriods(const model::Grid& plan, QStringView className, QStringView course);
-void clearPlanPeriods(model::Grid& plan, QStringView className, QStringView course);
 
 } // namespace orve::school

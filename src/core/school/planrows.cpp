@@ -2,8 +2,8 @@
 
 #include "model/grid.h"
 #include "teachingplan.h"
+#include "model/school.h"
 #include "uiport.h"
-#include "workspace.h"
 
 #include <algorithm>
 
@@ -53,14 +53,14 @@ void insertIntoEveryBlock(model::Grid& plan, UiPort& ui, int offset, const QStri
 // Inserts a class block starting at row `first`: one row per course, or the placeholder row
 // while there are no courses (a class without rows would never get any, and every block after
 // it would be out of step).
-void insertBlockAt(Workspace& ws, UiPort& ui, int first, const QString& className)
+void insertBlockAt(model::School& school, UiPort& ui, int first, const QString& className)
 {
     const QStringList courses =
-        ws.school.courses.isEmpty() ? QStringList{placeholderCourse()} : ws.school.courses;
-    ws.school.plan.insertRows(first, int(courses.size()));
+        school.courses.isEmpty() ? QStringList{placeholderCourse()} : school.courses;
+    school.plan.insertRows(first, int(courses.size()));
     for (int k = 0; k < courses.size(); ++k) {
         ui.processEvents();
-        writeRow(ws.school.plan, first + k, className, courses.at(k));
+        writeRow(school.plan, first + k, className, courses.at(k));
     }
 }
 
@@ -71,32 +71,32 @@ QString placeholderCourse()
     return QStringLiteral(u"空");
 }
 
-void appendClassBlock(Workspace& ws, UiPort& ui, const QString& className)
+void appendClassBlock(model::School& school, UiPort& ui, const QString& className)
 {
-    insertBlockAt(ws, ui, ws.school.plan.rowCount(), className);
+    insertBlockAt(school, ui, school.plan.rowCount(), className);
 }
 
-void insertClassBlock(Workspace& ws, UiPort& ui, int position, const QString& className)
+void insertClassBlock(model::School& school, UiPort& ui, int position, const QString& className)
 {
-    const int count = std::max(int(ws.school.courses.size()), 1);
-    insertBlockAt(ws, ui, std::min(planRow(position, 0, count), ws.school.plan.rowCount()),
+    const int count = std::max(int(school.courses.size()), 1);
+    insertBlockAt(school, ui, std::min(planRow(position, 0, count), school.plan.rowCount()),
                   className);
 }
 
-void appendCourseRows(Workspace& ws, UiPort& ui, const QString& course)
+void appendCourseRows(model::School& school, UiPort& ui, const QString& course)
 {
-    if (ws.school.classes.isEmpty())
+    if (school.classes.isEmpty())
         return;
-    model::Grid& plan = ws.school.plan;
+    model::Grid& plan = school.plan;
     insertIntoEveryBlock(plan, ui, plan.rowCount(), course);
     removeRowsWith(plan, ui, CourseColumn, placeholderCourse());
 }
 
-void insertCourseRows(Workspace& ws, UiPort& ui, int position, const QString& course)
+void insertCourseRows(model::School& school, UiPort& ui, int position, const QString& course)
 {
-    if (ws.school.classes.isEmpty())
+    if (school.classes.isEmpty())
         return;
-    insertIntoEveryBlock(ws.school.plan, ui, position, course);
+    insertIntoEveryBlock(school.plan, ui, position, course);
 }
 
 void replaceInColumn(model::Grid& plan, UiPort& ui, int column, const QString& text,

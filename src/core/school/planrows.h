@@ -6,13 +6,13 @@
 #include <QString>
 
 namespace orve {
-struct Workspace;
 class UiPort;
-} // namespace orve
+}
 
 namespace orve::model {
 class Grid;
-}
+struct School;
+} // namespace orve::model
 
 namespace orve::school {
 
@@ -21,19 +21,19 @@ QString placeholderCourse();
 
 // Appends the block of the class added at the end of the list: one row per course, or one
 // placeholder row when there are no courses.
-void appendClassBlock(Workspace& ws, UiPort& ui, const QString& className);
+void appendClassBlock(model::School& school, UiPort& ui, const QString& className);
 
 // Inserts the block of the class now at list position `position`, right after the block of
 // the class before it: one row per course, or one placeholder row when there are no courses.
-void insertClassBlock(Workspace& ws, UiPort& ui, int position, const QString& className);
+void insertClassBlock(model::School& school, UiPort& ui, int position, const QString& className);
 
 // Gives every class block a row for a course added at the end of the course list, then removes
 // the placeholder rows.
-void appendCourseRows(Workspace& ws, UiPort& ui, const QString& course);
+void appendCourseRows(model::School& school, UiPort& ui, const QString& course);
 
 // Gives every class block a row for the course now at list position `position`, at that
 // position inside the block.
-void insertCourseRows(Workspace& ws, UiPort& ui, int position, const QString& course);
+void insertCourseRows(model::School& school, UiPort& ui, int position, const QString& course);
 
 // Writes `replacement` into every plan-row cell of the column that equals `text` exactly.
 void replaceInColumn(model::Grid& plan, UiPort& ui, int column, const QString& text,

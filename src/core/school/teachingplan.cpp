@@ -21,6 +21,11 @@ QString planHeader(int column)
                : QString();
 }
 
+int maxPeriodsPerWeek(const model::School& school)
+{
+    return school.masterTimetable.columnCount() - 1;
+}
+
 void setPlanHeader(model::Grid& plan)
 {
     // Computed in single precision, as the widths always were.

@@ -26,6 +26,8 @@ enum PlanColumn {
 
 // The mark of a main course in the main/minor column.
 inline const QString MainCourseMark = QStringLiteral(u"主");
+// The mark of a row taught together with other classes.
+inline const QString CombinedMark = QStringLiteral(u"合班");
 
 inline constexpr int PlanHeaderRow = 0;
 inline constexpr int PlanFontSize = 12;
@@ -39,6 +41,10 @@ inline constexpr int planRow(int classIndex, int courseIndex, int courseCount)
 }
 
 QString planHeader(int column);
+
+// The most periods a week a plan row may have: the period slots of the master timetable as it
+// is laid out, the count chooser's last entry.
+int maxPeriodsPerWeek(const model::School& school);
 
 // Header texts and column widths: (table width / 40) x w for w = 3 9 9 5 4 4 6 7 4.
 void setPlanHeader(model::Grid& plan);

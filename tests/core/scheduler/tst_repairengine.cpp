@@ -11,6 +11,7 @@
 #include "scheduler/teacherindex.h"
 
 #include <QTest>
+#include <algorithm>
 
 using namespace orve;
 using namespace orve::scheduler;
@@ -98,6 +99,77 @@ private slots:
         QVERIFY(isDoubleBooked(again, groups, {4, 1}));
         // A free period or a lesson without a teacher books nobody.
         QVERIFY(!isDoubleBooked(again, groups, {2, 2}));
+    }
+
+    // The numbered members give the lessons the names give: rows whose (class, course)
+    // entries share a group, taken transitively, on random groups that overlap and share
+    // members, against the entries compared as text.
+    void numberedMembersAgreeWithTheEntries()
+    {
+        const QStringList classes = {u"A"_s, u"B"_s, u"C"_s, u"D"_s, u"E"_s, u"F"_s};
+        const QStringList courses = {u"体育"_s, u"音乐"_s, u"美术"_s};
+        test::makeSchool(ws, classes, courses, 4, 0, 1);
+        SeededRandom random(11);
+        const auto pick = [&](const QStringList& names) {
+            return names.at(int(random.next() * double(names.size())));
+        };
+        for (int trial = 0; trial < 200; ++trial) {
+            ws.school.combinedGroups.reset();
+            for (int member = 0; member < 8; ++member)
+                conditions::addToGroup(ws.school.combinedGroups,
+                                       QString::number(1 + int(random.next() * 3.0)),
+                                       model::combinedLessonEntry(pick(classes), pick(courses)));
+            model::Grid& grid = ws.school.masterTimetable;
+            std::vector<int> rows;
+            for (int r = 2; r < 2 + int(classes.size()); ++r) {
+                grid.setText({r, 1}, lesson(pick(courses), u"赵六"_s));
+                if (random.next() < 0.7)
+                    rows.push_back(r);
+            }
+            // The entries of each group as text; rows join when their entries share a group.
+            const model::CombinedTree& tree = ws.school.combinedGroups;
+            const auto sameGroup = [&](int r1, int r2) {
+                const QString e1 = model::combinedLessonEntry(grid.text({r1, 0}),
+                                                              model::coursePart(grid.text({r1, 1})));
+                const QString e2 = model::combinedLessonEntry(grid.text({r2, 0}),
+                                                              model::coursePart(grid.text({r2, 1})));
+                for (const int g : tree.children(0)) {
+                    bool has1 = false, has2 = false;
+                    for (const int m : tree.children(g)) {
+                        has1 = has1 || tree.node(m).text == e1;
+                        has2 = has2 || tree.node(m).text == e2;
+                    }
+                    if (has1 && has2)
+                        return true;
+                }
+                return false;
+            };
+            std::vector<int> component(rows.size());
+            for (std::size_t i = 0; i < rows.size(); ++i)
+                component[i] = int(i);
+            for (bool merged = true; merged;) {
+                merged = false;
+                for (std::size_t i = 0; i < rows.size(); ++i)
+                    for (std::size_t j = 0; j < rows.size(); ++j)
+                        if (component[j] > component[i] && sameGroup(rows[i], rows[j])) {
+                            component[j] = component[i];
+                            merged = true;
+                        }
+            }
+            std::vector<std::vector<int>> expected;
+            for (std::size_t i = 0; i < rows.size(); ++i) {
+                if (component[i] != int(i)) {
+                    // Joined to an earlier row's lesson: find it by that row.
+                    for (auto& lessonRows : expected)
+                        if (std::find(lessonRows.begin(), lessonRows.end(),
+                                      rows[std::size_t(component[i])]) != lessonRows.end())
+                            lessonRows.push_back(rows[i]);
+                    continue;
+                }
+                expected.push_back({rows[i]});
+            }
+            QCOMPARE(lessonsOf(grid, rows, 1, CombinedGroups(tree)), expected);
+        }
     }
 };
 

@@ -1,16 +1,16 @@
-# The core's folders in their fixed order, lowest first: a file may include only its own folder
-# and lower ones. The files directly in src/core (the workspace, the window port, the notifier)
-# sit between model and school. Fails, naming every offending include, when a file reaches up.
-#   cmake -DCORE=<src/core> -P corelayers.cmake
-set(layers model . school conditions scheduler adjust views print fileio optimiser)
-get_filename_component(CORE "${CORE}" ABSOLUTE)
+# A library's folders in their fixed order, lowest first: a file may include only its own
+# folder and lower ones; "." stands for the files directly in the library's folder. Fails,
+# naming every offending include, when a file reaches up.
+#   cmake -DROOT=<src/core> -DLAYERS=model,.,school,… -P layers.cmake
+string(REPLACE "," ";" layers "${LAYERS}")
+get_filename_component(ROOT "${ROOT}" ABSOLUTE)
 
 function(layer_of folder out)
     list(FIND layers "${folder}" index)
     set(${out} ${index} PARENT_SCOPE)
 endfunction()
 
-file(GLOB_RECURSE sources RELATIVE "${CORE}" "${CORE}/*.h" "${CORE}/*.cpp")
+file(GLOB_RECURSE sources RELATIVE "${ROOT}" "${ROOT}/*.h" "${ROOT}/*.cpp")
 set(offences "")
 foreach(source IN LISTS sources)
     get_filename_component(folder "${source}" DIRECTORY)
@@ -22,17 +22,17 @@ foreach(source IN LISTS sources)
         string(APPEND offences "\n  ${source}: its folder has no place in the order")
         continue()
     endif()
-    file(STRINGS "${CORE}/${source}" includes REGEX "^#include \"")
+    file(STRINGS "${ROOT}/${source}" includes REGEX "^#include \"")
     foreach(line IN LISTS includes)
         string(REGEX REPLACE "^#include \"([^\"]+)\".*" "\\1" included "${line}")
         if(included MATCHES "/")
             string(REGEX REPLACE "/.*" "" target "${included}")
-        elseif(EXISTS "${CORE}/${folder}/${included}")
+        elseif(EXISTS "${ROOT}/${folder}/${included}")
             set(target "${folder}")
-        elseif(EXISTS "${CORE}/${included}")
+        elseif(EXISTS "${ROOT}/${included}")
             set(target ".")
         else()
-            continue() # a generated or outside header
+            continue() # a generated header or one of another library
         endif()
         layer_of("${target}" reached)
         if(reached GREATER own)
@@ -42,5 +42,5 @@ foreach(source IN LISTS sources)
 endforeach()
 
 if(offences)
-    message(FATAL_ERROR "Core files include folders above their own:${offences}")
+    message(FATAL_ERROR "Files of ${ROOT} include folders above their own:${offences}")
 endif()

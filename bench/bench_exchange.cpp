@@ -1,0 +1,134 @@
+// Data exchange on the largest school: importing a 150-class plan (14 courses, 2,100 rows) as
+// CSV and as an Excel workbook into a new school, with the preview (target: under 300 ms);
+// the master and class timetables of 150 classes, 7 days of 10 periods, as Excel workbooks
+// (target: under a second); every FET example of Debian's fet-data read, counting those
+// imported and those refused.
+#include "schoolgenerator.h"
+
+#include "fet/fetimport.h"
+#include "fileio/timetablefiles.h"
+#include "import/plansheet.h"
+#include "import/sheetimport.h"
+#include "print/timetablebook.h"
+#include "school/startup.h"
+#include "silentuiport.h"
+#include "table/csvtable.h"
+#include "table/xlsxtable.h"
+#include "workbook/sheetworkbook.h"
+#include "workspace.h"
+
+#include <QDirIterator>
+#include <benchmark/benchmark.h>
+
+namespace {
+
+using namespace orve;
+
+constexpr int Classes = 150;
+constexpr int Courses = 14;
+
+void startUp(Workspace& ws)
+{
+    SilentUiPort ui;
+    school::startUp(ws, ui);
+}
+
+// The generated school's plan as a sheet, and a started school of the same week to import it
+// into.
+struct PlanSheets
+{
+    QByteArray csv;
+    QByteArray workbook;
+    Workspace fresh;
+
+    PlanSheets()
+    {
+        Workspace ws;
+        startUp(ws);
+        bench::SchoolShape shape;
+        shape.classes = Classes;
+        shape.courses = Courses;
+        bench::generateSchool(ws, shape);
+        bench::fillTimetable(ws);
+        const std::vector<print::ReportSheet> plan = {exchange::planSheet(ws.school)};
+        csv = fileio::csvOf(plan);
+        workbook = exchange::xlsxOf(QStringLiteral(u"教学计划"), plan);
+        startUp(fresh);
+        fresh.school.week = ws.school.week;
+        fresh.school.masterTimetable = ws.school.masterTimetable;
+    }
+};
+
+const PlanSheets& planSheets()
+{
+    static const PlanSheets sheets;
+    return sheets;
+}
+
+void preview(benchmark::State& state, const exchange::SheetRead& read, const model::School& school)
+{
+    const exchange::ImportPreview preview = exchange::previewImport(school, read.table);
+    state.counters["rows"] = double(preview.rows.size());
+    if (!read.ok() || preview.count(exchange::RowOutcome::Added) != Classes * Courses)
+        state.SkipWithError("the plan was not read whole");
+}
+
+void BM_ImportPlanCsv(benchmark::State& state)
+{
+    const PlanSheets& sheets = planSheets();
+    for (auto _ : state)
+        preview(state, exchange::readCsv(sheets.csv, std::nullopt), sheets.fresh.school);
+}
+BENCHMARK(BM_ImportPlanCsv)->Unit(benchmark::kMillisecond);
+
+void BM_ImportPlanXlsx(benchmark::State& state)
+{
+    const PlanSheets& sheets = planSheets();
+    for (auto _ : state)
+        preview(state, exchange::readXlsx(sheets.workbook, {}), sheets.fresh.school);
+}
+BENCHMARK(BM_ImportPlanXlsx)->Unit(benchmark::kMillisecond);
+
+// The two workbooks an export writes for the master and the class timetables.
+void BM_ExportTimetablesXlsx(benchmark::State& state)
+{
+    Workspace ws;
+    startUp(ws);
+    bench::generateSchool(ws, bench::SchoolShape{});
+    bench::fillTimetable(ws);
+    const int periods = ws.session.periodsPerDay;
+    for (auto _ : state) {
+        const QByteArray master = exchange::xlsxOf(
+            QStringLiteral(u"总课表"), {print::masterTimetableSheet(ws.school, periods)});
+        const QByteArray classes =
+            exchange::xlsxOf(QStringLiteral(u"班级课程表"),
+                             print::classTimetableSheets(ws.school, periods, ws.school.classes));
+        if (master.isEmpty() || classes.isEmpty())
+            state.SkipWithError("no workbook");
+        state.counters["kB"] = double(master.size() + classes.size()) / 1024;
+    }
+}
+BENCHMARK(BM_ExportTimetablesXlsx)->Unit(benchmark::kMillisecond);
+
+void BM_ImportFetExamples(benchmark::State& state)
+{
+    QStringList files;
+    QDirIterator found(QStringLiteral("/usr/share/doc/fet-data/examples"),
+                       {QStringLiteral("*.fet")}, QDir::Files, QDirIterator::Subdirectories);
+    while (found.hasNext())
+        files.append(found.next());
+    if (files.isEmpty()) {
+        state.SkipWithError("FET's examples (Debian package fet-data) are not installed");
+        return;
+    }
+    for (auto _ : state) {
+        int imported = 0;
+        for (const QString& file : files)
+            imported += exchange::importFetFile(file).ok() ? 1 : 0;
+        state.counters["files"] = double(files.size());
+        state.counters["imported"] = imported;
+    }
+}
+BENCHMARK(BM_ImportFetExamples)->Unit(benchmark::kMillisecond)->Iterations(1);
+
+} // namespace
