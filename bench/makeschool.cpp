@@ -1,5 +1,6 @@
-// make-school OUT [CLASSES] [options]: writes a generated school (15 courses, 7 days x 10
-// periods) as a course-settings file, for timing orve-cli on large and crafted schools.
+// make-school OUT [CLASSES] [options]: writes a generated school (7 days x 10 periods) as a
+// course-settings file, for timing orve-cli on large and crafted schools.
+//   --courses N               courses (default 15)
 //   --classes-per-teacher N   classes one teacher takes a course in (7 overbooks them)
 //   --load X                  planned periods as a share of the week's slots
 //   --tree-nodes N            a combined-class tree of N nodes: groups of two classes
@@ -81,12 +82,14 @@ int main(int argc, char* argv[])
                                        QStringLiteral("combined-tree nodes"), QStringLiteral("N"));
     const QCommandLineOption fixedLessons(QStringLiteral("fixed-lessons"),
                                           QStringLiteral("fixed lessons"), QStringLiteral("N"));
-    parser.addOptions({perTeacher, load, treeNodes, fixedLessons});
+    const QCommandLineOption courses(QStringLiteral("courses"), QStringLiteral("courses"),
+                                     QStringLiteral("N"));
+    parser.addOptions({courses, perTeacher, load, treeNodes, fixedLessons});
     parser.process(app);
     const QStringList positional = parser.positionalArguments();
     if (positional.isEmpty() || positional.size() > 2) {
-        std::fputs("usage: make-school OUT [CLASSES] [--classes-per-teacher N] [--load X]\n"
-                   "                   [--tree-nodes N] [--fixed-lessons N]\n",
+        std::fputs("usage: make-school OUT [CLASSES] [--courses N] [--classes-per-teacher N]\n"
+                   "                   [--load X] [--tree-nodes N] [--fixed-lessons N]\n",
                    stderr);
         return 2;
     }
@@ -96,6 +99,8 @@ int main(int argc, char* argv[])
     orve::bench::SchoolShape shape;
     if (positional.size() == 2)
         shape.classes = positional.at(1).toInt();
+    if (parser.isSet(courses))
+        shape.courses = parser.value(courses).toInt();
     if (parser.isSet(perTeacher))
         shape.classesPerTeacher = parser.value(perTeacher).toInt();
     if (parser.isSet(load))

@@ -70,6 +70,10 @@ QString saveFailureMessage(const QString& path, const SaveResult& result)
         return QStringLiteral(u"课程设置文件只能存放 GBK 编码的文字，下列字符无法保存：%1\n"
                               u"（例如“%2”）\n请修改后再保存，文件没有保存。")
             .arg(listed(result.characters), model::shownName(shortened(result.sample)));
+    if (result.status == SaveResult::Status::NotReadBack)
+        return QStringLiteral(u"课程设置文件无法按原样保存“%1”：开头的空格或双引号、名称中的逗号，"
+                              u"打开文件时会读成别的内容。\n请修改后再保存，文件没有保存。")
+            .arg(model::shownName(shortened(result.sample)));
     QString message =
         QStringLiteral(u"课程设置文件“%1”没有保存：%2。").arg(shownPath(path), result.reason);
     if (QFileInfo(path).isFile())

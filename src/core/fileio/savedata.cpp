@@ -66,6 +66,16 @@ bool holdsLineBreak(QStringView text)
     return text.contains(u'\r') || text.contains(u'\n');
 }
 
+// Whether the reader gives the text back as written: it skips blanks before a field, reads a
+// field that starts with a double quote up to the next one, and ends a tagged value (but not
+// a cell's text, which runs to the line's end) at a comma.
+bool readsBack(QStringView prefix, QStringView value)
+{
+    if (!value.isEmpty() && (value.front() == u' ' || value.front() == u'\t' || value.front() == u'"'))
+        return false;
+    return !prefix.isEmpty() || !value.contains(u',');
+}
+
 // Appends the characters (a surrogate pair counts as one) of `from` not yet in `to`.
 bool addNew(QString& to, QStringView from)
 {
@@ -118,7 +128,7 @@ QString settingsText(const model::School& school)
     return text;
 }
 
-SaveResult writeSchoolFile(const model::School& school, const QString& path)
+SaveResult settingsBytes(const model::School& school, QByteArray& bytes)
 {
     // What the reader would refuse is not written.
     const QString refusal = school::sizeRefusal(school);
@@ -132,10 +142,38 @@ SaveResult writeSchoolFile(const model::School& school, const QString& path)
     visitRecords(school, [&](QStringView, QStringView value, QStringView) {
         lineBreak = lineBreak || holdsLineBreak(value);
     });
-    QByteArray bytes;
     if (lineBreak || !model::encodeGbk(settingsText(school), bytes))
         return unencodable(school);
-    return writeSettingsFile(path, bytes);
+    SaveResult result;
+    const auto refuse = [&result](QStringView text) {
+        if (result.sample.isEmpty()) {
+            result.status = SaveResult::Status::NotReadBack;
+            result.sample = text.toString();
+        }
+    };
+    visitRecords(school, [&](QStringView prefix, QStringView value, QStringView) {
+        if (!readsBack(prefix, value))
+            refuse(value);
+    });
+    // A tree record is split at its first two spaces: parent key and text must hold none.
+    const model::CombinedTree& tree = school.combinedGroups;
+    for (int i = 0; i < tree.nodeCount(); ++i) {
+        const model::TreeNode& node = tree.node(i);
+        if (node.text.contains(u' '))
+            refuse(node.text);
+        if (i > 0 && node.parent >= 0 && tree.node(node.parent).key.contains(u' '))
+            refuse(tree.node(node.parent).key);
+    }
+    if (!result.written())
+        bytes.clear();
+    return result;
+}
+
+SaveResult writeSchoolFile(const model::School& school, const QString& path)
+{
+    QByteArray bytes;
+    const SaveResult encoded = settingsBytes(school, bytes);
+    return encoded.written() ? writeSettingsFile(path, bytes) : encoded;
 }
 
 SaveResult writeSettingsFile(const QString& path, const QByteArray& bytes)

@@ -8,6 +8,7 @@
 #include "sampleschool.h"
 #include "school/namelistcommands.h"
 #include "school/startup.h"
+#include "school/teachingplan.h"
 #include "workspace.h"
 
 #include <QDir>
@@ -143,6 +144,39 @@ private slots:
         const QString said = QString::fromLocal8Bit(cli.readAllStandardError());
         QCOMPARE(cli.exitCode(), 1);
         QVERIFY2(said.contains(reason), qPrintable(said));
+    }
+
+    // A file holding a text the reader gives back otherwise (read from a hand-made file or
+    // scheduled from one) is not written: it would open as another school.
+    void textsThatWouldReadBackOtherwiseAreNotSaved_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::newRow("comma in a name") << QStringLiteral(u"初一,1");
+        QTest::newRow("lesson of a course without name") << QStringLiteral(u"  张三");
+        QTest::newRow("leading quote") << QStringLiteral(u"\"语文");
+        QTest::newRow("space in a group") << QStringLiteral(u"合班课 1");
+    }
+    void textsThatWouldReadBackOtherwiseAreNotSaved()
+    {
+        QFETCH(QString, text);
+        Workspace ws;
+        test::FakeUiPort ui;
+        test::buildSampleSchool(ws, ui);
+        if (text.contains(u','))
+            ws.school.teachers.append(text);
+        else if (text.startsWith(u' '))
+            ws.school.masterTimetable.setText({2, 3}, text);
+        else if (text.startsWith(u'"'))
+            ws.school.plan.setText({1, school::TeacherColumn}, text);
+        else
+            ws.school.combinedGroups.addChild(0, text, text);
+        const QString target = path("unreadable.rve");
+        QVERIFY(test::writeBytes(target, "old\r\n"));
+        ui.fileNames = QStringList{target};
+        QCOMPARE(saveSchoolAs(ws, ui), CommandOutcome::Failed);
+        QCOMPARE(test::readBytes(target), QByteArray("old\r\n"));
+        QVERIFY2(ui.prompts().constLast().contains(QStringLiteral(u"无法按原样保存“") + text),
+                 qPrintable(ui.prompts().constLast()));
     }
 
     void onlyRegularFilesAreReplacedAndLinksAreFollowed()
