@@ -77,6 +77,16 @@ std::optional<Options> parse(const QStringList& arguments, const QStringList& va
     return options;
 }
 
+// The lessons breaking each kind of rule.
+QJsonObject ruleJson(const scheduler::TimetableCount& count)
+{
+    QJsonObject kinds;
+    for (int k = 0; k < conditions::RuleKindCount; ++k)
+        kinds.insert(conditions::ruleKindKey(conditions::RuleKind(k)),
+                     count.rule_violations[std::size_t(k)]);
+    return kinds;
+}
+
 QJsonObject countJson(const scheduler::TimetableCount& count)
 {
     return {{QStringLiteral("classes"), count.classes},
@@ -85,7 +95,8 @@ QJsonObject countJson(const scheduler::TimetableCount& count)
             {QStringLiteral("lessons_placed"), count.lessons_placed},
             {QStringLiteral("unplaced"), count.unplaced},
             {QStringLiteral("double_bookings"), count.double_bookings},
-            {QStringLiteral("conflict_entries_left"), count.conflict_entries_left}};
+            {QStringLiteral("conflict_entries_left"), count.conflict_entries_left},
+            {QStringLiteral("rule_violations"), ruleJson(count)}};
 }
 
 QString stopName(optimiser::StopReason reason)
@@ -109,6 +120,7 @@ void addOptimiseJson(QJsonObject& line, const optimiser::OptimiseOutcome& outcom
 {
     line.insert(QStringLiteral("double_bookings_before") + suffix, outcome.before.double_bookings);
     line.insert(QStringLiteral("unplaced_before") + suffix, outcome.before.unplaced);
+    line.insert(QStringLiteral("rule_violations_before") + suffix, ruleJson(outcome.before));
     line.insert(QStringLiteral("optimise_steps"), outcome.report.steps);
     line.insert(QStringLiteral("optimise_stop"), stopName(outcome.report.stop));
     line.insert(QStringLiteral("main_rule"), options.optimiser.allowMainAfternoon

@@ -66,4 +66,9 @@ void Workspace::setDocumentPath(const QString& path)
     emit notifier.documentPathChanged(path);
 }
 
+int Workspace::periodsPerDay() const
+{
+    return session.periodsPerDay > 0 ? session.periodsPerDay : school.week.periodsPerDay();
+}
+
 } // namespace orve

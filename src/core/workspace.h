@@ -31,6 +31,9 @@ struct Workspace
     // changes made by hand refer to cells that are gone.
     void forgetHandChanges();
     void setModified(bool modified);
+    // Periods per day as the timetable was laid out; the week fields' for a school never laid
+    // out.
+    int periodsPerDay() const;
     void setDocumentPath(const QString& path);
 };
 

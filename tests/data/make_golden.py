@@ -90,6 +90,24 @@ write("placeholder-plan.rve",
                     ["二班", "空", "", "", "", "", "", "", ""],
                     ["三班", "空", "", "", "", "", "", "", ""]]))
 
+# The rules after the combined lessons, kind by kind; a teacher's and a venue's name may hold a
+# space, since the fields are read from the right.
+write("rules.rve",
+      [tagged("goot 合班课组合设置 Root", "tre3"), tagged("一班", "1l"), tagged("二班", "1l"),
+       tagged("实验室 A", "2l"), tagged("语文", "lp"), tagged("体育", "lp"),
+       tagged("张 三", "lq"), tagged("李四", "lq")]
+      + fields("4", "3", "0", "5", "")
+      + [tagged("张 三 1 3", "jsbp"), tagged("张 三 5 7", "jsbp"), tagged("李四 2 1", "jsbp"),
+         tagged("体育 1 1", "kcbp"),
+         tagged("实验室 A 2", "cdrl"),
+         tagged("语文 2", "kcts"),
+         tagged("张 三 4", "jsts"),
+         tagged("全体班级 语文 1", "ltks"), tagged("一班 体育 2", "ltks")]
+      + plan_cells([["一班", "语文", "张 三", "主", "5", "", "", "", "5"],
+                    ["一班", "体育", "李四", "", "4", "", "", "实验室 A", "4"],
+                    ["二班", "语文", "张 三", "主", "5", "", "", "", "5"],
+                    ["二班", "体育", "李四", "", "4", "", "", "实验室 A", "4"]]))
+
 # Written by hand, not by the program: quoted fields, blanks and tabs before fields, a lesson
 # whose text holds a comma, lines ended by a lone LF.
 with open("quoted.rve", "wb") as f:

@@ -33,7 +33,7 @@ void DoubleBookingCount::recount()
     top_ = -1;
     index_ = std::make_unique<scheduler::TeacherIndex>(ws_.school.masterTimetable,
                                                        scheduler::CellReading::Bookings);
-    groups_ = std::make_unique<scheduler::CombinedGroups>(ws_.school.combinedGroups);
+    groups_ = std::make_unique<scheduler::CombinedGroups>(ws_.school);
     doubled_.assign(std::size_t(index_->teacherCount()) * std::size_t(index_->columns()), 0);
     count_ = 0;
     for (int teacher = 0; teacher < index_->teacherCount(); ++teacher)

@@ -70,7 +70,7 @@ ForcedSwapOutcome forceSwap(Workspace& ws, UiPort& ui, scheduler::RandomSource& 
         return outcome;
     }
 
-    const scheduler::CombinedGroups groups(ws.school.combinedGroups);
+    const scheduler::CombinedGroups groups(ws.school);
     const QHash<int, QString> before =
         outcome.code != 0 ? doubleBookedLessons(index, groups) : QHash<int, QString>();
     model::ExchangeStep step{ForcedSwapCaption, {}};

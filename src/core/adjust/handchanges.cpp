@@ -56,7 +56,7 @@ void refreshConflicts(Workspace& ws)
 {
     const scheduler::TeacherIndex index(ws.school.masterTimetable,
                                         scheduler::CellReading::Bookings);
-    const scheduler::CombinedGroups groups(ws.school.combinedGroups);
+    const scheduler::CombinedGroups groups(ws.school);
     updateConflicts(ws, index, groups);
 }
 

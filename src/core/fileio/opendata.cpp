@@ -3,6 +3,7 @@
 #include "openlayout.h"
 #include "recordreader.h"
 #include "recordtags.h"
+#include "rulerecords.h"
 #include "school/schoollimits.h"
 #include "school/teachingplan.h"
 #include "schoolreader.h"
@@ -122,6 +123,12 @@ Applied applyValue(model::School& school, const QString& value)
             field = withoutTag(value, kind.tag);
             return {true, {}};
         }
+    if (isRuleRecord(value)) {
+        QString refusal = school::rulesRefusal(qint64(school.rules.size()) + 1);
+        if (refusal.isEmpty())
+            refusal = readRuleRecord(school.rules, value);
+        return {true, refusal};
+    }
     return {}; // grid-cell lines and anything without a known tag
 }
 
@@ -188,6 +195,7 @@ ReadError readTaggedValues(OpenedSchool& opened, const QByteArray& bytes, ReadWa
                               &school.fixedLessons, &school.combinedLessons})
         list->clear();
     school.combinedGroups.clear();
+    school.rules = {};
     school.plan.clearCells();
     school.masterTimetable.clearCells();
     opened.fixedLessonGrid.clearCells();

@@ -49,6 +49,10 @@ inline QString treeSecondRoot()
 {
     return QStringLiteral(u"合班课组合记录有第二个根节点");
 }
+inline QString ruleUnreadable()
+{
+    return QStringLiteral(u"排课规则记录的名称或数字无法读出");
+}
 inline QString cellNotNumbered()
 {
     return QStringLiteral(u"单元格的列号或行号不是数字");

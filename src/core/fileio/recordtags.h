@@ -18,6 +18,12 @@ inline constexpr QStringView Evening = u"tb";
 inline constexpr QStringView Days = u"tz";
 inline constexpr QStringView Title = u"bt";
 inline constexpr QStringView CombinedLessons = u"cmb3";
+inline constexpr QStringView TeacherUnavailable = u"jsbp";
+inline constexpr QStringView CourseUnavailable = u"kcbp";
+inline constexpr QStringView VenueCapacity = u"cdrl";
+inline constexpr QStringView CourseDailyLimit = u"kcts";
+inline constexpr QStringView TeacherDailyLimit = u"jsts";
+inline constexpr QStringView DoublePeriods = u"ltks";
 inline constexpr QStringView Timetable = u"kczb";
 inline constexpr QStringView Plan = u"jhb";
 

@@ -3,6 +3,7 @@
 #include "model/gbk.h"
 #include "model/school.h"
 #include "recordtags.h"
+#include "rulerecords.h"
 #include "school/schoollimits.h"
 #include "systemerror.h"
 
@@ -44,6 +45,8 @@ template <typename Record> void visitRecords(const model::School& school, Record
     record(QStringView(), school.week.days, tags::Days);
     record(QStringView(), school.title, tags::Title);
     list(school.combinedLessons, tags::CombinedLessons);
+    visitRuleRecords(school.rules,
+                     [&](const QString& value, QStringView tag) { record(QStringView(), value, tag); });
 
     // Grid cells column by column, and within a column row by row.
     const auto cells = [&](const Grid& grid, int firstColumn, int firstRow, QStringView tag) {

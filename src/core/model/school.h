@@ -4,6 +4,7 @@
 
 #include "combinedtree.h"
 #include "grid.h"
+#include "rules.h"
 #include "weekstructure.h"
 
 #include <QString>
@@ -34,6 +35,10 @@ struct School
     QStringList fixedLessons;
 
     QString title;
+
+    // Teachers' and courses' unavailable periods, venue capacities, daily limits, double
+    // periods.
+    Rules rules;
 
     // One row per class under the day and period headers, one column per period of the week.
     Grid masterTimetable;

@@ -4,14 +4,19 @@
 
 namespace orve::optimiser {
 
-LessonTable::LessonTable(int classCount, int slotCount, int periodsPerDay, int morningPeriods,
-                         int teacherCount)
+LessonTable::LessonTable(const conditions::RuleBook& book, int classCount, int slotCount,
+                         int periodsPerDay, int morningPeriods, int teacherCount)
     : classCount_(classCount), slotCount_(slotCount), periodsPerDay_(std::max(periodsPerDay, 1)),
       morningPeriods_(morningPeriods), teacherCount_(teacherCount),
       cells_(std::size_t(classCount) * std::size_t(slotCount), -1),
-      busy_(std::size_t(teacherCount) * std::size_t(slotCount), 0), conflictAt_(busy_.size(), -1),
-      teacherClasses_(std::size_t(teacherCount))
+      tally_(book, classCount, slotCount), teacherClasses_(std::size_t(teacherCount))
 {
+}
+
+void LessonTable::nameTeacher(int teacher, const QString& name)
+{
+    teacherNames_.insert(teacher, name);
+    tally_.nameTeacher(teacher, name);
 }
 
 bool LessonTable::leavesMorning(int lessonId, int slot) const
@@ -82,24 +87,27 @@ void LessonTable::finishBuilding()
     floorDeficit_ = 0;
 }
 
-void LessonTable::addBusy(int teacher, int slot, int change)
+void LessonTable::count(int lessonId, int slot, int by)
 {
-    const std::size_t k = key(teacher, slot);
-    const bool before = busy_[k] >= 2;
-    busy_[k] += change;
-    const bool after = busy_[k] >= 2;
-    if (before == after)
-        return;
-    if (after) {
-        conflictAt_[k] = int(conflicts_.size());
-        conflicts_.push_back(int(k));
-        return;
+    for (const conditions::LessonFacts& facts : lesson(lessonId).facts)
+        by > 0 ? tally_.add(facts, slot) : tally_.remove(facts, slot);
+}
+
+conditions::RuleCounts LessonTable::changeOf(const std::vector<std::pair<int, int>>& moved)
+{
+    tally_.beginChange();
+    for (const auto& [id, to] : moved) {
+        const Lesson& l = lesson(id);
+        // Member by member, leaving and then coming: a group's cells meet the same unit one
+        // after another.
+        for (const conditions::LessonFacts& facts : l.facts)
+            if (l.slot >= 0)
+                tally_.noteChange(facts, l.slot, -1);
+        for (const conditions::LessonFacts& facts : l.facts)
+            if (to >= 0)
+                tally_.noteChange(facts, to, +1);
     }
-    const int at = conflictAt_[k];
-    conflicts_[std::size_t(at)] = conflicts_.back();
-    conflictAt_[std::size_t(conflicts_[std::size_t(at)])] = at;
-    conflicts_.pop_back();
-    conflictAt_[k] = -1;
+    return tally_.change();
 }
 
 void LessonTable::setUnplaced(int lessonId, bool unplaced)
@@ -148,8 +156,7 @@ void LessonTable::place(int lessonId, int slot)
     Lesson& l = lessons_[std::size_t(lessonId)];
     for (const int c : l.classes)
         cells_[cellIndex(c, slot)] = lessonId;
-    for (const int t : l.teachers)
-        addBusy(t, slot, +1);
+    count(lessonId, slot, +1);
     l.slot = slot;
     bindToMorning(lessonId);
     setUnplaced(lessonId, false);
@@ -163,8 +170,7 @@ void LessonTable::unplace(int lessonId)
         return;
     for (const int c : l.classes)
         cells_[cellIndex(c, l.slot)] = -1;
-    for (const int t : l.teachers)
-        addBusy(t, l.slot, -1);
+    count(lessonId, l.slot, -1);
     l.slot = -1;
     setUnplaced(lessonId, true);
     countFloor(lessonId, -1);
@@ -178,10 +184,8 @@ void LessonTable::exchange(const std::vector<int>& classes, int a, int b,
     for (const int id : lessons) {
         Lesson& l = lessons_[std::size_t(id)];
         const int to = l.slot == a ? b : a;
-        for (const int t : l.teachers) {
-            addBusy(t, l.slot, -1);
-            addBusy(t, to, +1);
-        }
+        count(id, l.slot, -1);
+        count(id, to, +1);
         l.slot = to;
         bindToMorning(id);
     }
@@ -250,7 +254,9 @@ int LessonTable::mainOutsideMorning() const
 QString LessonTable::verify(bool finished) const
 {
     std::vector<int> cells(cells_.size(), -1);
-    std::vector<int> busy(busy_.size(), 0);
+    conditions::RuleTally recount(tally_.book(), classCount_, slotCount_);
+    for (int t = 0; t < teacherCount_; ++t)
+        recount.nameTeacher(t, teacherNames_.value(t));
     std::vector<int> counted(counted_.size(), 0);
     int unplacedPeriods = 0;
     for (int id = 0; id < lessonCount(); ++id) {
@@ -266,8 +272,8 @@ QString LessonTable::verify(bool finished) const
                 return QStringLiteral("two lessons in one cell");
             cells[cellIndex(c, l.slot)] = id;
         }
-        for (const int t : l.teachers)
-            ++busy[key(t, l.slot)];
+        for (const conditions::LessonFacts& facts : l.facts)
+            recount.add(facts, l.slot);
         for (const int counter : l.counters)
             if (counter >= 0)
                 ++counted[std::size_t(counter)];
@@ -277,10 +283,8 @@ QString LessonTable::verify(bool finished) const
     }
     if (cells != cells_)
         return QStringLiteral("the cells differ from the lessons' slots");
-    if (busy != busy_)
-        return QStringLiteral("the teachers' counts differ from a recount");
-    if (std::count_if(busy.begin(), busy.end(), [](int n) { return n >= 2; }) != doubleBookings())
-        return QStringLiteral("the double bookings differ from a recount");
+    if (!(recount.counts() == tally_.counts()))
+        return QStringLiteral("the double bookings or the rules' violations differ from a recount");
     if (unplacedPeriods != unplacedPeriods_)
         return QStringLiteral("the unplaced periods differ from a recount");
     if (counted != counted_)

@@ -5,7 +5,11 @@
 // Slots count from 0 (slot column - 1); classes from 0 (class row - the first class row).
 #pragma once
 
+#include "conditions/ruletally.h"
+
+#include <QHash>
 #include <QString>
+#include <utility>
 #include <vector>
 
 namespace orve::optimiser {
@@ -18,6 +22,8 @@ struct Lesson
     // -1 for a lesson that never moves.
     std::vector<int> counters;
     std::vector<int> teachers; // distinct teachers it books; empty: books nobody
+    // What the rules know of the members' cells (members alike for the rules share one entry).
+    std::vector<conditions::LessonFacts> facts;
     bool main = false;         // a main course ("主")
     bool fixed = false;        // a fixed-lesson entry or "空课": never moves
     bool combined = false;     // a combined group's lesson
@@ -35,8 +41,12 @@ enum class MainRule { Strict, Relaxed };
 class LessonTable
 {
 public:
-    LessonTable(int classCount, int slotCount, int periodsPerDay, int morningPeriods,
-                int teacherCount);
+    // `book` must outlive the table.
+    LessonTable(const conditions::RuleBook& book, int classCount, int slotCount,
+                int periodsPerDay, int morningPeriods, int teacherCount);
+    // Gives the rules the name of a teacher number (see conditions::RuleTally::nameTeacher).
+    void nameTeacher(int teacher, const QString& name);
+    const conditions::RuleTally& tally() const { return tally_; }
 
     int classCount() const { return classCount_; }
     int slotCount() const { return slotCount_; }
@@ -55,12 +65,17 @@ public:
     }
     const Lesson& lesson(int id) const { return lessons_[std::size_t(id)]; }
     int lessonCount() const { return int(lessons_.size()); }
-    int busy(int teacher, int slot) const { return busy_[key(teacher, slot)]; }
+    int busy(int teacher, int slot) const { return tally_.lessonsOf(teacher, slot); }
     bool teaches(int lessonId, int teacher) const;
 
     // (teacher, slot) pairs with two lessons or more, as teacher x slots + slot.
-    int doubleBookings() const { return int(conflicts_.size()); }
-    const std::vector<int>& conflictKeys() const { return conflicts_; }
+    int doubleBookings() const { return tally_.counts().doubleBookings; }
+    const std::vector<int>& conflictKeys() const { return tally_.doubleBookedKeys(); }
+    // Lessons breaking a rule; the search never adds one.
+    int ruleViolations() const { return tally_.counts().violationTotal(); }
+    // How the double bookings and the rules' violations would change if the lessons `moved`
+    // changed slots as listed (-1: unplaced); the table stays as it is.
+    conditions::RuleCounts changeOf(const std::vector<std::pair<int, int>>& moved);
 
     // Unplaced lessons, and the class periods they miss (a group's lesson misses one a member).
     const std::vector<int>& unplacedLessons() const { return unplaced_; }
@@ -113,15 +128,11 @@ public:
     QString verify(bool finished) const;
 
 private:
-    std::size_t key(int teacher, int slot) const
-    {
-        return std::size_t(teacher) * std::size_t(slotCount_) + std::size_t(slot);
-    }
     std::size_t cellIndex(int classIndex, int slot) const
     {
         return std::size_t(classIndex) * std::size_t(slotCount_) + std::size_t(slot);
     }
-    void addBusy(int teacher, int slot, int change);
+    void count(int lessonId, int slot, int by);
     void setUnplaced(int lessonId, bool unplaced);
     void bindToMorning(int lessonId);
     void countFloor(int lessonId, int change);
@@ -132,10 +143,9 @@ private:
     int morningPeriods_;
     int teacherCount_;
     std::vector<Lesson> lessons_;
-    std::vector<int> cells_;      // class x slots + slot -> lesson, or -1
-    std::vector<int> busy_;       // teacher x slots + slot -> lessons
-    std::vector<int> conflicts_;  // keys with two lessons or more
-    std::vector<int> conflictAt_; // key -> position in conflicts_, or -1
+    std::vector<int> cells_; // class x slots + slot -> lesson, or -1
+    conditions::RuleTally tally_;
+    QHash<int, QString> teacherNames_;
     std::vector<int> unplaced_;
     std::vector<int> unplacedAt_;
     int unplacedPeriods_ = 0;

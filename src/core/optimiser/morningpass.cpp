@@ -59,12 +59,12 @@ int bringMainLessonsToMorning(LessonTable& table, RunControl& control)
                 if (!table.isMorning(to) ||
                     !builder.build(table.lesson(id).classes.front(), from, to, move))
                     continue;
-                const int delta = builder.delta(move);
+                const int cost = builder.cost(move);
                 const int gained = morningGain(table, move);
-                if (delta > 0 || gained <= 0)
+                if (cost > 0 || gained <= 0)
                     continue;
                 // Fewer double bookings first, then more main lessons in the morning.
-                const long long value = static_cast<long long>(delta) * 1000 - gained;
+                const long long value = static_cast<long long>(cost) * 1000 - gained;
                 if (value < bestValue) {
                     bestValue = value;
                     ties = 1;

@@ -16,15 +16,6 @@
 
 namespace orve::optimiser {
 
-namespace {
-
-int periodsPerDayOf(const Workspace& ws)
-{
-    return ws.session.periodsPerDay > 0 ? ws.session.periodsPerDay : ws.school.week.periodsPerDay();
-}
-
-} // namespace
-
 OptimiseOutcome removeDoubleBookings(Workspace& ws, const OptimiserOptions& options,
                                      Progress* progress, const scheduler::TimetableCount* counted)
 {
@@ -37,7 +28,7 @@ OptimiseOutcome removeDoubleBookings(Workspace& ws, const OptimiserOptions& opti
         return outcome;
 
     outcome.ran = true;
-    LoadedTimetable loaded = loadTimetable(ws.school, periodsPerDayOf(ws));
+    LoadedTimetable loaded = loadTimetable(ws.school, ws.periodsPerDay());
     outcome.report = optimise(loaded.table, options, progress);
     outcome.unplacedCombined = loaded.unplacedCombined();
     model::ExchangeStep step =

@@ -2,6 +2,7 @@
 
 #include "lessontable.h"
 #include "runcontrol.h"
+#include "slotexchange.h"
 
 #include <algorithm>
 #include <climits>
@@ -18,36 +19,6 @@ constexpr long long MainOutsideWeight = 1000;
 // Tabu tenure: a random part below TenureBase plus TenureFactor x the unplaced lessons.
 constexpr int TenureBase = 10;
 constexpr double TenureFactor = 0.6;
-
-// How the double bookings of one slot change when lessons leave it and one comes in.
-class SlotDelta
-{
-public:
-    void clear() { changes_.clear(); }
-    void add(const Lesson& l, int by)
-    {
-        for (const int t : l.teachers) {
-            auto it = std::find_if(changes_.begin(), changes_.end(),
-                                   [t](const auto& e) { return e.first == t; });
-            if (it == changes_.end())
-                changes_.emplace_back(t, by);
-            else
-                it->second += by;
-        }
-    }
-    int value(const LessonTable& table, int slot) const
-    {
-        int result = 0;
-        for (const auto& [t, by] : changes_) {
-            const int now = table.busy(t, slot);
-            result += int(now + by >= 2) - int(now >= 2);
-        }
-        return result;
-    }
-
-private:
-    std::vector<std::pair<int, int>> changes_;
-};
 
 bool isFull(const LessonTable& table, int cls)
 {
@@ -67,6 +38,7 @@ long long score(const LessonTable& table)
 {
     return table.floorDeficit() * DeficitWeight +
            static_cast<long long>(table.unplacedPeriods()) * UnplacedWeight +
+           static_cast<long long>(table.ruleViolations()) * ViolationCost +
            table.doubleBookings();
 }
 
@@ -107,7 +79,7 @@ private:
     std::vector<char> hopeless_;
     std::vector<int> pool_;
     std::vector<int> occupants_;
-    SlotDelta delta_;
+    std::vector<std::pair<int, int>> moved_;
     long long step_ = 0;
     long long bestScore_ = 0;
 };
@@ -148,14 +120,16 @@ void Placement::consider(int id, long long current, Choice& choice)
         if (blocked)
             continue;
         anyOpen = true;
-        delta_.clear();
+        moved_.clear();
         for (const int there : occupants_)
-            delta_.add(table_.lesson(there), -1);
-        delta_.add(l, +1);
+            moved_.emplace_back(there, -1);
+        moved_.emplace_back(id, s);
+        const int change = moveCost(table_.changeOf(moved_));
+        if (change == RefusedMove)
+            continue;
         const long long cost = table_.floorDeficitChange(occupants_, id) * DeficitWeight +
                                (ejectedPeriods - int(l.classes.size())) * UnplacedWeight +
-                               (l.main && !table_.isMorning(s) ? MainOutsideWeight : 0) +
-                               delta_.value(table_, s);
+                               (l.main && !table_.isMorning(s) ? MainOutsideWeight : 0) + change;
         // A tabu placement is taken only when it makes the best timetable yet.
         if (tabu(id, s) > step_ && current + cost >= bestScore_)
             continue;

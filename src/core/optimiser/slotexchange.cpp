@@ -4,11 +4,15 @@
 
 namespace orve::optimiser {
 
-SlotExchangeBuilder::SlotExchangeBuilder(const LessonTable& table)
+int moveCost(const conditions::RuleCounts& change)
+{
+    const int violations = change.violationTotal();
+    return violations > 0 ? RefusedMove : change.doubleBookings + violations * ViolationCost;
+}
+
+SlotExchangeBuilder::SlotExchangeBuilder(LessonTable& table)
     : table_(table), classMark_(std::size_t(table.classCount()), 0),
-      lessonMark_(std::size_t(table.lessonCount()), 0),
-      changeAt_(std::size_t(table.teacherCount()) * std::size_t(table.slotCount()), 0),
-      changeMark_(changeAt_.size(), 0)
+      lessonMark_(std::size_t(table.lessonCount()), 0)
 {
 }
 
@@ -46,40 +50,12 @@ bool SlotExchangeBuilder::build(int seedClass, int a, int b, SlotExchange& out)
     return !out.lessons.empty();
 }
 
-void SlotExchangeBuilder::change(int key, int by)
+int SlotExchangeBuilder::cost(const SlotExchange& move)
 {
-    const std::size_t k = std::size_t(key);
-    if (changeMark_[k] == deltaStamp_) {
-        changes_[std::size_t(changeAt_[k])].second += by;
-        return;
-    }
-    changeMark_[k] = deltaStamp_;
-    changeAt_[k] = int(changes_.size());
-    changes_.emplace_back(key, by);
-}
-
-int SlotExchangeBuilder::delta(const SlotExchange& move)
-{
-    const int slotCount = table_.slotCount();
-    changes_.clear();
-    if (++deltaStamp_ == 0) { // the stamp went round: clear the marks once
-        std::fill(changeMark_.begin(), changeMark_.end(), 0);
-        deltaStamp_ = 1;
-    }
-    for (const int id : move.lessons) {
-        const Lesson& l = table_.lesson(id);
-        const int to = l.slot == move.a ? move.b : move.a;
-        for (const int t : l.teachers) {
-            change(t * slotCount + l.slot, -1);
-            change(t * slotCount + to, +1);
-        }
-    }
-    int result = 0;
-    for (const auto& [key, by] : changes_) {
-        const int now = table_.busy(key / slotCount, key % slotCount);
-        result += int(now + by >= 2) - int(now >= 2);
-    }
-    return result;
+    moved_.clear();
+    for (const int id : move.lessons)
+        moved_.emplace_back(id, table_.lesson(id).slot == move.a ? move.b : move.a);
+    return moveCost(table_.changeOf(moved_));
 }
 
 void applyExchange(LessonTable& table, const SlotExchange& move)

@@ -7,6 +7,7 @@
 
 #include "lessontable.h"
 
+#include <climits>
 #include <utility>
 #include <vector>
 
@@ -20,30 +21,29 @@ struct SlotExchange
     std::vector<int> lessons; // lessons that change slot
 };
 
+// What a change costs the search: a rule broken anew refuses it (rules are hard); otherwise
+// a violation mended outweighs any number of double bookings.
+inline constexpr int RefusedMove = INT_MAX;
+inline constexpr int ViolationCost = 100000;
+int moveCost(const conditions::RuleCounts& change);
+
 class SlotExchangeBuilder
 {
 public:
-    explicit SlotExchangeBuilder(const LessonTable& table);
+    explicit SlotExchangeBuilder(LessonTable& table);
 
     // False when the move is not allowed or moves nothing.
     bool build(int seedClass, int a, int b, SlotExchange& out);
 
-    // How the number of double bookings would change if the move were made.
-    int delta(const SlotExchange& move);
+    // The move's cost (moveCost) if it were made.
+    int cost(const SlotExchange& move);
 
 private:
-    void change(int key, int by);
-
-    const LessonTable& table_;
+    LessonTable& table_;
     std::vector<unsigned> classMark_;
     std::vector<unsigned> lessonMark_;
     unsigned stamp_ = 0;
-    std::vector<std::pair<int, int>> changes_; // (teacher x slots + slot, change)
-    // Where each key stands in changes_ while deltaStamp_ marks it: a long chain of a large
-    // school touches hundreds of keys, too many to search the list for each.
-    std::vector<int> changeAt_;
-    std::vector<unsigned> changeMark_;
-    unsigned deltaStamp_ = 0;
+    std::vector<std::pair<int, int>> moved_; // scratch of cost: (lesson, slot it goes to)
 };
 
 void applyExchange(LessonTable& table, const SlotExchange& move);

@@ -28,20 +28,6 @@ bool classIsFull(const LessonTable& table, int cls)
     return true;
 }
 
-// How the double bookings change when lesson `in` takes the cell of lesson `out`.
-int leftOutDelta(const LessonTable& table, int out, int in)
-{
-    const int slot = table.lesson(out).slot;
-    int delta = 0;
-    for (const int t : table.lesson(out).teachers)
-        if (!table.teaches(in, t) && table.busy(t, slot) == 2)
-            --delta;
-    for (const int t : table.lesson(in).teachers)
-        if (!table.teaches(out, t) && table.busy(t, slot) == 1)
-            ++delta;
-    return delta;
-}
-
 class TabuSearch
 {
 public:
@@ -145,7 +131,8 @@ void TabuSearch::tryLeftOut(int id)
         if (other.classes.size() != 1 || other.classes.front() != cls ||
             !table_.mayPut(in, l.slot) || table_.floorDeficitChange(leaving_, in) > 0)
             continue;
-        if (consider(leftOutDelta(table_, id, in), tabu(in, l.slot) > step_)) {
+        const int cost = moveCost(table_.changeOf({{id, -1}, {in, l.slot}}));
+        if (cost != RefusedMove && consider(cost, tabu(in, l.slot) > step_)) {
             best_.leaving = id;
             best_.coming = in;
         }
@@ -190,7 +177,8 @@ qint64 TabuSearch::run(qint64 stallSteps)
             for (int to = 0; to < table_.slotCount(); ++to) {
                 if (to == from || !builder_.build(cls, from, to, trial_))
                     continue;
-                if (consider(builder_.delta(trial_), tabu(id, to) > step_)) {
+                const int cost = builder_.cost(trial_);
+                if (cost != RefusedMove && consider(cost, tabu(id, to) > step_)) {
                     std::swap(best_.exchange, trial_);
                     best_.leaving = -1;
                 }

@@ -1,12 +1,12 @@
 #include "timetableloader.h"
 
-#include "conditions/groupmembers.h"
 #include "model/fixedlessonentry.h"
 #include "model/lessoncell.h"
 #include "model/numbers.h"
 #include "model/school.h"
 #include "model/slots.h"
 #include "scheduler/doublebookings.h"
+#include "scheduler/combinedgroups.h"
 #include "scheduler/runcontext.h"
 #include "school/planrowindex.h"
 #include "school/teachingplan.h"
@@ -65,6 +65,9 @@ private:
         return grid_.text({model::classRow(classIndex), slot + 1});
     }
 
+    // Each member's facts for the rules, from the texts the lesson puts into its cells.
+    void addFacts(Lesson& lesson);
+
     void readCells();
     void readFixedEntries();
     void readGroups();
@@ -74,6 +77,8 @@ private:
     void addMissingLessons();
 
     const model::School& school_;
+    std::unique_ptr<conditions::RuleBook> book_;
+    scheduler::CombinedGroups together_; // which lessons are taught together
     const model::Grid& grid_;
     const model::Grid& plan_;
     int classes_;
@@ -94,7 +99,9 @@ private:
 };
 
 Loader::Loader(const model::School& school, int periodsPerDay)
-    : school_(school), grid_(school.masterTimetable), plan_(school.plan),
+    : school_(school),
+      book_(std::make_unique<conditions::RuleBook>(school, std::max(periodsPerDay, 1))),
+      together_(school), grid_(school.masterTimetable), plan_(school.plan),
       classes_(std::max(grid_.rowCount() - model::FirstClassRow, 0)),
       slots_(std::max(grid_.columnCount() - 1, 0)), periodsPerDay_(std::max(periodsPerDay, 1)),
       planRows_(plan_), occupant_(std::size_t(classes_) * std::size_t(slots_), FreeCell),
@@ -133,6 +140,38 @@ int Loader::counter(int classIndex, QStringView course)
 std::optional<int> Loader::planRow(const QString& className, QStringView course) const
 {
     return planRows_.first(className, course);
+}
+
+void Loader::addFacts(Lesson& lesson)
+{
+    lesson.facts.clear();
+    for (std::size_t i = 0; i < lesson.classes.size(); ++i) {
+        const QString& text = texts_.at(lesson.texts[i]);
+        conditions::LessonFacts facts;
+        facts.classIndex = lesson.classes[i];
+        if (text != model::FreePeriodText) {
+            const QString& className =
+                grid_.text({model::classRow(lesson.classes[i]), model::ClassNameColumn});
+            const QStringView course = model::coursePart(text);
+            if (scheduler::booksTeacher(text))
+                facts.teacher = teacherId(model::teacherPart(text));
+            if (!book_->empty()) {
+                facts.course = book_->course(course.toString());
+                facts.venue = book_->venueOf(className, course);
+            }
+            facts.unit = lesson.combined ? lesson.group : -1;
+        }
+        // A group's members that no course rule tells apart count as one entry: the searches
+        // weigh thousands of moves of them.
+        const auto same = std::find_if(lesson.facts.begin(), lesson.facts.end(), [&](const auto& f) {
+            return facts.unit >= 0 && facts.course < 0 && f.course < 0 && f.unit == facts.unit &&
+                   f.teacher == facts.teacher && f.venue == facts.venue;
+        });
+        if (same != lesson.facts.end())
+            ++same->cells;
+        else
+            lesson.facts.push_back(facts);
+    }
 }
 
 std::vector<int> Loader::teachersOf(const std::vector<int>& texts)
@@ -182,32 +221,22 @@ void Loader::readFixedEntries()
 
 void Loader::readGroups()
 {
-    const model::CombinedTree& tree = school_.combinedGroups;
-    if (tree.nodeCount() == 0)
-        return;
-    for (const int node : tree.children(0)) {
-        const conditions::GroupMembers taking = conditions::groupMembers(tree, node, planRows_);
-        if (taking.members.empty())
-            continue;
-        // The group's periods and mark are its last member's, as the scheduling run reads them.
-        const int lastRow = taking.members.back().planRow;
-        // A group without a number of periods is not combined: its classes' lessons are their own.
-        if (!model::isNumeric(plan_.text({lastRow, school::PeriodsColumn})))
+    for (const scheduler::CombinedGroups::Group& combined : together_.groups()) {
+        const std::optional<int> lastRow = planRow(combined.last.className, combined.last.course);
+        if (!lastRow)
             continue;
         Group group;
-        group.name = tree.node(node).text;
-        group.lessons = periodsIn(plan_.text({lastRow, school::PeriodsColumn}));
-        group.main = plan_.text({lastRow, school::MainMarkColumn}) == school::MainCourseMark;
-        for (const conditions::GroupMember& member : taking.members) {
+        group.name = combined.name;
+        group.lessons = periodsIn(plan_.text({*lastRow, school::PeriodsColumn}));
+        group.main = plan_.text({*lastRow, school::MainMarkColumn}) == school::MainCourseMark;
+        for (const scheduler::CombinedGroups::Member& member : combined.members) {
             const auto cls = classIndex_.constFind(member.className);
-            if (cls == classIndex_.constEnd())
+            const std::optional<int> row = planRow(member.className, member.course);
+            if (cls == classIndex_.constEnd() || !row)
                 continue;
             const int k = counter(*cls, member.course);
-            // A class's course joins its first group only.
-            if (grouped_[std::size_t(k)])
-                continue;
             grouped_[std::size_t(k)] = 1;
-            group.members.push_back({*cls, member.course, member.planRow, k});
+            group.members.push_back({*cls, member.course, *row, k});
         }
         if (!group.members.empty())
             groups_.push_back(std::move(group));
@@ -331,9 +360,16 @@ LoadedTimetable Loader::load()
         addGroupLessons(groups_[g], int(g));
     addOrdinaryLessons();
     addMissingLessons();
-    LoadedTimetable loaded{LessonTable(classes_, slots_, periodsPerDay_,
+    for (Lesson& lesson : lessons_)
+        addFacts(lesson);
+    const conditions::RuleBook& book = *book_;
+    LoadedTimetable loaded{std::move(book_),
+                           LessonTable(book, classes_, slots_, periodsPerDay_,
                                        school_.week.morningPeriods(), int(teacherIds_.size())),
-                           texts_, {}};
+                           texts_,
+                           {}};
+    for (auto teacher = teacherIds_.constBegin(); teacher != teacherIds_.constEnd(); ++teacher)
+        loaded.table.nameTeacher(teacher.value(), teacher.key());
     for (const Group& group : groups_)
         loaded.groupNames.append(group.name);
     for (Lesson& lesson : lessons_)

@@ -7,13 +7,17 @@
 //  - every other cell is a lesson of its class, booking the teacher its text names;
 //  - the plan's periods that the rows do not hold are unplaced lessons: a combined group's
 //    lesson for all its classes at once, else one lesson per missing period;
-//  - every class keeps at least the lessons of each course it holds now.
+//  - every class keeps at least the lessons of each course it holds now;
+//  - the school's rules bind every lesson (see conditions/ruletally.h).
 #pragma once
 
 #include "lessontable.h"
 
+#include "conditions/rulebook.h"
+
 #include <QString>
 #include <QStringList>
+#include <memory>
 
 namespace orve::model {
 struct School;
@@ -23,6 +27,7 @@ namespace orve::optimiser {
 
 struct LoadedTimetable
 {
+    std::unique_ptr<conditions::RuleBook> book; // the table's rules, made before the table
     LessonTable table;
     QStringList texts;      // cell texts by the lessons' text numbers
     QStringList groupNames; // the combined groups' names by the lessons' group numbers

@@ -38,7 +38,7 @@ std::vector<ReportSheet> classTimetableSheets(const model::School& school, int p
 std::vector<ReportSheet> teacherTimetableSheets(const model::School& school, int periodsPerDay,
                                                 const QStringList& teachers)
 {
-    const scheduler::CombinedGroups groups(school.combinedGroups);
+    const scheduler::CombinedGroups groups(school);
     const std::vector<views::WeekTimetable> weeks =
         views::teacherWeeks(school.masterTimetable, teachers, periodsPerDay, groups,
                             views::TeacherCellText::CourseAndClasses);

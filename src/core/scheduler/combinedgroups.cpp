@@ -1,72 +1,52 @@
 #include "combinedgroups.h"
 
-#include "model/combinedlesson.h"
-#include "model/combinedtree.h"
-
-#include <algorithm>
-#include <iterator>
+#include "conditions/groupmembers.h"
+#include "model/numbers.h"
+#include "model/school.h"
+#include "school/planrowindex.h"
+#include "school/teachingplan.h"
 
 namespace orve::scheduler {
 
-CombinedGroups::CombinedGroups(const model::CombinedTree& tree)
+CombinedGroups::CombinedGroups(const model::School& school)
 {
-    // Groups are the root's children, members the groups' children; one pass over the nodes.
-    const int root = 0;
-    const auto isGroup = [&](int node) { return node > root && tree.node(node).parent == root; };
-    QHash<QString, int> memberOfText;
-    for (int node = 0; node < tree.nodeCount(); ++node) {
-        const int group = tree.node(node).parent;
-        if (group < 0 || !isGroup(group))
+    const model::CombinedTree& tree = school.combinedGroups;
+    if (tree.nodeCount() < 2)
+        return;
+    const model::Grid& plan = school.plan;
+    const school::PlanRowIndex planRows(plan);
+    for (const int node : tree.children(0)) {
+        const QList<int>& nodes = tree.children(node);
+        if (nodes.isEmpty())
             continue;
-        const QString& text = tree.node(node).text;
-        auto found = memberOfText.constFind(text);
-        if (found == memberOfText.constEnd()) {
-            found = memberOfText.insert(text, int(groupsOfMember_.size()));
-            groupsOfMember_.emplace_back();
-            // The entry joins class and course with a separator; a name holding the separator
-            // itself would make several readings, and each stands for the same entry.
-            for (qsizetype at = text.indexOf(QChar(model::CombinedSeparator)); at >= 0;
-                 at = text.indexOf(QChar(model::CombinedSeparator), at + 1))
-                membersOfClass_[text.left(at)].emplace_back(text.mid(at + 1), *found);
+        // The group's periods are its last member's, as the scheduling run reads them.
+        const auto [lastClass, lastCourse] = conditions::memberClassAndCourse(tree.node(nodes.last()).text);
+        const std::optional<int> lastRow = planRows.first(lastClass, lastCourse);
+        if (!lastRow || !model::isNumeric(plan.text({*lastRow, school::PeriodsColumn})))
+            continue;
+        const int number = int(groups_.size());
+        std::vector<Member> members;
+        for (conditions::GroupMember& member :
+             conditions::groupMembers(tree, node, planRows).members) {
+            // A class's course belongs to the first group that names it.
+            if (groupOf(member.className, member.course) != NoGroup)
+                continue;
+            groupsOfClass_[member.className].emplace_back(member.course, number);
+            members.push_back({std::move(member.className), std::move(member.course)});
         }
-        const int member = *found;
-        std::vector<int>& groups = groupsOfMember_[std::size_t(member)];
-        groups.insert(std::upper_bound(groups.begin(), groups.end(), group), group);
+        groups_.push_back({node, tree.node(node).text, {lastClass, lastCourse}, std::move(members)});
     }
 }
 
-int CombinedGroups::memberOf(const QString& className, QStringView course) const
+int CombinedGroups::groupOf(const QString& className, QStringView course) const
 {
-    const auto found = membersOfClass_.constFind(className);
-    if (found == membersOfClass_.constEnd())
-        return NoMember;
-    for (const auto& [memberCourse, member] : *found)
+    const auto found = groupsOfClass_.constFind(className);
+    if (found == groupsOfClass_.constEnd())
+        return NoGroup;
+    for (const auto& [memberCourse, group] : *found)
         if (memberCourse == course)
-            return member;
-    return NoMember;
-}
-
-bool CombinedGroups::together(int member1, int member2) const
-{
-    if (member1 == NoMember || member2 == NoMember)
-        return false;
-    const std::vector<int>& first = groupsOfMember_[std::size_t(member1)];
-    const std::vector<int>& second = groupsOfMember_[std::size_t(member2)];
-    // Ascending lists, nearly always of one group each.
-    auto a = first.begin();
-    auto b = second.begin();
-    while (a != first.end() && b != second.end()) {
-        if (*a == *b)
-            return true;
-        *a < *b ? ++a : ++b;
-    }
-    return false;
-}
-
-bool CombinedGroups::together(const QString& class1, QStringView course1, const QString& class2,
-                              QStringView course2) const
-{
-    return together(memberOf(class1, course1), memberOf(class2, course2));
+            return group;
+    return NoGroup;
 }
 
 } // namespace orve::scheduler

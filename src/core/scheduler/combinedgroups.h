@@ -1,7 +1,10 @@
-// Which lessons are taught together: the groups of the combined-class tree by member (class,
-// course). The classes of one group holding its lesson in one slot are one lesson with one
-// teacher, never a double booking. Members are numbered once, so that the searches compare
-// numbers, never build or compare names per pair of lessons.
+// Which lessons are taught together, in one place: the combined groups of the combined-class
+// tree whose periods the plan gives as a number (a group without one is not combined: its
+// classes' lessons are their own), with the members that take part (conditions/groupmembers:
+// each class once, only with a plan row), each member (class, course) belonging to the first
+// such group that names it. The lessons of one group's classes that stand in one slot with
+// one teacher are one lesson, never a double booking. Groups are numbered once, so the
+// searches compare numbers, never names.
 #pragma once
 
 #include <QHash>
@@ -11,7 +14,7 @@
 #include <vector>
 
 namespace orve::model {
-class CombinedTree;
+struct School;
 }
 
 namespace orve::scheduler {
@@ -19,25 +22,40 @@ namespace orve::scheduler {
 class CombinedGroups
 {
 public:
-    static constexpr int NoMember = -1;
+    static constexpr int NoGroup = -1;
 
-    explicit CombinedGroups(const model::CombinedTree& tree);
+    struct Member
+    {
+        QString className;
+        QString course;
+    };
+    struct Group
+    {
+        int node = 0;  // the group's node in the tree
+        QString name;  // the group's text, as messages name it
+        Member last;   // the tree's last member: its plan row gives the periods and main mark
+        std::vector<Member> members;
+    };
 
-    bool empty() const { return groupsOfMember_.empty(); }
-    // The number of a class's lesson of a course among the members of the groups; NoMember
-    // when no group holds it.
-    int memberOf(const QString& className, QStringView course) const;
-    // True when the two members belong to one group.
-    bool together(int member1, int member2) const;
+    explicit CombinedGroups(const model::School& school);
+
+    bool empty() const { return groups_.empty(); }
+    // The groups in the tree's order.
+    const std::vector<Group>& groups() const { return groups_; }
+    // The number of the group a class's lesson of a course belongs to; NoGroup when none.
+    int groupOf(const QString& className, QStringView course) const;
     // True when the lessons of the two classes and courses belong to one group.
     bool together(const QString& class1, QStringView course1, const QString& class2,
-                  QStringView course2) const;
+                  QStringView course2) const
+    {
+        const int group = groupOf(class1, course1);
+        return group != NoGroup && group == groupOf(class2, course2);
+    }
 
 private:
-    // The members of each class: (course, member number).
-    QHash<QString, std::vector<std::pair<QString, int>>> membersOfClass_;
-    // The groups of each member, ascending.
-    std::vector<std::vector<int>> groupsOfMember_;
+    std::vector<Group> groups_;
+    // The members of each class: (course, group number).
+    QHash<QString, std::vector<std::pair<QString, int>>> groupsOfClass_;
 };
 
 } // namespace orve::scheduler

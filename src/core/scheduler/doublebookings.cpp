@@ -8,7 +8,6 @@
 #include "model/slots.h"
 
 #include <algorithm>
-#include <numeric>
 #include <utility>
 
 namespace orve::scheduler {
@@ -21,33 +20,24 @@ bool booksTeacher(QStringView cell)
 std::vector<std::vector<int>> lessonsOf(const model::Grid& timetable, const std::vector<int>& rows,
                                         int column, const CombinedGroups& groups)
 {
-    // Rows taught together share a unit; the units are the lessons.
-    std::vector<std::size_t> unit(rows.size());
-    std::iota(unit.begin(), unit.end(), std::size_t(0));
-    if (!groups.empty()) {
-        std::vector<int> member(rows.size());
-        for (std::size_t i = 0; i < rows.size(); ++i)
-            member[i] = groups.memberOf(timetable.text({rows[i], model::ClassNameColumn}),
-                                        model::coursePart(timetable.text({rows[i], column})));
-        for (std::size_t i = 0; i < rows.size(); ++i)
-            for (std::size_t j = i + 1; j < rows.size(); ++j)
-                if (unit[i] != unit[j] && groups.together(member[i], member[j])) {
-                    // By value: a reference into `unit` would change halfway through.
-                    const std::size_t from = unit[j];
-                    const std::size_t to = unit[i];
-                    std::replace(unit.begin(), unit.end(), from, to);
-                }
-    }
-    // A unit is named by its first row, so the lessons come in the order of their first rows.
+    // Rows of one group are one lesson, named by its first row, so the lessons come in the
+    // order of their first rows.
     std::vector<std::vector<int>> lessons;
-    std::vector<std::size_t> lessonOfUnit(rows.size(), rows.size());
-    for (std::size_t i = 0; i < rows.size(); ++i) {
-        std::size_t& lesson = lessonOfUnit[unit[i]];
-        if (lesson == rows.size()) {
-            lesson = lessons.size();
-            lessons.emplace_back();
+    std::vector<std::pair<int, std::size_t>> lessonOfGroup;
+    for (const int row : rows) {
+        const int group = groups.empty()
+                              ? CombinedGroups::NoGroup
+                              : groups.groupOf(timetable.text({row, model::ClassNameColumn}),
+                                               model::coursePart(timetable.text({row, column})));
+        const auto found = std::find_if(lessonOfGroup.begin(), lessonOfGroup.end(),
+                                        [group](const auto& entry) { return entry.first == group; });
+        if (group != CombinedGroups::NoGroup && found != lessonOfGroup.end()) {
+            lessons[found->second].push_back(row);
+            continue;
         }
-        lessons[lesson].push_back(rows[i]);
+        if (group != CombinedGroups::NoGroup)
+            lessonOfGroup.emplace_back(group, lessons.size());
+        lessons.push_back({row});
     }
     return lessons;
 }
@@ -63,36 +53,24 @@ int lessonsTaught(const model::Grid& timetable, const std::vector<int>& rows, in
 namespace {
 
 // Whether the two or more class rows holding the teacher in the column make more than one
-// lesson.
+// lesson: a row outside every group is a lesson of its own, and rows of two groups are two.
 bool heldMoreThanOnce(const TeacherIndex& index, const CombinedGroups& groups, int teacher,
                       int column)
 {
     if (groups.empty())
         return true;
     const model::Grid& timetable = index.grid();
-    const auto memberAt = [&](int row) {
-        return groups.memberOf(timetable.text({row, model::ClassNameColumn}),
-                               model::coursePart(timetable.text({row, column})));
-    };
-    // Nearly always the rows are one group's classes, each taught together with the first:
-    // one lesson, told without building the lessons. A row outside every group is a lesson
-    // of its own beside the others.
-    int first = CombinedGroups::NoMember;
-    std::vector<int> rows;
-    bool eachWithFirst = true;
+    int first = CombinedGroups::NoGroup;
     for (int r = model::FirstClassRow; r < index.rows(); ++r) {
         if (index.teacherAt({r, column}) != teacher)
             continue;
-        rows.push_back(r);
-        const int member = memberAt(r);
-        if (member == CombinedGroups::NoMember)
+        const int group = groups.groupOf(timetable.text({r, model::ClassNameColumn}),
+                                         model::coursePart(timetable.text({r, column})));
+        if (group == CombinedGroups::NoGroup || (first != CombinedGroups::NoGroup && group != first))
             return true;
-        if (first == CombinedGroups::NoMember)
-            first = member;
-        else
-            eachWithFirst = eachWithFirst && groups.together(first, member);
+        first = group;
     }
-    return !eachWithFirst && lessonsTaught(timetable, rows, column, groups) > 1;
+    return false;
 }
 
 } // namespace

@@ -174,9 +174,14 @@ void placeGroup(RunContext& ctx, int group)
     const std::vector<Member> members = membersOf(ctx, group);
     if (members.empty())
         return;
-    const Member& last = members.back();
-    const bool main = plan.text({last.planRow, school::MainMarkColumn}) == school::MainCourseMark;
-    const QString periods = plan.text({last.planRow, school::PeriodsColumn});
+    // The periods and the mark are the tree's last member's, taking part or not.
+    const model::CombinedTree& tree = ws.school.combinedGroups;
+    const auto [lastClass, lastCourse] =
+        conditions::memberClassAndCourse(tree.node(tree.children(group).last()).text);
+    const std::optional<int> lastRow = ctx.planRows.first(lastClass, lastCourse);
+    const bool main =
+        lastRow && plan.text({*lastRow, school::MainMarkColumn}) == school::MainCourseMark;
+    const QString periods = lastRow ? plan.text({*lastRow, school::PeriodsColumn}) : QString();
     // Without a number of periods the group is not combined at all: its members keep their
     // plan rows, whose lessons the next stage places class by class, and the later groups
     // are still placed.

@@ -18,7 +18,7 @@ QString unplacedCombinedEntry(const QString& group, int lessons)
 RunContext::RunContext(Workspace& workspace, UiPort& port, RandomSource& source,
                        SchedulingStatus* status)
     : ws(workspace), ui(port), random(source), index(workspace.school.masterTimetable),
-      groups(workspace.school.combinedGroups),
+      groups(workspace.school),
       repair(index, groups, source, port, RepairBudget::forColumns(index.columns())),
       planRows(workspace.school.plan),
       placedEarly(std::size_t(std::max(workspace.school.plan.rowCount(), 0)), 0),

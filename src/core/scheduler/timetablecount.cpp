@@ -1,7 +1,6 @@
 #include "timetablecount.h"
 
-#include "combinedgroups.h"
-#include "doublebookings.h"
+#include "timetablerules.h"
 
 #include "model/lessoncell.h"
 #include "model/numbers.h"
@@ -56,8 +55,18 @@ TimetableCount countTimetable(const Workspace& ws)
         count.unplaced += std::max(wanted - placed, 0);
     }
 
-    count.double_bookings = countDoubleBookings(grid, CombinedGroups(ws.school.combinedGroups));
+    const conditions::RuleCounts rules = countRules(ws.school, ws.periodsPerDay());
+    count.double_bookings = rules.doubleBookings;
+    count.rule_violations = rules.violations;
     return count;
+}
+
+int TimetableCount::ruleViolationTotal() const
+{
+    int total = 0;
+    for (const int v : rule_violations)
+        total += v;
+    return total;
 }
 
 } // namespace orve::scheduler

@@ -1,8 +1,12 @@
 // The figures of a finished timetable, for batch use (orve-cli schedule and check print them):
-// how much of the plan stands in the master timetable and how many double bookings are left.
+// how much of the plan stands in the master timetable, how many double bookings are left and
+// how many lessons break a rule.
 #pragma once
 
+#include "conditions/rulebook.h"
+
 #include <QStringView>
+#include <array>
 
 namespace orve {
 struct Workspace;
@@ -21,6 +25,9 @@ struct TimetableCount
     // of one combined group taught together count once.
     int double_bookings = 0;
     int conflict_entries_left = 0;
+    // Lessons that break a rule, by kind (conditions::RuleKind).
+    std::array<int, conditions::RuleKindCount> rule_violations{};
+    int ruleViolationTotal() const;
 };
 
 TimetableCount countTimetable(const Workspace& ws);

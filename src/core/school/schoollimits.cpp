@@ -69,6 +69,11 @@ QString fixedLessonsRefusal(qint64 count)
     return beyond(count, MaxFixedLessons, QStringLiteral(u"固定课程"));
 }
 
+QString rulesRefusal(qint64 count)
+{
+    return beyond(count, MaxRules, QStringLiteral(u"排课规则"));
+}
+
 QString combinedLessonsRefusal(qint64 count)
 {
     return beyond(count, MaxCombinedLessons, QStringLiteral(u"合班课"));
@@ -89,6 +94,7 @@ QString sizeRefusal(const model::School& school)
     refusals.append(fixedLessonsRefusal(school.fixedLessons.size()));
     refusals.append(combinedLessonsRefusal(school.combinedLessons.size()));
     refusals.append(combinedTreeRefusal(school.combinedGroups.nodeCount()));
+    refusals.append(rulesRefusal(qint64(school.rules.size())));
     refusals.removeAll(QString());
     return refusals.value(0);
 }

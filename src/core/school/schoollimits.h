@@ -19,6 +19,7 @@ inline constexpr qint64 MaxPlanRows = 32767;
 inline constexpr qint64 MaxFixedLessons = 200000;
 inline constexpr qint64 MaxCombinedLessons = MaxPlanRows - 1;
 inline constexpr qint64 MaxCombinedTreeNodes = 100000;
+inline constexpr qint64 MaxRules = 200000;
 
 qint64 maxEntries(NameList list);
 
@@ -35,6 +36,7 @@ QString growthRefusal(NameList list, qint64 listSize, qint64 classes, qint64 cou
 QString fixedLessonsRefusal(qint64 count);
 QString combinedLessonsRefusal(qint64 count);
 QString combinedTreeRefusal(qint64 nodes);
+QString rulesRefusal(qint64 count);
 
 // Why the open school is beyond the limits; empty when it is within them.
 QString sizeRefusal(const model::School& school);

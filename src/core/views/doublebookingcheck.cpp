@@ -52,21 +52,20 @@ void markLessons(TeacherIndex& index, int teacher)
 
 std::optional<DoubleBooking> markFirstDoubleBooking(model::Grid& timetable,
                                                     const QStringList& teachers,
-                                                    const model::CombinedTree& groups)
+                                                    const scheduler::CombinedGroups& groups)
 {
     clearCheckMarks(timetable);
     // The index answers for each teacher and column how many class rows hold the teacher, so
     // only the columns with two or more are looked at, and nothing is marked before the
     // teacher to report is known.
     TeacherIndex index(timetable);
-    const scheduler::CombinedGroups together(groups);
     for (const QString& name : teachers) {
         const int teacher = index.teacherId(name);
         for (int c = 1; c < index.columns(); ++c) {
             if (index.holders(teacher, c) < 2)
                 continue;
             std::vector<int> rows = lessonRows(index, teacher, c);
-            if (rows.size() < 2 || scheduler::lessonsTaught(timetable, rows, c, together) < 2)
+            if (rows.size() < 2 || scheduler::lessonsTaught(timetable, rows, c, groups) < 2)
                 continue;
             markLessons(index, teacher);
             timetable.setCurrentCell({rows.front(), c});
@@ -85,7 +84,8 @@ std::optional<DoubleBooking> checkDoubleBookings(Workspace& ws, UiPort& ui)
     {
         model::RedrawSuspender suspended(timetable);
         dropPickAndColourMarks(ws);
-        found = markFirstDoubleBooking(timetable, ws.school.teachers, ws.school.combinedGroups);
+        found = markFirstDoubleBooking(timetable, ws.school.teachers,
+                                       scheduler::CombinedGroups(ws.school));
     }
     if (!found) {
         ui.message(QStringLiteral(u"没有重课"));

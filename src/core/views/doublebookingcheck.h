@@ -15,8 +15,11 @@ class UiPort;
 struct Workspace;
 } // namespace orve
 
+namespace orve::scheduler {
+class CombinedGroups;
+}
+
 namespace orve::model {
-class CombinedTree;
 class Grid;
 } // namespace orve::model
 
@@ -36,7 +39,7 @@ struct DoubleBooking
 // column, where the column scan stopped. Colours are not touched.
 std::optional<DoubleBooking> markFirstDoubleBooking(model::Grid& timetable,
                                                     const QStringList& teachers,
-                                                    const model::CombinedTree& groups);
+                                                    const scheduler::CombinedGroups& groups);
 
 // The menu command: marks as above (a pending swap pick is dropped with its colouring), then
 // says "有重课" with the teacher, slot and classes in the status bar and the master timetable in

@@ -84,7 +84,7 @@ void fillClassWeek(const Workspace& ws, WeekView& view, int periodsPerDay)
 void fillTeacherWeek(const Workspace& ws, WeekView& view, int periodsPerDay)
 {
     const model::Grid& master = ws.school.masterTimetable;
-    const scheduler::CombinedGroups groups(ws.school.combinedGroups);
+    const scheduler::CombinedGroups groups(ws.school);
     const WeekTimetable week =
         teacherWeek(master, view.shownName(), periodsPerDay, groups, TeacherCellText::Course);
     for (int c = 1; c < master.columnCount(); ++c) {

@@ -28,7 +28,7 @@ class TestDoubleBookingCount : public QObject
     int fullCount()
     {
         return scheduler::countDoubleBookings(grid(),
-                                              scheduler::CombinedGroups(ws.school.combinedGroups));
+                                              scheduler::CombinedGroups(ws.school));
     }
 
 private slots:

@@ -64,7 +64,7 @@ class TestLessonSwap : public QObject
     int doubleBookings()
     {
         return scheduler::countDoubleBookings(grid(),
-                                              scheduler::CombinedGroups(ws.school.combinedGroups));
+                                              scheduler::CombinedGroups(ws.school));
     }
     // Texts and styles of every class-row slot cell.
     QStringList snapshot()

@@ -157,6 +157,8 @@ QString differenceInStoredTables(const Workspace& expected, const Workspace& act
         return QStringLiteral("week fields differ");
     if (expected.school.title != actual.school.title)
         return QStringLiteral("Text9: \"%1\"").arg(actual.school.title);
+    if (!(expected.school.rules == actual.school.rules))
+        return QStringLiteral("rules differ");
     QString difference = gridDifference(expected.school.plan, actual.school.plan, 0, 0, "jhb");
     if (difference.isEmpty())
         difference = gridDifference(expected.school.masterTimetable, actual.school.masterTimetable,

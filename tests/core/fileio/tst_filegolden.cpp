@@ -8,6 +8,7 @@
 #include "school/startup.h"
 #include "workspace.h"
 
+#include <QFile>
 #include <QStringEncoder>
 #include <QTemporaryDir>
 #include <QTest>
@@ -161,6 +162,37 @@ private slots:
         QCOMPARE(savedBytes(back, dir), saved);
     }
 
+    // The rule records come back in their order, names with spaces whole; a damaged rule
+    // record refuses the file at its line, as a damaged tree record does.
+    void rulesAreReadFromTheRight()
+    {
+        Workspace ws;
+        QVERIFY(!openInto(ws, u"rules.rve"_qs).failed());
+        const model::Rules& rules = ws.school.rules;
+        QCOMPARE(rules.teacherUnavailable.size(), std::size_t(3));
+        QVERIFY((rules.teacherUnavailable[1] == model::PeriodRule{u"张 三"_qs, 5, 7}));
+        QVERIFY((rules.courseUnavailable.front() == model::PeriodRule{u"体育"_qs, 1, 1}));
+        QVERIFY((rules.venueCapacities.front() == model::CountRule{u"实验室 A"_qs, 2}));
+        QVERIFY((rules.courseDailyLimits.front() == model::CountRule{u"语文"_qs, 2}));
+        QVERIFY((rules.teacherDailyLimits.front() == model::CountRule{u"张 三"_qs, 4}));
+        QVERIFY((rules.doublePeriods.back() == model::DoublePeriodRule{u"一班"_qs, u"体育"_qs, 2}));
+
+        QTemporaryDir dir;
+        for (const QString& damaged : {u"张三 1jsbp"_qs, u"实验室 0cdrl"_qs, u"一班 2ltks"_qs}) {
+            QFile file(dir.filePath(u"damaged.rve"_qs));
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            QStringEncoder toGbk("GBK");
+            file.write(toGbk(u"一班1l, , \r\n"_qs + damaged + u", , \r\n"_qs));
+            file.close();
+            Workspace back;
+            test::FakeUiPort ui;
+            school::startUp(back, ui);
+            const ReadError error = openSchoolFile(back, file.fileName());
+            QCOMPARE(error.line, 2);
+            QVERIFY(error.reason.contains(u"排课规则"_qs));
+        }
+    }
+
     // Written by hand: quoted fields, blanks and tabs, a lone LF, a lesson holding a comma.
     void handWrittenFileWithQuotes()
     {
@@ -179,8 +211,8 @@ private slots:
     void openAndSaveGiveTheSameBytes_data()
     {
         QTest::addColumn<QString>("name");
-        for (const char* name :
-             {"school.rve", "empty-school.rve", "six-days.rve", "placeholder-plan.rve"})
+        for (const char* name : {"school.rve", "empty-school.rve", "six-days.rve",
+                                 "placeholder-plan.rve", "rules.rve"})
             QTest::newRow(name) << QString::fromLatin1(name);
     }
 

@@ -418,7 +418,7 @@ private slots:
                           ws.school.masterTimetable);
             const model::Grid& after = ws.school.masterTimetable;
             QCOMPARE(scheduler::countDoubleBookings(
-                         after, scheduler::CombinedGroups(ws.school.combinedGroups)),
+                         after, scheduler::CombinedGroups(ws.school)),
                      report.doubleBookingsAfter);
             for (int r = 2; r < after.rowCount(); ++r)
                 for (const QString& course : courses)

@@ -145,6 +145,7 @@ private slots:
 
     void combinedClassesStayTogetherAndAreNoClash()
     {
+        test::makeSchool(ws, {u"A"_s, u"B"_s, u"C"_s}, {u"体育"_s}, 3, 0, 1);
         const int group = ws.school.combinedGroups.addChild(0, u"合班课1"_s, u"合班课1"_s);
         ws.school.combinedGroups.addChild(group, u"1nkey"_s, u"A"_s + QChar(0xF8F5) + u"体育"_s);
         ws.school.combinedGroups.addChild(group, u"2nkey"_s, u"B"_s + QChar(0xF8F5) + u"体育"_s);

@@ -34,9 +34,8 @@ bool anyChecked(const model::Grid& timetable)
 // The check as the menu describes it, teacher by teacher: reset every cell, mark the teacher's
 // lessons, scan the columns for two lessons; with nothing found, reset once more.
 std::optional<views::DoubleBooking> plainCheck(model::Grid& timetable, const QStringList& teachers,
-                                               const model::CombinedTree& tree)
+                                               const scheduler::CombinedGroups& groups)
 {
-    const scheduler::CombinedGroups groups(tree);
     const auto reset = [&timetable] {
         model::clearMarks(timetable, {});
         for (int r = 2; r < timetable.rowCount(); ++r)
@@ -220,9 +219,9 @@ private slots:
                 }
             timetable.setCurrentCell({2 + pick(6), 1 + pick(8)});
             model::Grid expected = timetable;
-            const auto plain = plainCheck(expected, teachers, ws.school.combinedGroups);
-            const auto fast =
-                views::markFirstDoubleBooking(timetable, teachers, ws.school.combinedGroups);
+            const scheduler::CombinedGroups groups(ws.school);
+            const auto plain = plainCheck(expected, teachers, groups);
+            const auto fast = views::markFirstDoubleBooking(timetable, teachers, groups);
             QCOMPARE(bool(fast), bool(plain));
             if (fast) {
                 ++reported;

@@ -5,6 +5,8 @@
 
 #include "model/combinedlesson.h"
 #include "model/combinedtree.h"
+#include "model/school.h"
+#include "school/teachingplan.h"
 #include "scheduler/combinedgroups.h"
 #include "views/weektimetable.h"
 
@@ -104,8 +106,7 @@ void WeekTimetableTest::teacherWeekShowsCourses()
     grid.setText({4, 12}, QStringLiteral(u"语文  王芳"));
     grid.setText({4, 2}, QStringLiteral(u"语文  李强"));
     grid.setText({3, 1}, QStringLiteral(u"空课"));
-    const model::CombinedTree noGroups;
-    const scheduler::CombinedGroups groups(noGroups);
+    const scheduler::CombinedGroups groups{model::School()};
 
     const WeekTimetable courses =
         views::teacherWeek(grid, QStringLiteral(u"王芳"), 2, groups, TeacherCellText::Course);
@@ -135,13 +136,20 @@ void WeekTimetableTest::doubleBookingShowsBothLessons()
     // Slot 3: classes 1 and 2 of the group, nothing else: one lesson.
     for (int r : {2, 3})
         grid.setText({r, 3}, QStringLiteral(u"语文  王芳"));
-    model::CombinedTree tree;
+    // The group's classes and course in the plan, with their periods.
+    model::School school;
+    school.classes = test::classNames(4);
+    school.courses = {QStringLiteral(u"语文")};
+    school::rebuildPlanSkeleton(school);
+    for (int r = 1; r < school.plan.rowCount(); ++r)
+        school.plan.setText({r, school::PeriodsColumn}, QStringLiteral("2"));
+    model::CombinedTree& tree = school.combinedGroups;
     tree.reset();
     const int group = tree.addChild(0, QStringLiteral("g1"), QStringLiteral("1"));
     for (const char16_t* name : {u"1班", u"2班"})
         tree.addChild(group, QString::fromUtf16(name) + QStringLiteral("k"),
                       model::combinedLessonEntry(QString::fromUtf16(name), u"语文"));
-    const scheduler::CombinedGroups groups(tree);
+    const scheduler::CombinedGroups groups(school);
 
     const WeekTimetable week = views::teacherWeek(grid, QStringLiteral(u"王芳"), 2, groups,
                                                   TeacherCellText::CourseAndClasses);
@@ -155,9 +163,8 @@ void WeekTimetableTest::doubleBookingShowsBothLessons()
         views::teacherWeek(grid, QStringLiteral(u"王芳"), 2, groups, TeacherCellText::Course);
     QCOMPARE(courses.text({1, 1}), QStringLiteral(u"语文\n数学"));
     // Without the group, the combined classes are two lessons as well.
-    const model::CombinedTree noGroups;
     QVERIFY(views::teacherWeek(grid, QStringLiteral(u"王芳"), 2,
-                               scheduler::CombinedGroups(noGroups), TeacherCellText::Course)
+                               scheduler::CombinedGroups(model::School()), TeacherCellText::Course)
                 .cell({2, 1})
                 .doubleBooked);
 }

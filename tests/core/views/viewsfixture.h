@@ -7,6 +7,7 @@
 #include "model/layouts.h"
 #include "model/lessoncell.h"
 #include "model/slots.h"
+#include "school/teachingplan.h"
 #include "workspace.h"
 
 #include <QStringList>
@@ -42,15 +43,22 @@ inline void put(Workspace& ws, int row, int column, const QString& course, const
     ws.school.masterTimetable.setTextStyle({row, column}, style);
 }
 
-// Adds a combined group of the given classes' lessons of one course.
+// Adds a combined group of the given classes' lessons of one course, with plan rows that give
+// the course a period, as a group needs to be combined.
 inline void combine(Workspace& ws, const QString& course, const QStringList& classes)
 {
     auto& tree = ws.school.combinedGroups;
     const QString name = QStringLiteral(u"合班课%1").arg(tree.children(0).size() + 1);
     const int group = tree.addChild(0, name, name);
+    model::Grid& plan = ws.school.plan;
     for (const QString& className : classes) {
         tree.addChild(group, QString::number(tree.nodeCount()) + QStringLiteral("nkey"),
                       model::combinedLessonEntry(className, course));
+        const int row = plan.rowCount();
+        plan.setRowCount(row + 1);
+        plan.setText({row, school::ClassColumn}, className);
+        plan.setText({row, school::CourseColumn}, course);
+        plan.setText({row, school::PeriodsColumn}, QStringLiteral("1"));
     }
 }
 

@@ -1,0 +1,100 @@
+// The school's rules made ready for one timetable layout: names numbered once, the periods a
+// teacher or a course may not use as sets of slots, capacities and daily limits by number, and
+// the double periods each class needs of each course. What a rule means is said here and in
+// the tally (ruletally.h), nowhere else; the scheduler, the repairs, the swaps, the optimiser
+// and the checks all ask these two.
+//
+// Slots count from 0 (slot column - 1), days from 0. A name no rule names has the number -1
+// and binds nothing; a rule of a period outside the week binds nothing either.
+#pragma once
+
+#include <QHash>
+#include <QString>
+#include <QStringView>
+#include <utility>
+#include <vector>
+
+namespace orve::model {
+struct School;
+}
+
+namespace orve::conditions {
+
+enum class RuleKind {
+    TeacherUnavailable,
+    CourseUnavailable,
+    VenueCapacity,
+    CourseDailyLimit,
+    TeacherDailyLimit,
+    DoublePeriods,
+};
+inline constexpr int RuleKindCount = 6;
+
+// How the window names a kind ("教师不排课时间" …) and how orve-cli's JSON does
+// ("teacher_unavailable" …).
+QString ruleKindCaption(RuleKind kind);
+QString ruleKindKey(RuleKind kind);
+
+class RuleBook
+{
+public:
+    // The rules of the school for a layout of `periodsPerDay` periods a day.
+    RuleBook(const model::School& school, int periodsPerDay);
+
+    bool empty() const { return empty_; }
+    int periodsPerDay() const { return periodsPerDay_; }
+    int days() const { return days_; }
+    int slotCount() const { return periodsPerDay_ * days_; }
+    int dayOf(int slot) const { return slot / periodsPerDay_; }
+    // 0 morning, 1 afternoon, 2 evening: a double period never crosses from one to the next.
+    int partOfDay(int slot) const;
+
+    // Numbers of the names rules speak of; -1 for any other name.
+    int teacher(const QString& name) const { return teachers_.value(name, -1); }
+    int course(const QString& name) const { return courses_.value(name, -1); }
+    int venue(const QString& name) const { return venues_.value(name, -1); }
+    int teacherCount() const { return int(teacherLimit_.size()); }
+    int courseCount() const { return int(courseLimit_.size()); }
+    int venueCount() const { return int(venueCapacity_.size()); }
+
+    bool teacherUnavailable(int teacher, int slot) const;
+    bool courseUnavailable(int course, int slot) const;
+    // 0: no limit.
+    int venueCapacity(int venue) const { return venue < 0 ? 0 : venueCapacity_[std::size_t(venue)]; }
+    int courseDailyLimit(int course) const
+    {
+        return course < 0 ? 0 : courseLimit_[std::size_t(course)];
+    }
+    int teacherDailyLimit(int teacher) const
+    {
+        return teacher < 0 ? 0 : teacherLimit_[std::size_t(teacher)];
+    }
+    // The double periods a class (by its place in the class list) needs of a course a week.
+    int doublePeriods(int classIndex, int course) const;
+    // Every (class, course) that needs double periods, and how many.
+    const QHash<QPair<int, int>, int>& doublePeriodNeeds() const { return doublePeriods_; }
+    // The periods of a part of the day as bits (period 1 the lowest).
+    quint32 periodsOfPart(int part) const;
+    // The venue number of a class's course, from the plan's venue column; -1 without one.
+    int venueOf(const QString& className, QStringView course) const;
+
+private:
+    bool empty_ = true;
+    int periodsPerDay_ = 1;
+    int days_ = 0;
+    int morning_ = 0;
+    int afternoon_ = 0;
+    QHash<QString, int> teachers_;
+    QHash<QString, int> courses_;
+    QHash<QString, int> venues_;
+    std::vector<std::vector<char>> teacherSlots_; // teacher -> slot -> unavailable
+    std::vector<std::vector<char>> courseSlots_;
+    std::vector<int> venueCapacity_;
+    std::vector<int> courseLimit_;
+    std::vector<int> teacherLimit_;
+    QHash<QPair<int, int>, int> doublePeriods_; // (class index, course) -> pairs a week
+    // Class name -> (course, venue) of its plan rows whose venue has a capacity.
+    QHash<QString, std::vector<std::pair<QString, int>>> venuesOfClass_;
+};
+
+} // namespace orve::conditions

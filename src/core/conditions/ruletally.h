@@ -1,0 +1,164 @@
+// The one count of what a timetable breaks: double bookings and the rules of a RuleBook, kept
+// up to date lesson by lesson as lessons are added to and taken from slots. It answers "may
+// this lesson stand in this slot?" and "what does this change do?", for the scheduling run,
+// the repairs, the swaps and the optimiser alike.
+//
+// A lesson is one class's cell. The cells of one combined group standing in one slot with one
+// teacher are one lesson taught together: they book the teacher and the venue once, and count
+// once towards the teacher's lessons of the day. A course's lessons a day and its double
+// periods are counted in every class.
+#pragma once
+
+#include "rulebook.h"
+
+#include <QHash>
+#include <array>
+#include <optional>
+#include <vector>
+
+namespace orve::conditions {
+
+struct LessonFacts
+{
+    int classIndex = 0; // place in the class list
+    int teacher = -1;   // the caller's number of the teacher (see nameTeacher); -1 books nobody
+    int course = -1;    // the book's number of the course
+    int venue = -1;     // the book's number of the venue
+    int unit = -1;      // the combined group's number; -1 for a lesson of its own
+    // How many of the unit's cells these facts stand for: a group's cells that no course rule
+    // tells apart may be noted once (course then -1).
+    int cells = 1;
+};
+
+// How a count changes, or stands.
+struct RuleCounts
+{
+    int doubleBookings = 0;
+    std::array<int, RuleKindCount> violations{};
+
+    int violationTotal() const;
+    RuleCounts operator-(const RuleCounts& other) const;
+    bool operator==(const RuleCounts& other) const
+    {
+        return doubleBookings == other.doubleBookings && violations == other.violations;
+    }
+};
+
+class RuleTally
+{
+public:
+    // Slots beyond the book's week (a timetable laid out for more periods than the week
+    // now has) count double bookings but bind no rule.
+    RuleTally(const RuleBook& book, int classCount, int slotCount);
+
+    const RuleBook& book() const { return book_; }
+
+    // The caller numbers teachers as it meets them; each number is named once, so that the
+    // teacher's rules are found.
+    void nameTeacher(int teacher, const QString& name);
+
+    void add(const LessonFacts& lesson, int slot);
+    void remove(const LessonFacts& lesson, int slot);
+
+    const RuleCounts& counts() const { return counts_; }
+    int slotCount() const { return slots_; }
+    // Lessons of a teacher in a slot, a group taught together counting once.
+    int lessonsOf(int teacher, int slot) const;
+    // The (teacher, slot) pairs with two lessons or more, as teacher x slots + slot, in no
+    // particular order.
+    const std::vector<int>& doubleBookedKeys() const { return doubleBooked_; }
+
+    // Whether the lesson would share its teacher with another lesson of the slot.
+    bool doubleBooksIfAdded(const LessonFacts& lesson, int slot) const;
+    // The first rule the lesson would break standing in the slot beside the lessons there;
+    // none when it may stand there. Double periods are a need, not a bar: never named here.
+    std::optional<RuleKind> ruleBrokenIfAdded(const LessonFacts& lesson, int slot) const;
+    // The rules the lesson, standing in the slot, breaks with the others as they are.
+    std::vector<RuleKind> rulesBrokenBy(const LessonFacts& lesson, int slot) const;
+
+    // What taking `leaving` out of their slots and adding `coming` into theirs would change,
+    // worked out from the counts without changing them (ruletallychange.cpp): the searches
+    // ask it for every move they weigh.
+    struct Placed
+    {
+        LessonFacts lesson;
+        int slot = 0;
+    };
+    RuleCounts changeOf(const std::vector<Placed>& leaving, const std::vector<Placed>& coming);
+    // The same in steps, for a caller that holds its lessons otherwise: begin, note each
+    // lesson leaving and coming (-1 out, +1 in), then read the change.
+    void beginChange();
+    void noteChange(const LessonFacts& lesson, int slot, int by) { noteCell(lesson, slot, by); }
+    RuleCounts change();
+
+private:
+    int ruleTeacher(int teacher) const
+    {
+        return std::size_t(teacher) < ruleTeachers_.size() ? ruleTeachers_[std::size_t(teacher)]
+                                                            : -1;
+    }
+    // How many cells of the unit stand in the slot with this teacher or venue; the first one
+    // counts as the lesson. Changes them by `by` and says whether this cell is (or was) that
+    // first one.
+    bool countsAsLesson(int unit, int slot, int which, bool venue, int by);
+    int unitCellsOf(int unit, int slot, int which, bool venue) const;
+    int& teacherLessons(int teacher, int slot);
+    void change(const LessonFacts& lesson, int slot, int by);
+    void changeDoublePeriods(const LessonFacts& lesson, int slot, int by);
+    static int pairsIn(quint32 periods, const std::vector<quint32>& parts);
+    // The day of a slot within the book's week; -1 beyond it.
+    int dayOf(int slot) const { return slot < book_.slotCount() ? book_.dayOf(slot) : -1; }
+    std::size_t courseDayAt(const LessonFacts& lesson, int day) const;
+    int teacherDayLessonsOf(int teacher, int day) const;
+    int venueLessonsOf(int venue, int slot) const;
+
+    const RuleBook& book_;
+    int classCount_;
+    int slots_;
+    RuleCounts counts_;
+    std::vector<int> ruleTeachers_;            // caller's teacher -> book's, or -1
+    std::vector<int> lessonsAt_;               // caller's teacher x slots + slot
+    std::vector<int> doubleBooked_;            // keys of lessonsAt_ at 2 or more
+    std::vector<int> doubleBookedAt_;          // key -> position in doubleBooked_, or -1
+    // A unit's cells in a slot: nearly always one teacher and one venue, kept inline; any
+    // other teacher or venue of the unit in that slot in otherUnitCells_.
+    struct UnitSlot
+    {
+        int teacher = -1;
+        int teacherCells = 0;
+        int venue = -1;
+        int venueCells = 0;
+    };
+    std::vector<UnitSlot> unitSlots_;          // unit x slots + slot
+    QHash<quint64, int> otherUnitCells_;       // (unit, slot, teacher or venue) -> cells
+    std::vector<int> venueLessons_;            // venue x slots + slot
+    std::vector<int> teacherDayLessons_;       // book's teacher x days + day
+    std::vector<int> courseDayLessons_;        // (class x courses + course) x days + day
+    QHash<QPair<int, int>, int> needs_;        // (class, course) with double periods -> index
+    std::vector<QPair<int, int>> needKeys_;    // index -> (class, course)
+    std::vector<quint32> dayPeriods_;          // need x days + day -> periods held (bits)
+    std::vector<int> pairs_;                   // need -> double periods held
+    std::vector<quint32> partMasks_;           // the periods of each part of a day (bits)
+
+    // Scratch of changeOf: changes by key, teacher-slot keys found by a mark (a long chain
+    // of a large school touches hundreds), the others by a search among the few there are.
+    void noteCell(const LessonFacts& lesson, int slot, int by);
+    RuleCounts trialStart_;
+    void noteLessons(int teacher, int slot, int by);
+    void noteUnit(quint64 key, int by);
+    std::vector<std::pair<int, int>> trialLessons_;
+    std::vector<unsigned> trialMark_;
+    std::vector<int> trialAt_;
+    unsigned trialStamp_ = 0;
+    std::vector<std::pair<quint64, int>> trialUnits_;
+    std::vector<std::pair<int, int>> trialVenues_;
+    std::vector<std::pair<std::size_t, int>> trialCourseDays_;
+    struct TrialPeriods
+    {
+        std::size_t at;                  // need x days + day
+        std::array<qint8, 32> net;       // lessons come (+) or gone (-) per period
+    };
+    std::vector<TrialPeriods> trialPeriods_;
+};
+
+} // namespace orve::conditions

@@ -1,0 +1,183 @@
+// What a change would do, from the tally's counts, without changing them: the cells' changes
+// are summed by key first, then a unit's teacher and venue count where its first cell comes or
+// its last one goes, then each count is weighed against its rule.
+#include "ruletally.h"
+#include "ruletallykeys.h"
+
+#include <algorithm>
+
+namespace orve::conditions {
+
+void RuleTally::noteLessons(int teacher, int slot, int by)
+{
+    const int key = teacher * slots_ + slot;
+    if (std::size_t(key) >= trialMark_.size()) {
+        trialMark_.resize(std::size_t(key) + 1, 0);
+        trialAt_.resize(trialMark_.size(), 0);
+    }
+    if (trialMark_[std::size_t(key)] == trialStamp_) {
+        trialLessons_[std::size_t(trialAt_[std::size_t(key)])].second += by;
+        return;
+    }
+    trialMark_[std::size_t(key)] = trialStamp_;
+    trialAt_[std::size_t(key)] = int(trialLessons_.size());
+    trialLessons_.emplace_back(key, by);
+}
+
+void RuleTally::noteUnit(quint64 key, int by)
+{
+    // The members of a group lesson come one after another with the same key: look at the
+    // last entry first.
+    if (!trialUnits_.empty() && trialUnits_.back().first == key)
+        trialUnits_.back().second += by;
+    else
+        addTo(trialUnits_, key, by);
+}
+
+void RuleTally::noteCell(const LessonFacts& lesson, int slot, int by)
+{
+    if (slot < 0 || slot >= slots_)
+        return;
+    if (lesson.teacher >= 0) {
+        if (lesson.unit < 0)
+            noteLessons(lesson.teacher, slot, by);
+        else
+            noteUnit(unitKey(lesson.unit, slot, lesson.teacher, false), by * lesson.cells);
+    }
+    if (lesson.venue >= 0) {
+        if (lesson.unit < 0)
+            addTo(trialVenues_, lesson.venue * slots_ + slot, by);
+        else
+            noteUnit(unitKey(lesson.unit, slot, lesson.venue, true), by * lesson.cells);
+    }
+    if (lesson.course < 0)
+        return;
+    const int day = dayOf(slot);
+    if (day < 0)
+        return;
+    if (book_.courseUnavailable(lesson.course, slot))
+        counts_.violations[std::size_t(RuleKind::CourseUnavailable)] += by;
+    if (book_.courseDailyLimit(lesson.course) > 0)
+        addTo(trialCourseDays_, courseDayAt(lesson, day), by);
+    if (const auto need = needs_.constFind({lesson.classIndex, lesson.course});
+        need != needs_.constEnd()) {
+        const std::size_t at = std::size_t(*need) * std::size_t(book_.days()) + std::size_t(day);
+        auto entry = std::find_if(trialPeriods_.begin(), trialPeriods_.end(),
+                                  [at](const TrialPeriods& t) { return t.at == at; });
+        if (entry == trialPeriods_.end())
+            entry = trialPeriods_.insert(trialPeriods_.end(), {at, {}});
+        entry->net[std::size_t(slot % book_.periodsPerDay())] += qint8(by);
+    }
+}
+
+RuleCounts RuleTally::changeOf(const std::vector<Placed>& leaving, const std::vector<Placed>& coming)
+{
+    beginChange();
+    for (const Placed& p : leaving)
+        noteCell(p.lesson, p.slot, -1);
+    for (const Placed& p : coming)
+        noteCell(p.lesson, p.slot, +1);
+    return change();
+}
+
+void RuleTally::beginChange()
+{
+    // Static rules (a course kept out of a slot) are counted straight into counts_ while the
+    // cells are noted, and taken out again when the change is read.
+    trialStart_ = counts_;
+    trialLessons_.clear();
+    trialUnits_.clear();
+    trialVenues_.clear();
+    trialCourseDays_.clear();
+    trialPeriods_.clear();
+    if (++trialStamp_ == 0) {
+        std::fill(trialMark_.begin(), trialMark_.end(), 0);
+        trialStamp_ = 1;
+    }
+}
+
+RuleCounts RuleTally::change()
+{
+    RuleCounts change = counts_ - trialStart_;
+    counts_ = trialStart_;
+    auto& violations = change.violations;
+    const auto over = [](int held, int limit) { return std::max(held - limit, 0); };
+
+    // A unit's teacher or venue counts once: where its first cell comes or its last goes.
+    for (const auto& [key, by] : trialUnits_) {
+        if (by == 0)
+            continue;
+        const int unit = int(key >> 32);
+        const int slot = int((key >> 17) & 0x7fff);
+        const bool venue = key & 1;
+        const int which = int((key >> 1) & 0xffff);
+        const int cells = unitCellsOf(unit, slot, which, venue);
+        const int lessons = int(cells + by > 0) - int(cells > 0);
+        if (lessons == 0)
+            continue;
+        if (venue)
+            addTo(trialVenues_, which * slots_ + slot, lessons);
+        else
+            noteLessons(which, slot, lessons);
+    }
+
+    std::vector<std::pair<std::size_t, int>> teacherDays;
+    for (const auto& [key, by] : trialLessons_) {
+        if (by == 0)
+            continue;
+        const int teacher = key / slots_;
+        const int slot = key % slots_;
+        const int held = lessonsOf(teacher, slot);
+        change.doubleBookings += int(held + by >= 2) - int(held >= 2);
+        const int bookTeacher = ruleTeacher(teacher);
+        if (bookTeacher < 0)
+            continue;
+        if (book_.teacherUnavailable(bookTeacher, slot))
+            violations[std::size_t(RuleKind::TeacherUnavailable)] += by;
+        if (const int day = dayOf(slot); day >= 0 && book_.teacherDailyLimit(bookTeacher) > 0)
+            addTo(teacherDays,
+                  std::size_t(bookTeacher) * std::size_t(book_.days()) + std::size_t(day), by);
+    }
+    for (const auto& [at, by] : teacherDays) {
+        const int limit = book_.teacherDailyLimit(int(at / std::size_t(book_.days())));
+        const int held = teacherDayLessons_[at];
+        violations[std::size_t(RuleKind::TeacherDailyLimit)] +=
+            over(held + by, limit) - over(held, limit);
+    }
+    for (const auto& [key, by] : trialVenues_) {
+        const int capacity = book_.venueCapacity(key / slots_);
+        const int held = venueLessons_[std::size_t(key)];
+        violations[std::size_t(RuleKind::VenueCapacity)] +=
+            over(held + by, capacity) - over(held, capacity);
+    }
+    for (const auto& [at, by] : trialCourseDays_) {
+        const int course = int(at / std::size_t(book_.days()) % std::size_t(book_.courseCount()));
+        const int limit = book_.courseDailyLimit(course);
+        const int held = courseDayLessons_[at];
+        violations[std::size_t(RuleKind::CourseDailyLimit)] +=
+            over(held + by, limit) - over(held, limit);
+    }
+    if (!trialPeriods_.empty()) {
+        std::vector<std::pair<int, int>> pairsChange; // need -> pairs gained
+        for (const TrialPeriods& t : trialPeriods_) {
+            const quint32 now = dayPeriods_[t.at];
+            quint32 then = now;
+            for (int period = 0; period < 32; ++period) {
+                const int held = int((now >> period) & 1) + t.net[std::size_t(period)];
+                then = held > 0 ? then | (quint32(1) << period) : then & ~(quint32(1) << period);
+            }
+            addTo(pairsChange, int(t.at / std::size_t(book_.days())),
+                  pairsIn(then, partMasks_) - pairsIn(now, partMasks_));
+        }
+        for (const auto& [index, gained] : pairsChange) {
+            const QPair<int, int>& need = needKeys_[std::size_t(index)];
+            const int wanted = book_.doublePeriods(need.first, need.second);
+            const int held = pairs_[std::size_t(index)];
+            violations[std::size_t(RuleKind::DoublePeriods)] +=
+                std::max(wanted - held - gained, 0) - std::max(wanted - held, 0);
+        }
+    }
+    return change;
+}
+
+} // namespace orve::conditions
