@@ -32,7 +32,7 @@ bool withinBounds(const model::School& school)
     int periods = 0;
     for (int r = school::PlanHeaderRow + 1; r < school.plan.rowCount(); ++r)
         periods += model::leadingInteger(school.plan.text({r, school::PeriodsColumn}), 0, 10000);
-    return periods <= 500;
+    return periods <= 300;
 }
 
 // The school as Open gives it back: the root's key is its text.
@@ -74,7 +74,7 @@ PipelineOutcome runPipeline(const std::uint8_t* data, std::size_t size, QString*
     scheduler::SeededRandom random(1);
     scheduler::scheduleTimetable(ws, ui, random);
     optimiser::OptimiserOptions options;
-    options.stepBudget = 60;
+    options.stepBudget = 20;
     optimiser::removeDoubleBookings(ws, options);
     for (const fileio::TableFormat format : {fileio::TableFormat::Csv, fileio::TableFormat::Html})
         fileio::timetableFiles(ws.school, ws.session.periodsPerDay, {}, format);

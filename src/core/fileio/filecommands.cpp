@@ -60,6 +60,8 @@ CommandOutcome writeTo(Workspace& ws, UiPort& ui, const QString& path)
 // them: the scheduling run leaves them out of their groups instead of losing lessons.
 void reportLeftOutMembers(const Workspace& ws, UiPort& ui, const QString& path)
 {
+    if (ws.school.combinedGroups.nodeCount() < 2)
+        return;
     const QStringList leftOut = conditions::leftOutMembers(ws.school.combinedGroups,
                                                            school::PlanRowIndex(ws.school.plan));
     if (leftOut.isEmpty())

@@ -142,19 +142,15 @@ SaveResult settingsBytes(const model::School& school, QByteArray& bytes)
         return result;
     }
     bool lineBreak = false;
-    visitRecords(school, [&](QStringView, QStringView value, QStringView) {
-        lineBreak = lineBreak || holdsLineBreak(value);
-    });
-    if (lineBreak || !model::encodeGbk(settingsText(school), bytes))
-        return unencodable(school);
-    SaveResult result;
-    const auto refuse = [&result](QStringView text) {
-        if (result.sample.isEmpty()) {
-            result.status = SaveResult::Status::NotReadBack;
-            result.sample = text.toString();
+    SaveResult notReadBack;
+    const auto refuse = [&notReadBack](QStringView text) {
+        if (notReadBack.sample.isEmpty()) {
+            notReadBack.status = SaveResult::Status::NotReadBack;
+            notReadBack.sample = text.toString();
         }
     };
     visitRecords(school, [&](QStringView prefix, QStringView value, QStringView) {
+        lineBreak = lineBreak || holdsLineBreak(value);
         if (!readsBack(prefix, value))
             refuse(value);
     });
@@ -167,9 +163,11 @@ SaveResult settingsBytes(const model::School& school, QByteArray& bytes)
         if (i > 0 && node.parent >= 0 && tree.node(node.parent).key.contains(u' '))
             refuse(tree.node(node.parent).key);
     }
-    if (!result.written())
+    if (lineBreak || !model::encodeGbk(settingsText(school), bytes))
+        return unencodable(school);
+    if (!notReadBack.written())
         bytes.clear();
-    return result;
+    return notReadBack;
 }
 
 SaveResult writeSchoolFile(const model::School& school, const QString& path)

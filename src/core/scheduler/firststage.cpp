@@ -65,7 +65,7 @@ void placeFixedLesson(RunContext& ctx, const QString& entry, FixedCells& fixedCe
         return;
     }
     const bool freePeriod = course == model::FreePeriodText;
-    const QList<int> planRows = freePeriod ? QList<int>() : ctx.planRows.rows(className, course);
+    const QList<int> planRows = freePeriod ? QList<int>() : ctx.planRows().rows(className, course);
     // A lesson the plan does not have cannot be placed; its cell stays open for others.
     if (!freePeriod && planRows.isEmpty()) {
         ctx.problems.skippedFixedEntries.append(entry);
@@ -107,7 +107,7 @@ std::vector<Member> membersOf(RunContext& ctx, int group)
 {
     const model::CombinedTree& tree = ctx.ws.school.combinedGroups;
     const QString& groupText = tree.node(group).text;
-    conditions::GroupMembers taking = conditions::groupMembers(tree, group, ctx.planRows);
+    conditions::GroupMembers taking = conditions::groupMembers(tree, group, ctx.planRows());
     for (const conditions::LeftOutMember& left : taking.leftOut)
         ctx.problems.leftOutMembers.append(
             groupText + u' ' + model::combinedLessonCaption(tree.node(left.node).text));
@@ -178,7 +178,7 @@ void placeGroup(RunContext& ctx, int group)
     const model::CombinedTree& tree = ws.school.combinedGroups;
     const auto [lastClass, lastCourse] =
         conditions::memberClassAndCourse(tree.node(tree.children(group).last()).text);
-    const std::optional<int> lastRow = ctx.planRows.first(lastClass, lastCourse);
+    const std::optional<int> lastRow = ctx.planRows().first(lastClass, lastCourse);
     const bool main =
         lastRow && plan.text({*lastRow, school::MainMarkColumn}) == school::MainCourseMark;
     const QString periods = lastRow ? plan.text({*lastRow, school::PeriodsColumn}) : QString();

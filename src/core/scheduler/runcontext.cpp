@@ -20,7 +20,6 @@ RunContext::RunContext(Workspace& workspace, UiPort& port, RandomSource& source,
     : ws(workspace), ui(port), random(source), index(workspace.school.masterTimetable),
       groups(workspace.school),
       repair(index, groups, source, port, RepairBudget::forColumns(index.columns())),
-      planRows(workspace.school.plan),
       placedEarly(std::size_t(std::max(workspace.school.plan.rowCount(), 0)), 0),
       placedTogether(placedEarly.size(), 0), status_(status)
 {
@@ -34,6 +33,13 @@ std::optional<int> RunContext::classRow(QStringView className) const
 {
     const auto found = classRows_.constFind(className.toString());
     return found == classRows_.constEnd() ? std::nullopt : std::optional<int>(*found);
+}
+
+const school::PlanRowIndex& RunContext::planRows()
+{
+    if (!planRows_)
+        planRows_.emplace(ws.school.plan);
+    return *planRows_;
 }
 
 bool RunContext::carryOn()

@@ -59,7 +59,6 @@ public:
     TeacherIndex index;
     CombinedGroups groups;
     RepairEngine repair;
-    const school::PlanRowIndex planRows;
     RunProblems problems;
     // Lessons the first stage placed for each plan row (fixed and combined lessons), so that
     // the finishing pass places only the rest of a teacher-less row.
@@ -76,6 +75,9 @@ public:
     int columns() const { return index.columns(); }
     // The class row of the master timetable, as classRowOf finds it.
     std::optional<int> classRow(QStringView className) const;
+    // The plan's rows by class and course, indexed when first asked for (only fixed lessons
+    // and combined groups need them).
+    const school::PlanRowIndex& planRows();
     // A uniform slot column 1 .. columns - 1.
     int drawSlotColumn() { return scheduler::drawSlotColumn(random, columns()); }
     // A uniform number in [0, 1).
@@ -88,6 +90,7 @@ private:
     SchedulingStatus* status_;
     bool stopped_ = false;
     QHash<QString, int> classRows_;
+    std::optional<school::PlanRowIndex> planRows_;
 };
 
 } // namespace orve::scheduler
