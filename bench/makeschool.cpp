@@ -57,11 +57,11 @@ void addFixedLessons(orve::model::School& school, int count, int days, int perio
     for (int i = 0; i < count; ++i) {
         const int slot = (i / classes) % week;
         const int course = (i / (classes * week) + i) % int(school.courses.size());
-        school.fixedLessons.append(QStringLiteral("%1 %2 %3 %4")
-                                       .arg(school.classes.at(i % classes),
-                                            school.courses.at(course))
-                                       .arg(slot / periodsPerDay + 1)
-                                       .arg(slot % periodsPerDay + 1));
+        school.fixedLessons.append(
+            QStringLiteral("%1 %2 %3 %4")
+                .arg(school.classes.at(i % classes), school.courses.at(course))
+                .arg(slot / periodsPerDay + 1)
+                .arg(slot % periodsPerDay + 1));
     }
 }
 
@@ -74,8 +74,7 @@ int main(int argc, char* argv[])
     parser.addPositionalArgument(QStringLiteral("OUT"), QStringLiteral("the file to write"));
     parser.addPositionalArgument(QStringLiteral("CLASSES"), QStringLiteral("default 150"));
     const QCommandLineOption perTeacher(QStringLiteral("classes-per-teacher"),
-                                        QStringLiteral("classes per teacher"),
-                                        QStringLiteral("N"));
+                                        QStringLiteral("classes per teacher"), QStringLiteral("N"));
     const QCommandLineOption load(QStringLiteral("load"), QStringLiteral("share of the week"),
                                   QStringLiteral("X"));
     const QCommandLineOption treeNodes(QStringLiteral("tree-nodes"),

@@ -3,12 +3,12 @@
 #include "clischool.h"
 #include "cliuiport.h"
 #include "exitcodes.h"
-#include "standardoutput.h"
 #include "model/grid.h"
 #include "optimiser/optimisecommand.h"
 #include "scheduler/randomsource.h"
 #include "scheduler/schedulingrun.h"
 #include "scheduler/timetablecount.h"
+#include "standardoutput.h"
 #include "workspace.h"
 
 #include <QElapsedTimer>

@@ -20,9 +20,10 @@ bool writeStandardOutput(const QByteArray& bytes)
         return true;
     const int errorNumber = errno;
     std::clearerr(stdout);
-    printLine(QStringLiteral(u"无法写入标准输出：%1。")
-                  .arg(fileio::systemErrorReason(errorNumber, fileio::FileAccess::Write,
-                                                 QString::fromLocal8Bit(std::strerror(errorNumber)))));
+    printLine(
+        QStringLiteral(u"无法写入标准输出：%1。")
+            .arg(fileio::systemErrorReason(errorNumber, fileio::FileAccess::Write,
+                                           QString::fromLocal8Bit(std::strerror(errorNumber)))));
     return false;
 }
 

@@ -7,11 +7,11 @@
 #include "gridpage.h"
 #include "gridview.h"
 #include "mainwindow.h"
-#include "schedulingpage.h"
 #include "pacedeventport.h"
 #include "scheduler/schedulingrun.h"
 #include "scheduler/timetablecount.h"
 #include "schedulingcommand.h"
+#include "schedulingpage.h"
 #include "schedulingstatus.h"
 #include "schoolgenerator.h"
 
@@ -136,7 +136,8 @@ private slots:
             if (seen || !dialog || !dialog->isVisible())
                 return;
             seen = true;
-            QVERIFY(dialog->windowModality() == Qt::WindowModal && dialog->isEnabled() && !window.isEnabled());
+            QVERIFY(dialog->windowModality() == Qt::WindowModal && dialog->isEnabled() &&
+                    !window.isEnabled());
             QCOMPARE(dialog->accessibleName(), u"自动排课进度"_s);
             QPushButton* cancel = dialog->findChild<QPushButton*>();
             QCOMPARE(cancel->text(), u"取消"_s);

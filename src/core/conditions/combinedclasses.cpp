@@ -95,8 +95,7 @@ void removeTreeNode(CombinedTree& tree, int selected)
         tree.remove(selected);
 }
 
-void addLessonToGroup(Workspace& ws, UiPort& ui, const QString& groupNumber,
-                      const QString& entry)
+void addLessonToGroup(Workspace& ws, UiPort& ui, const QString& groupNumber, const QString& entry)
 {
     if (entry.isEmpty()) {
         ui.message(QStringLiteral(u"没有选择课程：请先在教学计划的“合班课”一栏标出合班的课，"
@@ -109,7 +108,8 @@ void addLessonToGroup(Workspace& ws, UiPort& ui, const QString& groupNumber,
     const int found = tree.findText(group);
     // The same member again changes nothing, as designed; anything else is checked.
     if (found < 0 || !groupHasMember(tree, found, entry)) {
-        const QString refusal = joinRefusal(tree, found, entry, school::PlanRowIndex(ws.school.plan));
+        const QString refusal =
+            joinRefusal(tree, found, entry, school::PlanRowIndex(ws.school.plan));
         if (!refusal.isEmpty()) {
             ui.message(QStringLiteral(u"“%1”没有加入%2：%3。")
                            .arg(model::shownName(model::combinedLessonCaption(entry)),

@@ -38,7 +38,8 @@ QString writeTimetableFiles(const QString& folder, const std::vector<TimetableFi
     const FileSetResult result = writeFileSet(folder, files);
     if (result.written())
         return {};
-    return QStringLiteral(u"“%1”没有导出：%2。\n这一组文件都没有导出，文件夹中原有的文件都没有改变。")
+    return QStringLiteral(
+               u"“%1”没有导出：%2。\n这一组文件都没有导出，文件夹中原有的文件都没有改变。")
         .arg(shownPath(QDir(folder).filePath(result.failedName)), result.reason);
 }
 

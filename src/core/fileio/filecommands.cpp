@@ -1,9 +1,9 @@
 #include "filecommands.h"
 
+#include "conditions/groupmembers.h"
 #include "filemessages.h"
 #include "opendata.h"
 #include "savedata.h"
-#include "conditions/groupmembers.h"
 #include "scheduler/schedulingrun.h"
 #include "school/planrowindex.h"
 #include "school/teachingplan.h"
@@ -62,8 +62,8 @@ void reportLeftOutMembers(const Workspace& ws, UiPort& ui, const QString& path)
 {
     if (ws.school.combinedGroups.nodeCount() < 2)
         return;
-    const QStringList leftOut = conditions::leftOutMembers(ws.school.combinedGroups,
-                                                           school::PlanRowIndex(ws.school.plan));
+    const QStringList leftOut =
+        conditions::leftOutMembers(ws.school.combinedGroups, school::PlanRowIndex(ws.school.plan));
     if (leftOut.isEmpty())
         return;
     ui.message(scheduler::listMessage(

@@ -25,13 +25,17 @@ QByteArray encoded(const QString& path)
 // What stands at the path itself, a symbolic link not followed.
 bool isFolderItself(const QString& path)
 {
-    struct stat info {};
+    struct stat info
+    {
+    };
     return lstat(encoded(path).constData(), &info) == 0 && S_ISDIR(info.st_mode);
 }
 
 bool existsItself(const QString& path)
 {
-    struct stat info {};
+    struct stat info
+    {
+    };
     return lstat(encoded(path).constData(), &info) == 0;
 }
 
@@ -106,7 +110,8 @@ QString prepareFolder(const QString& folder)
         if (!above.isDir())
             return QStringLiteral(u"路径中的“%1”是一个文件，不是文件夹")
                 .arg(shownPath(above.filePath()));
-        const QString missing = QDir(above.absoluteFilePath()).relativeFilePath(info.absoluteFilePath());
+        const QString missing =
+            QDir(above.absoluteFilePath()).relativeFilePath(info.absoluteFilePath());
         QString made = above.absoluteFilePath();
         for (const QString& part : missing.split(u'/', Qt::SkipEmptyParts)) {
             made = QDir(made).filePath(part);

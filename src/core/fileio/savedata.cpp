@@ -74,7 +74,8 @@ bool holdsLineBreak(QStringView text)
 // a cell's text, which runs to the line's end) at a comma.
 bool readsBack(QStringView prefix, QStringView value)
 {
-    if (!value.isEmpty() && (value.front() == u' ' || value.front() == u'\t' || value.front() == u'"'))
+    if (!value.isEmpty() &&
+        (value.front() == u' ' || value.front() == u'\t' || value.front() == u'"'))
         return false;
     return !prefix.isEmpty() || !value.contains(u',');
 }

@@ -29,7 +29,8 @@ QString shownName(QStringView name)
     for (qsizetype i = 0; i < name.size(); ++i) {
         char32_t code = name.at(i).unicode();
         qsizetype length = 1;
-        if (QChar::isHighSurrogate(code) && i + 1 < name.size() && name.at(i + 1).isLowSurrogate()) {
+        if (QChar::isHighSurrogate(code) && i + 1 < name.size() &&
+            name.at(i + 1).isLowSurrogate()) {
             code = QChar::surrogateToUcs4(name.at(i), name.at(i + 1));
             length = 2;
         }

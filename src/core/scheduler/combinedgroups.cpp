@@ -20,7 +20,8 @@ CombinedGroups::CombinedGroups(const model::School& school)
         if (nodes.isEmpty())
             continue;
         // The group's periods are its last member's, as the scheduling run reads them.
-        const auto [lastClass, lastCourse] = conditions::memberClassAndCourse(tree.node(nodes.last()).text);
+        const auto [lastClass, lastCourse] =
+            conditions::memberClassAndCourse(tree.node(nodes.last()).text);
         const std::optional<int> lastRow = planRows.first(lastClass, lastCourse);
         if (!lastRow || !model::isNumeric(plan.text({*lastRow, school::PeriodsColumn})))
             continue;
@@ -34,7 +35,8 @@ CombinedGroups::CombinedGroups(const model::School& school)
             groupsOfClass_[member.className].emplace_back(member.course, number);
             members.push_back({std::move(member.className), std::move(member.course)});
         }
-        groups_.push_back({node, tree.node(node).text, {lastClass, lastCourse}, std::move(members)});
+        groups_.push_back(
+            {node, tree.node(node).text, {lastClass, lastCourse}, std::move(members)});
     }
 }
 

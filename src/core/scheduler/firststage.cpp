@@ -109,8 +109,8 @@ std::vector<Member> membersOf(RunContext& ctx, int group)
     const QString& groupText = tree.node(group).text;
     conditions::GroupMembers taking = conditions::groupMembers(tree, group, ctx.planRows());
     for (const conditions::LeftOutMember& left : taking.leftOut)
-        ctx.problems.leftOutMembers.append(
-            groupText + u' ' + model::combinedLessonCaption(tree.node(left.node).text));
+        ctx.problems.leftOutMembers.append(groupText + u' ' +
+                                           model::combinedLessonCaption(tree.node(left.node).text));
     std::vector<Member> members;
     for (conditions::GroupMember& taken : taking.members) {
         const std::optional<int> row = ctx.classRow(taken.className);

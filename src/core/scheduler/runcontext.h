@@ -50,8 +50,7 @@ class RunContext
 public:
     // Indexes the master timetable as it stands, its class names and the plan's rows; every
     // later change of a cell goes through the index. `status`, when given, may stop the run.
-    RunContext(Workspace& ws, UiPort& ui, RandomSource& random,
-               SchedulingStatus* status = nullptr);
+    RunContext(Workspace& ws, UiPort& ui, RandomSource& random, SchedulingStatus* status = nullptr);
 
     Workspace& ws;
     UiPort& ui;

@@ -143,8 +143,9 @@ QStringList problemMessages(const RunProblems& problems)
                         problems.skippedMembers));
     if (!problems.leftOutMembers.isEmpty())
         messages.append(listMessage(
-            QStringLiteral(u"以下合班课成员没有参加合班（同一个班级在一个合班课中出现了两次，或班级的"
-                           u"教学计划中没有这门课），教学计划中有的课按各班自己的课排入："),
+            QStringLiteral(
+                u"以下合班课成员没有参加合班（同一个班级在一个合班课中出现了两次，或班级的"
+                u"教学计划中没有这门课），教学计划中有的课按各班自己的课排入："),
             problems.leftOutMembers));
     if (!problems.unplacedCombined.isEmpty())
         messages.append(

@@ -22,7 +22,8 @@ inline const QString FirstStepDone = QStringLiteral(u"系统已完成第一步�
 inline const QString SecondStepDone = QStringLiteral(u"系统已完成第二步思考");
 inline const QString ThirdStepDone = QStringLiteral(u"系统已完成第三步思考");
 inline const QString RunFinished = QStringLiteral(u"思考完毕,您可以通过手动排课再次优化");
-inline const QString RunStopped = QStringLiteral(u"自动排课已取消，课程总表和教学计划保持排课以前的样子。");
+inline const QString RunStopped =
+    QStringLiteral(u"自动排课已取消，课程总表和教学计划保持排课以前的样子。");
 
 // What the window shows while a run lasts.
 class SchedulingStatus

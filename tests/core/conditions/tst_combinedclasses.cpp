@@ -174,7 +174,8 @@ private slots:
         ws.school.courses = {P, QStringLiteral(u"英语")};
         school::rebuildPlanSkeleton(ws.school);
         ws.school.combinedGroups.reset();
-        const auto add = [&](const QString& number, const QString& className, const QString& course) {
+        const auto add = [&](const QString& number, const QString& className,
+                             const QString& course) {
             addLessonToGroup(ws, ui, number, model::combinedLessonEntry(className, course));
         };
         add(QStringLiteral("1"), A, P);
@@ -211,9 +212,10 @@ private slots:
         QCOMPARE(fileio::openSchool(opened, openUi), fileio::CommandOutcome::Done);
         QCOMPARE(openUi.messages.size(), 1);
         const QString report = openUi.messages.first().prompt;
-        QVERIFY2(report.contains(u"合班课1：初一(1) · 英语（班级“初一(1)”在这个合班课中已有一门课") &&
-                     report.contains(u"合班课1：初一(2) · 舞蹈（班级“初一(2)”的教学计划中没有"),
-                 qPrintable(report));
+        QVERIFY2(
+            report.contains(u"合班课1：初一(1) · 英语（班级“初一(1)”在这个合班课中已有一门课") &&
+                report.contains(u"合班课1：初一(2) · 舞蹈（班级“初一(2)”的教学计划中没有"),
+            qPrintable(report));
         QVERIFY(opened.school.combinedGroups == ws.school.combinedGroups);
     }
 

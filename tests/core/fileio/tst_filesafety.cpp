@@ -115,9 +115,12 @@ private slots:
         const QString full = QStringLiteral(u"无法写入标准输出：磁盘已满");
         QTest::newRow("dump") << QStringList{QStringLiteral("dump"), school} << 0 << full;
         QTest::newRow("check") << QStringList{QStringLiteral("check"), school} << 0 << full;
-        QTest::newRow("schedule") << QStringList{QStringLiteral("schedule"), school, out} << 0 << full;
-        QTest::newRow("optimise") << QStringList{QStringLiteral("optimise"), school, out} << 0 << full;
-        QTest::newRow("export") << QStringList{QStringLiteral("export"), school, QStringLiteral("--csv"),
+        QTest::newRow("schedule") << QStringList{QStringLiteral("schedule"), school, out} << 0
+                                  << full;
+        QTest::newRow("optimise") << QStringList{QStringLiteral("optimise"), school, out} << 0
+                                  << full;
+        QTest::newRow("export") << QStringList{QStringLiteral("export"), school,
+                                               QStringLiteral("--csv"),
                                                dir_.filePath(QStringLiteral("csv"))}
                                 << 0 << full;
         QTest::newRow("dump cut") << QStringList{QStringLiteral("dump"), largeSchoolFile()} << 4096

@@ -68,9 +68,9 @@ private slots:
         const QByteArray bytes = bytesOf(path);
         using orve::fuzz::PipelineOutcome;
         QString fault;
-        const PipelineOutcome outcome = orve::fuzz::runPipeline(
-            reinterpret_cast<const std::uint8_t*>(bytes.constData()), std::size_t(bytes.size()),
-            &fault);
+        const PipelineOutcome outcome =
+            orve::fuzz::runPipeline(reinterpret_cast<const std::uint8_t*>(bytes.constData()),
+                                    std::size_t(bytes.size()), &fault);
         QVERIFY2(!orve::fuzz::isFault(outcome), qPrintable(fault));
         if (path.startsWith(QStringLiteral(ORVE_PIPELINE_CORPUS_DIR "/ok-")))
             QCOMPARE(outcome, PipelineOutcome::ReadBack);

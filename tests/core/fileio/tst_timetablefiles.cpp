@@ -147,8 +147,9 @@ void TimetableFilesTest::exportIntoAFolder()
     ui.fileNames = {dir.filePath(QStringLiteral(u"总课表.csv"))};
     QCOMPARE(fileio::exportTimetableFiles(ws, ui, TableFormat::Html),
              fileio::CommandOutcome::Failed);
-    QVERIFY2(ui.prompts().constLast().contains(QStringLiteral(u"总课表.csv”：这是一个文件，不是文件夹")),
-             qPrintable(ui.prompts().constLast()));
+    QVERIFY2(
+        ui.prompts().constLast().contains(QStringLiteral(u"总课表.csv”：这是一个文件，不是文件夹")),
+        qPrintable(ui.prompts().constLast()));
 }
 
 void TimetableFilesTest::aSetIsReplacedWholeOrNotAtAll()
@@ -156,7 +157,8 @@ void TimetableFilesTest::aSetIsReplacedWholeOrNotAtAll()
     QTemporaryDir dir;
     const QDir folder(dir.filePath(QStringLiteral("export")));
     QVERIFY(QDir().mkpath(folder.path()));
-    const QStringList names{QStringLiteral("a.csv"), QStringLiteral("b.csv"), QStringLiteral("c.csv")};
+    const QStringList names{QStringLiteral("a.csv"), QStringLiteral("b.csv"),
+                            QStringLiteral("c.csv")};
     for (const QString& name : names)
         writeText(folder.filePath(name), "old " + name.toUtf8());
     // A link placed where the first file goes: the link is replaced, not what it points to.
@@ -195,8 +197,10 @@ void TimetableFilesTest::aSetIsReplacedWholeOrNotAtAll()
 
     // A folder where a file goes is refused before anything is written.
     QVERIFY(folder.mkdir(names[2] + QStringLiteral(".d")));
-    const std::vector<fileio::TimetableFile> clash{{names[0], "x"}, {names[2] + QStringLiteral(".d"), "y"}};
-    QVERIFY(fileio::writeTimetableFiles(folder.path(), clash).contains(QStringLiteral(u"同名的是一个文件夹")));
+    const std::vector<fileio::TimetableFile> clash{{names[0], "x"},
+                                                   {names[2] + QStringLiteral(".d"), "y"}};
+    QVERIFY(fileio::writeTimetableFiles(folder.path(), clash)
+                .contains(QStringLiteral(u"同名的是一个文件夹")));
     QCOMPARE(fileText(folder.filePath(names[0])), QStringLiteral("new a"));
 }
 
@@ -215,7 +219,8 @@ void TimetableFilesTest::foldersAreMadeOrTheReasonIsTold()
     QVERIFY2(told.contains(QStringLiteral(u"课表<U+202E>txt.csv”：这是一个文件，不是文件夹")),
              qPrintable(told));
     told = fileio::writeTimetableFiles(file + QStringLiteral("/below"), set);
-    QVERIFY2(told.contains(QStringLiteral(u"路径中的")) && told.contains(QStringLiteral(u"是一个文件，不是文件夹")),
+    QVERIFY2(told.contains(QStringLiteral(u"路径中的")) &&
+                 told.contains(QStringLiteral(u"是一个文件，不是文件夹")),
              qPrintable(told));
 }
 

@@ -236,8 +236,8 @@ private slots:
     // every 语文 lesson. A's first member takes part, the second keeps its own lessons.
     void aClassNamedTwiceInAGroupKeepsTheLessonsOfBoth()
     {
-        addGroup(u"合班课1"_s, {member(u"A"_s, u"语文"_s), member(u"A"_s, u"数学"_s),
-                                member(u"B"_s, u"语文"_s)});
+        addGroup(u"合班课1"_s,
+                 {member(u"A"_s, u"语文"_s), member(u"A"_s, u"数学"_s), member(u"B"_s, u"语文"_s)});
         test::ScriptedRandom random;
         RunContext ctx(ws, ui, random);
         placeFirstStage(ctx);
@@ -249,8 +249,9 @@ private slots:
         QCOMPARE(a.size(), 2);
         QCOMPARE(periods(0, 1), u"2"_s);
         placeRemainingLessons(ctx);
-        QCOMPARE(test::lessonsOfRow(ws.school.masterTimetable, 2).count(lesson(u"数学"_s, u"王芳"_s)),
-                 2);
+        QCOMPARE(
+            test::lessonsOfRow(ws.school.masterTimetable, 2).count(lesson(u"数学"_s, u"王芳"_s)),
+            2);
     }
 
     void aMemberOfAClassWithoutPlanIsReportedAndTheOthersPlaced()
