@@ -27,6 +27,7 @@ struct ExportOptions
     QString csvFolder;
     QString htmlFolder;
     print::TimetableSelection what;
+    render::Paper paper = render::Paper::A4;
 };
 
 std::optional<print::TimetableSelection> parseWhat(const QString& list)
@@ -62,6 +63,13 @@ std::optional<ExportOptions> parseExport(const QStringList& arguments)
             options.csvFolder = value;
         } else if (option == QStringLiteral("--html")) {
             options.htmlFolder = value;
+        } else if (option == QStringLiteral("--paper")) {
+            if (value.compare(QStringLiteral("A4"), Qt::CaseInsensitive) == 0)
+                options.paper = render::Paper::A4;
+            else if (value.compare(QStringLiteral("A3"), Qt::CaseInsensitive) == 0)
+                options.paper = render::Paper::A3;
+            else
+                return std::nullopt;
         } else if (option == QStringLiteral("--what")) {
             const auto what = parseWhat(value);
             if (!what)
@@ -119,7 +127,7 @@ int exportTimetables(const QStringList& arguments)
     if (!options->pdf.isEmpty()) {
         const render::PdfExport pdf =
             render::writeTimetablesPdf(options->pdf, ws.school, ws.session.periodsPerDay,
-                                       options->what, QStringLiteral("orve-cli"));
+                                       options->what, QStringLiteral("orve-cli"), options->paper);
         if (!pdf.failure.isEmpty()) {
             printLine(QStringLiteral(u"PDF 文件“%1”没有导出：%2。")
                           .arg(fileio::shownPath(options->pdf), pdf.failure));

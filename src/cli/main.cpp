@@ -7,7 +7,7 @@
 //                                                    remove the double bookings of IN's timetable
 //   orve-cli check IN                                the figures of IN's timetable as JSON
 //   orve-cli export IN --pdf OUT | --csv DIR | --html DIR [--what master,classes,teachers]
-//                                                    the timetables as a PDF, CSV or HTML files
+//                  [--paper A4|A3]                   the timetables as a PDF, CSV or HTML files
 // Exit status: 0 done, 1 a file (standard output included) could not be read or written,
 // 2 wrong usage.
 #include "clischool.h"
@@ -44,9 +44,10 @@ int usage()
         "                                   seconds, default 60, is a safety net), save to OUT\n"
         "       orve-cli check IN           print the figures of IN's timetable as JSON\n"
         "       orve-cli export IN [--pdf OUT.pdf] [--csv DIR] [--html DIR]\n"
-        "                       [--what master,classes,teachers]\n"
+        "                       [--what master,classes,teachers] [--paper A4|A3]\n"
         "                                   write the timetables (all three kinds unless --what\n"
-        "                                   says) as one PDF file, CSV tables or HTML pages\n",
+        "                                   says) as one PDF file (on A4 paper unless --paper\n"
+        "                                   says), CSV tables or HTML pages\n",
         stderr);
     return UsageError;
 }

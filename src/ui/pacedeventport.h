@@ -23,8 +23,10 @@ public:
     QString openFileName(const FileDialogRequest& request) override;
     QString saveFileName(const FileDialogRequest& request) override;
     void processEvents() override;
+    QString folderName(const FileDialogRequest& request) override;
     void showTab(MainTab tab) override;
     void giveFocus(FocusTarget target) override;
+    void showStatus(const QString& text) override;
 
     int processed() const { return processed_; }
 

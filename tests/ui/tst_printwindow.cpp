@@ -9,10 +9,12 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QPrintPreviewWidget>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -39,6 +41,7 @@ private slots:
     void controlsAndFill();
     void saveAsPdf();
     void printToAFileKeepsTheOldFileWhenTheDiskIsFull();
+    void paperPageOneAndTheFileOffered();
 };
 
 void PrintWindowTest::controlsAndFill()
@@ -154,6 +157,39 @@ void PrintWindowTest::printToAFileKeepsTheOldFileWhenTheDiskIsFull()
     // With room the file is written whole.
     window.printPages();
     QVERIFY(QFileInfo(target).size() > 2048);
+// A3 holds more of a master timetable on a page; another document starts at its first page;
+// printing into a file offers it in the school's folder.
+void PrintWindowTest::paperPageOneAndTheFileOffered()
+{
+    ui::PrintWindow window;
+    model::Grid master;
+    test::layOutTimetable(master, test::classNames(24), 5, 8, true);
+    print::printMasterTimetable(window, master, 5, 8, QStringLiteral(u"实验中学"), [] {});
+    auto* preview = window.findChild<QPrintPreviewWidget*>();
+    QComboBox* paper = window.paperChooser();
+    QCOMPARE(paper->accessibleName(), QStringLiteral(u"纸张"));
+    const int onA4 = window.pageCount();
+    emit paper->activated(1);
+    QVERIFY(window.pageCount() < onA4);
+    QCOMPARE(window.printer().pageLayout().pageSize().id(), QPageSize::A3);
+
+    preview->setCurrentPage(window.pageCount());
+    print::printMasterTimetable(window, master, 5, 8, QStringLiteral(u"实验中学"), [] {});
+    QCOMPARE(preview->currentPage(), 1);
+
+    QTemporaryDir dir;
+    window.setFolder(dir.path());
+    window.setDocumentName(QStringLiteral(u"总课表"));
+    QString offered;
+    QTimer::singleShot(0, this, [&offered] {
+        QWidget* dialog = QApplication::activeModalWidget();
+        if (auto* file = dialog ? dialog->findChild<QLineEdit*>(QStringLiteral("filename")) : nullptr)
+            offered = file->text();
+        if (auto* printDialog = qobject_cast<QDialog*>(dialog))
+            printDialog->reject();
+    });
+    window.printPages();
+    QCOMPARE(offered, dir.filePath(QStringLiteral(u"实验中学 总课表.pdf")));
 }
 
 QTEST_MAIN(PrintWindowTest)

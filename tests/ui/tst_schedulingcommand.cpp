@@ -3,11 +3,13 @@
 // with the timetable still hidden, and the conflict list is shown afterwards.
 #include "../core/scheduler/schedulerfixture.h"
 
+#include "adjust/lessonswap.h"
 #include "fakeuiport.h"
 #include "gridpage.h"
 #include "gridview.h"
 #include "mainwindow.h"
 #include "pacedeventport.h"
+#include "scheduler/runstep.h"
 #include "scheduler/schedulingrun.h"
 #include "scheduler/timetablecount.h"
 #include "schedulingcommand.h"
@@ -22,6 +24,7 @@
 #include <QMessageBox>
 #include <QProgressDialog>
 #include <QPushButton>
+#include <QStatusBar>
 #include <QTabWidget>
 #include <QTest>
 #include <QThread>
@@ -170,6 +173,8 @@ private slots:
         // Everything else goes straight through.
         paced.showTab(MainTab::Scheduling);
         QCOMPARE(window.tabsShown, QList<MainTab>{MainTab::Scheduling});
+        paced.showStatus(u"已保存"_s);
+        QCOMPARE(window.statuses, QStringList{u"已保存"_s});
     }
 
     void theToolbarButtonRunsItToo()
@@ -183,6 +188,13 @@ private slots:
         QCOMPARE(watch.seen.first().text, scheduler::RunFinished);
         QCOMPARE(scheduler::countTimetable(window.workspace()).lessons_placed, 33);
         QCOMPARE(window.action(u"autoSchedule"_s)->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Z));
+
+        // A run over hand work starts at once; the status bar tells how to take it back.
+        adjust::swapLessons(window.workspace(), {2, 1}, {2, 2});
+        window.action(u"autoSchedule"_s)->trigger();
+        QCOMPARE(watch.seen.size(), 2);
+        QCOMPARE(window.statusBar()->currentMessage(), scheduler::RescheduledMessage);
+        QVERIFY(window.action(u"undoSwap"_s)->isEnabled());
     }
 };
 

@@ -3,6 +3,7 @@
 #include "model/grid.h"
 #include "model/slots.h"
 #include "scheduler/combinedgroups.h"
+#include "scheduler/combinedlessons.h"
 #include "scheduler/doublebookings.h"
 #include "scheduler/teacherindex.h"
 #include "workspace.h"
@@ -30,6 +31,7 @@ DoubleBookingCount::~DoubleBookingCount() = default;
 void DoubleBookingCount::recount()
 {
     const int before = count_;
+    const int splitsBefore = splits_;
     top_ = -1;
     index_ = std::make_unique<scheduler::TeacherIndex>(ws_.school.masterTimetable,
                                                        scheduler::CellReading::Bookings);
@@ -39,7 +41,16 @@ void DoubleBookingCount::recount()
     for (int teacher = 0; teacher < index_->teacherCount(); ++teacher)
         for (int c = 1; c < index_->columns(); ++c)
             reassess(teacher, c);
-    announce(before);
+    recountSplits();
+    announce(before, splitsBefore);
+}
+
+void DoubleBookingCount::recountSplits()
+{
+    splits_ = groups_->empty() ? 0
+                               : int(scheduler::CombinedLessons(ws_.school.masterTimetable, *groups_)
+                                         .splitLessons()
+                                         .size());
 }
 
 void DoubleBookingCount::noteCells(int top, int left, int bottom, int right)
@@ -88,9 +99,12 @@ void DoubleBookingCount::readNotedCells()
             }
         }
     const int before = count_;
+    const int splitsBefore = splits_;
     for (const auto& [teacher, column] : pairs)
         reassess(teacher, column);
-    announce(before);
+    if (!groups_->empty())
+        recountSplits();
+    announce(before, splitsBefore);
 }
 
 void DoubleBookingCount::reassess(int teacher, int column)
@@ -110,10 +124,10 @@ char& DoubleBookingCount::doubled(int teacher, int column)
     return doubled_[at];
 }
 
-void DoubleBookingCount::announce(int before)
+void DoubleBookingCount::announce(int before, int splitsBefore)
 {
-    if (count_ != before)
-        emit changed(count_);
+    if (count_ != before || splits_ != splitsBefore)
+        emit changed();
 }
 
 } // namespace orve::adjust

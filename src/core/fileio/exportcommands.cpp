@@ -14,10 +14,11 @@ namespace orve::fileio {
 
 namespace {
 
-QString kindOfFiles(TableFormat format)
+// The menu item's caption without its dots.
+QString exportCaption(TableFormat format)
 {
-    return format == TableFormat::Csv ? QStringLiteral(u"CSV 表格文件")
-                                      : QStringLiteral(u"HTML 网页");
+    return format == TableFormat::Csv ? QStringLiteral(u"导出为 CSV 表格")
+                                      : QStringLiteral(u"导出为 HTML 网页");
 }
 
 QStringList namesOf(const std::vector<TimetableFile>& files)
@@ -46,7 +47,7 @@ QString writeTimetableFiles(const QString& folder, const std::vector<TimetableFi
 CommandOutcome exportTimetableFiles(Workspace& ws, UiPort& ui, TableFormat format)
 {
     FileDialogRequest request;
-    request.title = QStringLiteral(u"导出%1：选择文件夹").arg(kindOfFiles(format));
+    request.title = exportCaption(format) + QStringLiteral(u"：选择文件夹");
     request.startFolder = QFileInfo(ws.session.documentPath).absolutePath();
     if (ws.session.documentPath.isEmpty())
         request.startFolder.clear();

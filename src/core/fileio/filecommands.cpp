@@ -97,9 +97,16 @@ CommandOutcome openFile(Workspace& ws, UiPort& ui, const QString& path)
         return CommandOutcome::Cancelled;
     takeOpenedSchool(ws, std::move(opened));
     reportLeftOutMembers(ws, ui, path);
-    ws.setDocumentPath(path);
-    ws.setModified(false);
-    remember(ws, path, true);
+    if (warning.any()) {
+        // What was read of a damaged file is a new school: Save asks for a name rather than
+        // write over the only copy of what the file held.
+        ws.setDocumentPath({});
+        ws.markUnsaved();
+    } else {
+        ws.setDocumentPath(path);
+        ws.markSaved();
+        remember(ws, path, true);
+    }
     ui.showTab(MainTab::Basics);
     ui.giveFocus(FocusTarget::MainWindow);
     return CommandOutcome::Done;
@@ -154,11 +161,10 @@ CommandOutcome newSchool(Workspace& ws, UiPort& ui)
     ws.session.timetableLoaded = false;
     ws.setDocumentPath({});
     ws.editor.forgetSchool();
-    ws.editor.names.entry.clear();
     ws.editor.fixedLessonGrid.clearCells();
     ws.replaceSchool(std::move(empty));
     school::rebuildPlanSkeleton(ws.school);
-    ws.setModified(false);
+    ws.markSaved();
     ui.showTab(MainTab::Basics);
     ui.giveFocus(FocusTarget::MainWindow);
     return CommandOutcome::Done;
@@ -198,7 +204,7 @@ CommandOutcome saveSchool(Workspace& ws, UiPort& ui)
     const CommandOutcome outcome = writeTo(ws, ui, path);
     if (outcome == CommandOutcome::Done) {
         ws.setDocumentPath(path);
-        ws.setModified(false);
+        ws.markSaved();
     }
     return outcome;
 }

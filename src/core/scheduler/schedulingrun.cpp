@@ -3,6 +3,7 @@
 #include "finishingpass.h"
 #include "firststage.h"
 #include "randomsource.h"
+#include "runstep.h"
 #include "secondstage.h"
 #include "thirdstage.h"
 
@@ -53,6 +54,7 @@ private:
 RunProblems runStages(Workspace& ws, UiPort& ui, RandomSource& random, SchedulingStatus* status)
 {
     ws.session.periodsPerDay = ws.school.week.periodsPerDay();
+    ws.dropPick();
     ws.school.masterTimetable.clearCells();
     school::layOutEmptyMasterTimetable(ws);
     writeClassNames(ws);
@@ -102,7 +104,9 @@ void runScheduling(Workspace& ws, UiPort& ui, RandomSource& random, SchedulingSt
     status.setWindowEnabled(false);
     status.setThinking(true);
     status.setTimetableVisible(false);
+    RunStep step(ws);
     const RunProblems problems = scheduleTimetable(ws, ui, random, &status);
+    step.record(ws);
     status.setWindowEnabled(true);
     ui.message(problems.stopped ? RunStopped : RunFinished, MessageButtons::Ok);
     status.setThinking(false);
@@ -110,6 +114,8 @@ void runScheduling(Workspace& ws, UiPort& ui, RandomSource& random, SchedulingSt
     status.setTimetableVisible(true);
     for (const QString& text : problemMessages(problems))
         ui.message(text, MessageButtons::Ok, {}, MessageIcon::Warning);
+    if (step.replacesHandChanges())
+        ui.showStatus(RescheduledMessage);
 }
 
 void runScheduling(Workspace& ws, UiPort& ui, SchedulingStatus& status)

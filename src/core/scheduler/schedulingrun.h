@@ -47,7 +47,8 @@ RunProblems scheduleTimetable(Workspace& ws, UiPort& ui, RandomSource& random,
                               SchedulingStatus* status = nullptr);
 
 // The command: the scheduling tab, the disabled window and its progress texts, the closing
-// message, then one message for each kind of problem (or, when stopped, that it was).
+// message, then one message for each kind of problem (or, when stopped, that it was). The run
+// is one step of the history of changes made by hand (RunStep).
 void runScheduling(Workspace& ws, UiPort& ui, RandomSource& random, SchedulingStatus& status);
 // As above with a generator seeded from the clock.
 void runScheduling(Workspace& ws, UiPort& ui, SchedulingStatus& status);

@@ -5,8 +5,10 @@
 #include "model/cellmarks.h"
 #include "model/grid.h"
 #include "model/layouts.h"
+#include "model/lessoncell.h"
 #include "model/slots.h"
 #include "scheduler/combinedgroups.h"
+#include "scheduler/combinedlessons.h"
 #include "scheduler/doublebookings.h"
 #include "scheduler/teacherindex.h"
 #include "uiport.h"
@@ -77,37 +79,83 @@ std::optional<DoubleBooking> markFirstDoubleBooking(model::Grid& timetable,
     return std::nullopt;
 }
 
+std::optional<scheduler::SplitLesson> markFirstSplitLesson(model::Grid& timetable,
+                                                          const scheduler::CombinedGroups& groups)
+{
+    std::optional<scheduler::SplitLesson> found;
+    {
+        const std::vector<scheduler::SplitLesson> split =
+            scheduler::CombinedLessons(timetable, groups).splitLessons();
+        if (split.empty())
+            return found;
+        found = split.front();
+    }
+    for (const int r : found->rows)
+        timetable.setTextStyle({r, found->column},
+                               model::checkedStyle(timetable.cell({r, found->column}).style));
+    timetable.setCurrentCell({found->rows.front(), found->column});
+    return found;
+}
+
 std::optional<DoubleBooking> checkDoubleBookings(Workspace& ws, UiPort& ui)
 {
     model::Grid& timetable = ws.school.masterTimetable;
     std::optional<DoubleBooking> found;
+    std::optional<scheduler::SplitLesson> split;
     {
         model::RedrawSuspender suspended(timetable);
         dropPickAndColourMarks(ws);
-        found = markFirstDoubleBooking(timetable, ws.school.teachers,
-                                       scheduler::CombinedGroups(ws.school));
+        const scheduler::CombinedGroups groups(ws.school);
+        found = markFirstDoubleBooking(timetable, ws.school.teachers, groups);
+        if (!found)
+            split = markFirstSplitLesson(timetable, groups);
     }
-    if (!found) {
+    if (!found && !split) {
         ui.message(QStringLiteral(u"没有重课"));
         return found;
     }
     ui.showTab(MainTab::Scheduling);
-    ui.showStatus(describeDoubleBooking(timetable, *found, ws.session.periodsPerDay));
-    ui.message(QStringLiteral(u"有重课"));
+    ui.showStatus(found ? describeDoubleBooking(timetable, *found, ws.session.periodsPerDay)
+                        : describeSplitLesson(timetable, *split, ws.session.periodsPerDay));
+    ui.message(found ? QStringLiteral(u"有重课") : SplitLessonMessage);
     ui.giveFocus(FocusTarget::MasterTimetable);
     return found;
 }
 
+namespace {
+
+// "星期二第3节" and "初一(1)、初一(2)": a slot and the classes of rows, as the notes name them.
+QString slotName(int column, int periodsPerDay)
+{
+    const model::Slot slot = model::slotOfColumn(column, periodsPerDay);
+    return QStringLiteral(u"%1第%2节").arg(model::masterDayName(slot.day - 1)).arg(slot.period);
+}
+
+QString classNames(const model::Grid& timetable, const std::vector<int>& rows)
+{
+    QStringList classes;
+    for (const int r : rows)
+        classes.append(timetable.text({r, model::ClassNameColumn}));
+    return classes.join(u'、');
+}
+
+} // namespace
+
 QString describeDoubleBooking(const model::Grid& timetable, const DoubleBooking& booking,
                               int periodsPerDay)
 {
-    const model::Slot slot = model::slotOfColumn(booking.column, periodsPerDay);
-    QStringList classes;
-    for (const int r : booking.rows)
-        classes.append(timetable.text({r, model::ClassNameColumn}));
-    return QStringLiteral(u"%1：%2第%3节，%4")
-        .arg(booking.teacher, model::masterDayName(slot.day - 1), QString::number(slot.period),
-             classes.join(u'、'));
+    return QStringLiteral(u"%1：%2，%3")
+        .arg(booking.teacher, slotName(booking.column, periodsPerDay),
+             classNames(timetable, booking.rows));
+}
+
+QString describeSplitLesson(const model::Grid& timetable, const scheduler::SplitLesson& lesson,
+                            int periodsPerDay)
+{
+    return QStringLiteral(u"%1：%2，%3上%4，同组的其他班级不在这一节")
+        .arg(SplitLessonMessage, slotName(lesson.column, periodsPerDay),
+             classNames(timetable, lesson.rows),
+             model::coursePart(timetable.text({lesson.rows.front(), lesson.column})).toString());
 }
 
 } // namespace orve::views

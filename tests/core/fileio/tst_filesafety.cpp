@@ -271,12 +271,17 @@ private slots:
         QCOMPARE(ws.school.masterTimetable.text({2, 1}), QStringLiteral(u"语文  张三"));
         ws.school.masterTimetable.setText({2, 1}, QString());
 
-        // The cleared cell is a change, not to be saved; then the damaged line is accepted.
+        // The cleared cell is a change, not to be saved; then the damaged line is accepted. What
+        // was read opens as a new school, so Save asks for a name instead of writing over it.
         ui.answers = {MessageAnswer::Discard, MessageAnswer::Yes};
         ui.fileNames = QStringList{file};
         QCOMPARE(openSchool(ws, ui), CommandOutcome::Done);
-        QCOMPARE(ws.session.documentPath, file);
         QCOMPARE(ws.school.masterTimetable.text({2, 1}), QStringLiteral(u"语文  张三"));
+        QVERIFY(ws.session.documentPath.isEmpty());
+        QVERIFY(ws.session.modified);
+        QCOMPARE(saveSchool(ws, ui), CommandOutcome::Cancelled); // the dialog was cancelled
+        QCOMPARE(ui.fileDialogs.last().title, QStringLiteral(u"新建课程设置文件 "));
+        QCOMPARE(test::readBytes(file), bytes);
     }
 
     // Counts are checked as they are read: the line that goes too far is named, and nothing

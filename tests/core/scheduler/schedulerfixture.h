@@ -73,6 +73,7 @@ inline void makeSchool(Workspace& ws, const QStringList& classes, const QStringL
     ws.school.fixedLessons.clear();
     ws.session.conflicts.clear();
     ws.school.masterTimetable.clearCells();
+    ws.forgetHandChanges();
     school::layOutEmptyMasterTimetable(ws);
     scheduler::writeClassNames(ws);
 }

@@ -2,8 +2,11 @@
 // reports after it, complete timetables of generated schools, and the timetable figures.
 #include "schedulerfixture.h"
 
+#include "adjust/handchanges.h"
+#include "adjust/lessonswap.h"
 #include "fakeuiport.h"
 #include "model/cellmarks.h"
+#include "scheduler/runstep.h"
 #include "scheduler/schedulingrun.h"
 #include "scheduler/timetablecount.h"
 #include "schoolgenerator.h"
@@ -133,6 +136,68 @@ private slots:
         const TimetableCount count = countTimetable(ws);
         QCOMPARE(count.lessons_placed, 8);
         QCOMPARE(count.double_bookings, 0);
+    }
+
+    // A run is one step of the history: undone, the timetable as the run found it comes back
+    // whole, with its styles and conflict list but without a pick's colours, and the changes
+    // made by hand before it can still be undone. The status bar tells when hand work was
+    // replaced.
+    void aRunIsOneStepOfTheHistoryAndKeepsTheOlderSteps()
+    {
+        test::makeSchool(ws, {u"A"_s, u"B"_s}, {u"语文"_s, u"数学"_s}, 3, 2, 5);
+        // 张三 has more lessons than the week has periods: double bookings stay.
+        test::setPlan(ws, 0, 0, {u"张三"_s, 14, true});
+        test::setPlan(ws, 1, 0, {u"张三"_s, 14, true});
+        test::setPlan(ws, 0, 1, {u"李四"_s, 5, false});
+        ws.school.fixedLessons = {u"B 数学 1 1"_s};
+        test::setPlan(ws, 1, 1, {u"王五"_s, 1, false});
+        test::FakeUiPort ui;
+        QStringList log;
+        LoggingStatus status(log);
+        test::ScriptedRandom first({}, 4);
+        runScheduling(ws, ui, first, status);
+        QVERIFY(ui.statuses.isEmpty());
+        model::Grid& grid = ws.school.masterTimetable;
+        grid.setTextStyle({2, 3}, model::CheckedMark);
+        const model::Grid firstRun = grid;
+
+        const int free = [&] {
+            for (int c = 2; c < grid.columnCount(); ++c)
+                if (grid.text({2, c}) != grid.text({2, 1}))
+                    return c;
+            return -1;
+        }();
+        adjust::swapLessons(ws, {2, 1}, {2, free});
+        const model::Grid handAdjusted = grid;
+        const QStringList conflicts = ws.session.conflicts;
+        QVERIFY(!conflicts.isEmpty());
+        grid.setBackColour({2, 5}, model::PickedColour);
+
+        test::ScriptedRandom second({}, 9);
+        runScheduling(ws, ui, second, status);
+        QCOMPARE(ui.statuses, QStringList{RescheduledMessage});
+        QCOMPARE(ws.session.history.undoCaption(), RunCaption);
+        const model::Grid secondRun = grid;
+
+        const auto sameCells = [&grid](const model::Grid& expected) {
+            for (int r = 0; r < expected.rowCount(); ++r)
+                for (int c = 0; c < expected.columnCount(); ++c)
+                    if (grid.text({r, c}) != expected.text({r, c}) ||
+                        grid.cell({r, c}).style != expected.cell({r, c}).style ||
+                        grid.cell({r, c}).backColour != model::StandardColour)
+                        return false;
+            return grid.sameTexts(expected);
+        };
+        QVERIFY(adjust::undoHandChange(ws, ui));
+        QVERIFY(sameCells(handAdjusted));
+        QCOMPARE(ws.session.conflicts, conflicts);
+        QVERIFY(adjust::undoHandChange(ws, ui)); // the swap before the run
+        QVERIFY(sameCells(firstRun));
+        QVERIFY(adjust::undoHandChange(ws, ui)); // the first run
+        QVERIFY(!ws.session.history.canUndo());
+        QVERIFY(adjust::redoHandChange(ws, ui) && adjust::redoHandChange(ws, ui) &&
+                adjust::redoHandChange(ws, ui));
+        QVERIFY(sameCells(secondRun));
     }
 
     void generatedSchoolsGetExactlyTheirPlannedLessons()
