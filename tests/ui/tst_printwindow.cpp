@@ -157,6 +157,8 @@ void PrintWindowTest::printToAFileKeepsTheOldFileWhenTheDiskIsFull()
     // With room the file is written whole.
     window.printPages();
     QVERIFY(QFileInfo(target).size() > 2048);
+}
+
 // A3 holds more of a master timetable on a page; another document starts at its first page;
 // printing into a file offers it in the school's folder.
 void PrintWindowTest::paperPageOneAndTheFileOffered()

@@ -32,12 +32,12 @@ public:
 
     void restore(Workspace& ws) const
     {
+        // The grids announce their content again, so the modified flag follows by comparison.
         ws.school.masterTimetable = timetable_;
         ws.school.plan = plan_;
         Session session = session_;
         session.modified = ws.session.modified;
         ws.session = std::move(session);
-        ws.setModified(session_.modified);
         emit ws.notifier.conflictsChanged();
         emit ws.notifier.pickChanged();
         emit ws.notifier.historyChanged();
@@ -106,7 +106,8 @@ void runScheduling(Workspace& ws, UiPort& ui, RandomSource& random, SchedulingSt
     status.setTimetableVisible(false);
     RunStep step(ws);
     const RunProblems problems = scheduleTimetable(ws, ui, random, &status);
-    step.record(ws);
+    if (!problems.stopped)
+        step.record(ws);
     status.setWindowEnabled(true);
     ui.message(problems.stopped ? RunStopped : RunFinished, MessageButtons::Ok);
     status.setThinking(false);

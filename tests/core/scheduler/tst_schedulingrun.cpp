@@ -286,7 +286,7 @@ private slots:
         LoggingUi ui;
         SeededRandom first(1);
         scheduleTimetable(ws, ui, first);
-        ws.setModified(false);
+        ws.markSaved();
         const QStringList timetable = textsOf(ws.school.masterTimetable);
         const QStringList plan = textsOf(ws.school.plan);
         const QStringList conflicts = ws.session.conflicts;
@@ -302,6 +302,7 @@ private slots:
         QCOMPARE(textsOf(ws.school.plan), plan);
         QCOMPARE(ws.session.conflicts, conflicts);
         QVERIFY(!ws.session.modified);
+        QVERIFY(!ws.session.history.canUndo());
     }
 
     void theFiguresCountClashesButNotCombinedClassesOrFreePeriods()
