@@ -19,9 +19,11 @@ QString className(int index)
 {
     static const char16_t* grades[] = {u"初一", u"初二", u"初三", u"高一", u"高二", u"高三"};
     const int perGrade = 25;
+    // Beyond 150 classes the grades take further numbers, so every name stays unique.
+    const int round = index / (perGrade * 6);
     return QStringLiteral(u"%1(%2)")
         .arg(QString::fromUtf16(grades[(index / perGrade) % 6]))
-        .arg(index % perGrade + 1);
+        .arg(round * perGrade + index % perGrade + 1);
 }
 
 QString courseName(int index)

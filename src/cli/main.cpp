@@ -8,13 +8,15 @@
 //   orve-cli check IN                                the figures of IN's timetable as JSON
 //   orve-cli export IN --pdf OUT | --csv DIR | --html DIR [--what master,classes,teachers]
 //                  [--paper A4|A3]                   the timetables as a PDF, CSV or HTML files
-// Exit status: 0 done, 1 a file could not be read or written, 2 wrong usage.
+// Exit status: 0 done, 1 a file (standard output included) could not be read or written,
+// 2 wrong usage.
 #include "clischool.h"
 #include "exitcodes.h"
 #include "exportcommand.h"
 #include "fileio/systemerror.h"
 #include "schedulecommands.h"
 #include "schooljson.h"
+#include "standardoutput.h"
 #include "workspace.h"
 
 #include <QCoreApplication>
@@ -70,8 +72,7 @@ int dump(const QString& in)
     if (!openSchool(ws, in))
         return FileFailed;
     const QByteArray json = QJsonDocument(schoolJson(ws)).toJson(QJsonDocument::Indented);
-    std::fwrite(json.constData(), 1, std::size_t(json.size()), stdout);
-    return Done;
+    return writeStandardOutput(json) ? Done : FileFailed;
 }
 
 } // namespace

@@ -2,16 +2,10 @@
 
 #include "sheetpainter.h"
 
-#include "fileio/systemerror.h"
-
-#include <QFile>
 #include <QRawFont>
 #include <QRegularExpression>
-#include <QSaveFile>
 #include <map>
 #include <vector>
-
-#include <cerrno>
 
 namespace orve::render {
 
@@ -262,25 +256,6 @@ QByteArray withIdeographsForRadicals(const QByteArray& pdf)
     result += " /Prev " + QByteArray::number(qlonglong(previous)) + " >>\nstartxref\n" +
               QByteArray::number(qlonglong(xref)) + "\n%%EOF\n";
     return result;
-}
-
-QString correctPdfFile(const QString& path)
-{
-    using fileio::FileAccess;
-    QFile in(path);
-    errno = 0;
-    if (!in.open(QIODevice::ReadOnly))
-        return fileio::systemErrorReason(errno, FileAccess::Read, in.errorString());
-    const QByteArray pdf = in.readAll();
-    in.close();
-    const QByteArray corrected = withIdeographsForRadicals(pdf);
-    if (corrected.size() == pdf.size())
-        return {};
-    QSaveFile out(path);
-    errno = 0;
-    if (out.open(QIODevice::WriteOnly) && out.write(corrected) == corrected.size() && out.commit())
-        return {};
-    return fileio::systemErrorReason(errno, FileAccess::Write, out.errorString());
 }
 
 } // namespace orve::render

@@ -20,8 +20,4 @@ const QHash<char16_t, char16_t>& radicalTwins();
 // bytes when no map needs it or the file is not laid out as Qt writes it.
 QByteArray withIdeographsForRadicals(const QByteArray& pdf);
 
-// The same for a PDF file written by a printer set to print into it; why it could not, in
-// Chinese, or empty.
-QString correctPdfFile(const QString& path);
-
 } // namespace orve::render

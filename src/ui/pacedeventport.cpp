@@ -35,9 +35,14 @@ void PacedEventPort::processEvents()
     calls_ = 0;
     if (sinceLast_.elapsed() < FrameMilliseconds)
         return;
-    window_.processEvents();
+    runPendingEvents();
     ++processed_;
     sinceLast_.restart();
+}
+
+void PacedEventPort::runPendingEvents()
+{
+    window_.processEvents();
 }
 
 void PacedEventPort::showTab(MainTab tab)

@@ -30,6 +30,10 @@ public:
 
     int processed() const { return processed_; }
 
+protected:
+    // Runs the pending events when their frame has come: the window's own way by default.
+    virtual void runPendingEvents();
+
 private:
     UiPort& window_;
     QElapsedTimer sinceLast_;

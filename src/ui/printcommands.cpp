@@ -7,11 +7,11 @@
 
 #include "fileio/exportcommands.h"
 #include "fileio/filecommands.h"
+#include "fileio/filemessages.h"
 #include "print/printcommand.h"
 
 #include <QAction>
 #include <QApplication>
-#include <QDir>
 #include <QFileInfo>
 
 namespace orve::ui {
@@ -131,7 +131,7 @@ void PrintCommands::exportPdf()
                                              defaultMessageTitle(),
                                              chosen == onA3 ? render::Paper::A3 : render::Paper::A4);
     }
-    const QString shown = QDir::toNativeSeparators(path);
+    const QString shown = fileio::shownPath(path);
     if (!written.failure.isEmpty())
         ui_.message(QStringLiteral(u"PDF 文件“%1”没有导出：%2。").arg(shown, written.failure),
                     MessageButtons::Ok, {}, MessageIcon::Critical);

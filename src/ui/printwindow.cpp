@@ -1,9 +1,9 @@
 #include "printwindow.h"
 
 #include "pdffile.h"
-#include "pdftext.h"
 #include "programinfo.h"
 
+#include "fileio/filemessages.h"
 #include "print/reportsheet.h"
 
 #include <QCheckBox>
@@ -258,17 +258,15 @@ void PrintWindow::printPages()
 {
     if (!choosePrinter())
         return;
+    // 打印到文件: the printer would truncate the file first and never tell a failed write;
+    // the PDF is written the way 另存为 PDF writes it, replacing the file only when complete.
+    if (printer_.outputFormat() == QPrinter::PdfFormat && !printer_.outputFileName().isEmpty()) {
+        saveAsPdf(printer_.outputFileName());
+        return;
+    }
     if (!render::printSheets(printer_, sheets_, options()))
         QMessageBox::warning(this, defaultMessageTitle(),
                              QStringLiteral(u"无法打印：打印机没有准备好。"));
-    else if (printer_.outputFormat() == QPrinter::PdfFormat &&
-             !printer_.outputFileName().isEmpty())
-        if (const QString reason = render::correctPdfFile(printer_.outputFileName());
-            !reason.isEmpty())
-            QMessageBox::warning(this, defaultMessageTitle(),
-                                 QStringLiteral(u"无法保存 PDF 文件：\n%1\n%2")
-                                     .arg(QDir::toNativeSeparators(printer_.outputFileName()),
-                                          reason));
     refreshPreview();
 }
 
@@ -315,7 +313,7 @@ bool PrintWindow::saveAsPdf(const QString& path)
         return true;
     QMessageBox::warning(
         this, defaultMessageTitle(),
-        QStringLiteral(u"无法保存 PDF 文件：\n%1\n%2").arg(QDir::toNativeSeparators(path), reason));
+        QStringLiteral(u"无法保存 PDF 文件：\n%1\n%2").arg(fileio::shownPath(path), reason));
     return false;
 }
 

@@ -57,7 +57,7 @@ public:
     // Sets up the printer before printing; false cancels. The print dialog unless replaced.
     void setPrinterChooser(std::function<bool(QPrinter&)> chooser);
 
-    // 打印: asks for the printer, then prints every page.
+    // 打印: asks for the printer, then prints every page (to a PDF file as saveAsPdf does).
     void printPages();
     // Writes every page to a PDF file, replacing it only when all is written; tells the user
     // and returns false when it cannot.

@@ -45,8 +45,9 @@ private slots:
         QTest::newRow("combined lesson") << Change([](Workspace& ws, UiPort&) {
             school::pressPlanCell(ws, 1, school::CombinedColumn, {});
         }) << QByteArray(SIGNAL(conditionsChanged()));
-        QTest::newRow("group") << Change([](Workspace& ws, UiPort&) {
-            conditions::addLessonToGroup(ws, QStringLiteral("7"), ws.school.combinedLessons.first());
+        QTest::newRow("group") << Change([](Workspace& ws, UiPort& ui) {
+            conditions::addLessonToGroup(ws, ui, QStringLiteral("7"),
+                                         ws.school.combinedLessons.first());
         }) << QByteArray(SIGNAL(conditionsChanged()));
         QTest::newRow("week") << Change([](Workspace& ws, UiPort&) {
             school::setWeekField(ws, model::WeekField::Days, QStringLiteral("6"));

@@ -161,6 +161,7 @@ private slots:
         Workspace& ws = window_->workspace();
         ws.school.combinedLessons = {model::combinedLessonEntry(A, Maths),
                                      model::combinedLessonEntry(B, Maths)};
+        emit ws.notifier.conditionsChanged();
         window_->action(QStringLiteral("combinedClasses"))->trigger();
         CombinedClassesBox* box = page_->combinedClasses();
         QTest::keyClick(box->groupNumber(), Qt::Key_A);

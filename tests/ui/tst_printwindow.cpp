@@ -1,4 +1,5 @@
 // The print window: its controls, the fill from the master timetable, and saving a PDF.
+#include "filesizelimit.h"
 #include "timetablegrid.h"
 
 #include "print/printcommand.h"
@@ -39,6 +40,7 @@ class PrintWindowTest : public QObject
 private slots:
     void controlsAndFill();
     void saveAsPdf();
+    void printToAFileKeepsTheOldFileWhenTheDiskIsFull();
     void paperPageOneAndTheFileOffered();
 };
 
@@ -114,6 +116,47 @@ void PrintWindowTest::saveAsPdf()
     QVERIFY2(told.startsWith(QStringLiteral(u"无法保存 PDF 文件")) &&
                  told.contains(QStringLiteral(u"文件夹不存在")),
              qPrintable(told));
+}
+
+// 打印到文件 (the print dialog's PDF printer) over an existing file on a nearly full disk.
+void PrintWindowTest::printToAFileKeepsTheOldFileWhenTheDiskIsFull()
+{
+    QTemporaryDir dir;
+    ui::PrintWindow window;
+    model::Grid master;
+    test::layOutTimetable(master, test::classNames(30), 5, 8, true);
+    print::printMasterTimetable(window, master, 5, 8, QStringLiteral(u"课程表"), [] {});
+    const QString target = dir.filePath(QStringLiteral(u"课程表.pdf"));
+    const QByteArray old("%PDF-1.4 the old timetable\n");
+    {
+        QFile file(target);
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(old) == old.size());
+    }
+    window.setPrinterChooser([&target](QPrinter& printer) {
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(target);
+        return true;
+    });
+    QString told;
+    QTimer::singleShot(0, this, [&told] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            told = box->text();
+            box->accept();
+        }
+    });
+    {
+        test::FileSizeLimit limit(2048);
+        window.printPages();
+    }
+    QFile file(target);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll(), old);
+    QVERIFY2(told.contains(QStringLiteral(u"文件超过了系统允许的大小")), qPrintable(told));
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 1);
+
+    // With room the file is written whole.
+    window.printPages();
+    QVERIFY(QFileInfo(target).size() > 2048);
 }
 
 // A3 holds more of a master timetable on a page; another document starts at its first page;

@@ -8,18 +8,22 @@
 #include "gridpage.h"
 #include "gridview.h"
 #include "mainwindow.h"
-#include "schedulingpage.h"
 #include "pacedeventport.h"
 #include "scheduler/runstep.h"
 #include "scheduler/schedulingrun.h"
 #include "scheduler/timetablecount.h"
+#include "schedulingcommand.h"
+#include "schedulingpage.h"
 #include "schedulingstatus.h"
+#include "schoolgenerator.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
 #include <QLabel>
 #include <QMessageBox>
+#include <QProgressDialog>
+#include <QPushButton>
 #include <QStatusBar>
 #include <QTabWidget>
 #include <QTest>
@@ -110,6 +114,48 @@ private slots:
         QComboBox* combo2 = window.schedulingStatus()->conflictList();
         QCOMPARE(combo2->count(), int(window.workspace().session.conflicts.size()));
         QVERIFY(combo2->isVisibleTo(&window));
+    }
+
+    // A run that lasts shows a window-modal progress dialog over the disabled window; its
+    // 取消 stops the run and the timetable is as it was.
+    void aRunCanBeStoppedFromItsProgressDialog()
+    {
+        MainWindow window;
+        window.show();
+        Workspace& ws = window.workspace();
+        bench::SchoolShape shape;
+        shape.classes = 400;
+        shape.classesPerTeacher = 7;
+        shape.load = 0.97;
+        bench::generateSchool(ws, shape);
+        const QString before = ws.school.masterTimetable.text({2, 1});
+        window.findChild<ui::SchedulingCommand*>()->progressDelayMs = 0;
+
+        bool seen = false;
+        QTimer clicker;
+        clicker.setInterval(1);
+        connect(&clicker, &QTimer::timeout, this, [&] {
+            auto* dialog = window.findChild<QProgressDialog*>();
+            if (seen || !dialog || !dialog->isVisible())
+                return;
+            seen = true;
+            QVERIFY(dialog->windowModality() == Qt::WindowModal && dialog->isEnabled() &&
+                    !window.isEnabled());
+            QCOMPARE(dialog->accessibleName(), u"自动排课进度"_s);
+            QPushButton* cancel = dialog->findChild<QPushButton*>();
+            QCOMPARE(cancel->text(), u"取消"_s);
+            QTest::mouseClick(cancel, Qt::LeftButton);
+        });
+        clicker.start();
+        BoxWatch watch(window);
+        window.action(u"autoSchedule"_s)->trigger();
+        QVERIFY(seen);
+        QCOMPARE(watch.seen.size(), 1);
+        QCOMPARE(watch.seen.first().text, scheduler::RunStopped);
+        QCOMPARE(ws.school.masterTimetable.text({2, 1}), before);
+        QCOMPARE(scheduler::countTimetable(ws).lessons_placed, 0);
+        QVERIFY(window.isEnabled());
+        QVERIFY(!window.findChild<QProgressDialog*>());
     }
 
     void eventsArePacedToOncePerFrame()

@@ -1,8 +1,11 @@
 #include "filecommands.h"
 
+#include "conditions/groupmembers.h"
 #include "filemessages.h"
 #include "opendata.h"
 #include "savedata.h"
+#include "scheduler/schedulingrun.h"
+#include "school/planrowindex.h"
 #include "school/teachingplan.h"
 #include "schoolreader.h"
 #include "uiport.h"
@@ -53,6 +56,25 @@ CommandOutcome writeTo(Workspace& ws, UiPort& ui, const QString& path)
     return CommandOutcome::Failed;
 }
 
+// Combined-group members that cannot take part are told, and kept in the tree as the file has
+// them: the scheduling run leaves them out of their groups instead of losing lessons.
+void reportLeftOutMembers(const Workspace& ws, UiPort& ui, const QString& path)
+{
+    if (ws.school.combinedGroups.nodeCount() < 2)
+        return;
+    const QStringList leftOut =
+        conditions::leftOutMembers(ws.school.combinedGroups, school::PlanRowIndex(ws.school.plan));
+    if (leftOut.isEmpty())
+        return;
+    ui.message(scheduler::listMessage(
+                   QStringLiteral(u"课程设置文件“%1”中下列合班课成员不能参加合班。自动排课时它们"
+                                  u"不合班，教学计划中有的课按各班自己的课排入；文件中的合班课设置"
+                                  u"保持不变，可以在“特殊条件考虑”中删除这些成员：")
+                       .arg(shownPath(path)),
+                   leftOut),
+               MessageButtons::Ok, {}, MessageIcon::Warning);
+}
+
 // Open once the file is known.
 CommandOutcome openFile(Workspace& ws, UiPort& ui, const QString& path)
 {
@@ -74,6 +96,7 @@ CommandOutcome openFile(Workspace& ws, UiPort& ui, const QString& path)
                                     MessageIcon::Warning) != MessageAnswer::Yes)
         return CommandOutcome::Cancelled;
     takeOpenedSchool(ws, std::move(opened));
+    reportLeftOutMembers(ws, ui, path);
     if (warning.any()) {
         // What was read of a damaged file is a new school: Save asks for a name rather than
         // write over the only copy of what the file held.

@@ -34,7 +34,7 @@ void placeLessonsWithoutTeacher(RunContext& ctx)
             continue;
         if (r < int(ctx.placedEarly.size()))
             remaining -= ctx.placedEarly[std::size_t(r)];
-        const std::optional<int> row = classRowOf(timetable, plan.text({r, school::ClassColumn}));
+        const std::optional<int> row = ctx.classRow(plan.text({r, school::ClassColumn}));
         if (!row)
             continue;
         const QString& course = plan.text({r, school::CourseColumn});

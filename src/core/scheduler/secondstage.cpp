@@ -107,7 +107,7 @@ void placePlanRow(RunContext& ctx, int planRow)
     if (lesson.remaining <= 0 || teacher.isEmpty())
         return;
     lesson.className = plan.text({planRow, school::ClassColumn});
-    const std::optional<int> row = classRowOf(ctx.ws.school.masterTimetable, lesson.className);
+    const std::optional<int> row = ctx.classRow(lesson.className);
     if (!row)
         return;
     lesson.classRow = *row;
@@ -130,9 +130,11 @@ void placeRemainingLessons(RunContext& ctx)
         return;
     const int courses = int(ws.school.courses.size());
     for (int k = 0; k < courses; ++k) {
-        ctx.ui.processEvents();
+        if (!ctx.carryOn())
+            return;
         for (int planRow = k + 1; planRow < ws.school.plan.rowCount(); planRow += courses) {
-            ctx.ui.processEvents();
+            if (!ctx.carryOn())
+                return;
             placePlanRow(ctx, planRow);
         }
     }

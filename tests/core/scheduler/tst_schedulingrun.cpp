@@ -46,6 +46,28 @@ private:
     QStringList& log_;
 };
 
+// Asks to stop the run when pending events have run `after` times.
+class StoppingStatus : public LoggingStatus
+{
+public:
+    StoppingStatus(QStringList& log, int after) : LoggingStatus(log), after_(after) {}
+    bool stopRequested() override { return ++asked >= after_; }
+    int asked = 0;
+
+private:
+    int after_;
+};
+
+// Every cell text of a grid, row by row.
+QStringList textsOf(const model::Grid& grid)
+{
+    QStringList texts;
+    for (int r = 0; r < grid.rowCount(); ++r)
+        for (int c = 0; c < grid.columnCount(); ++c)
+            texts.append(grid.text({r, c}));
+    return texts;
+}
+
 // Per class row: how often each lesson text stands in it.
 QMap<QString, int> lessonCounts(const model::Grid& grid, int row)
 {
@@ -102,7 +124,7 @@ private slots:
                               u"progress "_s + ThirdStepDone, u"conflicts"_s, u"enabled 1"_s,
                               u"message "_s + RunFinished, u"thinking 0"_s, u"progress "_s,
                               u"timetable 1"_s,
-                              u"message "_s + problemMessages(RunProblems{{u"x"_s}, {}, {}, {}})
+                              u"message "_s + problemMessages(RunProblems{{u"x"_s}, {}, {}, {}, {}})
                                                   .first()
                                                   .section(u'\n', 0, 0)}));
         QVERIFY(ui.messages.last().prompt.contains(u"Z 语文 1 1"_s));
@@ -240,6 +262,47 @@ private slots:
             QCOMPARE(ws.school.masterTimetable.text({2, c}) == lesson(u"体育"_s, u"刘老师"_s),
                      ws.school.masterTimetable.text({3, c}) == lesson(u"体育"_s, u"刘老师"_s));
         QCOMPARE(ws.school.plan.text({school::planRow(0, 3, 4), school::PeriodsColumn}), u"3"_s);
+    }
+
+    // Stopped in any stage, the run leaves the timetable, the plan, the conflict list and the
+    // modified flag as they were before it, and says so instead of the closing message.
+    void aStoppedRunLeavesEverythingAsItWas_data()
+    {
+        QTest::addColumn<int>("after");
+        QTest::newRow("first stage") << 1;
+        QTest::newRow("second stage") << 40;
+        QTest::newRow("third stage") << 2000;
+    }
+    void aStoppedRunLeavesEverythingAsItWas()
+    {
+        QFETCH(int, after);
+        bench::SchoolShape shape;
+        shape.classes = 60;
+        shape.classesPerTeacher = 7;
+        shape.load = 0.97;
+        bench::generateSchool(ws, shape);
+        ws.school.fixedLessons = {ws.school.classes.at(0) + u" 语文 1 1"_s,
+                                  ws.school.classes.at(1) + u" 空课 2 2"_s};
+        LoggingUi ui;
+        SeededRandom first(1);
+        scheduleTimetable(ws, ui, first);
+        ws.markSaved();
+        const QStringList timetable = textsOf(ws.school.masterTimetable);
+        const QStringList plan = textsOf(ws.school.plan);
+        const QStringList conflicts = ws.session.conflicts;
+        QVERIFY(!conflicts.isEmpty());
+
+        StoppingStatus status(ui.log, after);
+        SeededRandom second(2);
+        runScheduling(ws, ui, second, status);
+        QCOMPARE(status.asked, after);
+        QVERIFY(ui.log.contains(u"message "_s + RunStopped));
+        QVERIFY(!ui.log.contains(u"message "_s + RunFinished));
+        QCOMPARE(textsOf(ws.school.masterTimetable), timetable);
+        QCOMPARE(textsOf(ws.school.plan), plan);
+        QCOMPARE(ws.session.conflicts, conflicts);
+        QVERIFY(!ws.session.modified);
+        QVERIFY(!ws.session.history.canUndo());
     }
 
     void theFiguresCountClashesButNotCombinedClassesOrFreePeriods()
