@@ -7,6 +7,7 @@
 
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLineEdit>
 #include <QSignalBlocker>
 #include <QSpinBox>
 
@@ -54,8 +55,12 @@ void VenueCapacityField::showVenue()
     capacity_->setEnabled(!name.isEmpty());
     label_->setText(name.isEmpty() ? QStringLiteral(u"场地容量(&C)：")
                                    : QStringLiteral(u"“%1”的容量(&C)：").arg(name));
-    capacity_->setAccessibleName(name.isEmpty() ? QStringLiteral(u"场地容量")
-                                                : QStringLiteral(u"%1的容量").arg(name));
+    const QString accessible = name.isEmpty() ? QStringLiteral(u"场地容量")
+                                              : QStringLiteral(u"%1的容量").arg(name);
+    capacity_->setAccessibleName(accessible);
+    // The spin box's own entry field takes the focus: it is read by the same name.
+    if (auto* entry = capacity_->findChild<QLineEdit*>())
+        entry->setAccessibleName(accessible);
     const QSignalBlocker quiet(capacity_);
     capacity_->setValue(conditions::venueCapacity(ws_.school.rules, name));
 }
