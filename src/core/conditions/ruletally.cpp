@@ -243,6 +243,14 @@ void RuleTally::changeDoublePeriods(const LessonFacts& lesson, int slot, int by)
         std::max(wanted - held, 0) - missing;
 }
 
+int RuleTally::doublePeriodsMissing(int classIndex, int course) const
+{
+    const auto need = needs_.constFind({classIndex, course});
+    if (need == needs_.constEnd())
+        return 0;
+    return std::max(book_.doublePeriods(classIndex, course) - pairs_[std::size_t(*need)], 0);
+}
+
 bool RuleTally::doubleBooksIfAdded(const LessonFacts& lesson, int slot) const
 {
     if (lesson.teacher < 0 || unitCellsOf(lesson.unit, slot, lesson.teacher, false) > 0)

@@ -67,6 +67,8 @@ public:
     // The (teacher, slot) pairs with two lessons or more, as teacher x slots + slot, in no
     // particular order.
     const std::vector<int>& doubleBookedKeys() const { return doubleBooked_; }
+    // The double periods of the course the class still needs beyond those it holds.
+    int doublePeriodsMissing(int classIndex, int course) const;
 
     // Whether the lesson would share its teacher with another lesson of the slot.
     bool doubleBooksIfAdded(const LessonFacts& lesson, int slot) const;
