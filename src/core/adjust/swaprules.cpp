@@ -61,11 +61,7 @@ std::optional<conditions::RuleKind> SwapRules::ruleBroken(const std::vector<int>
 {
     if (!rules_ || rules_->book().empty())
         return std::nullopt;
-    const conditions::RuleCounts change = rules_->changeOfSwap(rows, columnA, columnB);
-    for (int kind = 0; kind < conditions::RuleKindCount; ++kind)
-        if (change.violations[std::size_t(kind)] > 0)
-            return conditions::RuleKind(kind);
-    return std::nullopt;
+    return rules_->changeOfSwap(rows, columnA, columnB).firstRaised();
 }
 
 QString SwapRules::ruleMessage(conditions::RuleKind kind)
