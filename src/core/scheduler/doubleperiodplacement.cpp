@@ -10,18 +10,10 @@ namespace orve::scheduler {
 
 namespace {
 
-// Whether slot columns `column` and `column + 1` are adjacent periods of one part of a day.
-bool pairFitsWeek(const conditions::RuleBook& book, int column)
-{
-    const int slot = column - 1;
-    return slot >= 0 && slot + 1 < book.slotCount() && book.dayOf(slot) == book.dayOf(slot + 1) &&
-           book.partOfDay(slot) == book.partOfDay(slot + 1);
-}
-
 bool placePair(RunContext& ctx, int row, const QString& text, int teacher, int column)
 {
     const model::Grid& grid = ctx.ws.school.masterTimetable;
-    if (column + 1 >= ctx.columns() || !pairFitsWeek(ctx.rules.book(), column))
+    if (column + 1 >= ctx.columns() || !ctx.rules.book().joinsNext(column - 1))
         return false;
     for (const int c : {column, column + 1})
         if (!grid.text({row, c}).isEmpty() || (teacher >= 0 && ctx.index.busy(teacher, c)))
