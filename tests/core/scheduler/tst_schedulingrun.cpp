@@ -95,6 +95,19 @@ QMap<QString, int> plannedLessons(const Workspace& ws, int classIndex)
     return counts;
 }
 
+// Generated schools of nine courses, five days of seven periods.
+bench::SchoolShape fiveDayShape(int classes)
+{
+    bench::SchoolShape shape;
+    shape.classes = classes;
+    shape.courses = 9;
+    shape.days = 5;
+    shape.morningPeriods = 4;
+    shape.afternoonPeriods = 3;
+    shape.eveningPeriods = 0;
+    return shape;
+}
+
 } // namespace
 
 class TestSchedulingRun : public QObject
@@ -222,14 +235,7 @@ private slots:
     void generatedSchoolsGetExactlyTheirPlannedLessons()
     {
         for (const int classes : {12, 40}) {
-            bench::SchoolShape shape;
-            shape.classes = classes;
-            shape.courses = 9;
-            shape.days = 5;
-            shape.morningPeriods = 4;
-            shape.afternoonPeriods = 3;
-            shape.eveningPeriods = 0;
-            bench::generateSchool(ws, shape);
+            bench::generateSchool(ws, fiveDayShape(classes));
             ws.school.fixedLessons.clear();
             ws.school.combinedGroups.reset();
             test::FakeUiPort ui;
@@ -251,13 +257,7 @@ private slots:
     // often in a day than its maximum, and every class still gets exactly its lessons.
     void theDailyRulesHoldInAGeneratedSchool()
     {
-        bench::SchoolShape shape;
-        shape.classes = 40;
-        shape.courses = 9;
-        shape.days = 5;
-        shape.morningPeriods = 4;
-        shape.afternoonPeriods = 3;
-        shape.eveningPeriods = 0;
+        const bench::SchoolShape shape = fiveDayShape(40);
         bench::generateSchool(ws, shape);
         bench::addDailyRules(ws.school);
         QVERIFY(ws.school.rules.doublePeriods.size() > 40);
