@@ -5,7 +5,7 @@
 // second, the class timetables' PDF within three seconds.
 #include "timetablegrid.h"
 
-#include "printwindow.h"
+#include "windows/printwindow.h"
 #include "sheetdocument.h"
 #include "timetablepdf.h"
 

@@ -11,8 +11,8 @@
 #include "scheduler/schedulingrun.h"
 #include "schoolgenerator.h"
 #include "silentuiport.h"
-#include "spinbuttons.h"
-#include "timetablewindow.h"
+#include "widgets/spinbuttons.h"
+#include "windows/timetablewindow.h"
 #include "views/weekview.h"
 #include "workspace.h"
 

@@ -2,13 +2,13 @@
 // 150 classes, 7 days of 10 periods, 570 teachers. The check is timed with no double booking
 // (every teacher examined) and with one in the last teacher of the list; headless and as the
 // menu runs it in the shown window, repaint included.
-#include "gridview.h"
+#include "grid/gridview.h"
 #include "mainwindow.h"
 #include "model/cellmarks.h"
 #include "model/layouts.h"
 #include "model/lessoncell.h"
 #include "model/slots.h"
-#include "schedulingpage.h"
+#include "pages/schedulingpage.h"
 #include "silentuiport.h"
 #include "views/distribution.h"
 #include "views/doublebookingcheck.h"

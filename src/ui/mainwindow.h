@@ -3,8 +3,8 @@
 // rules of its own.
 #pragma once
 
-#include "menubar.h"
-#include "toolbar.h"
+#include "menus/menubar.h"
+#include "menus/toolbar.h"
 #include "uiport.h"
 #include "workspace.h"
 

@@ -4,8 +4,8 @@
 #include "timetablegrid.h"
 
 #include "print/printcommand.h"
-#include "printwindow.h"
-#include "translation.h"
+#include "windows/printwindow.h"
+#include "platform/translation.h"
 
 #include <QApplication>
 #include <array>

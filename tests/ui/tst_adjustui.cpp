@@ -5,10 +5,10 @@
 #include "../core/scheduler/schedulerfixture.h"
 
 #include "fakeuiport.h"
-#include "gridview.h"
+#include "grid/gridview.h"
 #include "mainwindow.h"
 #include "model/cellmarks.h"
-#include "schedulingpage.h"
+#include "pages/schedulingpage.h"
 
 #include <QAction>
 #include <QLabel>

@@ -4,10 +4,10 @@
 #include "../core/views/viewsfixture.h"
 
 #include "fakeuiport.h"
-#include "gridview.h"
+#include "grid/gridview.h"
 #include "mainwindow.h"
 #include "model/cellmarks.h"
-#include "schedulingpage.h"
+#include "pages/schedulingpage.h"
 
 #include <QAction>
 #include <QStatusBar>

@@ -1,16 +1,16 @@
 // The special-conditions tab in the main window: the tab click and the menu commands, placing
 // and removing a fixed lesson with the mouse and the course chooser, and grouping combined
 // lessons in the tree.
-#include "combinedclassesbox.h"
+#include "pages/combinedclassesbox.h"
 #include "conditions/combinedclasses.h"
-#include "conditionspage.h"
-#include "fixedlessonsbox.h"
-#include "gridview.h"
+#include "pages/conditionspage.h"
+#include "pages/fixedlessonsbox.h"
+#include "grid/gridview.h"
 #include "mainwindow.h"
 #include "model/combinedlesson.h"
 #include "model/fixedlessonentry.h"
 #include "school/teachingplan.h"
-#include "spinbuttons.h"
+#include "widgets/spinbuttons.h"
 
 #include <QAbstractItemView>
 #include <QAction>

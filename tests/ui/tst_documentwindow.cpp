@@ -2,19 +2,19 @@
 // asks, the status bar names the document, recent files, a week step that would clear the
 // timetable asks, the plan keeps its class and course in view, choosers stay whole, the
 // splash, the icon and the names that screen readers announce.
-#include "basicspage.h"
-#include "conditionspage.h"
+#include "pages/basicspage.h"
+#include "pages/conditionspage.h"
 #include "fakeuiport.h"
-#include "fixedlessonsbox.h"
-#include "gridmodel.h"
-#include "gridview.h"
+#include "pages/fixedlessonsbox.h"
+#include "grid/gridmodel.h"
+#include "grid/gridview.h"
 #include "mainwindow.h"
-#include "planpage.h"
-#include "programinfo.h"
-#include "schedulingpage.h"
-#include "spinbuttons.h"
-#include "stepspage.h"
-#include "weekfieldsbox.h"
+#include "pages/planpage.h"
+#include "platform/programinfo.h"
+#include "pages/schedulingpage.h"
+#include "widgets/spinbuttons.h"
+#include "pages/stepspage.h"
+#include "pages/weekfieldsbox.h"
 
 #include <QAccessible>
 #include <QAction>

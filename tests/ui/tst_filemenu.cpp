@@ -1,16 +1,16 @@
 // The file menu in the main window: a scripted port picks the file, the week fields and the
 // title field show what Open read, failures come up as message boxes; the title field keeps
 // to texts that the file gives back unchanged.
-#include "basicspage.h"
+#include "pages/basicspage.h"
 #include "fakeuiport.h"
-#include "combinedclassesbox.h"
-#include "conditionspage.h"
-#include "filecommands.h"
+#include "pages/combinedclassesbox.h"
+#include "pages/conditionspage.h"
+#include "commands/filecommands.h"
 #include "fileio/systemerror.h"
 #include "mainwindow.h"
-#include "namespanel.h"
-#include "schedulingpage.h"
-#include "weekfieldsbox.h"
+#include "pages/namespanel.h"
+#include "pages/schedulingpage.h"
+#include "pages/weekfieldsbox.h"
 
 #include <QAction>
 #include <QFile>

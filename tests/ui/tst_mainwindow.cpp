@@ -1,13 +1,13 @@
 // The main window's frame: caption, menus with their shortcuts, the toolbar, the tabs, the week
 // fields with their guard and spin buttons, the forced-swap switch, help, about and exit.
-#include "basicspage.h"
-#include "helpwindow.h"
+#include "pages/basicspage.h"
+#include "windows/helpwindow.h"
 #include "mainwindow.h"
-#include "qtuiport.h"
-#include "spinbuttons.h"
-#include "stepspage.h"
-#include "translation.h"
-#include "weekfieldsbox.h"
+#include "platform/qtuiport.h"
+#include "widgets/spinbuttons.h"
+#include "pages/stepspage.h"
+#include "platform/translation.h"
+#include "pages/weekfieldsbox.h"
 
 #include <QAction>
 #include <QLineEdit>

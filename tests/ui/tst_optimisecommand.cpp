@@ -5,9 +5,9 @@
 
 #include "fakeuiport.h"
 #include "mainwindow.h"
-#include "optimisecommand.h"
+#include "commands/optimisecommand.h"
 #include "optimiser/optimisecommand.h"
-#include "schedulingstatus.h"
+#include "pages/schedulingstatus.h"
 
 #include <QAction>
 #include <QComboBox>

@@ -5,8 +5,8 @@
 #include "timetablegrid.h"
 
 #include "mainwindow.h"
-#include "printcommands.h"
-#include "printwindow.h"
+#include "commands/printcommands.h"
+#include "windows/printwindow.h"
 
 #include <QAction>
 #include <QDir>

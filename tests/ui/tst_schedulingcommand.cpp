@@ -5,16 +5,16 @@
 
 #include "adjust/lessonswap.h"
 #include "fakeuiport.h"
-#include "gridpage.h"
-#include "gridview.h"
+#include "grid/gridpage.h"
+#include "grid/gridview.h"
 #include "mainwindow.h"
-#include "pacedeventport.h"
+#include "platform/pacedeventport.h"
 #include "scheduler/runstep.h"
 #include "scheduler/schedulingrun.h"
 #include "scheduler/timetablecount.h"
-#include "schedulingcommand.h"
-#include "schedulingpage.h"
-#include "schedulingstatus.h"
+#include "commands/schedulingcommand.h"
+#include "pages/schedulingpage.h"
+#include "pages/schedulingstatus.h"
 #include "schoolgenerator.h"
 
 #include <QAction>

@@ -4,14 +4,14 @@
 #include "../core/scheduler/schedulerfixture.h"
 
 #include "fakeuiport.h"
-#include "gridview.h"
+#include "grid/gridview.h"
 #include "mainwindow.h"
 #include "model/cellmarks.h"
-#include "printcommands.h"
-#include "printwindow.h"
-#include "schedulingpage.h"
-#include "spinbuttons.h"
-#include "timetablewindow.h"
+#include "commands/printcommands.h"
+#include "windows/printwindow.h"
+#include "pages/schedulingpage.h"
+#include "widgets/spinbuttons.h"
+#include "windows/timetablewindow.h"
 #include "views/weekview.h"
 
 #include <QAccessible>

@@ -1,7 +1,7 @@
 // Tab 3 "自动排课": the title field Text9 (label Label13 "标题：") above the master timetable.
 #pragma once
 
-#include "gridpage.h"
+#include "grid/gridpage.h"
 
 class QLabel;
 class QLineEdit;

@@ -2,7 +2,7 @@
 
 #include "conditions/combinedclasses.h"
 #include "model/combinedlesson.h"
-#include "numericguardfilter.h"
+#include "widgets/numericguardfilter.h"
 #include "workspace.h"
 
 #include <QComboBox>

@@ -1,6 +1,6 @@
 #include "gridmodel.h"
 
-#include "colours.h"
+#include "platform/colours.h"
 #include "model/numbers.h"
 
 namespace orve::ui {

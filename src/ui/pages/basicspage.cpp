@@ -1,6 +1,6 @@
 #include "basicspage.h"
 
-#include "icons.h"
+#include "platform/icons.h"
 #include "namespanel.h"
 #include "weekfieldsbox.h"
 

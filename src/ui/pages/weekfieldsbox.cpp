@@ -3,8 +3,8 @@
 #include "model/numbers.h"
 #include "model/weekstructure.h"
 
-#include "numericguardfilter.h"
-#include "spinbuttons.h"
+#include "widgets/numericguardfilter.h"
+#include "widgets/spinbuttons.h"
 #include "workspace.h"
 
 #include <QGridLayout>

@@ -1,17 +1,17 @@
 #include "schoolcontroller.h"
 
-#include "basicspage.h"
-#include "gridview.h"
+#include "pages/basicspage.h"
+#include "grid/gridview.h"
 #include "mainwindow.h"
 #include "model/grid.h"
 #include "model/weekstructure.h"
-#include "namespanel.h"
-#include "planpage.h"
+#include "pages/namespanel.h"
+#include "pages/planpage.h"
 #include "school/namelistcommands.h"
 #include "school/plancellpress.h"
 #include "school/plancommands.h"
 #include "school/teachingplan.h"
-#include "spinbuttons.h"
+#include "widgets/spinbuttons.h"
 #include "workspace.h"
 
 #include <QAction>

@@ -3,11 +3,11 @@
 #include "adjust/doublebookingcount.h"
 #include "adjust/handchanges.h"
 #include "adjust/lessonswap.h"
-#include "doublebookingfield.h"
-#include "gridview.h"
-#include "icons.h"
+#include "widgets/doublebookingfield.h"
+#include "grid/gridview.h"
+#include "platform/icons.h"
 #include "mainwindow.h"
-#include "schedulingpage.h"
+#include "pages/schedulingpage.h"
 #include "workspace.h"
 
 #include <QAction>

@@ -1,7 +1,7 @@
 #include "schedulingcommand.h"
 
-#include "pacedeventport.h"
-#include "schedulingstatus.h"
+#include "platform/pacedeventport.h"
+#include "pages/schedulingstatus.h"
 #include "workspace.h"
 
 #include <QAction>

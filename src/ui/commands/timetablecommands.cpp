@@ -2,7 +2,7 @@
 
 #include "mainwindow.h"
 #include "printcommands.h"
-#include "timetablewindow.h"
+#include "windows/timetablewindow.h"
 
 #include <QAction>
 #include <QScreen>

@@ -1,8 +1,8 @@
 #include "timetablewindow.h"
 
-#include "accessiblenames.h"
-#include "gridview.h"
-#include "spinbuttons.h"
+#include "widgets/accessiblenames.h"
+#include "grid/gridview.h"
+#include "widgets/spinbuttons.h"
 #include "uiport.h"
 #include "workspace.h"
 

@@ -1,6 +1,6 @@
 #include "toolbar.h"
 
-#include "icons.h"
+#include "platform/icons.h"
 
 #include <QAction>
 #include <QApplication>

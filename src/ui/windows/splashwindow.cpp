@@ -1,7 +1,7 @@
 #include "splashwindow.h"
 
-#include "icons.h"
-#include "programinfo.h"
+#include "platform/icons.h"
+#include "platform/programinfo.h"
 
 #include <QEvent>
 #include <QLabel>

@@ -1,8 +1,8 @@
 #include "printcommands.h"
 
 #include "mainwindow.h"
-#include "printwindow.h"
-#include "programinfo.h"
+#include "windows/printwindow.h"
+#include "platform/programinfo.h"
 #include "timetablepdf.h"
 
 #include "fileio/exportcommands.h"

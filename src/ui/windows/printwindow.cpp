@@ -1,7 +1,7 @@
 #include "printwindow.h"
 
 #include "pdffile.h"
-#include "programinfo.h"
+#include "platform/programinfo.h"
 
 #include "fileio/filemessages.h"
 #include "print/reportsheet.h"

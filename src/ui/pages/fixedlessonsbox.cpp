@@ -1,9 +1,9 @@
 #include "fixedlessonsbox.h"
 
-#include "chooserplacement.h"
+#include "widgets/chooserplacement.h"
 #include "conditions/fixedlessons.h"
-#include "gridview.h"
-#include "spinbuttons.h"
+#include "grid/gridview.h"
+#include "widgets/spinbuttons.h"
 #include "workspace.h"
 
 #include <QComboBox>

@@ -1,10 +1,10 @@
 #include "planpage.h"
 
-#include "chooserplacement.h"
-#include "gridview.h"
+#include "widgets/chooserplacement.h"
+#include "grid/gridview.h"
 #include "model/grid.h"
 #include "school/teachingplan.h"
-#include "spinbuttons.h"
+#include "widgets/spinbuttons.h"
 #include "workspace.h"
 
 #include <QComboBox>

@@ -1,6 +1,6 @@
 #include "helpwindow.h"
 
-#include "programinfo.h"
+#include "platform/programinfo.h"
 
 #include <QFileInfo>
 #include <QMessageBox>

@@ -1,6 +1,6 @@
 #include "accessiblenames.h"
 
-#include "programinfo.h"
+#include "platform/programinfo.h"
 #include "spinbuttons.h"
 
 #include <QAbstractButton>

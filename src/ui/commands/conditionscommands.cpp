@@ -1,7 +1,7 @@
 #include "conditionscommands.h"
 
 #include "conditions/blockedtimes.h"
-#include "conditionspage.h"
+#include "pages/conditionspage.h"
 #include "mainwindow.h"
 
 #include <QAction>
