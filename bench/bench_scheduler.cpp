@@ -147,10 +147,7 @@ void BM_SchedulingRunInWindow(benchmark::State& state)
     const int classes = int(state.range(0));
     bench::generateSchool(window.workspace(),
                           state.range(1) ? tightShape(classes) : shapeFor(classes));
-    QAction unused;
-    ui::SchedulingCommand command(window.workspace(), window.uiPort(), &window,
-                                  window.schedulingPage(), window.schedulingPage()->view(),
-                                  window.schedulingStatus(), &unused);
+    ui::SchedulingCommand& command = *window.findChild<ui::SchedulingCommand*>();
     WindowPort port(window.uiPort());
     quint64 seed = 0;
     for (auto _ : state) {

@@ -34,10 +34,8 @@ struct Scene : bench::ScheduledWindow
 
     ui::TimetableWindow& open(WeekViewKind kind)
     {
-        window
-            .action(kind == WeekViewKind::Class ? QStringLiteral("classTimetable")
-                                                : QStringLiteral("teacherTimetable"))
-            ->trigger();
+        const ui::Actions& actions = window.actions();
+        (kind == WeekViewKind::Class ? actions.classTimetable : actions.teacherTimetable)->trigger();
         QApplication::processEvents();
         return *window.findChild<ui::TimetableWindow*>();
     }

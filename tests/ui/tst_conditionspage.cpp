@@ -98,7 +98,7 @@ private slots:
         QVERIFY(!combo11->isVisible());
 
         clickTab(*window_, 0);
-        window_->action(QStringLiteral("fixedLessons"))->trigger();
+        window_->actions().fixedLessons->trigger();
         QCOMPARE(window_->tabs()->currentIndex(), 2);
         QCOMPARE(combo4->count(), 3);
         QCOMPARE(combo11->count(), 3);
@@ -106,10 +106,10 @@ private slots:
 
     void menuCommandsShowTheTab()
     {
-        for (const char* name :
-             {"blockCourses", "blockClasses", "blockTeachers", "combinedClasses"}) {
+        for (QAction* Actions::*item : {&Actions::blockCourses, &Actions::blockClasses,
+                                        &Actions::blockTeachers, &Actions::combinedClasses}) {
             window_->tabs()->setCurrentIndex(0);
-            window_->action(QString::fromLatin1(name))->trigger();
+            (window_->actions().*item)->trigger();
             QCOMPARE(window_->tabs()->currentIndex(), 2);
         }
         // None of them fills the choosers.
@@ -162,7 +162,7 @@ private slots:
         ws.school.combinedLessons = {model::combinedLessonEntry(A, Maths),
                                      model::combinedLessonEntry(B, Maths)};
         emit ws.notifier.conditionsChanged();
-        window_->action(QStringLiteral("combinedClasses"))->trigger();
+        window_->actions().combinedClasses->trigger();
         CombinedClassesBox* box = page_->combinedClasses();
         QTest::keyClick(box->groupNumber(), Qt::Key_A);
         QCOMPARE(box->groupNumber()->text(), QStringLiteral("1"));

@@ -107,7 +107,7 @@ private slots:
         QTest::keyClicks(window.schedulingPage()->titleField(), QStringLiteral("2024"));
         answers.answers = {MessageAnswer::Cancel, MessageAnswer::Cancel};
         QVERIFY(!window.close());
-        window.action(QStringLiteral("exit"))->trigger();
+        window.actions().exit->trigger();
         QVERIFY(window.isVisible());
         QCOMPARE(answers.prompts(), QStringList({SaveQuestion, SaveQuestion}));
         QCOMPARE(answers.messages.first().buttons, orve::MessageButtons::SaveDiscardCancel);
@@ -132,7 +132,7 @@ private slots:
 
         const QString path = dir_.filePath(QStringLiteral("status.rve"));
         answers.fileNames = {path};
-        window.action(QStringLiteral("saveSchool"))->trigger();
+        window.actions().saveSchool->trigger();
         QCOMPARE(field->text(), QStringLiteral("status.rve"));
         QCOMPARE(window.statusBar()->currentMessage(),
                  QStringLiteral(u"已保存：") + QDir::toNativeSeparators(path));
@@ -150,8 +150,8 @@ private slots:
             auto* first = window.findChild<QAction*>(QStringLiteral("recentFile1"));
             QVERIFY(first);
             answers.fileNames = {school, gone};
-            window.action(QStringLiteral("openSchool"))->trigger();
-            window.action(QStringLiteral("openSchool"))->trigger();
+            window.actions().openSchool->trigger();
+            window.actions().openSchool->trigger();
             QCOMPARE(first->text(), QStringLiteral("&1 six-days.rve"));
             QVERIFY(first->isVisible());
             auto* second = window.findChild<QAction*>(QStringLiteral("recentFile2"));
@@ -183,7 +183,7 @@ private slots:
         window.startUp();
         orve::Workspace& ws = window.workspace();
         answers.fileNames = {copyOf("school.rve")};
-        window.action(QStringLiteral("openSchool"))->trigger();
+        window.actions().openSchool->trigger();
         const QString lesson = ws.school.masterTimetable.text({2, 1});
         QVERIFY(!lesson.isEmpty());
 
@@ -214,7 +214,7 @@ private slots:
         MainWindow window(&answers);
         window.startUp();
         answers.fileNames = {copyOf("school.rve"), copyOf("school.rve")};
-        window.action(QStringLiteral("openSchool"))->trigger();
+        window.actions().openSchool->trigger();
         window.tabs()->setCurrentIndex(1);
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         orve::ui::GridView* plan = window.planPage()->view();
@@ -225,7 +225,7 @@ private slots:
         QCOMPARE(plan->cellRect(1, 1), course);                // frozen
         QVERIFY(plan->cellRect(1, 2).left() < course.right()); // the teacher scrolled under it
 
-        window.action(QStringLiteral("openSchool"))->trigger();
+        window.actions().openSchool->trigger();
         QTRY_COMPARE(sideways->value(), 0);
     }
 
@@ -309,7 +309,7 @@ private slots:
         MainWindow window(&answers);
         window.startUp();
         answers.fileNames = {copyOf("school.rve")};
-        window.action(QStringLiteral("openSchool"))->trigger();
+        window.actions().openSchool->trigger();
         const orve::model::Grid& grid = window.workspace().school.masterTimetable;
         const QAbstractItemModel* model = window.schedulingPage()->view()->model();
         const QString read = model->index(2, 1).data(Qt::AccessibleTextRole).toString();

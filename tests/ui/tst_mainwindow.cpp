@@ -115,33 +115,33 @@ private slots:
                                 "exportPdf exportCsv exportHtml"));
         QCOMPARE(layout(menus.at(6)), QStringLiteral("helpTopics - about"));
 
-        const QList<std::pair<const char*, QKeySequence>> shortcuts = {
-            {"newSchool", QKeySequence(QStringLiteral("Ctrl+N"))},
-            {"openSchool", QKeySequence(QStringLiteral("Ctrl+O"))},
-            {"saveSchool", QKeySequence(QStringLiteral("Ctrl+S"))},
-            {"saveSchoolAs", QKeySequence(QStringLiteral("Ctrl+A"))},
-            {"exit", QKeySequence(QStringLiteral("Ctrl+X"))},
-            {"classList", QKeySequence(QStringLiteral("Ctrl+B"))},
-            {"courseList", QKeySequence(QStringLiteral("Ctrl+K"))},
-            {"teacherList", QKeySequence(QStringLiteral("Ctrl+J"))},
-            {"mainCourses", QKeySequence(QStringLiteral("F5"))},
-            {"autoSchedule", QKeySequence(QStringLiteral("Ctrl+Z"))},
-            {"removeDoubleBookings", QKeySequence(QStringLiteral("Ctrl+E"))},
-            {"checkDoubleBookings", QKeySequence(QStringLiteral("Ctrl+F9"))},
-            {"printPreview", QKeySequence(QStringLiteral("F9"))},
-            {"print", QKeySequence(QStringLiteral("Ctrl+P"))},
-            {"venueList", QKeySequence()},
-            {"undoSwap", QKeySequence(QStringLiteral("Ctrl+U"))},
-            {"redoSwap", QKeySequence(QStringLiteral("Ctrl+Y"))},
+        const QList<std::pair<QAction* orve::ui::Actions::*, QKeySequence>> shortcuts = {
+            {&orve::ui::Actions::newSchool, QKeySequence(QStringLiteral("Ctrl+N"))},
+            {&orve::ui::Actions::openSchool, QKeySequence(QStringLiteral("Ctrl+O"))},
+            {&orve::ui::Actions::saveSchool, QKeySequence(QStringLiteral("Ctrl+S"))},
+            {&orve::ui::Actions::saveSchoolAs, QKeySequence(QStringLiteral("Ctrl+A"))},
+            {&orve::ui::Actions::exit, QKeySequence(QStringLiteral("Ctrl+X"))},
+            {&orve::ui::Actions::classList, QKeySequence(QStringLiteral("Ctrl+B"))},
+            {&orve::ui::Actions::courseList, QKeySequence(QStringLiteral("Ctrl+K"))},
+            {&orve::ui::Actions::teacherList, QKeySequence(QStringLiteral("Ctrl+J"))},
+            {&orve::ui::Actions::mainCourses, QKeySequence(QStringLiteral("F5"))},
+            {&orve::ui::Actions::autoSchedule, QKeySequence(QStringLiteral("Ctrl+Z"))},
+            {&orve::ui::Actions::removeDoubleBookings, QKeySequence(QStringLiteral("Ctrl+E"))},
+            {&orve::ui::Actions::checkDoubleBookings, QKeySequence(QStringLiteral("Ctrl+F9"))},
+            {&orve::ui::Actions::printPreview, QKeySequence(QStringLiteral("F9"))},
+            {&orve::ui::Actions::print, QKeySequence(QStringLiteral("Ctrl+P"))},
+            {&orve::ui::Actions::venueList, QKeySequence()},
+            {&orve::ui::Actions::undoSwap, QKeySequence(QStringLiteral("Ctrl+U"))},
+            {&orve::ui::Actions::redoSwap, QKeySequence(QStringLiteral("Ctrl+Y"))},
         };
-        for (const auto& [name, keys] : shortcuts)
-            QCOMPARE(window.action(QString::fromLatin1(name))->shortcut(), keys);
-        QCOMPARE(window.action(QStringLiteral("saveSchoolAs"))->text(),
+        for (const auto& [item, keys] : shortcuts)
+            QCOMPARE((window.actions().*item)->shortcut(), keys);
+        QCOMPARE(window.actions().saveSchoolAs->text(),
                  QStringLiteral(u"课程文件另存为..."));
-        QCOMPARE(window.action(QStringLiteral("exit"))->text(), QStringLiteral(u"退出 "));
-        QCOMPARE(window.action(QStringLiteral("fixedLessons"))->text(),
+        QCOMPARE(window.actions().exit->text(), QStringLiteral(u"退出 "));
+        QCOMPARE(window.actions().fixedLessons->text(),
                  QStringLiteral(u"固定课预排(如班队) (&G)"));
-        QCOMPARE(window.action(QStringLiteral("helpTopics"))->text(),
+        QCOMPARE(window.actions().helpTopics->text(),
                  QStringLiteral(u"帮助主题 &H"));
     }
 
@@ -153,8 +153,8 @@ private slots:
         const QList<QAction*> actions = toolbar->actions();
         QCOMPARE(actions.size(), 24);
         QVERIFY(actions.at(21)->isSeparator());
-        QCOMPARE(actions.at(22), window.action(QStringLiteral("undoSwap")));
-        QCOMPARE(actions.at(23), window.action(QStringLiteral("redoSwap")));
+        QCOMPARE(actions.at(22), window.actions().undoSwap);
+        QCOMPARE(actions.at(23), window.actions().redoSwap);
         const QList<std::pair<int, const char16_t*>> tips = {
             {2, u"新建课程设置文件"}, {3, u"打开课程设置文件"}, {4, u"保存课程设置文件"},
             {6, u"打印预览"}, {7, u"打印"}, {9, u"输入班级名单"}, {10, u"输入课程名单"},
@@ -176,7 +176,7 @@ private slots:
         MainWindow window;
         window.toolbarButton(17)->trigger();
         QCOMPARE(window.tabs()->currentIndex(), 3);
-        window.action(QStringLiteral("weekStructure"))->trigger();
+        window.actions().weekStructure->trigger();
         QCOMPARE(window.tabs()->currentIndex(), 0);
         QVERIFY(window.workspace()
                     .school.masterTimetable.redraw()); // the button switched redrawing back on
@@ -198,7 +198,7 @@ private slots:
     {
         MainWindow window;
         window.show();
-        QAction* menuItem = window.action(QStringLiteral("forcedSwap"));
+        QAction* menuItem = window.actions().forcedSwap;
         QToolButton* button = toolButtonOf(window, window.toolbarButton(21));
         QVERIFY(button);
         QVERIFY(!window.workspace().session.forcedSwapMode);
@@ -287,7 +287,7 @@ private slots:
         MainWindow window;
         ModalCatcher catcher;
         catcher.arm();
-        window.action(QStringLiteral("about"))->trigger();
+        window.actions().about->trigger();
         QCOMPARE(catcher.title, QStringLiteral(u"关于 ORVE智能排课系统 "));
     }
 
@@ -338,7 +338,7 @@ private slots:
         window.startUp();
         // Not through a command, so the school still counts as unchanged.
         window.workspace().school.classes.append(QStringLiteral(u"初一(1)"));
-        window.action(QStringLiteral("exit"))->trigger();
+        window.actions().exit->trigger();
         QVERIFY(!window.isVisible());
         QVERIFY(!QApplication::activeModalWidget());
     }

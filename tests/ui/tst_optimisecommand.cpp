@@ -59,9 +59,9 @@ private slots:
 
         // Cancelling the question runs nothing.
         command->askOptions = [](bool&) { return false; };
-        window.action(u"removeDoubleBookings"_s)->trigger();
+        window.actions().removeDoubleBookings->trigger();
         QCOMPARE(dialogs.messages.size(), 1);
-        QCOMPARE(window.action(u"removeDoubleBookings"_s)->text(), u"消除重课"_s);
+        QCOMPARE(window.actions().removeDoubleBookings->text(), u"消除重课"_s);
     }
 };
 

@@ -141,13 +141,13 @@ private slots:
 
     void pressedCellsShowTheirChooser()
     {
-        window_->action(QStringLiteral("classList"))->trigger();
+        window_->actions().classList->trigger();
         for (int i = 1; i <= 30; ++i)
             type(QStringLiteral(u"班%1").arg(i));
-        window_->action(QStringLiteral("courseList"))->trigger();
+        window_->actions().courseList->trigger();
         type(QStringLiteral(u"语文"));
         type(QStringLiteral(u"数学"));
-        window_->action(QStringLiteral("teacherList"))->trigger();
+        window_->actions().teacherList->trigger();
         type(QStringLiteral(u"张三"));
 
         // A user's click on the plan tab runs showTeachingPlan.

@@ -1,13 +1,14 @@
 #include "adjustcommands.h"
 
+#include "commandcontext.h"
+#include "grid/gridview.h"
+#include "pages/schedulingpage.h"
+#include "platform/icons.h"
+#include "widgets/doublebookingfield.h"
+
 #include "adjust/doublebookingcount.h"
 #include "adjust/handchanges.h"
 #include "adjust/lessonswap.h"
-#include "widgets/doublebookingfield.h"
-#include "grid/gridview.h"
-#include "platform/icons.h"
-#include "mainwindow.h"
-#include "pages/schedulingpage.h"
 #include "workspace.h"
 
 #include <QAction>
@@ -17,23 +18,22 @@
 
 namespace orve::ui {
 
-AdjustCommands::AdjustCommands(MainWindow& window)
-    : QObject(&window), window_(window), ws_(window.workspace()), ui_(window.uiPort()),
-      timetable_(window.schedulingPage()->view()), undo_(window.action(QStringLiteral("undoSwap"))),
-      redo_(window.action(QStringLiteral("redoSwap"))),
+AdjustCommands::AdjustCommands(const CommandContext& context, QObject* parent)
+    : QObject(parent), ws_(context.ws), ui_(context.ui),
+      timetable_(context.views.scheduling->view()), statusBar_(context.views.statusBar),
+      undo_(context.actions.undoSwap), redo_(context.actions.redoSwap),
       count_(new adjust::DoubleBookingCount(ws_, this))
 {
-    window.statusBar()->addPermanentWidget(new DoubleBookingField(*count_, window.statusBar()));
+    statusBar_->addPermanentWidget(new DoubleBookingField(*count_, statusBar_));
 
     connect(timetable_, &GridView::cellReleased, this, &AdjustCommands::release);
     timetable_->installEventFilter(this);
-    connect(window.action(QStringLiteral("swappableDisplay")), &QAction::triggered, this,
-            [this] { run([this] { adjust::showSwappableForCurrent(ws_, ui_); }); });
-    connect(undo_, &QAction::triggered, this,
-            [this] { run([this] { adjust::undoHandChange(ws_, ui_); }); });
-    connect(redo_, &QAction::triggered, this,
-            [this] { run([this] { adjust::redoHandChange(ws_, ui_); }); });
-    addToolbarButtons();
+    bindAction(context.actions.swappableDisplay, this, [this] {
+        oneAtATime_.run([this] { adjust::showSwappableForCurrent(ws_, ui_); });
+    });
+    bindAction(undo_, this, [this] { oneAtATime_.run([this] { adjust::undoHandChange(ws_, ui_); }); });
+    bindAction(redo_, this, [this] { oneAtATime_.run([this] { adjust::redoHandChange(ws_, ui_); }); });
+    addToolbarButtons(context);
 
     connect(&ws_.notifier, &Notifier::historyChanged, this, &AdjustCommands::showHistory);
     connect(&ws_.notifier, &Notifier::pickChanged, this, &AdjustCommands::showPick);
@@ -44,21 +44,10 @@ AdjustCommands::AdjustCommands(MainWindow& window)
     showHistory();
 }
 
-// A message box of a command lets events run; a click then must not start another command
-// on the half-changed timetable.
-template <typename Command> void AdjustCommands::run(Command command)
-{
-    if (running_)
-        return;
-    running_ = true;
-    command();
-    running_ = false;
-}
-
 void AdjustCommands::release(int row, int column, Qt::MouseButton button,
                              Qt::KeyboardModifiers modifiers)
 {
-    run([&] { adjust::releaseOnTimetable(ws_, ui_, {row, column}, button, modifiers); });
+    oneAtATime_.run([&] { adjust::releaseOnTimetable(ws_, ui_, {row, column}, button, modifiers); });
 }
 
 bool AdjustCommands::eventFilter(QObject* watched, QEvent* event)
@@ -84,11 +73,9 @@ bool AdjustCommands::eventFilter(QObject* watched, QEvent* event)
     return true;
 }
 
-void AdjustCommands::addToolbarButtons()
+void AdjustCommands::addToolbarButtons(const CommandContext& context)
 {
-    auto* toolbar = window_.findChild<QToolBar*>(QStringLiteral("Toolbar1"));
-    if (!toolbar)
-        return;
+    QToolBar* toolbar = context.views.toolbar;
     const QColor colour(60, 120, 60);
     undo_->setIcon(glyphIcon(QStringLiteral(u"撤"), colour));
     redo_->setIcon(glyphIcon(QStringLiteral(u"复"), colour));
@@ -117,13 +104,13 @@ void AdjustCommands::showPick()
 {
     const Pick& pick = ws_.session.pick;
     if (pick.count == 0) {
-        window_.statusBar()->clearMessage();
+        statusBar_->clearMessage();
         return;
     }
     const QString how = ws_.session.forcedSwapMode ? QStringLiteral(u"单击本班任一节课强行对调")
                                                    : QStringLiteral(u"单击本班绿色的课与它对调");
-    window_.statusBar()->showMessage(QStringLiteral(u"已选中 %1。%2；再单击它或右键（Esc）取消。")
-                                         .arg(adjust::describeCell(ws_, pick.cell), how));
+    statusBar_->showMessage(QStringLiteral(u"已选中 %1。%2；再单击它或右键（Esc）取消。")
+                                .arg(adjust::describeCell(ws_, pick.cell), how));
 }
 
 } // namespace orve::ui

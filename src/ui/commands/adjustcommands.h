@@ -3,10 +3,13 @@
 // buttons), and the status-bar count of double bookings.
 #pragma once
 
+#include "platform/oneatatime.h"
+
 #include <QObject>
 #include <Qt>
 
 class QAction;
+class QStatusBar;
 
 namespace orve {
 struct Workspace;
@@ -20,14 +23,14 @@ class DoubleBookingCount;
 namespace orve::ui {
 
 class GridView;
-class MainWindow;
+struct CommandContext;
 
 class AdjustCommands : public QObject
 {
     Q_OBJECT
 
 public:
-    explicit AdjustCommands(MainWindow& window);
+    AdjustCommands(const CommandContext& context, QObject* parent);
 
     const adjust::DoubleBookingCount& doubleBookings() const { return *count_; }
 
@@ -38,19 +41,18 @@ protected:
 
 private:
     void release(int row, int column, Qt::MouseButton button, Qt::KeyboardModifiers modifiers);
-    void addToolbarButtons();
+    void addToolbarButtons(const CommandContext& context);
     void showHistory();
     void showPick();
-    template <typename Command> void run(Command command);
 
-    MainWindow& window_;
     Workspace& ws_;
     UiPort& ui_;
     GridView* timetable_;
+    QStatusBar* statusBar_;
     QAction* undo_;
     QAction* redo_;
     adjust::DoubleBookingCount* count_;
-    bool running_ = false;
+    OneAtATime oneAtATime_;
 };
 
 } // namespace orve::ui

@@ -1,32 +1,28 @@
 #include "checkcommands.h"
 
-#include "mainwindow.h"
+#include "commandcontext.h"
+
 #include "views/distribution.h"
 #include "views/doublebookingcheck.h"
 
-#include <QAction>
-
 namespace orve::ui {
 
-void connectCheckCommands(MainWindow& window)
+void bindCheckCommands(const CommandContext& context, QObject* owner)
 {
-    const auto on = [&window](const char* name, auto&& command) {
-        QObject::connect(window.action(QString::fromLatin1(name)), &QAction::triggered, &window,
-                         command);
-    };
-    on("checkDoubleBookings",
-       [&window] { views::checkDoubleBookings(window.workspace(), window.uiPort()); });
-    const auto spread = [&window](views::SpreadKey key, views::SpreadScope scope) {
-        return [&window, key, scope] {
-            views::showDistribution(window.workspace(), window.uiPort(), key, scope);
-        };
-    };
+    Workspace& ws = context.ws;
+    UiPort& ui = context.ui;
+    const Actions& actions = context.actions;
+    bindAction(actions.checkDoubleBookings, owner, [&ws, &ui] { views::checkDoubleBookings(ws, ui); });
     using views::SpreadKey;
     using views::SpreadScope;
-    on("teacherSpreadSchool", spread(SpreadKey::Teacher, SpreadScope::School));
-    on("teacherSpreadClass", spread(SpreadKey::Teacher, SpreadScope::Class));
-    on("courseSpreadSchool", spread(SpreadKey::Course, SpreadScope::School));
-    on("courseSpreadClass", spread(SpreadKey::Course, SpreadScope::Class));
+    const auto spread = [&](QAction* action, SpreadKey key, SpreadScope scope) {
+        bindAction(action, owner,
+                   [&ws, &ui, key, scope] { views::showDistribution(ws, ui, key, scope); });
+    };
+    spread(actions.teacherSpreadSchool, SpreadKey::Teacher, SpreadScope::School);
+    spread(actions.teacherSpreadClass, SpreadKey::Teacher, SpreadScope::Class);
+    spread(actions.courseSpreadSchool, SpreadKey::Course, SpreadScope::School);
+    spread(actions.courseSpreadClass, SpreadKey::Course, SpreadScope::Class);
 }
 
 } // namespace orve::ui

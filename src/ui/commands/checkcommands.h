@@ -1,11 +1,12 @@
-// Connects the double-booking check and the four distribution views of the menu 手动操作 to
-// their core commands.
+// The double-booking check and the four distribution views of the menu 手动操作.
 #pragma once
+
+class QObject;
 
 namespace orve::ui {
 
-class MainWindow;
+struct CommandContext;
 
-void connectCheckCommands(MainWindow& window);
+void bindCheckCommands(const CommandContext& context, QObject* owner);
 
 } // namespace orve::ui

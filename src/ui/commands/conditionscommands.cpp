@@ -1,28 +1,27 @@
 #include "conditionscommands.h"
 
-#include "conditions/blockedtimes.h"
-#include "pages/conditionspage.h"
-#include "mainwindow.h"
+#include "commandcontext.h"
 
-#include <QAction>
+#include "conditions/blockedtimes.h"
+#include "conditions/combinedclasses.h"
+#include "conditions/fixedlessons.h"
+#include "uiport.h"
 
 namespace orve::ui {
 
-void connectConditionsCommands(MainWindow& window, ConditionsPage& page)
+void bindConditionsCommands(const CommandContext& context, QObject* owner)
 {
-    const auto on = [&window](const char* name, auto&& command) {
-        QObject::connect(window.action(QString::fromLatin1(name)), &QAction::triggered, &window,
-                         command);
-    };
-    on("blockCourses", [&window] { conditions::blockCourseTimes(window.uiPort()); });
-    on("blockClasses", [&window] { conditions::blockClassTimes(window.uiPort()); });
-    on("blockTeachers", [&window] { conditions::blockTeacherTimes(window.uiPort()); });
-    on("combinedClasses", [&page] { page.runShowCombinedClasses(); });
-    on("fixedLessons", [&page] { page.runPrepareFixedLessons(); });
-    QObject::connect(&window, &MainWindow::tabClicked, &page, [&page](int index) {
-        if (index == int(MainTab::SpecialConditions))
-            page.runPrepareFixedLessons();
-    });
+    Workspace& ws = context.ws;
+    UiPort& ui = context.ui;
+    const Actions& actions = context.actions;
+    bindAction(actions.blockCourses, owner, [&ui] { conditions::blockCourseTimes(ui); });
+    bindAction(actions.blockClasses, owner, [&ui] { conditions::blockClassTimes(ui); });
+    bindAction(actions.blockTeachers, owner, [&ui] { conditions::blockTeacherTimes(ui); });
+    bindAction(actions.combinedClasses, owner,
+               [&ws, &ui] { conditions::showCombinedClasses(ws, ui); });
+    const auto prepareFixedLessons = [&ws, &ui] { conditions::prepareFixedLessons(ws, ui); };
+    bindAction(actions.fixedLessons, owner, prepareFixedLessons);
+    bindTabClick(context.views, int(MainTab::SpecialConditions), owner, prepareFixedLessons);
 }
 
 } // namespace orve::ui

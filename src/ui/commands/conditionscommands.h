@@ -1,11 +1,13 @@
-// Connects the menu 特殊条件考虑 and the click on tab 2 to the special-conditions commands.
+// The menu 特殊条件考虑 and the click on tab 2: blocked times, combined classes and the
+// fixed-lesson editor.
 #pragma once
+
+class QObject;
 
 namespace orve::ui {
 
-class ConditionsPage;
-class MainWindow;
+struct CommandContext;
 
-void connectConditionsCommands(MainWindow& window, ConditionsPage& page);
+void bindConditionsCommands(const CommandContext& context, QObject* owner);
 
 } // namespace orve::ui

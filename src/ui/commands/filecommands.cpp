@@ -1,43 +1,39 @@
 #include "filecommands.h"
 
-#include "fileio/filecommands.h"
-#include "mainwindow.h"
+#include "commandcontext.h"
 
-#include <QAction>
+#include "fileio/filecommands.h"
 
 namespace orve::ui {
 
-FileCommands::FileCommands(MainWindow& window, UiPort& ui)
-    : QObject(&window), window_(window), ui_(ui)
+FileCommands::FileCommands(const CommandContext& context, QObject* parent)
+    : QObject(parent), ws_(context.ws), ui_(context.ui)
 {
-    const auto on = [this](const char* name, void (FileCommands::*command)()) {
-        if (QAction* action = window_.action(QString::fromLatin1(name)))
-            connect(action, &QAction::triggered, this, command);
-    };
-    on("newSchool", &FileCommands::newSchool);
-    on("openSchool", &FileCommands::openSchool);
-    on("saveSchool", &FileCommands::saveSchool);
-    on("saveSchoolAs", &FileCommands::saveSchoolAs);
+    const Actions& actions = context.actions;
+    bindAction(actions.newSchool, this, &FileCommands::newSchool);
+    bindAction(actions.openSchool, this, &FileCommands::openSchool);
+    bindAction(actions.saveSchool, this, &FileCommands::saveSchool);
+    bindAction(actions.saveSchoolAs, this, &FileCommands::saveSchoolAs);
 }
 
 void FileCommands::newSchool()
 {
-    fileio::newSchool(window_.workspace(), ui_);
+    fileio::newSchool(ws_, ui_);
 }
 
 void FileCommands::openSchool()
 {
-    fileio::openSchool(window_.workspace(), ui_);
+    fileio::openSchool(ws_, ui_);
 }
 
 void FileCommands::saveSchool()
 {
-    fileio::saveSchool(window_.workspace(), ui_);
+    fileio::saveSchool(ws_, ui_);
 }
 
 void FileCommands::saveSchoolAs()
 {
-    fileio::saveSchoolAs(window_.workspace(), ui_);
+    fileio::saveSchoolAs(ws_, ui_);
 }
 
 } // namespace orve::ui

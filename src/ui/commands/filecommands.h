@@ -5,20 +5,20 @@
 #include <QObject>
 
 namespace orve {
+struct Workspace;
 class UiPort;
-}
+} // namespace orve
 
 namespace orve::ui {
 
-class MainWindow;
+struct CommandContext;
 
 class FileCommands : public QObject
 {
     Q_OBJECT
 
 public:
-    // Connects the window's menu items newSchool, open, save and saveSchoolAs.
-    FileCommands(MainWindow& window, UiPort& ui);
+    FileCommands(const CommandContext& context, QObject* parent);
 
     void newSchool();
     void openSchool();
@@ -26,7 +26,7 @@ public:
     void saveSchoolAs();
 
 private:
-    MainWindow& window_;
+    Workspace& ws_;
     UiPort& ui_;
 };
 

@@ -1,11 +1,12 @@
 #include "optimisecommand.h"
 
+#include "commandcontext.h"
+
 #include "optimiser/optimisecommand.h"
 #include "scheduler/randomsource.h"
 #include "uiport.h"
 #include "workspace.h"
 
-#include <QAction>
 #include <QCheckBox>
 #include <QDialog>
 #include <QDialogButtonBox>
@@ -42,12 +43,12 @@ private:
 
 } // namespace
 
-OptimiseCommand::OptimiseCommand(Workspace& ws, UiPort& ui, QWidget* window, QAction* trigger)
-    : QObject(window), ws_(ws), ui_(ui), window_(window)
+OptimiseCommand::OptimiseCommand(const CommandContext& context, QObject* parent)
+    : QObject(parent), ws_(context.ws), ui_(context.ui), window_(context.views.window)
 {
     setObjectName(QStringLiteral("optimiseCommand"));
     askOptions = [this](bool& allow) { return showOptionsDialog(allow); };
-    connect(trigger, &QAction::triggered, this, &OptimiseCommand::run);
+    bindAction(context.actions.removeDoubleBookings, this, &OptimiseCommand::run);
 }
 
 bool OptimiseCommand::showOptionsDialog(bool& allowMainAfternoon)
@@ -88,15 +89,17 @@ bool OptimiseCommand::showOptionsDialog(bool& allowMainAfternoon)
 
 void OptimiseCommand::run()
 {
-    if (running_)
-        return;
+    oneAtATime_.run([this] { runOnce(); });
+}
+
+void OptimiseCommand::runOnce()
+{
     bool allow = options.allowMainAfternoon;
     if (!askOptions(allow))
         return;
     options.allowMainAfternoon = allow;
     if (!fixedSeed)
         options.seed = scheduler::SeededRandom::clockSeed();
-    running_ = true;
     ui_.showTab(MainTab::Scheduling);
 
     QProgressDialog dialog(window_);
@@ -113,7 +116,6 @@ void OptimiseCommand::run()
     const optimiser::OptimiseOutcome outcome =
         optimiser::removeDoubleBookings(ws_, options, &progress);
     dialog.close();
-    running_ = false;
     ui_.message(optimiser::outcomeMessage(outcome, options), MessageButtons::Ok, {},
                 MessageIcon::Information);
 }

@@ -5,11 +5,11 @@
 #pragma once
 
 #include "optimiser/optimiser.h"
+#include "platform/oneatatime.h"
 
 #include <QObject>
 #include <functional>
 
-class QAction;
 class QWidget;
 
 namespace orve {
@@ -19,12 +19,14 @@ class UiPort;
 
 namespace orve::ui {
 
+struct CommandContext;
+
 class OptimiseCommand : public QObject
 {
     Q_OBJECT
 
 public:
-    OptimiseCommand(Workspace& ws, UiPort& ui, QWidget* window, QAction* trigger);
+    OptimiseCommand(const CommandContext& context, QObject* parent);
 
     void run();
 
@@ -36,12 +38,13 @@ public:
     bool fixedSeed = false;
 
 private:
+    void runOnce();
     bool showOptionsDialog(bool& allowMainAfternoon);
 
     Workspace& ws_;
     UiPort& ui_;
     QWidget* window_;
-    bool running_ = false;
+    OneAtATime oneAtATime_;
 };
 
 } // namespace orve::ui

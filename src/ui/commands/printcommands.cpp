@@ -1,6 +1,6 @@
 #include "printcommands.h"
 
-#include "mainwindow.h"
+#include "commandcontext.h"
 #include "windows/printwindow.h"
 #include "platform/programinfo.h"
 #include "timetablepdf.h"
@@ -9,8 +9,9 @@
 #include "fileio/filecommands.h"
 #include "fileio/filemessages.h"
 #include "print/printcommand.h"
+#include "uiport.h"
+#include "workspace.h"
 
-#include <QAction>
 #include <QApplication>
 #include <QFileInfo>
 
@@ -30,39 +31,35 @@ public:
 
 } // namespace
 
-PrintCommands::PrintCommands(MainWindow& window, UiPort& ui)
-    : QObject(&window), window_(window), ui_(ui)
+PrintCommands::PrintCommands(const CommandContext& context, QObject* parent)
+    : QObject(parent), ws_(context.ws), ui_(context.ui), window_(context.views.window)
 {
-    const auto on = [this](const char* name, void (PrintCommands::*command)()) {
-        if (QAction* action = window_.action(QString::fromLatin1(name)))
-            connect(action, &QAction::triggered, this, command);
-    };
-    on("printPreview", &PrintCommands::printPreview);
-    on("print", &PrintCommands::print);
-    on("printClassTimetables", &PrintCommands::printClassTimetables);
-    on("printTeacherTimetables", &PrintCommands::printTeacherTimetables);
-    on("exportPdf", &PrintCommands::exportPdf);
-    on("exportCsv", &PrintCommands::exportCsv);
-    on("exportHtml", &PrintCommands::exportHtml);
+    const Actions& actions = context.actions;
+    bindAction(actions.printPreview, this, &PrintCommands::printPreview);
+    bindAction(actions.print, this, &PrintCommands::print);
+    bindAction(actions.printClassTimetables, this, &PrintCommands::printClassTimetables);
+    bindAction(actions.printTeacherTimetables, this, &PrintCommands::printTeacherTimetables);
+    bindAction(actions.exportPdf, this, &PrintCommands::exportPdf);
+    bindAction(actions.exportCsv, this, &PrintCommands::exportCsv);
+    bindAction(actions.exportHtml, this, &PrintCommands::exportHtml);
 }
 
 PrintWindow& PrintCommands::ensurePrintWindow()
 {
     if (!printWindow_)
-        printWindow_ = new PrintWindow(&window_);
+        printWindow_ = new PrintWindow(window_);
     return *printWindow_;
 }
 
 void PrintCommands::nameDocument()
 {
-    const Workspace& ws = window_.workspace();
-    ensurePrintWindow().setDocumentName(print::printKindName(ws.session.printKind));
-    printWindow_->setFolder(fileio::dialogFolder(ws));
+    ensurePrintWindow().setDocumentName(print::printKindName(ws_.session.printKind));
+    printWindow_->setFolder(fileio::dialogFolder(ws_));
 }
 
 void PrintCommands::printPreview()
 {
-    print::printTimetable(window_.workspace(), ensurePrintWindow(), ui_);
+    print::printTimetable(ws_, ensurePrintWindow(), ui_);
     nameDocument();
 }
 
@@ -74,12 +71,12 @@ void PrintCommands::print()
 
 void PrintCommands::printClassTimetables()
 {
-    printClasses(window_.workspace().school.classes);
+    printClasses(ws_.school.classes);
 }
 
 void PrintCommands::printTeacherTimetables()
 {
-    printTeachers(window_.workspace().school.teachers);
+    printTeachers(ws_.school.teachers);
 }
 
 void PrintCommands::printClassTimetable(const QString& className)
@@ -94,19 +91,19 @@ void PrintCommands::printTeacherTimetable(const QString& teacher)
 
 void PrintCommands::printClasses(const QStringList& classes)
 {
-    print::printClassTimetables(window_.workspace(), ensurePrintWindow(), ui_, classes);
+    print::printClassTimetables(ws_, ensurePrintWindow(), ui_, classes);
     nameDocument();
 }
 
 void PrintCommands::printTeachers(const QStringList& teachers)
 {
-    print::printTeacherTimetables(window_.workspace(), ensurePrintWindow(), ui_, teachers);
+    print::printTeacherTimetables(ws_, ensurePrintWindow(), ui_, teachers);
     nameDocument();
 }
 
 void PrintCommands::exportPdf()
 {
-    const Workspace& ws = window_.workspace();
+    const Workspace& ws = ws_;
     // The paper is chosen with the file type: A3 holds more days of the master timetable.
     const QString onA4 = QStringLiteral(u"PDF 文件，A4 纸 (*.pdf)");
     const QString onA3 = QStringLiteral(u"PDF 文件，A3 纸 (*.pdf)");
@@ -143,12 +140,12 @@ void PrintCommands::exportPdf()
 
 void PrintCommands::exportCsv()
 {
-    fileio::exportTimetableFiles(window_.workspace(), ui_, fileio::TableFormat::Csv);
+    fileio::exportTimetableFiles(ws_, ui_, fileio::TableFormat::Csv);
 }
 
 void PrintCommands::exportHtml()
 {
-    fileio::exportTimetableFiles(window_.workspace(), ui_, fileio::TableFormat::Html);
+    fileio::exportTimetableFiles(ws_, ui_, fileio::TableFormat::Html);
 }
 
 } // namespace orve::ui

@@ -7,12 +7,13 @@
 #include <QStringList>
 
 namespace orve {
+struct Workspace;
 class UiPort;
-}
+} // namespace orve
 
 namespace orve::ui {
 
-class MainWindow;
+struct CommandContext;
 class PrintWindow;
 
 class PrintCommands : public QObject
@@ -20,8 +21,7 @@ class PrintCommands : public QObject
     Q_OBJECT
 
 public:
-    // Connects the window's menu items of 打印输出.
-    PrintCommands(MainWindow& window, UiPort& ui);
+    PrintCommands(const CommandContext& context, QObject* parent);
 
     // 打印预览: the master timetable in the print window.
     void printPreview();
@@ -47,8 +47,9 @@ private:
     // Names the window's document after what it was last asked to print.
     void nameDocument();
 
-    MainWindow& window_;
+    Workspace& ws_;
     UiPort& ui_;
+    QWidget* window_; // the print window's owner
     PrintWindow* printWindow_ = nullptr; // a child of the main window, hidden when closed
 };
 

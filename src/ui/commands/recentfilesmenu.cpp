@@ -1,5 +1,7 @@
 #include "recentfilesmenu.h"
 
+#include "commandcontext.h"
+
 #include "fileio/filecommands.h"
 #include "workspace.h"
 
@@ -16,9 +18,11 @@ const QString RecentFilesKey = QStringLiteral("recentFiles");
 const QString LastFolderKey = QStringLiteral("lastFolder");
 } // namespace
 
-RecentFilesMenu::RecentFilesMenu(Workspace& ws, UiPort& ui, QMenu* menu, QAction* before)
-    : QObject(menu), ws_(ws), ui_(ui)
+RecentFilesMenu::RecentFilesMenu(const CommandContext& context, QObject* parent)
+    : QObject(parent), ws_(context.ws), ui_(context.ui)
 {
+    QMenu* menu = context.actions.fileMenu;
+    QAction* before = context.actions.exit;
     for (int i = 0; i < RecentFiles::Capacity; ++i) {
         auto* item = new QAction(menu);
         item->setObjectName(QStringLiteral("recentFile%1").arg(i + 1));

@@ -9,7 +9,6 @@
 #include <array>
 
 class QAction;
-class QMenu;
 
 namespace orve {
 struct Workspace;
@@ -18,13 +17,15 @@ class UiPort;
 
 namespace orve::ui {
 
+struct CommandContext;
+
 class RecentFilesMenu : public QObject
 {
     Q_OBJECT
 
 public:
-    // Puts the items into `menu` before `before` and takes the stored list into the session.
-    RecentFilesMenu(Workspace& ws, UiPort& ui, QMenu* menu, QAction* before);
+    // Puts the items into the file menu before 退出 and takes the stored list into the session.
+    RecentFilesMenu(const CommandContext& context, QObject* parent);
 
     // Item `index` (from 0) of the list; hidden while the list is shorter.
     QAction* item(int index) const { return items_.at(std::size_t(index)); }

@@ -1,10 +1,12 @@
 #include "schedulingcommand.h"
 
-#include "platform/pacedeventport.h"
+#include "commandcontext.h"
+#include "grid/gridview.h"
+#include "pages/schedulingpage.h"
 #include "pages/schedulingstatus.h"
+#include "platform/pacedeventport.h"
 #include "workspace.h"
 
-#include <QAction>
 #include <QCoreApplication>
 #include <QLabel>
 #include <QProgressDialog>
@@ -27,16 +29,11 @@ protected:
 
 } // namespace
 
-SchedulingCommand::SchedulingCommand(Workspace& ws, UiPort& ui, QWidget* window, QWidget* page,
-                                     QWidget* timetable, SchedulingStatusPanel* panel,
-                                     QAction* trigger)
-    : QObject(window), ws_(ws), ui_(ui), window_(window), page_(page), timetable_(timetable),
-      panel_(panel)
+SchedulingCommand::SchedulingCommand(const CommandContext& context, QObject* parent)
+    : QObject(parent), ws_(context.ws), ui_(context.ui), window_(context.views.window),
+      page_(context.views.scheduling), panel_(context.views.schedulingStatus)
 {
-    connect(trigger, &QAction::triggered, this, &SchedulingCommand::run);
-    for (const auto signal : {&Notifier::conflictsChanged, &Notifier::schoolReplaced})
-        connect(&ws_.notifier, signal, this,
-                [this] { panel_->showConflicts(ws_.session.conflicts); });
+    bindAction(context.actions.autoSchedule, this, &SchedulingCommand::run);
 }
 
 SchedulingCommand::~SchedulingCommand() = default;
@@ -81,9 +78,7 @@ bool SchedulingCommand::stopRequested()
 
 void SchedulingCommand::setThinking(bool shown)
 {
-    for (const char* name : {"Label13", "Text9"})
-        if (auto* widget = page_->findChild<QWidget*>(QString::fromLatin1(name)))
-            widget->setVisible(!shown);
+    page_->setTitleVisible(!shown);
     panel_->thinkingLabel()->setVisible(shown);
     if (shown)
         panel_->thinkingLabel()->raise();
@@ -101,7 +96,7 @@ void SchedulingCommand::setProgress(const QString& text)
 
 void SchedulingCommand::setTimetableVisible(bool visible)
 {
-    timetable_->setVisible(visible);
+    page_->view()->setVisible(visible);
 }
 
 } // namespace orve::ui

@@ -1,6 +1,6 @@
 // The automatic scheduling command runScheduling in the window: it runs the core's scheduling run
-// and shows its progress: the disabled main window, the thinking and progress labels, the hidden
-// master timetable and, afterwards, the conflict list. A run that lasts shows a window-modal
+// and shows its progress: the disabled main window, the thinking and progress labels and the
+// hidden master timetable. A run that lasts shows a window-modal
 // progress dialog whose 取消 stops it, leaving the timetable as it was before.
 #pragma once
 
@@ -9,7 +9,6 @@
 #include <QObject>
 #include <memory>
 
-class QAction;
 class QProgressDialog;
 class QWidget;
 
@@ -20,6 +19,8 @@ class UiPort;
 
 namespace orve::ui {
 
+struct CommandContext;
+class SchedulingPage;
 class SchedulingStatusPanel;
 
 class SchedulingCommand : public QObject, public scheduler::SchedulingStatus
@@ -27,10 +28,7 @@ class SchedulingCommand : public QObject, public scheduler::SchedulingStatus
     Q_OBJECT
 
 public:
-    // `page` is the scheduling tab with the master timetable `timetable`; its title field
-    // (Label13, Text9) is found there by name.
-    SchedulingCommand(Workspace& ws, UiPort& ui, QWidget* window, QWidget* page, QWidget* timetable,
-                      SchedulingStatusPanel* panel, QAction* trigger);
+    SchedulingCommand(const CommandContext& context, QObject* parent);
     ~SchedulingCommand() override;
 
     void run();
@@ -48,8 +46,7 @@ private:
     Workspace& ws_;
     UiPort& ui_;
     QWidget* window_;
-    QWidget* page_;
-    QWidget* timetable_;
+    SchedulingPage* page_;
     SchedulingStatusPanel* panel_;
     std::unique_ptr<QProgressDialog> progress_;
 };

@@ -1,10 +1,9 @@
 #include "timetablecommands.h"
 
-#include "mainwindow.h"
+#include "commandcontext.h"
 #include "printcommands.h"
 #include "windows/timetablewindow.h"
 
-#include <QAction>
 #include <QScreen>
 #include <algorithm>
 
@@ -12,26 +11,26 @@ namespace orve::ui {
 
 using views::WeekViewKind;
 
-TimetableCommands::TimetableCommands(MainWindow& window, PrintCommands& print)
-    : QObject(&window), window_(window), print_(print)
+TimetableCommands::TimetableCommands(const CommandContext& context, PrintCommands& print,
+                                     QObject* parent)
+    : QObject(parent), ws_(context.ws), ui_(context.ui), window_(context.views.window),
+      print_(print)
 {
-    connect(window.action(QStringLiteral("classTimetable")), &QAction::triggered, this,
-            [this] { open(WeekViewKind::Class); });
-    connect(window.action(QStringLiteral("teacherTimetable")), &QAction::triggered, this,
-            [this] { open(WeekViewKind::Teacher); });
+    bindAction(context.actions.classTimetable, this, [this] { open(WeekViewKind::Class); });
+    bindAction(context.actions.teacherTimetable, this, [this] { open(WeekViewKind::Teacher); });
 }
 
 void TimetableCommands::open(WeekViewKind kind)
 {
     if (!timetableWindow_) {
-        timetableWindow_ = new TimetableWindow(window_.workspace(), window_.uiPort(), &window_);
+        timetableWindow_ = new TimetableWindow(ws_, ui_, window_);
         // At the main window's right, below its first class rows, so a pick shows in both;
         // whole on the screen.
-        const QRect main = window_.frameGeometry();
+        const QRect main = window_->frameGeometry();
         QRect placed(
             QPoint(main.right() - timetableWindow_->width() - 20, main.top() + main.height() / 4),
             timetableWindow_->size());
-        if (const QScreen* screen = window_.screen()) {
+        if (const QScreen* screen = window_->screen()) {
             const QRect free = screen->availableGeometry();
             placed.moveBottom(std::min(placed.bottom(), free.bottom()));
             placed.moveRight(std::min(placed.right(), free.right()));
@@ -46,7 +45,7 @@ void TimetableCommands::open(WeekViewKind kind)
                     else
                         print_.printTeacherTimetable(name);
                 });
-        connect(timetableWindow_, &TimetableWindow::closeProgramRequested, &window_,
+        connect(timetableWindow_, &TimetableWindow::closeProgramRequested, window_,
                 &QWidget::close);
     }
     timetableWindow_->open(kind);

@@ -5,13 +5,20 @@
 
 #include <QObject>
 
+class QWidget;
+
+namespace orve {
+struct Workspace;
+class UiPort;
+} // namespace orve
+
 namespace orve::views {
 enum class WeekViewKind;
 }
 
 namespace orve::ui {
 
-class MainWindow;
+struct CommandContext;
 class PrintCommands;
 class TimetableWindow;
 
@@ -20,14 +27,16 @@ class TimetableCommands : public QObject
     Q_OBJECT
 
 public:
-    TimetableCommands(MainWindow& window, PrintCommands& print);
+    TimetableCommands(const CommandContext& context, PrintCommands& print, QObject* parent);
 
     // Null until the first opening.
     TimetableWindow* timetableWindow() const { return timetableWindow_; }
     void open(views::WeekViewKind kind);
 
 private:
-    MainWindow& window_;
+    Workspace& ws_;
+    UiPort& ui_;
+    QWidget* window_; // the main window, which owns it
     PrintCommands& print_;
     TimetableWindow* timetableWindow_ = nullptr;
 };

@@ -1,7 +1,6 @@
 // The main window's toolbar Toolbar1: 21 buttons numbered from 1, the unlisted ones spacers.
 #pragma once
 
-#include <QString>
 #include <array>
 
 class QAction;
@@ -9,18 +8,20 @@ class QToolBar;
 
 namespace orve::ui {
 
+struct Actions;
+
 struct ToolbarButtons
 {
     static constexpr int Count = 21;
     static constexpr int ForcedSwap = 21;
     // Index 0 is button 1; spacers are null.
     std::array<QAction*, Count> actions{};
-    // The menu item whose command each button runs (empty for spacers and button 21).
-    std::array<QString, Count> commands{};
+    // The menu item whose command each button runs (null for spacers and button 21).
+    std::array<QAction*, Count> commands{};
 
     QAction* button(int number) const { return actions.at(std::size_t(number - 1)); }
 };
 
-ToolbarButtons buildToolbar(QToolBar* toolbar);
+ToolbarButtons buildToolbar(QToolBar* toolbar, const Actions& actions);
 
 } // namespace orve::ui

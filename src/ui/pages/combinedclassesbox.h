@@ -3,8 +3,6 @@
 // and Command6 "删除".
 #pragma once
 
-#include "fixedlessonsbox.h"
-
 #include <QWidget>
 
 class QComboBox;
@@ -14,7 +12,8 @@ class QTreeWidget;
 
 namespace orve {
 struct Workspace;
-}
+class UiPort;
+} // namespace orve
 
 namespace orve::ui {
 
@@ -25,7 +24,7 @@ class CombinedClassesBox : public QWidget
     Q_OBJECT
 
 public:
-    CombinedClassesBox(Workspace& ws, FixedLessonsBox::UiPortSource ui, NumericGuardFilter* guard,
+    CombinedClassesBox(Workspace& ws, UiPort& ui, NumericGuardFilter* guard,
                        QWidget* parent = nullptr);
 
     QTreeWidget* tree() const { return tree_; }
@@ -43,7 +42,7 @@ private:
     int selectedNode() const;
 
     Workspace& ws_;
-    FixedLessonsBox::UiPortSource ui_;
+    UiPort& ui_;
     QTreeWidget* tree_;
     QComboBox* combo3_;
     QLineEdit* text7_;

@@ -35,8 +35,8 @@ void setItems(QComboBox* combo, const QStringList& items, int current)
 
 } // namespace
 
-FixedLessonsBox::FixedLessonsBox(Workspace& ws, UiPortSource ui, QWidget* parent)
-    : QWidget(parent), ws_(ws), ui_(std::move(ui)), combo4_(new QComboBox(this)),
+FixedLessonsBox::FixedLessonsBox(Workspace& ws, UiPort& ui, QWidget* parent)
+    : QWidget(parent), ws_(ws), ui_(ui), combo4_(new QComboBox(this)),
       text10_(new QLineEdit(this)), upDown9_(new SpinButtons(0, 0, this)),
       view_(new GridView(ws.editor.fixedLessonGrid, this)), combo11_(new QComboBox(this)),
       combo6_(new QComboBox(this))
@@ -75,10 +75,10 @@ FixedLessonsBox::FixedLessonsBox(Workspace& ws, UiPortSource ui, QWidget* parent
     connect(upDown9_, &SpinButtons::stepped, this,
             [this](int delta) { conditions::stepClassChooser(ws_, delta); });
     connect(view_, &GridView::cellReleased, this, [this](int row, int column) {
-        conditions::releaseOnFixedGrid(ws_, ui_(), {row, column});
+        conditions::releaseOnFixedGrid(ws_, ui_, {row, column});
     });
     connect(combo11_, qOverload<int>(&QComboBox::activated), this, [this](int index) {
-        conditions::chooseCourse(ws_, ui_(), ws_.editor.fixedLessonGrid.currentCell(),
+        conditions::chooseCourse(ws_, ui_, ws_.editor.fixedLessonGrid.currentCell(),
                                  combo11_->itemText(index));
     });
     for (const auto signal : {&Notifier::fixedLessonEditorChanged, &Notifier::conditionsChanged,

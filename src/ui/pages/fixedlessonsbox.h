@@ -5,7 +5,6 @@
 #pragma once
 
 #include <QWidget>
-#include <functional>
 
 class QComboBox;
 class QLineEdit;
@@ -25,12 +24,10 @@ class FixedLessonsBox : public QWidget
     Q_OBJECT
 
 public:
-    using UiPortSource = std::function<UiPort&()>;
-
     // The grid is shown at a fixed size: its on-screen size lays out its rows and columns.
     static constexpr QSize GridSize{600, 330};
 
-    FixedLessonsBox(Workspace& ws, UiPortSource ui, QWidget* parent = nullptr);
+    FixedLessonsBox(Workspace& ws, UiPort& ui, QWidget* parent = nullptr);
 
     GridView* view() const { return view_; }
     QComboBox* classChooser() const { return combo4_; }
@@ -46,7 +43,7 @@ private:
     void placeCourseChooser();
 
     Workspace& ws_;
-    UiPortSource ui_;
+    UiPort& ui_;
     QComboBox* combo4_;
     QLineEdit* text10_;
     SpinButtons* upDown9_;

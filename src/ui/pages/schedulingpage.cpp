@@ -29,6 +29,12 @@ SchedulingPage::SchedulingPage(Workspace& ws, QWidget* parent)
         connect(&ws_.notifier, signal, this, &SchedulingPage::refresh);
 }
 
+void SchedulingPage::setTitleVisible(bool visible)
+{
+    label13_->setVisible(visible);
+    text9_->setVisible(visible);
+}
+
 void SchedulingPage::refresh()
 {
     if (text9_->text() != ws_.school.title)

@@ -20,6 +20,8 @@ public:
     SchedulingPage(Workspace& ws, QWidget* parent = nullptr);
 
     QLineEdit* titleField() const { return text9_; }
+    // The title row gives way to the thinking label while a run lasts.
+    void setTitleVisible(bool visible);
     // Shows the workspace's title (it follows the notifier).
     void refresh();
 

@@ -1,6 +1,7 @@
 #include "schedulingstatus.h"
 
 #include "scheduler/schedulingrun.h"
+#include "workspace.h"
 
 #include <QComboBox>
 #include <QHBoxLayout>
@@ -8,8 +9,8 @@
 
 namespace orve::ui {
 
-SchedulingStatusPanel::SchedulingStatusPanel(QWidget* parent)
-    : QWidget(parent), label7_(new QLabel(scheduler::ThinkingText, this)),
+SchedulingStatusPanel::SchedulingStatusPanel(const Workspace& ws, QWidget* parent)
+    : QWidget(parent), ws_(ws), label7_(new QLabel(scheduler::ThinkingText, this)),
       label9_(new QLabel(this)), combo2_(new QComboBox(this))
 {
     setObjectName(QStringLiteral("SchedulingStatus"));
@@ -31,10 +32,13 @@ SchedulingStatusPanel::SchedulingStatusPanel(QWidget* parent)
     layout->addWidget(label9_);
     layout->addStretch(1);
     layout->addWidget(combo2_);
+    for (const auto signal : {&Notifier::conflictsChanged, &Notifier::schoolReplaced})
+        connect(&ws_.notifier, signal, this, &SchedulingStatusPanel::showConflicts);
 }
 
-void SchedulingStatusPanel::showConflicts(const QStringList& entries)
+void SchedulingStatusPanel::showConflicts()
 {
+    const QStringList& entries = ws_.session.conflicts;
     combo2_->clear();
     combo2_->addItems(entries);
     combo2_->setCurrentIndex(entries.isEmpty() ? -1 : 0);

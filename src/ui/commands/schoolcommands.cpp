@@ -1,8 +1,9 @@
-#include "schoolcontroller.h"
+#include "schoolcommands.h"
 
-#include "pages/basicspage.h"
+#include "commandcontext.h"
 #include "grid/gridview.h"
-#include "mainwindow.h"
+#include "pages/basicspage.h"
+#include "pages/weekfieldsbox.h"
 #include "model/grid.h"
 #include "model/weekstructure.h"
 #include "pages/namespanel.h"
@@ -11,10 +12,11 @@
 #include "school/plancellpress.h"
 #include "school/plancommands.h"
 #include "school/teachingplan.h"
+#include "school/weekcommands.h"
 #include "widgets/spinbuttons.h"
+#include "uiport.h"
 #include "workspace.h"
 
-#include <QAction>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QListWidget>
@@ -24,17 +26,18 @@ namespace orve::ui {
 
 using school::NameList;
 
-SchoolController::SchoolController(MainWindow& window)
-    : QObject(&window), window_(window), ws_(window.workspace()), ui_(window.uiPort()),
-      names_(window.basicsPage()->namesPanel()), plan_(window.planPage())
+SchoolCommands::SchoolCommands(const CommandContext& context, QObject* parent)
+    : QObject(parent), ws_(context.ws), ui_(context.ui),
+      names_(context.views.basics->namesPanel()), plan_(context.views.plan)
 {
-    connectMenu();
+    connectMenu(context);
     connectNames();
     connectPlan();
+    connectWeekFields(context);
     followWorkspace();
 }
 
-void SchoolController::followWorkspace()
+void SchoolCommands::followWorkspace()
 {
     const Notifier& notifier = ws_.notifier;
     const auto showNames = [this] { names_->refresh(ws_); };
@@ -50,31 +53,27 @@ void SchoolController::followWorkspace()
 }
 
 template <typename Command>
-void SchoolController::runOnNames(Command command)
+void SchoolCommands::runOnNames(Command command)
 {
     command(ws_, ui_);
 }
 
-void SchoolController::connectMenu()
+void SchoolCommands::connectMenu(const CommandContext& context)
 {
-    const auto on = [this](const char* name, auto command) {
-        connect(window_.action(QString::fromLatin1(name)), &QAction::triggered, this,
-                [this, command] { runOnNames(command); });
+    const Actions& actions = context.actions;
+    const auto on = [this](QAction* action, auto command) {
+        bindAction(action, this, [this, command] { runOnNames(command); });
     };
-    on("classList", school::showClassList);
-    on("courseList", school::showCourseList);
-    on("teacherList", school::showTeacherList);
-    on("venueList", school::showVenueList);
-    on("mainCourses", school::showMainCourses);
-    connect(window_.action(QStringLiteral("teachingPlan")), &QAction::triggered, this,
-            &SchoolController::runShowTeachingPlan);
-    connect(&window_, &MainWindow::tabClicked, this, [this](int index) {
-        if (index == int(MainTab::TeachingPlan))
-            runShowTeachingPlan();
-    });
+    on(actions.classList, school::showClassList);
+    on(actions.courseList, school::showCourseList);
+    on(actions.teacherList, school::showTeacherList);
+    on(actions.venueList, school::showVenueList);
+    on(actions.mainCourses, school::showMainCourses);
+    bindAction(actions.teachingPlan, this, &SchoolCommands::runShowTeachingPlan);
+    bindTabClick(context.views, int(MainTab::TeachingPlan), this, [this] { runShowTeachingPlan(); });
 }
 
-void SchoolController::connectNames()
+void SchoolCommands::connectNames()
 {
     connect(names_->addButton(), &QPushButton::clicked, this,
             [this] { runOnNames(school::addName); });
@@ -92,7 +91,7 @@ void SchoolController::connectNames()
             [this](NameList list, int index) { school::selectName(ws_, list, index); });
 }
 
-void SchoolController::connectPlan()
+void SchoolCommands::connectPlan()
 {
     connect(plan_->view(), &GridView::cellPressed, this,
             [this](int row, int column, Qt::MouseButton, Qt::KeyboardModifiers modifiers) {
@@ -106,19 +105,27 @@ void SchoolController::connectPlan()
     connect(plan_->classFinder(), &QComboBox::activated, this,
             [this](int index) { scrollTo(plan_->classFinder()->itemText(index)); });
     connect(plan_->classStepper(), &SpinButtons::stepped, this,
-            &SchoolController::stepClassFinder);
+            &SchoolCommands::stepClassFinder);
     connect(plan_, &PlanPage::viewResized, this, [this] {
         model::RedrawSuspender suspended(ws_.school.plan);
         school::setPlanHeader(ws_.school.plan);
     });
 }
 
-void SchoolController::runShowTeachingPlan()
+void SchoolCommands::connectWeekFields(const CommandContext& context)
+{
+    connect(context.views.basics->weekFields(), &WeekFieldsBox::stepRequested, this,
+            [this](int field, const QString& text) {
+                school::stepWeekField(ws_, ui_, model::WeekField(field), text);
+            });
+}
+
+void SchoolCommands::runShowTeachingPlan()
 {
     school::showTeachingPlan(ws_, ui_);
 }
 
-void SchoolController::stepClassFinder(int delta)
+void SchoolCommands::stepClassFinder(int delta)
 {
     SpinButtons* stepper = plan_->classStepper();
     stepper->setRange(0, std::max(plan_->classFinder()->count() - 1, 0));
@@ -132,7 +139,7 @@ void SchoolController::stepClassFinder(int delta)
     scrollTo(plan_->classFinder()->itemText(position));
 }
 
-void SchoolController::scrollTo(const QString& className)
+void SchoolCommands::scrollTo(const QString& className)
 {
     school::scrollToClass(ws_, ui_, className);
 }

@@ -1,6 +1,6 @@
-// Connects the school-data widgets of the main window to the core commands: the four list
-// commands and their buttons on the first tab, the plan commands, the plan cell presses and
-// choosers on the second tab, and a user's click on the plan tab.
+// The school's lists and teaching plan in the window: the menu 输入与查看, the names panel's
+// entry and buttons on the first tab, the plan's cell presses, choosers and class finder on the
+// second, and a user's click on the plan tab.
 #pragma once
 
 #include "school/namelist.h"
@@ -14,31 +14,29 @@ class UiPort;
 
 namespace orve::ui {
 
-class MainWindow;
+struct CommandContext;
 class NamesPanel;
 class PlanPage;
 
-class SchoolController : public QObject
+class SchoolCommands : public QObject
 {
     Q_OBJECT
 
 public:
-    explicit SchoolController(MainWindow& window);
+    SchoolCommands(const CommandContext& context, QObject* parent);
 
 private:
     // The lists and choosers follow the workspace's notifier.
     void followWorkspace();
-    void connectMenu();
+    void connectMenu(const CommandContext& context);
     void connectNames();
     void connectPlan();
-    // Runs a command on the tables, then shows the lists again.
-    template <typename Command>
-    void runOnNames(Command command);
+    void connectWeekFields(const CommandContext& context);
+    template <typename Command> void runOnNames(Command command);
     void runShowTeachingPlan();
     void stepClassFinder(int delta);
     void scrollTo(const QString& className);
 
-    MainWindow& window_;
     Workspace& ws_;
     UiPort& ui_;
     NamesPanel* names_;
