@@ -8,6 +8,7 @@
 
 #include "fileio/exportcommands.h"
 #include "fileio/filemessages.h"
+#include "formats/timetableformats.h"
 #include "workspace.h"
 
 #include <QDir>
@@ -24,8 +25,8 @@ struct ExportOptions
 {
     QString in;
     QString pdf;
-    QString csvFolder;
-    QString htmlFolder;
+    // The folder for each table format asked for (--csv DIR, --html DIR, …).
+    std::vector<std::pair<const fileio::TableFormat*, QString>> tables;
     print::TimetableSelection what;
     render::Paper paper = render::Paper::A4;
 };
@@ -48,6 +49,15 @@ std::optional<print::TimetableSelection> parseWhat(const QString& list)
     return what;
 }
 
+// The table format whose option `option` is ("--csv"); null for other options.
+const fileio::TableFormat* tableFormat(const QString& option)
+{
+    for (const fileio::TableFormat* format : exchange::timetableFormats())
+        if (option == QStringLiteral("--") + format->name)
+            return format;
+    return nullptr;
+}
+
 std::optional<ExportOptions> parseExport(const QStringList& arguments)
 {
     if (arguments.isEmpty() || arguments.size() % 2 == 0)
@@ -59,10 +69,8 @@ std::optional<ExportOptions> parseExport(const QStringList& arguments)
         const QString& value = arguments.at(i + 1);
         if (option == QStringLiteral("--pdf")) {
             options.pdf = value;
-        } else if (option == QStringLiteral("--csv")) {
-            options.csvFolder = value;
-        } else if (option == QStringLiteral("--html")) {
-            options.htmlFolder = value;
+        } else if (const fileio::TableFormat* format = tableFormat(option)) {
+            options.tables.emplace_back(format, value);
         } else if (option == QStringLiteral("--paper")) {
             if (value.compare(QStringLiteral("A4"), Qt::CaseInsensitive) == 0)
                 options.paper = render::Paper::A4;
@@ -79,7 +87,7 @@ std::optional<ExportOptions> parseExport(const QStringList& arguments)
             return std::nullopt;
         }
     }
-    if (options.pdf.isEmpty() && options.csvFolder.isEmpty() && options.htmlFolder.isEmpty())
+    if (options.pdf.isEmpty() && options.tables.empty())
         return std::nullopt;
     return options;
 }
@@ -87,7 +95,7 @@ std::optional<ExportOptions> parseExport(const QStringList& arguments)
 // Writes the table files into `folder`, made first when missing, as one set; false (reason on
 // stderr) when they could not be written.
 bool writeTables(const Workspace& ws, const ExportOptions& options, const QString& folder,
-                 fileio::TableFormat format, QJsonArray& written)
+                 const fileio::TableFormat& format, QJsonArray& written)
 {
     const std::vector<fileio::TimetableFile> files =
         fileio::timetableFiles(ws.school, ws.session.periodsPerDay, options.what, format);
@@ -136,12 +144,9 @@ int exportTimetables(const QStringList& arguments)
         written.append(options->pdf);
         summary.insert(QStringLiteral("pdf_pages"), pdf.pages);
     }
-    if (!options->csvFolder.isEmpty() &&
-        !writeTables(ws, *options, options->csvFolder, fileio::TableFormat::Csv, written))
-        return FileFailed;
-    if (!options->htmlFolder.isEmpty() &&
-        !writeTables(ws, *options, options->htmlFolder, fileio::TableFormat::Html, written))
-        return FileFailed;
+    for (const auto& [format, folder] : options->tables)
+        if (!writeTables(ws, *options, folder, *format, written))
+            return FileFailed;
     summary.insert(QStringLiteral("written"), written);
     return printJsonLine(summary) ? Done : FileFailed;
 }

@@ -18,6 +18,7 @@
 #include <QtTest>
 
 using orve::ui::MainWindow;
+using orve::ui::ExportTablesItem;
 using orve::ui::PrintWindow;
 
 namespace {
@@ -181,11 +182,16 @@ void PrintCommandsTest::exportsFromTheMenu()
     window.actions().exportPdf->trigger();
     QVERIFY(readPdfSize(dir.filePath(QStringLiteral(u"A3.pdf"))).contains("A3"));
 
+    // Every table format of the menu, in its order: CSV, then HTML.
+    const std::vector<ExportTablesItem>& exports = window.actions().exportTables;
+    QVERIFY(exports.size() >= 2);
+    QCOMPARE(exports[0].action->text(), QStringLiteral(u"导出为 CSV 表格..."));
+    QCOMPARE(exports[1].action->objectName(), QStringLiteral("exportHtml"));
     dialogs.fileNames = {dir.path()};
-    window.actions().exportCsv->trigger();
+    exports[0].action->trigger();
     QCOMPARE(dialogs.fileDialogs.constLast().title, QStringLiteral(u"导出为 CSV 表格：选择文件夹"));
     dialogs.fileNames = {dir.path()};
-    window.actions().exportHtml->trigger();
+    exports[1].action->trigger();
     for (const char16_t* name : {u"总课表", u"班级课程表", u"教师任课表"})
         for (const char* suffix : {".csv", ".html"})
             QVERIFY(QFile::exists(dir.filePath(QString::fromUtf16(name) + QLatin1String(suffix))));

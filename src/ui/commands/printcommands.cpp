@@ -40,8 +40,10 @@ PrintCommands::PrintCommands(const CommandContext& context, QObject* parent)
     bindAction(actions.printClassTimetables, this, &PrintCommands::printClassTimetables);
     bindAction(actions.printTeacherTimetables, this, &PrintCommands::printTeacherTimetables);
     bindAction(actions.exportPdf, this, &PrintCommands::exportPdf);
-    bindAction(actions.exportCsv, this, &PrintCommands::exportCsv);
-    bindAction(actions.exportHtml, this, &PrintCommands::exportHtml);
+    for (const ExportTablesItem& item : actions.exportTables)
+        bindAction(item.action, this, [this, format = item.format] {
+            fileio::exportTimetableFiles(ws_, ui_, *format);
+        });
 }
 
 PrintWindow& PrintCommands::ensurePrintWindow()
@@ -136,16 +138,6 @@ void PrintCommands::exportPdf()
         ui_.message(QStringLiteral(u"课程表已导出为 PDF 文件“%1”，共 %2 页。")
                         .arg(shown, QString::number(written.pages)),
                     MessageButtons::Ok, {}, MessageIcon::Information);
-}
-
-void PrintCommands::exportCsv()
-{
-    fileio::exportTimetableFiles(ws_, ui_, fileio::TableFormat::Csv);
-}
-
-void PrintCommands::exportHtml()
-{
-    fileio::exportTimetableFiles(ws_, ui_, fileio::TableFormat::Html);
 }
 
 } // namespace orve::ui

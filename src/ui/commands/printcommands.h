@@ -1,6 +1,6 @@
 // The print and export menu in the window: 打印预览 and 打印 of the master timetable, the class
-// and teacher timetables one to a page, and the export of every timetable as a PDF file, CSV
-// tables or HTML pages. The one print window is made at the first print and reused.
+// and teacher timetables one to a page, and the export of every timetable as a PDF file or as
+// table files of each format. The one print window is made at the first print and reused.
 #pragma once
 
 #include <QObject>
@@ -34,8 +34,6 @@ public:
     void printClassTimetable(const QString& className);
     void printTeacherTimetable(const QString& teacher);
     void exportPdf();
-    void exportCsv();
-    void exportHtml();
 
     // Null until the first print.
     PrintWindow* printWindow() const { return printWindow_; }

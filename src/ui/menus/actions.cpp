@@ -2,6 +2,8 @@
 // shortcuts and separator lines.
 #include "actions.h"
 
+#include "formats/timetableformats.h"
+
 #include <QAction>
 #include <QKeySequence>
 #include <QMenu>
@@ -92,13 +94,22 @@ std::vector<Menu> menus()
           {"printClassTimetables", &Actions::printClassTimetables, u"打印班级课程表", {}},
           {"printTeacherTimetables", &Actions::printTeacherTimetables, u"打印教师任课表", {}},
           separator,
-          {"exportPdf", &Actions::exportPdf, u"导出为 PDF 文件...", {}},
-          {"exportCsv", &Actions::exportCsv, u"导出为 CSV 表格...", {}},
-          {"exportHtml", &Actions::exportHtml, u"导出为 HTML 网页...", {}}}},
+          {"exportPdf", &Actions::exportPdf, u"导出为 PDF 文件...", {}}}},
         {"help",
          u"帮助 (&H)",
          {{"helpTopics", &Actions::helpTopics, u"帮助主题 &H", {}}, separator, {"about", &Actions::about, u"关于本软件 &A", {}}}},
     };
+}
+
+// 导出为 CSV 表格... and the other table formats, named "export" and the format's name.
+void addExportTablesItems(QMenu* menu, Actions& actions)
+{
+    for (const fileio::TableFormat* format : exchange::timetableFormats()) {
+        QAction* action = menu->addAction(format->caption + QStringLiteral("..."));
+        action->setObjectName(QStringLiteral("export") + format->name.left(1).toUpper() +
+                              format->name.mid(1));
+        actions.exportTables.push_back({format, action});
+    }
 }
 
 } // namespace
@@ -122,6 +133,8 @@ Actions buildMenuBar(QMenuBar* bar)
         }
         if (qstrcmp(menu.name, "file") == 0)
             actions.fileMenu = qmenu;
+        if (qstrcmp(menu.name, "output") == 0)
+            addExportTablesItems(qmenu, actions);
     }
     actions.forcedSwap->setCheckable(true);
     return actions;

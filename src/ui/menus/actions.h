@@ -3,11 +3,24 @@
 // pointer from a misspelt key. The object names are the member names, for tests and docs.
 #pragma once
 
+#include <vector>
+
 class QAction;
 class QMenu;
 class QMenuBar;
 
+namespace orve::fileio {
+struct TableFormat;
+}
+
 namespace orve::ui {
+
+// 导出为 … of a format of the timetables as table files (exchange::timetableFormats).
+struct ExportTablesItem
+{
+    const fileio::TableFormat* format;
+    QAction* action;
+};
 
 struct Actions
 {
@@ -53,8 +66,8 @@ struct Actions
     QAction* printClassTimetables = nullptr;
     QAction* printTeacherTimetables = nullptr;
     QAction* exportPdf = nullptr;
-    QAction* exportCsv = nullptr;
-    QAction* exportHtml = nullptr;
+    // One item per table format, after exportPdf: "exportCsv", "exportHtml", …
+    std::vector<ExportTablesItem> exportTables;
     // 帮助
     QAction* helpTopics = nullptr;
     QAction* about = nullptr;
