@@ -3,8 +3,8 @@
 #include "commands/adjustcommands.h"
 #include "commands/checkcommands.h"
 #include "commands/conditionscommands.h"
-#include "commands/filecommands.h"
-#include "commands/optimisecommand.h"
+#include "commands/filemenu.h"
+#include "commands/removedoublebookingscommand.h"
 #include "commands/printcommands.h"
 #include "commands/recentfilesmenu.h"
 #include "commands/schedulingcommand.h"
@@ -45,16 +45,16 @@ namespace orve::ui {
 MainWindow::MainWindow(UiPort* dialogs, QWidget* parent)
     : QMainWindow(parent), guard_(new NumericGuardFilter(this)), tabs_(new QTabWidget(this))
 {
-    setObjectName(QStringLiteral("Form1"));
+    setObjectName(QStringLiteral("mainWindow"));
     setWindowTitle(programTitle());
     setWindowIcon(programIcon());
     actions_ = buildMenuBar(menuBar());
     auto* toolbar = addToolBar(QStringLiteral(u"工具栏"));
-    toolbar->setObjectName(QStringLiteral("Toolbar1"));
+    nameControl(toolbar, "toolbar", QStringLiteral(u"工具栏"));
     toolbar->setMovable(false);
     toolbar->setIconSize(QSize(24, 24));
     toolbar_ = buildToolbar(toolbar, actions_);
-    tabs_->setObjectName(QStringLiteral("SSTab1"));
+    nameControl(tabs_, "tabs", QStringLiteral(u"功能选项卡"));
     ui_ = std::make_unique<QtUiPort>(
         this, tabs_, [this](FocusTarget target) { return focusTarget(target); }, dialogs);
 
@@ -103,12 +103,12 @@ void MainWindow::makeCommands()
 {
     const CommandContext context{ws_, *ui_, actions_, toolbar_, views_};
     new WindowCommands(context, this);
-    new FileCommands(context, this);
+    new FileMenu(context, this);
     new RecentFilesMenu(context, this);
     new SchoolCommands(context, this);
     bindConditionsCommands(context, this);
     new SchedulingCommand(context, this);
-    new OptimiseCommand(context, this);
+    new RemoveDoubleBookingsCommand(context, this);
     new AdjustCommands(context, this);
     bindCheckCommands(context, this);
     printCommands_ = new PrintCommands(context, this);

@@ -81,7 +81,7 @@ private slots:
         QCOMPARE(grid().cell({2, 4}).backColour, model::StandardColour);
         QVERIFY(undo->isEnabled());
         QVERIFY(undo->toolTip().contains(u"调课"_s));
-        auto* toolbar = window->findChild<QToolBar*>(u"Toolbar1"_s);
+        auto* toolbar = window->findChild<QToolBar*>(u"toolbar"_s);
         QVERIFY(toolbar->actions().contains(undo));
         undo->trigger();
         QCOMPARE(grid().text({2, 1}), test::lesson(u"语文"_s, u"张三"_s));

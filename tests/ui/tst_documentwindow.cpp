@@ -255,7 +255,7 @@ private slots:
     {
         MainWindow window;
         window.startUp();
-        auto* splash = window.findChild<QWidget*>(QStringLiteral("frmSplash"));
+        auto* splash = window.findChild<QWidget*>(QStringLiteral("splash"));
         QVERIFY(splash);
         QCOMPARE(splash->windowTitle(), orve::ui::programTitle());
         window.move(window.pos() + QPoint(40, 30)); // as a window manager places it later
@@ -268,7 +268,7 @@ private slots:
         QVERIFY(!window.windowIcon().isNull());
         QVERIFY(!window.windowIcon().pixmap(32, 32).isNull());
         const QString steps =
-            window.stepsPage()->findChild<QPlainTextEdit*>(QStringLiteral("Text3"))->toPlainText();
+            window.stepsPage()->findChild<QPlainTextEdit*>(QStringLiteral("stepsText"))->toPlainText();
         QVERIFY(steps.contains(QStringLiteral(u"\n8、查看调整班级课表和教师任课表。\n")));
     }
 
@@ -287,9 +287,9 @@ private slots:
         const auto name = [&window](const char* object) {
             return window.findChild<QWidget*>(QLatin1String(object))->accessibleName();
         };
-        QCOMPARE(name("MSGrid"), QStringLiteral(u"全校课程总表"));
-        QCOMPARE(name("jhb"), QStringLiteral(u"教学计划表"));
-        QCOMPARE(name("msgrid1"), QStringLiteral(u"固定课程表"));
+        QCOMPARE(name("masterTimetableView"), QStringLiteral(u"全校课程总表"));
+        QCOMPARE(name("teachingPlan"), QStringLiteral(u"教学计划表"));
+        QCOMPARE(name("fixedLessonGrid"), QStringLiteral(u"固定课程表"));
         QCOMPARE(window.basicsPage()->weekFields()->spin(0)->upButton()->accessibleName(),
                  QStringLiteral(u"增加上午节数"));
 

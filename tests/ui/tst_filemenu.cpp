@@ -5,7 +5,7 @@
 #include "fakeuiport.h"
 #include "pages/combinedclassesbox.h"
 #include "pages/conditionspage.h"
-#include "commands/filecommands.h"
+#include "commands/filemenu.h"
 #include "fileio/systemerror.h"
 #include "mainwindow.h"
 #include "pages/namespanel.h"
@@ -102,8 +102,8 @@ private slots:
     {
         MainWindow window;
         QLineEdit* title = window.schedulingPage()->titleField();
-        QCOMPARE(title->objectName(), QStringLiteral("Text9"));
-        auto* label = window.schedulingPage()->findChild<QLabel*>(QStringLiteral("Label13"));
+        QCOMPARE(title->objectName(), QStringLiteral("timetableTitle"));
+        auto* label = window.schedulingPage()->findChild<QLabel*>(QStringLiteral("titleLabel"));
         QVERIFY(label);
         QCOMPARE(label->text(), QStringLiteral(u"标题："));
         QCOMPARE(window.tabs()->indexOf(window.schedulingPage()), 3);

@@ -47,7 +47,7 @@ struct ModalCatcher
 
 QToolButton* toolButtonOf(MainWindow& window, QAction* action)
 {
-    auto* toolbar = window.findChild<QToolBar*>(QStringLiteral("Toolbar1"));
+    auto* toolbar = window.findChild<QToolBar*>(QStringLiteral("toolbar"));
     return qobject_cast<QToolButton*>(toolbar->widgetForAction(action));
 }
 
@@ -68,7 +68,7 @@ private slots:
         QCOMPARE(window.tabs()->count(), 5);
         for (int i = 0; i < 5; ++i)
             QCOMPARE(window.tabs()->tabText(i), captions.at(i));
-        const QString steps = window.stepsPage()->findChild<QPlainTextEdit*>(QStringLiteral("Text3"))->toPlainText();
+        const QString steps = window.stepsPage()->findChild<QPlainTextEdit*>(QStringLiteral("stepsText"))->toPlainText();
         QVERIFY(steps.startsWith(QStringLiteral(u"1、设置一天开课节数（分上，下午）及学校主副课。\n\n2、")));
         QVERIFY(steps.endsWith(QStringLiteral(u"9、打印各班课表、各教师任课表和全校课程总表。")));
         QCOMPARE(window.stepsPage()->moreInformation()->text(), QStringLiteral(u"更多信息"));
@@ -148,7 +148,7 @@ private slots:
     void toolbarHasTwentyOneButtons()
     {
         MainWindow window;
-        auto* toolbar = window.findChild<QToolBar*>(QStringLiteral("Toolbar1"));
+        auto* toolbar = window.findChild<QToolBar*>(QStringLiteral("toolbar"));
         // The 21 numbered buttons, then a separator and undo and redo of changes made by hand.
         const QList<QAction*> actions = toolbar->actions();
         QCOMPARE(actions.size(), 24);
@@ -187,7 +187,7 @@ private slots:
     {
         MainWindow window;
         window.toolbarButton(18)->trigger();
-        auto* form2 = window.findChild<QWidget*>(QStringLiteral("Form2"));
+        auto* form2 = window.findChild<QWidget*>(QStringLiteral("timetableWindow"));
         QVERIFY(form2 && form2->isVisible());
         QVERIFY(window.statusBar()->currentMessage().isEmpty());
         window.toolbarButton(19)->trigger();
@@ -221,11 +221,11 @@ private slots:
         MainWindow window;
         window.startUp();
         QVERIFY(window.isVisible());
-        QWidget* splash = window.findChild<QWidget*>(QStringLiteral("frmSplash"));
+        QWidget* splash = window.findChild<QWidget*>(QStringLiteral("splash"));
         QVERIFY(splash);
         QVERIFY(splash->isVisible());
         QTest::mouseClick(splash, Qt::LeftButton);
-        QTRY_VERIFY(!window.findChild<QWidget*>(QStringLiteral("frmSplash")));
+        QTRY_VERIFY(!window.findChild<QWidget*>(QStringLiteral("splash")));
         QCOMPARE(window.workspace().editor.fixedLessonGrid.rowCount(), 6);
         QCOMPARE(window.workspace().editor.fixedLessonGrid.columnCount(), 6);
         QCOMPARE(window.workspace().school.masterTimetable.columnCount(), 26);
@@ -237,22 +237,22 @@ private slots:
     {
         MainWindow window;
         window.show();
-        QLineEdit* text1 = window.basicsPage()->weekFields()->field(0);
-        QCOMPARE(text1->objectName(), QStringLiteral("Text1"));
-        text1->setFocus();
-        text1->end(false);
-        QTest::keyClick(text1, Qt::Key_A);
-        QCOMPARE(text1->text(), QStringLiteral("3"));
-        QTest::keyClick(text1, Qt::Key_Backspace); // emptied: restored as well
-        QCOMPARE(text1->text(), QStringLiteral("3"));
-        text1->selectAll();
-        QTest::keyClick(text1, Qt::Key_4);
-        QCOMPARE(text1->text(), QStringLiteral("4"));
+        QLineEdit* morning = window.basicsPage()->weekFields()->field(0);
+        QCOMPARE(morning->objectName(), QStringLiteral("morningPeriods"));
+        morning->setFocus();
+        morning->end(false);
+        QTest::keyClick(morning, Qt::Key_A);
+        QCOMPARE(morning->text(), QStringLiteral("3"));
+        QTest::keyClick(morning, Qt::Key_Backspace); // emptied: restored as well
+        QCOMPARE(morning->text(), QStringLiteral("3"));
+        morning->selectAll();
+        QTest::keyClick(morning, Qt::Key_4);
+        QCOMPARE(morning->text(), QStringLiteral("4"));
         // A typed number counts as a step of the arrows: the grids are laid out again.
         QCOMPARE(window.workspace().school.week.morning, QStringLiteral("4"));
         QCOMPARE(window.workspace().editor.fixedLessonGrid.rowCount(), 7);
-        QLineEdit* text8 = window.basicsPage()->weekFields()->field(3);
-        QCOMPARE(text8->objectName(), QStringLiteral("Text8"));
+        QLineEdit* days = window.basicsPage()->weekFields()->field(3);
+        QCOMPARE(days->objectName(), QStringLiteral("daysPerWeek"));
     }
 
     void spinButtonsStepAndLayOutAgain()

@@ -5,7 +5,7 @@
 
 #include "fakeuiport.h"
 #include "mainwindow.h"
-#include "commands/optimisecommand.h"
+#include "commands/removedoublebookingscommand.h"
 #include "optimiser/optimisecommand.h"
 #include "pages/schedulingstatus.h"
 
@@ -37,7 +37,7 @@ private slots:
         emit ws.notifier.conflictsChanged();
         QCOMPARE(window.schedulingStatus()->conflictList()->count(), 2);
 
-        auto* command = window.findChild<ui::OptimiseCommand*>();
+        auto* command = window.findChild<ui::RemoveDoubleBookingsCommand*>();
         QVERIFY(command);
         int asked = 0;
         command->askOptions = [&asked](bool& allow) {

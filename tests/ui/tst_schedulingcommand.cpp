@@ -111,9 +111,9 @@ private slots:
         QVERIFY(window.schedulingPage()->view()->isVisibleTo(&window));
         const scheduler::TimetableCount count = scheduler::countTimetable(window.workspace());
         QCOMPARE(count.lessons_placed, 33);
-        QComboBox* combo2 = window.schedulingStatus()->conflictList();
-        QCOMPARE(combo2->count(), int(window.workspace().session.conflicts.size()));
-        QVERIFY(combo2->isVisibleTo(&window));
+        QComboBox* conflictList = window.schedulingStatus()->conflictList();
+        QCOMPARE(conflictList->count(), int(window.workspace().session.conflicts.size()));
+        QVERIFY(conflictList->isVisibleTo(&window));
     }
 
     // A run that lasts shows a window-modal progress dialog over the disabled window; its

@@ -129,10 +129,10 @@ void SchoolCommands::stepClassFinder(int delta)
 {
     SpinButtons* stepper = plan_->classStepper();
     stepper->setRange(0, std::max(plan_->classFinder()->count() - 1, 0));
-    const QString text5 = model::spinStep(plan_->classNumber()->text(), delta,
+    const QString classNumber = model::spinStep(plan_->classNumber()->text(), delta,
                                           stepper->minimum(), stepper->maximum());
-    plan_->classNumber()->setText(text5);
-    const int position = school::classStepPosition(ws_, text5);
+    plan_->classNumber()->setText(classNumber);
+    const int position = school::classStepPosition(ws_, classNumber);
     if (position < 0)
         return;
     plan_->classFinder()->setCurrentIndex(position);

@@ -64,7 +64,7 @@ ToolbarButtons buildToolbar(QToolBar* toolbar, const Actions& actions)
         }
         QAction* action = toolbar->addAction(next->icon, QString::fromUtf16(next->tooltip));
         action->setToolTip(QString::fromUtf16(next->tooltip));
-        action->setObjectName(QStringLiteral("Toolbar1_%1").arg(number));
+        action->setObjectName(QStringLiteral("toolbarButton%1").arg(number));
         result.actions[std::size_t(number - 1)] = action;
         if (next->command)
             result.commands[std::size_t(number - 1)] = actions.*next->command;

@@ -12,14 +12,14 @@ namespace orve::ui {
 
 BasicsPage::BasicsPage(Workspace& ws, NumericGuardFilter* guard, QWidget* parent)
     : QWidget(parent), weekFields_(new WeekFieldsBox(ws, guard, this)),
-      namesPanel_(new NamesPanel(this)), image2_(new QLabel(this))
+      namesPanel_(new NamesPanel(this)), picture_(new QLabel(this))
 {
-    image2_->setObjectName(QStringLiteral("image2"));
-    image2_->setPixmap(programPicture(QSize(260, 150)));
+    picture_->setObjectName(QStringLiteral("picture"));
+    picture_->setPixmap(programPicture(QSize(260, 150)));
 
     auto* left = new QVBoxLayout;
     left->addWidget(weekFields_);
-    left->addWidget(image2_);
+    left->addWidget(picture_);
     left->addStretch(1);
 
     auto* layout = new QHBoxLayout(this);

@@ -28,7 +28,7 @@ public:
 private:
     WeekFieldsBox* weekFields_;
     NamesPanel* namesPanel_;
-    QLabel* image2_;
+    QLabel* picture_;
 };
 
 } // namespace orve::ui

@@ -5,6 +5,8 @@
 #include "widgets/numericguardfilter.h"
 #include "workspace.h"
 
+#include "widgets/accessiblenames.h"
+
 #include <QComboBox>
 #include <QGridLayout>
 #include <QLabel>
@@ -23,36 +25,36 @@ constexpr int NodeRole = Qt::UserRole; // index of the tree node an item shows
 CombinedClassesBox::CombinedClassesBox(Workspace& ws, UiPort& ui, NumericGuardFilter* guard,
                                        QWidget* parent)
     : QWidget(parent), ws_(ws), ui_(ui), tree_(new QTreeWidget(this)),
-      combo3_(new QComboBox(this)), text7_(new QLineEdit(QStringLiteral("1"), this)),
-      command5_(new QPushButton(QStringLiteral(u"确定"), this)),
-      command6_(new QPushButton(QStringLiteral(u"删除"), this))
+      combinedLessons_(new QComboBox(this)), groupNumber_(new QLineEdit(QStringLiteral("1"), this)),
+      addButton_(new QPushButton(QStringLiteral(u"确定"), this)),
+      removeButton_(new QPushButton(QStringLiteral(u"删除"), this))
 {
-    tree_->setObjectName(QStringLiteral("Tr3"));
+    nameControl(tree_, "combinedGroups", QStringLiteral(u"合班课组合"));
     tree_->setHeaderHidden(true);
     tree_->setSelectionMode(QAbstractItemView::SingleSelection);
-    combo3_->setObjectName(QStringLiteral("Combo3"));
-    combo3_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-    text7_->setObjectName(QStringLiteral("Text7"));
-    text7_->setFixedWidth(50);
-    guard->guard(text7_);
-    command5_->setObjectName(QStringLiteral("Command5"));
-    command6_->setObjectName(QStringLiteral("Command6"));
+    nameControl(combinedLessons_, "combinedLessons", QStringLiteral(u"合班课列表"));
+    combinedLessons_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    nameControl(groupNumber_, "groupNumber", QStringLiteral(u"合班课组号"));
+    groupNumber_->setFixedWidth(50);
+    guard->guard(groupNumber_);
+    nameControl(addButton_, "addToGroup");
+    nameControl(removeButton_, "removeFromGroup");
 
     auto* layout = new QGridLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(tree_, 0, 0, 1, 4);
-    layout->addWidget(combo3_, 1, 0, 1, 4);
+    layout->addWidget(combinedLessons_, 1, 0, 1, 4);
     layout->addWidget(new QLabel(QStringLiteral(u"合班课"), this), 2, 0);
-    layout->addWidget(text7_, 2, 1);
-    layout->addWidget(command5_, 2, 2);
-    layout->addWidget(command6_, 2, 3);
+    layout->addWidget(groupNumber_, 2, 1);
+    layout->addWidget(addButton_, 2, 2);
+    layout->addWidget(removeButton_, 2, 3);
     layout->setColumnStretch(2, 1);
     layout->setColumnStretch(3, 1);
 
-    connect(command5_, &QPushButton::clicked, this, [this] {
-        conditions::addLessonToGroup(ws_, ui_, text7_->text(), combo3_->currentData().toString());
+    connect(addButton_, &QPushButton::clicked, this, [this] {
+        conditions::addLessonToGroup(ws_, ui_, groupNumber_->text(), combinedLessons_->currentData().toString());
     });
-    connect(command6_, &QPushButton::clicked, this,
+    connect(removeButton_, &QPushButton::clicked, this,
             [this] { conditions::removeGroupNode(ws_, selectedNode()); });
     for (const auto signal : {&Notifier::conditionsChanged, &Notifier::schoolReplaced})
         connect(&ws_.notifier, signal, this, &CombinedClassesBox::refresh);
@@ -84,13 +86,13 @@ void CombinedClassesBox::refreshTree()
 void CombinedClassesBox::refreshList()
 {
     // The entries stay the items' data; the user sees them with a visible separator.
-    const QVariant shown = combo3_->currentData();
-    const QSignalBlocker blocked(combo3_);
-    combo3_->clear();
+    const QVariant shown = combinedLessons_->currentData();
+    const QSignalBlocker blocked(combinedLessons_);
+    combinedLessons_->clear();
     for (const QString& entry : ws_.school.combinedLessons)
-        combo3_->addItem(model::combinedLessonCaption(entry), entry);
-    const int at = combo3_->findData(shown);
-    combo3_->setCurrentIndex(at >= 0 ? at : (ws_.school.combinedLessons.isEmpty() ? -1 : 0));
+        combinedLessons_->addItem(model::combinedLessonCaption(entry), entry);
+    const int at = combinedLessons_->findData(shown);
+    combinedLessons_->setCurrentIndex(at >= 0 ? at : (ws_.school.combinedLessons.isEmpty() ? -1 : 0));
 }
 
 int CombinedClassesBox::selectedNode() const

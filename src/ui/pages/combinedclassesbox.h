@@ -28,10 +28,10 @@ public:
                        QWidget* parent = nullptr);
 
     QTreeWidget* tree() const { return tree_; }
-    QComboBox* combinedList() const { return combo3_; }
-    QLineEdit* groupNumber() const { return text7_; }
-    QPushButton* addButton() const { return command5_; }
-    QPushButton* removeButton() const { return command6_; }
+    QComboBox* combinedList() const { return combinedLessons_; }
+    QLineEdit* groupNumber() const { return groupNumber_; }
+    QPushButton* addButton() const { return addButton_; }
+    QPushButton* removeButton() const { return removeButton_; }
 
     // Shows the tree and the combined-lesson list as the workspace holds them.
     void refresh();
@@ -44,10 +44,10 @@ private:
     Workspace& ws_;
     UiPort& ui_;
     QTreeWidget* tree_;
-    QComboBox* combo3_;
-    QLineEdit* text7_;
-    QPushButton* command5_;
-    QPushButton* command6_;
+    QComboBox* combinedLessons_;
+    QLineEdit* groupNumber_;
+    QPushButton* addButton_;
+    QPushButton* removeButton_;
 };
 
 } // namespace orve::ui

@@ -30,11 +30,11 @@ public:
     FixedLessonsBox(Workspace& ws, UiPort& ui, QWidget* parent = nullptr);
 
     GridView* view() const { return view_; }
-    QComboBox* classChooser() const { return combo4_; }
-    QComboBox* courseChooser() const { return combo11_; }
-    QComboBox* entryList() const { return combo6_; }
-    QLineEdit* classIndexField() const { return text10_; }
-    SpinButtons* classStepper() const { return upDown9_; }
+    QComboBox* classChooser() const { return classChooser_; }
+    QComboBox* courseChooser() const { return courseChooser_; }
+    QComboBox* entryList() const { return entryList_; }
+    QLineEdit* classIndexField() const { return classIndexField_; }
+    SpinButtons* classStepper() const { return classStepper_; }
 
     // Shows the choosers, the course chooser's place and the list as the core holds them.
     void refresh();
@@ -44,12 +44,12 @@ private:
 
     Workspace& ws_;
     UiPort& ui_;
-    QComboBox* combo4_;
-    QLineEdit* text10_;
-    SpinButtons* upDown9_;
+    QComboBox* classChooser_;
+    QLineEdit* classIndexField_;
+    SpinButtons* classStepper_;
     GridView* view_;
-    QComboBox* combo11_;
-    QComboBox* combo6_;
+    QComboBox* courseChooser_;
+    QComboBox* entryList_;
 };
 
 } // namespace orve::ui

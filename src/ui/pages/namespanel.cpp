@@ -2,6 +2,8 @@
 
 #include "workspace.h"
 
+#include "widgets/accessiblenames.h"
+
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -16,12 +18,21 @@ namespace orve::ui {
 
 namespace {
 
-constexpr std::array<const char*, 4> listNames = {"List1", "List10", "List11", "List2"};
+struct ListName
+{
+    const char* object;
+    const char16_t* spoken;
+};
+
+constexpr std::array<ListName, 4> listNames = {{{"classNames", u"班级名单"},
+                                                {"courseNames", u"开课课程名单"},
+                                                {"teacherNames", u"教师名单"},
+                                                {"venueNames", u"公用场地名单"}}};
 
 QPushButton* makeButton(const char16_t* caption, const char* name, QWidget* parent)
 {
     auto* button = new QPushButton(QString::fromUtf16(caption), parent);
-    button->setObjectName(QString::fromLatin1(name));
+    nameControl(button, name);
     button->setAutoDefault(false);
     return button;
 }
@@ -46,24 +57,25 @@ void showEntries(QListWidget* widget, const QStringList& names, int selected)
 
 NamesPanel::NamesPanel(QWidget* parent)
     : QGroupBox(QStringLiteral(u"学校名单"), parent),
-      label8_(new QLabel(QStringLiteral(u" 学校总班级一览表"), this)),
-      label11_(new QLabel(QStringLiteral(u"班级名称"), this)), stack_(new QStackedWidget(this)),
-      text6_(new QLineEdit(this)), command1_(makeButton(u"确定", "Command1", this)),
-      command3_(makeButton(u"插入", "Command3", this)),
-      command11_(makeButton(u"重命名", "Command11", this)),
-      command2_(makeButton(u"删除", "Command2", this))
+      heading_(new QLabel(QStringLiteral(u" 学校总班级一览表"), this)),
+      listTitle_(new QLabel(QStringLiteral(u"班级名称"), this)), stack_(new QStackedWidget(this)),
+      entry_(new QLineEdit(this)), addButton_(makeButton(u"确定", "addName", this)),
+      insertButton_(makeButton(u"插入", "insertName", this)),
+      renameButton_(makeButton(u"重命名", "renameName", this)),
+      deleteButton_(makeButton(u"删除", "deleteName", this))
 {
-    label8_->setObjectName(QStringLiteral("Label8"));
-    label11_->setObjectName(QStringLiteral("Label11"));
-    text6_->setObjectName(QStringLiteral("Text6"));
-    label11_->setBuddy(text6_);
-    QFont headingFont = label8_->font();
+    nameControl(heading_, "namesHeading");
+    nameControl(listTitle_, "listTitle");
+    nameControl(entry_, "nameEntry", QStringLiteral(u"名称输入框"));
+    listTitle_->setBuddy(entry_);
+    QFont headingFont = heading_->font();
     headingFont.setBold(true);
-    label8_->setFont(headingFont);
+    heading_->setFont(headingFont);
 
     for (school::NameList kind : school::AllNameLists) {
         auto* widget = new QListWidget(stack_);
-        widget->setObjectName(QString::fromLatin1(listNames.at(std::size_t(kind))));
+        const ListName& name = listNames.at(std::size_t(kind));
+        nameControl(widget, name.object, QString::fromUtf16(name.spoken));
         widget->setSelectionMode(QAbstractItemView::SingleSelection);
         stack_->addWidget(widget);
         lists_.at(std::size_t(kind)) = widget;
@@ -79,15 +91,15 @@ NamesPanel::NamesPanel(QWidget* parent)
     }
 
     auto* buttons = new QHBoxLayout;
-    for (QPushButton* button : {command1_, command3_, command11_, command2_})
+    for (QPushButton* button : {addButton_, insertButton_, renameButton_, deleteButton_})
         buttons->addWidget(button);
 
     auto* entryRow = new QHBoxLayout;
-    entryRow->addWidget(label11_);
-    entryRow->addWidget(text6_, 1);
+    entryRow->addWidget(listTitle_);
+    entryRow->addWidget(entry_, 1);
 
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(label8_);
+    layout->addWidget(heading_);
     layout->addWidget(stack_, 1);
     layout->addLayout(entryRow);
     layout->addLayout(buttons);
@@ -104,10 +116,10 @@ void NamesPanel::refresh(const Workspace& ws)
         showEntries(list(kind), school::names(ws, kind), school::selectedEntry(ws, kind));
     if (const std::optional<school::NameList> active = school::activeList(ws))
         stack_->setCurrentWidget(list(*active));
-    label8_->setText(ws.editor.names.heading);
-    label11_->setText(ws.editor.names.listTitle);
-    if (text6_->text() != ws.editor.names.entry)
-        text6_->setText(ws.editor.names.entry);
+    heading_->setText(ws.editor.names.heading);
+    listTitle_->setText(ws.editor.names.listTitle);
+    if (entry_->text() != ws.editor.names.entry)
+        entry_->setText(ws.editor.names.entry);
 }
 
 } // namespace orve::ui

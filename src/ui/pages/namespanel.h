@@ -28,13 +28,13 @@ public:
     explicit NamesPanel(QWidget* parent = nullptr);
 
     QListWidget* list(school::NameList list) const;
-    QLineEdit* entry() const { return text6_; }
-    QPushButton* addButton() const { return command1_; }
-    QPushButton* insertButton() const { return command3_; }
-    QPushButton* renameButton() const { return command11_; }
-    QPushButton* deleteButton() const { return command2_; }
-    QLabel* heading() const { return label8_; }
-    QLabel* listTitle() const { return label11_; }
+    QLineEdit* entry() const { return entry_; }
+    QPushButton* addButton() const { return addButton_; }
+    QPushButton* insertButton() const { return insertButton_; }
+    QPushButton* renameButton() const { return renameButton_; }
+    QPushButton* deleteButton() const { return deleteButton_; }
+    QLabel* heading() const { return heading_; }
+    QLabel* listTitle() const { return listTitle_; }
 
     // Shows the lists, their selections, the labels and the entry field as the workspace has them.
     void refresh(const Workspace& ws);
@@ -44,15 +44,15 @@ signals:
     void entryPicked(school::NameList list, int index);
 
 private:
-    QLabel* label8_;
-    QLabel* label11_;
+    QLabel* heading_;
+    QLabel* listTitle_;
     QStackedWidget* stack_;
     std::array<QListWidget*, 4> lists_{};
-    QLineEdit* text6_;
-    QPushButton* command1_;
-    QPushButton* command3_;
-    QPushButton* command11_;
-    QPushButton* command2_;
+    QLineEdit* entry_;
+    QPushButton* addButton_;
+    QPushButton* insertButton_;
+    QPushButton* renameButton_;
+    QPushButton* deleteButton_;
 };
 
 } // namespace orve::ui

@@ -7,6 +7,8 @@
 #include "widgets/spinbuttons.h"
 #include "workspace.h"
 
+#include "widgets/accessiblenames.h"
+
 #include <QComboBox>
 #include <QEvent>
 #include <QHBoxLayout>
@@ -47,32 +49,32 @@ void showText(QComboBox* combo, const QString& text)
 
 PlanPage::PlanPage(model::Grid& plan, QWidget* parent)
     : QWidget(parent), view_(new GridView(plan, this)),
-      combo5_(makeChooser("Combo5", PlanChooser::Teacher)),
-      combo8_(makeChooser("Combo8", PlanChooser::Periods)),
-      combo9_(makeChooser("Combo9", PlanChooser::Venue)),
-      combo10_(makeChooser("Combo10", PlanChooser::CopyPlan)), combo1_(new QComboBox(this)),
-      text5_(new QLineEdit(QStringLiteral("0"), this)), upDown4_(new SpinButtons(0, 0, this))
+      teacherChooser_(makeChooser("teacherChooser", u"选择任课教师", PlanChooser::Teacher)),
+      periodsChooser_(makeChooser("periodsChooser", u"选择每周节数", PlanChooser::Periods)),
+      venueChooser_(makeChooser("venueChooser", u"选择上课场地", PlanChooser::Venue)),
+      copyPlanChooser_(makeChooser("copyPlanChooser", u"选择复制教学计划的班级", PlanChooser::CopyPlan)), classFinder_(new QComboBox(this)),
+      classNumber_(new QLineEdit(QStringLiteral("0"), this)), classStepper_(new SpinButtons(0, 0, this))
 {
-    view_->setObjectName(QStringLiteral("jhb"));
+    nameControl(view_, "teachingPlan", QStringLiteral(u"教学计划表"));
     // The class and course of a row stay in view when the plan scrolls sideways.
     view_->setFrozenColumns(school::CourseColumn + 1);
     view_->installEventFilter(this);
-    combo1_->setObjectName(QStringLiteral("Combo1"));
-    combo1_->setMinimumContentsLength(10);
-    text5_->setObjectName(QStringLiteral("Text5"));
-    text5_->setFixedWidth(48);
-    upDown4_->setObjectName(QStringLiteral("UpDown4"));
+    nameControl(classFinder_, "classFinder", QStringLiteral(u"查找班级"));
+    classFinder_->setMinimumContentsLength(10);
+    nameControl(classNumber_, "classFinderNumber", QStringLiteral(u"查找班级的序号"));
+    classNumber_->setFixedWidth(48);
+    nameControl(classStepper_, "classFinderStepper", QStringLiteral(u"查找班级的序号"));
     connect(view_, &GridView::scrolled, this, &PlanPage::hideChoosers);
     connect(&plan.changes(), &model::GridSignals::currentCellChanged, this,
             &PlanPage::onCurrentCellChanged);
 
     auto* finder = new QHBoxLayout;
     auto* finderLabel = new QLabel(QStringLiteral(u"查找班级"), this);
-    finderLabel->setBuddy(combo1_);
+    finderLabel->setBuddy(classFinder_);
     finder->addWidget(finderLabel);
-    finder->addWidget(combo1_);
-    finder->addWidget(text5_);
-    finder->addWidget(upDown4_);
+    finder->addWidget(classFinder_);
+    finder->addWidget(classNumber_);
+    finder->addWidget(classStepper_);
     finder->addStretch(1);
 
     auto* layout = new QVBoxLayout(this);
@@ -80,10 +82,10 @@ PlanPage::PlanPage(model::Grid& plan, QWidget* parent)
     layout->addWidget(view_, 1);
 }
 
-QComboBox* PlanPage::makeChooser(const char* name, PlanChooser kind)
+QComboBox* PlanPage::makeChooser(const char* name, const char16_t* spoken, PlanChooser kind)
 {
     auto* combo = new QComboBox(this);
-    combo->setObjectName(QString::fromLatin1(name));
+    nameControl(combo, name, QString::fromUtf16(spoken));
     combo->setMaxVisibleItems(20);
     combo->hide();
     // activated also reports choosing the entry that is already shown.
@@ -97,10 +99,10 @@ QComboBox* PlanPage::makeChooser(const char* name, PlanChooser kind)
 QComboBox* PlanPage::chooser(PlanChooser chooser) const
 {
     switch (chooser) {
-    case PlanChooser::Teacher: return combo5_;
-    case PlanChooser::Periods: return combo8_;
-    case PlanChooser::Venue: return combo9_;
-    case PlanChooser::CopyPlan: return combo10_;
+    case PlanChooser::Teacher: return teacherChooser_;
+    case PlanChooser::Periods: return periodsChooser_;
+    case PlanChooser::Venue: return venueChooser_;
+    case PlanChooser::CopyPlan: return copyPlanChooser_;
     case PlanChooser::None: break;
     }
     return nullptr;
@@ -108,14 +110,14 @@ QComboBox* PlanPage::chooser(PlanChooser chooser) const
 
 void PlanPage::hideChoosers()
 {
-    for (QComboBox* combo : {combo5_, combo8_, combo9_, combo10_})
+    for (QComboBox* combo : {teacherChooser_, periodsChooser_, venueChooser_, copyPlanChooser_})
         combo->hide();
 }
 
 void PlanPage::showChooser(const school::ChooserRequest& request)
 {
     QComboBox* combo = chooser(request.chooser);
-    for (QComboBox* other : {combo5_, combo8_, combo9_, combo10_})
+    for (QComboBox* other : {teacherChooser_, periodsChooser_, venueChooser_, copyPlanChooser_})
         if (other != combo)
             other->hide();
     if (!combo)
@@ -146,16 +148,16 @@ void PlanPage::showChooser(const school::ChooserRequest& request)
 
 void PlanPage::showChooserEntries(const Workspace& ws)
 {
-    setEntries(combo5_, ws.editor.plan.teacherChoices);
-    setEntries(combo8_, ws.editor.plan.periodChoices);
-    setEntries(combo9_, ws.editor.plan.venueChoices);
-    setEntries(combo10_, ws.editor.plan.copySourceChoices);
-    setEntries(combo1_, ws.editor.plan.classFinderChoices);
-    if (combo1_->count() > 0) {
-        const QSignalBlocker blocker(combo1_);
-        combo1_->setCurrentIndex(0);
+    setEntries(teacherChooser_, ws.editor.plan.teacherChoices);
+    setEntries(periodsChooser_, ws.editor.plan.periodChoices);
+    setEntries(venueChooser_, ws.editor.plan.venueChoices);
+    setEntries(copyPlanChooser_, ws.editor.plan.copySourceChoices);
+    setEntries(classFinder_, ws.editor.plan.classFinderChoices);
+    if (classFinder_->count() > 0) {
+        const QSignalBlocker blocker(classFinder_);
+        classFinder_->setCurrentIndex(0);
     }
-    upDown4_->setRange(0, std::max(int(ws.editor.plan.classFinderChoices.size()) - 1, 0));
+    classStepper_->setRange(0, std::max(int(ws.editor.plan.classFinderChoices.size()) - 1, 0));
 }
 
 void PlanPage::onCurrentCellChanged(int row, int column)

@@ -29,14 +29,14 @@ class PlanPage : public QWidget
     Q_OBJECT
 
 public:
-    explicit PlanPage(model::Grid& jhb, QWidget* parent = nullptr);
+    explicit PlanPage(model::Grid& plan, QWidget* parent = nullptr);
 
     GridView* view() const { return view_; }
     // Combo5, Combo8, Combo9 or Combo10; null for None.
     QComboBox* chooser(school::PlanChooser chooser) const;
-    QComboBox* classFinder() const { return combo1_; }
-    QLineEdit* classNumber() const { return text5_; }
-    SpinButtons* classStepper() const { return upDown4_; }
+    QComboBox* classFinder() const { return classFinder_; }
+    QLineEdit* classNumber() const { return classNumber_; }
+    SpinButtons* classStepper() const { return classStepper_; }
 
     // Shows the requested chooser over its cell and hides the others (all for None).
     void showChooser(const school::ChooserRequest& request);
@@ -53,17 +53,17 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    QComboBox* makeChooser(const char* name, school::PlanChooser kind);
+    QComboBox* makeChooser(const char* name, const char16_t* spoken, school::PlanChooser kind);
     void onCurrentCellChanged(int row, int column);
 
     GridView* view_;
-    QComboBox* combo5_;
-    QComboBox* combo8_;
-    QComboBox* combo9_;
-    QComboBox* combo10_;
-    QComboBox* combo1_;
-    QLineEdit* text5_;
-    SpinButtons* upDown4_;
+    QComboBox* teacherChooser_;
+    QComboBox* periodsChooser_;
+    QComboBox* venueChooser_;
+    QComboBox* copyPlanChooser_;
+    QComboBox* classFinder_;
+    QLineEdit* classNumber_;
+    SpinButtons* classStepper_;
     // The cell the shown chooser lies over.
     int chooserRow_ = -1;
     int chooserColumn_ = -1;

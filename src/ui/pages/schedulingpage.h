@@ -19,7 +19,7 @@ class SchedulingPage : public GridPage
 public:
     SchedulingPage(Workspace& ws, QWidget* parent = nullptr);
 
-    QLineEdit* titleField() const { return text9_; }
+    QLineEdit* titleField() const { return timetableTitle_; }
     // The title row gives way to the thinking label while a run lasts.
     void setTitleVisible(bool visible);
     // Shows the workspace's title (it follows the notifier).
@@ -29,8 +29,8 @@ private:
     void titleEdited(const QString& typed);
 
     Workspace& ws_;
-    QLabel* label13_;
-    QLineEdit* text9_;
+    QLabel* titleLabel_;
+    QLineEdit* timetableTitle_;
 };
 
 } // namespace orve::ui

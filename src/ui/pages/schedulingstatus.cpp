@@ -3,6 +3,8 @@
 #include "scheduler/schedulingrun.h"
 #include "workspace.h"
 
+#include "widgets/accessiblenames.h"
+
 #include <QComboBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -10,28 +12,28 @@
 namespace orve::ui {
 
 SchedulingStatusPanel::SchedulingStatusPanel(const Workspace& ws, QWidget* parent)
-    : QWidget(parent), ws_(ws), label7_(new QLabel(scheduler::ThinkingText, this)),
-      label9_(new QLabel(this)), combo2_(new QComboBox(this))
+    : QWidget(parent), ws_(ws), thinkingLabel_(new QLabel(scheduler::ThinkingText, this)),
+      progressLabel_(new QLabel(this)), conflictList_(new QComboBox(this))
 {
-    setObjectName(QStringLiteral("SchedulingStatus"));
-    label7_->setObjectName(QStringLiteral("Label7"));
-    label9_->setObjectName(QStringLiteral("Label9"));
-    combo2_->setObjectName(QStringLiteral("Combo2"));
-    QFont thinking = label7_->font();
+    setObjectName(QStringLiteral("schedulingStatus"));
+    nameControl(thinkingLabel_, "thinkingLabel");
+    nameControl(progressLabel_, "progressLabel");
+    nameControl(conflictList_, "conflictList", QStringLiteral(u"重课列表"));
+    QFont thinking = thinkingLabel_->font();
     thinking.setBold(true);
     thinking.setPointSize(thinking.pointSize() + 2);
-    label7_->setFont(thinking);
-    label7_->hide();
-    combo2_->setMinimumContentsLength(24);
-    combo2_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-    combo2_->setToolTip(QStringLiteral(u"排课后仍未消除的重课"));
+    thinkingLabel_->setFont(thinking);
+    thinkingLabel_->hide();
+    conflictList_->setMinimumContentsLength(24);
+    conflictList_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    conflictList_->setToolTip(QStringLiteral(u"排课后仍未消除的重课"));
 
     auto* layout = new QHBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(label7_);
-    layout->addWidget(label9_);
+    layout->addWidget(thinkingLabel_);
+    layout->addWidget(progressLabel_);
     layout->addStretch(1);
-    layout->addWidget(combo2_);
+    layout->addWidget(conflictList_);
     for (const auto signal : {&Notifier::conflictsChanged, &Notifier::schoolReplaced})
         connect(&ws_.notifier, signal, this, &SchedulingStatusPanel::showConflicts);
 }
@@ -39,9 +41,9 @@ SchedulingStatusPanel::SchedulingStatusPanel(const Workspace& ws, QWidget* paren
 void SchedulingStatusPanel::showConflicts()
 {
     const QStringList& entries = ws_.session.conflicts;
-    combo2_->clear();
-    combo2_->addItems(entries);
-    combo2_->setCurrentIndex(entries.isEmpty() ? -1 : 0);
+    conflictList_->clear();
+    conflictList_->addItems(entries);
+    conflictList_->setCurrentIndex(entries.isEmpty() ? -1 : 0);
 }
 
 } // namespace orve::ui

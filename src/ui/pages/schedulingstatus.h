@@ -21,18 +21,18 @@ class SchedulingStatusPanel : public QWidget
 public:
     explicit SchedulingStatusPanel(const Workspace& ws, QWidget* parent = nullptr);
 
-    QLabel* thinkingLabel() const { return label7_; }
-    QLabel* progressLabel() const { return label9_; }
-    QComboBox* conflictList() const { return combo2_; }
+    QLabel* thinkingLabel() const { return thinkingLabel_; }
+    QLabel* progressLabel() const { return progressLabel_; }
+    QComboBox* conflictList() const { return conflictList_; }
 
 private:
     // Shows the entries of the conflict list, the first one in the box.
     void showConflicts();
 
     const Workspace& ws_;
-    QLabel* label7_;
-    QLabel* label9_;
-    QComboBox* combo2_;
+    QLabel* thinkingLabel_;
+    QLabel* progressLabel_;
+    QComboBox* conflictList_;
 };
 
 } // namespace orve::ui

@@ -1,5 +1,7 @@
 #include "stepspage.h"
 
+#include "widgets/accessiblenames.h"
+
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPlainTextEdit>
@@ -26,7 +28,7 @@ QString StepsPage::stepsText()
 }
 
 StepsPage::StepsPage(QWidget* parent)
-    : QWidget(parent), command10_(new QPushButton(QStringLiteral(u"更多信息"), this))
+    : QWidget(parent), moreInformation_(new QPushButton(QStringLiteral(u"更多信息"), this))
 {
     auto* heading = new QLabel(QStringLiteral(u"为了快速使用本系统,请阅读下面的排课步骤:"), this);
     QFont headingFont = heading->font();
@@ -35,16 +37,16 @@ StepsPage::StepsPage(QWidget* parent)
     heading->setFont(headingFont);
 
     auto* text3 = new QPlainTextEdit(stepsText(), this);
-    text3->setObjectName(QStringLiteral("Text3"));
+    nameControl(text3, "stepsText", QStringLiteral(u"排课步骤"));
     text3->setReadOnly(true);
     QFont stepsFont = text3->font();
     stepsFont.setPointSize(stepsFont.pointSize() + 2);
     text3->setFont(stepsFont);
 
-    command10_->setObjectName(QStringLiteral("Command10"));
+    nameControl(moreInformation_, "moreInformation");
     auto* more = new QHBoxLayout;
     more->addWidget(new QLabel(QStringLiteral(u"如果您想了解更多的信息，请单击这里"), this));
-    more->addWidget(command10_);
+    more->addWidget(moreInformation_);
     more->addStretch(1);
 
     auto* layout = new QVBoxLayout(this);

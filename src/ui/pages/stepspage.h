@@ -14,11 +14,11 @@ class StepsPage : public QWidget
 public:
     explicit StepsPage(QWidget* parent = nullptr);
 
-    QPushButton* moreInformation() const { return command10_; }
+    QPushButton* moreInformation() const { return moreInformation_; }
     static QString stepsText();
 
 private:
-    QPushButton* command10_;
+    QPushButton* moreInformation_;
 };
 
 } // namespace orve::ui

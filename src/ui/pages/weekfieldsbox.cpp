@@ -7,6 +7,8 @@
 #include "widgets/spinbuttons.h"
 #include "workspace.h"
 
+#include "widgets/accessiblenames.h"
+
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -19,16 +21,17 @@ struct FieldLayout
 {
     const char* name;
     const char* spinName;
+    const char16_t* spoken;
     const char16_t* label;
     int minimum;
     int maximum;
 };
 
 constexpr std::array<FieldLayout, WeekFieldsBox::FieldCount> fieldLayouts = {{
-    {"Text1", "UpDown1", u"上 午", 1, 5},
-    {"Text2", "UpDown2", u"下 午", 0, 5},
-    {"Text4", "UpDown5", u"晚 上", 0, 3},
-    {"Text8", "UpDown8", u"每周天数", 5, 7},
+    {"morningPeriods", "morningStepper", u"上午节数", u"上 午", 1, 5},
+    {"afternoonPeriods", "afternoonStepper", u"下午节数", u"下 午", 0, 5},
+    {"eveningPeriods", "eveningStepper", u"晚上节数", u"晚 上", 0, 3},
+    {"daysPerWeek", "daysStepper", u"每周天数", u"每周天数", 5, 7},
 }};
 
 } // namespace
@@ -41,11 +44,11 @@ WeekFieldsBox::WeekFieldsBox(Workspace& ws, NumericGuardFilter* guard, QWidget* 
         const FieldLayout& field = fieldLayouts[std::size_t(i)];
         auto* label = new QLabel(QString::fromUtf16(field.label), this);
         auto* edit = new QLineEdit(text(i), this);
-        edit->setObjectName(QString::fromLatin1(field.name));
+        nameControl(edit, field.name, QString::fromUtf16(field.spoken));
         edit->setFixedWidth(60);
         label->setBuddy(edit);
         auto* spin = new SpinButtons(field.minimum, field.maximum, this);
-        spin->setObjectName(QString::fromLatin1(field.spinName));
+        nameControl(spin, field.spinName, QString::fromUtf16(field.spoken));
         guard->guard(edit);
         layout->addWidget(label, i, 0);
         layout->addWidget(edit, i, 1);

@@ -12,7 +12,7 @@ namespace orve::ui {
 SplashWindow::SplashWindow(QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint)
 {
-    setObjectName(QStringLiteral("frmSplash"));
+    setObjectName(QStringLiteral("splash"));
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(programTitle());
     setAccessibleName(defaultMessageTitle());

@@ -29,65 +29,65 @@ constexpr QSize WindowSize(760, 540);
 } // namespace
 
 TimetableWindow::TimetableWindow(Workspace& ws, UiPort& ui, QWidget* owner)
-    : QWidget(owner, Qt::Window), ws_(ws), ui_(ui), text1_(new QLabel(this)),
-      frame1_(new QFrame(this)), combo1_(new QComboBox(frame1_)),
-      text2_(new QLineEdit(QStringLiteral("0"), frame1_)), upDown1_(new SpinButtons(0, 0, frame1_)),
+    : QWidget(owner, Qt::Window), ws_(ws), ui_(ui), caption_(new QLabel(this)),
+      entryChooser_(new QFrame(this)), entries_(new QComboBox(entryChooser_)),
+      number_(new QLineEdit(QStringLiteral("0"), entryChooser_)), stepper_(new SpinButtons(0, 0, entryChooser_)),
       grid_(new GridView(view_.grid, this)), print_(new QPushButton(QStringLiteral(u"打印"), this)),
-      command5_(new QPushButton(QStringLiteral(u"返回"), this))
+      backButton_(new QPushButton(QStringLiteral(u"返回"), this))
 {
-    setObjectName(QStringLiteral("Form2"));
+    setObjectName(QStringLiteral("timetableWindow"));
     setWindowTitle(QStringLiteral(u"Orve智能排课系统--察看与调整课程表"));
     resize(WindowSize);
 
-    text1_->setObjectName(QStringLiteral("Text1"));
-    text1_->setAlignment(Qt::AlignCenter);
-    QFont titleFont = text1_->font();
+    nameControl(caption_, "caption", QStringLiteral(u"课程表标题"));
+    caption_->setAlignment(Qt::AlignCenter);
+    QFont titleFont = caption_->font();
     titleFont.setPointSize(titleFont.pointSize() + 5);
     titleFont.setBold(true);
-    text1_->setFont(titleFont);
-    frame1_->setObjectName(QStringLiteral("Frame1"));
-    combo1_->setObjectName(QStringLiteral("Combo1"));
-    combo1_->setMinimumContentsLength(12);
-    combo1_->setMaxVisibleItems(20);
-    text2_->setObjectName(QStringLiteral("Text2"));
-    text2_->setFixedWidth(48);
-    text2_->setToolTip(QStringLiteral(u"第几个（从 0 起），输入后按回车"));
-    upDown1_->setObjectName(QStringLiteral("UpDown1"));
-    grid_->setObjectName(QStringLiteral("MSGrid"));
+    caption_->setFont(titleFont);
+    nameControl(entryChooser_, "entryChooser", QStringLiteral(u"选择班级或教师"));
+    nameControl(entries_, "entries", QStringLiteral(u"选择班级或教师"));
+    entries_->setMinimumContentsLength(12);
+    entries_->setMaxVisibleItems(20);
+    nameControl(number_, "entryNumber", QStringLiteral(u"班级或教师的序号"));
+    number_->setFixedWidth(48);
+    number_->setToolTip(QStringLiteral(u"第几个（从 0 起），输入后按回车"));
+    nameControl(stepper_, "entryStepper", QStringLiteral(u"班级或教师的序号"));
+    nameControl(grid_, "weekGrid", QStringLiteral(u"班级或教师的一周课程表"));
     grid_->setTextFitted(true);
-    print_->setObjectName(QStringLiteral("printButton"));
+    nameControl(print_, "printButton", QStringLiteral(u"打印这张课程表"));
     print_->setToolTip(QStringLiteral(u"打印这张课程表"));
-    command5_->setObjectName(QStringLiteral("Command5"));
+    nameControl(backButton_, "backButton", QStringLiteral(u"返回"));
 
-    auto* selector = new QHBoxLayout(frame1_);
+    auto* selector = new QHBoxLayout(entryChooser_);
     selector->setContentsMargins(0, 0, 0, 0);
-    selector->addWidget(combo1_);
-    selector->addWidget(text2_);
-    selector->addWidget(upDown1_);
+    selector->addWidget(entries_);
+    selector->addWidget(number_);
+    selector->addWidget(stepper_);
     auto* bar = new QHBoxLayout;
-    bar->addWidget(frame1_);
+    bar->addWidget(entryChooser_);
     bar->addStretch(1);
     bar->addWidget(print_);
-    bar->addWidget(command5_);
+    bar->addWidget(backButton_);
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(text1_);
+    layout->addWidget(caption_);
     layout->addLayout(bar);
     layout->addWidget(grid_, 1);
 
-    connect(combo1_, qOverload<int>(&QComboBox::activated), this, [this](int index) {
-        run([this, index] { views::chooseEntry(ws_, ui_, view_, index); });
+    connect(entries_, qOverload<int>(&QComboBox::activated), this, [this](int index) {
+        oneAtATime_.run([this, index] { views::chooseEntry(ws_, ui_, view_, index); });
         showChangedEntry();
     });
-    connect(upDown1_, &SpinButtons::stepped, this, &TimetableWindow::step);
-    connect(text2_, &QLineEdit::returnPressed, this, [this] { step(0); });
+    connect(stepper_, &SpinButtons::stepped, this, &TimetableWindow::step);
+    connect(number_, &QLineEdit::returnPressed, this, [this] { step(0); });
     connect(grid_, &GridView::cellReleased, this, &TimetableWindow::release);
     // The grid and the list keep their arrow keys (cursor, entries); elsewhere they move the
     // window.
-    for (QWidget* control : std::initializer_list<QWidget*>{grid_, text2_, print_, command5_})
+    for (QWidget* control : std::initializer_list<QWidget*>{grid_, number_, print_, backButton_})
         control->installEventFilter(this);
     connect(print_, &QPushButton::clicked, this,
             [this] { emit printRequested(view_.kind, view_.shownName()); });
-    connect(command5_, &QPushButton::clicked, this, &QWidget::close);
+    connect(backButton_, &QPushButton::clicked, this, &QWidget::close);
 
     for (const auto signal :
          {&Notifier::timetableChanged, &Notifier::listsChanged, &Notifier::schoolReplaced,
@@ -105,23 +105,13 @@ void TimetableWindow::open(WeekViewKind kind)
     raise();
     activateWindow();
     ui_.processEvents();
-    run([&] { views::openWeekView(ws_, ui_, view_, kind, loads); });
+    oneAtATime_.run([&] { views::openWeekView(ws_, ui_, view_, kind, loads); });
     showChangedEntry();
-}
-
-// A message box of a swap lets events run; a click then must not start another command.
-template <typename Command> void TimetableWindow::run(Command command)
-{
-    if (running_)
-        return;
-    running_ = true;
-    command();
-    running_ = false;
 }
 
 void TimetableWindow::step(int delta)
 {
-    run([&] { views::stepEntry(ws_, ui_, view_, text2_->text(), delta); });
+    oneAtATime_.run([&] { views::stepEntry(ws_, ui_, view_, number_->text(), delta); });
     showChangedEntry();
 }
 
@@ -135,16 +125,16 @@ void TimetableWindow::showChangedEntry()
 
 void TimetableWindow::showView()
 {
-    text1_->setText(views::weekViewCaption(view_));
-    const QSignalBlocker blocker(combo1_);
+    caption_->setText(views::weekViewCaption(view_));
+    const QSignalBlocker blocker(entries_);
     if (listed_ != view_.entries) {
-        combo1_->clear();
-        combo1_->addItems(view_.entries);
+        entries_->clear();
+        entries_->addItems(view_.entries);
         listed_ = view_.entries;
     }
-    combo1_->setCurrentIndex(view_.shown);
-    text2_->setText(view_.number);
-    upDown1_->setRange(0, std::max(int(view_.entries.size()) - 1, 0));
+    entries_->setCurrentIndex(view_.shown);
+    number_->setText(view_.number);
+    stepper_->setRange(0, std::max(int(view_.entries.size()) - 1, 0));
     print_->setEnabled(view_.shown >= 0);
 }
 
@@ -170,7 +160,7 @@ void TimetableWindow::follow(bool marksOnly)
 void TimetableWindow::release(int row, int column, Qt::MouseButton button,
                               Qt::KeyboardModifiers modifiers)
 {
-    run([&] { views::releaseOnWeekView(ws_, ui_, view_, {row, column}, button, modifiers); });
+    oneAtATime_.run([&] { views::releaseOnWeekView(ws_, ui_, view_, {row, column}, button, modifiers); });
 }
 
 bool TimetableWindow::windowKey(int key)

@@ -5,6 +5,7 @@
 // notifier; the rules are the core's (views/weekview.h).
 #pragma once
 
+#include "platform/oneatatime.h"
 #include "views/weekview.h"
 
 #include <QStringList>
@@ -39,10 +40,10 @@ public:
     void open(views::WeekViewKind kind);
 
     const views::WeekView& view() const { return view_; }
-    QLabel* caption() const { return text1_; }
-    QComboBox* entries() const { return combo1_; }
-    QLineEdit* number() const { return text2_; }
-    SpinButtons* spin() const { return upDown1_; }
+    QLabel* caption() const { return caption_; }
+    QComboBox* entries() const { return entries_; }
+    QLineEdit* number() const { return number_; }
+    SpinButtons* spin() const { return stepper_; }
     GridView* grid() const { return grid_; }
     QPushButton* printButton() const { return print_; }
 
@@ -69,21 +70,20 @@ private:
     // Esc, Up and Down; false for other keys.
     bool windowKey(int key);
     void release(int row, int column, Qt::MouseButton button, Qt::KeyboardModifiers modifiers);
-    template <typename Command> void run(Command command);
 
     Workspace& ws_;
     UiPort& ui_;
     views::WeekView view_;
-    QLabel* text1_;
-    QFrame* frame1_;
-    QComboBox* combo1_;
-    QLineEdit* text2_;
-    SpinButtons* upDown1_;
+    QLabel* caption_;
+    QFrame* entryChooser_;
+    QComboBox* entries_;
+    QLineEdit* number_;
+    SpinButtons* stepper_;
     GridView* grid_;
     QPushButton* print_;
-    QPushButton* command5_;
+    QPushButton* backButton_;
     QStringList listed_; // the entries of the list
-    bool running_ = false;
+    OneAtATime oneAtATime_;
     bool followPending_ = false;
 };
 

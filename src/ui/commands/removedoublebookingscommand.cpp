@@ -1,4 +1,4 @@
-#include "optimisecommand.h"
+#include "removedoublebookingscommand.h"
 
 #include "commandcontext.h"
 
@@ -43,15 +43,15 @@ private:
 
 } // namespace
 
-OptimiseCommand::OptimiseCommand(const CommandContext& context, QObject* parent)
+RemoveDoubleBookingsCommand::RemoveDoubleBookingsCommand(const CommandContext& context, QObject* parent)
     : QObject(parent), ws_(context.ws), ui_(context.ui), window_(context.views.window)
 {
-    setObjectName(QStringLiteral("optimiseCommand"));
+    setObjectName(QStringLiteral("removeDoubleBookingsCommand"));
     askOptions = [this](bool& allow) { return showOptionsDialog(allow); };
-    bindAction(context.actions.removeDoubleBookings, this, &OptimiseCommand::run);
+    bindAction(context.actions.removeDoubleBookings, this, &RemoveDoubleBookingsCommand::run);
 }
 
-bool OptimiseCommand::showOptionsDialog(bool& allowMainAfternoon)
+bool RemoveDoubleBookingsCommand::showOptionsDialog(bool& allowMainAfternoon)
 {
     QDialog dialog(window_);
     dialog.setWindowTitle(optimiser::RemoveDoubleBookingsCaption);
@@ -87,12 +87,12 @@ bool OptimiseCommand::showOptionsDialog(bool& allowMainAfternoon)
     return true;
 }
 
-void OptimiseCommand::run()
+void RemoveDoubleBookingsCommand::run()
 {
     oneAtATime_.run([this] { runOnce(); });
 }
 
-void OptimiseCommand::runOnce()
+void RemoveDoubleBookingsCommand::runOnce()
 {
     bool allow = options.allowMainAfternoon;
     if (!askOptions(allow))

@@ -13,12 +13,12 @@ namespace orve::ui {
 
 struct CommandContext;
 
-class FileCommands : public QObject
+class FileMenu : public QObject
 {
     Q_OBJECT
 
 public:
-    FileCommands(const CommandContext& context, QObject* parent);
+    FileMenu(const CommandContext& context, QObject* parent);
 
     void newSchool();
     void openSchool();

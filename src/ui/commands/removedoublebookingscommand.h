@@ -21,12 +21,12 @@ namespace orve::ui {
 
 struct CommandContext;
 
-class OptimiseCommand : public QObject
+class RemoveDoubleBookingsCommand : public QObject
 {
     Q_OBJECT
 
 public:
-    OptimiseCommand(const CommandContext& context, QObject* parent);
+    RemoveDoubleBookingsCommand(const CommandContext& context, QObject* parent);
 
     void run();
 
