@@ -4,6 +4,7 @@
 #include "cliuiport.h"
 #include "exitcodes.h"
 #include "standardoutput.h"
+#include "subcommand.h"
 #include "timetablepdf.h"
 
 #include "fileio/exportcommands.h"
@@ -49,43 +50,29 @@ std::optional<print::TimetableSelection> parseWhat(const QString& list)
     return what;
 }
 
-// The table format whose option `option` is ("--csv"); null for other options.
-const fileio::TableFormat* tableFormat(const QString& option)
+std::optional<ExportOptions> parseExport(const Call& call)
 {
-    for (const fileio::TableFormat* format : exchange::timetableFormats())
-        if (option == QStringLiteral("--") + format->name)
-            return format;
-    return nullptr;
-}
-
-std::optional<ExportOptions> parseExport(const QStringList& arguments)
-{
-    if (arguments.isEmpty() || arguments.size() % 2 == 0)
-        return std::nullopt;
+    const QCommandLineParser& parsed = call.options;
     ExportOptions options;
-    options.in = arguments.at(0);
-    for (int i = 1; i + 1 < arguments.size(); i += 2) {
-        const QString& option = arguments.at(i);
-        const QString& value = arguments.at(i + 1);
-        if (option == QStringLiteral("--pdf")) {
-            options.pdf = value;
-        } else if (const fileio::TableFormat* format = tableFormat(option)) {
-            options.tables.emplace_back(format, value);
-        } else if (option == QStringLiteral("--paper")) {
-            if (value.compare(QStringLiteral("A4"), Qt::CaseInsensitive) == 0)
-                options.paper = render::Paper::A4;
-            else if (value.compare(QStringLiteral("A3"), Qt::CaseInsensitive) == 0)
-                options.paper = render::Paper::A3;
-            else
-                return std::nullopt;
-        } else if (option == QStringLiteral("--what")) {
-            const auto what = parseWhat(value);
-            if (!what)
-                return std::nullopt;
-            options.what = *what;
-        } else {
+    options.in = call.files.at(0);
+    options.pdf = parsed.value(QStringLiteral("pdf"));
+    for (const fileio::TableFormat* format : exchange::timetableFormats())
+        if (parsed.isSet(format->name))
+            options.tables.emplace_back(format, parsed.value(format->name));
+    if (parsed.isSet(QStringLiteral("paper"))) {
+        const QString paper = parsed.value(QStringLiteral("paper"));
+        if (paper.compare(QStringLiteral("A4"), Qt::CaseInsensitive) == 0)
+            options.paper = render::Paper::A4;
+        else if (paper.compare(QStringLiteral("A3"), Qt::CaseInsensitive) == 0)
+            options.paper = render::Paper::A3;
+        else
             return std::nullopt;
-        }
+    }
+    if (parsed.isSet(QStringLiteral("what"))) {
+        const auto what = parseWhat(parsed.value(QStringLiteral("what")));
+        if (!what)
+            return std::nullopt;
+        options.what = *what;
     }
     if (options.pdf.isEmpty() && options.tables.empty())
         return std::nullopt;
@@ -121,9 +108,19 @@ bool exportNeedsDrawing(int argc, char* argv[])
     return false;
 }
 
-int exportTimetables(const QStringList& arguments)
+QList<QCommandLineOption> exportOptions()
 {
-    const std::optional<ExportOptions> options = parseExport(arguments);
+    QList<QCommandLineOption> options{{QStringLiteral("pdf"), QString(), QStringLiteral("OUT.pdf")}};
+    for (const fileio::TableFormat* format : exchange::timetableFormats())
+        options.append({format->name, QString(), QStringLiteral("DIR")});
+    options.append({QStringLiteral("what"), QString(), QStringLiteral("master,classes,teachers")});
+    options.append({QStringLiteral("paper"), QString(), QStringLiteral("A4|A3")});
+    return options;
+}
+
+int exportTimetables(const Call& call)
+{
+    const std::optional<ExportOptions> options = parseExport(call);
     if (!options)
         return usage();
     Workspace ws;
