@@ -1,4 +1,4 @@
-// Form1, the main window: the menu bar, the toolbar and the five tabs around the tables of the
+// The main window: the menu bar, the toolbar and the five tabs around the tables of the
 // open school. It only assembles the parts: the pages show the workspace, the command classes
 // (commands/) bind the menu items and controls to the core's commands.
 #pragma once

@@ -1,4 +1,4 @@
-// The main window's toolbar Toolbar1: 21 buttons numbered from 1, the unlisted ones spacers.
+// The main window's toolbar: 21 buttons numbered from 1, the unlisted ones spacers.
 #pragma once
 
 #include <array>

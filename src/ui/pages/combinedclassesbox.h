@@ -1,6 +1,5 @@
-// The combined-class controls of the special-conditions tab: the tree Tr3 of groups, the
-// combined-lesson list Combo3, the group-number field Text7 and the buttons Command5 "确定"
-// and Command6 "删除".
+// The combined-class controls of the special-conditions tab: the tree of groups, the list of
+// combined lessons, the group-number field and the buttons "确定" and "删除".
 #pragma once
 
 #include <QWidget>

@@ -1,7 +1,7 @@
 // The fixed-lesson editor of the special-conditions tab under the label "固定课程设置与列表":
-// the class chooser Combo4 with Text10 and UpDown9, the grid msgrid1 (one class's entries,
-// row = period, column = day), the course chooser Combo11 shown beside a clicked empty cell,
-// and the list Combo6. Every action calls a core command and then shows the core's state.
+// the class chooser with its index field and stepper, the grid of one class's entries (row =
+// period, column = day), the course chooser shown beside a clicked empty cell, and the list of
+// fixed lessons. Every action calls a core command and then shows the core's state.
 #pragma once
 
 #include <QWidget>

@@ -1,5 +1,5 @@
-// The name lists on the first tab: the four lists List1, List10, List11, List2 stacked with the
-// active one in front, the headings Label8 and Label11, the entry field Text6 and the buttons
+// The name lists on the first tab: the class, course, teacher and venue lists stacked with the
+// active one in front, the heading and list title, the name entry field and the buttons
 // "确定", "插入", "重命名", "删除". It shows the workspace; the school controller runs commands.
 #pragma once
 

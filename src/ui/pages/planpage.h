@@ -1,6 +1,6 @@
-// Tab 1 "设置教学计划": the teaching plan jhb with its choosers laid over the pressed cell
-// (Combo5 teachers, Combo8 period counts, Combo9 venues, Combo10 copy-plan source) and the
-// class finder Combo1 with its stepper UpDown4 and number field Text5. It shows what the core
+// Tab 1 "设置教学计划": the teaching plan with its choosers laid over the pressed cell
+// (teachers, period counts, venues, the class whose plan to copy) and the class finder with
+// its number field and stepper. It shows what the core
 // asks for; the school controller runs the commands.
 #pragma once
 
@@ -32,7 +32,7 @@ public:
     explicit PlanPage(model::Grid& plan, QWidget* parent = nullptr);
 
     GridView* view() const { return view_; }
-    // Combo5, Combo8, Combo9 or Combo10; null for None.
+    // The chooser of that kind; null for None.
     QComboBox* chooser(school::PlanChooser chooser) const;
     QComboBox* classFinder() const { return classFinder_; }
     QLineEdit* classNumber() const { return classNumber_; }

@@ -1,4 +1,4 @@
-// Tab 3 "自动排课": the title field Text9 (label Label13 "标题：") above the master timetable.
+// Tab 3 "自动排课": the timetable's title field (label "标题：") above the master timetable.
 #pragma once
 
 #include "grid/gridpage.h"

@@ -1,6 +1,5 @@
-// The controls of the scheduling tab that follow a scheduling run: the thinking label Label7,
-// the progress label Label9 and the conflict list Combo2 that the run leaves behind, which
-// follows the workspace's notifier.
+// The controls of the scheduling tab that follow a scheduling run: the thinking and progress
+// labels, and the conflict list that the run leaves behind, which follows the notifier.
 #pragma once
 
 #include <QWidget>

@@ -1,4 +1,5 @@
-// The week-structure fields on the first tab: Text1, Text2, Text4, Text8 with their labels and
+// The week-structure fields on the first tab: morning, afternoon and evening periods and
+// days per week, with their labels and
 // spin buttons under the heading "设置日制与节次". A spin step or a typed number asks for the new
 // text, which a relayout may refuse; the fields then show the workspace's text again.
 #pragma once

@@ -1,4 +1,4 @@
-// frmSplash: the picture with the program's title shown over the main window at start-up. It
+// The splash: the picture with the program's title shown over the main window at start-up. It
 // stays centred on the window (which the window manager may still place or size after it
 // appeared) and closes as soon as it loses the focus, or when it is clicked or a key pressed.
 #pragma once
