@@ -38,12 +38,15 @@ void placeLessonsWithoutTeacher(RunContext& ctx)
         if (!row)
             continue;
         const QString& course = plan.text({r, school::CourseColumn});
-        for (int c = 1; c < timetable.columnCount() && remaining > 0; ++c) {
-            if (timetable.text({*row, c}).isEmpty()) {
-                ctx.index.write({*row, c}, course, model::TextStyle::Flat);
-                --remaining;
+        // Free periods that break no rule first, then (none left) any free period.
+        for (const bool keepRules : {true, false})
+            for (int c = 1; c < timetable.columnCount() && remaining > 0; ++c) {
+                if (timetable.text({*row, c}).isEmpty() &&
+                    !(keepRules && ctx.breaksRule({*row, c}, course))) {
+                    ctx.index.write({*row, c}, course, model::TextStyle::Flat);
+                    --remaining;
+                }
             }
-        }
     }
 }
 

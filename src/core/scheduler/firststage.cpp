@@ -142,6 +142,15 @@ bool positionAccepted(int column, int periodsPerDay, int limit, bool main)
     return main ? position <= limit : limit < position;
 }
 
+// Whether every member's lesson may stand in the column without breaking a rule.
+bool ruleAllowsAll(RunContext& ctx, const std::vector<Member>& members, int column)
+{
+    for (const Member& member : members)
+        if (member.row && ctx.breaksRule({*member.row, column}, member.lesson))
+            return false;
+    return true;
+}
+
 std::optional<int> findCombinedColumn(RunContext& ctx, const std::vector<Member>& members,
                                       bool main)
 {
@@ -153,17 +162,22 @@ std::optional<int> findCombinedColumn(RunContext& ctx, const std::vector<Member>
     // The morning field cannot change during a run: read once, not parsed again per draw.
     const int morningLimit = ctx.ws.school.week.morningPeriods();
     const int attempts = CombinedAttemptsPerColumn * columns;
+    const auto fits = [&](int column, int limit) {
+        return positionAccepted(column, perDay, limit, main) &&
+               freeInAll(ctx.ws.school.masterTimetable, members, column);
+    };
     for (int attempt = 1; attempt <= attempts; ++attempt) {
         const int limit = attempt > 2 * columns ? relaxedLimit : morningLimit;
         const int column = ctx.drawSlotColumn();
-        if (positionAccepted(column, perDay, limit, main) &&
-            freeInAll(ctx.ws.school.masterTimetable, members, column))
+        if (fits(column, limit) && ruleAllowsAll(ctx, members, column))
             return column;
     }
-    for (int column = 1; column < columns; ++column)
-        if (positionAccepted(column, perDay, relaxedLimit, main) &&
-            freeInAll(ctx.ws.school.masterTimetable, members, column))
-            return column;
+    // In column order: a column that breaks no rule, else (no such column left) any.
+    for (const bool keepRules : {true, false})
+        for (int column = 1; column < columns; ++column)
+            if (fits(column, relaxedLimit) &&
+                (!keepRules || ruleAllowsAll(ctx, members, column)))
+                return column;
     return std::nullopt;
 }
 

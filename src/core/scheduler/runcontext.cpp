@@ -18,15 +18,23 @@ QString unplacedCombinedEntry(const QString& group, int lessons)
 RunContext::RunContext(Workspace& workspace, UiPort& port, RandomSource& source,
                        SchedulingStatus* status)
     : ws(workspace), ui(port), random(source), index(workspace.school.masterTimetable),
-      groups(workspace.school),
+      groups(workspace.school), rules(workspace.school, workspace.periodsPerDay()),
       repair(index, groups, source, port, RepairBudget::forColumns(index.columns())),
       placedEarly(std::size_t(std::max(workspace.school.plan.rowCount(), 0)), 0),
       placedTogether(placedEarly.size(), 0), status_(status)
 {
+    index.attachRules(rules);
     const model::Grid& timetable = workspace.school.masterTimetable;
     // From the bottom up, so that the first row of a name wins.
     for (int r = timetable.rowCount() - 1; r >= model::FirstClassRow; --r)
         classRows_.insert(timetable.text({r, model::ClassNameColumn}), r);
+}
+
+bool RunContext::breaksRule(model::CellRef at, const QString& text)
+{
+    if (rules.book().empty())
+        return false;
+    return rules.tally().ruleBrokenIfAdded(rules.factsOf(at, text), at.column - 1).has_value();
 }
 
 std::optional<int> RunContext::classRow(QStringView className) const

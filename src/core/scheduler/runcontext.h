@@ -7,6 +7,7 @@
 #include "randomsource.h"
 #include "repairengine.h"
 #include "teacherindex.h"
+#include "timetablerules.h"
 
 #include "school/planrowindex.h"
 
@@ -57,6 +58,7 @@ public:
     RandomSource& random;
     TeacherIndex index;
     CombinedGroups groups;
+    TimetableRules rules; // counted through the index
     RepairEngine repair;
     RunProblems problems;
     // Lessons the first stage placed for each plan row (fixed and combined lessons), so that
@@ -81,6 +83,9 @@ public:
     int drawSlotColumn() { return scheduler::drawSlotColumn(random, columns()); }
     // A uniform number in [0, 1).
     double draw();
+    // Whether the lesson text would break a rule standing in the cell: each stage places
+    // nothing that breaks a rule while a slot that breaks none is left.
+    bool breaksRule(model::CellRef at, const QString& text);
     void countPlacedEarly(int planRow, int lessons = 1);
     void markPlacedTogether(int planRow);
     bool isPlacedTogether(int planRow) const;

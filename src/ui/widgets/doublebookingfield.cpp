@@ -9,8 +9,8 @@ DoubleBookingField::DoubleBookingField(const adjust::DoubleBookingCount& count, 
 {
     setObjectName(QStringLiteral("doubleBookingField"));
     setAccessibleDescription(QStringLiteral(u"重课处数"));
-    setToolTip(QStringLiteral(u"课程总表中同一节次有教师同时在两个班上课的处数，以及合班课"
-                              u"没有在同一节次一起上的处数"));
+    setToolTip(QStringLiteral(u"课程总表中同一节次有教师同时在两个班上课的处数，违反排课规则的"
+                              u"课的处数，以及合班课没有在同一节次一起上的处数"));
     setContentsMargins(6, 0, 6, 0);
     connect(&count, &adjust::DoubleBookingCount::changed, this, &DoubleBookingField::display);
     display();
@@ -18,12 +18,9 @@ DoubleBookingField::DoubleBookingField(const adjust::DoubleBookingCount& count, 
 
 void DoubleBookingField::display()
 {
-    QString text = QStringLiteral(u"重课 %1 处").arg(count_.count());
-    if (count_.splits() > 0)
-        text += QStringLiteral(u"，合班课未同时上课 %1 处").arg(count_.splits());
-    setText(text);
+    setText(count_.text());
     // The normal text colour when there are none; red draws the eye when there are.
-    setStyleSheet(count_.count() + count_.splits() > 0
+    setStyleSheet(count_.count() + count_.violations() + count_.splits() > 0
                       ? QStringLiteral("QLabel { color: #c00000; font-weight: bold; }")
                       : QString());
 }

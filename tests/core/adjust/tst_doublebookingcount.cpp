@@ -132,6 +132,21 @@ private slots:
         QCOMPARE(count.count(), 1);
         QCOMPARE(count.splits(), 0);
     }
+
+    // A lesson in a period its teacher cannot teach is counted beside the double bookings.
+    void countsRuleViolations()
+    {
+        adjust::DoubleBookingCount count(ws);
+        QCOMPARE(count.text(), u"重课 0 处"_s);
+        ws.school.rules.teacherUnavailable = {{u"王芳"_s, 1, 1}};
+        emit ws.notifier.conditionsChanged();
+        grid().setText({2, 1}, test::lesson(u"语文"_s, u"王芳"_s));
+        QCOMPARE(count.violations(), 1);
+        QCOMPARE(count.text(), u"重课 0 处，违规 1 处"_s);
+        grid().setText({2, 2}, grid().text({2, 1}));
+        grid().setText({2, 1}, QString());
+        QCOMPARE(count.violations(), 0);
+    }
 };
 
 QTEST_GUILESS_MAIN(TestDoubleBookingCount)
