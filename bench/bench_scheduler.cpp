@@ -3,16 +3,16 @@
 // 20 seeds (one seed per iteration). The window variant runs the command as the user starts
 // it, with its labels, the hidden timetable and paced event processing, and repaints after.
 // Run with QT_QPA_PLATFORM=offscreen where there is no display.
+#include "commands/schedulingcommand.h"
 #include "grid/gridpage.h"
 #include "grid/gridview.h"
 #include "mainwindow.h"
 #include "pages/schedulingpage.h"
+#include "pages/schedulingstatus.h"
 #include "platform/pacedeventport.h"
 #include "scheduler/randomsource.h"
 #include "scheduler/schedulingrun.h"
 #include "scheduler/timetablecount.h"
-#include "commands/schedulingcommand.h"
-#include "pages/schedulingstatus.h"
 #include "schoolgenerator.h"
 #include "uiport.h"
 #include "workspace.h"

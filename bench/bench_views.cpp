@@ -120,7 +120,7 @@ BENCHMARK(BM_CheckInWindow)
     ->Arg(1)
     ->Unit(benchmark::kMillisecond);
 
-const std::pair<const char*, QAction* ui::Actions::*> Views[] = {
+const std::pair<const char*, QAction * ui::Actions::*> Views[] = {
     {"teacherSpreadSchool", &ui::Actions::teacherSpreadSchool},
     {"teacherSpreadClass", &ui::Actions::teacherSpreadClass},
     {"courseSpreadSchool", &ui::Actions::courseSpreadSchool},

@@ -110,7 +110,8 @@ bool exportNeedsDrawing(int argc, char* argv[])
 
 QList<QCommandLineOption> exportOptions()
 {
-    QList<QCommandLineOption> options{{QStringLiteral("pdf"), QString(), QStringLiteral("OUT.pdf")}};
+    QList<QCommandLineOption> options{
+        {QStringLiteral("pdf"), QString(), QStringLiteral("OUT.pdf")}};
     for (const fileio::TableFormat* format : exchange::timetableFormats())
         options.append({format->name, QString(), QStringLiteral("DIR")});
     options.append({QStringLiteral("what"), QString(), QStringLiteral("master,classes,teachers")});

@@ -53,11 +53,15 @@ QString exportHelp()
     for (const fileio::TableFormat* format : exchange::timetableFormats())
         tables += QStringLiteral(" [--%1 DIR]").arg(format->name);
     return QStringLiteral("orve-cli export IN [--pdf OUT.pdf]") + tables +
-           QStringLiteral("\n"
-                          "                       [--what master,classes,teachers] [--paper A4|A3]\n"
-                          "                                   write the timetables (all three kinds unless --what\n"
-                          "                                   says) as one PDF file (on A4 paper unless --paper\n"
-                          "                                   says) or as table files of the formats asked for\n");
+           QStringLiteral(
+               "\n"
+               "                       [--what master,classes,teachers] [--paper A4|A3]\n"
+               "                                   write the timetables (all three kinds unless "
+               "--what\n"
+               "                                   says) as one PDF file (on A4 paper unless "
+               "--paper\n"
+               "                                   says) or as table files of the formats asked "
+               "for\n");
 }
 
 } // namespace
@@ -65,28 +69,41 @@ QString exportHelp()
 const std::vector<Subcommand>& subcommands()
 {
     static const std::vector<Subcommand> commands{
-        {QStringLiteral("roundtrip"), 2,
-         QStringLiteral("orve-cli roundtrip IN OUT   open IN as the program's Open does, write it to OUT\n"),
-         {}, roundTrip},
-        {QStringLiteral("dump"), 1,
-         QStringLiteral("orve-cli dump IN            open IN and print its tables as JSON\n"), {},
+        {QStringLiteral("roundtrip"),
+         2,
+         QStringLiteral(
+             "orve-cli roundtrip IN OUT   open IN as the program's Open does, write it to OUT\n"),
+         {},
+         roundTrip},
+        {QStringLiteral("dump"),
+         1,
+         QStringLiteral("orve-cli dump IN            open IN and print its tables as JSON\n"),
+         {},
          dump},
         {QStringLiteral("schedule"), 2,
-         QStringLiteral("orve-cli schedule IN OUT [--seed N] [--runs K] [--optimise [--time S]\n"
-                        "                                [--steps K] [--allow-main-afternoon]]\n"
-                        "                                   schedule IN K times (seeds N, N+1, ...), save the\n"
-                        "                                   timetable with the fewest double bookings to OUT,\n"
-                        "                                   with --optimise after removing double bookings\n"),
+         QStringLiteral(
+             "orve-cli schedule IN OUT [--seed N] [--runs K] [--optimise [--time S]\n"
+             "                                [--steps K] [--allow-main-afternoon]]\n"
+             "                                   schedule IN K times (seeds N, N+1, ...), save "
+             "the\n"
+             "                                   timetable with the fewest double bookings to "
+             "OUT,\n"
+             "                                   with --optimise after removing double bookings\n"),
          scheduleOptions(), schedule},
         {QStringLiteral("optimise"), 2,
-         QStringLiteral("orve-cli optimise IN OUT [--seed N] [--time S] [--steps K]\n"
-                        "                                [--allow-main-afternoon]\n"
-                        "                                   remove the double bookings of IN's timetable (at\n"
-                        "                                   most K steps, default by the school's size; S\n"
-                        "                                   seconds, default 60, is a safety net), save to OUT\n"),
+         QStringLiteral(
+             "orve-cli optimise IN OUT [--seed N] [--time S] [--steps K]\n"
+             "                                [--allow-main-afternoon]\n"
+             "                                   remove the double bookings of IN's timetable (at\n"
+             "                                   most K steps, default by the school's size; S\n"
+             "                                   seconds, default 60, is a safety net), save to "
+             "OUT\n"),
          optimiseOptions(), optimise},
-        {QStringLiteral("check"), 1,
-         QStringLiteral("orve-cli check IN           print the figures of IN's timetable as JSON\n"), {},
+        {QStringLiteral("check"),
+         1,
+         QStringLiteral(
+             "orve-cli check IN           print the figures of IN's timetable as JSON\n"),
+         {},
          check},
         {QStringLiteral("export"), 1, exportHelp(), exportOptions(), exportTimetables},
     };

@@ -11,8 +11,8 @@ int usage()
 {
     QString text;
     for (const Subcommand& command : subcommands())
-        text += (text.isEmpty() ? QStringLiteral("usage: ") : QStringLiteral("       ")) +
-                command.help;
+        text +=
+            (text.isEmpty() ? QStringLiteral("usage: ") : QStringLiteral("       ")) + command.help;
     std::fputs(text.toLocal8Bit().constData(), stderr);
     return UsageError;
 }

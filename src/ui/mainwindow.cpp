@@ -4,9 +4,9 @@
 #include "commands/checkcommands.h"
 #include "commands/conditionscommands.h"
 #include "commands/filemenu.h"
-#include "commands/removedoublebookingscommand.h"
 #include "commands/printcommands.h"
 #include "commands/recentfilesmenu.h"
+#include "commands/removedoublebookingscommand.h"
 #include "commands/schedulingcommand.h"
 #include "commands/schoolcommands.h"
 #include "commands/timetablecommands.h"
@@ -119,10 +119,14 @@ QWidget* MainWindow::focusTarget(FocusTarget target)
 {
     switch (target) {
     case FocusTarget::MainWindow: return this;
-    case FocusTarget::TeachingPlan: return views_.plan->view();
-    case FocusTarget::FixedLessonGrid: return views_.conditions->view();
-    case FocusTarget::MasterTimetable: return views_.scheduling->view();
-    case FocusTarget::NameEntry: return views_.basics->namesPanel()->entry();
+    case FocusTarget::TeachingPlan:
+        return views_.plan->view();
+    case FocusTarget::FixedLessonGrid:
+        return views_.conditions->view();
+    case FocusTarget::MasterTimetable:
+        return views_.scheduling->view();
+    case FocusTarget::NameEntry:
+        return views_.basics->namesPanel()->entry();
     }
     return nullptr;
 }

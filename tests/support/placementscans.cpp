@@ -6,13 +6,14 @@
 
 namespace orve::test {
 
-std::optional<int> scannedRowWithTeacher(const model::Grid& timetable, QStringView teacher, int column)
+std::optional<int> scannedRowWithTeacher(const model::Grid& timetable, QStringView teacher,
+                                         int column)
 {
     return scannedOtherRowWithTeacher(timetable, teacher, column, -1);
 }
 
-std::optional<int> scannedOtherRowWithTeacher(const model::Grid& timetable, QStringView teacher, int column,
-                                       int skipRow)
+std::optional<int> scannedOtherRowWithTeacher(const model::Grid& timetable, QStringView teacher,
+                                              int column, int skipRow)
 {
     const int rows = timetable.rowCount();
     for (int r = model::FirstClassRow; r < rows; ++r) {
@@ -33,8 +34,10 @@ int scannedSwapConflict(const model::Grid& timetable, model::CellRef a, model::C
     const QStringView teacher2 = model::teacherPart(timetable.text(b));
     if (teacher1 == teacher2)
         return 0;
-    const bool firstBusy = scannedOtherRowWithTeacher(timetable, teacher1, b.column, a.row).has_value();
-    const bool secondBusy = scannedOtherRowWithTeacher(timetable, teacher2, a.column, a.row).has_value();
+    const bool firstBusy =
+        scannedOtherRowWithTeacher(timetable, teacher1, b.column, a.row).has_value();
+    const bool secondBusy =
+        scannedOtherRowWithTeacher(timetable, teacher2, a.column, a.row).has_value();
     return (firstBusy ? 2 : 0) + (secondBusy ? 1 : 0);
 }
 

@@ -86,7 +86,7 @@ private slots:
         Workspace& ws = window.workspace();
         fill(ws);
         model::Grid& timetable = ws.school.masterTimetable;
-        const QList<std::pair<QAction* ui::Actions::*, QList<model::CellRef>>> views = {
+        const QList<std::pair<QAction * ui::Actions::*, QList<model::CellRef>>> views = {
             {&ui::Actions::teacherSpreadSchool, {{2, 4}, {4, 1}, {5, 5}}},
             {&ui::Actions::teacherSpreadClass, {{4, 1}}},
             {&ui::Actions::courseSpreadSchool, {{2, 4}, {4, 1}}},

@@ -1,14 +1,14 @@
 // The special-conditions tab in the main window: the tab click and the menu commands, placing
 // and removing a fixed lesson with the mouse and the course chooser, and grouping combined
 // lessons in the tree.
-#include "pages/combinedclassesbox.h"
 #include "conditions/combinedclasses.h"
-#include "pages/conditionspage.h"
-#include "pages/fixedlessonsbox.h"
 #include "grid/gridview.h"
 #include "mainwindow.h"
 #include "model/combinedlesson.h"
 #include "model/fixedlessonentry.h"
+#include "pages/combinedclassesbox.h"
+#include "pages/conditionspage.h"
+#include "pages/fixedlessonsbox.h"
 #include "school/teachingplan.h"
 #include "widgets/spinbuttons.h"
 

@@ -2,19 +2,19 @@
 // asks, the status bar names the document, recent files, a week step that would clear the
 // timetable asks, the plan keeps its class and course in view, choosers stay whole, the
 // splash, the icon and the names that screen readers announce.
-#include "pages/basicspage.h"
-#include "pages/conditionspage.h"
 #include "fakeuiport.h"
-#include "pages/fixedlessonsbox.h"
 #include "grid/gridmodel.h"
 #include "grid/gridview.h"
 #include "mainwindow.h"
+#include "pages/basicspage.h"
+#include "pages/conditionspage.h"
+#include "pages/fixedlessonsbox.h"
 #include "pages/planpage.h"
-#include "platform/programinfo.h"
 #include "pages/schedulingpage.h"
-#include "widgets/spinbuttons.h"
 #include "pages/stepspage.h"
 #include "pages/weekfieldsbox.h"
+#include "platform/programinfo.h"
+#include "widgets/spinbuttons.h"
 
 #include <QAccessible>
 #include <QAction>
@@ -267,8 +267,9 @@ private slots:
         MainWindow window;
         QVERIFY(!window.windowIcon().isNull());
         QVERIFY(!window.windowIcon().pixmap(32, 32).isNull());
-        const QString steps =
-            window.stepsPage()->findChild<QPlainTextEdit*>(QStringLiteral("stepsText"))->toPlainText();
+        const QString steps = window.stepsPage()
+                                  ->findChild<QPlainTextEdit*>(QStringLiteral("stepsText"))
+                                  ->toPlainText();
         QVERIFY(steps.contains(QStringLiteral(u"\n8、查看调整班级课表和教师任课表。\n")));
     }
 

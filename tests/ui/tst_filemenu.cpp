@@ -1,13 +1,13 @@
 // The file menu in the main window: a scripted port picks the file, the week fields and the
 // title field show what Open read, failures come up as message boxes; the title field keeps
 // to texts that the file gives back unchanged.
-#include "pages/basicspage.h"
-#include "fakeuiport.h"
-#include "pages/combinedclassesbox.h"
-#include "pages/conditionspage.h"
 #include "commands/filemenu.h"
+#include "fakeuiport.h"
 #include "fileio/systemerror.h"
 #include "mainwindow.h"
+#include "pages/basicspage.h"
+#include "pages/combinedclassesbox.h"
+#include "pages/conditionspage.h"
 #include "pages/namespanel.h"
 #include "pages/schedulingpage.h"
 #include "pages/weekfieldsbox.h"

@@ -1,13 +1,13 @@
 // The main window's frame: caption, menus with their shortcuts, the toolbar, the tabs, the week
 // fields with their guard and spin buttons, the forced-swap switch, help, about and exit.
-#include "pages/basicspage.h"
-#include "windows/helpwindow.h"
 #include "mainwindow.h"
-#include "platform/qtuiport.h"
-#include "widgets/spinbuttons.h"
+#include "pages/basicspage.h"
 #include "pages/stepspage.h"
-#include "platform/translation.h"
 #include "pages/weekfieldsbox.h"
+#include "platform/qtuiport.h"
+#include "platform/translation.h"
+#include "widgets/spinbuttons.h"
+#include "windows/helpwindow.h"
 
 #include <QAction>
 #include <QLineEdit>
@@ -68,7 +68,9 @@ private slots:
         QCOMPARE(window.tabs()->count(), 5);
         for (int i = 0; i < 5; ++i)
             QCOMPARE(window.tabs()->tabText(i), captions.at(i));
-        const QString steps = window.stepsPage()->findChild<QPlainTextEdit*>(QStringLiteral("stepsText"))->toPlainText();
+        const QString steps = window.stepsPage()
+                                  ->findChild<QPlainTextEdit*>(QStringLiteral("stepsText"))
+                                  ->toPlainText();
         QVERIFY(steps.startsWith(QStringLiteral(u"1、设置一天开课节数（分上，下午）及学校主副课。\n\n2、")));
         QVERIFY(steps.endsWith(QStringLiteral(u"9、打印各班课表、各教师任课表和全校课程总表。")));
         QCOMPARE(window.stepsPage()->moreInformation()->text(), QStringLiteral(u"更多信息"));
@@ -115,7 +117,7 @@ private slots:
                                 "exportPdf exportCsv exportHtml"));
         QCOMPARE(layout(menus.at(6)), QStringLiteral("helpTopics - about"));
 
-        const QList<std::pair<QAction* orve::ui::Actions::*, QKeySequence>> shortcuts = {
+        const QList<std::pair<QAction * orve::ui::Actions::*, QKeySequence>> shortcuts = {
             {&orve::ui::Actions::newSchool, QKeySequence(QStringLiteral("Ctrl+N"))},
             {&orve::ui::Actions::openSchool, QKeySequence(QStringLiteral("Ctrl+O"))},
             {&orve::ui::Actions::saveSchool, QKeySequence(QStringLiteral("Ctrl+S"))},
@@ -136,13 +138,10 @@ private slots:
         };
         for (const auto& [item, keys] : shortcuts)
             QCOMPARE((window.actions().*item)->shortcut(), keys);
-        QCOMPARE(window.actions().saveSchoolAs->text(),
-                 QStringLiteral(u"课程文件另存为..."));
+        QCOMPARE(window.actions().saveSchoolAs->text(), QStringLiteral(u"课程文件另存为..."));
         QCOMPARE(window.actions().exit->text(), QStringLiteral(u"退出 "));
-        QCOMPARE(window.actions().fixedLessons->text(),
-                 QStringLiteral(u"固定课预排(如班队) (&G)"));
-        QCOMPARE(window.actions().helpTopics->text(),
-                 QStringLiteral(u"帮助主题 &H"));
+        QCOMPARE(window.actions().fixedLessons->text(), QStringLiteral(u"固定课预排(如班队) (&G)"));
+        QCOMPARE(window.actions().helpTopics->text(), QStringLiteral(u"帮助主题 &H"));
     }
 
     void toolbarHasTwentyOneButtons()

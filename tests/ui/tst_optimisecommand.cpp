@@ -3,9 +3,9 @@
 // one undoable step and the conflict list follows it.
 #include "../core/scheduler/schedulerfixture.h"
 
+#include "commands/removedoublebookingscommand.h"
 #include "fakeuiport.h"
 #include "mainwindow.h"
-#include "commands/removedoublebookingscommand.h"
 #include "optimiser/optimisecommand.h"
 #include "pages/schedulingstatus.h"
 

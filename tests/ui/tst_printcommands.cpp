@@ -4,8 +4,8 @@
 #include "fakeuiport.h"
 #include "timetablegrid.h"
 
-#include "mainwindow.h"
 #include "commands/printcommands.h"
+#include "mainwindow.h"
 #include "windows/printwindow.h"
 
 #include <QAction>
@@ -17,8 +17,8 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-using orve::ui::MainWindow;
 using orve::ui::ExportTablesItem;
+using orve::ui::MainWindow;
 using orve::ui::PrintWindow;
 
 namespace {

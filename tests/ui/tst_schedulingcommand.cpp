@@ -4,17 +4,17 @@
 #include "../core/scheduler/schedulerfixture.h"
 
 #include "adjust/lessonswap.h"
+#include "commands/schedulingcommand.h"
 #include "fakeuiport.h"
 #include "grid/gridpage.h"
 #include "grid/gridview.h"
 #include "mainwindow.h"
+#include "pages/schedulingpage.h"
+#include "pages/schedulingstatus.h"
 #include "platform/pacedeventport.h"
 #include "scheduler/runstep.h"
 #include "scheduler/schedulingrun.h"
 #include "scheduler/timetablecount.h"
-#include "commands/schedulingcommand.h"
-#include "pages/schedulingpage.h"
-#include "pages/schedulingstatus.h"
 #include "schoolgenerator.h"
 
 #include <QAction>

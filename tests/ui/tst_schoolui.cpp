@@ -1,14 +1,14 @@
 // The school-data widgets in the main window: names entered through Text6 and Enter, the list
 // commands from menu and toolbar, and presses on plan cells that bring up the designed chooser
 // over the cell.
-#include "pages/basicspage.h"
 #include "grid/gridview.h"
 #include "mainwindow.h"
 #include "model/grid.h"
+#include "pages/basicspage.h"
 #include "pages/namespanel.h"
 #include "pages/planpage.h"
-#include "widgets/spinbuttons.h"
 #include "school/teachingplan.h"
+#include "widgets/spinbuttons.h"
 
 #include <QAction>
 #include <QComboBox>

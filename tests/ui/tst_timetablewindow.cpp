@@ -3,16 +3,16 @@
 // master timetable, the view following changes made elsewhere, the print button and the keys.
 #include "../core/scheduler/schedulerfixture.h"
 
+#include "commands/printcommands.h"
 #include "fakeuiport.h"
 #include "grid/gridview.h"
 #include "mainwindow.h"
 #include "model/cellmarks.h"
-#include "commands/printcommands.h"
-#include "windows/printwindow.h"
 #include "pages/schedulingpage.h"
-#include "widgets/spinbuttons.h"
-#include "windows/timetablewindow.h"
 #include "views/weekview.h"
+#include "widgets/spinbuttons.h"
+#include "windows/printwindow.h"
+#include "windows/timetablewindow.h"
 
 #include <QAccessible>
 #include <QAction>

@@ -141,7 +141,9 @@ const TableFormat& csvTables()
 {
     static const TableFormat format{
         QStringLiteral("csv"), QStringLiteral(".csv"), QStringLiteral(u"导出为 CSV 表格"),
-        [](const QString&, const std::vector<print::ReportSheet>& sheets) { return csvOf(sheets); }};
+        [](const QString&, const std::vector<print::ReportSheet>& sheets) {
+            return csvOf(sheets);
+        }};
     return format;
 }
 

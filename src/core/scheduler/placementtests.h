@@ -1,6 +1,7 @@
 // The placement tests on the master timetable: the teacher part of a cell and the row of a
-// class (the teacher index answers whether a teacher is busy). They read the grid only; the row a scan stopped on comes back as a value
-// instead of moving the grid's current cell. No test allocates per cell read.
+// class (the teacher index answers whether a teacher is busy). They read the grid only; the row a
+// scan stopped on comes back as a value instead of moving the grid's current cell. No test
+// allocates per cell read.
 #pragma once
 
 #include "model/cellref.h"

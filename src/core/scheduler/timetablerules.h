@@ -33,7 +33,7 @@ public:
     const conditions::RuleTally& tally() const { return *tally_; }
     conditions::RuleTally& tally() { return *tally_; }
 
-        // What the rules know of a lesson text in a class row; a cell that books nobody has
+    // What the rules know of a lesson text in a class row; a cell that books nobody has
     // teacher -1. Teachers are numbered here as they are met.
     conditions::LessonFacts factsOf(model::CellRef at, const QString& text);
     // The number of a teacher met so far; -1 for one never met.

@@ -28,11 +28,12 @@ AdjustCommands::AdjustCommands(const CommandContext& context, QObject* parent)
 
     connect(timetable_, &GridView::cellReleased, this, &AdjustCommands::release);
     timetable_->installEventFilter(this);
-    bindAction(context.actions.swappableDisplay, this, [this] {
-        oneAtATime_.run([this] { adjust::showSwappableForCurrent(ws_, ui_); });
-    });
-    bindAction(undo_, this, [this] { oneAtATime_.run([this] { adjust::undoHandChange(ws_, ui_); }); });
-    bindAction(redo_, this, [this] { oneAtATime_.run([this] { adjust::redoHandChange(ws_, ui_); }); });
+    bindAction(context.actions.swappableDisplay, this,
+               [this] { oneAtATime_.run([this] { adjust::showSwappableForCurrent(ws_, ui_); }); });
+    bindAction(undo_, this,
+               [this] { oneAtATime_.run([this] { adjust::undoHandChange(ws_, ui_); }); });
+    bindAction(redo_, this,
+               [this] { oneAtATime_.run([this] { adjust::redoHandChange(ws_, ui_); }); });
     addToolbarButtons(context);
 
     connect(&ws_.notifier, &Notifier::historyChanged, this, &AdjustCommands::showHistory);
@@ -47,7 +48,9 @@ AdjustCommands::AdjustCommands(const CommandContext& context, QObject* parent)
 void AdjustCommands::release(int row, int column, Qt::MouseButton button,
                              Qt::KeyboardModifiers modifiers)
 {
-    oneAtATime_.run([&] { adjust::releaseOnTimetable(ws_, ui_, {row, column}, button, modifiers); });
+    oneAtATime_.run([&] {
+        adjust::releaseOnTimetable(ws_, ui_, {row, column}, button, modifiers);
+    });
 }
 
 bool AdjustCommands::eventFilter(QObject* watched, QEvent* event)

@@ -12,7 +12,8 @@ void bindCheckCommands(const CommandContext& context, QObject* owner)
     Workspace& ws = context.ws;
     UiPort& ui = context.ui;
     const Actions& actions = context.actions;
-    bindAction(actions.checkDoubleBookings, owner, [&ws, &ui] { views::checkDoubleBookings(ws, ui); });
+    bindAction(actions.checkDoubleBookings, owner,
+               [&ws, &ui] { views::checkDoubleBookings(ws, ui); });
     using views::SpreadKey;
     using views::SpreadScope;
     const auto spread = [&](QAction* action, SpreadKey key, SpreadScope scope) {

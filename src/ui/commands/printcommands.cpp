@@ -1,9 +1,9 @@
 #include "printcommands.h"
 
 #include "commandcontext.h"
-#include "windows/printwindow.h"
 #include "platform/programinfo.h"
 #include "timetablepdf.h"
+#include "windows/printwindow.h"
 
 #include "fileio/exportcommands.h"
 #include "fileio/filecommands.h"
@@ -126,9 +126,9 @@ void PrintCommands::exportPdf()
     render::PdfExport written;
     {
         const BusyCursor busy;
-        written = render::writeTimetablesPdf(path, ws.school, ws.session.periodsPerDay, {},
-                                             defaultMessageTitle(),
-                                             chosen == onA3 ? render::Paper::A3 : render::Paper::A4);
+        written = render::writeTimetablesPdf(
+            path, ws.school, ws.session.periodsPerDay, {}, defaultMessageTitle(),
+            chosen == onA3 ? render::Paper::A3 : render::Paper::A4);
     }
     const QString shown = fileio::shownPath(path);
     if (!written.failure.isEmpty())

@@ -47,7 +47,7 @@ private:
 
     Workspace& ws_;
     UiPort& ui_;
-    QWidget* window_; // the print window's owner
+    QWidget* window_;                    // the print window's owner
     PrintWindow* printWindow_ = nullptr; // a child of the main window, hidden when closed
 };
 

@@ -43,7 +43,8 @@ private:
 
 } // namespace
 
-RemoveDoubleBookingsCommand::RemoveDoubleBookingsCommand(const CommandContext& context, QObject* parent)
+RemoveDoubleBookingsCommand::RemoveDoubleBookingsCommand(const CommandContext& context,
+                                                         QObject* parent)
     : QObject(parent), ws_(context.ws), ui_(context.ui), window_(context.views.window)
 {
     setObjectName(QStringLiteral("removeDoubleBookingsCommand"));

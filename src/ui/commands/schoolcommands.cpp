@@ -2,19 +2,19 @@
 
 #include "commandcontext.h"
 #include "grid/gridview.h"
-#include "pages/basicspage.h"
-#include "pages/weekfieldsbox.h"
 #include "model/grid.h"
 #include "model/weekstructure.h"
+#include "pages/basicspage.h"
 #include "pages/namespanel.h"
 #include "pages/planpage.h"
+#include "pages/weekfieldsbox.h"
 #include "school/namelistcommands.h"
 #include "school/plancellpress.h"
 #include "school/plancommands.h"
 #include "school/teachingplan.h"
 #include "school/weekcommands.h"
-#include "widgets/spinbuttons.h"
 #include "uiport.h"
+#include "widgets/spinbuttons.h"
 #include "workspace.h"
 
 #include <QComboBox>
@@ -27,8 +27,8 @@ namespace orve::ui {
 using school::NameList;
 
 SchoolCommands::SchoolCommands(const CommandContext& context, QObject* parent)
-    : QObject(parent), ws_(context.ws), ui_(context.ui),
-      names_(context.views.basics->namesPanel()), plan_(context.views.plan)
+    : QObject(parent), ws_(context.ws), ui_(context.ui), names_(context.views.basics->namesPanel()),
+      plan_(context.views.plan)
 {
     connectMenu(context);
     connectNames();
@@ -52,8 +52,7 @@ void SchoolCommands::followWorkspace()
             Qt::QueuedConnection);
 }
 
-template <typename Command>
-void SchoolCommands::runOnNames(Command command)
+template <typename Command> void SchoolCommands::runOnNames(Command command)
 {
     command(ws_, ui_);
 }
@@ -70,7 +69,8 @@ void SchoolCommands::connectMenu(const CommandContext& context)
     on(actions.venueList, school::showVenueList);
     on(actions.mainCourses, school::showMainCourses);
     bindAction(actions.teachingPlan, this, &SchoolCommands::runShowTeachingPlan);
-    bindTabClick(context.views, int(MainTab::TeachingPlan), this, [this] { runShowTeachingPlan(); });
+    bindTabClick(context.views, int(MainTab::TeachingPlan), this,
+                 [this] { runShowTeachingPlan(); });
 }
 
 void SchoolCommands::connectNames()
@@ -104,8 +104,7 @@ void SchoolCommands::connectPlan()
             });
     connect(plan_->classFinder(), &QComboBox::activated, this,
             [this](int index) { scrollTo(plan_->classFinder()->itemText(index)); });
-    connect(plan_->classStepper(), &SpinButtons::stepped, this,
-            &SchoolCommands::stepClassFinder);
+    connect(plan_->classStepper(), &SpinButtons::stepped, this, &SchoolCommands::stepClassFinder);
     connect(plan_, &PlanPage::viewResized, this, [this] {
         model::RedrawSuspender suspended(ws_.school.plan);
         school::setPlanHeader(ws_.school.plan);
@@ -130,7 +129,7 @@ void SchoolCommands::stepClassFinder(int delta)
     SpinButtons* stepper = plan_->classStepper();
     stepper->setRange(0, std::max(plan_->classFinder()->count() - 1, 0));
     const QString classNumber = model::spinStep(plan_->classNumber()->text(), delta,
-                                          stepper->minimum(), stepper->maximum());
+                                                stepper->minimum(), stepper->maximum());
     plan_->classNumber()->setText(classNumber);
     const int position = school::classStepPosition(ws_, classNumber);
     if (position < 0)

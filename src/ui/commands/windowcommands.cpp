@@ -60,12 +60,13 @@ void WindowCommands::bindToolbar(const CommandContext& context)
 
 void WindowCommands::showAbout()
 {
-    QMessageBox::about(window_, QStringLiteral(u"关于 ") + programTitle(),
-                       QStringLiteral(u"<h3>%1</h3><p>版本 %2</p>"
-                                      u"<p>为学校编排每周课程表：日制与节次、班级、课程、教师与场地、"
-                                      u"教学计划、合班课、固定课预排、自动排课、手动调整、"
-                                      u"班级与教师课表、重课检查和打印。</p>")
-                           .arg(programTitle().trimmed(), QApplication::applicationVersion()));
+    QMessageBox::about(
+        window_, QStringLiteral(u"关于 ") + programTitle(),
+        QStringLiteral(u"<h3>%1</h3><p>版本 %2</p>"
+                       u"<p>为学校编排每周课程表：日制与节次、班级、课程、教师与场地、"
+                       u"教学计划、合班课、固定课预排、自动排课、手动调整、"
+                       u"班级与教师课表、重课检查和打印。</p>")
+            .arg(programTitle().trimmed(), QApplication::applicationVersion()));
 }
 
 void WindowCommands::showHelpDocument()

@@ -1,7 +1,7 @@
 #include "gridmodel.h"
 
-#include "platform/colours.h"
 #include "model/numbers.h"
+#include "platform/colours.h"
 
 namespace orve::ui {
 
@@ -10,24 +10,33 @@ using model::CellAlignment;
 Qt::Alignment qtAlignment(CellAlignment alignment, const QString& text)
 {
     switch (alignment) {
-    case CellAlignment::LeftTop: return Qt::AlignLeft | Qt::AlignTop;
-    case CellAlignment::LeftCenter: return Qt::AlignLeft | Qt::AlignVCenter;
-    case CellAlignment::LeftBottom: return Qt::AlignLeft | Qt::AlignBottom;
-    case CellAlignment::CenterTop: return Qt::AlignHCenter | Qt::AlignTop;
-    case CellAlignment::CenterCenter: return Qt::AlignCenter;
-    case CellAlignment::CenterBottom: return Qt::AlignHCenter | Qt::AlignBottom;
-    case CellAlignment::RightTop: return Qt::AlignRight | Qt::AlignTop;
-    case CellAlignment::RightCenter: return Qt::AlignRight | Qt::AlignVCenter;
-    case CellAlignment::RightBottom: return Qt::AlignRight | Qt::AlignBottom;
-    case CellAlignment::General: break;
+    case CellAlignment::LeftTop:
+        return Qt::AlignLeft | Qt::AlignTop;
+    case CellAlignment::LeftCenter:
+        return Qt::AlignLeft | Qt::AlignVCenter;
+    case CellAlignment::LeftBottom:
+        return Qt::AlignLeft | Qt::AlignBottom;
+    case CellAlignment::CenterTop:
+        return Qt::AlignHCenter | Qt::AlignTop;
+    case CellAlignment::CenterCenter:
+        return Qt::AlignCenter;
+    case CellAlignment::CenterBottom:
+        return Qt::AlignHCenter | Qt::AlignBottom;
+    case CellAlignment::RightTop:
+        return Qt::AlignRight | Qt::AlignTop;
+    case CellAlignment::RightCenter:
+        return Qt::AlignRight | Qt::AlignVCenter;
+    case CellAlignment::RightBottom:
+        return Qt::AlignRight | Qt::AlignBottom;
+    case CellAlignment::General:
+        break;
     }
     // General: numbers to the right, text to the left, as a flex grid shows them.
     return (model::isNumeric(text) ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter;
 }
 
 GridModel::GridModel(model::Grid& grid, QObject* parent)
-    : QAbstractTableModel(parent), grid_(grid), rows_(grid.rowCount()),
-      columns_(grid.columnCount())
+    : QAbstractTableModel(parent), grid_(grid), rows_(grid.rowCount()), columns_(grid.columnCount())
 {
     connect(&grid_.changes(), &model::GridSignals::cellsChanged, this, &GridModel::onCellsChanged);
     connect(&grid_.changes(), &model::GridSignals::structureChanged, this,
@@ -115,7 +124,8 @@ void GridModel::onCellsChanged(int top, int left, int bottom, int right)
 {
     if (top >= rows_ || left >= columns_)
         return;
-    emit dataChanged(index(top, left), index(std::min(bottom, rows_ - 1), std::min(right, columns_ - 1)));
+    emit dataChanged(index(top, left),
+                     index(std::min(bottom, rows_ - 1), std::min(right, columns_ - 1)));
 }
 
 void GridModel::onStructureChanged()

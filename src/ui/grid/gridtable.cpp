@@ -24,15 +24,13 @@ GridTable::GridTable(QWidget* parent) : QTableView(parent)
 void GridTable::mousePressEvent(QMouseEvent* event)
 {
     QTableView::mousePressEvent(event);
-    emit mousePressedAt(indexAt(event->position().toPoint()), event->button(),
-                        event->modifiers());
+    emit mousePressedAt(indexAt(event->position().toPoint()), event->button(), event->modifiers());
 }
 
 void GridTable::mouseReleaseEvent(QMouseEvent* event)
 {
     QTableView::mouseReleaseEvent(event);
-    emit mouseReleasedAt(indexAt(event->position().toPoint()), event->button(),
-                         event->modifiers());
+    emit mouseReleasedAt(indexAt(event->position().toPoint()), event->button(), event->modifiers());
 }
 
 void GridTable::wheelEvent(QWheelEvent* event)

@@ -20,8 +20,7 @@ int toPixels(int twips)
 
 // Sets every section of a header to its size, using the most common size as the default so
 // that a large grid needs only a few individual resizes.
-template <typename SizeOf>
-void applySizes(QHeaderView* header, int count, SizeOf sizeOf)
+template <typename SizeOf> void applySizes(QHeaderView* header, int count, SizeOf sizeOf)
 {
     std::map<int, int> frequency;
     for (int i = 0; i < count; ++i)
@@ -67,10 +66,10 @@ GridView::GridView(model::Grid& grid, QWidget* parent)
             horizontalScrollBar(), &QScrollBar::setValue);
     connect(horizontalScrollBar(), &QScrollBar::valueChanged,
             panes_[TopPane]->horizontalScrollBar(), &QScrollBar::setValue);
-    connect(panes_[LeftPane]->verticalScrollBar(), &QScrollBar::valueChanged,
-            verticalScrollBar(), &QScrollBar::setValue);
-    connect(verticalScrollBar(), &QScrollBar::valueChanged,
-            panes_[LeftPane]->verticalScrollBar(), &QScrollBar::setValue);
+    connect(panes_[LeftPane]->verticalScrollBar(), &QScrollBar::valueChanged, verticalScrollBar(),
+            &QScrollBar::setValue);
+    connect(verticalScrollBar(), &QScrollBar::valueChanged, panes_[LeftPane]->verticalScrollBar(),
+            &QScrollBar::setValue);
 
     connect(this, &GridTable::mousePressedAt, this, &GridView::onPressed);
     connect(this, &GridTable::mouseReleasedAt, this, &GridView::onReleased);

@@ -45,8 +45,7 @@ signals:
     // A press or release on a cell. Cells outside the fixed rows and columns have been made the
     // grid's current cell first; a fixed cell leaves the current cell as it was.
     void cellPressed(int row, int column, Qt::MouseButton button, Qt::KeyboardModifiers modifiers);
-    void cellReleased(int row, int column, Qt::MouseButton button,
-                      Qt::KeyboardModifiers modifiers);
+    void cellReleased(int row, int column, Qt::MouseButton button, Qt::KeyboardModifiers modifiers);
     // The body was scrolled.
     void scrolled();
 

@@ -30,8 +30,10 @@ std::vector<Button> buttons()
     const QColor timetable(180, 100, 40);
     return {
         {2, u"新建课程设置文件", &Actions::newSchool, style->standardIcon(QStyle::SP_FileIcon)},
-        {3, u"打开课程设置文件", &Actions::openSchool, style->standardIcon(QStyle::SP_DialogOpenButton)},
-        {4, u"保存课程设置文件", &Actions::saveSchool, style->standardIcon(QStyle::SP_DialogSaveButton)},
+        {3, u"打开课程设置文件", &Actions::openSchool,
+         style->standardIcon(QStyle::SP_DialogOpenButton)},
+        {4, u"保存课程设置文件", &Actions::saveSchool,
+         style->standardIcon(QStyle::SP_DialogSaveButton)},
         {6, u"打印预览", &Actions::printPreview, glyphIcon(QStringLiteral(u"览"), file)},
         {7, u"打印", &Actions::print, glyphIcon(QStringLiteral(u"印"), file)},
         {9, u"输入班级名单", &Actions::classList, glyphIcon(QStringLiteral(u"班"), lists)},
@@ -39,11 +41,14 @@ std::vector<Button> buttons()
         {11, u"输入教师名单", &Actions::teacherList, glyphIcon(QStringLiteral(u"师"), lists)},
         {12, u"设置教学计划", &Actions::teachingPlan, glyphIcon(QStringLiteral(u"计"), lists)},
         {15, u"自动排课", &Actions::autoSchedule, glyphIcon(QStringLiteral(u"排"), timetable)},
-        {16, u"消除重课", &Actions::removeDoubleBookings, glyphIcon(QStringLiteral(u"消"), timetable)},
-        {17, u"显示或调整课程总表", &Actions::masterTimetable, glyphIcon(QStringLiteral(u"总"), timetable)},
+        {16, u"消除重课", &Actions::removeDoubleBookings,
+         glyphIcon(QStringLiteral(u"消"), timetable)},
+        {17, u"显示或调整课程总表", &Actions::masterTimetable,
+         glyphIcon(QStringLiteral(u"总"), timetable)},
         {18, u"显示或调整班级课程表", &Actions::classTimetable,
          glyphIcon(QStringLiteral(u"班表"), timetable)},
-        {19, u"显示教师任课表", &Actions::teacherTimetable, glyphIcon(QStringLiteral(u"师表"), timetable)},
+        {19, u"显示教师任课表", &Actions::teacherTimetable,
+         glyphIcon(QStringLiteral(u"师表"), timetable)},
         {21, u"智能追踪(强行调课)", nullptr, glyphIcon(QStringLiteral(u"追"), QColor(150, 60, 60))},
     };
 }

@@ -1,7 +1,7 @@
 #include "basicspage.h"
 
-#include "platform/icons.h"
 #include "namespanel.h"
+#include "platform/icons.h"
 #include "weekfieldsbox.h"
 
 #include <QHBoxLayout>

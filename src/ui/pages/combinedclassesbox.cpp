@@ -52,7 +52,8 @@ CombinedClassesBox::CombinedClassesBox(Workspace& ws, UiPort& ui, NumericGuardFi
     layout->setColumnStretch(3, 1);
 
     connect(addButton_, &QPushButton::clicked, this, [this] {
-        conditions::addLessonToGroup(ws_, ui_, groupNumber_->text(), combinedLessons_->currentData().toString());
+        conditions::addLessonToGroup(ws_, ui_, groupNumber_->text(),
+                                     combinedLessons_->currentData().toString());
     });
     connect(removeButton_, &QPushButton::clicked, this,
             [this] { conditions::removeGroupNode(ws_, selectedNode()); });
@@ -92,7 +93,8 @@ void CombinedClassesBox::refreshList()
     for (const QString& entry : ws_.school.combinedLessons)
         combinedLessons_->addItem(model::combinedLessonCaption(entry), entry);
     const int at = combinedLessons_->findData(shown);
-    combinedLessons_->setCurrentIndex(at >= 0 ? at : (ws_.school.combinedLessons.isEmpty() ? -1 : 0));
+    combinedLessons_->setCurrentIndex(at >= 0 ? at
+                                              : (ws_.school.combinedLessons.isEmpty() ? -1 : 0));
 }
 
 int CombinedClassesBox::selectedNode() const

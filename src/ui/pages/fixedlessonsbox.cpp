@@ -1,8 +1,8 @@
 #include "fixedlessonsbox.h"
 
-#include "widgets/chooserplacement.h"
 #include "conditions/fixedlessons.h"
 #include "grid/gridview.h"
+#include "widgets/chooserplacement.h"
 #include "widgets/spinbuttons.h"
 #include "workspace.h"
 
@@ -114,8 +114,8 @@ void FixedLessonsBox::placeCourseChooser()
     // Just past the cell's right edge; left of the cell where the box would cut it off.
     const QSize size(cell.width() + CourseChooserExtraTwips / GridView::TwipsPerPixel,
                      courseChooser_->sizeHint().height());
-    courseChooser_->setGeometry(besideCell(QRect(view_->mapTo(this, cell.topLeft()), cell.size()), size,
-                                     visibleArea(this)));
+    courseChooser_->setGeometry(besideCell(QRect(view_->mapTo(this, cell.topLeft()), cell.size()),
+                                           size, visibleArea(this)));
     courseChooser_->raise();
     courseChooser_->show();
 }

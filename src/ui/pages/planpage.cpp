@@ -1,9 +1,9 @@
 #include "planpage.h"
 
-#include "widgets/chooserplacement.h"
 #include "grid/gridview.h"
 #include "model/grid.h"
 #include "school/teachingplan.h"
+#include "widgets/chooserplacement.h"
 #include "widgets/spinbuttons.h"
 #include "workspace.h"
 
@@ -52,8 +52,10 @@ PlanPage::PlanPage(model::Grid& plan, QWidget* parent)
       teacherChooser_(makeChooser("teacherChooser", u"选择任课教师", PlanChooser::Teacher)),
       periodsChooser_(makeChooser("periodsChooser", u"选择每周节数", PlanChooser::Periods)),
       venueChooser_(makeChooser("venueChooser", u"选择上课场地", PlanChooser::Venue)),
-      copyPlanChooser_(makeChooser("copyPlanChooser", u"选择复制教学计划的班级", PlanChooser::CopyPlan)), classFinder_(new QComboBox(this)),
-      classNumber_(new QLineEdit(QStringLiteral("0"), this)), classStepper_(new SpinButtons(0, 0, this))
+      copyPlanChooser_(
+          makeChooser("copyPlanChooser", u"选择复制教学计划的班级", PlanChooser::CopyPlan)),
+      classFinder_(new QComboBox(this)), classNumber_(new QLineEdit(QStringLiteral("0"), this)),
+      classStepper_(new SpinButtons(0, 0, this))
 {
     nameControl(view_, "teachingPlan", QStringLiteral(u"教学计划表"));
     // The class and course of a row stay in view when the plan scrolls sideways.
@@ -99,11 +101,16 @@ QComboBox* PlanPage::makeChooser(const char* name, const char16_t* spoken, PlanC
 QComboBox* PlanPage::chooser(PlanChooser chooser) const
 {
     switch (chooser) {
-    case PlanChooser::Teacher: return teacherChooser_;
-    case PlanChooser::Periods: return periodsChooser_;
-    case PlanChooser::Venue: return venueChooser_;
-    case PlanChooser::CopyPlan: return copyPlanChooser_;
-    case PlanChooser::None: break;
+    case PlanChooser::Teacher:
+        return teacherChooser_;
+    case PlanChooser::Periods:
+        return periodsChooser_;
+    case PlanChooser::Venue:
+        return venueChooser_;
+    case PlanChooser::CopyPlan:
+        return copyPlanChooser_;
+    case PlanChooser::None:
+        break;
     }
     return nullptr;
 }

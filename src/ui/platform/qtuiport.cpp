@@ -26,18 +26,25 @@ struct ButtonChoice
 
 std::vector<ButtonChoice> buttonsOf(MessageButtons buttons)
 {
-    const auto ok = ButtonChoice{QStringLiteral(u"确定"), QMessageBox::AcceptRole, MessageAnswer::Ok};
+    const auto ok =
+        ButtonChoice{QStringLiteral(u"确定"), QMessageBox::AcceptRole, MessageAnswer::Ok};
     const auto cancel =
         ButtonChoice{QStringLiteral(u"取消"), QMessageBox::RejectRole, MessageAnswer::Cancel};
-    const auto yes = ButtonChoice{QStringLiteral(u"是(&Y)"), QMessageBox::YesRole, MessageAnswer::Yes};
+    const auto yes =
+        ButtonChoice{QStringLiteral(u"是(&Y)"), QMessageBox::YesRole, MessageAnswer::Yes};
     const auto no = ButtonChoice{QStringLiteral(u"否(&N)"), QMessageBox::NoRole, MessageAnswer::No};
     switch (buttons) {
-    case MessageButtons::Ok: return {ok};
-    case MessageButtons::OkCancel: return {ok, cancel};
-    case MessageButtons::YesNo: return {yes, no};
-    case MessageButtons::YesNoCancel: return {yes, no, cancel};
+    case MessageButtons::Ok:
+        return {ok};
+    case MessageButtons::OkCancel:
+        return {ok, cancel};
+    case MessageButtons::YesNo:
+        return {yes, no};
+    case MessageButtons::YesNoCancel:
+        return {yes, no, cancel};
     case MessageButtons::RetryCancel:
-        return {{QStringLiteral(u"重试(&R)"), QMessageBox::AcceptRole, MessageAnswer::Retry}, cancel};
+        return {{QStringLiteral(u"重试(&R)"), QMessageBox::AcceptRole, MessageAnswer::Retry},
+                cancel};
     case MessageButtons::CancelTryAgainContinue:
         return {cancel,
                 {QStringLiteral(u"重试(&T)"), QMessageBox::AcceptRole, MessageAnswer::TryAgain},
@@ -53,10 +60,14 @@ std::vector<ButtonChoice> buttonsOf(MessageButtons buttons)
 QMessageBox::Icon qtIcon(MessageIcon icon)
 {
     switch (icon) {
-    case MessageIcon::Information: return QMessageBox::Information;
-    case MessageIcon::Warning: return QMessageBox::Warning;
-    case MessageIcon::Critical: return QMessageBox::Critical;
-    case MessageIcon::None: break;
+    case MessageIcon::Information:
+        return QMessageBox::Information;
+    case MessageIcon::Warning:
+        return QMessageBox::Warning;
+    case MessageIcon::Critical:
+        return QMessageBox::Critical;
+    case MessageIcon::None:
+        break;
     }
     return QMessageBox::NoIcon;
 }

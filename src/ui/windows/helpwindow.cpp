@@ -37,9 +37,10 @@ void showHelp(QWidget* parent, const QString& path)
     auto* window = new HelpWindow(parent);
     if (!window->open(path)) {
         delete window;
-        QMessageBox::warning(parent, defaultMessageTitle(),
-                             QStringLiteral(u"找不到帮助文件：\n%1\n请确认它和本程序放在同一个文件夹中。")
-                                 .arg(path));
+        QMessageBox::warning(
+            parent, defaultMessageTitle(),
+            QStringLiteral(u"找不到帮助文件：\n%1\n请确认它和本程序放在同一个文件夹中。")
+                .arg(path));
         return;
     }
     window->show();

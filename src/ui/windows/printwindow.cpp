@@ -212,7 +212,8 @@ void PrintWindow::setFolder(const QString& folder)
 
 void PrintWindow::choosePaper(int index)
 {
-    printer_.setPageLayout(render::pageLayoutOn(index == 1 ? render::Paper::A3 : render::Paper::A4));
+    printer_.setPageLayout(
+        render::pageLayoutOn(index == 1 ? render::Paper::A3 : render::Paper::A4));
     refreshPreview();
 }
 
@@ -226,8 +227,8 @@ void PrintWindow::showPaper()
 QString PrintWindow::offeredPdfFile() const
 {
     const QString title = titleEdit_->text().trimmed();
-    return QDir(folder_).filePath(
-        render::pdfFileName(title.isEmpty() ? printer_.docName() : title + u' ' + printer_.docName()));
+    return QDir(folder_).filePath(render::pdfFileName(
+        title.isEmpty() ? printer_.docName() : title + u' ' + printer_.docName()));
 }
 
 void PrintWindow::refreshPreview()

@@ -1,9 +1,9 @@
 #include "timetablewindow.h"
 
-#include "widgets/accessiblenames.h"
 #include "grid/gridview.h"
-#include "widgets/spinbuttons.h"
 #include "uiport.h"
+#include "widgets/accessiblenames.h"
+#include "widgets/spinbuttons.h"
 #include "workspace.h"
 
 #include <QComboBox>
@@ -31,8 +31,9 @@ constexpr QSize WindowSize(760, 540);
 TimetableWindow::TimetableWindow(Workspace& ws, UiPort& ui, QWidget* owner)
     : QWidget(owner, Qt::Window), ws_(ws), ui_(ui), caption_(new QLabel(this)),
       entryChooser_(new QFrame(this)), entries_(new QComboBox(entryChooser_)),
-      number_(new QLineEdit(QStringLiteral("0"), entryChooser_)), stepper_(new SpinButtons(0, 0, entryChooser_)),
-      grid_(new GridView(view_.grid, this)), print_(new QPushButton(QStringLiteral(u"打印"), this)),
+      number_(new QLineEdit(QStringLiteral("0"), entryChooser_)),
+      stepper_(new SpinButtons(0, 0, entryChooser_)), grid_(new GridView(view_.grid, this)),
+      print_(new QPushButton(QStringLiteral(u"打印"), this)),
       backButton_(new QPushButton(QStringLiteral(u"返回"), this))
 {
     setObjectName(QStringLiteral("timetableWindow"));
@@ -160,7 +161,9 @@ void TimetableWindow::follow(bool marksOnly)
 void TimetableWindow::release(int row, int column, Qt::MouseButton button,
                               Qt::KeyboardModifiers modifiers)
 {
-    oneAtATime_.run([&] { views::releaseOnWeekView(ws_, ui_, view_, {row, column}, button, modifiers); });
+    oneAtATime_.run([&] {
+        views::releaseOnWeekView(ws_, ui_, view_, {row, column}, button, modifiers);
+    });
 }
 
 bool TimetableWindow::windowKey(int key)

@@ -1,7 +1,7 @@
-// The class and teacher timetable window "Orve智能排课系统--察看与调整课程表": the week of one class or one teacher as a table of
-// days by periods, the list, the spin and its number field that choose which, the title line,
-// a print button and 返回. Not modal: the main window stays usable, and
-// both windows share the pick of a swap. The view follows the master timetable through the
+// The class and teacher timetable window "Orve智能排课系统--察看与调整课程表": the week of one
+// class or one teacher as a table of days by periods, the list, the spin and its number field that
+// choose which, the title line, a print button and 返回. Not modal: the main window stays usable,
+// and both windows share the pick of a swap. The view follows the master timetable through the
 // notifier; the rules are the core's (views/weekview.h).
 #pragma once
 

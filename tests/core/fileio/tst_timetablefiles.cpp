@@ -92,7 +92,8 @@ void TimetableFilesTest::htmlPages()
 {
     Workspace ws;
     fillSchool(ws);
-    const auto files = fileio::timetableFiles(ws.school, 2, {true, true, false}, fileio::htmlTables());
+    const auto files =
+        fileio::timetableFiles(ws.school, 2, {true, true, false}, fileio::htmlTables());
     QCOMPARE(files.size(), std::size_t(2));
     QCOMPARE(files[1].name, QStringLiteral(u"班级课程表.html"));
     const QString master = QString::fromUtf8(files[0].bytes);
@@ -122,7 +123,8 @@ void TimetableFilesTest::exportIntoAFolder()
     QVERIFY(QDir(dir.path()).isEmpty());
 
     ui.fileNames = {dir.path()};
-    QCOMPARE(fileio::exportTimetableFiles(ws, ui, fileio::csvTables()), fileio::CommandOutcome::Done);
+    QCOMPARE(fileio::exportTimetableFiles(ws, ui, fileio::csvTables()),
+             fileio::CommandOutcome::Done);
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files).size(), 3);
     QVERIFY(fileText(dir.filePath(QStringLiteral(u"班级课程表.csv")))
                 .contains(QStringLiteral(u"语文  王芳")));
@@ -138,7 +140,8 @@ void TimetableFilesTest::exportIntoAFolder()
     QVERIFY(fileText(dir.filePath(QStringLiteral(u"总课表.csv")))
                 .contains(QStringLiteral(u"语文  王芳")));
     ui.fileNames = {dir.path()};
-    QCOMPARE(fileio::exportTimetableFiles(ws, ui, fileio::csvTables()), fileio::CommandOutcome::Done);
+    QCOMPARE(fileio::exportTimetableFiles(ws, ui, fileio::csvTables()),
+             fileio::CommandOutcome::Done);
     QVERIFY(fileText(dir.filePath(QStringLiteral(u"总课表.csv")))
                 .contains(QStringLiteral(u"数学  王芳")));
 

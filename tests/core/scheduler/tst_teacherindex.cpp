@@ -45,7 +45,8 @@ class TestTeacherIndex : public QObject
                 for (int skip = 1; skip < grid.rowCount(); ++skip) {
                     QCOMPARE(book.busy(id, c, skip),
                              test::scannedOtherRowWithTeacher(grid, name, c, skip).has_value());
-                    QCOMPARE(book.firstRow(id, c, skip), test::scannedOtherRowWithTeacher(grid, name, c, skip));
+                    QCOMPARE(book.firstRow(id, c, skip),
+                             test::scannedOtherRowWithTeacher(grid, name, c, skip));
                 }
             }
         }

@@ -5,8 +5,8 @@
 
 #include "fakeuiport.h"
 #include "model/cellmarks.h"
-#include "scheduler/conflictlist.h"
 #include "placementscans.h"
+#include "scheduler/conflictlist.h"
 #include "scheduler/placementtests.h"
 #include "scheduler/runcontext.h"
 #include "scheduler/secondstage.h"
