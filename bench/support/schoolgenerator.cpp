@@ -7,6 +7,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <numeric>
+#include <random>
 #include <vector>
 
 namespace orve::bench {
@@ -104,6 +106,24 @@ void fillTimetable(Workspace& ws)
             ws.school.masterTimetable.setText(
                 {r, c}, model::lessonText(ws.school.courses.at((r + c) % courses),
                                           ws.school.teachers.at((r * 7 + c) % teachers)));
+}
+
+void keepTeachersOut(Workspace& ws, double share, quint64 seed)
+{
+    const int days = ws.school.week.daysPerWeek();
+    const int periods = ws.school.week.periodsPerDay();
+    std::mt19937_64 draw(seed);
+    std::vector<model::PeriodRule>& rules = ws.school.rules.teacherUnavailable;
+    rules.clear();
+    for (const QString& teacher : std::as_const(ws.school.teachers)) {
+        std::vector<int> periodsOfWeek(std::size_t(days * periods));
+        std::iota(periodsOfWeek.begin(), periodsOfWeek.end(), 0);
+        std::shuffle(periodsOfWeek.begin(), periodsOfWeek.end(), draw);
+        periodsOfWeek.resize(std::size_t(share * double(periodsOfWeek.size())));
+        for (const int slot : periodsOfWeek)
+            rules.push_back({teacher, slot / periods + 1, slot % periods + 1});
+    }
+    emit ws.notifier.conditionsChanged();
 }
 
 } // namespace orve::bench

@@ -6,6 +6,7 @@
 #include "model/grid.h"
 #include "optimiser/optimisecommand.h"
 #include "scheduler/randomsource.h"
+#include "scheduler/rulefit.h"
 #include "scheduler/schedulingrun.h"
 #include "scheduler/timetablecount.h"
 #include "standardoutput.h"
@@ -168,6 +169,10 @@ int schedule(const Call& call)
     if (!openSchool(ws, options->in))
         return FileFailed;
 
+    if (const QString cannot = scheduler::rulesThatCannotHoldMessage(
+            scheduler::rulesThatCannotHold(ws.school, ws.school.week.periodsPerDay()));
+        !cannot.isEmpty())
+        printLine(cannot);
     QElapsedTimer clock;
     clock.start();
     CliUiPort ui({});

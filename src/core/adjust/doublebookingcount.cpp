@@ -38,10 +38,15 @@ int DoubleBookingCount::violations() const
     return rules_->tally().counts().violationTotal();
 }
 
+DoubleBookingCount::Figures DoubleBookingCount::figures() const
+{
+    return {count(), violations(), splits_, !rules_->book().empty()};
+}
+
 QString DoubleBookingCount::text() const
 {
     QString text = QStringLiteral(u"重课 %1 处").arg(count());
-    if (!rules_->book().empty() || violations() > 0)
+    if (figures().withRules || violations() > 0)
         text += QStringLiteral(u"，违规 %1 处").arg(violations());
     if (splits_ > 0)
         text += QStringLiteral(u"，合班课未同时上课 %1 处").arg(splits_);
@@ -50,7 +55,7 @@ QString DoubleBookingCount::text() const
 
 void DoubleBookingCount::recount()
 {
-    const Figures before = rules_ ? figures() : Figures{0, 0, 0};
+    const Figures before = rules_ ? figures() : Figures{0, 0, 0, false};
     top_ = -1;
     index_.reset();
     rules_ = std::make_unique<scheduler::TimetableRules>(ws_.school, ws_.periodsPerDay());

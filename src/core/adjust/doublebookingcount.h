@@ -44,18 +44,20 @@ signals:
     void changed();
 
 private:
+    // What text() shows: the figures, and whether the school has rules at all.
     struct Figures
     {
         int doubleBookings;
         int violations;
         int splits;
+        bool withRules;
         bool operator==(const Figures& other) const
         {
             return doubleBookings == other.doubleBookings && violations == other.violations &&
-                   splits == other.splits;
+                   splits == other.splits && withRules == other.withRules;
         }
     };
-    Figures figures() const { return {count(), violations(), splits_}; }
+    Figures figures() const;
     void recount();
     void recountSplits();
     void noteCells(int top, int left, int bottom, int right);

@@ -13,6 +13,7 @@
 #include "scheduler/doublebookings.h"
 #include "scheduler/repairengine.h"
 #include "scheduler/teacherindex.h"
+#include "scheduler/timetablerules.h"
 #include "silentuiport.h"
 #include "uiport.h"
 #include "workspace.h"
@@ -71,12 +72,19 @@ ForcedSwapOutcome forceSwap(Workspace& ws, UiPort& ui, scheduler::RandomSource& 
         if (const std::optional<CellRef> held = rules.heldCell(moving, picked.column, other.column)) {
             ui.showStatus(rules.heldInPlace(*held));
             moving.clear();
+        } else if (const auto broken = rules.ruleBroken(moving, picked.column, other.column)) {
+            ui.showStatus(SwapRules::ruleMessage(*broken));
+            moving.clear();
         }
         return moving;
     }();
     if (rows.empty())
         return outcome;
+    // The repair's exchanges keep the school's rules as the run's do.
+    scheduler::TimetableRules schoolRules(ws.school, ws.periodsPerDay());
     scheduler::TeacherIndex index(timetable, scheduler::CellReading::Bookings);
+    if (!schoolRules.book().empty())
+        index.attachRules(schoolRules);
     outcome.code = swapConflict(index, rows, picked.column, other.column);
     if (outcome.code == 3) {
         ui.message(BothClashMessage, MessageButtons::Ok);

@@ -8,6 +8,7 @@
 #include "scheduler/conflictlist.h"
 #include "scheduler/doublebookings.h"
 #include "scheduler/teacherindex.h"
+#include "scheduler/timetablerules.h"
 #include "uiport.h"
 #include "workspace.h"
 
@@ -61,10 +62,11 @@ QStringList updateConflicts(Workspace& ws, const scheduler::TeacherIndex& index,
 
 void refreshConflicts(Workspace& ws)
 {
-    const scheduler::TeacherIndex index(ws.school.masterTimetable,
-                                        scheduler::CellReading::Bookings);
-    const scheduler::CombinedGroups groups(ws.school);
-    updateConflicts(ws, index, groups);
+    scheduler::TimetableRules rules(ws.school, ws.periodsPerDay());
+    scheduler::TeacherIndex index(ws.school.masterTimetable, scheduler::CellReading::Bookings);
+    if (!rules.book().empty())
+        index.attachRules(rules);
+    updateConflicts(ws, index, rules.groups());
 }
 
 void recordHandChange(Workspace& ws, model::ExchangeStep step)

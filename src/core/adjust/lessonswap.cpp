@@ -39,6 +39,18 @@ bool refusedAsHeld(const Workspace& ws, UiPort& ui, CellRef cell)
     return !reason.isEmpty();
 }
 
+// A swap that would break a rule of the school is refused, forced or not; the status bar
+// names the rule.
+bool refusedByRule(const Workspace& ws, UiPort& ui, CellRef picked, CellRef other)
+{
+    const SwapRules rules(ws);
+    const std::optional<conditions::RuleKind> broken = rules.ruleBroken(
+        rules.rowsMoving(picked.row, picked.column, other.column), picked.column, other.column);
+    if (broken)
+        ui.showStatus(SwapRules::ruleMessage(*broken));
+    return broken.has_value();
+}
+
 void pick(Workspace& ws, CellRef cell)
 {
     showSwappableLessons(ws.school.masterTimetable, SwapRules(ws), cell,
@@ -61,7 +73,7 @@ ClickResult secondClick(Workspace& ws, UiPort& ui, CellRef cell, scheduler::Rand
         ui.message(OtherClassMessage, MessageButtons::Ok);
         return ClickResult::Refused;
     }
-    if (refusedAsHeld(ws, ui, cell))
+    if (refusedAsHeld(ws, ui, cell) || refusedByRule(ws, ui, picked, cell))
         return ClickResult::Refused;
     if (ws.session.forcedSwapMode) {
         forceSwap(ws, ui, random, picked, cell);

@@ -27,7 +27,8 @@ void showSwappableLessons(model::Grid& timetable, const SwapRules& rules, model:
             continue;
         const std::vector<int> rows = rules.rowsMoving(picked.row, picked.column, c);
         model::Colour colour = normalBack;
-        if (!rules.heldCell(rows, picked.column, c))
+        if (!rules.heldCell(rows, picked.column, c) &&
+            !rules.ruleBroken(rows, picked.column, c))
             colour = swapConflict(index, rows, picked.column, c) == 0 ? model::SwappableColour
                                                                       : model::ClashingColour;
         timetable.setBackColour({picked.row, c}, colour);

@@ -23,8 +23,8 @@ bool isClassSlot(const model::Grid& timetable, model::CellRef at);
 // it may change places with green (the same teacher, or no teacher of a lesson that moves
 // already teaches at the other's period; a combined group moves with the lessons of all its
 // classes), those a swap would double-book dark cyan, and those held in place (a fixed lesson,
-// "空课", or a group's lesson beside one) in the normal background; the picked cell becomes
-// the current cell. Does nothing for a cell that is not a class slot.
+// "空课", or a group's lesson beside one) or that would break a rule of the school in the
+// normal background; the picked cell becomes the current cell. Does nothing for a cell that is not a class slot.
 void showSwappableLessons(model::Grid& timetable, const SwapRules& rules, model::CellRef picked,
                           model::Colour normalBack);
 

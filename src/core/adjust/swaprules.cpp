@@ -5,6 +5,7 @@
 #include "model/grid.h"
 #include "model/lessoncell.h"
 #include "scheduler/teacherindex.h"
+#include "scheduler/timetablerules.h"
 #include "workspace.h"
 
 #include <algorithm>
@@ -16,7 +17,13 @@ SwapRules::SwapRules(const Workspace& ws)
       combined_(ws.school.masterTimetable, groups_),
       fixed_(ws.school, ws.session.periodsPerDay)
 {
+    if (!ws.school.rules.empty()) {
+        rules_ = std::make_unique<scheduler::TimetableRules>(ws.school, ws.periodsPerDay());
+        rules_->countAll();
+    }
 }
+
+SwapRules::~SwapRules() = default;
 
 QString SwapRules::heldInPlace(model::CellRef at) const
 {
@@ -47,6 +54,24 @@ std::optional<model::CellRef> SwapRules::heldCell(const std::vector<int>& rows, 
             if (fixed_.holdsInPlace({row, column}))
                 return model::CellRef{row, column};
     return std::nullopt;
+}
+
+std::optional<conditions::RuleKind> SwapRules::ruleBroken(const std::vector<int>& rows,
+                                                          int columnA, int columnB) const
+{
+    if (!rules_ || rules_->book().empty())
+        return std::nullopt;
+    const conditions::RuleCounts change = rules_->changeOfSwap(rows, columnA, columnB);
+    for (int kind = 0; kind < conditions::RuleKindCount; ++kind)
+        if (change.violations[std::size_t(kind)] > 0)
+            return conditions::RuleKind(kind);
+    return std::nullopt;
+}
+
+QString SwapRules::ruleMessage(conditions::RuleKind kind)
+{
+    return QStringLiteral(u"这样调课会违反排课规则“%1”，不能调动。")
+        .arg(conditions::ruleKindCaption(kind));
 }
 
 int swapConflict(const scheduler::TeacherIndex& index, const std::vector<int>& rows, int columnA,

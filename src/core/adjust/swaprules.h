@@ -1,15 +1,19 @@
 // What a swap of two slots of one class may move, and what it moves. A lesson taught together
 // with other classes (a combined group) takes their lessons along: the two slots change places
 // in every class such a lesson reaches, and in the classes reached through those. A fixed
-// lesson or "空课" is held in place, so no swap moves it, nor the classes around it.
+// lesson or "空课" is held in place, so no swap moves it, nor the classes around it. A swap that
+// would break one of the school's rules is refused like one that would double-book.
 #pragma once
 
+#include "conditions/rulebook.h"
 #include "model/cellref.h"
 #include "scheduler/combinedgroups.h"
 #include "scheduler/combinedlessons.h"
 #include "scheduler/fixedmarks.h"
 
 #include <QString>
+#include <memory>
+#include <optional>
 #include <vector>
 
 namespace orve {
@@ -18,7 +22,8 @@ struct Workspace;
 
 namespace orve::scheduler {
 class TeacherIndex;
-}
+class TimetableRules;
+} // namespace orve::scheduler
 
 namespace orve::adjust {
 
@@ -27,6 +32,7 @@ class SwapRules
 public:
     // Reads the timetable as it stands; build another once it changes.
     explicit SwapRules(const Workspace& ws);
+    ~SwapRules();
 
     // Why the cell's lesson may not move, for the status bar; empty when it may.
     QString heldInPlace(model::CellRef at) const;
@@ -38,11 +44,19 @@ public:
     std::optional<model::CellRef> heldCell(const std::vector<int>& rows, int columnA,
                                            int columnB) const;
 
+    // The first rule the exchange of the two slots in every one of `rows` would break that
+    // the timetable did not break before; none when it breaks none.
+    std::optional<conditions::RuleKind> ruleBroken(const std::vector<int>& rows, int columnA,
+                                                   int columnB) const;
+    // What the status bar says of a swap refused for breaking the rule.
+    static QString ruleMessage(conditions::RuleKind kind);
+
 private:
     const Workspace& ws_;
     scheduler::CombinedGroups groups_;
     scheduler::CombinedLessons combined_;
     scheduler::FixedEntryCells fixed_;
+    std::unique_ptr<scheduler::TimetableRules> rules_; // null for a school without rules
 };
 
 // The swap-conflict code of exchanging slots `columnA` and `columnB` in every one of `rows`:

@@ -21,7 +21,7 @@ bool samePart(const School& a, const School& b, SchoolPart part)
         return a.plan.sameTexts(b.plan);
     case SchoolPart::Conditions:
         return a.combinedLessons == b.combinedLessons && a.combinedGroups == b.combinedGroups &&
-               a.fixedLessons == b.fixedLessons;
+               a.fixedLessons == b.fixedLessons && a.rules == b.rules;
     case SchoolPart::Title:
         return a.title == b.title;
     case SchoolPart::Timetable:

@@ -1,6 +1,7 @@
 #include "rulefit.h"
 
 #include "combinedgroups.h"
+#include "schedulingrun.h"
 
 #include "conditions/rulebook.h"
 #include "model/fixedlessonentry.h"
@@ -124,8 +125,7 @@ QString rulesThatCannotHoldMessage(const QStringList& cases)
 {
     if (cases.isEmpty())
         return {};
-    return QStringLiteral(u"以下排课规则无法全部满足，排课时将尽量安排：\n") +
-           cases.join(QStringLiteral(u"；\n")) + QStringLiteral(u"。");
+    return listMessage(QStringLiteral(u"以下排课规则无法全部满足，排课时将尽量安排："), cases);
 }
 
 } // namespace orve::scheduler

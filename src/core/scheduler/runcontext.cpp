@@ -34,7 +34,13 @@ bool RunContext::breaksRule(model::CellRef at, const QString& text)
 {
     if (rules.book().empty())
         return false;
-    return rules.tally().ruleBrokenIfAdded(rules.factsOf(at, text), at.column - 1).has_value();
+    // A lesson's facts depend on its class row and text, not on the slot.
+    if (at.row != weighedRow_ || text != weighedText_) {
+        weighedFacts_ = rules.factsOf(at, text);
+        weighedRow_ = at.row;
+        weighedText_ = text;
+    }
+    return rules.tally().ruleBrokenIfAdded(weighedFacts_, at.column - 1).has_value();
 }
 
 std::optional<int> RunContext::classRow(QStringView className) const

@@ -91,6 +91,10 @@ public:
     bool isPlacedTogether(int planRow) const;
 
 private:
+    // The facts of the last lesson weighed: a stage weighs one lesson against many slots.
+    int weighedRow_ = -1;
+    QString weighedText_;
+    conditions::LessonFacts weighedFacts_;
     SchedulingStatus* status_;
     bool stopped_ = false;
     QHash<QString, int> classRows_;

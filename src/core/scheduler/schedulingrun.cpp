@@ -3,6 +3,7 @@
 #include "finishingpass.h"
 #include "firststage.h"
 #include "randomsource.h"
+#include "rulefit.h"
 #include "runstep.h"
 #include "secondstage.h"
 #include "thirdstage.h"
@@ -101,6 +102,11 @@ RunProblems scheduleTimetable(Workspace& ws, UiPort& ui, RandomSource& random,
 void runScheduling(Workspace& ws, UiPort& ui, RandomSource& random, SchedulingStatus& status)
 {
     ui.showTab(MainTab::Scheduling);
+    // What the rules make impossible is told before the run places what it can.
+    if (const QString cannot = rulesThatCannotHoldMessage(
+            rulesThatCannotHold(ws.school, ws.school.week.periodsPerDay()));
+        !cannot.isEmpty())
+        ui.message(cannot, MessageButtons::Ok, {}, MessageIcon::Warning);
     status.setWindowEnabled(false);
     status.setThinking(true);
     status.setTimetableVisible(false);

@@ -46,9 +46,19 @@ public:
     void enter(model::CellRef at);
     void leave(model::CellRef at);
 
+    // The rules the counted lesson of the cell breaks as the timetable stands.
+    std::vector<conditions::RuleKind> rulesBrokenAt(model::CellRef at) const;
+    // What exchanging slots `columnA` and `columnB` in every one of `rows` would change, from
+    // the counted cells, without changing them.
+    conditions::RuleCounts changeOfSwap(const std::vector<int>& rows, int columnA, int columnB);
+
 private:
     // The facts a class-row cell was counted with; null outside the class rows and slots.
     conditions::LessonFacts* countedAt(model::CellRef at);
+    const conditions::LessonFacts* countedAt(model::CellRef at) const
+    {
+        return const_cast<TimetableRules*>(this)->countedAt(at);
+    }
 
     const model::Grid& grid_;
     std::unique_ptr<conditions::RuleBook> book_;

@@ -11,6 +11,7 @@
 #include "scheduler/combinedlessons.h"
 #include "scheduler/doublebookings.h"
 #include "scheduler/teacherindex.h"
+#include "scheduler/timetablerules.h"
 #include "uiport.h"
 #include "workspace.h"
 
@@ -97,11 +98,31 @@ std::optional<scheduler::SplitLesson> markFirstSplitLesson(model::Grid& timetabl
     return found;
 }
 
+std::optional<RuleViolation> markFirstRuleViolation(Workspace& ws)
+{
+    if (ws.school.rules.empty())
+        return std::nullopt;
+    model::Grid& timetable = ws.school.masterTimetable;
+    scheduler::TimetableRules rules(ws.school, ws.periodsPerDay());
+    rules.countAll();
+    for (int c = 1; c < timetable.columnCount(); ++c)
+        for (int r = model::FirstClassRow; r < timetable.rowCount(); ++r)
+            for (const conditions::RuleKind kind : rules.rulesBrokenAt({r, c}))
+                if (kind != conditions::RuleKind::DoublePeriods) {
+                    timetable.setTextStyle({r, c},
+                                           model::checkedStyle(timetable.cell({r, c}).style));
+                    timetable.setCurrentCell({r, c});
+                    return RuleViolation{{r, c}, kind};
+                }
+    return std::nullopt;
+}
+
 std::optional<DoubleBooking> checkDoubleBookings(Workspace& ws, UiPort& ui)
 {
     model::Grid& timetable = ws.school.masterTimetable;
     std::optional<DoubleBooking> found;
     std::optional<scheduler::SplitLesson> split;
+    std::optional<RuleViolation> violation;
     {
         model::RedrawSuspender suspended(timetable);
         dropPickAndColourMarks(ws);
@@ -109,15 +130,25 @@ std::optional<DoubleBooking> checkDoubleBookings(Workspace& ws, UiPort& ui)
         found = markFirstDoubleBooking(timetable, ws.school.teachers, groups);
         if (!found)
             split = markFirstSplitLesson(timetable, groups);
+        if (!found && !split)
+            violation = markFirstRuleViolation(ws);
     }
-    if (!found && !split) {
+    if (!found && !split && !violation) {
         ui.message(QStringLiteral(u"没有重课"));
         return found;
     }
+    const int periodsPerDay = ws.session.periodsPerDay;
     ui.showTab(MainTab::Scheduling);
-    ui.showStatus(found ? describeDoubleBooking(timetable, *found, ws.session.periodsPerDay)
-                        : describeSplitLesson(timetable, *split, ws.session.periodsPerDay));
-    ui.message(found ? QStringLiteral(u"有重课") : SplitLessonMessage);
+    if (found) {
+        ui.showStatus(describeDoubleBooking(timetable, *found, periodsPerDay));
+        ui.message(QStringLiteral(u"有重课"));
+    } else if (split) {
+        ui.showStatus(describeSplitLesson(timetable, *split, periodsPerDay));
+        ui.message(SplitLessonMessage);
+    } else {
+        ui.showStatus(describeRuleViolation(timetable, *violation, periodsPerDay));
+        ui.message(RuleViolationMessage);
+    }
     ui.giveFocus(FocusTarget::MasterTimetable);
     return found;
 }
@@ -156,6 +187,15 @@ QString describeSplitLesson(const model::Grid& timetable, const scheduler::Split
         .arg(SplitLessonMessage, slotName(lesson.column, periodsPerDay),
              classNames(timetable, lesson.rows),
              model::coursePart(timetable.text({lesson.rows.front(), lesson.column})).toString());
+}
+
+QString describeRuleViolation(const model::Grid& timetable, const RuleViolation& violation,
+                              int periodsPerDay)
+{
+    const model::CellRef at = violation.at;
+    return QStringLiteral(u"违反排课规则“%1”：%2，%3：%4")
+        .arg(conditions::ruleKindCaption(violation.kind), slotName(at.column, periodsPerDay),
+             timetable.text({at.row, model::ClassNameColumn}), timetable.text(at));
 }
 
 } // namespace orve::views

@@ -1,5 +1,5 @@
-// The menu 特殊条件考虑 and the click on tab 2: blocked times, combined classes and the
-// fixed-lesson editor.
+// The menu 特殊条件考虑 and the click on tab 2: the editors of the periods teachers and courses
+// are kept out of, a class's blocked times, combined classes and the fixed-lesson editor.
 #pragma once
 
 class QObject;

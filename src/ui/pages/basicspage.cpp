@@ -1,8 +1,10 @@
 #include "basicspage.h"
 
 #include "namespanel.h"
-#include "platform/icons.h"
+#include "venuecapacityfield.h"
 #include "weekfieldsbox.h"
+
+#include "platform/icons.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -22,9 +24,13 @@ BasicsPage::BasicsPage(Workspace& ws, NumericGuardFilter* guard, QWidget* parent
     left->addWidget(picture_);
     left->addStretch(1);
 
+    auto* names = new QVBoxLayout;
+    names->addWidget(namesPanel_, 1);
+    names->addWidget(new VenueCapacityField(ws, this));
+
     auto* layout = new QHBoxLayout(this);
     layout->addLayout(left);
-    layout->addWidget(namesPanel_, 1);
+    layout->addLayout(names, 1);
 }
 
 } // namespace orve::ui

@@ -138,8 +138,11 @@ private slots:
     {
         adjust::DoubleBookingCount count(ws);
         QCOMPARE(count.text(), u"重课 0 处"_s);
+        QSignalSpy changed(&count, &adjust::DoubleBookingCount::changed);
         ws.school.rules.teacherUnavailable = {{u"王芳"_s, 1, 1}};
         emit ws.notifier.conditionsChanged();
+        QCOMPARE(changed.size(), 1); // the text now names the violations too
+        QCOMPARE(count.text(), u"重课 0 处，违规 0 处"_s);
         grid().setText({2, 1}, test::lesson(u"语文"_s, u"王芳"_s));
         QCOMPARE(count.violations(), 1);
         QCOMPARE(count.text(), u"重课 0 处，违规 1 处"_s);

@@ -125,6 +125,27 @@ private slots:
         QCOMPARE(grid().text({A, 1}), test::lesson(u"英语"_s, u"李四"_s));
     }
 
+    // A swap that would put a teacher into a period they cannot teach is not green and is
+    // refused, forced or not, with the rule named; a lesson placed there by hand is listed.
+    void rulesHoldInSwapsAndTheConflictList()
+    {
+        ws.school.rules.teacherUnavailable = {{u"张三"_s, 1, 4}};
+        click({A, 1});
+        QCOMPARE(colours(A), u"PXG.G"_s);
+        ws.session.forcedSwapMode = true;
+        const QStringList before = snapshot();
+        QCOMPARE(click({A, 4}), ClickResult::Refused);
+        QCOMPARE(snapshot(), before);
+        QVERIFY(ui.statuses.last().contains(u"教师不排课时间"_s));
+        QVERIFY(!ws.session.history.canUndo());
+
+        put(D, 4, u"语文"_s, u"张三"_s);
+        refreshConflicts(ws);
+        QCOMPARE(ws.session.conflicts,
+                 QStringList{scheduler::conflictEntry({D, 4}, u"D", grid().text({D, 4})) +
+                             u"（违反“教师不排课时间”）"_s});
+    }
+
     void plainSwapExchangesAllFourAttributesAndClearsTheRow()
     {
         grid().setTextColour({A, 1}, 0x000000FF);

@@ -138,6 +138,24 @@ private slots:
         QCOMPARE(count.double_bookings, 0);
     }
 
+    // What the rules make impossible is told once, before the window is disabled.
+    void rulesThatCannotHoldAreToldFirst()
+    {
+        test::makeSchool(ws, {u"A"_s}, {u"语文"_s}, 1, 2, 5);
+        test::setPlan(ws, 0, 0, {u"张三"_s, 3, false});
+        for (int day = 1; day <= 5; ++day)
+            for (int period = 1; period <= 3; ++period)
+                if (day + period > 2)
+                    ws.school.rules.teacherUnavailable.push_back({u"张三"_s, day, period});
+        LoggingUi ui;
+        LoggingStatus status(ui.log);
+        test::ScriptedRandom random({}, 4);
+        runScheduling(ws, ui, random, status);
+        QVERIFY2(ui.log.first().startsWith(u"message 以下排课规则无法全部满足"_s),
+                 qPrintable(ui.log.first()));
+        QCOMPARE(ui.log.at(1), u"enabled 0"_s);
+    }
+
     // A run is one step of the history: undone, the timetable as the run found it comes back
     // whole, with its styles and conflict list but without a pick's colours, and the changes
     // made by hand before it can still be undone. The status bar tells when hand work was

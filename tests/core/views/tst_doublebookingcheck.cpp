@@ -121,6 +121,19 @@ private slots:
         QVERIFY(!ws.session.modified);
     }
 
+    // With no double booking, a lesson in a period its course may not use is reported.
+    void namesARuleViolation()
+    {
+        test::put(ws, 2, 1, u"语文"_s, u"张伟"_s);
+        test::put(ws, 3, 2, u"体育"_s, u"王芳"_s);
+        ws.school.rules.courseUnavailable = {{u"体育"_s, 1, 2}};
+        QVERIFY(!views::checkDoubleBookings(ws, ui));
+        QCOMPARE(ui.prompts(), QStringList{views::RuleViolationMessage});
+        QVERIFY(ui.statuses.last().startsWith(u"违反排课规则“课程不排时间”：星期一第2节"_s));
+        QCOMPARE(timetable.currentCell(), (model::CellRef{3, 2}));
+        QVERIFY(anyChecked(timetable));
+    }
+
     void reportsTheFirstTeacherOfTheListAtTheLowestColumn()
     {
         // 李强 is double-booked earlier in the week, but 王芳 comes first in the list.
