@@ -3,11 +3,11 @@
 // one undoable step and the conflict list follows it.
 #include "../core/scheduler/schedulerfixture.h"
 
+#include "commands/removedoublebookingscommand.h"
 #include "fakeuiport.h"
 #include "mainwindow.h"
-#include "optimisecommand.h"
 #include "optimiser/optimisecommand.h"
-#include "schedulingstatus.h"
+#include "pages/schedulingstatus.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -37,7 +37,7 @@ private slots:
         emit ws.notifier.conflictsChanged();
         QCOMPARE(window.schedulingStatus()->conflictList()->count(), 2);
 
-        auto* command = window.findChild<ui::OptimiseCommand*>();
+        auto* command = window.findChild<ui::RemoveDoubleBookingsCommand*>();
         QVERIFY(command);
         int asked = 0;
         command->askOptions = [&asked](bool& allow) {
@@ -59,9 +59,9 @@ private slots:
 
         // Cancelling the question runs nothing.
         command->askOptions = [](bool&) { return false; };
-        window.action(u"removeDoubleBookings"_s)->trigger();
+        window.actions().removeDoubleBookings->trigger();
         QCOMPARE(dialogs.messages.size(), 1);
-        QCOMPARE(window.action(u"removeDoubleBookings"_s)->text(), u"消除重课"_s);
+        QCOMPARE(window.actions().removeDoubleBookings->text(), u"消除重课"_s);
     }
 };
 

@@ -5,6 +5,7 @@
 
 #include "fakeuiport.h"
 #include "model/cellmarks.h"
+#include "placementscans.h"
 #include "scheduler/conflictlist.h"
 #include "scheduler/placementtests.h"
 #include "scheduler/runcontext.h"
@@ -46,7 +47,7 @@ class TestThirdStage : public QObject
 
     bool clashAt(int row, int column) const
     {
-        return otherRowWithTeacher(
+        return test::scannedOtherRowWithTeacher(
                    ws.school.masterTimetable,
                    model::teacherPart(ws.school.masterTimetable.text({row, column})), column, row)
             .has_value();
