@@ -3,16 +3,16 @@
 // 20 seeds (one seed per iteration). The window variant runs the command as the user starts
 // it, with its labels, the hidden timetable and paced event processing, and repaints after.
 // Run with QT_QPA_PLATFORM=offscreen where there is no display.
-#include "gridpage.h"
-#include "gridview.h"
+#include "commands/schedulingcommand.h"
+#include "grid/gridpage.h"
+#include "grid/gridview.h"
 #include "mainwindow.h"
-#include "schedulingpage.h"
-#include "pacedeventport.h"
+#include "pages/schedulingpage.h"
+#include "pages/schedulingstatus.h"
+#include "platform/pacedeventport.h"
 #include "scheduler/randomsource.h"
 #include "scheduler/schedulingrun.h"
 #include "scheduler/timetablecount.h"
-#include "schedulingcommand.h"
-#include "schedulingstatus.h"
 #include "schoolgenerator.h"
 #include "uiport.h"
 #include "workspace.h"
@@ -164,10 +164,7 @@ void BM_SchedulingRunInWindow(benchmark::State& state)
     const int classes = int(state.range(0));
     bench::generateSchool(window.workspace(),
                           state.range(1) ? tightShape(classes) : shapeFor(classes));
-    QAction unused;
-    ui::SchedulingCommand command(window.workspace(), window.uiPort(), &window,
-                                  window.schedulingPage(), window.schedulingPage()->view(),
-                                  window.schedulingStatus(), &unused);
+    ui::SchedulingCommand& command = *window.findChild<ui::SchedulingCommand*>();
     WindowPort port(window.uiPort());
     quint64 seed = 0;
     for (auto _ : state) {

@@ -76,8 +76,8 @@ PipelineOutcome runPipeline(const std::uint8_t* data, std::size_t size, QString*
     optimiser::OptimiserOptions options;
     options.stepBudget = 20;
     optimiser::removeDoubleBookings(ws, options);
-    for (const fileio::TableFormat format : {fileio::TableFormat::Csv, fileio::TableFormat::Html})
-        fileio::timetableFiles(ws.school, ws.session.periodsPerDay, {}, format);
+    for (const fileio::TableFormat* format : {&fileio::csvTables(), &fileio::htmlTables()})
+        fileio::timetableFiles(ws.school, ws.session.periodsPerDay, {}, *format);
 
     QByteArray saved;
     if (!fileio::settingsBytes(ws.school, saved).written())

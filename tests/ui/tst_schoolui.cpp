@@ -1,15 +1,15 @@
 // The school-data widgets in the main window: names entered through Text6 and Enter, the list
 // commands from menu and toolbar, and presses on plan cells that bring up the designed chooser
 // over the cell.
-#include "basicspage.h"
-#include "gridview.h"
+#include "grid/gridview.h"
 #include "mainwindow.h"
 #include "model/grid.h"
-#include "namespanel.h"
-#include "planpage.h"
-#include "spinbuttons.h"
-#include "venuecapacityfield.h"
+#include "pages/basicspage.h"
+#include "pages/namespanel.h"
+#include "pages/planpage.h"
+#include "pages/venuecapacityfield.h"
 #include "school/teachingplan.h"
+#include "widgets/spinbuttons.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -146,7 +146,7 @@ private slots:
     {
         auto* field = window_->findChild<VenueCapacityField*>();
         QVERIFY(field && !field->isVisible());
-        window_->action(QStringLiteral("venueList"))->trigger();
+        window_->actions().venueList->trigger();
         type(QStringLiteral(u"实验室"));
         QListWidget* venues = names()->list(NameList::Venues);
         QTest::mouseClick(venues->viewport(), Qt::LeftButton, {},
@@ -162,13 +162,13 @@ private slots:
 
     void pressedCellsShowTheirChooser()
     {
-        window_->action(QStringLiteral("classList"))->trigger();
+        window_->actions().classList->trigger();
         for (int i = 1; i <= 30; ++i)
             type(QStringLiteral(u"班%1").arg(i));
-        window_->action(QStringLiteral("courseList"))->trigger();
+        window_->actions().courseList->trigger();
         type(QStringLiteral(u"语文"));
         type(QStringLiteral(u"数学"));
-        window_->action(QStringLiteral("teacherList"))->trigger();
+        window_->actions().teacherList->trigger();
         type(QStringLiteral(u"张三"));
 
         // A user's click on the plan tab runs showTeachingPlan.

@@ -31,7 +31,7 @@ void search(LessonTable& table, RunControl& control, qint64 steps, bool allowMai
 {
     const qint64 start = control.steps();
     control.limitPhase(steps * 3 / 4);
-    removeDoubleBookings(table, control, StrictStallSteps);
+    tabuSearch(table, control, StrictStallSteps);
     notePhaseStop(control, report);
     const int strictCount = table.doubleBookings();
     if (strictCount == 0 || control.stopped())
@@ -41,7 +41,7 @@ void search(LessonTable& table, RunControl& control, qint64 steps, bool allowMai
         control.holdFigures(strictCount, table.unplacedPeriods());
     table.mainRule = MainRule::Relaxed;
     control.limitPhase(steps - (control.steps() - start));
-    removeDoubleBookings(table, control);
+    tabuSearch(table, control);
     notePhaseStop(control, report);
     report.onlyWithMainAfternoon = strictCount - table.doubleBookings();
     report.triedRelaxed = true;

@@ -201,7 +201,7 @@ qint64 TabuSearch::run(qint64 stallSteps)
 
 } // namespace
 
-qint64 removeDoubleBookings(LessonTable& table, RunControl& control, qint64 stallSteps)
+qint64 tabuSearch(LessonTable& table, RunControl& control, qint64 stallSteps)
 {
     return TabuSearch(table, control).run(stallSteps);
 }

@@ -15,6 +15,6 @@ class LessonTable;
 class RunControl;
 
 // Steps without a new best after which the search ends (-1: never).
-qint64 removeDoubleBookings(LessonTable& table, RunControl& control, qint64 stallSteps = -1);
+qint64 tabuSearch(LessonTable& table, RunControl& control, qint64 stallSteps = -1);
 
 } // namespace orve::optimiser

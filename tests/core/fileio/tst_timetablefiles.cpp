@@ -14,7 +14,6 @@
 #include <QtTest>
 
 using namespace orve;
-using fileio::TableFormat;
 
 namespace {
 
@@ -60,7 +59,7 @@ void TimetableFilesTest::csvTables()
 {
     Workspace ws;
     fillSchool(ws);
-    const auto files = fileio::timetableFiles(ws.school, 2, {}, TableFormat::Csv);
+    const auto files = fileio::timetableFiles(ws.school, 2, {}, fileio::csvTables());
     QCOMPARE(files.size(), std::size_t(3));
     QCOMPARE(files[0].name, QStringLiteral(u"总课表.csv"));
     QCOMPARE(files[1].name, QStringLiteral(u"班级课程表.csv"));
@@ -93,7 +92,8 @@ void TimetableFilesTest::htmlPages()
 {
     Workspace ws;
     fillSchool(ws);
-    const auto files = fileio::timetableFiles(ws.school, 2, {true, true, false}, TableFormat::Html);
+    const auto files =
+        fileio::timetableFiles(ws.school, 2, {true, true, false}, fileio::htmlTables());
     QCOMPARE(files.size(), std::size_t(2));
     QCOMPARE(files[1].name, QStringLiteral(u"班级课程表.html"));
     const QString master = QString::fromUtf8(files[0].bytes);
@@ -118,12 +118,13 @@ void TimetableFilesTest::exportIntoAFolder()
     fillSchool(ws);
     test::FakeUiPort ui;
     // Cancelled: nothing written.
-    QCOMPARE(fileio::exportTimetableFiles(ws, ui, TableFormat::Csv),
+    QCOMPARE(fileio::exportTimetableFiles(ws, ui, fileio::csvTables()),
              fileio::CommandOutcome::Cancelled);
     QVERIFY(QDir(dir.path()).isEmpty());
 
     ui.fileNames = {dir.path()};
-    QCOMPARE(fileio::exportTimetableFiles(ws, ui, TableFormat::Csv), fileio::CommandOutcome::Done);
+    QCOMPARE(fileio::exportTimetableFiles(ws, ui, fileio::csvTables()),
+             fileio::CommandOutcome::Done);
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files).size(), 3);
     QVERIFY(fileText(dir.filePath(QStringLiteral(u"班级课程表.csv")))
                 .contains(QStringLiteral(u"语文  王芳")));
@@ -133,19 +134,20 @@ void TimetableFilesTest::exportIntoAFolder()
     ws.school.masterTimetable.setText({2, 3}, QStringLiteral(u"数学  王芳"));
     ui.fileNames = {dir.path()};
     ui.answers = {MessageAnswer::No};
-    QCOMPARE(fileio::exportTimetableFiles(ws, ui, TableFormat::Csv),
+    QCOMPARE(fileio::exportTimetableFiles(ws, ui, fileio::csvTables()),
              fileio::CommandOutcome::Cancelled);
     QVERIFY(ui.prompts().constLast().contains(QStringLiteral(u"总课表.csv")));
     QVERIFY(fileText(dir.filePath(QStringLiteral(u"总课表.csv")))
                 .contains(QStringLiteral(u"语文  王芳")));
     ui.fileNames = {dir.path()};
-    QCOMPARE(fileio::exportTimetableFiles(ws, ui, TableFormat::Csv), fileio::CommandOutcome::Done);
+    QCOMPARE(fileio::exportTimetableFiles(ws, ui, fileio::csvTables()),
+             fileio::CommandOutcome::Done);
     QVERIFY(fileText(dir.filePath(QStringLiteral(u"总课表.csv")))
                 .contains(QStringLiteral(u"数学  王芳")));
 
     // A folder that cannot be used: the user is told which and why.
     ui.fileNames = {dir.filePath(QStringLiteral(u"总课表.csv"))};
-    QCOMPARE(fileio::exportTimetableFiles(ws, ui, TableFormat::Html),
+    QCOMPARE(fileio::exportTimetableFiles(ws, ui, fileio::htmlTables()),
              fileio::CommandOutcome::Failed);
     QVERIFY2(
         ui.prompts().constLast().contains(QStringLiteral(u"总课表.csv”：这是一个文件，不是文件夹")),
@@ -201,6 +203,11 @@ void TimetableFilesTest::aSetIsReplacedWholeOrNotAtAll()
                                                    {names[2] + QStringLiteral(".d"), "y"}};
     QVERIFY(fileio::writeTimetableFiles(folder.path(), clash)
                 .contains(QStringLiteral(u"同名的是一个文件夹")));
+    QCOMPARE(fileText(folder.filePath(names[0])), QStringLiteral("new a"));
+
+    // A file its writer could not make (no bytes) fails the set before anything is written.
+    const std::vector<fileio::TimetableFile> unmade{{names[0], "y"}, {names[1], QByteArray()}};
+    QVERIFY(fileio::writeTimetableFiles(folder.path(), unmade).contains(names[1]));
     QCOMPARE(fileText(folder.filePath(names[0])), QStringLiteral("new a"));
 }
 
