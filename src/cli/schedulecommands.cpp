@@ -135,7 +135,7 @@ void addOptimiseJson(QJsonObject& line, const optimiser::OptimiseOutcome& outcom
 struct BestRun
 {
     model::Grid timetable;
-    QStringList conflicts;
+    model::Conflicts conflicts;
     std::optional<scheduler::TimetableCount> count;
     scheduler::RunProblems problems;
 };

@@ -121,8 +121,8 @@ if(warned LESS 0)
 endif()
 run(1 dump ${DATA}/fuzz-corpus/refused-foreign-text.rve)
 
-# Export: a PDF of the class timetables (contents page and one page per class), the CSV tables
-# and HTML pages of every kind; wrong calls and a folder that cannot be made.
+# Export: a PDF of the class timetables (contents page and one page per class), the CSV tables,
+# HTML pages and Excel workbooks of every kind; wrong calls and a folder that cannot be made.
 file(REMOVE_RECURSE ${WORK}/export)
 file(MAKE_DIRECTORY ${WORK}/export)
 run(0 export ${WORK}/scheduled-a.rve --pdf ${WORK}/export/classes.pdf --what classes)
@@ -130,10 +130,15 @@ string(JSON pages GET "${out}" pdf_pages)
 if(NOT pages EQUAL 3 OR NOT EXISTS ${WORK}/export/classes.pdf)
     message(FATAL_ERROR "expected a PDF of 3 pages:\n${out}\n${err}")
 endif()
-run(0 export ${WORK}/scheduled-a.rve --csv ${WORK}/export/csv --html ${WORK}/export/html)
+run(0 export ${WORK}/scheduled-a.rve --csv ${WORK}/export/csv --html ${WORK}/export/html
+       --xlsx ${WORK}/export/xlsx)
 string(JSON written LENGTH "${out}" written)
-if(NOT written EQUAL 6)
-    message(FATAL_ERROR "expected six files:\n${out}")
+if(NOT written EQUAL 9)
+    message(FATAL_ERROR "expected nine files:\n${out}")
+endif()
+file(READ "${WORK}/export/xlsx/教师任课表.xlsx" zip LIMIT 2 HEX)
+if(NOT zip STREQUAL "504b")
+    message(FATAL_ERROR "the workbook is not a zip file")
 endif()
 file(READ "${WORK}/export/csv/班级课程表.csv" bom LIMIT 3 HEX)
 file(READ "${WORK}/export/csv/班级课程表.csv" classes_csv)

@@ -59,6 +59,9 @@ void smallSchool(Workspace& ws)
     applyImport(ws, previewImport(ws.school, parseCsv(plan).table));
     ws.school.fixedLessons = {QStringLiteral(u"初一(2) 班会 5 5"),
                               QStringLiteral(u"初一(1) 空课 1 1")};
+    ws.school.rules.teacherUnavailable = {{QStringLiteral(u"王芳"), 1, 2},
+                                          {QStringLiteral(u"王芳"), 2, 2}};
+    ws.school.rules.teacherDailyLimits = {{QStringLiteral(u"李四"), 2}};
 }
 
 } // namespace
@@ -90,8 +93,9 @@ void FetTest::importsFetExamples()
     // Four activities of one period make one plan row of four periods.
     QCOMPARE(planText(school, u"5a", u"MA", school::TeacherColumn), QStringLiteral("Tanja"));
     QCOMPARE(planText(school, u"5a", u"MA", school::PeriodsColumn), QStringLiteral("4"));
-    QVERIFY(!german.teacherUnavailable.empty());
-    QVERIFY(reportHas(german, u"教师不排课时间"));
+    // The teachers' not-available times become the school's rules and are saved with it.
+    QVERIFY(!school.rules.teacherUnavailable.empty());
+    QVERIFY(!reportHas(german, u"教师不排课时间"));
     QVERIFY(reportHas(german, u"ConstraintMinDaysBetweenActivities 161 条"));
     QVERIFY(fileio::writeSchoolFile(school, QDir::temp().filePath(QStringLiteral("fet.rve")))
                 .written());
@@ -145,6 +149,7 @@ void FetTest::exportReadsBackAsTheSameSchool()
     QCOMPARE(back.teachers, ws.school.teachers);
     QCOMPARE(back.courses, ws.school.courses);
     QCOMPARE(back.fixedLessons, ws.school.fixedLessons);
+    QVERIFY(back.rules == ws.school.rules);
     QCOMPARE(back.combinedLessons, ws.school.combinedLessons);
     QVERIFY(back.combinedGroups == ws.school.combinedGroups);
     for (int row = 0; row < ws.school.plan.rowCount(); ++row)
@@ -182,6 +187,9 @@ void FetTest::fetSolvesTheExport()
     QCOMPARE(lessons.size(), 5 + 2 + 5 + 2 + 1 + 1);
     QVERIFY(lessons.contains(QStringLiteral(u"初一(2) 班会 5 5")));
     QVERIFY(lessons.contains(QStringLiteral(u"初一(1) 空课 1 1")));
+    // FET kept 王芳 out of the periods the school's rules keep her out of.
+    QVERIFY(!lessons.contains(QStringLiteral(u"初一(1) 语文 1 2")));
+    QVERIFY(!lessons.contains(QStringLiteral(u"初一(1) 语文 2 2")));
     for (const QString& lesson : lessons)
         QVERIFY2(!lesson.startsWith(QStringLiteral(u"初一(1) ")) ||
                      !lesson.endsWith(QStringLiteral(" 1 1")) || lesson.contains(u"空课"),

@@ -114,7 +114,7 @@ private slots:
                                 "redoSwap"));
         QCOMPARE(layout(menus.at(5)),
                  QStringLiteral("printPreview print - printClassTimetables printTeacherTimetables - "
-                                "exportPdf exportCsv exportHtml"));
+                                "exportPdf exportCsv exportHtml exportXlsx"));
         QCOMPARE(layout(menus.at(6)), QStringLiteral("helpTopics - about"));
 
         const QList<std::pair<QAction * orve::ui::Actions::*, QKeySequence>> shortcuts = {

@@ -68,9 +68,7 @@ void randomPhase(RunContext& ctx, PlanLesson& lesson)
 
 void recordConflict(RunContext& ctx, int row, int column)
 {
-    const model::Grid& grid = ctx.ws.school.masterTimetable;
-    ctx.ws.session.conflicts.append(conflictEntry(
-        {row, column}, grid.text({row, model::ClassNameColumn}), grid.text({row, column})));
+    ctx.ws.session.conflicts.push_back(conflictAt(ctx.index, {row, column}));
 }
 
 // Main courses fill periods 1, 2, ... of each day, the others the last periods first; the

@@ -40,10 +40,14 @@ SchedulingStatusPanel::SchedulingStatusPanel(const Workspace& ws, QWidget* paren
 
 void SchedulingStatusPanel::showConflicts()
 {
-    const QStringList& entries = ws_.session.conflicts;
+    const model::Conflicts& entries = ws_.session.conflicts;
+    QStringList texts;
+    texts.reserve(qsizetype(entries.size()));
+    for (const model::Conflict& entry : entries)
+        texts.append(model::conflictText(entry));
     conflictList_->clear();
-    conflictList_->addItems(entries);
-    conflictList_->setCurrentIndex(entries.isEmpty() ? -1 : 0);
+    conflictList_->addItems(texts);
+    conflictList_->setCurrentIndex(entries.empty() ? -1 : 0);
 }
 
 } // namespace orve::ui

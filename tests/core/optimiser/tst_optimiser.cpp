@@ -210,7 +210,7 @@ private slots:
         QVERIFY(outcome.ran);
         QCOMPARE(outcome.before.double_bookings, 1);
         QCOMPARE(outcome.after.double_bookings, 0);
-        QVERIFY(ws.session.conflicts.isEmpty());
+        QVERIFY(ws.session.conflicts.empty());
         for (int r = 2; r <= 4; ++r)
             QCOMPARE(test::lessonsOfRow(ws.school.masterTimetable, r),
                      test::lessonsOfRow(before, r));

@@ -201,8 +201,8 @@ private slots:
         }();
         adjust::swapLessons(ws, {2, 1}, {2, free});
         const model::Grid handAdjusted = grid;
-        const QStringList conflicts = ws.session.conflicts;
-        QVERIFY(!conflicts.isEmpty());
+        const model::Conflicts conflicts = ws.session.conflicts;
+        QVERIFY(!conflicts.empty());
         grid.setBackColour({2, 5}, model::PickedColour);
 
         test::ScriptedRandom second({}, 9);
@@ -331,8 +331,8 @@ private slots:
         ws.markSaved();
         const QStringList timetable = textsOf(ws.school.masterTimetable);
         const QStringList plan = textsOf(ws.school.plan);
-        const QStringList conflicts = ws.session.conflicts;
-        QVERIFY(!conflicts.isEmpty());
+        const model::Conflicts conflicts = ws.session.conflicts;
+        QVERIFY(!conflicts.empty());
 
         StoppingStatus status(ui.log, after);
         SeededRandom second(2);
@@ -364,7 +364,7 @@ private slots:
         ws.school.masterTimetable.setText({4, 1}, model::FreePeriodText);
         ws.school.masterTimetable.setText({5, 1},
                                           model::FreePeriodText); // outside the timetable: ignored
-        ws.session.conflicts = {u"2 2  x"_s};
+        ws.session.conflicts = {{{2, 2}, u"B"_s, u"x"_s, {}}};
         const TimetableCount count = countTimetable(ws);
         QCOMPARE(count.classes, 3);
         QCOMPARE(count.slots_per_week, 2);
