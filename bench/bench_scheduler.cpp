@@ -74,12 +74,14 @@ double median(std::vector<double> values)
 }
 
 void measureRuns(benchmark::State& state, const bench::SchoolShape& shape,
-                 double keptOut = 0)
+                 double keptOut = 0, bool dailyRules = false)
 {
     Workspace ws;
     bench::generateSchool(ws, shape);
     if (keptOut > 0)
         bench::keepTeachersOut(ws, keptOut, 1);
+    if (dailyRules)
+        bench::addDailyRules(ws.school);
     std::vector<double> violations;
     SilentUiPort ui;
     std::vector<double> doubleBookings;
@@ -120,6 +122,16 @@ void BM_SchedulingRunTeachersKeptOut(benchmark::State& state)
     measureRuns(state, shapeFor(int(state.range(0))), 0.3);
 }
 BENCHMARK(BM_SchedulingRunTeachersKeptOut)
+    ->Arg(150)
+    ->Iterations(20)
+    ->Unit(benchmark::kMillisecond);
+
+// The same schools with the daily rules most schools keep: course maxima and double periods.
+void BM_SchedulingRunDailyRules(benchmark::State& state)
+{
+    measureRuns(state, shapeFor(int(state.range(0))), 0, true);
+}
+BENCHMARK(BM_SchedulingRunDailyRules)
     ->Arg(150)
     ->Iterations(20)
     ->Unit(benchmark::kMillisecond);

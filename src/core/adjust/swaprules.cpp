@@ -4,6 +4,7 @@
 
 #include "model/grid.h"
 #include "model/lessoncell.h"
+#include "model/slots.h"
 #include "scheduler/teacherindex.h"
 #include "scheduler/timetablerules.h"
 #include "workspace.h"
@@ -56,15 +57,59 @@ std::optional<model::CellRef> SwapRules::heldCell(const std::vector<int>& rows, 
     return std::nullopt;
 }
 
-std::optional<conditions::RuleKind> SwapRules::ruleBroken(const std::vector<int>& rows,
-                                                          int columnA, int columnB) const
+std::optional<conditions::RuleKind>
+SwapRules::ruleBroken(const std::vector<SlotSwap>& swaps) const
 {
     if (!rules_ || rules_->book().empty())
         return std::nullopt;
-    const conditions::RuleCounts change = rules_->changeOfSwap(rows, columnA, columnB);
-    for (int kind = 0; kind < conditions::RuleKindCount; ++kind)
-        if (change.violations[std::size_t(kind)] > 0)
-            return conditions::RuleKind(kind);
+    return rules_->changeOfSwaps(swaps).firstRaised();
+}
+
+std::optional<int> SwapRules::pairedColumn(model::CellRef at) const
+{
+    if (!rules_)
+        return std::nullopt;
+    const conditions::RuleBook& book = rules_->book();
+    const model::Grid& grid = ws_.school.masterTimetable;
+    const QString& text = grid.text(at);
+    if (text.isEmpty() ||
+        book.doublePeriods(model::classIndexOfRow(at.row),
+                           book.course(model::coursePart(text).toString())) <= 0)
+        return std::nullopt;
+    // Whether the lesson stands in `column` and the next, periods a double period may join.
+    const auto joined = [&](int column) {
+        return column >= 1 && column + 1 < grid.columnCount() && book.joinsNext(column - 1) &&
+               grid.text({at.row, column}) == text && grid.text({at.row, column + 1}) == text;
+    };
+    int start = at.column;
+    while (joined(start - 1))
+        --start;
+    if ((at.column - start) % 2 == 1)
+        return at.column - 1;
+    return joined(at.column) ? std::optional<int>(at.column + 1) : std::nullopt;
+}
+
+std::vector<SlotSwap> SwapRules::swapsOf(model::CellRef picked, int column) const
+{
+    std::vector<SlotSwap> swaps{{rowsMoving(picked.row, picked.column, column), picked.column,
+                                 column}};
+    const std::optional<int> partner = pairedColumn(picked);
+    if (!partner)
+        return swaps;
+    const int other = column + *partner - picked.column;
+    const int first = std::min(column, other);
+    if (first < 1 || first + 1 >= ws_.school.masterTimetable.columnCount() ||
+        !rules_->book().joinsNext(first - 1) || column == *partner || other == picked.column)
+        return {};
+    swaps.push_back({rowsMoving(picked.row, *partner, other), *partner, other});
+    return swaps;
+}
+
+std::optional<model::CellRef> SwapRules::heldCell(const std::vector<SlotSwap>& swaps) const
+{
+    for (const SlotSwap& swap : swaps)
+        if (const auto held = heldCell(swap.rows, swap.columnA, swap.columnB))
+            return held;
     return std::nullopt;
 }
 
@@ -90,6 +135,14 @@ int swapConflict(const scheduler::TeacherIndex& index, const std::vector<int>& r
         });
     };
     return (clashes(columnA, columnB) ? 2 : 0) + (clashes(columnB, columnA) ? 1 : 0);
+}
+
+int swapConflict(const scheduler::TeacherIndex& index, const std::vector<SlotSwap>& swaps)
+{
+    int code = 0;
+    for (const SlotSwap& swap : swaps)
+        code |= swapConflict(index, swap.rows, swap.columnA, swap.columnB);
+    return code;
 }
 
 } // namespace orve::adjust

@@ -48,6 +48,13 @@ public:
     int dayOf(int slot) const { return slot / periodsPerDay_; }
     // 0 morning, 1 afternoon, 2 evening: a double period never crosses from one to the next.
     int partOfDay(int slot) const;
+    // Whether the slot and the next are adjacent periods of one part of one day: where a
+    // double period may stand.
+    bool joinsNext(int slot) const
+    {
+        return slot >= 0 && slot + 1 < slotCount() && dayOf(slot) == dayOf(slot + 1) &&
+               partOfDay(slot) == partOfDay(slot + 1);
+    }
 
     // Numbers of the names rules speak of; -1 for any other name.
     int teacher(const QString& name) const { return teachers_.value(name, -1); }

@@ -6,8 +6,9 @@ namespace orve::optimiser {
 
 int moveCost(const conditions::RuleCounts& change)
 {
-    const int violations = change.violationTotal();
-    return violations > 0 ? RefusedMove : change.doubleBookings + violations * ViolationCost;
+    if (change.firstRaised())
+        return RefusedMove;
+    return change.doubleBookings + change.violationTotal() * ViolationCost;
 }
 
 SlotExchangeBuilder::SlotExchangeBuilder(LessonTable& table)

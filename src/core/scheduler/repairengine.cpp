@@ -67,10 +67,10 @@ bool RepairEngine::exchangeKeepsRules(model::CellRef a, model::CellRef b) const
     const model::Grid& grid = index_.grid();
     const conditions::LessonFacts first = rules->factsOf(a, grid.text(a));
     const conditions::LessonFacts second = rules->factsOf(b, grid.text(b));
-    return rules->tally()
-               .changeOf({{first, a.column - 1}, {second, b.column - 1}},
-                         {{first, b.column - 1}, {second, a.column - 1}})
-               .violationTotal() <= 0;
+    return !rules->tally()
+                .changeOf({{first, a.column - 1}, {second, b.column - 1}},
+                          {{first, b.column - 1}, {second, a.column - 1}})
+                .firstRaised();
 }
 
 bool RepairEngine::spendDraw()

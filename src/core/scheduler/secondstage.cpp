@@ -1,6 +1,7 @@
 #include "secondstage.h"
 
 #include "conflictlist.h"
+#include "doubleperiodplacement.h"
 #include "placementtests.h"
 #include "runcontext.h"
 
@@ -112,6 +113,10 @@ void placePlanRow(RunContext& ctx, int planRow)
     lesson.text = model::lessonText(plan.text({planRow, school::CourseColumn}), teacher);
     lesson.teacher = ctx.index.teacherId(model::teacherPart(lesson.text));
     lesson.main = plan.text({planRow, school::MainMarkColumn}) == school::MainCourseMark;
+    lesson.remaining -=
+        2 * placeDoublePeriods(
+                ctx, lesson.classRow, lesson.text, lesson.teacher,
+                doublePeriodsWanted(ctx, lesson.classRow, lesson.text, lesson.remaining), lesson.main);
     randomPhase(ctx, lesson);
     for (const bool keepRules : {true, false})
         if (lesson.remaining > 0)

@@ -97,20 +97,20 @@ std::vector<conditions::RuleKind> TimetableRules::rulesBrokenAt(model::CellRef a
     return tally_->rulesBrokenBy(*counted, at.column - 1);
 }
 
-conditions::RuleCounts TimetableRules::changeOfSwap(const std::vector<int>& rows, int columnA,
-                                                    int columnB)
+conditions::RuleCounts TimetableRules::changeOfSwaps(const std::vector<SlotSwap>& swaps)
 {
     tally_->beginChange();
-    for (const int row : rows) {
-        const conditions::LessonFacts* a = countedAt({row, columnA});
-        const conditions::LessonFacts* b = countedAt({row, columnB});
-        for (const auto& [facts, from, into] :
-             {std::tuple{a, columnA, columnB}, std::tuple{b, columnB, columnA}})
-            if (facts && facts->teacher != NotCounted) {
-                tally_->noteChange(*facts, from - 1, -1);
-                tally_->noteChange(*facts, into - 1, +1);
-            }
-    }
+    for (const SlotSwap& swap : swaps)
+        for (const int row : swap.rows) {
+            const conditions::LessonFacts* a = countedAt({row, swap.columnA});
+            const conditions::LessonFacts* b = countedAt({row, swap.columnB});
+            for (const auto& [facts, from, into] : {std::tuple{a, swap.columnA, swap.columnB},
+                                                    std::tuple{b, swap.columnB, swap.columnA}})
+                if (facts && facts->teacher != NotCounted) {
+                    tally_->noteChange(*facts, from - 1, -1);
+                    tally_->noteChange(*facts, into - 1, +1);
+                }
+        }
     return tally_->change();
 }
 

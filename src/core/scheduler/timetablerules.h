@@ -21,6 +21,14 @@ struct School;
 
 namespace orve::scheduler {
 
+// Slots `columnA` and `columnB` change places in every one of `rows`.
+struct SlotSwap
+{
+    std::vector<int> rows;
+    int columnA = 0;
+    int columnB = 0;
+};
+
 class TimetableRules
 {
 public:
@@ -50,7 +58,12 @@ public:
     std::vector<conditions::RuleKind> rulesBrokenAt(model::CellRef at) const;
     // What exchanging slots `columnA` and `columnB` in every one of `rows` would change, from
     // the counted cells, without changing them.
-    conditions::RuleCounts changeOfSwap(const std::vector<int>& rows, int columnA, int columnB);
+    conditions::RuleCounts changeOfSwap(const std::vector<int>& rows, int columnA, int columnB)
+    {
+        return changeOfSwaps({{rows, columnA, columnB}});
+    }
+    // The same for swaps of distinct columns made together (a double period moving whole).
+    conditions::RuleCounts changeOfSwaps(const std::vector<SlotSwap>& swaps);
 
 private:
     // The facts a class-row cell was counted with; null outside the class rows and slots.
