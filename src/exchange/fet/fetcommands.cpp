@@ -51,6 +51,16 @@ QString fetExportHeading(const QString& path, const model::School& school)
     return QStringLiteral(u"已导出 FET 文件“%1”：%2。").arg(fileio::shownPath(path), counts(school));
 }
 
+QString fetImportFailure(const QString& path, const QString& reason)
+{
+    return QStringLiteral(u"FET 文件“%1”无法导入：%2").arg(fileio::shownPath(path), reason);
+}
+
+QString fetExportFailure(const QString& path, const QString& reason)
+{
+    return QStringLiteral(u"FET 文件“%1”没有导出：%2。").arg(fileio::shownPath(path), reason);
+}
+
 fileio::CommandOutcome importFetSchool(Workspace& ws, UiPort& ui)
 {
     using fileio::CommandOutcome;
@@ -67,8 +77,7 @@ fileio::CommandOutcome importFetSchool(Workspace& ws, UiPort& ui)
     ui.processEvents();
     FetImport imported = importFetFile(path, fileio::openingFrom(ws));
     if (!imported.ok()) {
-        ui.message(QStringLiteral(u"FET 文件“%1”无法导入：%2")
-                       .arg(fileio::shownPath(path), imported.error),
+        ui.message(fetImportFailure(path, imported.error),
                    MessageButtons::Ok, {}, MessageIcon::Critical);
         return CommandOutcome::Failed;
     }
@@ -101,8 +110,7 @@ fileio::CommandOutcome exportFetSchool(const Workspace& ws, UiPort& ui)
     const FetExport exported = exportFet(ws.school);
     const fileio::SaveResult written = fileio::writeSettingsFile(path, exported.bytes);
     if (!written.written()) {
-        ui.message(QStringLiteral(u"FET 文件“%1”没有导出：%2。")
-                       .arg(fileio::shownPath(path), written.reason),
+        ui.message(fetExportFailure(path, written.reason),
                    MessageButtons::Ok, {}, MessageIcon::Critical);
         return CommandOutcome::Failed;
     }

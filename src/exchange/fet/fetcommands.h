@@ -16,6 +16,9 @@ QString fetFileFilter();
 // The first lines of the reports: what a FET file brought or took.
 QString fetImportHeading(const QString& path, const model::School& school);
 QString fetExportHeading(const QString& path, const model::School& school);
+// Why a FET file could not be read or written, for a message.
+QString fetImportFailure(const QString& path, const QString& reason);
+QString fetExportFailure(const QString& path, const QString& reason);
 
 // Asks about unsaved changes as Open does, then for a FET file, and reads it into a new school
 // that replaces the open one only when the file could be read. The school has no file of its
