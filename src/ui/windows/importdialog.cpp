@@ -70,6 +70,7 @@ ImportDialog::ImportDialog(const model::School& school, UiPort& ui, QString fold
     table_->setWordWrap(false);
     table_->verticalHeader()->hide();
     table_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    table_->verticalHeader()->setDefaultSectionSize(table_->fontMetrics().height() + 8);
     table_->horizontalHeader()->setStretchLastSection(true);
     table_->setColumnWidth(ImportPreviewModel::SheetRow, 56);
     table_->setColumnWidth(ImportPreviewModel::Subject, 220);
