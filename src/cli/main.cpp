@@ -8,9 +8,14 @@
 //   orve-cli check IN                                the figures of IN's timetable as JSON
 //   orve-cli export IN --pdf OUT | --csv DIR | --html DIR … [--what master,classes,teachers]
 //                  [--paper A4|A3]                   the timetables as a PDF or table files
+//   orve-cli import SCHOOL SHEET OUT [--shape names|plan|grid] [--sheet NAME] [--encoding E]
+//                                                    import a CSV or XLSX sheet into SCHOOL
+//   orve-cli import-fet IN.fet OUT                   a FET file as a course-settings file
+//   orve-cli export-fet IN OUT.fet                   a course-settings file as a FET file
 // Exit status: 0 done, 1 a file (standard output included) could not be read or written,
 // 2 wrong usage.
 #include "clischool.h"
+#include "exchangecommands.h"
 #include "exitcodes.h"
 #include "exportcommand.h"
 #include "fileio/systemerror.h"
@@ -106,6 +111,21 @@ const std::vector<Subcommand>& subcommands()
          {},
          check},
         {QStringLiteral("export"), 1, exportHelp(), exportOptions(), exportTimetables},
+        {QStringLiteral("import"), 3,
+         QStringLiteral(
+             "orve-cli import SCHOOL.rve SHEET OUT.rve [--shape names|plan|grid] [--sheet NAME]\n"
+             "                                [--encoding utf-8|gbk|utf-16]\n"
+             "                                   import a CSV or XLSX sheet (names, plan or "
+             "任课表)\n"
+             "                                   into SCHOOL, save to OUT; refused rows are left "
+             "out\n"),
+         importOptions(), importSheet},
+        {QStringLiteral("import-fet"), 2,
+         QStringLiteral("orve-cli import-fet IN.fet OUT.rve  read a FET file, save it as OUT\n"),
+         {}, importFet},
+        {QStringLiteral("export-fet"), 2,
+         QStringLiteral("orve-cli export-fet IN.rve OUT.fet  write IN as a FET file\n"), {},
+         exportFet},
     };
     return commands;
 }

@@ -3,6 +3,7 @@
 #include "commands/adjustcommands.h"
 #include "commands/checkcommands.h"
 #include "commands/conditionscommands.h"
+#include "commands/exchangecommands.h"
 #include "commands/filemenu.h"
 #include "commands/printcommands.h"
 #include "commands/recentfilesmenu.h"
@@ -104,6 +105,7 @@ void MainWindow::makeCommands()
     const CommandContext context{ws_, *ui_, actions_, toolbar_, views_};
     new WindowCommands(context, this);
     new FileMenu(context, this);
+    new ExchangeCommands(context, this);
     new RecentFilesMenu(context, this);
     new SchoolCommands(context, this);
     bindConditionsCommands(context, this);

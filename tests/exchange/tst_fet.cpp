@@ -3,6 +3,7 @@
 // free periods, and that reads back as the same school.
 #include "fakeuiport.h"
 
+#include "fet/fetcommands.h"
 #include "fet/fetexport.h"
 #include "fet/fetimport.h"
 #include "fileio/savedata.h"
@@ -75,6 +76,7 @@ private slots:
     void refusesWeeksItCannotHold();
     void exportReadsBackAsTheSameSchool();
     void fetSolvesTheExport();
+    void fileMenuCommandsOnFetFiles();
 };
 
 void FetTest::importsFetExamples()
@@ -194,6 +196,36 @@ void FetTest::fetSolvesTheExport()
         QVERIFY2(!lesson.startsWith(QStringLiteral(u"初一(1) ")) ||
                      !lesson.endsWith(QStringLiteral(" 1 1")) || lesson.contains(u"空课"),
                  qPrintable(lesson));
+}
+
+// 导出 FET 文件... offers "<title>.fet" and tells a failure as one; 导入 FET 文件... asks about
+// unsaved work and leaves a new school without a file, marked changed.
+void FetTest::fileMenuCommandsOnFetFiles()
+{
+    Workspace ws;
+    smallSchool(ws);
+    QTemporaryDir folder;
+    test::FakeUiPort ui;
+    ui.fileNames = {folder.filePath(QStringLiteral("no/such/folder/a.fet")),
+                    folder.filePath(QStringLiteral("school"))};
+    QCOMPARE(exportFetSchool(ws, ui), fileio::CommandOutcome::Failed);
+    QCOMPARE(ui.fileDialogs.at(0).suggestedName, QStringLiteral(u"实验中学.fet"));
+    QVERIFY(ui.messages.at(0).prompt.contains(QStringLiteral(u"没有导出")));
+    QCOMPARE(exportFetSchool(ws, ui), fileio::CommandOutcome::Done);
+    const QString written = folder.filePath(QStringLiteral("school.fet"));
+    QVERIFY(ui.messages.at(1).prompt.startsWith(fetExportHeading(written, ws.school)));
+
+    ws.setDocumentPath(folder.filePath(QStringLiteral("school.rve")));
+    ws.school.classes.append(QStringLiteral(u"初三(9)"));
+    ws.markUnsaved();
+    ui.answers = {MessageAnswer::Cancel, MessageAnswer::Discard};
+    ui.fileNames = {written};
+    QCOMPARE(importFetSchool(ws, ui), fileio::CommandOutcome::Cancelled);
+    QCOMPARE(importFetSchool(ws, ui), fileio::CommandOutcome::Done);
+    QCOMPARE(ws.school.classes, (QStringList{QStringLiteral(u"初一(1)"), QStringLiteral(u"初一(2)")}));
+    QVERIFY(ws.session.documentPath.isEmpty());
+    QVERIFY(ws.session.modified);
+    QVERIFY(ui.messages.last().prompt.startsWith(fetImportHeading(written, ws.school)));
 }
 
 QTEST_GUILESS_MAIN(FetTest)

@@ -96,8 +96,9 @@ private slots:
             return names.join(u' ');
         };
         QCOMPARE(layout(menus.at(0)),
-                 QStringLiteral("newSchool openSchool - saveSchool saveSchoolAs - recentFile1 "
-                                "recentFile2 recentFile3 recentFile4 - exit"));
+                 QStringLiteral("newSchool openSchool - saveSchool saveSchoolAs - importSheet "
+                                "importFet exportFet - recentFile1 recentFile2 recentFile3 "
+                                "recentFile4 - exit"));
         QCOMPARE(layout(menus.at(1)),
                  QStringLiteral(
                      "weekStructure - classList courseList teacherList venueList - teachingPlan "
@@ -122,6 +123,7 @@ private slots:
             {&orve::ui::Actions::openSchool, QKeySequence(QStringLiteral("Ctrl+O"))},
             {&orve::ui::Actions::saveSchool, QKeySequence(QStringLiteral("Ctrl+S"))},
             {&orve::ui::Actions::saveSchoolAs, QKeySequence(QStringLiteral("Ctrl+A"))},
+            {&orve::ui::Actions::importSheet, QKeySequence(QStringLiteral("Ctrl+I"))},
             {&orve::ui::Actions::exit, QKeySequence(QStringLiteral("Ctrl+X"))},
             {&orve::ui::Actions::classList, QKeySequence(QStringLiteral("Ctrl+B"))},
             {&orve::ui::Actions::courseList, QKeySequence(QStringLiteral("Ctrl+K"))},

@@ -1,6 +1,7 @@
 #include "printcommands.h"
 
 #include "commandcontext.h"
+#include "platform/busycursor.h"
 #include "platform/programinfo.h"
 #include "timetablepdf.h"
 #include "windows/printwindow.h"
@@ -12,24 +13,9 @@
 #include "uiport.h"
 #include "workspace.h"
 
-#include <QApplication>
 #include <QFileInfo>
 
 namespace orve::ui {
-
-namespace {
-
-// The wait cursor while a long export runs.
-class BusyCursor
-{
-public:
-    BusyCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~BusyCursor() { QApplication::restoreOverrideCursor(); }
-    BusyCursor(const BusyCursor&) = delete;
-    BusyCursor& operator=(const BusyCursor&) = delete;
-};
-
-} // namespace
 
 PrintCommands::PrintCommands(const CommandContext& context, QObject* parent)
     : QObject(parent), ws_(context.ws), ui_(context.ui), window_(context.views.window)

@@ -29,6 +29,9 @@ struct Actions
     QAction* openSchool = nullptr;
     QAction* saveSchool = nullptr;
     QAction* saveSchoolAs = nullptr;
+    QAction* importSheet = nullptr;
+    QAction* importFet = nullptr;
+    QAction* exportFet = nullptr;
     QAction* exit = nullptr;
     // 输入与查看
     QAction* weekStructure = nullptr;
