@@ -20,6 +20,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
+#include <QElapsedTimer>
 #include <QLabel>
 #include <QMessageBox>
 #include <QProgressDialog>
@@ -114,6 +115,42 @@ private slots:
         QComboBox* conflictList = window.schedulingStatus()->conflictList();
         QCOMPARE(conflictList->count(), int(window.workspace().session.conflicts.size()));
         QVERIFY(conflictList->isVisibleTo(&window));
+    }
+
+    // A run shorter than the progress dialog's delay ends with its message box in front: the
+    // dialog must not show itself over the box once the delay is over.
+    void aShortRunsClosingMessageStaysInFront()
+    {
+        MainWindow window;
+        window.show();
+        makeSchool(window.workspace());
+        window.findChild<ui::SchedulingCommand*>()->progressDelayMs = 30;
+        bool covered = false;
+        int boxes = 0;
+        QElapsedTimer held;
+        QTimer watch;
+        watch.setInterval(5);
+        connect(&watch, &QTimer::timeout, this, [&] {
+            QMessageBox* box = nullptr;
+            for (QWidget* widget : QApplication::topLevelWidgets())
+                if (auto* found = qobject_cast<QMessageBox*>(widget); found && found->isVisible())
+                    box = found;
+            if (!box)
+                return;
+            if (!held.isValid())
+                held.start();
+            const auto* dialog = window.findChild<QProgressDialog*>();
+            covered = covered || (dialog && dialog->isVisible());
+            if (held.elapsed() > 120) {
+                ++boxes;
+                held.invalidate();
+                box->done(0);
+            }
+        });
+        watch.start();
+        window.actions().autoSchedule->trigger();
+        QVERIFY(boxes >= 1);
+        QVERIFY(!covered);
     }
 
     // A run that lasts shows a window-modal progress dialog over the disabled window; its

@@ -10,6 +10,7 @@
 #include <QCoreApplication>
 #include <QLabel>
 #include <QProgressDialog>
+#include <QScopedValueRollback>
 #include <QWidget>
 
 namespace orve::ui {
@@ -41,8 +42,9 @@ SchedulingCommand::~SchedulingCommand() = default;
 void SchedulingCommand::run()
 {
     // The window is disabled while a run lasts; a shortcut must not start a second one.
-    if (progress_)
+    if (running_)
         return;
+    const QScopedValueRollback<bool> running(running_, true);
     progress_ = std::make_unique<QProgressDialog>(window_);
     progress_->setWindowTitle(QStringLiteral(u"自动排课"));
     progress_->setAccessibleName(QStringLiteral(u"自动排课进度"));
@@ -65,8 +67,10 @@ void SchedulingCommand::setWindowEnabled(bool enabled)
     if (!progress_)
         return;
     // A dialog is a window of its own: it stays usable while the main window is disabled.
+    // Once the run is over it goes: hidden only, its delay timer would still show it over
+    // the closing message of a short run, which could then not be answered.
     if (enabled)
-        progress_->hide();
+        progress_.reset();
     else
         progress_->setEnabled(true);
 }

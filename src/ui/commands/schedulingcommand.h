@@ -49,6 +49,7 @@ private:
     SchedulingPage* page_;
     SchedulingStatusPanel* panel_;
     std::unique_ptr<QProgressDialog> progress_;
+    bool running_ = false;
 };
 
 } // namespace orve::ui
