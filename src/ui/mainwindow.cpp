@@ -15,6 +15,7 @@
 #include "grid/gridview.h"
 #include "pages/basicspage.h"
 #include "pages/conditionspage.h"
+#include "pages/dailyrulesbox.h"
 #include "pages/namespanel.h"
 #include "pages/planpage.h"
 #include "pages/schedulingpage.h"
@@ -88,6 +89,7 @@ void MainWindow::buildTabs()
 {
     views_.basics = new BasicsPage(ws_, guard_, tabs_);
     views_.plan = new PlanPage(ws_.school.plan, tabs_);
+    views_.plan->layout()->addWidget(new DailyRulesBox(ws_, views_.plan));
     views_.conditions = new ConditionsPage(ws_, *ui_, guard_, tabs_);
     views_.scheduling = new SchedulingPage(ws_, tabs_);
     views_.steps = new StepsPage(tabs_);

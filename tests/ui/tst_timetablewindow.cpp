@@ -139,6 +139,27 @@ private slots:
         QCOMPARE(shown().text({1, 1}), u"美术  李四"_s);
     }
 
+    // A double period shows as one cell over its two periods, in the class and the teacher view.
+    void aDoublePeriodIsOneJoinedCell()
+    {
+        test::setPlan(ws(), 1, 0, {u"李四"_s, 2, false});
+        ws().school.rules.doublePeriods = {{u"二班"_s, u"语文"_s, 1}};
+        master().setText({3, 3}, test::lesson(u"语文"_s, u"李四"_s));
+        master().setText({3, 4}, test::lesson(u"语文"_s, u"李四"_s));
+        TimetableWindow* form2 = open(&ui::Actions::classTimetable);
+        QVERIFY(form2);
+        QVERIFY(shown().joinedWithBelow().empty()); // 一班 has none
+        emit form2->entries()->activated(1);
+        QCOMPARE(shown().joinedWithBelow(), (std::vector<CellRef>{{1, 2}}));
+        QCOMPARE(form2->grid()->rowSpan(1, 2), 2);
+        QCOMPARE(form2->grid()->rowSpan(1, 1), 1);
+
+        window->toolbarButton(19)->trigger();
+        emit form2->entries()->activated(1); // 李四
+        QCOMPARE(shown().joinedWithBelow(), (std::vector<CellRef>{{1, 2}}));
+        QCOMPARE(form2->grid()->rowSpan(1, 2), 2);
+    }
+
     void keysMoveTheWindowAndEscClosesTheProgram()
     {
         TimetableWindow* form2 = open(&ui::Actions::teacherTimetable);

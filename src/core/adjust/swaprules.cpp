@@ -67,26 +67,7 @@ SwapRules::ruleBroken(const std::vector<SlotSwap>& swaps) const
 
 std::optional<int> SwapRules::pairedColumn(model::CellRef at) const
 {
-    if (!rules_)
-        return std::nullopt;
-    const conditions::RuleBook& book = rules_->book();
-    const model::Grid& grid = ws_.school.masterTimetable;
-    const QString& text = grid.text(at);
-    if (text.isEmpty() ||
-        book.doublePeriods(model::classIndexOfRow(at.row),
-                           book.course(model::coursePart(text).toString())) <= 0)
-        return std::nullopt;
-    // Whether the lesson stands in `column` and the next, periods a double period may join.
-    const auto joined = [&](int column) {
-        return column >= 1 && column + 1 < grid.columnCount() && book.joinsNext(column - 1) &&
-               grid.text({at.row, column}) == text && grid.text({at.row, column + 1}) == text;
-    };
-    int start = at.column;
-    while (joined(start - 1))
-        --start;
-    if ((at.column - start) % 2 == 1)
-        return at.column - 1;
-    return joined(at.column) ? std::optional<int>(at.column + 1) : std::nullopt;
+    return rules_ ? rules_->book().pairedColumn(ws_.school.masterTimetable, at) : std::nullopt;
 }
 
 std::vector<SlotSwap> SwapRules::swapsOf(model::CellRef picked, int column) const

@@ -56,9 +56,7 @@ public:
     }
     std::optional<conditions::RuleKind> ruleBroken(const std::vector<SlotSwap>& swaps) const;
 
-    // The column of the other lesson of the double period the cell's lesson belongs to; none
-    // when it belongs to none. In a run of one lesson in adjacent periods, pairs are counted
-    // from the run's first period.
+    // The column of the other lesson of the cell's double period (RuleBook::pairedColumn).
     std::optional<int> pairedColumn(model::CellRef at) const;
     // What exchanging the picked lesson with the lesson of `column` exchanges: the two slots in
     // the rows that move with them, and for a double period its other lesson's slot with the

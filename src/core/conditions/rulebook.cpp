@@ -1,8 +1,11 @@
 #include "rulebook.h"
 
 #include "model/fixedlessonentry.h"
+#include "model/grid.h"
+#include "model/lessoncell.h"
 #include "model/numbers.h"
 #include "model/school.h"
+#include "model/slots.h"
 #include "school/teachingplan.h"
 
 #include <algorithm>
@@ -183,6 +186,25 @@ bool RuleBook::courseUnavailable(int course, int slot) const
 int RuleBook::doublePeriods(int classIndex, int course) const
 {
     return course < 0 ? 0 : doublePeriods_.value({classIndex, course}, 0);
+}
+
+std::optional<int> RuleBook::pairedColumn(const model::Grid& master, model::CellRef at) const
+{
+    const QString& text = master.text(at);
+    if (text.isEmpty() ||
+        doublePeriods(model::classIndexOfRow(at.row), course(model::coursePart(text).toString())) <= 0)
+        return std::nullopt;
+    // Whether the lesson stands in `column` and the next, periods a double period may join.
+    const auto joined = [&](int column) {
+        return column >= 1 && column + 1 < master.columnCount() && joinsNext(column - 1) &&
+               master.text({at.row, column}) == text && master.text({at.row, column + 1}) == text;
+    };
+    int start = at.column;
+    while (joined(start - 1))
+        --start;
+    if ((at.column - start) % 2 == 1)
+        return at.column - 1;
+    return joined(at.column) ? std::optional<int>(at.column + 1) : std::nullopt;
 }
 
 int RuleBook::venueOf(const QString& className, QStringView course) const

@@ -191,6 +191,9 @@ void GridView::applySpans()
             r = end;
         }
     }
+    for (const model::CellRef at : g.joinedWithBelow())
+        if (at.row + 1 < g.rowCount() && at.column < g.columnCount())
+            span(at.row, at.column, 2, 1);
 }
 
 void GridView::updatePaneGeometry()

@@ -1,6 +1,6 @@
 // Shows a core Grid: a table view whose fixed rows and columns stay in place while the body
-// scrolls (frozen panes laid over the body), whose merged equal neighbours are spans, and whose
-// row heights and column widths follow the grid's twips (15 twips per pixel).
+// scrolls (frozen panes laid over the body), whose merged equal neighbours and joined cells are
+// spans, and whose row heights and column widths follow the grid's twips (15 twips per pixel).
 #pragma once
 
 #include "gridtable.h"

@@ -3,11 +3,11 @@
 #include "conditions/ruleediting.h"
 #include "model/rules.h"
 #include "school/namelist.h"
+#include "widgets/accessiblenames.h"
 #include "workspace.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QLineEdit>
 #include <QSignalBlocker>
 #include <QSpinBox>
 
@@ -57,10 +57,7 @@ void VenueCapacityField::showVenue()
                                    : QStringLiteral(u"“%1”的容量(&C)：").arg(name));
     const QString accessible = name.isEmpty() ? QStringLiteral(u"场地容量")
                                               : QStringLiteral(u"%1的容量").arg(name);
-    capacity_->setAccessibleName(accessible);
-    // The spin box's own entry field takes the focus: it is read by the same name.
-    if (auto* entry = capacity_->findChild<QLineEdit*>())
-        entry->setAccessibleName(accessible);
+    setSpinBoxName(capacity_, accessible);
     const QSignalBlocker quiet(capacity_);
     capacity_->setValue(conditions::venueCapacity(ws_.school.rules, name));
 }

@@ -5,6 +5,7 @@
 
 #include <QAbstractButton>
 #include <QAbstractItemView>
+#include <QAbstractSpinBox>
 #include <QComboBox>
 #include <QHash>
 #include <QLabel>
@@ -55,6 +56,13 @@ void nameControl(QWidget* control, const char* objectName, const QString& spoken
 {
     control->setObjectName(QString::fromLatin1(objectName));
     name(control, spoken);
+}
+
+void setSpinBoxName(QAbstractSpinBox* spin, const QString& spoken)
+{
+    spin->setAccessibleName(spoken);
+    if (auto* entry = spin->findChild<QLineEdit*>())
+        entry->setAccessibleName(spoken);
 }
 
 void nameForScreenReaders(QWidget* root)

@@ -6,6 +6,8 @@
 #include "timetablegrid.h"
 
 #include "fileio/exportcommands.h"
+#include "model/fixedlessonentry.h"
+#include "school/teachingplan.h"
 #include "workspace.h"
 
 #include <QDir>
@@ -50,6 +52,7 @@ class TimetableFilesTest : public QObject
 private slots:
     void csvTables();
     void htmlPages();
+    void aDoublePeriodSpansTwoRows();
     void exportIntoAFolder();
     void aSetIsReplacedWholeOrNotAtAll();
     void foldersAreMadeOrTheReasonIsTold();
@@ -109,6 +112,27 @@ void TimetableFilesTest::htmlPages()
     QVERIFY(classes.contains(QStringLiteral(u"<h2>班级课程表(初一&lt;2&gt;)</h2>")));
     QVERIFY(classes.contains(QStringLiteral(u"<tr><th>一</th><td></td><td>语文  王芳</td>")));
     QVERIFY(!classes.contains(QStringLiteral(u"初一<2>")));
+}
+
+// A double period is one joined cell of the class's and the teacher's sheets: in HTML one cell
+// spanning the rows of its two periods.
+void TimetableFilesTest::aDoublePeriodSpansTwoRows()
+{
+    Workspace ws;
+    fillSchool(ws);
+    ws.school.courses = {QStringLiteral(u"语文")};
+    school::rebuildPlanSkeleton(ws.school);
+    ws.school.plan.setText({school::planRow(0, 0, 1), school::PeriodsColumn}, QStringLiteral("2"));
+    ws.school.rules.doublePeriods = {{model::AllClassesText, QStringLiteral(u"语文"), 1}};
+    ws.school.masterTimetable.setText({2, 4}, QStringLiteral(u"语文  王芳")); // with {2, 3}
+    const auto files =
+        fileio::timetableFiles(ws.school, 2, {false, true, true}, fileio::htmlTables());
+    QCOMPARE(files.size(), std::size_t(2));
+    const QString classes = QString::fromUtf8(files[0].bytes);
+    QVERIFY(classes.contains(QStringLiteral(u"<td></td><td rowspan=\"2\">语文  王芳</td><td>")));
+    QVERIFY(classes.contains(QStringLiteral(u"<tr><th>二</th><td></td><td></td><td></td>")));
+    QVERIFY(QString::fromUtf8(files[1].bytes)
+                .contains(QStringLiteral(u"<td rowspan=\"2\">语文  初一(1)</td>")));
 }
 
 void TimetableFilesTest::exportIntoAFolder()
