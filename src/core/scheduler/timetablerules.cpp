@@ -31,6 +31,18 @@ TimetableRules::TimetableRules(const model::School& school, int periodsPerDay)
 
 conditions::LessonFacts TimetableRules::factsOf(model::CellRef at, const QString& text)
 {
+    // A run and a repair write the same few lessons into a row again and again; the class
+    // names, the book and the groups stay as they were when these rules were made.
+    const QPair<int, QString> key(at.row, text);
+    if (const auto known = knownFacts_.constFind(key); known != knownFacts_.constEnd())
+        return *known;
+    const conditions::LessonFacts facts = readFacts(at, text);
+    knownFacts_.insert(key, facts);
+    return facts;
+}
+
+conditions::LessonFacts TimetableRules::readFacts(model::CellRef at, const QString& text)
+{
     conditions::LessonFacts facts;
     facts.classIndex = model::classIndexOfRow(at.row);
     if (text.isEmpty() || text == model::FreePeriodText)
@@ -87,6 +99,12 @@ void TimetableRules::leave(model::CellRef at)
         return;
     tally_->remove(*counted, at.column - 1);
     counted->teacher = NotCounted;
+}
+
+conditions::LessonFacts TimetableRules::countedFacts(model::CellRef at)
+{
+    const conditions::LessonFacts* counted = countedAt(at);
+    return counted && counted->teacher != NotCounted ? *counted : factsOf(at, grid_.text(at));
 }
 
 std::vector<conditions::RuleKind> TimetableRules::rulesBrokenAt(model::CellRef at) const

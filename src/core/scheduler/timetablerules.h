@@ -54,6 +54,9 @@ public:
     void enter(model::CellRef at);
     void leave(model::CellRef at);
 
+    // The facts the cell's lesson is counted with, as factsOf gave them when it was written;
+    // read again for a cell not counted.
+    conditions::LessonFacts countedFacts(model::CellRef at);
     // The rules the counted lesson of the cell breaks as the timetable stands.
     std::vector<conditions::RuleKind> rulesBrokenAt(model::CellRef at) const;
     // What exchanging slots `columnA` and `columnB` in every one of `rows` would change, from
@@ -66,6 +69,7 @@ public:
     conditions::RuleCounts changeOfSwaps(const std::vector<SlotSwap>& swaps);
 
 private:
+    conditions::LessonFacts readFacts(model::CellRef at, const QString& text);
     // The facts a class-row cell was counted with; null outside the class rows and slots.
     conditions::LessonFacts* countedAt(model::CellRef at);
     const conditions::LessonFacts* countedAt(model::CellRef at) const
@@ -80,6 +84,7 @@ private:
     int columns_;
     std::vector<conditions::LessonFacts> counted_; // per cell; teacher -2 while not counted
     QHash<QString, int> teachers_;
+    QHash<QPair<int, QString>, conditions::LessonFacts> knownFacts_; // by class row and text
 };
 
 // The double bookings and rule violations of the open school's master timetable.
