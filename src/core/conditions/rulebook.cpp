@@ -9,6 +9,7 @@
 #include "school/teachingplan.h"
 
 #include <algorithm>
+#include <vector>
 
 namespace orve::conditions {
 
@@ -121,15 +122,25 @@ RuleBook::RuleBook(const model::School& school, int periodsPerDay)
     QHash<QString, int> classIndex;
     for (int i = 0; i < school.classes.size(); ++i)
         classIndex.insert(school.classes.at(i), i);
+    // The plan rows of each course that has a rule, found in one pass: a school may have a rule
+    // for nearly every class course.
+    QHash<QString, std::vector<int>> rowsOfCourse;
+    if (!rules.doublePeriods.empty()) {
+        for (const model::DoublePeriodRule& rule : rules.doublePeriods)
+            rowsOfCourse.insert(rule.course, {});
+        for (int r = school::PlanHeaderRow + 1; r < plan.rowCount(); ++r)
+            if (const auto rows = rowsOfCourse.find(plan.text({r, school::CourseColumn}));
+                rows != rowsOfCourse.end() && planHas(plan, r))
+                rows->push_back(r);
+    }
     for (const bool own : {false, true})
         for (const model::DoublePeriodRule& rule : rules.doublePeriods) {
             if ((rule.className != model::AllClassesText) != own)
                 continue;
             const int course = courses_.value(rule.course);
-            for (int r = school::PlanHeaderRow + 1; r < plan.rowCount(); ++r) {
+            for (const int r : *rowsOfCourse.constFind(rule.course)) {
                 const QString& className = plan.text({r, school::ClassColumn});
-                if (plan.text({r, school::CourseColumn}) != rule.course || !planHas(plan, r) ||
-                    (own && className != rule.className) || !classIndex.contains(className))
+                if ((own && className != rule.className) || !classIndex.contains(className))
                     continue;
                 doublePeriods_.insert({classIndex.value(className), course}, rule.count);
             }
