@@ -74,7 +74,7 @@ PipelineOutcome runPipeline(const std::uint8_t* data, std::size_t size, QString*
     scheduler::SeededRandom random(1);
     scheduler::scheduleTimetable(ws, ui, random);
     optimiser::OptimiserOptions options;
-    options.stepBudget = 20;
+    options.stepBudget = 8;
     optimiser::removeDoubleBookings(ws, options);
     for (const fileio::TableFormat* format : {&fileio::csvTables(), &fileio::htmlTables()})
         fileio::timetableFiles(ws.school, ws.session.periodsPerDay, {}, *format);
