@@ -6,7 +6,7 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
-    if (orve::fuzz::isFault(orve::fuzz::runPipeline(data, size)))
+    if (orve::fuzz::isFault(orve::fuzz::runPipeline(data, size, orve::fuzz::FuzzedPeriodLimit)))
         std::abort();
     return 0;
 }

@@ -20,7 +20,7 @@ namespace {
 
 // Small schools keep every input to a few milliseconds; the reader's own target takes the
 // large ones.
-bool withinBounds(const model::School& school)
+bool withinBounds(const model::School& school, int periodLimit)
 {
     if (school.classes.size() > 12 || school.courses.size() > 12 || school.teachers.size() > 30 ||
         school.fixedLessons.size() > 100 || school.combinedLessons.size() > 60 ||
@@ -32,7 +32,7 @@ bool withinBounds(const model::School& school)
     int periods = 0;
     for (int r = school::PlanHeaderRow + 1; r < school.plan.rowCount(); ++r)
         periods += model::leadingInteger(school.plan.text({r, school::PeriodsColumn}), 0, 10000);
-    return periods <= 300;
+    return periods <= periodLimit;
 }
 
 // The school as Open gives it back: the root's key is its text.
@@ -58,13 +58,14 @@ QString firstDifference(const QString& written, const QString& readBack)
 
 } // namespace
 
-PipelineOutcome runPipeline(const std::uint8_t* data, std::size_t size, QString* fault)
+PipelineOutcome runPipeline(const std::uint8_t* data, std::size_t size, int periodLimit,
+                            QString* fault)
 {
     const QByteArray bytes(reinterpret_cast<const char*>(data), qsizetype(size));
     fileio::OpenedSchool opened = fileio::openingFrom(startedUp());
     if (fileio::readSchool(opened, bytes).failed())
         return PipelineOutcome::Refused;
-    if (!withinBounds(opened.school))
+    if (!withinBounds(opened.school, periodLimit))
         return PipelineOutcome::BeyondBounds;
 
     Workspace ws;

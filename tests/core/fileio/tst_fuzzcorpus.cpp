@@ -70,7 +70,8 @@ private slots:
         QString fault;
         const PipelineOutcome outcome =
             orve::fuzz::runPipeline(reinterpret_cast<const std::uint8_t*>(bytes.constData()),
-                                    std::size_t(bytes.size()), &fault);
+                                    std::size_t(bytes.size()),
+                                    orve::fuzz::ReplayedPeriodLimit, &fault);
         QVERIFY2(!orve::fuzz::isFault(outcome), qPrintable(fault));
         if (path.startsWith(QStringLiteral(ORVE_PIPELINE_CORPUS_DIR "/ok-")))
             QCOMPARE(outcome, PipelineOutcome::ReadBack);
