@@ -6,8 +6,11 @@ namespace orve::optimiser {
 
 int moveCost(const conditions::RuleCounts& change)
 {
-    const int violations = change.violationTotal();
-    return violations > 0 ? RefusedMove : change.doubleBookings + violations * ViolationCost;
+    // Mending one rule does not buy breaking another.
+    if (std::any_of(change.violations.begin(), change.violations.end(),
+                    [](int v) { return v > 0; }))
+        return RefusedMove;
+    return change.doubleBookings + change.violationTotal() * ViolationCost;
 }
 
 SlotExchangeBuilder::SlotExchangeBuilder(LessonTable& table)

@@ -38,7 +38,7 @@ public:
     {
     }
 
-    qint64 run(qint64 stallSteps);
+    qint64 run(int target, qint64 stallSteps);
 
 private:
     // A candidate step: a slot exchange, or an exchange with a left-out lesson.
@@ -49,9 +49,16 @@ private:
         int coming = -1;  // left-out lesson of the same class that takes its cell
     };
 
+    // A rule mended outweighs any number of double bookings, as in moveCost.
+    long long score() const
+    {
+        return static_cast<long long>(table_.ruleViolations()) * ViolationCost +
+               table_.doubleBookings();
+    }
     void collectCandidates(int teacher, int slot);
     void addCandidate(int id, int teacher);
     bool consider(int delta, bool tabu);
+    void considerExchange(bool tabu);
     void tryLeftOut(int id);
     void make(qint64 step);
     long long& tabu(int id, int slot)
@@ -70,8 +77,8 @@ private:
     SlotExchange trial_;
     Move best_;
     qint64 step_ = 0;
-    int bestCount_ = 0;
-    int current_ = 0;
+    long long bestScore_ = 0;
+    long long current_ = 0;
     int bestDelta_ = INT_MAX;
     int ties_ = 0;
 };
@@ -109,7 +116,7 @@ void TabuSearch::collectCandidates(int teacher, int slot)
 
 bool TabuSearch::consider(int delta, bool tabu)
 {
-    if (tabu && current_ + delta >= bestCount_)
+    if (tabu && current_ + delta >= bestScore_)
         return false;
     if (delta < bestDelta_) {
         bestDelta_ = delta;
@@ -117,6 +124,15 @@ bool TabuSearch::consider(int delta, bool tabu)
         return true;
     }
     return delta == bestDelta_ && control_.below(++ties_) == 0;
+}
+
+void TabuSearch::considerExchange(bool tabu)
+{
+    const int cost = builder_.cost(trial_);
+    if (cost != RefusedMove && consider(cost, tabu)) {
+        best_.exchange = trial_;
+        best_.leaving = -1;
+    }
 }
 
 void TabuSearch::tryLeftOut(int id)
@@ -141,8 +157,8 @@ void TabuSearch::tryLeftOut(int id)
 
 void TabuSearch::make(qint64 step)
 {
-    const long long tenure =
-        step + control_.below(TenureBase) + static_cast<long long>(TenureFactor * current_);
+    const long long tenure = step + control_.below(TenureBase) +
+                             static_cast<long long>(TenureFactor * table_.doubleBookings());
     if (best_.leaving >= 0) {
         const int at = table_.lesson(best_.leaving).slot;
         table_.unplace(best_.leaving);
@@ -156,19 +172,19 @@ void TabuSearch::make(qint64 step)
     control_.moved();
 }
 
-qint64 TabuSearch::run(qint64 stallSteps)
+qint64 TabuSearch::run(int target, qint64 stallSteps)
 {
-    bestCount_ = table_.doubleBookings();
+    bestScore_ = score();
     LessonTable::Snapshot best = table_.snapshot();
     qint64 bestStep = 0;
-    while (table_.doubleBookings() > 0) {
+    while (table_.doubleBookings() > std::max(target, 0)) {
         if ((stallSteps >= 0 && step_ - bestStep > stallSteps) || !control_.step())
             break;
         ++step_;
         const int key = table_.conflictKeys()[std::size_t(control_.below(table_.doubleBookings()))];
         collectCandidates(key / table_.slotCount(), key % table_.slotCount());
 
-        current_ = table_.doubleBookings();
+        current_ = score();
         bestDelta_ = INT_MAX;
         ties_ = 0;
         for (const int id : candidates_) {
@@ -177,33 +193,32 @@ qint64 TabuSearch::run(qint64 stallSteps)
             for (int to = 0; to < table_.slotCount(); ++to) {
                 if (to == from || !builder_.build(cls, from, to, trial_))
                     continue;
-                const int cost = builder_.cost(trial_);
-                if (cost != RefusedMove && consider(cost, tabu(id, to) > step_)) {
-                    std::swap(best_.exchange, trial_);
-                    best_.leaving = -1;
-                }
+                const bool tabuMove = tabu(id, to) > step_;
+                considerExchange(tabuMove);
             }
             tryLeftOut(id);
         }
         if (ties_ == 0)
             continue; // every move tabu
         make(step_);
-        if (table_.doubleBookings() < bestCount_) {
-            bestCount_ = table_.doubleBookings();
+        if (score() < bestScore_) {
+            bestScore_ = score();
             best = table_.snapshot();
             bestStep = step_;
         }
     }
-    if (table_.doubleBookings() > bestCount_)
+    if (score() > bestScore_) {
         table_.restore(best);
+        control_.restored();
+    }
     return step_;
 }
 
 } // namespace
 
-qint64 removeDoubleBookings(LessonTable& table, RunControl& control, qint64 stallSteps)
+qint64 removeDoubleBookings(LessonTable& table, RunControl& control, int target, qint64 stallSteps)
 {
-    return TabuSearch(table, control).run(stallSteps);
+    return TabuSearch(table, control).run(target, stallSteps);
 }
 
 } // namespace orve::optimiser

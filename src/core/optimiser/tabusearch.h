@@ -14,7 +14,9 @@ namespace orve::optimiser {
 class LessonTable;
 class RunControl;
 
-// Steps without a new best after which the search ends (-1: never).
-qint64 removeDoubleBookings(LessonTable& table, RunControl& control, qint64 stallSteps = -1);
+// Ends at `target` double bookings (a lower bound: no search goes below it), or after
+// `stallSteps` steps without a new best (-1: never).
+qint64 removeDoubleBookings(LessonTable& table, RunControl& control, int target,
+                            qint64 stallSteps = -1);
 
 } // namespace orve::optimiser
