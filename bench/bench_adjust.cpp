@@ -96,6 +96,23 @@ void BM_FirstClickColouring(benchmark::State& state)
 }
 BENCHMARK(BM_FirstClickColouring)->Unit(benchmark::kMillisecond);
 
+// The same with every teacher kept out of 30 % of the week: each slot is weighed against the
+// rules too.
+void BM_FirstClickColouringTeachersKeptOut(benchmark::State& state)
+{
+    Scene& s = scene();
+    bench::keepTeachersOut(s.ws(), 0.3, 1);
+    for (auto _ : state) {
+        s.click(Picked);
+        state.PauseTiming();
+        s.click(Picked);
+        state.ResumeTiming();
+    }
+    s.ws().school.rules = {};
+    emit s.ws().notifier.conditionsChanged();
+}
+BENCHMARK(BM_FirstClickColouringTeachersKeptOut)->Unit(benchmark::kMillisecond);
+
 void BM_PlainSwap(benchmark::State& state)
 {
     Scene& s = scene();

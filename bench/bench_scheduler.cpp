@@ -21,6 +21,7 @@
 #include <QApplication>
 #include <algorithm>
 #include <benchmark/benchmark.h>
+#include <numeric>
 #include <vector>
 
 namespace {
@@ -72,10 +73,14 @@ double median(std::vector<double> values)
     return values.size() % 2 ? values[mid] : (values[mid - 1] + values[mid]) / 2;
 }
 
-void measureRuns(benchmark::State& state, const bench::SchoolShape& shape)
+void measureRuns(benchmark::State& state, const bench::SchoolShape& shape,
+                 double keptOut = 0)
 {
     Workspace ws;
     bench::generateSchool(ws, shape);
+    if (keptOut > 0)
+        bench::keepTeachersOut(ws, keptOut, 1);
+    std::vector<double> violations;
     SilentUiPort ui;
     std::vector<double> doubleBookings;
     std::vector<double> conflictsLeft;
@@ -89,8 +94,10 @@ void measureRuns(benchmark::State& state, const bench::SchoolShape& shape)
         doubleBookings.push_back(count.double_bookings);
         conflictsLeft.push_back(count.conflict_entries_left);
         unplaced.push_back(count.unplaced);
+        violations.push_back(std::accumulate(count.rule_violations.begin(), count.rule_violations.end(), 0));
         state.ResumeTiming();
     }
+    state.counters["rule_violations_median"] = median(violations);
     state.counters["double_bookings_median"] = median(doubleBookings);
     state.counters["conflicts_left_median"] = median(conflictsLeft);
     state.counters["unplaced_median"] = median(unplaced);
@@ -103,6 +110,16 @@ void BM_SchedulingRun(benchmark::State& state)
 BENCHMARK(BM_SchedulingRun)
     ->Arg(12)
     ->Arg(60)
+    ->Arg(150)
+    ->Iterations(20)
+    ->Unit(benchmark::kMillisecond);
+
+// The same schools with every teacher kept out of 30 % of the week's periods.
+void BM_SchedulingRunTeachersKeptOut(benchmark::State& state)
+{
+    measureRuns(state, shapeFor(int(state.range(0))), 0.3);
+}
+BENCHMARK(BM_SchedulingRunTeachersKeptOut)
     ->Arg(150)
     ->Iterations(20)
     ->Unit(benchmark::kMillisecond);

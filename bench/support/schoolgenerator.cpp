@@ -7,6 +7,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <numeric>
+#include <random>
 #include <vector>
 
 namespace orve::bench {
@@ -19,9 +21,11 @@ QString className(int index)
 {
     static const char16_t* grades[] = {u"初一", u"初二", u"初三", u"高一", u"高二", u"高三"};
     const int perGrade = 25;
+    // Beyond 150 classes the grades take further numbers, so every name stays unique.
+    const int round = index / (perGrade * 6);
     return QStringLiteral(u"%1(%2)")
         .arg(QString::fromUtf16(grades[(index / perGrade) % 6]))
-        .arg(index % perGrade + 1);
+        .arg(round * perGrade + index % perGrade + 1);
 }
 
 QString courseName(int index)
@@ -102,6 +106,24 @@ void fillTimetable(Workspace& ws)
             ws.school.masterTimetable.setText(
                 {r, c}, model::lessonText(ws.school.courses.at((r + c) % courses),
                                           ws.school.teachers.at((r * 7 + c) % teachers)));
+}
+
+void keepTeachersOut(Workspace& ws, double share, quint64 seed)
+{
+    const int days = ws.school.week.daysPerWeek();
+    const int periods = ws.school.week.periodsPerDay();
+    std::mt19937_64 draw(seed);
+    std::vector<model::PeriodRule>& rules = ws.school.rules.teacherUnavailable;
+    rules.clear();
+    for (const QString& teacher : std::as_const(ws.school.teachers)) {
+        std::vector<int> periodsOfWeek(std::size_t(days * periods));
+        std::iota(periodsOfWeek.begin(), periodsOfWeek.end(), 0);
+        std::shuffle(periodsOfWeek.begin(), periodsOfWeek.end(), draw);
+        periodsOfWeek.resize(std::size_t(share * double(periodsOfWeek.size())));
+        for (const int slot : periodsOfWeek)
+            rules.push_back({teacher, slot / periods + 1, slot % periods + 1});
+    }
+    emit ws.notifier.conditionsChanged();
 }
 
 } // namespace orve::bench

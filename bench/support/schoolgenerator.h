@@ -2,6 +2,8 @@
 // full teaching plan, the same for the same shape every time.
 #pragma once
 
+#include <QtGlobal>
+
 namespace orve {
 struct Workspace;
 }
@@ -26,5 +28,9 @@ void generateSchool(Workspace& ws, const SchoolShape& shape);
 // Lays out the master timetable for the week and puts a lesson into every slot of every class,
 // the courses and teachers taken in turn.
 void fillTimetable(Workspace& ws);
+
+// Keeps every teacher out of `share` of the week's periods, drawn from `seed`, as a
+// part-time staff would be: the same school always gets the same rules.
+void keepTeachersOut(Workspace& ws, double share, quint64 seed);
 
 } // namespace orve::bench

@@ -3,16 +3,16 @@
 #include "clischool.h"
 #include "cliuiport.h"
 #include "exitcodes.h"
+#include "standardoutput.h"
 #include "timetablepdf.h"
 
 #include "fileio/exportcommands.h"
+#include "fileio/filemessages.h"
 #include "workspace.h"
 
 #include <QDir>
 #include <QJsonArray>
-#include <QJsonDocument>
 #include <QJsonObject>
-#include <cstdio>
 #include <cstring>
 #include <optional>
 
@@ -27,6 +27,7 @@ struct ExportOptions
     QString csvFolder;
     QString htmlFolder;
     print::TimetableSelection what;
+    render::Paper paper = render::Paper::A4;
 };
 
 std::optional<print::TimetableSelection> parseWhat(const QString& list)
@@ -62,6 +63,13 @@ std::optional<ExportOptions> parseExport(const QStringList& arguments)
             options.csvFolder = value;
         } else if (option == QStringLiteral("--html")) {
             options.htmlFolder = value;
+        } else if (option == QStringLiteral("--paper")) {
+            if (value.compare(QStringLiteral("A4"), Qt::CaseInsensitive) == 0)
+                options.paper = render::Paper::A4;
+            else if (value.compare(QStringLiteral("A3"), Qt::CaseInsensitive) == 0)
+                options.paper = render::Paper::A3;
+            else
+                return std::nullopt;
         } else if (option == QStringLiteral("--what")) {
             const auto what = parseWhat(value);
             if (!what)
@@ -76,15 +84,11 @@ std::optional<ExportOptions> parseExport(const QStringList& arguments)
     return options;
 }
 
-// Writes the table files into `folder`, made first when missing; false (reason on stderr)
-// when they could not be written.
+// Writes the table files into `folder`, made first when missing, as one set; false (reason on
+// stderr) when they could not be written.
 bool writeTables(const Workspace& ws, const ExportOptions& options, const QString& folder,
                  fileio::TableFormat format, QJsonArray& written)
 {
-    if (!QDir().mkpath(folder)) {
-        printLine(QStringLiteral(u"无法建立文件夹“%1”。").arg(QDir::toNativeSeparators(folder)));
-        return false;
-    }
     const std::vector<fileio::TimetableFile> files =
         fileio::timetableFiles(ws.school, ws.session.periodsPerDay, options.what, format);
     const QString failure = fileio::writeTimetableFiles(folder, files);
@@ -123,10 +127,10 @@ int exportTimetables(const QStringList& arguments)
     if (!options->pdf.isEmpty()) {
         const render::PdfExport pdf =
             render::writeTimetablesPdf(options->pdf, ws.school, ws.session.periodsPerDay,
-                                       options->what, QStringLiteral("orve-cli"));
+                                       options->what, QStringLiteral("orve-cli"), options->paper);
         if (!pdf.failure.isEmpty()) {
             printLine(QStringLiteral(u"PDF 文件“%1”没有导出：%2。")
-                          .arg(QDir::toNativeSeparators(options->pdf), pdf.failure));
+                          .arg(fileio::shownPath(options->pdf), pdf.failure));
             return FileFailed;
         }
         written.append(options->pdf);
@@ -139,9 +143,7 @@ int exportTimetables(const QStringList& arguments)
         !writeTables(ws, *options, options->htmlFolder, fileio::TableFormat::Html, written))
         return FileFailed;
     summary.insert(QStringLiteral("written"), written);
-    const QByteArray json = QJsonDocument(summary).toJson(QJsonDocument::Compact);
-    std::printf("%s\n", json.constData());
-    return Done;
+    return printJsonLine(summary) ? Done : FileFailed;
 }
 
 } // namespace orve::cli

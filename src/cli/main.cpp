@@ -7,14 +7,16 @@
 //                                                    remove the double bookings of IN's timetable
 //   orve-cli check IN                                the figures of IN's timetable as JSON
 //   orve-cli export IN --pdf OUT | --csv DIR | --html DIR [--what master,classes,teachers]
-//                                                    the timetables as a PDF, CSV or HTML files
-// Exit status: 0 done, 1 a file could not be read or written, 2 wrong usage.
+//                  [--paper A4|A3]                   the timetables as a PDF, CSV or HTML files
+// Exit status: 0 done, 1 a file (standard output included) could not be read or written,
+// 2 wrong usage.
 #include "clischool.h"
 #include "exitcodes.h"
 #include "exportcommand.h"
 #include "fileio/systemerror.h"
 #include "schedulecommands.h"
 #include "schooljson.h"
+#include "standardoutput.h"
 #include "workspace.h"
 
 #include <QCoreApplication>
@@ -42,9 +44,10 @@ int usage()
         "                                   seconds, default 60, is a safety net), save to OUT\n"
         "       orve-cli check IN           print the figures of IN's timetable as JSON\n"
         "       orve-cli export IN [--pdf OUT.pdf] [--csv DIR] [--html DIR]\n"
-        "                       [--what master,classes,teachers]\n"
+        "                       [--what master,classes,teachers] [--paper A4|A3]\n"
         "                                   write the timetables (all three kinds unless --what\n"
-        "                                   says) as one PDF file, CSV tables or HTML pages\n",
+        "                                   says) as one PDF file (on A4 paper unless --paper\n"
+        "                                   says), CSV tables or HTML pages\n",
         stderr);
     return UsageError;
 }
@@ -69,8 +72,7 @@ int dump(const QString& in)
     if (!openSchool(ws, in))
         return FileFailed;
     const QByteArray json = QJsonDocument(schoolJson(ws)).toJson(QJsonDocument::Indented);
-    std::fwrite(json.constData(), 1, std::size_t(json.size()), stdout);
-    return Done;
+    return writeStandardOutput(json) ? Done : FileFailed;
 }
 
 } // namespace

@@ -6,15 +6,15 @@
 #include "model/grid.h"
 #include "optimiser/optimisecommand.h"
 #include "scheduler/randomsource.h"
+#include "scheduler/rulefit.h"
 #include "scheduler/schedulingrun.h"
 #include "scheduler/timetablecount.h"
+#include "standardoutput.h"
 #include "workspace.h"
 
 #include <QElapsedTimer>
-#include <QJsonDocument>
 #include <QJsonObject>
 #include <cmath>
-#include <cstdio>
 #include <optional>
 
 namespace orve::cli {
@@ -135,12 +135,6 @@ void addOptimiseJson(QJsonObject& line, const optimiser::OptimiseOutcome& outcom
                     outcome.report.onlyWithMainAfternoon);
 }
 
-void printJsonLine(const QJsonObject& object)
-{
-    const QByteArray line = QJsonDocument(object).toJson(QJsonDocument::Compact) + '\n';
-    std::fwrite(line.constData(), 1, std::size_t(line.size()), stdout);
-}
-
 // The best timetable so far: its cells and conflict list, and its figures.
 struct BestRun
 {
@@ -165,6 +159,10 @@ int schedule(const QStringList& arguments)
     if (!openSchool(ws, options->in))
         return FileFailed;
 
+    if (const QString cannot = scheduler::rulesThatCannotHoldMessage(
+            scheduler::rulesThatCannotHold(ws.school, ws.school.week.periodsPerDay()));
+        !cannot.isEmpty())
+        printLine(cannot);
     QElapsedTimer clock;
     clock.start();
     CliUiPort ui({});
@@ -203,8 +201,7 @@ int schedule(const QStringList& arguments)
         addOptimiseJson(line, *optimised, *options, QStringLiteral("_optimise"));
         line.insert(QStringLiteral("optimise_ms"), optimised->milliseconds);
     }
-    printJsonLine(line);
-    return Done;
+    return printJsonLine(line) ? Done : FileFailed;
 }
 
 int optimise(const QStringList& arguments)
@@ -225,8 +222,7 @@ int optimise(const QStringList& arguments)
     line.insert(QStringLiteral("seed"), QString::number(options->seed));
     line.insert(QStringLiteral("ms"), outcome.milliseconds);
     addOptimiseJson(line, outcome, *options, QString());
-    printJsonLine(line);
-    return Done;
+    return printJsonLine(line) ? Done : FileFailed;
 }
 
 int check(const QString& in)
@@ -234,8 +230,7 @@ int check(const QString& in)
     Workspace ws;
     if (!openSchool(ws, in))
         return FileFailed;
-    printJsonLine(countJson(scheduler::countTimetable(ws)));
-    return Done;
+    return printJsonLine(countJson(scheduler::countTimetable(ws))) ? Done : FileFailed;
 }
 
 } // namespace orve::cli

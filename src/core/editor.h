@@ -57,7 +57,7 @@ struct Editor
 {
     Editor();
 
-    // New and Open: nothing stays selected or chosen that named the old school.
+    // New and Open: nothing stays selected, chosen or typed that named the old school.
     void forgetSchool();
 
     NamesEditor names;

@@ -41,7 +41,10 @@ struct FileDialogRequest
     QString title;
     QString filter;      // Qt form: "课程文件 (*.rve);;所有文件  (*.*)"
     QString startFolder; // empty: wherever the dialog was last
+    QString suggestedName; // a file name offered in the start folder (save dialogs)
     bool confirmOverwrite = true;
+    // When set, the filter the user chose from `filter` is written here (save dialogs).
+    QString* chosenFilter = nullptr;
 };
 
 // The tabs of the main window's tab panel, by index.

@@ -1,5 +1,7 @@
 #include "workspace.h"
 
+#include <utility>
+
 namespace orve {
 
 Editor::Editor() : fixedLessonGrid(6, 6, 1, 1) {}
@@ -10,6 +12,7 @@ void Editor::forgetSchool()
     fixedLessons.classChoices.clear();
     fixedLessons.classIndex = -1;
     fixedLessons.listText.clear();
+    names.entry.clear();
 }
 
 Workspace::Workspace()
@@ -24,30 +27,64 @@ Workspace::Workspace()
     QObject::connect(&timetable, &model::GridSignals::formatsChanged, &notifier,
                      &Notifier::marksChanged);
 
-    const auto schoolChanged = [this] { setModified(true); };
-    for (const auto signal :
-         {&Notifier::weekChanged, &Notifier::listsChanged, &Notifier::planChanged,
-          &Notifier::conditionsChanged, &Notifier::titleChanged, &Notifier::timetableChanged})
-        QObject::connect(&notifier, signal, &notifier, schoolChanged);
+    using model::SchoolPart;
+    const std::pair<void (Notifier::*)(), SchoolPart> parts[] = {
+        {&Notifier::weekChanged, SchoolPart::Week},
+        {&Notifier::listsChanged, SchoolPart::Lists},
+        {&Notifier::planChanged, SchoolPart::Plan},
+        {&Notifier::conditionsChanged, SchoolPart::Conditions},
+        {&Notifier::titleChanged, SchoolPart::Title},
+        {&Notifier::timetableChanged, SchoolPart::Timetable},
+    };
+    for (const auto& [signal, part] : parts)
+        QObject::connect(&notifier, signal, &notifier,
+                         [this, part = part] { compareWithSaved(part); });
 }
 
 void Workspace::replaceSchool(model::School replacement)
 {
     school = std::move(replacement);
     forgetHandChanges();
+    // The conflicts named cells of the old timetable.
+    session.conflicts.clear();
     emit notifier.schoolReplaced();
 }
 
 void Workspace::forgetHandChanges()
 {
-    const bool hadPick = session.pick.count != 0;
+    dropPick();
     const bool hadHistory = session.history.canUndo() || session.history.canRedo();
-    session.pick = {};
     session.history.clear();
-    if (hadPick)
-        emit notifier.pickChanged();
     if (hadHistory)
         emit notifier.historyChanged();
+}
+
+void Workspace::dropPick()
+{
+    if (session.pick.count == 0)
+        return;
+    session.pick = {};
+    emit notifier.pickChanged();
+}
+
+void Workspace::markSaved()
+{
+    saved_ = school;
+    differing_.reset();
+    unsaved_ = false;
+    setModified(false);
+}
+
+void Workspace::markUnsaved()
+{
+    unsaved_ = true;
+    setModified(true);
+}
+
+void Workspace::compareWithSaved(model::SchoolPart part)
+{
+    differing_[std::size_t(part)] = !model::samePart(school, saved_, part);
+    setModified(unsaved_ || differing_.any());
 }
 
 void Workspace::setModified(bool modified)

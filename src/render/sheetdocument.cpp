@@ -1,5 +1,6 @@
 #include "sheetdocument.h"
 
+#include "readablesheet.h"
 #include "sheetpainter.h"
 
 #include "print/reportsheet.h"
@@ -27,27 +28,14 @@ constexpr double PointsPerInch = 72;
 
 const QString ContentsHeading = QStringLiteral(u"目录");
 
-bool printOn(QPagedPaintDevice& device, const SheetDocument& document)
-{
-    QPainter painter;
-    if (!painter.begin(&device))
-        return false;
-    const double dpi = device.logicalDpiX();
-    for (int i = 0; i < document.pageCount(); ++i) {
-        if (i > 0 && !device.newPage())
-            return false;
-        document.paintPage(painter, i, dpi);
-    }
-    return painter.end();
-}
 
 } // namespace
 
 SheetDocument::SheetDocument(const print::ReportSheet& sheet, const QPageLayout& page,
                              PrintOptions options)
-    : sheets_{&sheet}, printable_(page.paintRect(QPageLayout::Point).size()),
-      options_(std::move(options))
+    : printable_(page.paintRect(QPageLayout::Point).size()), options_(std::move(options))
 {
+    takeSheets({&sheet});
     layOut();
 }
 
@@ -55,10 +43,23 @@ SheetDocument::SheetDocument(const std::vector<print::ReportSheet>& sheets, cons
                              PrintOptions options)
     : printable_(page.paintRect(QPageLayout::Point).size()), options_(std::move(options))
 {
-    sheets_.reserve(sheets.size());
+    std::vector<const print::ReportSheet*> given;
+    given.reserve(sheets.size());
     for (const print::ReportSheet& sheet : sheets)
-        sheets_.push_back(&sheet);
+        given.push_back(&sheet);
+    takeSheets(given);
     layOut();
+}
+
+void SheetDocument::takeSheets(const std::vector<const print::ReportSheet*>& sheets)
+{
+    // All copies first: pointers into the vector stay valid once it has stopped growing.
+    for (const print::ReportSheet* sheet : sheets)
+        if (sheet->pageFit() == print::PageFit::AcrossPages)
+            readable_.push_back(readableSheet(*sheet));
+    auto copy = readable_.cbegin();
+    for (const print::ReportSheet* sheet : sheets)
+        sheets_.push_back(sheet->pageFit() == print::PageFit::AcrossPages ? &*copy++ : sheet);
 }
 
 double SheetDocument::titleBand() const
@@ -197,16 +198,30 @@ void SheetDocument::paintPage(QPainter& painter, int index, double dpi) const
     painter.restore();
 }
 
+bool printDocument(QPagedPaintDevice& device, const SheetDocument& document)
+{
+    QPainter painter;
+    if (!painter.begin(&device))
+        return false;
+    const double dpi = device.logicalDpiX();
+    for (int i = 0; i < document.pageCount(); ++i) {
+        if (i > 0 && !device.newPage())
+            return false;
+        document.paintPage(painter, i, dpi);
+    }
+    return painter.end();
+}
+
 bool printSheets(QPagedPaintDevice& device, const std::vector<print::ReportSheet>& sheets,
                  const PrintOptions& options)
 {
-    return printOn(device, SheetDocument(sheets, device.pageLayout(), options));
+    return printDocument(device, SheetDocument(sheets, device.pageLayout(), options));
 }
 
 bool printSheet(QPagedPaintDevice& device, const print::ReportSheet& sheet,
                 const PrintOptions& options)
 {
-    return printOn(device, SheetDocument(sheet, device.pageLayout(), options));
+    return printDocument(device, SheetDocument(sheet, device.pageLayout(), options));
 }
 
 } // namespace orve::render

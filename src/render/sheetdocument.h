@@ -6,6 +6,7 @@
 #pragma once
 
 #include "print/pagination.h"
+#include "print/reportsheet.h"
 
 #include <QPageLayout>
 #include <QString>
@@ -13,10 +14,6 @@
 
 class QPainter;
 class QPagedPaintDevice;
-
-namespace orve::print {
-class ReportSheet;
-}
 
 namespace orve::render {
 
@@ -32,7 +29,7 @@ struct PrintOptions
 class SheetDocument
 {
 public:
-    // Keeps references to the sheets: they must outlive the document.
+    // Keeps references to the sheets fitted to one page: they must outlive the document.
     SheetDocument(const print::ReportSheet& sheet, const QPageLayout& page, PrintOptions options);
     SheetDocument(const std::vector<print::ReportSheet>& sheets, const QPageLayout& page,
                   PrintOptions options);
@@ -56,6 +53,7 @@ private:
         int page;  // of the sheet, or of the contents
     };
 
+    void takeSheets(const std::vector<const print::ReportSheet*>& sheets);
     void layOut();
     double titleBand() const;
     double headingBand(const QString& heading) const;
@@ -66,6 +64,9 @@ private:
     void paintContents(QPainter& painter, int page, double top, double width,
                        double unitsPerPoint) const;
 
+    // The sheets printed across pages, measured for reading (readablesheet.h); the others are
+    // the caller's.
+    std::vector<print::ReportSheet> readable_;
     std::vector<const print::ReportSheet*> sheets_;
     QSizeF printable_;
     PrintOptions options_;
@@ -75,6 +76,8 @@ private:
     int contentsPages_ = 0;
 };
 
+// Every page of the document on the device. False when the device cannot be painted on.
+bool printDocument(QPagedPaintDevice& device, const SheetDocument& document);
 // Every page of the sheets, laid out for the device's own page layout. False when the device
 // cannot be painted on.
 bool printSheets(QPagedPaintDevice& device, const std::vector<print::ReportSheet>& sheets,

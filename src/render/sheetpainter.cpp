@@ -1,10 +1,11 @@
 #include "sheetpainter.h"
 
+#include "celltext.h"
+
 #include "print/reportsheet.h"
 
 #include <QHash>
 #include <QPainter>
-#include <QTextOption>
 #include <vector>
 
 namespace orve::render {
@@ -133,10 +134,7 @@ void paintSheetPart(QPainter& painter, const print::ReportSheet& sheet,
     const int rowCount = int(rows.size());
 
     QHash<QPair<QString, int>, QFont> fonts;
-    QTextOption option;
-    option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
     const double padding = CellPadding * unitsPerPixel;
-    painter.setPen(Qt::black);
     for (int ri = 0; ri < rowCount; ++ri) {
         for (int ci = 0; ci < columnCount; ++ci) {
             int lastCi = ci;
@@ -162,14 +160,14 @@ void paintSheetPart(QPainter& painter, const print::ReportSheet& sheet,
             if (font == fonts.end())
                 font = fonts.insert({cell->fontFamily, cell->fontSize},
                                     printFont(cell->fontFamily, cell->fontSize * scale));
-            painter.setFont(*font);
-            option.setAlignment(cell->alignment);
-            painter.setClipRect(area);
-            painter.drawText(area.adjusted(padding, padding, -padding, -padding), cell->text,
-                             option);
+            const QRectF box = area.adjusted(padding, padding, -padding, -padding);
+            painter.setPen(cell->textColour == model::StandardColour
+                               ? QColor(Qt::black)
+                               : lineColour(cell->textColour));
+            drawFittedText(painter, box, fitText(cell->text, *font, box.size(), painter.device()),
+                           cell->alignment);
         }
     }
-    painter.setClipping(false);
 
     // Each page's table is framed like the sheet: its last row and column take the outer
     // edge of the print range, wherever the page ends.

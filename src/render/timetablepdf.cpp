@@ -1,22 +1,21 @@
 #include "timetablepdf.h"
 
-#include "pdffile.h"
-
 #include "model/school.h"
 
 namespace orve::render {
 
 PdfExport writeTimetablesPdf(const QString& path, const model::School& school, int periodsPerDay,
-                             print::TimetableSelection selection, const QString& creator)
+                             print::TimetableSelection selection, const QString& creator,
+                             Paper paper)
 {
     const std::vector<print::ReportSheet> sheets =
         print::timetableBook(school, periodsPerDay, selection);
-    const QPageLayout page = defaultPageLayout();
-    const PrintOptions options{school.title, true, true};
+    const QPageLayout page = pageLayoutOn(paper);
+    const SheetDocument document(sheets, page, {school.title, true, true});
     PdfExport result;
-    result.failure = writePdfFile(path, sheets, page, options, {school.title, creator});
+    result.failure = writePdfFile(path, document, page, {school.title, creator});
     if (result.failure.isEmpty())
-        result.pages = SheetDocument(sheets, page, options).pageCount();
+        result.pages = document.pageCount();
     return result;
 }
 

@@ -1,7 +1,9 @@
 // The school's timetables as one PDF file: contents pages, then the master timetable and each
-// class's and teacher's week from a new page, under the school's title, on the default paper.
+// class's and teacher's week from a new page, under the school's title, on A4 or A3 paper.
 // The window's export and orve-cli export write the same file.
 #pragma once
+
+#include "pdffile.h"
 
 #include "print/timetablebook.h"
 
@@ -20,6 +22,7 @@ struct PdfExport
 };
 
 PdfExport writeTimetablesPdf(const QString& path, const model::School& school, int periodsPerDay,
-                             print::TimetableSelection selection, const QString& creator);
+                             print::TimetableSelection selection, const QString& creator,
+                             Paper paper = Paper::A4);
 
 } // namespace orve::render

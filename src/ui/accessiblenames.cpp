@@ -7,6 +7,7 @@
 #include <QAbstractItemView>
 #include <QComboBox>
 #include <QHash>
+#include <QLabel>
 #include <QLineEdit>
 #include <QTabBar>
 #include <QTabWidget>
@@ -79,11 +80,18 @@ bool hasChinese(const QString& text)
                        [](QChar c) { return c.script() == QChar::Script_Han; });
 }
 
-// A name given where the control is made stays; Qt's own English names are replaced.
+// A name given where the control is made stays; Qt's own English names are replaced. A label
+// is read as the text it shows, so its role goes into the description instead.
 void name(QWidget* widget, const QString& text)
 {
-    if (!hasChinese(widget->accessibleName()) && !text.isEmpty())
+    if (text.isEmpty())
+        return;
+    if (qobject_cast<QLabel*>(widget)) {
+        if (widget->accessibleDescription().isEmpty())
+            widget->setAccessibleDescription(text);
+    } else if (!hasChinese(widget->accessibleName())) {
         widget->setAccessibleName(text);
+    }
 }
 
 } // namespace

@@ -2,6 +2,7 @@
 
 #include "icons.h"
 #include "namespanel.h"
+#include "venuecapacityfield.h"
 #include "weekfieldsbox.h"
 
 #include <QHBoxLayout>
@@ -22,9 +23,13 @@ BasicsPage::BasicsPage(Workspace& ws, NumericGuardFilter* guard, QWidget* parent
     left->addWidget(image2_);
     left->addStretch(1);
 
+    auto* names = new QVBoxLayout;
+    names->addWidget(namesPanel_, 1);
+    names->addWidget(new VenueCapacityField(ws, this));
+
     auto* layout = new QHBoxLayout(this);
     layout->addLayout(left);
-    layout->addWidget(namesPanel_, 1);
+    layout->addLayout(names, 1);
 }
 
 } // namespace orve::ui

@@ -20,9 +20,10 @@ namespace {
 constexpr int NodeRole = Qt::UserRole; // index of the tree node an item shows
 }
 
-CombinedClassesBox::CombinedClassesBox(Workspace& ws, NumericGuardFilter* guard, QWidget* parent)
-    : QWidget(parent), ws_(ws), tree_(new QTreeWidget(this)), combo3_(new QComboBox(this)),
-      text7_(new QLineEdit(QStringLiteral("1"), this)),
+CombinedClassesBox::CombinedClassesBox(Workspace& ws, FixedLessonsBox::UiPortSource ui,
+                                       NumericGuardFilter* guard, QWidget* parent)
+    : QWidget(parent), ws_(ws), ui_(std::move(ui)), tree_(new QTreeWidget(this)),
+      combo3_(new QComboBox(this)), text7_(new QLineEdit(QStringLiteral("1"), this)),
       command5_(new QPushButton(QStringLiteral(u"确定"), this)),
       command6_(new QPushButton(QStringLiteral(u"删除"), this))
 {
@@ -49,7 +50,7 @@ CombinedClassesBox::CombinedClassesBox(Workspace& ws, NumericGuardFilter* guard,
     layout->setColumnStretch(3, 1);
 
     connect(command5_, &QPushButton::clicked, this, [this] {
-        conditions::addLessonToGroup(ws_, text7_->text(), combo3_->currentData().toString());
+        conditions::addLessonToGroup(ws_, ui_(), text7_->text(), combo3_->currentData().toString());
     });
     connect(command6_, &QPushButton::clicked, this,
             [this] { conditions::removeGroupNode(ws_, selectedNode()); });

@@ -3,6 +3,8 @@
 // and Command6 "删除".
 #pragma once
 
+#include "fixedlessonsbox.h"
+
 #include <QWidget>
 
 class QComboBox;
@@ -23,7 +25,8 @@ class CombinedClassesBox : public QWidget
     Q_OBJECT
 
 public:
-    CombinedClassesBox(Workspace& ws, NumericGuardFilter* guard, QWidget* parent = nullptr);
+    CombinedClassesBox(Workspace& ws, FixedLessonsBox::UiPortSource ui, NumericGuardFilter* guard,
+                       QWidget* parent = nullptr);
 
     QTreeWidget* tree() const { return tree_; }
     QComboBox* combinedList() const { return combo3_; }
@@ -40,6 +43,7 @@ private:
     int selectedNode() const;
 
     Workspace& ws_;
+    FixedLessonsBox::UiPortSource ui_;
     QTreeWidget* tree_;
     QComboBox* combo3_;
     QLineEdit* text7_;

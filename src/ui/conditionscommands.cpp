@@ -2,6 +2,7 @@
 
 #include "conditions/blockedtimes.h"
 #include "conditionspage.h"
+#include "keptoutperiodsdialog.h"
 #include "mainwindow.h"
 
 #include <QAction>
@@ -14,9 +15,16 @@ void connectConditionsCommands(MainWindow& window, ConditionsPage& page)
         QObject::connect(window.action(QString::fromLatin1(name)), &QAction::triggered, &window,
                          command);
     };
-    on("blockCourses", [&window] { conditions::blockCourseTimes(window.uiPort()); });
+    const auto editKeptOutPeriods = [&window](conditions::KeptOutSubject subject) {
+        auto* editor = new KeptOutPeriodsDialog(window.workspace(), subject, &window);
+        editor->setAttribute(Qt::WA_DeleteOnClose);
+        editor->open();
+    };
+    on("blockCourses",
+       [editKeptOutPeriods] { editKeptOutPeriods(conditions::KeptOutSubject::Course); });
     on("blockClasses", [&window] { conditions::blockClassTimes(window.uiPort()); });
-    on("blockTeachers", [&window] { conditions::blockTeacherTimes(window.uiPort()); });
+    on("blockTeachers",
+       [editKeptOutPeriods] { editKeptOutPeriods(conditions::KeptOutSubject::Teacher); });
     on("combinedClasses", [&page] { page.runShowCombinedClasses(); });
     on("fixedLessons", [&page] { page.runPrepareFixedLessons(); });
     QObject::connect(&window, &MainWindow::tabClicked, &page, [&page](int index) {

@@ -11,7 +11,8 @@ namespace orve::ui {
 ConditionsPage::ConditionsPage(Workspace& ws, NumericGuardFilter* guard,
                                FixedLessonsBox::UiPortSource ui, QWidget* parent)
     : QWidget(parent), ws_(ws), ui_(std::move(ui)),
-      combined_(new CombinedClassesBox(ws, guard, this)), fixed_(new FixedLessonsBox(ws, ui_, this))
+      combined_(new CombinedClassesBox(ws, ui_, guard, this)),
+      fixed_(new FixedLessonsBox(ws, ui_, this))
 {
     auto* layout = new QHBoxLayout(this);
     layout->addWidget(combined_, 1);

@@ -13,7 +13,7 @@ DocumentStatus::DocumentStatus(const Workspace& ws, QStatusBar* bar)
     : QObject(bar), ws_(ws), bar_(bar), field_(new QLabel(bar))
 {
     field_->setObjectName(QStringLiteral("documentStatus"));
-    field_->setAccessibleName(QStringLiteral(u"当前文件"));
+    field_->setAccessibleDescription(QStringLiteral(u"当前文件"));
     bar_->addPermanentWidget(field_);
     const Notifier& notifier = ws_.notifier;
     connect(&notifier, &Notifier::modifiedChanged, this, &DocumentStatus::refresh);

@@ -1,5 +1,6 @@
-// The status-bar field "重课 N 处": how many slots hold a teacher twice, red while there are
-// any. It shows the core's running count and follows its changes.
+// The status-bar field "重课 N 处": how many slots hold a teacher twice, and, when there are
+// any, how many combined lessons are not taught together ("合班课未同时上课 M 处"); red while
+// there is either. It shows the core's running counts and follows their changes.
 #pragma once
 
 #include <QLabel>
@@ -18,7 +19,9 @@ public:
     explicit DoubleBookingField(const adjust::DoubleBookingCount& count, QWidget* parent = nullptr);
 
 private:
-    void display(int count);
+    void display();
+
+    const adjust::DoubleBookingCount& count_;
 };
 
 } // namespace orve::ui

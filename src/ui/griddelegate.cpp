@@ -1,5 +1,6 @@
 #include "griddelegate.h"
 
+#include "celltext.h"
 #include "gridmodel.h"
 #include "model/gridcell.h"
 
@@ -156,7 +157,13 @@ void GridDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
         // Inside a bevel the text keeps off its edges.
         painter->setClipRect(relief ? rect.adjusted(2, 2, -2, -2) : rect);
         painter->setPen(textColour);
-        painter->drawText(textRect, flags, text);
+        if (textFitted_ && !fixed)
+            render::drawFittedText(
+                *painter, textRect,
+                render::fitText(text, painter->font(), textRect.size(), painter->device()),
+                Qt::Alignment(flags & (Qt::AlignHorizontal_Mask | Qt::AlignVertical_Mask)));
+        else
+            painter->drawText(textRect, flags, text);
         painter->restore();
     }
 

@@ -15,8 +15,15 @@ class GridDelegate : public QStyledItemDelegate
 public:
     using QStyledItemDelegate::QStyledItemDelegate;
 
+    // Body cells' texts set as on paper (GridView::setTextFitted).
+    void setTextFitted(bool fitted) { textFitted_ = fitted; }
+    bool textFitted() const { return textFitted_; }
+
     void paint(QPainter* painter, const QStyleOptionViewItem& option,
                const QModelIndex& index) const override;
+
+private:
+    bool textFitted_ = false;
 };
 
 } // namespace orve::ui

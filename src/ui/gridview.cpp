@@ -126,6 +126,17 @@ void GridView::setFrozenColumns(int columns)
     updatePaneGeometry();
 }
 
+void GridView::setTextFitted(bool fitted)
+{
+    delegate_->setTextFitted(fitted);
+    viewport()->update();
+}
+
+bool GridView::textFitted() const
+{
+    return delegate_->textFitted();
+}
+
 void GridView::scrollToOrigin()
 {
     horizontalScrollBar()->setValue(0);

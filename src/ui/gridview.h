@@ -36,6 +36,10 @@ public:
     void setFrozenColumns(int columns);
     // Scrolls back to the first rows and columns.
     void scrollToOrigin();
+    // Sets the body cells' texts as paper does (render/celltext.h): names whole, the font
+    // smaller where they do not fit. Otherwise a text wraps wherever its cell ends.
+    void setTextFitted(bool fitted);
+    bool textFitted() const;
 
 signals:
     // A press or release on a cell. Cells outside the fixed rows and columns have been made the

@@ -23,6 +23,11 @@ QString PacedEventPort::saveFileName(const FileDialogRequest& request)
     return window_.saveFileName(request);
 }
 
+QString PacedEventPort::folderName(const FileDialogRequest& request)
+{
+    return window_.folderName(request);
+}
+
 void PacedEventPort::processEvents()
 {
     if (++calls_ < CallsPerClockRead)
@@ -30,9 +35,14 @@ void PacedEventPort::processEvents()
     calls_ = 0;
     if (sinceLast_.elapsed() < FrameMilliseconds)
         return;
-    window_.processEvents();
+    runPendingEvents();
     ++processed_;
     sinceLast_.restart();
+}
+
+void PacedEventPort::runPendingEvents()
+{
+    window_.processEvents();
 }
 
 void PacedEventPort::showTab(MainTab tab)
@@ -43,6 +53,11 @@ void PacedEventPort::showTab(MainTab tab)
 void PacedEventPort::giveFocus(FocusTarget target)
 {
     window_.giveFocus(target);
+}
+
+void PacedEventPort::showStatus(const QString& text)
+{
+    window_.showStatus(text);
 }
 
 } // namespace orve::ui

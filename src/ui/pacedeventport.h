@@ -23,10 +23,16 @@ public:
     QString openFileName(const FileDialogRequest& request) override;
     QString saveFileName(const FileDialogRequest& request) override;
     void processEvents() override;
+    QString folderName(const FileDialogRequest& request) override;
     void showTab(MainTab tab) override;
     void giveFocus(FocusTarget target) override;
+    void showStatus(const QString& text) override;
 
     int processed() const { return processed_; }
+
+protected:
+    // Runs the pending events when their frame has come: the window's own way by default.
+    virtual void runPendingEvents();
 
 private:
     UiPort& window_;

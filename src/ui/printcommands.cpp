@@ -6,11 +6,12 @@
 #include "timetablepdf.h"
 
 #include "fileio/exportcommands.h"
+#include "fileio/filecommands.h"
+#include "fileio/filemessages.h"
 #include "print/printcommand.h"
 
 #include <QAction>
 #include <QApplication>
-#include <QDir>
 #include <QFileInfo>
 
 namespace orve::ui {
@@ -54,8 +55,9 @@ PrintWindow& PrintCommands::ensurePrintWindow()
 
 void PrintCommands::nameDocument()
 {
-    ensurePrintWindow().setDocumentName(
-        print::printKindName(window_.workspace().session.printKind));
+    const Workspace& ws = window_.workspace();
+    ensurePrintWindow().setDocumentName(print::printKindName(ws.session.printKind));
+    printWindow_->setFolder(fileio::dialogFolder(ws));
 }
 
 void PrintCommands::printPreview()
@@ -105,11 +107,17 @@ void PrintCommands::printTeachers(const QStringList& teachers)
 void PrintCommands::exportPdf()
 {
     const Workspace& ws = window_.workspace();
+    // The paper is chosen with the file type: A3 holds more days of the master timetable.
+    const QString onA4 = QStringLiteral(u"PDF 文件，A4 纸 (*.pdf)");
+    const QString onA3 = QStringLiteral(u"PDF 文件，A3 纸 (*.pdf)");
+    QString chosen;
     FileDialogRequest request;
     request.title = QStringLiteral(u"导出为 PDF 文件");
-    request.filter = QStringLiteral(u"PDF 文件 (*.pdf)");
-    if (!ws.session.documentPath.isEmpty())
-        request.startFolder = QFileInfo(ws.session.documentPath).absolutePath();
+    request.filter = onA4 + QStringLiteral(";;") + onA3;
+    request.startFolder = fileio::dialogFolder(ws);
+    request.suggestedName = render::pdfFileName(
+        ws.school.title.trimmed().isEmpty() ? QStringLiteral(u"课程表") : ws.school.title);
+    request.chosenFilter = &chosen;
     QString path = ui_.saveFileName(request);
     if (path.isEmpty())
         return;
@@ -120,9 +128,10 @@ void PrintCommands::exportPdf()
     {
         const BusyCursor busy;
         written = render::writeTimetablesPdf(path, ws.school, ws.session.periodsPerDay, {},
-                                             defaultMessageTitle());
+                                             defaultMessageTitle(),
+                                             chosen == onA3 ? render::Paper::A3 : render::Paper::A4);
     }
-    const QString shown = QDir::toNativeSeparators(path);
+    const QString shown = fileio::shownPath(path);
     if (!written.failure.isEmpty())
         ui_.message(QStringLiteral(u"PDF 文件“%1”没有导出：%2。").arg(shown, written.failure),
                     MessageButtons::Ok, {}, MessageIcon::Critical);

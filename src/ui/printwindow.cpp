@@ -3,9 +3,11 @@
 #include "pdffile.h"
 #include "programinfo.h"
 
+#include "fileio/filemessages.h"
 #include "print/reportsheet.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QDir>
 #include <QFileDialog>
 #include <QHBoxLayout>
@@ -101,6 +103,12 @@ void PrintWindow::buildLayout()
     });
 
     auto* print = button(QStringLiteral(u"打印"), QKeySequence::Print, this);
+    // A3 holds more days of a master timetable on a page; A4 splits them over more pages.
+    paperChooser_ = new QComboBox(this);
+    paperChooser_->addItems({QStringLiteral(u"A4 纸"), QStringLiteral(u"A3 纸")});
+    paperChooser_->setAccessibleName(QStringLiteral(u"纸张"));
+    paperChooser_->setToolTip(QStringLiteral(u"纸张大小（横向）"));
+    connect(paperChooser_, &QComboBox::activated, this, &PrintWindow::choosePaper);
     auto* pageSetup = button(QStringLiteral(u"页面设置"), QKeySequence(), this);
     auto* pdf = button(QStringLiteral(u"另存为 PDF"), QKeySequence::Save, this);
     titleOnEveryPage_ = new QCheckBox(QStringLiteral(u"每页打印标题"), this);
@@ -122,6 +130,7 @@ void PrintWindow::buildLayout()
 
     auto* commands = new QHBoxLayout;
     commands->addWidget(print);
+    commands->addWidget(paperChooser_);
     commands->addWidget(pageSetup);
     commands->addWidget(pdf);
     commands->addWidget(titleOnEveryPage_);
@@ -158,6 +167,8 @@ void PrintWindow::finishPreparation()
     sheets_ = {static_cast<const print::ReportSheet&>(*preparation_)};
     setEnabled(true);
     refreshPreview();
+    // Another document: from its first page, not where the last one was scrolled to.
+    preview_->setCurrentPage(1);
 }
 
 void PrintWindow::showSheets(std::vector<print::ReportSheet> sheets, const QString& title)
@@ -170,6 +181,7 @@ void PrintWindow::showSheets(std::vector<print::ReportSheet> sheets, const QStri
     setEnabled(true);
     showWindow();
     refreshPreview();
+    preview_->setCurrentPage(1);
 }
 
 const print::ReportSheet& PrintWindow::sheet() const
@@ -193,6 +205,31 @@ void PrintWindow::setDocumentName(const QString& name)
     printer_.setDocName(name);
 }
 
+void PrintWindow::setFolder(const QString& folder)
+{
+    folder_ = folder;
+}
+
+void PrintWindow::choosePaper(int index)
+{
+    printer_.setPageLayout(render::pageLayoutOn(index == 1 ? render::Paper::A3 : render::Paper::A4));
+    refreshPreview();
+}
+
+// The chooser follows the page setup's paper; another size shows as neither.
+void PrintWindow::showPaper()
+{
+    const QPageSize::PageSizeId paper = printer_.pageLayout().pageSize().id();
+    paperChooser_->setCurrentIndex(paper == QPageSize::A4 ? 0 : paper == QPageSize::A3 ? 1 : -1);
+}
+
+QString PrintWindow::offeredPdfFile() const
+{
+    const QString title = titleEdit_->text().trimmed();
+    return QDir(folder_).filePath(
+        render::pdfFileName(title.isEmpty() ? printer_.docName() : title + u' ' + printer_.docName()));
+}
+
 void PrintWindow::refreshPreview()
 {
     titleTimer_.stop();
@@ -210,6 +247,10 @@ bool PrintWindow::choosePrinter()
         return printerChooser_(printer_);
     QPrintDialog dialog(&printer_, this);
     dialog.setWindowTitle(QStringLiteral(u"打印"));
+    // Printing into a file is offered in the school's folder, not the home folder the dialog
+    // takes by itself; its file field has this name in Qt's own dialog.
+    if (auto* file = dialog.findChild<QLineEdit*>(QStringLiteral("filename")))
+        file->setText(offeredPdfFile());
     return dialog.exec() == QDialog::Accepted;
 }
 
@@ -217,6 +258,12 @@ void PrintWindow::printPages()
 {
     if (!choosePrinter())
         return;
+    // 打印到文件: the printer would truncate the file first and never tell a failed write;
+    // the PDF is written the way 另存为 PDF writes it, replacing the file only when complete.
+    if (printer_.outputFormat() == QPrinter::PdfFormat && !printer_.outputFileName().isEmpty()) {
+        saveAsPdf(printer_.outputFileName());
+        return;
+    }
     if (!render::printSheets(printer_, sheets_, options()))
         QMessageBox::warning(this, defaultMessageTitle(),
                              QStringLiteral(u"无法打印：打印机没有准备好。"));
@@ -227,8 +274,10 @@ void PrintWindow::setUpPage()
 {
     QPageSetupDialog dialog(&printer_, this);
     dialog.setWindowTitle(QStringLiteral(u"页面设置"));
-    if (dialog.exec() == QDialog::Accepted)
+    if (dialog.exec() == QDialog::Accepted) {
+        showPaper();
         refreshPreview();
+    }
 }
 
 void PrintWindow::setPdfFileChooser(std::function<QString()> chooser)
@@ -242,9 +291,8 @@ QString PrintWindow::choosePdfFile()
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setNameFilter(QStringLiteral(u"PDF 文件 (*.pdf)"));
     dialog.setDefaultSuffix(QStringLiteral("pdf"));
-    const QString title = titleEdit_->text().trimmed();
-    dialog.selectFile((title.isEmpty() ? printer_.docName() : title + u' ' + printer_.docName()) +
-                      QStringLiteral(".pdf"));
+    dialog.setDirectory(folder_);
+    dialog.selectFile(offeredPdfFile());
     return dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty()
                ? dialog.selectedFiles().constFirst()
                : QString();
@@ -265,7 +313,7 @@ bool PrintWindow::saveAsPdf(const QString& path)
         return true;
     QMessageBox::warning(
         this, defaultMessageTitle(),
-        QStringLiteral(u"无法保存 PDF 文件：\n%1\n%2").arg(QDir::toNativeSeparators(path), reason));
+        QStringLiteral(u"无法保存 PDF 文件：\n%1\n%2").arg(fileio::shownPath(path), reason));
     return false;
 }
 

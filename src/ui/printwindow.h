@@ -15,6 +15,7 @@
 #include <memory>
 
 class QCheckBox;
+class QComboBox;
 class QLabel;
 class QLineEdit;
 class QPrintPreviewWidget;
@@ -46,13 +47,17 @@ public:
     QPrinter& printer() { return printer_; }
     // The print job's name and the name the PDF file is offered under: "总课表", ….
     void setDocumentName(const QString& name);
+    // Where a PDF file is offered: the school's folder.
+    void setFolder(const QString& folder);
+    // The paper chooser: A4 or A3, landscape.
+    QComboBox* paperChooser() const { return paperChooser_; }
 
     // Asks for the PDF file name (empty: cancelled). The file dialog unless replaced.
     void setPdfFileChooser(std::function<QString()> chooser);
     // Sets up the printer before printing; false cancels. The print dialog unless replaced.
     void setPrinterChooser(std::function<bool(QPrinter&)> chooser);
 
-    // 打印: asks for the printer, then prints every page.
+    // 打印: asks for the printer, then prints every page (to a PDF file as saveAsPdf does).
     void printPages();
     // Writes every page to a PDF file, replacing it only when all is written; tells the user
     // and returns false when it cannot.
@@ -66,6 +71,9 @@ private:
     void refreshPreview();
     void setUpPage();
     void saveAsPdfChosen();
+    void choosePaper(int index);
+    void showPaper();
+    QString offeredPdfFile() const;
     QString choosePdfFile();
     bool choosePrinter();
 
@@ -75,7 +83,9 @@ private:
     std::function<QString()> pdfFileChooser_;
     std::function<bool(QPrinter&)> printerChooser_;
     QTimer titleTimer_;
+    QString folder_;
     QLineEdit* titleEdit_;
+    QComboBox* paperChooser_;
     QCheckBox* titleOnEveryPage_;
     QPrintPreviewWidget* preview_;
     QLabel* pageCountLabel_;

@@ -3,7 +3,9 @@
 #include "programinfo.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFileDialog>
+#include <QGridLayout>
 #include <QMainWindow>
 #include <QMessageBox>
 #include <QPushButton>
@@ -59,6 +61,19 @@ QMessageBox::Icon qtIcon(MessageIcon icon)
     return QMessageBox::NoIcon;
 }
 
+// A box sized to a short text ("有重课") is narrower than its title, which the frame then cuts;
+// it is made as wide as the title needs beside the frame's buttons.
+void makeRoomForTitle(QMessageBox& box)
+{
+    constexpr int FrameButtons = 120; // pixels
+    auto* grid = qobject_cast<QGridLayout*>(box.layout());
+    if (!grid)
+        return;
+    const int width = box.fontMetrics().horizontalAdvance(box.windowTitle()) + FrameButtons;
+    grid->addItem(new QSpacerItem(width, 0, QSizePolicy::Minimum, QSizePolicy::Minimum),
+                  grid->rowCount(), 0, 1, grid->columnCount());
+}
+
 QFileDialog::Options optionsOf(const FileDialogRequest& request)
 {
     return request.confirmOverwrite ? QFileDialog::Options() : QFileDialog::DontConfirmOverwrite;
@@ -83,6 +98,7 @@ MessageAnswer QtUiPort::message(const QString& prompt, MessageButtons buttons, c
     for (const ButtonChoice& choice : choices)
         added.push_back(box.addButton(choice.caption, choice.role));
     box.setDefaultButton(qobject_cast<QPushButton*>(added.front()));
+    makeRoomForTitle(box);
     box.exec();
     for (std::size_t i = 0; i < added.size(); ++i)
         if (box.clickedButton() == added[i])
@@ -103,8 +119,11 @@ QString QtUiPort::saveFileName(const FileDialogRequest& request)
 {
     if (dialogs_)
         return dialogs_->saveFileName(request);
-    return QFileDialog::getSaveFileName(window_, request.title, request.startFolder, request.filter,
-                                        nullptr, optionsOf(request));
+    const QString start = request.suggestedName.isEmpty()
+                              ? request.startFolder
+                              : QDir(request.startFolder).filePath(request.suggestedName);
+    return QFileDialog::getSaveFileName(window_, request.title, start, request.filter,
+                                        request.chosenFilter, optionsOf(request));
 }
 
 QString QtUiPort::folderName(const FileDialogRequest& request)

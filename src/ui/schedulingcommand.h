@@ -1,13 +1,16 @@
 // The automatic scheduling command runScheduling in the window: it runs the core's scheduling run
 // and shows its progress: the disabled main window, the thinking and progress labels, the hidden
-// master timetable and, afterwards, the conflict list.
+// master timetable and, afterwards, the conflict list. A run that lasts shows a window-modal
+// progress dialog whose 取消 stops it, leaving the timetable as it was before.
 #pragma once
 
 #include "scheduler/schedulingrun.h"
 
 #include <QObject>
+#include <memory>
 
 class QAction;
+class QProgressDialog;
 class QWidget;
 
 namespace orve {
@@ -28,13 +31,18 @@ public:
     // (Label13, Text9) is found there by name.
     SchedulingCommand(Workspace& ws, UiPort& ui, QWidget* window, QWidget* page, QWidget* timetable,
                       SchedulingStatusPanel* panel, QAction* trigger);
+    ~SchedulingCommand() override;
 
     void run();
+
+    // How long a run goes before the progress dialog shows.
+    int progressDelayMs = 500;
 
     void setWindowEnabled(bool enabled) override;
     void setThinking(bool shown) override;
     void setProgress(const QString& text) override;
     void setTimetableVisible(bool visible) override;
+    bool stopRequested() override;
 
 private:
     Workspace& ws_;
@@ -43,7 +51,7 @@ private:
     QWidget* page_;
     QWidget* timetable_;
     SchedulingStatusPanel* panel_;
-    bool running_ = false;
+    std::unique_ptr<QProgressDialog> progress_;
 };
 
 } // namespace orve::ui

@@ -54,6 +54,7 @@ TimetableWindow::TimetableWindow(Workspace& ws, UiPort& ui, QWidget* owner)
     text2_->setToolTip(QStringLiteral(u"第几个（从 0 起），输入后按回车"));
     upDown1_->setObjectName(QStringLiteral("UpDown1"));
     grid_->setObjectName(QStringLiteral("MSGrid"));
+    grid_->setTextFitted(true);
     print_->setObjectName(QStringLiteral("printButton"));
     print_->setToolTip(QStringLiteral(u"打印这张课程表"));
     command5_->setObjectName(QStringLiteral("Command5"));

@@ -1,6 +1,7 @@
 #include "weekfieldsbox.h"
 
-#include "school/weekcommands.h"
+#include "model/numbers.h"
+#include "model/weekstructure.h"
 
 #include "numericguardfilter.h"
 #include "spinbuttons.h"
@@ -51,8 +52,11 @@ WeekFieldsBox::WeekFieldsBox(Workspace& ws, NumericGuardFilter* guard, QWidget* 
         layout->addWidget(spin, i, 2);
         fields_[std::size_t(i)] = edit;
         spins_[std::size_t(i)] = spin;
-        connect(edit, &QLineEdit::textChanged, this, [this, i](const QString& typed) {
-            school::setWeekField(ws_, model::WeekField(i), typed);
+        connect(edit, &QLineEdit::textEdited, this, [this, i](const QString& typed) {
+            // A typed number counts as a step; the guard puts back anything else.
+            if (model::isNumeric(typed))
+                emit stepRequested(i, typed);
+            refresh();
         });
         connect(spin, &SpinButtons::stepped, this, [this, i](int delta) { step(i, delta); });
     }

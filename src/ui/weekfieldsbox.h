@@ -1,6 +1,6 @@
 // The week-structure fields on the first tab: Text1, Text2, Text4, Text8 with their labels and
-// spin buttons under the heading "设置日制与节次". Typing writes the field's text through to the
-// workspace; a spin asks for the stepped text, which a relayout may refuse.
+// spin buttons under the heading "设置日制与节次". A spin step or a typed number asks for the new
+// text, which a relayout may refuse; the fields then show the workspace's text again.
 #pragma once
 
 #include <QGroupBox>
@@ -32,8 +32,8 @@ public:
     void refresh();
 
 signals:
-    // A spin button stepped field `index` to `text`: the field takes it once the grids are
-    // laid out again (school::stepWeekField).
+    // A spin button stepped field `index` to `text`, or a number was typed into it: the field
+    // takes it once the grids are laid out again (school::stepWeekField).
     void stepRequested(int index, const QString& text);
 
 private:

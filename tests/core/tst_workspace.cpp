@@ -1,9 +1,11 @@
 // The notifier and the modified flag: every kind of change of the saved school is announced
-// and marks the school modified; marks, editor and session changes do not; New, Open and a
-// successful Save clear the flag, a failed Save leaves it.
+// and marks the school modified; marks, editor and session changes do not; a change taken back
+// clears it again; New, Open and a successful Save clear the flag, a failed Save leaves it.
 #include "fakeuiport.h"
 #include "sampleschool.h"
 
+#include "adjust/handchanges.h"
+#include "adjust/lessonswap.h"
 #include "conditions/combinedclasses.h"
 #include "conditions/fixedlessons.h"
 #include "fileio/filecommands.h"
@@ -43,8 +45,9 @@ private slots:
         QTest::newRow("combined lesson") << Change([](Workspace& ws, UiPort&) {
             school::pressPlanCell(ws, 1, school::CombinedColumn, {});
         }) << QByteArray(SIGNAL(conditionsChanged()));
-        QTest::newRow("group") << Change([](Workspace& ws, UiPort&) {
-            conditions::addLessonToGroup(ws, QStringLiteral("7"), ws.school.combinedLessons.first());
+        QTest::newRow("group") << Change([](Workspace& ws, UiPort& ui) {
+            conditions::addLessonToGroup(ws, ui, QStringLiteral("7"),
+                                         ws.school.combinedLessons.first());
         }) << QByteArray(SIGNAL(conditionsChanged()));
         QTest::newRow("week") << Change([](Workspace& ws, UiPort&) {
             school::setWeekField(ws, model::WeekField::Days, QStringLiteral("6"));
@@ -63,7 +66,7 @@ private slots:
         Workspace ws;
         test::FakeUiPort ui;
         test::buildSampleSchool(ws, ui);
-        ws.setModified(false);
+        ws.markSaved();
         QSignalSpy announced(&ws.notifier, signal.constData());
         QSignalSpy modified(&ws.notifier, &Notifier::modifiedChanged);
         change(ws, ui);
@@ -77,7 +80,7 @@ private slots:
         Workspace ws;
         test::FakeUiPort ui;
         test::buildSampleSchool(ws, ui);
-        ws.setModified(false);
+        ws.markSaved();
         QSignalSpy marks(&ws.notifier, &Notifier::marksChanged);
         ws.school.masterTimetable.setBackColour({2, 1}, model::PickedColour);
         school::showCourseList(ws, ui);
@@ -87,13 +90,37 @@ private slots:
         QVERIFY(!ws.session.modified);
     }
 
+    // The flag says whether the school differs from its file: undone back to it, or changed
+    // and changed back, it is clear again.
+    void undoBackToTheSavedSchoolClearsTheFlag()
+    {
+        Workspace ws;
+        test::FakeUiPort ui;
+        test::buildSampleSchool(ws, ui);
+        adjust::swapLessons(ws, {2, 1}, {2, 2});
+        QVERIFY(ws.session.modified);
+        QVERIFY(adjust::undoHandChange(ws, ui));
+        QVERIFY(!ws.session.modified);
+        QVERIFY(adjust::redoHandChange(ws, ui));
+        QVERIFY(ws.session.modified);
+        ws.markSaved();
+        QVERIFY(adjust::undoHandChange(ws, ui));
+        QVERIFY(ws.session.modified);
+
+        ws.markSaved();
+        school::pressPlanCell(ws, 1, school::MainMarkColumn, {});
+        QVERIFY(ws.session.modified);
+        school::pressPlanCell(ws, 1, school::MainMarkColumn, {});
+        QVERIFY(!ws.session.modified);
+    }
+
     void newOpenAndSaveClearTheFlag()
     {
         Workspace ws;
         test::FakeUiPort ui;
         test::buildSampleSchool(ws, ui);
         QSignalSpy replaced(&ws.notifier, &Notifier::schoolReplaced);
-        ws.setModified(true);
+        ws.markUnsaved();
         ws.session.documentPath = dir_.path(); // a folder: the save fails
         QCOMPARE(fileio::saveSchool(ws, ui), fileio::CommandOutcome::Failed);
         QVERIFY(ws.session.modified);
@@ -108,7 +135,7 @@ private slots:
         QVERIFY(!ws.session.modified);
         QCOMPARE(replaced.count(), 1);
 
-        ws.setModified(true);
+        ws.markUnsaved();
         fileio::newSchool(ws, ui);
         QVERIFY(!ws.session.modified);
         QCOMPARE(replaced.count(), 2);

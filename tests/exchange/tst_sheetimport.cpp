@@ -252,7 +252,7 @@ void SheetImportTest::combinedGroups()
 void SheetImportTest::oneChangeOfTheSchool()
 {
     StartedSchool s;
-    s.ws.setModified(false);
+    s.ws.markSaved();
     QSignalSpy lists(&s.ws.notifier, &Notifier::listsChanged);
     QSignalSpy plan(&s.ws.notifier, &Notifier::planChanged);
     QSignalSpy timetable(&s.ws.notifier, &Notifier::timetableChanged);
@@ -269,7 +269,7 @@ void SheetImportTest::oneChangeOfTheSchool()
     QCOMPARE(s.ws.school.plan.rowCount(), 1 + 3 * 3);
 
     // A sheet that changes nothing leaves the school as it was, not modified.
-    s.ws.setModified(false);
+    s.ws.markSaved();
     applyImport(s.ws, previewImport(s.ws.school, tableOf(QStringLiteral(u"班级\n4班\n"))));
     QVERIFY(!s.ws.session.modified);
     QCOMPARE(previewImport(s.ws.school, tableOf(QStringLiteral("x,y\n1,2\n"))).error.isEmpty(),

@@ -9,9 +9,6 @@
 
 namespace orve::fuzz {
 
-namespace {
-
-// The tables as start-up leaves them, which Open starts from.
 const Workspace& startedUp()
 {
     static Workspace ws;
@@ -23,8 +20,6 @@ const Workspace& startedUp()
     Q_UNUSED(ready);
     return ws;
 }
-
-} // namespace
 
 int readCourseSettings(const std::uint8_t* data, std::size_t size)
 {

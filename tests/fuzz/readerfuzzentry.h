@@ -5,7 +5,14 @@
 #include <cstddef>
 #include <cstdint>
 
+namespace orve {
+struct Workspace;
+}
+
 namespace orve::fuzz {
+
+// The tables as start-up leaves them, which Open starts from.
+const Workspace& startedUp();
 
 // Reads the bytes as a course-settings file into fresh tables and, when they were read, writes
 // them out again. Returns the line of the read error (0 when the whole file was read).

@@ -33,6 +33,10 @@ QString FakeUiPort::openFileName(const FileDialogRequest& request)
 
 QString FakeUiPort::saveFileName(const FileDialogRequest& request)
 {
+    if (request.chosenFilter)
+        *request.chosenFilter = filtersChosen.isEmpty()
+                                    ? request.filter.section(QStringLiteral(";;"), 0, 0)
+                                    : filtersChosen.takeFirst();
     return nextFileName(request);
 }
 

@@ -34,6 +34,8 @@ public:
     // Scripted file and folder dialog results (an empty text means Cancel); when they run
     // out: cancel.
     QStringList fileNames;
+    // The filters chosen in save dialogs that ask for one; when they run out: the first.
+    QStringList filtersChosen;
 
     QList<RecordedMessage> messages;
     QList<FileDialogRequest> fileDialogs;

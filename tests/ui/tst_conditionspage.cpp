@@ -6,6 +6,7 @@
 #include "conditionspage.h"
 #include "fixedlessonsbox.h"
 #include "gridview.h"
+#include "keptoutperiodsdialog.h"
 #include "mainwindow.h"
 #include "model/combinedlesson.h"
 #include "model/fixedlessonentry.h"
@@ -16,10 +17,12 @@
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
+#include <QHeaderView>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTabBar>
 #include <QTabWidget>
+#include <QTableWidget>
 #include <QTest>
 #include <QToolButton>
 #include <QTreeWidget>
@@ -106,14 +109,47 @@ private slots:
 
     void menuCommandsShowTheTab()
     {
-        for (const char* name :
-             {"blockCourses", "blockClasses", "blockTeachers", "combinedClasses"}) {
+        for (const char* name : {"blockClasses", "combinedClasses"}) {
             window_->tabs()->setCurrentIndex(0);
             window_->action(QString::fromLatin1(name))->trigger();
             QCOMPARE(window_->tabs()->currentIndex(), 2);
         }
         // None of them fills the choosers.
         QCOMPARE(page_->fixedLessons()->classChooser()->count(), 0);
+    }
+
+    // 设置某些教师不排时间 opens the editor: a click keeps the teacher out of a period, a day's
+    // heading the whole day, Space lets the current period in again; the school is modified.
+    void teacherKeptOutPeriodsEditor()
+    {
+        Workspace& ws = window_->workspace();
+        ws.school.teachers = {QStringLiteral(u"张三"), QStringLiteral(u"李四")};
+        ws.markSaved();
+        window_->action(QStringLiteral("blockTeachers"))->trigger();
+        auto* editor = window_->findChild<KeptOutPeriodsDialog*>();
+        QVERIFY(editor);
+        QTRY_VERIFY(editor->isVisible());
+        QCOMPARE(editor->windowTitle(), QStringLiteral(u"设置某些教师不排时间"));
+        QTableWidget* periods = editor->periods();
+        QCOMPARE(periods->columnCount(), ws.school.week.daysPerWeek());
+        pick(editor->chooser(), QStringLiteral(u"李四"));
+
+        const QPoint cell = periods->visualRect(periods->model()->index(2, 1)).center();
+        QTest::mouseClick(periods->viewport(), Qt::LeftButton, {}, cell);
+        QCOMPARE(ws.school.rules.teacherUnavailable,
+                 (std::vector<model::PeriodRule>{{QStringLiteral(u"李四"), 2, 3}}));
+        QCOMPARE(periods->item(2, 1)->text(), QStringLiteral(u"不排"));
+        QVERIFY(ws.session.modified);
+
+        QHeaderView* days = periods->horizontalHeader();
+        QTest::mouseClick(days->viewport(), Qt::LeftButton, {},
+                          QPoint(days->sectionViewportPosition(1) + 5, days->height() / 2));
+        QCOMPARE(int(ws.school.rules.teacherUnavailable.size()), periods->rowCount());
+        periods->setCurrentCell(2, 1);
+        QTest::keyClick(periods, Qt::Key_Space);
+        QCOMPARE(int(ws.school.rules.teacherUnavailable.size()), periods->rowCount() - 1);
+        QCOMPARE(periods->item(2, 1)->text(), QString());
+        editor->close();
     }
 
     void placeAndRemoveAFixedLesson()
@@ -161,6 +197,7 @@ private slots:
         Workspace& ws = window_->workspace();
         ws.school.combinedLessons = {model::combinedLessonEntry(A, Maths),
                                      model::combinedLessonEntry(B, Maths)};
+        emit ws.notifier.conditionsChanged();
         window_->action(QStringLiteral("combinedClasses"))->trigger();
         CombinedClassesBox* box = page_->combinedClasses();
         QTest::keyClick(box->groupNumber(), Qt::Key_A);

@@ -16,6 +16,7 @@
 #include "stepspage.h"
 #include "weekfieldsbox.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QComboBox>
 #include <QFile>
@@ -183,18 +184,23 @@ private slots:
         orve::Workspace& ws = window.workspace();
         answers.fileNames = {copyOf("school.rve")};
         window.action(QStringLiteral("openSchool"))->trigger();
-        ws.session.timetableLoaded = false; // as a scheduling run leaves it
         const QString lesson = ws.school.masterTimetable.text({2, 1});
         QVERIFY(!lesson.isEmpty());
 
-        answers.answers = {MessageAnswer::No};
+        // A timetable read from a file is asked for like any other; a typed number counts
+        // like an arrow. No keeps the field and every cell.
+        answers.answers = {MessageAnswer::No, MessageAnswer::No};
         orve::ui::WeekFieldsBox* fields = window.basicsPage()->weekFields();
         const QString before = fields->field(0)->text();
         QTest::mouseClick(fields->spin(0)->upButton(), Qt::LeftButton);
-        QCOMPARE(answers.prompts(),
-                 QStringList{QStringLiteral(u"重新设置日制将清除已排好的课程表，是否继续？")});
+        fields->field(3)->selectAll();
+        QTest::keyClicks(fields->field(3), QStringLiteral("6"));
+        const QString question = QStringLiteral(u"重新设置日制将清除已排好的课程表，是否继续？");
+        QCOMPARE(answers.prompts(), (QStringList{question, question}));
         QCOMPARE(fields->field(0)->text(), before);
+        QCOMPARE(fields->field(3)->text(), QStringLiteral("5"));
         QCOMPARE(ws.school.masterTimetable.text({2, 1}), lesson);
+        QVERIFY(!ws.session.modified);
 
         answers.answers = {MessageAnswer::Yes};
         QTest::mouseClick(fields->spin(0)->upButton(), Qt::LeftButton);
@@ -286,6 +292,14 @@ private slots:
         QCOMPARE(name("msgrid1"), QStringLiteral(u"固定课程表"));
         QCOMPARE(window.basicsPage()->weekFields()->spin(0)->upButton()->accessibleName(),
                  QStringLiteral(u"增加上午节数"));
+
+        // Status fields are read as what they show, their role as the description.
+        for (const char* object : {"doubleBookingField", "documentStatus"}) {
+            auto* field = window.findChild<QLabel*>(QLatin1String(object));
+            QAccessibleInterface* read = QAccessible::queryAccessibleInterface(field);
+            QCOMPARE(read->text(QAccessible::Name), field->text());
+            QVERIFY(hasChinese(read->text(QAccessible::Description)));
+        }
     }
 
     // A screen reader reads a cell with its class, day and period.

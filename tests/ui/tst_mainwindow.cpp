@@ -3,6 +3,7 @@
 #include "basicspage.h"
 #include "helpwindow.h"
 #include "mainwindow.h"
+#include "qtuiport.h"
 #include "spinbuttons.h"
 #include "stepspage.h"
 #include "translation.h"
@@ -244,11 +245,12 @@ private slots:
         QCOMPARE(text1->text(), QStringLiteral("3"));
         QTest::keyClick(text1, Qt::Key_Backspace); // emptied: restored as well
         QCOMPARE(text1->text(), QStringLiteral("3"));
+        text1->selectAll();
         QTest::keyClick(text1, Qt::Key_4);
-        QCOMPARE(text1->text(), QStringLiteral("34"));
-        QCOMPARE(window.workspace().school.week.morning, QStringLiteral("34")); // written through
-        // Typing alone lays nothing out.
-        QCOMPARE(window.workspace().editor.fixedLessonGrid.rowCount(), 6);
+        QCOMPARE(text1->text(), QStringLiteral("4"));
+        // A typed number counts as a step of the arrows: the grids are laid out again.
+        QCOMPARE(window.workspace().school.week.morning, QStringLiteral("4"));
+        QCOMPARE(window.workspace().editor.fixedLessonGrid.rowCount(), 7);
         QLineEdit* text8 = window.basicsPage()->weekFields()->field(3);
         QCOMPARE(text8->objectName(), QStringLiteral("Text8"));
     }
@@ -273,10 +275,10 @@ private slots:
             QTest::mouseClick(fields->spin(3)->upButton(), Qt::LeftButton);
         QCOMPARE(fields->field(3)->text(), QStringLiteral("7"));
         QCOMPARE(ws.editor.fixedLessonGrid.text({0, 7}), QStringLiteral(u"星期日"));
-        // A loaded timetable keeps its layout when the week changes.
+        // An empty timetable, read from a file or not, follows the week without a question.
         ws.session.timetableLoaded = true;
         QTest::mouseClick(fields->spin(1)->downButton(), Qt::LeftButton);
-        QCOMPARE(ws.school.masterTimetable.columnCount(), 7 * 7 + 1);
+        QCOMPARE(ws.school.masterTimetable.columnCount(), 7 * 6 + 1);
         QCOMPARE(ws.editor.fixedLessonGrid.rowCount(), 7);
     }
 
@@ -287,6 +289,26 @@ private slots:
         catcher.arm();
         window.action(QStringLiteral("about"))->trigger();
         QCOMPARE(catcher.title, QStringLiteral(u"关于 ORVE智能排课系统 "));
+    }
+
+    // "有重课" alone would make a box too narrow for its title beside the frame's buttons.
+    void aShortMessageShowsItsWholeTitle()
+    {
+        QWidget parent;
+        orve::ui::QtUiPort port(&parent, nullptr, [](orve::FocusTarget) { return nullptr; });
+        int width = 0;
+        int needed = 0;
+        QTimer::singleShot(0, [&] {
+            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                width = box->width();
+                needed = box->fontMetrics().horizontalAdvance(box->windowTitle());
+                box->done(0);
+            }
+        });
+        static_cast<orve::UiPort&>(port).message(QStringLiteral(u"有重课"));
+        constexpr int FrameButtons = 100; // close, maximise and minimise beside the title
+        QVERIFY2(needed > 0 && width >= needed + FrameButtons,
+                 qPrintable(QStringLiteral("%1 %2").arg(width).arg(needed)));
     }
 
     void helpOpensTheShippedDocumentOrSaysItIsMissing()

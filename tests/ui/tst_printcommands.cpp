@@ -13,6 +13,7 @@
 #include <QFile>
 #include <QLineEdit>
 #include <QPrintPreviewWidget>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -30,6 +31,19 @@ void fillSchool(orve::Workspace& ws)
     ws.school.week.days = QStringLiteral("6");
     ws.session.periodsPerDay = 3;
     orve::test::layOutTimetable(ws.school.masterTimetable, ws.school.classes, 6, 3, true);
+}
+
+// What pdfinfo says of the page size ("1190.55 x 841.89 pts (A3)").
+QByteArray readPdfSize(const QString& path)
+{
+    QProcess info;
+    info.start(QStringLiteral("pdfinfo"), {path});
+    if (!info.waitForFinished(30000) || info.exitCode() != 0)
+        return {};
+    for (const QByteArray& line : info.readAllStandardOutput().split('\n'))
+        if (line.startsWith("Page size:"))
+            return line;
+    return {};
 }
 
 QString titleLine(const PrintWindow& window)
@@ -95,13 +109,22 @@ void PrintCommandsTest::previewAndPrintTheMasterTimetable()
         printer.setOutputFileName(output);
         return true;
     });
-    window.workspace().school.title = QStringLiteral(u"打印标题");
+    window.workspace().school.title = QStringLiteral(u"高一打印标题");
     window.toolbarButton(7)->trigger();
     QCOMPARE(asked, 1);
-    QCOMPARE(titleLine(*print), QStringLiteral(u"打印标题"));
+    QCOMPARE(titleLine(*print), QStringLiteral(u"高一打印标题"));
     QFile printed(output);
     QVERIFY(printed.open(QIODevice::ReadOnly));
     QVERIFY(printed.read(5) == "%PDF-");
+    // Printed into a file, the text reads back as drawn (高 and 一 are not radicals).
+    QProcess text;
+    text.start(QStringLiteral("pdftotext"), {output, QStringLiteral("-")});
+    if (text.waitForFinished(30000) && text.exitCode() == 0) {
+        const QString read = QString::fromUtf8(text.readAllStandardOutput());
+        QVERIFY2(read.contains(QStringLiteral(u"高一打印标题")) &&
+                     read.contains(QStringLiteral(u"星期一")),
+                 qPrintable(read.left(200)));
+    }
 }
 
 void PrintCommandsTest::classAndTeacherTimetablesOneToAPage()
@@ -139,16 +162,28 @@ void PrintCommandsTest::exportsFromTheMenu()
     MainWindow window(&dialogs);
     fillSchool(window.workspace());
 
-    // The file name without its suffix gets ".pdf".
+    // The dialog offers "<title>.pdf" in the school's folder; a file name without its suffix
+    // gets ".pdf". The file type chooses the paper.
+    window.workspace().session.documentPath = dir.filePath(QStringLiteral("school.rve"));
     dialogs.fileNames = {dir.filePath(QStringLiteral(u"课程表"))};
     window.action(QStringLiteral("exportPdf"))->trigger();
     QVERIFY(QFile::exists(dir.filePath(QStringLiteral(u"课程表.pdf"))));
-    QCOMPARE(dialogs.fileDialogs.constLast().filter, QStringLiteral(u"PDF 文件 (*.pdf)"));
+    const orve::FileDialogRequest& asked = dialogs.fileDialogs.constLast();
+    QCOMPARE(asked.title, QStringLiteral(u"导出为 PDF 文件"));
+    QCOMPARE(asked.startFolder, dir.path());
+    QCOMPARE(asked.suggestedName, QStringLiteral(u"实验中学 2024学年.pdf"));
+    QCOMPARE(asked.filter,
+             QStringLiteral(u"PDF 文件，A4 纸 (*.pdf);;PDF 文件，A3 纸 (*.pdf)"));
     QVERIFY2(dialogs.prompts().constLast().contains(QStringLiteral(u"共 8 页")),
              qPrintable(dialogs.prompts().constLast())); // contents, master, 4 classes, 2 teachers
+    dialogs.fileNames = {dir.filePath(QStringLiteral(u"A3.pdf"))};
+    dialogs.filtersChosen = {QStringLiteral(u"PDF 文件，A3 纸 (*.pdf)")};
+    window.action(QStringLiteral("exportPdf"))->trigger();
+    QVERIFY(readPdfSize(dir.filePath(QStringLiteral(u"A3.pdf"))).contains("A3"));
 
     dialogs.fileNames = {dir.path()};
     window.action(QStringLiteral("exportCsv"))->trigger();
+    QCOMPARE(dialogs.fileDialogs.constLast().title, QStringLiteral(u"导出为 CSV 表格：选择文件夹"));
     dialogs.fileNames = {dir.path()};
     window.action(QStringLiteral("exportHtml"))->trigger();
     for (const char16_t* name : {u"总课表", u"班级课程表", u"教师任课表"})

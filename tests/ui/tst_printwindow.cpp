@@ -1,4 +1,5 @@
 // The print window: its controls, the fill from the master timetable, and saving a PDF.
+#include "filesizelimit.h"
 #include "timetablegrid.h"
 
 #include "print/printcommand.h"
@@ -8,10 +9,12 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QPrintPreviewWidget>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -37,6 +40,8 @@ class PrintWindowTest : public QObject
 private slots:
     void controlsAndFill();
     void saveAsPdf();
+    void printToAFileKeepsTheOldFileWhenTheDiskIsFull();
+    void paperPageOneAndTheFileOffered();
 };
 
 void PrintWindowTest::controlsAndFill()
@@ -111,6 +116,82 @@ void PrintWindowTest::saveAsPdf()
     QVERIFY2(told.startsWith(QStringLiteral(u"无法保存 PDF 文件")) &&
                  told.contains(QStringLiteral(u"文件夹不存在")),
              qPrintable(told));
+}
+
+// 打印到文件 (the print dialog's PDF printer) over an existing file on a nearly full disk.
+void PrintWindowTest::printToAFileKeepsTheOldFileWhenTheDiskIsFull()
+{
+    QTemporaryDir dir;
+    ui::PrintWindow window;
+    model::Grid master;
+    test::layOutTimetable(master, test::classNames(30), 5, 8, true);
+    print::printMasterTimetable(window, master, 5, 8, QStringLiteral(u"课程表"), [] {});
+    const QString target = dir.filePath(QStringLiteral(u"课程表.pdf"));
+    const QByteArray old("%PDF-1.4 the old timetable\n");
+    {
+        QFile file(target);
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(old) == old.size());
+    }
+    window.setPrinterChooser([&target](QPrinter& printer) {
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(target);
+        return true;
+    });
+    QString told;
+    QTimer::singleShot(0, this, [&told] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            told = box->text();
+            box->accept();
+        }
+    });
+    {
+        test::FileSizeLimit limit(2048);
+        window.printPages();
+    }
+    QFile file(target);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll(), old);
+    QVERIFY2(told.contains(QStringLiteral(u"文件超过了系统允许的大小")), qPrintable(told));
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 1);
+
+    // With room the file is written whole.
+    window.printPages();
+    QVERIFY(QFileInfo(target).size() > 2048);
+}
+
+// A3 holds more of a master timetable on a page; another document starts at its first page;
+// printing into a file offers it in the school's folder.
+void PrintWindowTest::paperPageOneAndTheFileOffered()
+{
+    ui::PrintWindow window;
+    model::Grid master;
+    test::layOutTimetable(master, test::classNames(24), 5, 8, true);
+    print::printMasterTimetable(window, master, 5, 8, QStringLiteral(u"实验中学"), [] {});
+    auto* preview = window.findChild<QPrintPreviewWidget*>();
+    QComboBox* paper = window.paperChooser();
+    QCOMPARE(paper->accessibleName(), QStringLiteral(u"纸张"));
+    const int onA4 = window.pageCount();
+    emit paper->activated(1);
+    QVERIFY(window.pageCount() < onA4);
+    QCOMPARE(window.printer().pageLayout().pageSize().id(), QPageSize::A3);
+
+    preview->setCurrentPage(window.pageCount());
+    print::printMasterTimetable(window, master, 5, 8, QStringLiteral(u"实验中学"), [] {});
+    QCOMPARE(preview->currentPage(), 1);
+
+    QTemporaryDir dir;
+    window.setFolder(dir.path());
+    window.setDocumentName(QStringLiteral(u"总课表"));
+    QString offered;
+    QTimer::singleShot(0, this, [&offered] {
+        QWidget* dialog = QApplication::activeModalWidget();
+        if (auto* file = dialog ? dialog->findChild<QLineEdit*>(QStringLiteral("filename")) : nullptr)
+            offered = file->text();
+        if (auto* printDialog = qobject_cast<QDialog*>(dialog))
+            printDialog->reject();
+    });
+    window.printPages();
+    QCOMPARE(offered, dir.filePath(QStringLiteral(u"实验中学 总课表.pdf")));
 }
 
 QTEST_MAIN(PrintWindowTest)

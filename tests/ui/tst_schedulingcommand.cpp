@@ -3,21 +3,28 @@
 // with the timetable still hidden, and the conflict list is shown afterwards.
 #include "../core/scheduler/schedulerfixture.h"
 
+#include "adjust/lessonswap.h"
 #include "fakeuiport.h"
 #include "gridpage.h"
 #include "gridview.h"
 #include "mainwindow.h"
-#include "schedulingpage.h"
 #include "pacedeventport.h"
+#include "scheduler/runstep.h"
 #include "scheduler/schedulingrun.h"
 #include "scheduler/timetablecount.h"
+#include "schedulingcommand.h"
+#include "schedulingpage.h"
 #include "schedulingstatus.h"
+#include "schoolgenerator.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
 #include <QLabel>
 #include <QMessageBox>
+#include <QProgressDialog>
+#include <QPushButton>
+#include <QStatusBar>
 #include <QTabWidget>
 #include <QTest>
 #include <QThread>
@@ -109,6 +116,48 @@ private slots:
         QVERIFY(combo2->isVisibleTo(&window));
     }
 
+    // A run that lasts shows a window-modal progress dialog over the disabled window; its
+    // 取消 stops the run and the timetable is as it was.
+    void aRunCanBeStoppedFromItsProgressDialog()
+    {
+        MainWindow window;
+        window.show();
+        Workspace& ws = window.workspace();
+        bench::SchoolShape shape;
+        shape.classes = 400;
+        shape.classesPerTeacher = 7;
+        shape.load = 0.97;
+        bench::generateSchool(ws, shape);
+        const QString before = ws.school.masterTimetable.text({2, 1});
+        window.findChild<ui::SchedulingCommand*>()->progressDelayMs = 0;
+
+        bool seen = false;
+        QTimer clicker;
+        clicker.setInterval(1);
+        connect(&clicker, &QTimer::timeout, this, [&] {
+            auto* dialog = window.findChild<QProgressDialog*>();
+            if (seen || !dialog || !dialog->isVisible())
+                return;
+            seen = true;
+            QVERIFY(dialog->windowModality() == Qt::WindowModal && dialog->isEnabled() &&
+                    !window.isEnabled());
+            QCOMPARE(dialog->accessibleName(), u"自动排课进度"_s);
+            QPushButton* cancel = dialog->findChild<QPushButton*>();
+            QCOMPARE(cancel->text(), u"取消"_s);
+            QTest::mouseClick(cancel, Qt::LeftButton);
+        });
+        clicker.start();
+        BoxWatch watch(window);
+        window.action(u"autoSchedule"_s)->trigger();
+        QVERIFY(seen);
+        QCOMPARE(watch.seen.size(), 1);
+        QCOMPARE(watch.seen.first().text, scheduler::RunStopped);
+        QCOMPARE(ws.school.masterTimetable.text({2, 1}), before);
+        QCOMPARE(scheduler::countTimetable(ws).lessons_placed, 0);
+        QVERIFY(window.isEnabled());
+        QVERIFY(!window.findChild<QProgressDialog*>());
+    }
+
     void eventsArePacedToOncePerFrame()
     {
         test::FakeUiPort window;
@@ -124,6 +173,8 @@ private slots:
         // Everything else goes straight through.
         paced.showTab(MainTab::Scheduling);
         QCOMPARE(window.tabsShown, QList<MainTab>{MainTab::Scheduling});
+        paced.showStatus(u"已保存"_s);
+        QCOMPARE(window.statuses, QStringList{u"已保存"_s});
     }
 
     void theToolbarButtonRunsItToo()
@@ -137,6 +188,13 @@ private slots:
         QCOMPARE(watch.seen.first().text, scheduler::RunFinished);
         QCOMPARE(scheduler::countTimetable(window.workspace()).lessons_placed, 33);
         QCOMPARE(window.action(u"autoSchedule"_s)->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Z));
+
+        // A run over hand work starts at once; the status bar tells how to take it back.
+        adjust::swapLessons(window.workspace(), {2, 1}, {2, 2});
+        window.action(u"autoSchedule"_s)->trigger();
+        QCOMPARE(watch.seen.size(), 2);
+        QCOMPARE(window.statusBar()->currentMessage(), scheduler::RescheduledMessage);
+        QVERIFY(window.action(u"undoSwap"_s)->isEnabled());
     }
 };
 

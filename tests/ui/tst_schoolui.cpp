@@ -8,6 +8,7 @@
 #include "namespanel.h"
 #include "planpage.h"
 #include "spinbuttons.h"
+#include "venuecapacityfield.h"
 #include "school/teachingplan.h"
 
 #include <QAction>
@@ -18,6 +19,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QSpinBox>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTest>
@@ -137,6 +139,25 @@ private slots:
         names()->deleteButton()->click();
         QCOMPARE(courses->count(), 0);
         QCOMPARE(ws().school.plan.text({2, school::CourseColumn}), QStringLiteral(u"空"));
+    }
+
+    // The capacity field shows with the venue list and sets the selected venue's capacity.
+    void venueCapacityIsSetUnderTheVenueList()
+    {
+        auto* field = window_->findChild<VenueCapacityField*>();
+        QVERIFY(field && !field->isVisible());
+        window_->action(QStringLiteral("venueList"))->trigger();
+        type(QStringLiteral(u"实验室"));
+        QListWidget* venues = names()->list(NameList::Venues);
+        QTest::mouseClick(venues->viewport(), Qt::LeftButton, {},
+                          venues->visualItemRect(venues->item(0)).center());
+        QVERIFY(field->isVisible());
+        QCOMPARE(field->capacity()->accessibleName(), QStringLiteral(u"实验室的容量"));
+        field->capacity()->setValue(2);
+        QCOMPARE(ws().school.rules.venueCapacities,
+                 (std::vector<model::CountRule>{{QStringLiteral(u"实验室"), 2}}));
+        field->capacity()->setValue(0);
+        QVERIFY(ws().school.rules.venueCapacities.empty());
     }
 
     void pressedCellsShowTheirChooser()

@@ -14,6 +14,7 @@
 #include "timetablewindow.h"
 #include "views/weekview.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QComboBox>
 #include <QLabel>
@@ -82,8 +83,13 @@ private slots:
         QVERIFY(form2);
         QCOMPARE(form2->windowTitle(), u"Orve智能排课系统--察看与调整课程表"_s);
         QCOMPARE(form2->caption()->text(), u"班级课程表(一班)"_s);
+        // A screen reader reads the title as it shows; its role is the description.
+        QAccessibleInterface* title = QAccessible::queryAccessibleInterface(form2->caption());
+        QCOMPARE(title->text(QAccessible::Name), u"班级课程表(一班)"_s);
+        QCOMPARE(title->text(QAccessible::Description), u"课程表标题"_s);
         QCOMPARE(window->tabs()->currentIndex(), int(MainTab::Basics));
         QCOMPARE(shown().text({2, 6}), u"音乐  李四"_s); // 星期六, period 2
+        QVERIFY(form2->grid()->textFitted()); // names whole, as on paper
         for (int i = 0; i < 4; ++i)                      // one step past the last class
             QTest::mouseClick(form2->spin()->upButton(), Qt::LeftButton);
         QCOMPARE(form2->number()->text(), u"2"_s);
@@ -144,7 +150,7 @@ private slots:
         QCOMPARE(form2->pos(), before);
 
         // As closing the main window: unsaved work is asked about (取消 keeps the program).
-        ws().setModified(true);
+        ws().markUnsaved();
         port.answers = {MessageAnswer::Cancel};
         QTest::keyClick(form2->grid(), Qt::Key_Escape);
         QCOMPARE(port.prompts().last(), u"当前课程设置已修改，是否保存？"_s);

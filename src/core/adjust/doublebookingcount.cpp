@@ -3,8 +3,9 @@
 #include "model/grid.h"
 #include "model/slots.h"
 #include "scheduler/combinedgroups.h"
-#include "scheduler/doublebookings.h"
+#include "scheduler/combinedlessons.h"
 #include "scheduler/teacherindex.h"
+#include "scheduler/timetablerules.h"
 #include "workspace.h"
 
 #include <algorithm>
@@ -27,19 +28,51 @@ DoubleBookingCount::DoubleBookingCount(Workspace& ws, QObject* parent) : QObject
 
 DoubleBookingCount::~DoubleBookingCount() = default;
 
+int DoubleBookingCount::count() const
+{
+    return rules_->tally().counts().doubleBookings;
+}
+
+int DoubleBookingCount::violations() const
+{
+    return rules_->tally().counts().violationTotal();
+}
+
+DoubleBookingCount::Figures DoubleBookingCount::figures() const
+{
+    return {count(), violations(), splits_, !rules_->book().empty()};
+}
+
+QString DoubleBookingCount::text() const
+{
+    QString text = QStringLiteral(u"重课 %1 处").arg(count());
+    if (figures().withRules || violations() > 0)
+        text += QStringLiteral(u"，违规 %1 处").arg(violations());
+    if (splits_ > 0)
+        text += QStringLiteral(u"，合班课未同时上课 %1 处").arg(splits_);
+    return text;
+}
+
 void DoubleBookingCount::recount()
 {
-    const int before = count_;
+    const Figures before = rules_ ? figures() : Figures{0, 0, 0, false};
     top_ = -1;
+    index_.reset();
+    rules_ = std::make_unique<scheduler::TimetableRules>(ws_.school, ws_.periodsPerDay());
     index_ = std::make_unique<scheduler::TeacherIndex>(ws_.school.masterTimetable,
                                                        scheduler::CellReading::Bookings);
-    groups_ = std::make_unique<scheduler::CombinedGroups>(ws_.school);
-    doubled_.assign(std::size_t(index_->teacherCount()) * std::size_t(index_->columns()), 0);
-    count_ = 0;
-    for (int teacher = 0; teacher < index_->teacherCount(); ++teacher)
-        for (int c = 1; c < index_->columns(); ++c)
-            reassess(teacher, c);
+    index_->attachRules(*rules_);
+    recountSplits();
     announce(before);
+}
+
+void DoubleBookingCount::recountSplits()
+{
+    const scheduler::CombinedGroups& groups = rules_->groups();
+    splits_ = groups.empty() ? 0
+                             : int(scheduler::CombinedLessons(ws_.school.masterTimetable, groups)
+                                       .splitLessons()
+                                       .size());
 }
 
 void DoubleBookingCount::noteCells(int top, int left, int bottom, int right)
@@ -68,52 +101,24 @@ void DoubleBookingCount::readNotedCells()
     top_ = -1;
     if (top > bottom || right < left)
         return;
-    // Class names decide which lessons of a combined group are taught together.
-    if (left == model::ClassNameColumn && !groups_->empty()) {
+    // Class names decide groups, venues and rules of a row: counted afresh.
+    if (left == model::ClassNameColumn) {
         recount();
         return;
     }
-    // Every cell is read before any pair is judged, so no judgement sees a cell not yet read.
-    // With combined groups a changed course can join or split a lesson of one teacher, so the
-    // pairs of unchanged teachers are judged too.
-    std::vector<std::pair<int, int>> pairs;
+    const Figures before = figures();
     for (int c = std::max(left, 1); c <= right; ++c)
-        for (int r = top; r <= bottom; ++r) {
-            const int was = index_->teacherAt({r, c});
+        for (int r = top; r <= bottom; ++r)
             index_->reread({r, c});
-            const int now = index_->teacherAt({r, c});
-            if (now != was || !groups_->empty()) {
-                pairs.emplace_back(was, c);
-                pairs.emplace_back(now, c);
-            }
-        }
-    const int before = count_;
-    for (const auto& [teacher, column] : pairs)
-        reassess(teacher, column);
+    if (!rules_->groups().empty())
+        recountSplits();
     announce(before);
 }
 
-void DoubleBookingCount::reassess(int teacher, int column)
+void DoubleBookingCount::announce(const Figures& before)
 {
-    char& known = doubled(teacher, column);
-    const bool now = scheduler::teacherDoubleBooked(*index_, *groups_, teacher, column);
-    count_ += int(now) - int(known);
-    known = char(now);
-}
-
-char& DoubleBookingCount::doubled(int teacher, int column)
-{
-    const std::size_t at =
-        std::size_t(teacher) * std::size_t(index_->columns()) + std::size_t(column);
-    if (at >= doubled_.size())
-        doubled_.resize(std::size_t(index_->teacherCount()) * std::size_t(index_->columns()), 0);
-    return doubled_[at];
-}
-
-void DoubleBookingCount::announce(int before)
-{
-    if (count_ != before)
-        emit changed(count_);
+    if (!(figures() == before))
+        emit changed();
 }
 
 } // namespace orve::adjust

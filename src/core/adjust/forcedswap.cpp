@@ -2,6 +2,7 @@
 
 #include "handchanges.h"
 #include "swappabledisplay.h"
+#include "swaprules.h"
 
 #include "model/cellmarks.h"
 #include "model/exchangehistory.h"
@@ -12,11 +13,13 @@
 #include "scheduler/doublebookings.h"
 #include "scheduler/repairengine.h"
 #include "scheduler/teacherindex.h"
+#include "scheduler/timetablerules.h"
 #include "silentuiport.h"
 #include "uiport.h"
 #include "workspace.h"
 
 #include <QHash>
+#include <algorithm>
 
 namespace orve::adjust {
 
@@ -63,8 +66,26 @@ ForcedSwapOutcome forceSwap(Workspace& ws, UiPort& ui, scheduler::RandomSource& 
     if (!isClassSlot(timetable, picked) || !isClassSlot(timetable, other) ||
         picked.row != other.row || picked == other)
         return outcome;
+    const std::vector<int> rows = [&] {
+        const SwapRules rules(ws);
+        std::vector<int> moving = rules.rowsMoving(picked.row, picked.column, other.column);
+        if (const std::optional<CellRef> held = rules.heldCell(moving, picked.column, other.column)) {
+            ui.showStatus(rules.heldInPlace(*held));
+            moving.clear();
+        } else if (const auto broken = rules.ruleBroken(moving, picked.column, other.column)) {
+            ui.showStatus(SwapRules::ruleMessage(*broken));
+            moving.clear();
+        }
+        return moving;
+    }();
+    if (rows.empty())
+        return outcome;
+    // The repair's exchanges keep the school's rules as the run's do.
+    scheduler::TimetableRules schoolRules(ws.school, ws.periodsPerDay());
     scheduler::TeacherIndex index(timetable, scheduler::CellReading::Bookings);
-    outcome.code = index.swapConflict(picked, other);
+    if (!schoolRules.book().empty())
+        index.attachRules(schoolRules);
+    outcome.code = swapConflict(index, rows, picked.column, other.column);
     if (outcome.code == 3) {
         ui.message(BothClashMessage, MessageButtons::Ok);
         return outcome;
@@ -73,25 +94,36 @@ ForcedSwapOutcome forceSwap(Workspace& ws, UiPort& ui, scheduler::RandomSource& 
     const scheduler::CombinedGroups groups(ws.school);
     const QHash<int, QString> before =
         outcome.code != 0 ? doubleBookedLessons(index, groups) : QHash<int, QString>();
-    model::ExchangeStep step{ForcedSwapCaption, {}};
+    model::ExchangeStep step;
+    step.caption = ForcedSwapCaption;
     index.setJournal(&step.exchanges);
     model::RedrawSuspender suspended(timetable);
-    index.swapCells(picked, other);
+    for (const int row : rows)
+        index.swapCells({row, picked.column}, {row, other.column});
     if (outcome.code != 0) {
-        // The repair must never move the two lessons the user placed.
-        for (const CellRef at : {picked, other}) {
-            const model::GridCell& cell = timetable.cell(at);
-            step.writes.push_back({at, cell.text, cell.style, cell.text, model::TextStyle::Flat});
-            timetable.setTextStyle(at, model::FixedMark);
-        }
+        // The repair must never move the lessons the user placed; they keep their own styles
+        // (a combined lesson its fixed mark) afterwards.
         const int column = outcome.code == 1 ? picked.column : other.column;
-        const int incoming = index.teacherAt({picked.row, column});
-        if (const std::optional<int> row = index.firstRow(incoming, column, picked.row)) {
-            // The repair is bounded and short: no events run while the index is in use.
-            SilentUiPort quiet;
-            scheduler::RepairEngine repair(index, groups, random, quiet,
-                                           scheduler::RepairBudget::forColumns(index.columns()));
-            repair.repair({*row, column});
+        for (const int row : rows)
+            for (const CellRef at : {CellRef{row, picked.column}, CellRef{row, other.column}}) {
+                const model::GridCell& cell = timetable.cell(at);
+                step.writes.push_back({at, cell.text, cell.style, cell.text, cell.style});
+                timetable.setTextStyle(at, model::FixedMark);
+            }
+        // The repair is bounded and short: no events run while the index is in use.
+        SilentUiPort quiet;
+        scheduler::RepairEngine repair(index, groups, random, quiet,
+                                       scheduler::RepairBudget::forColumns(index.columns()));
+        for (const int row : rows) {
+            const int incoming = index.teacherAt({row, column});
+            if (index.isNobody(incoming))
+                continue;
+            for (int r = model::FirstClassRow; r < index.rows(); ++r)
+                if (index.teacherAt({r, column}) == incoming &&
+                    std::find(rows.begin(), rows.end(), r) == rows.end()) {
+                    repair.repair({r, column});
+                    break;
+                }
         }
         for (const model::CellWrite& write : step.writes)
             timetable.setTextStyle(write.at, write.styleAfter);

@@ -1,7 +1,9 @@
 // The forced swap: two lessons of one class change places even when that double-books a
 // teacher, and the repair engine then removes the clash in the other class by exchanges there.
-// The whole of it (the exchange, every exchange of the repair, the two cells left flat) is one
-// step of the history. A repair that fails is told, and its clash goes into the conflict list.
+// A combined group's lessons move together (SwapRules), and the repair never moves them nor
+// the lessons the user placed. The whole of it (the exchanges, every exchange of the repair) is
+// one step of the history. A repair that fails is told, and its clash goes into the conflict
+// list.
 #pragma once
 
 #include "model/cellref.h"
@@ -24,15 +26,16 @@ inline const QString BothClashMessage =
 
 struct ForcedSwapOutcome
 {
-    // The swap-conflict code: 0 clean, 1 the picked lesson's column double-books the incoming
-    // teacher, 2 the other column double-books the picked lesson's teacher, 3 both (refused).
+    // The swap-conflict code (adjust::swapConflict): 0 clean, 1 the picked lesson's column
+    // double-books a teacher coming in, 2 the other column does, 3 both (refused).
     int code = 0;
     // Double bookings the repair could not remove (already told to the user).
     QStringList clashesLeft;
 };
 
 // The picked lesson and the other lesson of its class row change places as described above.
-// Cells that book no teacher double-book nobody.
+// Cells that book no teacher double-book nobody. A lesson held in place is not moved: the
+// status bar says why.
 ForcedSwapOutcome forceSwap(Workspace& ws, UiPort& ui, scheduler::RandomSource& random,
                             model::CellRef picked, model::CellRef other);
 

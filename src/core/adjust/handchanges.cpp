@@ -8,6 +8,7 @@
 #include "scheduler/conflictlist.h"
 #include "scheduler/doublebookings.h"
 #include "scheduler/teacherindex.h"
+#include "scheduler/timetablerules.h"
 #include "uiport.h"
 #include "workspace.h"
 
@@ -19,23 +20,30 @@ namespace {
 
 using model::CellRef;
 
-// Undo and redo share everything but the history's own call.
-template <typename Step> bool takeStep(Workspace& ws, UiPort& ui, Step step)
+enum class Direction { Undo, Redo };
+
+// Undo and redo share everything but the history's own call. A step that replaced the
+// timetable brings back the conflict list that went with the timetable it restores.
+bool takeStep(Workspace& ws, UiPort& ui, Direction direction)
 {
     model::Grid& timetable = ws.school.masterTimetable;
     model::RedrawSuspender suspended(timetable);
-    const bool picked = ws.session.pick.count != 0;
-    ws.session.pick = {};
+    ws.dropPick();
     model::clearMarks(timetable, ws.session.normalColours);
-    const bool taken = step(ws.session.history, timetable);
-    if (taken) {
-        refreshConflicts(ws);
-        ui.showTab(MainTab::Scheduling);
-        emit ws.notifier.historyChanged();
+    model::ExchangeHistory& history = ws.session.history;
+    const model::ExchangeStep* step =
+        direction == Direction::Undo ? history.undo(timetable) : history.redo(timetable);
+    if (!step)
+        return false;
+    if (const auto& replaced = step->replacement) {
+        ws.session.conflicts =
+            direction == Direction::Undo ? replaced->conflictsBefore : replaced->conflictsAfter;
+        emit ws.notifier.conflictsChanged();
     }
-    if (picked)
-        emit ws.notifier.pickChanged();
-    return taken;
+    refreshConflicts(ws);
+    ui.showTab(MainTab::Scheduling);
+    emit ws.notifier.historyChanged();
+    return true;
 }
 
 } // namespace
@@ -54,10 +62,11 @@ QStringList updateConflicts(Workspace& ws, const scheduler::TeacherIndex& index,
 
 void refreshConflicts(Workspace& ws)
 {
-    const scheduler::TeacherIndex index(ws.school.masterTimetable,
-                                        scheduler::CellReading::Bookings);
-    const scheduler::CombinedGroups groups(ws.school);
-    updateConflicts(ws, index, groups);
+    scheduler::TimetableRules rules(ws.school, ws.periodsPerDay());
+    scheduler::TeacherIndex index(ws.school.masterTimetable, scheduler::CellReading::Bookings);
+    if (!rules.book().empty())
+        index.attachRules(rules);
+    updateConflicts(ws, index, rules.groups());
 }
 
 void recordHandChange(Workspace& ws, model::ExchangeStep step)
@@ -70,16 +79,12 @@ void recordHandChange(Workspace& ws, model::ExchangeStep step)
 
 bool undoHandChange(Workspace& ws, UiPort& ui)
 {
-    return takeStep(ws, ui, [](model::ExchangeHistory& history, model::Grid& timetable) {
-        return history.undo(timetable);
-    });
+    return takeStep(ws, ui, Direction::Undo);
 }
 
 bool redoHandChange(Workspace& ws, UiPort& ui)
 {
-    return takeStep(ws, ui, [](model::ExchangeHistory& history, model::Grid& timetable) {
-        return history.redo(timetable);
-    });
+    return takeStep(ws, ui, Direction::Redo);
 }
 
 QString describeCell(const Workspace& ws, CellRef at)

@@ -3,6 +3,7 @@
 #include "forcedswap.h"
 #include "handchanges.h"
 #include "swappabledisplay.h"
+#include "swaprules.h"
 
 #include "model/cellmarks.h"
 #include "model/grid.h"
@@ -29,6 +30,34 @@ bool isPlainLeftClick(Qt::MouseButton button, Qt::KeyboardModifiers modifiers)
     return button == Qt::LeftButton && held != Qt::ShiftModifier;
 }
 
+// A lesson held in place is never picked or swapped; the status bar says why.
+bool refusedAsHeld(const Workspace& ws, UiPort& ui, CellRef cell)
+{
+    const QString reason = SwapRules(ws).heldInPlace(cell);
+    if (!reason.isEmpty())
+        ui.showStatus(reason);
+    return !reason.isEmpty();
+}
+
+// A swap that would break a rule of the school is refused, forced or not; the status bar
+// names the rule.
+bool refusedByRule(const Workspace& ws, UiPort& ui, CellRef picked, CellRef other)
+{
+    const SwapRules rules(ws);
+    const std::optional<conditions::RuleKind> broken = rules.ruleBroken(
+        rules.rowsMoving(picked.row, picked.column, other.column), picked.column, other.column);
+    if (broken)
+        ui.showStatus(SwapRules::ruleMessage(*broken));
+    return broken.has_value();
+}
+
+void pick(Workspace& ws, CellRef cell)
+{
+    showSwappableLessons(ws.school.masterTimetable, SwapRules(ws), cell,
+                         ws.session.normalColours.back);
+    setPick(ws, {1, cell});
+}
+
 ClickResult secondClick(Workspace& ws, UiPort& ui, CellRef cell, scheduler::RandomSource& random,
                         const QString& notSwappable)
 {
@@ -44,6 +73,8 @@ ClickResult secondClick(Workspace& ws, UiPort& ui, CellRef cell, scheduler::Rand
         ui.message(OtherClassMessage, MessageButtons::Ok);
         return ClickResult::Refused;
     }
+    if (refusedAsHeld(ws, ui, cell) || refusedByRule(ws, ui, picked, cell))
+        return ClickResult::Refused;
     if (ws.session.forcedSwapMode) {
         forceSwap(ws, ui, random, picked, cell);
         model::clearMarks(timetable, ws.session.normalColours);
@@ -75,8 +106,9 @@ ClickResult releaseOnTimetable(Workspace& ws, UiPort& ui, CellRef cell, Qt::Mous
     if (!isPlainLeftClick(button, modifiers) || !isClassSlot(timetable, cell))
         return ClickResult::Ignored;
     if (ws.session.pick.count == 0) {
-        showSwappableLessons(timetable, cell);
-        setPick(ws, {1, cell});
+        if (refusedAsHeld(ws, ui, cell))
+            return ClickResult::Refused;
+        pick(ws, cell);
         return ClickResult::Picked;
     }
     return secondClick(ws, ui, cell, random, notSwappable);
@@ -97,13 +129,14 @@ void showSwappableForCurrent(Workspace& ws, UiPort& ui)
         ui.message(NothingPickedMessage, MessageButtons::Ok, {}, MessageIcon::Information);
         return;
     }
+    if (refusedAsHeld(ws, ui, current))
+        return;
     ui.showTab(MainTab::Scheduling);
     model::RedrawSuspender suspended(timetable);
     const Pick& pending = ws.session.pick;
     if (pending.count != 0 && pending.cell.row != current.row)
         model::clearRowMarks(timetable, pending.cell.row, ws.session.normalColours.back);
-    showSwappableLessons(timetable, current);
-    setPick(ws, {1, current});
+    pick(ws, current);
 }
 
 void dropAllMarks(Workspace& ws)
@@ -118,11 +151,16 @@ void dropAllMarks(Workspace& ws)
 void swapLessons(Workspace& ws, CellRef first, CellRef second)
 {
     model::Grid& timetable = ws.school.masterTimetable;
-    if (!isClassSlot(timetable, first) || !isClassSlot(timetable, second) || first == second)
+    if (!isClassSlot(timetable, first) || !isClassSlot(timetable, second) ||
+        first.row != second.row || first == second)
         return;
-    timetable.swapCells(first, second);
+    std::vector<model::CellExchange> exchanges;
+    for (const int row : SwapRules(ws).rowsMoving(first.row, first.column, second.column))
+        exchanges.push_back({{row, first.column}, {row, second.column}});
+    model::ExchangeStep step(SwapCaption, std::move(exchanges));
+    model::doStep(step, timetable);
     refreshConflicts(ws);
-    recordHandChange(ws, {SwapCaption, {{first, second}}});
+    recordHandChange(ws, std::move(step));
 }
 
 } // namespace orve::adjust

@@ -2,8 +2,9 @@
 // stand for one) and the pick it keeps in the session. The first click picks a lesson and
 // shows with which lessons of its class it can change places; a second click on a green
 // lesson of that class exchanges the two (in forced-swap mode: any lesson of the class, the
-// clash repaired elsewhere); a right click drops every mark. Any view of the timetable calls
-// it with the master-timetable cell the user chose.
+// clash repaired elsewhere); a right click drops every mark. A combined group's lessons move
+// together; a fixed lesson or "空课" is never picked or swapped, and the status bar says why.
+// Any view of the timetable calls it with the master-timetable cell the user chose.
 #pragma once
 
 #include "model/cellref.h"
@@ -59,7 +60,9 @@ void showSwappableForCurrent(Workspace& ws, UiPort& ui);
 // What a right click does: every mark of the master timetable goes, and any pick.
 void dropAllMarks(Workspace& ws);
 
-// Exchanges two lessons of one class as one step of the history, without any test.
+// Exchanges two lessons of one class as one step of the history, with the lessons of every
+// class a combined lesson among them is taught with (SwapRules), without testing for double
+// bookings or lessons held in place.
 void swapLessons(Workspace& ws, model::CellRef first, model::CellRef second);
 
 } // namespace orve::adjust

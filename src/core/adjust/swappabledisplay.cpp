@@ -1,5 +1,7 @@
 #include "swappabledisplay.h"
 
+#include "swaprules.h"
+
 #include "model/cellmarks.h"
 #include "model/grid.h"
 #include "model/slots.h"
@@ -13,18 +15,23 @@ bool isClassSlot(const model::Grid& timetable, model::CellRef at)
            at.column < timetable.columnCount();
 }
 
-void showSwappableLessons(model::Grid& timetable, model::CellRef picked)
+void showSwappableLessons(model::Grid& timetable, const SwapRules& rules, model::CellRef picked,
+                          model::Colour normalBack)
 {
     if (!isClassSlot(timetable, picked))
         return;
     const scheduler::TeacherIndex index(timetable, scheduler::CellReading::Bookings);
     model::RedrawSuspender suspended(timetable);
     for (int c = 1; c < timetable.columnCount(); ++c) {
-        const model::CellRef other{picked.row, c};
-        if (c != picked.column)
-            timetable.setBackColour(other, index.swapConflict(picked, other) == 0
-                                               ? model::SwappableColour
-                                               : model::ClashingColour);
+        if (c == picked.column)
+            continue;
+        const std::vector<int> rows = rules.rowsMoving(picked.row, picked.column, c);
+        model::Colour colour = normalBack;
+        if (!rules.heldCell(rows, picked.column, c) &&
+            !rules.ruleBroken(rows, picked.column, c))
+            colour = swapConflict(index, rows, picked.column, c) == 0 ? model::SwappableColour
+                                                                      : model::ClashingColour;
+        timetable.setBackColour({picked.row, c}, colour);
     }
     timetable.setCurrentCell(picked);
     timetable.setBackColour(picked, model::PickedColour);

@@ -1,7 +1,12 @@
 #include "combinedclasses.h"
 
+#include "groupmembers.h"
+
+#include "model/combinedlesson.h"
 #include "model/combinedtree.h"
 #include "model/numbers.h"
+#include "model/shownname.h"
+#include "school/planrowindex.h"
 #include "uiport.h"
 #include "workspace.h"
 
@@ -90,8 +95,29 @@ void removeTreeNode(CombinedTree& tree, int selected)
         tree.remove(selected);
 }
 
-void addLessonToGroup(Workspace& ws, const QString& groupNumber, const QString& entry)
+void addLessonToGroup(Workspace& ws, UiPort& ui, const QString& groupNumber, const QString& entry)
 {
+    if (entry.isEmpty()) {
+        ui.message(QStringLiteral(u"没有选择课程：请先在教学计划的“合班课”一栏标出合班的课，"
+                                  u"再从列表中选择。"),
+                   MessageButtons::Ok, {}, MessageIcon::Information);
+        return;
+    }
+    const CombinedTree& tree = ws.school.combinedGroups;
+    const QString group = groupName(groupNumber);
+    const int found = tree.findText(group);
+    // The same member again changes nothing, as designed; anything else is checked.
+    if (found < 0 || !groupHasMember(tree, found, entry)) {
+        const QString refusal =
+            joinRefusal(tree, found, entry, school::PlanRowIndex(ws.school.plan));
+        if (!refusal.isEmpty()) {
+            ui.message(QStringLiteral(u"“%1”没有加入%2：%3。")
+                           .arg(model::shownName(model::combinedLessonCaption(entry)),
+                                model::shownName(group), refusal),
+                       MessageButtons::Ok, {}, MessageIcon::Warning);
+            return;
+        }
+    }
     addToGroup(ws.school.combinedGroups, groupNumber, entry);
     emit ws.notifier.conditionsChanged();
 }

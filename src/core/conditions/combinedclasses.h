@@ -35,8 +35,10 @@ void addToGroup(model::CombinedTree& tree, const QString& groupNumber, const QSt
 // when it is the group's only member.
 void removeTreeNode(model::CombinedTree& tree, int selected);
 
-// The same on the open school, told to its views.
-void addLessonToGroup(Workspace& ws, const QString& groupNumber, const QString& entry);
+// The same on the open school, told to its views. A member that could not take part in the
+// group (its class is in the group already, or its class's plan has no such course) is
+// refused with a message saying why, and so is an empty entry (none chosen).
+void addLessonToGroup(Workspace& ws, UiPort& ui, const QString& groupNumber, const QString& entry);
 void removeGroupNode(Workspace& ws, int node);
 
 // Menu "合班课设置": shows the special-conditions tab and the first fixed-lesson entry in the

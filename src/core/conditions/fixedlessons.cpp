@@ -3,6 +3,7 @@
 #include "model/fixedlessonentry.h"
 #include "model/lessoncell.h"
 #include "model/numbers.h"
+#include "model/shownname.h"
 #include "school/planlookups.h"
 #include "school/schoollimits.h"
 #include "uiport.h"
@@ -167,7 +168,8 @@ void chooseCourse(Workspace& ws, UiPort& ui, model::CellRef at, const QString& c
 
     const QString teacher = school::planTeacher(ws.school.plan, className, course);
     if (teacherBusy(ws, teacher, at.column, at.row)) {
-        ui.message(QStringLiteral(u"该天") + teacher + QStringLiteral(u"教师已有课"));
+        ui.message(QStringLiteral(u"该天") + model::shownName(teacher) +
+                   QStringLiteral(u"教师已有课"));
         return;
     }
     const bool allClasses = className == AllClassesText;

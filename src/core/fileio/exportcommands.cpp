@@ -1,7 +1,9 @@
 #include "exportcommands.h"
 
-#include "savedata.h"
+#include "filemessages.h"
+#include "fileset.h"
 
+#include "model/shownname.h"
 #include "uiport.h"
 #include "workspace.h"
 
@@ -12,10 +14,11 @@ namespace orve::fileio {
 
 namespace {
 
-QString kindOfFiles(TableFormat format)
+// The menu item's caption without its dots.
+QString exportCaption(TableFormat format)
 {
-    return format == TableFormat::Csv ? QStringLiteral(u"CSV 表格文件")
-                                      : QStringLiteral(u"HTML 网页");
+    return format == TableFormat::Csv ? QStringLiteral(u"导出为 CSV 表格")
+                                      : QStringLiteral(u"导出为 HTML 网页");
 }
 
 QStringList namesOf(const std::vector<TimetableFile>& files)
@@ -30,26 +33,21 @@ QStringList namesOf(const std::vector<TimetableFile>& files)
 
 QString writeTimetableFiles(const QString& folder, const std::vector<TimetableFile>& files)
 {
-    const QDir dir(folder);
-    for (const TimetableFile& file : files) {
-        const QString path = dir.filePath(file.name);
-        const bool existed = QFileInfo(path).isFile();
-        const SaveResult result = writeSettingsFile(path, file.bytes);
-        if (!result.written()) {
-            QString message = QStringLiteral(u"“%1”没有导出：%2。")
-                                  .arg(QDir::toNativeSeparators(path), result.reason);
-            if (existed)
-                message += QStringLiteral(u"\n原有的文件没有改变。");
-            return message;
-        }
-    }
-    return {};
+    const QString refusal = prepareFolder(folder);
+    if (!refusal.isEmpty())
+        return QStringLiteral(u"无法导出到文件夹“%1”：%2。").arg(shownPath(folder), refusal);
+    const FileSetResult result = writeFileSet(folder, files);
+    if (result.written())
+        return {};
+    return QStringLiteral(
+               u"“%1”没有导出：%2。\n这一组文件都没有导出，文件夹中原有的文件都没有改变。")
+        .arg(shownPath(QDir(folder).filePath(result.failedName)), result.reason);
 }
 
 CommandOutcome exportTimetableFiles(Workspace& ws, UiPort& ui, TableFormat format)
 {
     FileDialogRequest request;
-    request.title = QStringLiteral(u"导出%1：选择文件夹").arg(kindOfFiles(format));
+    request.title = exportCaption(format) + QStringLiteral(u"：选择文件夹");
     request.startFolder = QFileInfo(ws.session.documentPath).absolutePath();
     if (ws.session.documentPath.isEmpty())
         request.startFolder.clear();
@@ -63,10 +61,10 @@ CommandOutcome exportTimetableFiles(Workspace& ws, UiPort& ui, TableFormat forma
     for (const TimetableFile& file : files)
         if (QFileInfo::exists(QDir(folder).filePath(file.name)))
             existing.append(file.name);
-    const QString shownFolder = QDir::toNativeSeparators(folder);
+    const QString shownFolder = shownPath(folder);
     if (!existing.isEmpty() &&
         ui.message(QStringLiteral(u"文件夹“%1”中已有同名文件：\n%2\n要替换它们吗？")
-                       .arg(shownFolder, existing.join(u'\n')),
+                       .arg(shownFolder, model::shownName(existing.join(u'\n'))),
                    MessageButtons::YesNo, {}, MessageIcon::Warning) != MessageAnswer::Yes)
         return CommandOutcome::Cancelled;
 

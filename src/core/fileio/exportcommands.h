@@ -7,8 +7,9 @@
 
 namespace orve::fileio {
 
-// Writes the files into `folder`, each replaced only once all its bytes are written. Stops at
-// the first failure and returns what to tell the user; empty when all were written.
+// Writes the files into `folder` (made when missing) as one set: the files there are replaced
+// only when every new one is complete, and otherwise all stay as they were. Returns what to
+// tell the user when the set could not be written; empty when it was.
 QString writeTimetableFiles(const QString& folder, const std::vector<TimetableFile>& files);
 
 // Asks for a folder, asks before replacing files of the same names there, writes the master,

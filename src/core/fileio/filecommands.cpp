@@ -1,8 +1,11 @@
 #include "filecommands.h"
 
+#include "conditions/groupmembers.h"
 #include "filemessages.h"
 #include "opendata.h"
 #include "savedata.h"
+#include "scheduler/schedulingrun.h"
+#include "school/planrowindex.h"
 #include "school/teachingplan.h"
 #include "schoolreader.h"
 #include "uiport.h"
@@ -53,6 +56,25 @@ CommandOutcome writeTo(Workspace& ws, UiPort& ui, const QString& path)
     return CommandOutcome::Failed;
 }
 
+// Combined-group members that cannot take part are told, and kept in the tree as the file has
+// them: the scheduling run leaves them out of their groups instead of losing lessons.
+void reportLeftOutMembers(const Workspace& ws, UiPort& ui, const QString& path)
+{
+    if (ws.school.combinedGroups.nodeCount() < 2)
+        return;
+    const QStringList leftOut =
+        conditions::leftOutMembers(ws.school.combinedGroups, school::PlanRowIndex(ws.school.plan));
+    if (leftOut.isEmpty())
+        return;
+    ui.message(scheduler::listMessage(
+                   QStringLiteral(u"课程设置文件“%1”中下列合班课成员不能参加合班。自动排课时它们"
+                                  u"不合班，教学计划中有的课按各班自己的课排入；文件中的合班课设置"
+                                  u"保持不变，可以在“特殊条件考虑”中删除这些成员：")
+                       .arg(shownPath(path)),
+                   leftOut),
+               MessageButtons::Ok, {}, MessageIcon::Warning);
+}
+
 // Open once the file is known.
 CommandOutcome openFile(Workspace& ws, UiPort& ui, const QString& path)
 {
@@ -74,9 +96,17 @@ CommandOutcome openFile(Workspace& ws, UiPort& ui, const QString& path)
                                     MessageIcon::Warning) != MessageAnswer::Yes)
         return CommandOutcome::Cancelled;
     takeOpenedSchool(ws, std::move(opened));
-    ws.setDocumentPath(path);
-    ws.setModified(false);
-    remember(ws, path, true);
+    reportLeftOutMembers(ws, ui, path);
+    if (warning.any()) {
+        // What was read of a damaged file is a new school: Save asks for a name rather than
+        // write over the only copy of what the file held.
+        ws.setDocumentPath({});
+        ws.markUnsaved();
+    } else {
+        ws.setDocumentPath(path);
+        ws.markSaved();
+        remember(ws, path, true);
+    }
     ui.showTab(MainTab::Basics);
     ui.giveFocus(FocusTarget::MainWindow);
     return CommandOutcome::Done;
@@ -131,11 +161,10 @@ CommandOutcome newSchool(Workspace& ws, UiPort& ui)
     ws.session.timetableLoaded = false;
     ws.setDocumentPath({});
     ws.editor.forgetSchool();
-    ws.editor.names.entry.clear();
     ws.editor.fixedLessonGrid.clearCells();
     ws.replaceSchool(std::move(empty));
     school::rebuildPlanSkeleton(ws.school);
-    ws.setModified(false);
+    ws.markSaved();
     ui.showTab(MainTab::Basics);
     ui.giveFocus(FocusTarget::MainWindow);
     return CommandOutcome::Done;
@@ -175,7 +204,7 @@ CommandOutcome saveSchool(Workspace& ws, UiPort& ui)
     const CommandOutcome outcome = writeTo(ws, ui, path);
     if (outcome == CommandOutcome::Done) {
         ws.setDocumentPath(path);
-        ws.setModified(false);
+        ws.markSaved();
     }
     return outcome;
 }

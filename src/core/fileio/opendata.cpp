@@ -241,8 +241,13 @@ ReadError readGridCells(OpenedSchool& opened, const QByteArray& bytes)
         StoredCell cell;
         if (!cellNumber(record.first, cell.column) || !cellNumber(record.second, cell.row))
             return {record.line, reasons::cellNotNumbered()};
+        QString text = withoutTag(record.third, lesson ? tags::Timetable : tags::Plan);
+        // The writer stores no empty cell: one in a hand-made file leaves what the layout put
+        // there (a header of the plan), as a saved file would.
+        if (text.isEmpty())
+            continue;
         StoredCells& cells = lesson ? lessons : plan;
-        cells.add(std::move(cell), withoutTag(record.third, lesson ? tags::Timetable : tags::Plan));
+        cells.add(std::move(cell), std::move(text));
         const bool fits =
             lesson ? masterCanHold(school.masterTimetable, cells.lastRow, cells.lastColumn)
                    : planCanHold(school.plan, cells.lastRow, cells.lastColumn);

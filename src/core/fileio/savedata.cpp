@@ -69,6 +69,17 @@ bool holdsLineBreak(QStringView text)
     return text.contains(u'\r') || text.contains(u'\n');
 }
 
+// Whether the reader gives the text back as written: it skips blanks before a field, reads a
+// field that starts with a double quote up to the next one, and ends a tagged value (but not
+// a cell's text, which runs to the line's end) at a comma.
+bool readsBack(QStringView prefix, QStringView value)
+{
+    if (!value.isEmpty() &&
+        (value.front() == u' ' || value.front() == u'\t' || value.front() == u'"'))
+        return false;
+    return !prefix.isEmpty() || !value.contains(u',');
+}
+
 // Appends the characters (a surrogate pair counts as one) of `from` not yet in `to`.
 bool addNew(QString& to, QStringView from)
 {
@@ -121,7 +132,7 @@ QString settingsText(const model::School& school)
     return text;
 }
 
-SaveResult writeSchoolFile(const model::School& school, const QString& path)
+SaveResult settingsBytes(const model::School& school, QByteArray& bytes)
 {
     // What the reader would refuse is not written.
     const QString refusal = school::sizeRefusal(school);
@@ -132,13 +143,39 @@ SaveResult writeSchoolFile(const model::School& school, const QString& path)
         return result;
     }
     bool lineBreak = false;
-    visitRecords(school, [&](QStringView, QStringView value, QStringView) {
+    SaveResult notReadBack;
+    const auto refuse = [&notReadBack](QStringView text) {
+        if (notReadBack.sample.isEmpty()) {
+            notReadBack.status = SaveResult::Status::NotReadBack;
+            notReadBack.sample = text.toString();
+        }
+    };
+    visitRecords(school, [&](QStringView prefix, QStringView value, QStringView) {
         lineBreak = lineBreak || holdsLineBreak(value);
+        if (!readsBack(prefix, value))
+            refuse(value);
     });
-    QByteArray bytes;
+    // A tree record is split at its first two spaces: parent key and text must hold none.
+    const model::CombinedTree& tree = school.combinedGroups;
+    for (int i = 0; i < tree.nodeCount(); ++i) {
+        const model::TreeNode& node = tree.node(i);
+        if (node.text.contains(u' '))
+            refuse(node.text);
+        if (i > 0 && node.parent >= 0 && tree.node(node.parent).key.contains(u' '))
+            refuse(tree.node(node.parent).key);
+    }
     if (lineBreak || !model::encodeGbk(settingsText(school), bytes))
         return unencodable(school);
-    return writeSettingsFile(path, bytes);
+    if (!notReadBack.written())
+        bytes.clear();
+    return notReadBack;
+}
+
+SaveResult writeSchoolFile(const model::School& school, const QString& path)
+{
+    QByteArray bytes;
+    const SaveResult encoded = settingsBytes(school, bytes);
+    return encoded.written() ? writeSettingsFile(path, bytes) : encoded;
 }
 
 SaveResult writeSettingsFile(const QString& path, const QByteArray& bytes)

@@ -2,6 +2,7 @@
 
 #include "opendata.h"
 #include "openlayout.h"
+#include "scheduler/fixedmarks.h"
 #include "systemerror.h"
 #include "workspace.h"
 
@@ -53,7 +54,10 @@ ReadError readSchool(OpenedSchool& opened, const QByteArray& bytes, ReadWarning*
     if (error.failed())
         return error;
     layOutOpenedGrids(opened);
-    return readGridCells(opened, bytes);
+    const ReadError cellsError = readGridCells(opened, bytes);
+    if (!cellsError.failed())
+        scheduler::restoreFixedMarks(opened.school, opened.periodsPerDay);
+    return cellsError;
 }
 
 void takeOpenedSchool(Workspace& ws, OpenedSchool opened)

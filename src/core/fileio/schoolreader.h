@@ -42,8 +42,8 @@ ReadError loadFile(const QString& path, QByteArray& bytes);
 // fields a file leaves out keep their texts.
 OpenedSchool openingFrom(const Workspace& ws);
 
-// readTaggedValues, the layout of both grids, readGridCells. A line that looks damaged although
-// it could be read is reported in `warning`.
+// readTaggedValues, the layout of both grids, readGridCells, and the fixed marks a file does not
+// keep. A line that looks damaged although it could be read is reported in `warning`.
 ReadError readSchool(OpenedSchool& opened, const QByteArray& bytes, ReadWarning* warning = nullptr);
 
 // The opened school becomes the open one; selections and choices of the old one are gone.

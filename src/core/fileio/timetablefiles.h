@@ -4,6 +4,8 @@
 // same sheets as the printed pages.
 #pragma once
 
+#include "fileset.h"
+
 #include "print/timetablebook.h"
 
 #include <QByteArray>
@@ -18,11 +20,8 @@ namespace orve::fileio {
 
 enum class TableFormat { Csv, Html };
 
-struct TimetableFile
-{
-    QString name; // "总课表.csv", "班级课程表.html", …
-    QByteArray bytes;
-};
+// "总课表.csv", "班级课程表.html", …
+using TimetableFile = NamedFile;
 
 // Each sheet as a block: its heading on a line of its own, then its rows; an empty line
 // between blocks. A joined block's text stands in each of its cells; texts are trimmed.

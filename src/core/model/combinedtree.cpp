@@ -4,16 +4,20 @@ namespace orve::model {
 
 void CombinedTree::reset()
 {
-    nodes_.clear();
+    clear();
     addRoot(rootKey(), rootText());
+}
+
+void CombinedTree::clear()
+{
+    nodes_.clear();
+    indexOfKey_.clear();
+    children_.clear();
 }
 
 int CombinedTree::findKey(const QString& key) const
 {
-    for (std::size_t i = 0; i < nodes_.size(); ++i)
-        if (nodes_[i].key == key)
-            return int(i);
-    return -1;
+    return indexOfKey_.value(key, -1);
 }
 
 int CombinedTree::findText(const QString& text) const
@@ -24,29 +28,46 @@ int CombinedTree::findText(const QString& text) const
     return -1;
 }
 
-QList<int> CombinedTree::children(int index) const
+const QList<int>& CombinedTree::children(int index) const
 {
-    QList<int> result;
-    for (std::size_t i = 0; i < nodes_.size(); ++i)
-        if (nodes_[i].parent == index)
-            result.append(int(i));
-    return result;
+    static const QList<int> none;
+    return index >= 0 && index < nodeCount() ? children_[std::size_t(index)] : none;
+}
+
+int CombinedTree::append(TreeNode node)
+{
+    const int index = nodeCount();
+    indexOfKey_.insert(node.key, index);
+    if (node.parent >= 0)
+        children_[std::size_t(node.parent)].append(index);
+    nodes_.push_back(std::move(node));
+    children_.emplace_back();
+    return index;
+}
+
+void CombinedTree::reindex()
+{
+    indexOfKey_.clear();
+    children_.assign(nodes_.size(), {});
+    for (std::size_t i = 0; i < nodes_.size(); ++i) {
+        indexOfKey_.insert(nodes_[i].key, int(i));
+        if (nodes_[i].parent >= 0)
+            children_[std::size_t(nodes_[i].parent)].append(int(i));
+    }
 }
 
 int CombinedTree::addRoot(const QString& key, const QString& text)
 {
     if (findKey(key) >= 0)
         return -1;
-    nodes_.push_back({key, text, -1});
-    return nodeCount() - 1;
+    return append({key, text, -1});
 }
 
 int CombinedTree::addChild(int parent, const QString& key, const QString& text)
 {
     if (parent < 0 || parent >= nodeCount() || findKey(key) >= 0)
         return -1;
-    nodes_.push_back({key, text, parent});
-    return nodeCount() - 1;
+    return append({key, text, parent});
 }
 
 bool CombinedTree::setKey(int index, const QString& key)
@@ -54,7 +75,10 @@ bool CombinedTree::setKey(int index, const QString& key)
     const int holder = findKey(key);
     if (index < 0 || index >= nodeCount() || (holder >= 0 && holder != index))
         return false;
-    nodes_[std::size_t(index)].key = key;
+    TreeNode& node = nodes_[std::size_t(index)];
+    indexOfKey_.remove(node.key);
+    node.key = key;
+    indexOfKey_.insert(key, index);
     return true;
 }
 
@@ -83,6 +107,7 @@ void CombinedTree::remove(int index)
         if (node.parent >= 0)
             node.parent = moved[std::size_t(node.parent)];
     nodes_ = std::move(kept);
+    reindex();
 }
 
 bool CombinedTree::operator==(const CombinedTree& other) const

@@ -3,6 +3,7 @@
 // any other; groups are its children and members the groups' children.
 #pragma once
 
+#include <QHash>
 #include <QList>
 #include <QString>
 #include <vector>
@@ -25,15 +26,15 @@ public:
     // The tree as start-up and New leave it: the root alone.
     void reset();
     // No nodes at all.
-    void clear() { nodes_.clear(); }
+    void clear();
 
     // Nodes are indexed from 0 in the order they were added (the first node is the root).
     int nodeCount() const { return int(nodes_.size()); }
     const TreeNode& node(int index) const { return nodes_.at(std::size_t(index)); }
     int findKey(const QString& key) const;
     int findText(const QString& text) const;
-    // Children of a node, in the order they were added.
-    QList<int> children(int index) const;
+    // Children of a node, in the order they were added (none for an index outside the tree).
+    const QList<int>& children(int index) const;
 
     // Each fails (returns -1) on a key that is already in the tree or a parent that is not.
     int addRoot(const QString& key, const QString& text);
@@ -47,8 +48,13 @@ public:
 
 private:
     bool isDescendant(int index, int ancestor) const;
+    int append(TreeNode node);
+    void reindex();
 
     std::vector<TreeNode> nodes_;
+    // Kept with the nodes, so that a file of many nodes reads in linear time.
+    QHash<QString, int> indexOfKey_;
+    std::vector<QList<int>> children_;
 };
 
 } // namespace orve::model

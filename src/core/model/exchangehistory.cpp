@@ -6,6 +6,8 @@ namespace orve::model {
 
 void doStep(const ExchangeStep& step, Grid& timetable)
 {
+    if (step.replacement)
+        timetable = step.replacement->after;
     RedrawSuspender suspended(timetable);
     for (const CellExchange& exchange : step.exchanges)
         timetable.swapCells(exchange.first, exchange.second);
@@ -24,6 +26,8 @@ void undoStep(const ExchangeStep& step, Grid& timetable)
     }
     for (auto exchange = step.exchanges.rbegin(); exchange != step.exchanges.rend(); ++exchange)
         timetable.swapCells(exchange->first, exchange->second);
+    if (step.replacement)
+        timetable = step.replacement->before;
 }
 
 void ExchangeHistory::record(ExchangeStep step)
@@ -44,24 +48,24 @@ QString ExchangeHistory::redoCaption() const
     return undone_.empty() ? QString() : undone_.back().caption;
 }
 
-bool ExchangeHistory::undo(Grid& timetable)
+const ExchangeStep* ExchangeHistory::undo(Grid& timetable)
 {
     if (done_.empty())
-        return false;
+        return nullptr;
     undoStep(done_.back(), timetable);
     undone_.push_back(std::move(done_.back()));
     done_.pop_back();
-    return true;
+    return &undone_.back();
 }
 
-bool ExchangeHistory::redo(Grid& timetable)
+const ExchangeStep* ExchangeHistory::redo(Grid& timetable)
 {
     if (undone_.empty())
-        return false;
+        return nullptr;
     doStep(undone_.back(), timetable);
     done_.push_back(std::move(undone_.back()));
     undone_.pop_back();
-    return true;
+    return &done_.back();
 }
 
 void ExchangeHistory::clear()

@@ -232,6 +232,13 @@ void Grid::swapCells(CellRef a, CellRef b)
     touchCells(b.row, b.column, b.row, b.column, true);
 }
 
+bool Grid::sameTexts(const Grid& other) const
+{
+    return rows_ == other.rows_ && columns_ == other.columns_ &&
+           std::equal(cells_.begin(), cells_.end(), other.cells_.begin(),
+                      [](const GridCell& a, const GridCell& b) { return a.text == b.text; });
+}
+
 void Grid::clearCells()
 {
     clearRange(0, 0, rows_ - 1, columns_ - 1);

@@ -66,6 +66,8 @@ public:
     void setCellFontSize(CellRef at, int points);
     // Exchanges everything two cells carry.
     void swapCells(CellRef a, CellRef b);
+    // The same counts and the same text in every cell; formats and measures aside.
+    bool sameTexts(const Grid& other) const;
 
     // Empties texts and formats; counts and sizes stay.
     void clearCells();

@@ -47,6 +47,9 @@ struct DoublePeriodRule
 
 inline constexpr int MaxRuleCount = 99;
 
+// Whose name a rule holds.
+enum class RuleSubject { Class, Course, Teacher, Venue };
+
 struct Rules
 {
     std::vector<PeriodRule> teacherUnavailable;
@@ -76,5 +79,11 @@ struct Rules
                doublePeriods == other.doublePeriods;
     }
 };
+
+// How many rules hold the name as a subject of that kind.
+int rulesNaming(const Rules& rules, RuleSubject subject, const QString& name);
+// Rules follow a renamed class, course, teacher or venue, and go with a deleted one.
+void renameInRules(Rules& rules, RuleSubject subject, const QString& from, const QString& to);
+void removeFromRules(Rules& rules, RuleSubject subject, const QString& name);
 
 } // namespace orve::model

@@ -44,4 +44,12 @@ struct School
     Grid masterTimetable;
 };
 
+// The parts of a school that change apart; the notifier names each in its own signal.
+enum class SchoolPart { Week, Lists, Plan, Conditions, Title, Timetable };
+inline constexpr int SchoolPartCount = 6;
+
+// Whether two schools hold the same in `part` as a course-settings file stores it: texts, not
+// the marks and measures of the grids.
+bool samePart(const School& a, const School& b, SchoolPart part);
+
 } // namespace orve::model

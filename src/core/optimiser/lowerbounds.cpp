@@ -13,7 +13,9 @@ namespace {
 bool mayStand(const LessonTable& table, int id, int slot)
 {
     const Lesson& l = table.lesson(id);
-    if (l.fixed)
+    // Where it stands it may stay, even breaking a rule: the search never adds a breach but
+    // need not mend one.
+    if (l.fixed || l.slot == slot)
         return l.slot == slot;
     for (const int c : l.classes) {
         const int there = table.cell(c, slot);

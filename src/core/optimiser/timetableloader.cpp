@@ -1,14 +1,14 @@
 #include "timetableloader.h"
 
-#include "model/combinedlesson.h"
 #include "model/fixedlessonentry.h"
 #include "model/lessoncell.h"
 #include "model/numbers.h"
 #include "model/school.h"
 #include "model/slots.h"
-#include "scheduler/doublebookings.h"
 #include "scheduler/combinedgroups.h"
+#include "scheduler/doublebookings.h"
 #include "scheduler/runcontext.h"
+#include "school/planrowindex.h"
 #include "school/teachingplan.h"
 
 #include <QHash>
@@ -85,7 +85,7 @@ private:
     int slots_;
     int periodsPerDay_;
     QHash<QString, int> classIndex_;
-    QHash<QString, int> planRows_; // combined-lesson entry of class and course -> first row
+    const school::PlanRowIndex planRows_;
     QHash<std::pair<int, QString>, int> counters_;
     QHash<QString, int> teacherIds_;
     QHash<QString, int> textIds_;
@@ -104,15 +104,11 @@ Loader::Loader(const model::School& school, int periodsPerDay)
       together_(school), grid_(school.masterTimetable), plan_(school.plan),
       classes_(std::max(grid_.rowCount() - model::FirstClassRow, 0)),
       slots_(std::max(grid_.columnCount() - 1, 0)), periodsPerDay_(std::max(periodsPerDay, 1)),
-      occupant_(std::size_t(classes_) * std::size_t(slots_), FreeCell), pinned_(occupant_.size(), 0)
+      planRows_(plan_), occupant_(std::size_t(classes_) * std::size_t(slots_), FreeCell),
+      pinned_(occupant_.size(), 0)
 {
     for (int c = 0; c < classes_; ++c)
         classIndex_.insert(grid_.text({model::classRow(c), model::ClassNameColumn}), c);
-    // QHash::insert replaces: walk back so that the first row of a class and course wins.
-    for (int r = plan_.rowCount() - 1; r > school::PlanHeaderRow; --r)
-        planRows_.insert(model::combinedLessonEntry(plan_.text({r, school::ClassColumn}),
-                                                    plan_.text({r, school::CourseColumn})),
-                         r);
 }
 
 int Loader::textId(const QString& text)
@@ -143,8 +139,7 @@ int Loader::counter(int classIndex, QStringView course)
 
 std::optional<int> Loader::planRow(const QString& className, QStringView course) const
 {
-    const auto found = planRows_.constFind(model::combinedLessonEntry(className, course));
-    return found == planRows_.constEnd() ? std::nullopt : std::optional<int>(*found);
+    return planRows_.first(className, course);
 }
 
 void Loader::addFacts(Lesson& lesson)

@@ -163,6 +163,12 @@ void ReportSheet::setCellAlignment(int column, int row, int code)
         cell->alignment = alignmentOfCode(code);
 }
 
+void ReportSheet::setCellTextColour(int column, int row, model::Colour colour)
+{
+    if (SheetCell* cell = mutableCell({row, column}))
+        cell->textColour = colour;
+}
+
 void ReportSheet::setCellString(int column, int row, const QString& text)
 {
     if (SheetCell* cell = mutableCell({row, column}))

@@ -16,6 +16,7 @@ struct SheetCell
     QString fontFamily; // empty: the printing face
     int fontSize = 9;   // points
     Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignVCenter;
+    model::Colour textColour = model::StandardColour; // 0x00BBGGRR; 0: black
 };
 
 // An inclusive block of cells.
@@ -118,6 +119,8 @@ public:
     void redrawGrid() override {}
     void redrawAll() override {}
     void setTitle(const QString& title) override { title_ = title; }
+    // Beyond the preparation's calls: a text drawn in colour.
+    void setCellTextColour(int column, int row, model::Colour colour);
     void setPrintRange(int firstColumn, int firstRow, int lastColumn, int lastRow) override;
 
 private:

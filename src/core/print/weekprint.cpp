@@ -42,6 +42,15 @@ ReportSheet weekSheet(const views::WeekTimetable& week, const QString& caption)
     ReportSheet sheet;
     sheet.setPageLabelVisible(false);
     fillWeekTimetable(sheet, week);
+    // A teacher in two lessons at once shows in red on screen; paper that prints no colour
+    // still shows the heavy frame and the tag.
+    for (int r = 1; r <= week.periodsPerDay(); ++r)
+        for (int c = 1; c <= week.days(); ++c)
+            if (week.cell({c, r}).doubleBooked) {
+                sheet.setCellString(c, r, DoubleBookedTag + u'\n' + week.text({c, r}));
+                sheet.setCellTextColour(c, r, DoubleBookedColour);
+                sheet.drawLine(c, r, c, r, LineScope::Outline, ThickLine, DoubleBookedColour);
+            }
     sheet.setHeading(caption);
     sheet.setPageFit(PageFit::OnePage);
     return sheet;

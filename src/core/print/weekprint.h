@@ -13,15 +13,21 @@ namespace orve::print {
 
 // Measures of a week's sheet at its own size, in sheet pixels (1/96 inch); a page scales it.
 inline constexpr double WeekHeaderColumnWidth = 48;
-inline constexpr double WeekDayColumnWidth = 120;
+inline constexpr double WeekDayColumnWidth = 150;
 inline constexpr double WeekHeaderRowHeight = 32;
 inline constexpr double WeekPeriodRowHeight = 56;
 inline constexpr int WeekFontPoints = 10;
 
+// How a teacher's double-booked period is marked on paper: the tag on a line of its own above
+// the lessons, text and frame in red.
+inline const QString DoubleBookedTag = QStringLiteral(u"【重课】");
+inline constexpr model::Colour DoubleBookedColour = 0x000000C0;
+
 // Sends the week to the sheet: size, measures, fonts, centred texts, lines, print range.
 void fillWeekTimetable(SheetCalls& sheet, const views::WeekTimetable& week);
 
-// The week's sheet, fitted to one page, with `caption` as its heading.
+// The week's sheet, fitted to one page, with `caption` as its heading; a double-booked period
+// marked as above.
 ReportSheet weekSheet(const views::WeekTimetable& week, const QString& caption);
 
 } // namespace orve::print

@@ -1,9 +1,10 @@
 // Which lessons are taught together, in one place: the combined groups of the combined-class
 // tree whose periods the plan gives as a number (a group without one is not combined: its
-// classes' lessons are their own), each member (class, course) belonging to the first such
-// group that names it, each class once in a group, and only with a plan row. The lessons of one group's classes that
-// stand in one slot with one teacher are one lesson, never a double booking. Groups are
-// numbered once, so the searches compare numbers, never names.
+// classes' lessons are their own), with the members that take part (conditions/groupmembers:
+// each class once, only with a plan row), each member (class, course) belonging to the first
+// such group that names it. The lessons of one group's classes that stand in one slot with
+// one teacher are one lesson, never a double booking. Groups are numbered once, so the
+// searches compare numbers, never names.
 #pragma once
 
 #include <QHash>

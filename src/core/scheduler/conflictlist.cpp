@@ -2,6 +2,7 @@
 
 #include "doublebookings.h"
 #include "teacherindex.h"
+#include "timetablerules.h"
 
 #include "model/fixedlessonentry.h"
 #include "model/grid.h"
@@ -21,6 +22,19 @@ int entryNumber(const std::optional<QStringView>& field)
     return field ? model::leadingInteger(*field, std::numeric_limits<qint16>::min(),
                                          std::numeric_limits<qint16>::max())
                  : 0;
+}
+
+// The first rule the cell's lesson breaks where it stands; none without rules attached. A
+// missing double period is a need of the course, not a fault of one lesson.
+std::optional<conditions::RuleKind> ruleBrokenAt(const TeacherIndex& index, model::CellRef at)
+{
+    const TimetableRules* rules = index.rules();
+    if (!rules || rules->book().empty())
+        return std::nullopt;
+    for (const conditions::RuleKind kind : rules->rulesBrokenAt(at))
+        if (kind != conditions::RuleKind::DoublePeriods)
+            return kind;
+    return std::nullopt;
 }
 
 } // namespace
@@ -47,24 +61,33 @@ QStringList updateConflictList(QStringList& list, const TeacherIndex& index,
         return at.row >= model::FirstClassRow && at.row < index.rows() && at.column >= 1 &&
                at.column < index.columns();
     };
+    // The entry of a lesson double-booked or breaking a rule; empty for one doing neither.
     const auto entryFor = [&](model::CellRef at) {
-        listed[std::size_t(timetable.flatIndex(at))] = true;
-        return conflictEntry(at, timetable.text({at.row, model::ClassNameColumn}),
-                             timetable.text(at));
+        QString entry;
+        if (isDoubleBooked(index, groups, at))
+            entry = conflictEntry(at, timetable.text({at.row, model::ClassNameColumn}),
+                                  timetable.text(at));
+        else if (const auto broken = ruleBrokenAt(index, at))
+            entry = conflictEntry(at, timetable.text({at.row, model::ClassNameColumn}),
+                                  timetable.text(at)) +
+                    QStringLiteral(u"（违反“%1”）").arg(conditions::ruleKindCaption(*broken));
+        if (!entry.isEmpty())
+            listed[std::size_t(timetable.flatIndex(at))] = true;
+        return entry;
     };
     QStringList kept;
     for (const QString& entry : std::as_const(list)) {
         const model::CellRef at = conflictCell(entry);
-        if (inSlots(at) && !listed[std::size_t(timetable.flatIndex(at))] &&
-            isDoubleBooked(index, groups, at))
-            kept.append(entryFor(at));
+        if (inSlots(at) && !listed[std::size_t(timetable.flatIndex(at))])
+            if (const QString now = entryFor(at); !now.isEmpty())
+                kept.append(now);
     }
     QStringList added;
     for (int c = 1; c < index.columns(); ++c)
         for (int r = model::FirstClassRow; r < index.rows(); ++r)
-            if (!listed[std::size_t(timetable.flatIndex({r, c}))] &&
-                isDoubleBooked(index, groups, {r, c}))
-                added.append(entryFor({r, c}));
+            if (!listed[std::size_t(timetable.flatIndex({r, c}))])
+                if (const QString now = entryFor({r, c}); !now.isEmpty())
+                    added.append(now);
     list = kept + added;
     return added;
 }

@@ -34,16 +34,19 @@ void placeLessonsWithoutTeacher(RunContext& ctx)
             continue;
         if (r < int(ctx.placedEarly.size()))
             remaining -= ctx.placedEarly[std::size_t(r)];
-        const std::optional<int> row = classRowOf(timetable, plan.text({r, school::ClassColumn}));
+        const std::optional<int> row = ctx.classRow(plan.text({r, school::ClassColumn}));
         if (!row)
             continue;
         const QString& course = plan.text({r, school::CourseColumn});
-        for (int c = 1; c < timetable.columnCount() && remaining > 0; ++c) {
-            if (timetable.text({*row, c}).isEmpty()) {
-                ctx.index.write({*row, c}, course, model::TextStyle::Flat);
-                --remaining;
+        // Free periods that break no rule first, then (none left) any free period.
+        for (const bool keepRules : {true, false})
+            for (int c = 1; c < timetable.columnCount() && remaining > 0; ++c) {
+                if (timetable.text({*row, c}).isEmpty() &&
+                    !(keepRules && ctx.breaksRule({*row, c}, course))) {
+                    ctx.index.write({*row, c}, course, model::TextStyle::Flat);
+                    --remaining;
+                }
             }
-        }
     }
 }
 

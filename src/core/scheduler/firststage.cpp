@@ -3,8 +3,8 @@
 #include "model/fixedlessonentry.h"
 #include "placementtests.h"
 #include "runcontext.h"
-#include "school/planlookups.h"
 
+#include "conditions/groupmembers.h"
 #include "model/cellmarks.h"
 #include "model/combinedlesson.h"
 #include "model/lessoncell.h"
@@ -37,19 +37,6 @@ struct FixedCell
 };
 using FixedCells = QHash<int, FixedCell>;
 
-QList<int> matchingPlanRows(RunContext& ctx, QStringView className, QStringView course)
-{
-    const model::Grid& plan = ctx.ws.school.plan;
-    QList<int> rows;
-    for (int r = 0; r < plan.rowCount(); ++r) {
-        ctx.ui.processEvents();
-        if (plan.text({r, school::ClassColumn}) == className &&
-            plan.text({r, school::CourseColumn}) == course)
-            rows.append(r);
-    }
-    return rows;
-}
-
 void addPeriods(RunContext& ctx, int planRow, int delta)
 {
     model::Grid& plan = ctx.ws.school.plan;
@@ -70,7 +57,7 @@ void placeFixedLesson(RunContext& ctx, const QString& entry, FixedCells& fixedCe
     const QStringView course = fields->course;
     const int day = fields->day;
     const int period = fields->period;
-    const std::optional<int> row = classRowOf(ws.school.masterTimetable, className);
+    const std::optional<int> row = ctx.classRow(className);
     // Never into a header row, never into a period the week no longer has.
     if (!row || day < 1 || day > ws.school.week.daysPerWeek() || period < 1 ||
         period > ws.session.periodsPerDay) {
@@ -78,8 +65,7 @@ void placeFixedLesson(RunContext& ctx, const QString& entry, FixedCells& fixedCe
         return;
     }
     const bool freePeriod = course == model::FreePeriodText;
-    const QList<int> planRows =
-        freePeriod ? QList<int>() : matchingPlanRows(ctx, className, course);
+    const QList<int> planRows = freePeriod ? QList<int>() : ctx.planRows().rows(className, course);
     // A lesson the plan does not have cannot be placed; its cell stays open for others.
     if (!freePeriod && planRows.isEmpty()) {
         ctx.problems.skippedFixedEntries.append(entry);
@@ -110,30 +96,31 @@ struct Member
 {
     QString className;
     QString course;
-    std::optional<int> row;     // class row of the master timetable
-    std::optional<int> planRow; // looked up once, not once per lesson placed
-    QString lesson;             // the cell text of the member's lesson
+    int planRow = -1;
+    std::optional<int> row; // class row of the master timetable
+    QString lesson;         // the cell text of the member's lesson
 };
 
+// The members taking part in the group; those left out keep their plan rows for the later
+// stages, and a member whose class has no row is skipped. Both are reported.
 std::vector<Member> membersOf(RunContext& ctx, int group)
 {
     const model::CombinedTree& tree = ctx.ws.school.combinedGroups;
+    const QString& groupText = tree.node(group).text;
+    conditions::GroupMembers taking = conditions::groupMembers(tree, group, ctx.planRows());
+    for (const conditions::LeftOutMember& left : taking.leftOut)
+        ctx.problems.leftOutMembers.append(groupText + u' ' +
+                                           model::combinedLessonCaption(tree.node(left.node).text));
     std::vector<Member> members;
-    for (const int node : tree.children(group)) {
-        const QString& text = tree.node(node).text;
-        const qsizetype at = text.indexOf(QChar(model::CombinedSeparator));
-        Member member;
-        member.className = at < 0 ? text : text.left(at);
-        member.course = at < 0 ? QString() : text.mid(at + 1);
-        member.row = classRowOf(ctx.ws.school.masterTimetable, member.className);
+    for (conditions::GroupMember& taken : taking.members) {
+        const std::optional<int> row = ctx.classRow(taken.className);
+        const QString lesson = model::lessonCellText(
+            taken.course, ctx.ws.school.plan.text({taken.planRow, school::TeacherColumn}));
+        Member member{std::move(taken.className), std::move(taken.course), taken.planRow, row,
+                      lesson};
         if (!member.row)
-            ctx.problems.skippedMembers.append(tree.node(group).text + u' ' +
-                                               model::combinedLessonCaption(text));
-        member.planRow = school::planRowOf(ctx.ws.school.plan, member.className, member.course);
-        member.lesson = model::lessonCellText(
-            member.course,
-            member.planRow ? ctx.ws.school.plan.text({*member.planRow, school::TeacherColumn})
-                           : QString());
+            ctx.problems.skippedMembers.append(
+                groupText + u' ' + model::combinedLessonCaption(tree.node(taken.node).text));
         members.push_back(std::move(member));
     }
     return members;
@@ -155,6 +142,15 @@ bool positionAccepted(int column, int periodsPerDay, int limit, bool main)
     return main ? position <= limit : limit < position;
 }
 
+// Whether every member's lesson may stand in the column without breaking a rule.
+bool ruleAllowsAll(RunContext& ctx, const std::vector<Member>& members, int column)
+{
+    for (const Member& member : members)
+        if (member.row && ctx.breaksRule({*member.row, column}, member.lesson))
+            return false;
+    return true;
+}
+
 std::optional<int> findCombinedColumn(RunContext& ctx, const std::vector<Member>& members,
                                       bool main)
 {
@@ -166,32 +162,40 @@ std::optional<int> findCombinedColumn(RunContext& ctx, const std::vector<Member>
     // The morning field cannot change during a run: read once, not parsed again per draw.
     const int morningLimit = ctx.ws.school.week.morningPeriods();
     const int attempts = CombinedAttemptsPerColumn * columns;
+    const auto fits = [&](int column, int limit) {
+        return positionAccepted(column, perDay, limit, main) &&
+               freeInAll(ctx.ws.school.masterTimetable, members, column);
+    };
     for (int attempt = 1; attempt <= attempts; ++attempt) {
         const int limit = attempt > 2 * columns ? relaxedLimit : morningLimit;
         const int column = ctx.drawSlotColumn();
-        if (positionAccepted(column, perDay, limit, main) &&
-            freeInAll(ctx.ws.school.masterTimetable, members, column))
+        if (fits(column, limit) && ruleAllowsAll(ctx, members, column))
             return column;
     }
-    for (int column = 1; column < columns; ++column)
-        if (positionAccepted(column, perDay, relaxedLimit, main) &&
-            freeInAll(ctx.ws.school.masterTimetable, members, column))
-            return column;
+    // In column order: a column that breaks no rule, else (no such column left) any.
+    for (const bool keepRules : {true, false})
+        for (int column = 1; column < columns; ++column)
+            if (fits(column, relaxedLimit) &&
+                (!keepRules || ruleAllowsAll(ctx, members, column)))
+                return column;
     return std::nullopt;
 }
 
 void placeGroup(RunContext& ctx, int group)
 {
     Workspace& ws = ctx.ws;
+    model::Grid& plan = ws.school.plan;
     const std::vector<Member> members = membersOf(ctx, group);
     if (members.empty())
         return;
-    const Member& last = members.back();
-    const auto lastPlanCell = [&](int column) {
-        return last.planRow ? ws.school.plan.text({*last.planRow, column}) : QString();
-    };
-    const bool main = lastPlanCell(school::MainMarkColumn) == school::MainCourseMark;
-    const QString periods = lastPlanCell(school::PeriodsColumn);
+    // The periods and the mark are the tree's last member's, taking part or not.
+    const model::CombinedTree& tree = ws.school.combinedGroups;
+    const auto [lastClass, lastCourse] =
+        conditions::memberClassAndCourse(tree.node(tree.children(group).last()).text);
+    const std::optional<int> lastRow = ctx.planRows().first(lastClass, lastCourse);
+    const bool main =
+        lastRow && plan.text({*lastRow, school::MainMarkColumn}) == school::MainCourseMark;
+    const QString periods = lastRow ? plan.text({*lastRow, school::PeriodsColumn}) : QString();
     // Without a number of periods the group is not combined at all: its members keep their
     // plan rows, whose lessons the next stage places class by class, and the later groups
     // are still placed.
@@ -215,16 +219,13 @@ void placeGroup(RunContext& ctx, int group)
             if (!member.row)
                 continue;
             ctx.index.write({*member.row, *column}, member.lesson, model::FixedMark);
-            if (member.planRow)
-                ctx.countPlacedEarly(*member.planRow);
+            ctx.countPlacedEarly(member.planRow);
         }
     }
     // Placed together or not at all: no later stage may split the group into single lessons.
     for (const Member& member : members) {
-        if (!member.planRow)
-            continue;
-        ws.school.plan.setText({*member.planRow, school::PeriodsColumn}, QStringLiteral("0"));
-        ctx.markPlacedTogether(*member.planRow);
+        plan.setText({member.planRow, school::PeriodsColumn}, QStringLiteral("0"));
+        ctx.markPlacedTogether(member.planRow);
     }
 }
 
@@ -244,7 +245,8 @@ void placeFixedLessons(RunContext& ctx)
 {
     FixedCells fixedCells;
     for (const QString& entry : ctx.ws.school.fixedLessons) {
-        ctx.ui.processEvents();
+        if (!ctx.carryOn())
+            return;
         placeFixedLesson(ctx, entry, fixedCells);
     }
 }
@@ -254,14 +256,18 @@ void placeCombinedGroups(RunContext& ctx)
     const model::CombinedTree& tree = ctx.ws.school.combinedGroups;
     if (tree.nodeCount() == 0)
         return;
-    for (const int group : tree.children(0))
+    for (const int group : tree.children(0)) {
+        if (!ctx.carryOn())
+            return;
         placeGroup(ctx, group);
+    }
 }
 
 void placeFirstStage(RunContext& ctx)
 {
     placeFixedLessons(ctx);
-    placeCombinedGroups(ctx);
+    if (!ctx.stopped())
+        placeCombinedGroups(ctx);
 }
 
 } // namespace orve::scheduler

@@ -4,7 +4,9 @@
 #include "doublebookings.h"
 #include "randomsource.h"
 #include "teacherindex.h"
+#include "timetablerules.h"
 
+#include "model/grid.h"
 #include "model/slots.h"
 #include "uiport.h"
 
@@ -57,6 +59,20 @@ bool RepairEngine::resolved(model::CellRef at, int mover) const
     return mover == at.row || !hasClash(at);
 }
 
+bool RepairEngine::exchangeKeepsRules(model::CellRef a, model::CellRef b) const
+{
+    TimetableRules* rules = index_.rules();
+    if (!rules || rules->book().empty())
+        return true;
+    const model::Grid& grid = index_.grid();
+    const conditions::LessonFacts first = rules->factsOf(a, grid.text(a));
+    const conditions::LessonFacts second = rules->factsOf(b, grid.text(b));
+    return rules->tally()
+               .changeOf({{first, a.column - 1}, {second, b.column - 1}},
+                         {{first, b.column - 1}, {second, a.column - 1}})
+               .violationTotal() <= 0;
+}
+
 bool RepairEngine::spendDraw()
 {
     if (repairDrawsLeft_ <= 0 || drawsLeft_ <= 0)
@@ -81,7 +97,8 @@ bool RepairEngine::exchangeCleanly(model::CellRef at)
         const int partner = drawSlotColumn();
         if (partner != at.column && !index_.isFixed({*mover, partner})) {
             const int other = index_.teacherAt({*mover, partner});
-            if (!index_.busy(teacher, partner) && !index_.busy(other, at.column)) {
+            if (!index_.busy(teacher, partner) && !index_.busy(other, at.column) &&
+                exchangeKeepsRules({*mover, partner}, {*mover, at.column})) {
                 index_.swapCells({*mover, partner}, {*mover, at.column});
                 return resolved(at, *mover);
             }
@@ -131,7 +148,7 @@ bool RepairEngine::repairByChain(model::CellRef at, int depth)
         // Two lessons of one teacher never change places; the teacher compared is the one
         // first met here, even after a forced exchange brought another lesson in.
         if (!index_.isFixed({mover, partner}) && index_.teacherAt({mover, partner}) != teacher &&
-            partner != at.column) {
+            partner != at.column && exchangeKeepsRules(moving, {mover, partner})) {
             lastCode = index_.swapConflict(moving, {mover, partner});
             lastCandidate = partner;
             if (lastCode == 0) {

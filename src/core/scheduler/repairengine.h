@@ -69,6 +69,9 @@ private:
     bool resolved(model::CellRef at, int mover) const;
     bool forceAndRepair(model::CellRef at, int partner, int depth);
     bool spendDraw();
+    // Whether exchanging the two cells of one row breaks no rule it kept (always true without
+    // rules attached to the index).
+    bool exchangeKeepsRules(model::CellRef a, model::CellRef b) const;
 
     TeacherIndex& index_;
     const CombinedGroups& groups_;

@@ -58,7 +58,8 @@ void randomPhase(RunContext& ctx, PlanLesson& lesson)
         const int column = period + (day - 1) * perDay;
         if (column < 1 || column >= columns ||
             !ws.school.masterTimetable.text({lesson.classRow, column}).isEmpty() ||
-            ctx.index.busy(lesson.teacher, column))
+            ctx.index.busy(lesson.teacher, column) ||
+            ctx.breaksRule({lesson.classRow, column}, lesson.text))
             continue;
         put(ctx, lesson, column);
     }
@@ -71,15 +72,17 @@ void recordConflict(RunContext& ctx, int row, int column)
         {row, column}, grid.text({row, model::ClassNameColumn}), grid.text({row, column})));
 }
 
-// Main courses fill periods 1, 2, ... of each day, the others the last periods first.
-void sequentialPhase(RunContext& ctx, PlanLesson& lesson)
+// Main courses fill periods 1, 2, ... of each day, the others the last periods first; the
+// periods that break a rule only once no other period is left.
+void sequentialPhase(RunContext& ctx, PlanLesson& lesson, bool keepRules)
 {
     const int columns = ctx.columns();
     const int perDay = ctx.ws.session.periodsPerDay;
     for (int i = 0; i < perDay && lesson.remaining > 0; ++i) {
         const int period = lesson.main ? i + 1 : perDay - i;
         for (int column = period; column < columns && lesson.remaining > 0; column += perDay) {
-            if (!ctx.ws.school.masterTimetable.text({lesson.classRow, column}).isEmpty())
+            if (!ctx.ws.school.masterTimetable.text({lesson.classRow, column}).isEmpty() ||
+                (keepRules && ctx.breaksRule({lesson.classRow, column}, lesson.text)))
                 continue;
             const std::optional<int> holder = ctx.index.firstRow(lesson.teacher, column);
             put(ctx, lesson, column);
@@ -104,7 +107,7 @@ void placePlanRow(RunContext& ctx, int planRow)
     if (lesson.remaining <= 0 || teacher.isEmpty())
         return;
     lesson.className = plan.text({planRow, school::ClassColumn});
-    const std::optional<int> row = classRowOf(ctx.ws.school.masterTimetable, lesson.className);
+    const std::optional<int> row = ctx.classRow(lesson.className);
     if (!row)
         return;
     lesson.classRow = *row;
@@ -112,8 +115,9 @@ void placePlanRow(RunContext& ctx, int planRow)
     lesson.teacher = ctx.index.teacherId(model::teacherPart(lesson.text));
     lesson.main = plan.text({planRow, school::MainMarkColumn}) == school::MainCourseMark;
     randomPhase(ctx, lesson);
-    if (lesson.remaining > 0)
-        sequentialPhase(ctx, lesson);
+    for (const bool keepRules : {true, false})
+        if (lesson.remaining > 0)
+            sequentialPhase(ctx, lesson, keepRules);
 }
 
 } // namespace
@@ -126,9 +130,11 @@ void placeRemainingLessons(RunContext& ctx)
         return;
     const int courses = int(ws.school.courses.size());
     for (int k = 0; k < courses; ++k) {
-        ctx.ui.processEvents();
+        if (!ctx.carryOn())
+            return;
         for (int planRow = k + 1; planRow < ws.school.plan.rowCount(); planRow += courses) {
-            ctx.ui.processEvents();
+            if (!ctx.carryOn())
+                return;
             placePlanRow(ctx, planRow);
         }
     }

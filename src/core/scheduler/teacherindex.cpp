@@ -1,6 +1,7 @@
 #include "teacherindex.h"
 
 #include "doublebookings.h"
+#include "timetablerules.h"
 
 #include "model/cellmarks.h"
 #include "model/grid.h"
@@ -103,6 +104,12 @@ void TeacherIndex::place(model::CellRef at, int teacher)
     ++columnVersions_[std::size_t(column)];
 }
 
+void TeacherIndex::attachRules(TimetableRules& rules)
+{
+    rules_ = &rules;
+    rules.countAll();
+}
+
 void TeacherIndex::write(model::CellRef at, const QString& text, model::TextStyle style)
 {
     if (at.row < model::FirstClassRow || at.row >= rows_ || at.column < 0 || at.column >= columns_)
@@ -110,6 +117,8 @@ void TeacherIndex::write(model::CellRef at, const QString& text, model::TextStyl
     grid_.setText(at, text);
     grid_.setTextStyle(at, style);
     place(at, teacherOfText(text));
+    if (rules_)
+        rules_->enter(at);
 }
 
 void TeacherIndex::reread(model::CellRef at)
@@ -119,6 +128,8 @@ void TeacherIndex::reread(model::CellRef at)
     const int teacher = teacherOfText(grid_.text(at));
     if (teacher != teacherAt(at))
         place(at, teacher);
+    if (rules_)
+        rules_->enter(at);
 }
 
 void TeacherIndex::swapCells(model::CellRef a, model::CellRef b)
@@ -130,6 +141,10 @@ void TeacherIndex::swapCells(model::CellRef a, model::CellRef b)
     grid_.swapCells(a, b);
     place(a, teacher2);
     place(b, teacher1);
+    if (rules_) {
+        rules_->enter(a);
+        rules_->enter(b);
+    }
     if (journal_)
         journal_->push_back({a, b});
 }

@@ -23,6 +23,7 @@ class Grid;
 
 namespace orve::scheduler {
 
+class TimetableRules;
 using model::CellExchange;
 
 // How cells are read. The scheduling run's tests take every cell's teacher part, so an empty
@@ -87,6 +88,11 @@ public:
     // Every exchange from now on is appended to `journal` (none: not journalled).
     void setJournal(std::vector<CellExchange>* journal) { journal_ = journal; }
 
+    // Counts every class-row cell into `rules` now and keeps them counted through every
+    // change made through the index; `rules` must outlive the index or be detached.
+    void attachRules(TimetableRules& rules);
+    TimetableRules* rules() const { return rules_; }
+
 private:
     int teacherOfText(const QString& text);
     void place(model::CellRef at, int teacher);
@@ -113,6 +119,7 @@ private:
     std::vector<quint64> columnVersions_;
     std::vector<quint64> teacherVersions_;
     std::vector<CellExchange>* journal_ = nullptr;
+    TimetableRules* rules_ = nullptr;
 };
 
 } // namespace orve::scheduler

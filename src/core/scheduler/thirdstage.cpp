@@ -34,37 +34,51 @@ Stamp stampOf(const RepairEngine& engine, CellRef at)
             index.columnVersion(at.column), index.teacherVersion(index.teacherAt(at))};
 }
 
-// Every pass starts again from the first entry after a success, as failed entries may now
-// succeed. An entry that failed with no possible exchange at all is not searched again until
-// something it depends on has changed: that search could only fail again.
+// A pass sweeps through the entries in order; a repair that succeeds takes its entry out.
+// The entries that failed are tried again in the next sweep, as earlier repairs may have
+// opened a way, but one that found no possible exchange at all only when something it
+// depends on has changed: that search could only fail again. The pass ends with a sweep that
+// repairs nothing, or after MaxSweeps: each sweep is linear in the entries, so the pass is
+// too (starting again from the first entry after every success made it quadratic). Stops
+// early when the user asks to.
 void workOff(RunContext& ctx, Repair repair, Hopeless hopeless)
 {
+    constexpr int MaxSweeps = 10;
+    struct Entry
+    {
+        QString text;
+        CellRef place;
+        std::optional<Stamp> hopelessAt;
+    };
     QStringList& list = ctx.ws.session.conflicts;
-    std::vector<CellRef> places;
-    places.reserve(std::size_t(list.size()));
-    for (const QString& entry : list)
-        places.push_back(conflictCell(entry));
-    std::vector<std::optional<Stamp>> failed(places.size());
-    std::size_t i = 0;
-    while (i < places.size()) {
-        const CellRef place = places[i];
-        if (failed[i] && *failed[i] == stampOf(ctx.repair, place)) {
-            ++i;
-            continue;
+    std::vector<Entry> entries;
+    entries.reserve(std::size_t(list.size()));
+    for (QString& text : list)
+        entries.push_back({text, conflictCell(text), std::nullopt});
+    bool repaired = true;
+    for (int sweep = 0; repaired && sweep < MaxSweeps && !ctx.stopped(); ++sweep) {
+        repaired = false;
+        std::vector<Entry> left;
+        left.reserve(entries.size());
+        for (Entry& entry : entries) {
+            const bool unchanged =
+                entry.hopelessAt && *entry.hopelessAt == stampOf(ctx.repair, entry.place);
+            if (!unchanged && ctx.carryOn()) {
+                if (repair(ctx.repair, entry.place)) {
+                    repaired = true;
+                    continue;
+                }
+                entry.hopelessAt.reset();
+                if (hopeless(ctx.repair, entry.place))
+                    entry.hopelessAt = stampOf(ctx.repair, entry.place);
+            }
+            left.push_back(std::move(entry));
         }
-        ctx.ui.processEvents();
-        if (repair(ctx.repair, place)) {
-            list.removeAt(qsizetype(i));
-            places.erase(places.begin() + std::ptrdiff_t(i));
-            failed.erase(failed.begin() + std::ptrdiff_t(i));
-            i = 0;
-            continue;
-        }
-        failed[i].reset();
-        if (hopeless(ctx.repair, place))
-            failed[i] = stampOf(ctx.repair, place);
-        ++i;
+        entries = std::move(left);
     }
+    list.clear();
+    for (Entry& entry : entries)
+        list.append(std::move(entry.text));
 }
 
 // Whether no partner column offers what the repair looks for; `accepts` judges one.

@@ -7,6 +7,8 @@
 #include "model/school.h"
 #include "model/slots.h"
 
+#include <tuple>
+
 namespace orve::scheduler {
 
 namespace {
@@ -85,6 +87,31 @@ void TimetableRules::leave(model::CellRef at)
         return;
     tally_->remove(*counted, at.column - 1);
     counted->teacher = NotCounted;
+}
+
+std::vector<conditions::RuleKind> TimetableRules::rulesBrokenAt(model::CellRef at) const
+{
+    const conditions::LessonFacts* counted = countedAt(at);
+    if (!counted || counted->teacher == NotCounted)
+        return {};
+    return tally_->rulesBrokenBy(*counted, at.column - 1);
+}
+
+conditions::RuleCounts TimetableRules::changeOfSwap(const std::vector<int>& rows, int columnA,
+                                                    int columnB)
+{
+    tally_->beginChange();
+    for (const int row : rows) {
+        const conditions::LessonFacts* a = countedAt({row, columnA});
+        const conditions::LessonFacts* b = countedAt({row, columnB});
+        for (const auto& [facts, from, into] :
+             {std::tuple{a, columnA, columnB}, std::tuple{b, columnB, columnA}})
+            if (facts && facts->teacher != NotCounted) {
+                tally_->noteChange(*facts, from - 1, -1);
+                tally_->noteChange(*facts, into - 1, +1);
+            }
+    }
+    return tally_->change();
 }
 
 conditions::RuleCounts countRules(const model::School& school, int periodsPerDay)

@@ -33,7 +33,7 @@ public:
     const conditions::RuleTally& tally() const { return *tally_; }
     conditions::RuleTally& tally() { return *tally_; }
 
-        // What the rules know of a lesson text in a class row; a cell that books nobody has
+    // What the rules know of a lesson text in a class row; a cell that books nobody has
     // teacher -1. Teachers are numbered here as they are met.
     conditions::LessonFacts factsOf(model::CellRef at, const QString& text);
     // The number of a teacher met so far; -1 for one never met.
@@ -46,9 +46,19 @@ public:
     void enter(model::CellRef at);
     void leave(model::CellRef at);
 
+    // The rules the counted lesson of the cell breaks as the timetable stands.
+    std::vector<conditions::RuleKind> rulesBrokenAt(model::CellRef at) const;
+    // What exchanging slots `columnA` and `columnB` in every one of `rows` would change, from
+    // the counted cells, without changing them.
+    conditions::RuleCounts changeOfSwap(const std::vector<int>& rows, int columnA, int columnB);
+
 private:
     // The facts a class-row cell was counted with; null outside the class rows and slots.
     conditions::LessonFacts* countedAt(model::CellRef at);
+    const conditions::LessonFacts* countedAt(model::CellRef at) const
+    {
+        return const_cast<TimetableRules*>(this)->countedAt(at);
+    }
 
     const model::Grid& grid_;
     std::unique_ptr<conditions::RuleBook> book_;

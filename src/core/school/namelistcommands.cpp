@@ -1,6 +1,7 @@
 #include "namelistcommands.h"
 
 #include "model/grid.h"
+#include "model/rules.h"
 #include "namecheck.h"
 #include "planrows.h"
 #include "schoollimits.h"
@@ -60,6 +61,21 @@ void finishEntry(Workspace& ws, UiPort& ui, bool keepText)
     emit ws.notifier.listsChanged();
     emit ws.notifier.namesEditorChanged();
     ui.giveFocus(FocusTarget::NameEntry);
+}
+
+model::RuleSubject ruleSubjectOf(NameList list)
+{
+    switch (list) {
+    case NameList::Classes:
+        return model::RuleSubject::Class;
+    case NameList::Courses:
+        return model::RuleSubject::Course;
+    case NameList::Teachers:
+        return model::RuleSubject::Teacher;
+    case NameList::Venues:
+        return model::RuleSubject::Venue;
+    }
+    return model::RuleSubject::Class;
 }
 
 } // namespace
@@ -177,6 +193,10 @@ void renameName(Workspace& ws, UiPort& ui)
         model::RedrawSuspender suspended(ws.school.plan);
         replaceInColumn(ws.school.plan, ui, planColumnOf(*list), old, name);
     }
+    if (model::rulesNaming(ws.school.rules, ruleSubjectOf(*list), old) > 0) {
+        model::renameInRules(ws.school.rules, ruleSubjectOf(*list), old, name);
+        emit ws.notifier.conditionsChanged();
+    }
     finishEntry(ws, ui, false);
 }
 
@@ -189,8 +209,21 @@ void deleteName(Workspace& ws, UiPort& ui)
     int& selected = selectedEntry(ws, *list);
     if (selected < 0 || selected >= entries.size())
         return;
+    // Its rules go with a deleted name: asked first, since they cannot be had back.
+    const model::RuleSubject subject = ruleSubjectOf(*list);
+    const int rules = model::rulesNaming(ws.school.rules, subject, entries.at(selected));
+    if (rules > 0 &&
+        ui.message(QStringLiteral(u"删除“%1”将同时删除它的 %2 条排课规则，是否继续？")
+                       .arg(entries.at(selected))
+                       .arg(rules),
+                   MessageButtons::YesNo, {}, MessageIcon::Warning) != MessageAnswer::Yes)
+        return;
     const QString name = entries.takeAt(selected);
     selected = -1;
+    if (rules > 0) {
+        model::removeFromRules(ws.school.rules, subject, name);
+        emit ws.notifier.conditionsChanged();
+    }
 
     emit ws.notifier.listsChanged();
     emit ws.notifier.namesEditorChanged();

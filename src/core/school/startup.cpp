@@ -22,7 +22,7 @@ void startUp(Workspace& ws, UiPort& ui)
     ws.school.combinedGroups.reset();
     rebuildPlanSkeleton(ws.school);
     emit ws.notifier.schoolReplaced();
-    ws.setModified(false);
+    ws.markSaved();
 }
 
 void toggleForcedSwapMode(Workspace& ws)

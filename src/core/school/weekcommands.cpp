@@ -36,10 +36,9 @@ void relayoutWeek(Workspace& ws, UiPort& ui)
                                   ws.school.week.daysPerWeek(), FixedLessonGap);
     emit ws.notifier.fixedLessonEditorChanged();
 
-    if (!ws.session.timetableLoaded) {
-        layOutEmptyMasterTimetable(ws);
-        ws.school.masterTimetable.setRedraw(true);
-    }
+    ws.forgetHandChanges();
+    ws.session.timetableLoaded = false;
+    layOutEmptyMasterTimetable(ws);
     if (ws.school.week.exceedsBounds())
         ui.message(QStringLiteral(u"每天最多 %1 节、每周最多 %2 天，超出的部分不排。")
                        .arg(model::MaxPeriodsPerDay)
@@ -47,10 +46,8 @@ void relayoutWeek(Workspace& ws, UiPort& ui)
                    MessageButtons::Ok, {}, MessageIcon::Information);
 }
 
-bool relayoutClearsLessons(const Workspace& ws)
+bool masterHoldsLessons(const Workspace& ws)
 {
-    if (ws.session.timetableLoaded)
-        return false;
     const model::Grid& grid = ws.school.masterTimetable;
     for (int r = grid.fixedRows(); r < grid.rowCount(); ++r)
         for (int c = grid.fixedColumns(); c < grid.columnCount(); ++c)
@@ -61,7 +58,18 @@ bool relayoutClearsLessons(const Workspace& ws)
 
 bool stepWeekField(Workspace& ws, UiPort& ui, model::WeekField field, const QString& text)
 {
-    if (relayoutClearsLessons(ws) &&
+    model::WeekStructure stepped = ws.school.week;
+    model::weekField(stepped, field) = text;
+    // The same number written another way ("05") changes no slot of the week.
+    if (stepped.periodsPerDay() == ws.school.week.periodsPerDay() &&
+        stepped.daysPerWeek() == ws.school.week.daysPerWeek()) {
+        setWeekField(ws, field, text);
+        return true;
+    }
+    // Cells keep their columns while the days and periods those columns stand for change: every
+    // lesson would move to another day and period, so a timetable however it got there is
+    // cleared, and only when the user agrees.
+    if (masterHoldsLessons(ws) &&
         ui.message(QStringLiteral(u"重新设置日制将清除已排好的课程表，是否继续？"),
                    MessageButtons::YesNo, {}, MessageIcon::Warning) != MessageAnswer::Yes)
         return false;
@@ -72,13 +80,11 @@ bool stepWeekField(Workspace& ws, UiPort& ui, model::WeekField field, const QStr
 
 void layOutEmptyMasterTimetable(Workspace& ws)
 {
-    ws.forgetHandChanges();
     model::Grid& grid = ws.school.masterTimetable;
+    model::RedrawSuspender suspended(grid);
     grid.clearCells();
-    grid.setRedraw(false);
     model::layOutMasterFrame(grid, ws.school.classes, ws.session.periodsPerDay,
                              ws.school.week.daysPerWeek(), model::masterDayName, true);
-    grid.setRedraw(true);
 }
 
 } // namespace orve::school

@@ -3,6 +3,7 @@
 #include "markreset.h"
 #include "weektimetable.h"
 
+#include "conditions/rulebook.h"
 #include "model/numbers.h"
 #include "model/slots.h"
 #include "model/weekstructure.h"
@@ -85,6 +86,8 @@ void fillTeacherWeek(const Workspace& ws, WeekView& view, int periodsPerDay)
 {
     const model::Grid& master = ws.school.masterTimetable;
     const scheduler::CombinedGroups groups(ws.school);
+    const conditions::RuleBook rules(ws.school, periodsPerDay);
+    const int teacher = rules.teacher(view.shownName());
     const WeekTimetable week =
         teacherWeek(master, view.shownName(), periodsPerDay, groups, TeacherCellText::Course);
     for (int c = 1; c < master.columnCount(); ++c) {
@@ -93,6 +96,8 @@ void fillTeacherWeek(const Workspace& ws, WeekView& view, int periodsPerDay)
         cell.text = lessons.text;
         cell.alignment = model::CellAlignment::CenterCenter;
         cell.fontSize = TeacherViewFontSize;
+        if (rules.teacherUnavailable(teacher, c - 1))
+            cell.backColour = UnavailableColour;
         if (lessons.doubleBooked)
             cell.textColour = DoubleBookedTextColour;
         view.grid.setCell(weekCellOfColumn(c, periodsPerDay), cell);

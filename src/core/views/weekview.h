@@ -28,6 +28,8 @@ inline const QString ClassViewNotSwappableMessage =
 // A teacher's cell with two lessons or more is drawn in this colour.
 inline constexpr model::Colour DoubleBookedTextColour = model::rgbColour(200, 0, 0);
 inline constexpr int TeacherViewFontSize = 12;
+// A period in which the shown teacher may not teach.
+inline constexpr model::Colour UnavailableColour = model::rgbColour(210, 210, 210);
 
 enum class WeekViewKind {
     Teacher = 0,

@@ -100,13 +100,16 @@ private slots:
         }
         QVERIFY(count.count() > 0 || !changed.isEmpty());
 
-        // The same teacher with another course leaves the group's lesson: now a double booking.
+        // The same teacher with another course leaves the group's lesson: now a double booking,
+        // and A's 体育 is the group's lesson without B: split.
         grid().clearRange(2, 1, 6, 8);
         grid().setText({2, 1}, test::lesson(u"体育"_s, u"赵六"_s));
         grid().setText({3, 1}, test::lesson(u"体育"_s, u"赵六"_s));
         QCOMPARE(count.count(), 0);
+        QCOMPARE(count.splits(), 0);
         grid().setText({3, 1}, test::lesson(u"语文"_s, u"赵六"_s));
         QCOMPARE(count.count(), 1);
+        QCOMPARE(count.splits(), 1);
 
         // A class renamed in the name column changes which lessons are taught together.
         grid().setText({2, 1}, test::lesson(u"体育"_s, u"赵六"_s));
@@ -127,7 +130,25 @@ private slots:
         other.masterTimetable.setText({4, 3}, test::lesson(u"数学"_s, u"王芳"_s));
         ws.replaceSchool(other);
         QCOMPARE(count.count(), 1);
-        QCOMPARE(changed.last().at(0).toInt(), 1);
+        QCOMPARE(count.splits(), 0);
+    }
+
+    // A lesson in a period its teacher cannot teach is counted beside the double bookings.
+    void countsRuleViolations()
+    {
+        adjust::DoubleBookingCount count(ws);
+        QCOMPARE(count.text(), u"重课 0 处"_s);
+        QSignalSpy changed(&count, &adjust::DoubleBookingCount::changed);
+        ws.school.rules.teacherUnavailable = {{u"王芳"_s, 1, 1}};
+        emit ws.notifier.conditionsChanged();
+        QCOMPARE(changed.size(), 1); // the text now names the violations too
+        QCOMPARE(count.text(), u"重课 0 处，违规 0 处"_s);
+        grid().setText({2, 1}, test::lesson(u"语文"_s, u"王芳"_s));
+        QCOMPARE(count.violations(), 1);
+        QCOMPARE(count.text(), u"重课 0 处，违规 1 处"_s);
+        grid().setText({2, 2}, grid().text({2, 1}));
+        grid().setText({2, 1}, QString());
+        QCOMPARE(count.violations(), 0);
     }
 };
 

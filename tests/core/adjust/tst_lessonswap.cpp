@@ -125,6 +125,27 @@ private slots:
         QCOMPARE(grid().text({A, 1}), test::lesson(u"英语"_s, u"李四"_s));
     }
 
+    // A swap that would put a teacher into a period they cannot teach is not green and is
+    // refused, forced or not, with the rule named; a lesson placed there by hand is listed.
+    void rulesHoldInSwapsAndTheConflictList()
+    {
+        ws.school.rules.teacherUnavailable = {{u"张三"_s, 1, 4}};
+        click({A, 1});
+        QCOMPARE(colours(A), u"PXG.G"_s);
+        ws.session.forcedSwapMode = true;
+        const QStringList before = snapshot();
+        QCOMPARE(click({A, 4}), ClickResult::Refused);
+        QCOMPARE(snapshot(), before);
+        QVERIFY(ui.statuses.last().contains(u"教师不排课时间"_s));
+        QVERIFY(!ws.session.history.canUndo());
+
+        put(D, 4, u"语文"_s, u"张三"_s);
+        refreshConflicts(ws);
+        QCOMPARE(ws.session.conflicts,
+                 QStringList{scheduler::conflictEntry({D, 4}, u"D", grid().text({D, 4})) +
+                             u"（违反“教师不排课时间”）"_s});
+    }
+
     void plainSwapExchangesAllFourAttributesAndClearsTheRow()
     {
         grid().setTextColour({A, 1}, 0x000000FF);
@@ -168,8 +189,9 @@ private slots:
     }
 
     // Code 1: 王芳 comes into period 3, where she teaches C; C's lesson is moved and every
-    // class keeps its lessons. The two exchanged cells end flat, even a fixed one. One step
-    // undoes the exchange and the repair, styles included; redo does both again.
+    // class keeps its lessons. The two exchanged cells keep their styles: the mark of a lesson
+    // the first stage placed goes with it. One step undoes the exchange and the repair, styles
+    // included; redo does both again.
     void forcedSwapRepairsTheOtherClassAndUndoes()
     {
         ws.session.forcedSwapMode = true;
@@ -187,7 +209,7 @@ private slots:
         QCOMPARE(grid().text({A, 3}), test::lesson(u"数学"_s, u"王芳"_s));
         QCOMPARE(grid().text({A, 2}), test::lesson(u"英语"_s, u"李四"_s));
         QCOMPARE(grid().cell({A, 3}).style, TextStyle::Flat);
-        QCOMPARE(grid().cell({A, 2}).style, TextStyle::Flat);
+        QCOMPARE(grid().cell({A, 2}).style, model::FixedMark);
         QVERIFY(grid().text({C, 3}) != test::lesson(u"地理"_s, u"王芳"_s));
         QCOMPARE(lessons(), lessonsBefore);
         QCOMPARE(doubleBookings(), 0);
@@ -243,6 +265,62 @@ private slots:
         QCOMPARE(ws.session.pick.count, 1);
     }
 
+    // A combined group moves as one: green only where every class of the group can exchange
+    // with its own lesson, and the swap, plain or forced, moves every class's lesson in one
+    // step. A fixed lesson and "空课" never move, nor a group beside them; a click on one says
+    // why in the status bar.
+    void combinedGroupsMoveAsOneAndHeldLessonsStay()
+    {
+        const QChar separator(0xF8F5);
+        test::makeSchool(ws, {u"A"_s, u"B"_s, u"C"_s, u"D"_s}, {u"语文"_s, u"体育"_s}, 5, 0, 1);
+        test::setPlan(ws, 0, 1, {u"刘老师"_s, 1, false});
+        test::setPlan(ws, 1, 1, {u"刘老师"_s, 1, false});
+        const int group = ws.school.combinedGroups.addChild(0, u"合班课1"_s, u"合班课1"_s);
+        ws.school.combinedGroups.addChild(group, u"1nkey"_s, u"A"_s + separator + u"体育"_s);
+        ws.school.combinedGroups.addChild(group, u"2nkey"_s, u"B"_s + separator + u"体育"_s);
+        // A: 语文 张三 | 体育 刘老师 | 数学 王芳 | 空课      B: 英语 李四 | 体育 刘老师 | - | 历史 赵六
+        // C: -        | 音乐 李四   | -         | -        D: free
+        put(A, 1, u"语文"_s, u"张三"_s);
+        put(A, 2, u"体育"_s, u"刘老师"_s);
+        put(A, 3, u"数学"_s, u"王芳"_s);
+        grid().setText({A, 4}, model::FreePeriodText);
+        put(B, 1, u"英语"_s, u"李四"_s);
+        put(B, 2, u"体育"_s, u"刘老师"_s);
+        put(B, 4, u"历史"_s, u"赵六"_s);
+        put(C, 2, u"音乐"_s, u"李四"_s);
+
+        // With A alone 体育 could go to period 1; B's 英语 李四 would meet C's 音乐 李四.
+        QCOMPARE(click({A, 2}), ClickResult::Picked);
+        QCOMPARE(colours(A), u"XPG.G"_s);
+        QCOMPARE(click({A, 4}), ClickResult::Refused);
+        QVERIFY(ui.statuses.last().contains(u"空课"_s));
+        QCOMPARE(click({A, 3}), ClickResult::Swapped);
+        QCOMPARE(grid().text({A, 3}), test::lesson(u"体育"_s, u"刘老师"_s));
+        QCOMPARE(grid().text({B, 3}), test::lesson(u"体育"_s, u"刘老师"_s));
+        QVERIFY(grid().text({B, 2}).isEmpty());
+        QVERIFY(undoHandChange(ws, ui));
+        QCOMPARE(grid().text({B, 2}), test::lesson(u"体育"_s, u"刘老师"_s));
+        QVERIFY(grid().text({B, 3}).isEmpty());
+
+        // Forced: the group goes to period 1, and C's 李四 is moved out of period 2.
+        ws.session.forcedSwapMode = true;
+        click({A, 2});
+        QCOMPARE(click({A, 1}), ClickResult::ForcedSwap);
+        QCOMPARE(grid().text({A, 1}), test::lesson(u"体育"_s, u"刘老师"_s));
+        QCOMPARE(grid().text({B, 1}), test::lesson(u"体育"_s, u"刘老师"_s));
+        QCOMPARE(grid().text({B, 2}), test::lesson(u"英语"_s, u"李四"_s));
+        QCOMPARE(doubleBookings(), 0);
+
+        // A fixed lesson is never picked nor moved by a forced swap.
+        ws.school.fixedLessons = {u"A 数学 1 3"_s};
+        QCOMPARE(click({A, 3}), ClickResult::Refused);
+        QCOMPARE(ws.session.pick.count, 0);
+        QVERIFY(ui.statuses.last().contains(u"固定课"_s));
+        click({A, 5});
+        QCOMPARE(click({A, 3}), ClickResult::Refused);
+        QCOMPARE(grid().text({A, 3}), test::lesson(u"数学"_s, u"王芳"_s));
+    }
+
     // Undo drops a pending pick and its colours; a new layout or another school forgets the
     // history.
     void undoAndWhatForgetsTheHistory()
@@ -254,7 +332,7 @@ private slots:
         QCOMPARE(ws.session.pick.count, 0);
         QCOMPARE(colours(A), u"....."_s);
         QCOMPARE(grid().text({A, 1}), test::lesson(u"语文"_s, u"张三"_s));
-        school::layOutEmptyMasterTimetable(ws);
+        school::relayoutWeek(ws, ui);
         QVERIFY(!ws.session.history.canRedo());
 
         init();

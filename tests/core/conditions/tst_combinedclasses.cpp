@@ -2,14 +2,18 @@
 // members, groups and the root, and showCombinedClasses.
 #include "conditions/combinedclasses.h"
 #include "fakeuiport.h"
+#include "fileio/filecommands.h"
 #include "fileio/opendata.h"
 #include "fileio/savedata.h"
 #include "fileio/schoolreader.h"
 #include "model/combinedlesson.h"
 #include "model/combinedtree.h"
 #include "model/gbk.h"
+#include "school/startup.h"
+#include "school/teachingplan.h"
 #include "workspace.h"
 
+#include <QTemporaryDir>
 #include <QTest>
 
 using namespace orve;
@@ -158,6 +162,61 @@ private slots:
         addToGroup(tree, QStringLiteral("3"), model::combinedLessonEntry(A, P));
         removeTreeNode(tree, 0);
         compareTree(tree, {{CombinedTree::rootKey(), CombinedTree::rootText(), -1}});
+    }
+
+    // The window's 确定 refuses what could not be taught together, saying why; Open tells
+    // what a file holds of it and keeps the file's tree.
+    void aClassTwiceOrACourseOutsideThePlanIsRefusedAndReportedOnOpen()
+    {
+        Workspace ws;
+        test::FakeUiPort ui;
+        ws.school.classes = {A, B};
+        ws.school.courses = {P, QStringLiteral(u"英语")};
+        school::rebuildPlanSkeleton(ws.school);
+        ws.school.combinedGroups.reset();
+        const auto add = [&](const QString& number, const QString& className,
+                             const QString& course) {
+            addLessonToGroup(ws, ui, number, model::combinedLessonEntry(className, course));
+        };
+        add(QStringLiteral("1"), A, P);
+        add(QStringLiteral("1"), A, P); // the same member again: nothing, as designed
+        QVERIFY(ui.messages.isEmpty());
+        add(QStringLiteral("1"), A, QStringLiteral(u"英语"));
+        add(QStringLiteral("1"), B, QStringLiteral(u"舞蹈"));
+        add(QStringLiteral("1"), QStringLiteral(u"初\u202E一"), P);
+        addLessonToGroup(ws, ui, QStringLiteral("1"), QString());
+        QCOMPARE(ws.school.combinedGroups.nodeCount(), 3);
+        QCOMPARE(ui.messages.size(), 4);
+        QVERIFY2(ui.messages.at(0).prompt.contains(u"没有加入合班课1") &&
+                     ui.messages.at(0).prompt.contains(u"班级“初一(1)”在这个合班课中已有一门课"),
+                 qPrintable(ui.messages.at(0).prompt));
+        QVERIFY(ui.messages.at(1).prompt.contains(u"班级“初一(2)”的教学计划中没有“舞蹈”这门课"));
+        QVERIFY(ui.messages.at(2).prompt.contains(u"初<U+202E>一"));
+        QVERIFY(ui.messages.at(3).prompt.contains(u"没有选择课程"));
+        add(QStringLiteral("2"), A, QStringLiteral(u"英语"));
+        QCOMPARE(ws.school.combinedGroups.nodeCount(), 5);
+
+        // A file made elsewhere: both kinds in one group.
+        const int group = ws.school.combinedGroups.findText(QStringLiteral(u"合班课1"));
+        ws.school.combinedGroups.addChild(group, QStringLiteral("8nkey"),
+                                          model::combinedLessonEntry(A, QStringLiteral(u"英语")));
+        ws.school.combinedGroups.addChild(group, QStringLiteral("9nkey"),
+                                          model::combinedLessonEntry(B, QStringLiteral(u"舞蹈")));
+        QTemporaryDir dir;
+        const QString file = dir.filePath(QStringLiteral("groups.rve"));
+        QVERIFY(fileio::writeSchoolFile(ws.school, file).written());
+        Workspace opened;
+        test::FakeUiPort openUi;
+        school::startUp(opened, openUi);
+        openUi.fileNames = QStringList{file};
+        QCOMPARE(fileio::openSchool(opened, openUi), fileio::CommandOutcome::Done);
+        QCOMPARE(openUi.messages.size(), 1);
+        const QString report = openUi.messages.first().prompt;
+        QVERIFY2(
+            report.contains(u"合班课1：初一(1) · 英语（班级“初一(1)”在这个合班课中已有一门课") &&
+                report.contains(u"合班课1：初一(2) · 舞蹈（班级“初一(2)”的教学计划中没有"),
+            qPrintable(report));
+        QVERIFY(opened.school.combinedGroups == ws.school.combinedGroups);
     }
 
     void hbkShowsTheTabAndTheFirstFixedEntry()

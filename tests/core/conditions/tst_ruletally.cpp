@@ -4,6 +4,7 @@
 
 #include "conditions/rulebook.h"
 #include "conditions/ruletally.h"
+#include "scheduler/rulefit.h"
 #include "scheduler/randomsource.h"
 #include "school/teachingplan.h"
 
@@ -112,6 +113,26 @@ private slots:
         for (int slot = 0; slot < 4; ++slot)
             tally.add(two, slot);
         QCOMPARE(violations(tally, RuleKind::DoublePeriods), 0);
+    }
+
+    // Before a run, each case the rules cannot hold is named once.
+    void theRulesThatCannotHoldAreNamed()
+    {
+        model::Rules& rules = ws.school.rules;
+        for (int period = 1; period <= 3; ++period)
+            rules.teacherUnavailable.push_back({u"张三"_s, 1, period}); // 3 lessons, 1 period
+        rules.venueCapacities = {{u"操场"_s, 1}}; // 6 lessons, 4 periods
+        rules.courseDailyLimits = {{u"体育"_s, 2}}; // 3 a week, one day
+        for (int c = 0; c < 2; ++c)
+            test::setPlan(ws, c, 1, {u"李四"_s, 3, false});
+        ws.school.fixedLessons = {u"一班 语文 1 2"_s};
+        const QStringList cases = scheduler::rulesThatCannotHold(ws.school, 4);
+        QCOMPARE(cases.size(), 5);
+        QVERIFY(cases.at(0).contains(u"张三"_s));
+        QVERIFY(cases.at(1).contains(u"操场"_s));
+        QVERIFY(cases.at(2).startsWith(u"一班的体育"_s));
+        QVERIFY(cases.at(4).contains(u"一班 语文 1 2"_s));
+        QVERIFY(scheduler::rulesThatCannotHoldMessage(cases).contains(cases.at(3)));
     }
 
     // Random lessons come and go; the kept counts always equal a recount of the lessons that

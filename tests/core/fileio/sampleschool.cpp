@@ -111,7 +111,7 @@ void buildSampleSchool(Workspace& ws, UiPort& ui)
     ws.school.masterTimetable.setText({3, 23}, QStringLiteral(u"空课"));
     ws.school.masterTimetable.setText({2, 25}, maths);
     // As if just opened from school.rve: nothing to save.
-    ws.setModified(false);
+    ws.markSaved();
 }
 
 QString dataFile(const QString& name)

@@ -3,6 +3,8 @@
 #include "fakeuiport.h"
 #include "fileio/filecommands.h"
 #include "fileio/titletext.h"
+#include "model/cellmarks.h"
+#include "model/gbk.h"
 #include "sampleschool.h"
 #include "school/startup.h"
 #include "workspace.h"
@@ -14,6 +16,7 @@
 
 using namespace orve;
 using namespace orve::fileio;
+using namespace Qt::StringLiterals;
 
 class TestFileCommands : public QObject
 {
@@ -59,6 +62,31 @@ private slots:
         QVERIFY(ws.session.timetableLoaded);
     }
 
+    // A file keeps texts only: Open marks fixed again what a run marks, so that no swap or
+    // repair moves it: the cells fixed-lesson entries hold in place, "空课", and the combined
+    // lessons whose group holds the slot together (语文 in slot 1; 数学 has no periods for its
+    // group, so it is no combined lesson).
+    void openMarksFixedLessonsAgain()
+    {
+        QByteArray bytes = test::readBytes(schoolFile_);
+        QByteArray entry;
+        QVERIFY(model::encodeGbk(u"初一(1) 语文 1 19l", entry));
+        QByteArray fixed;
+        QVERIFY(model::encodeGbk(u"初一(2) 语文 2 29l", fixed)); // column 7 of 初一(2)
+        bytes.replace(entry, fixed);
+        QVERIFY(test::writeBytes(schoolFile_, bytes));
+        Workspace ws;
+        test::FakeUiPort ui;
+        QVERIFY(startAndOpenTheSchool(ws, ui));
+        QStringList marked;
+        const model::Grid& timetable = ws.school.masterTimetable;
+        for (int r = 2; r < timetable.rowCount(); ++r)
+            for (int c = 1; c < timetable.columnCount(); ++c)
+                if (timetable.cell({r, c}).style == model::FixedMark)
+                    marked.append(QStringLiteral("%1,%2").arg(r).arg(c));
+        QCOMPARE(marked, (QStringList{u"2,1"_s, u"3,1"_s, u"3,7"_s, u"3,23"_s}));
+    }
+
     // The lists are replaced, so nothing stays selected in them or in the class chooser.
     void openResetsSelectionsAndTheClassChooser()
     {
@@ -70,8 +98,12 @@ private slots:
             QStringList{QStringLiteral(u"初一(1)"), QStringLiteral(u"全体班级")};
         ws.editor.fixedLessons.classIndex = 1;
         ws.editor.fixedLessons.classNumber = QStringLiteral("1");
+        ws.editor.names.entry = QStringLiteral(u"三班");
+        ws.session.conflicts = QStringList{QStringLiteral(u"2 1  初一(1)：语文  张三")};
         ui.fileNames = QStringList{schoolFile_};
         QCOMPARE(openSchool(ws, ui), CommandOutcome::Done);
+        QVERIFY(ws.editor.names.entry.isEmpty());
+        QVERIFY(ws.session.conflicts.isEmpty());
         QCOMPARE(ws.editor.names.selectedCourse, -1);
         QVERIFY(ws.editor.fixedLessons.classChoices.isEmpty());
         QCOMPARE(ws.editor.fixedLessons.classIndex, -1);
@@ -168,8 +200,10 @@ private slots:
         ws.editor.names.selectedClass = 1;
         ws.editor.fixedLessons.classChoices = QStringList{QStringLiteral(u"初一(1)")};
         ws.editor.fixedLessons.classIndex = 0;
+        ws.session.conflicts = QStringList{QStringLiteral(u"2 1  初一(1)：语文  张三")};
         QCOMPARE(newSchool(ws, ui), CommandOutcome::Done);
         QVERIFY(ws.editor.names.entry.isEmpty());
+        QVERIFY(ws.session.conflicts.isEmpty());
         QCOMPARE(ws.editor.names.selectedClass, -1);
         QVERIFY(ws.editor.fixedLessons.classChoices.isEmpty());
         QCOMPARE(ws.editor.fixedLessons.classIndex, -1);

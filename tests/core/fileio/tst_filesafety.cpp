@@ -8,6 +8,7 @@
 #include "sampleschool.h"
 #include "school/namelistcommands.h"
 #include "school/startup.h"
+#include "school/teachingplan.h"
 #include "workspace.h"
 
 #include <QDir>
@@ -102,6 +103,85 @@ private slots:
         QVERIFY2(said.contains(QStringLiteral(u"没有保存：文件超过了系统允许的大小")), qPrintable(said));
     }
 
+    // Every command's output on a full disk (/dev/full) or cut by a file-size limit: exit 1
+    // with the reason, never 0 with part of the output.
+    void standardOutputIsChecked_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<int>("limit"); // 0: /dev/full
+        QTest::addColumn<QString>("reason");
+        const QString school = test::dataFile(QStringLiteral("school.rve"));
+        const QString out = dir_.filePath(QStringLiteral("out.rve"));
+        const QString full = QStringLiteral(u"无法写入标准输出：磁盘已满");
+        QTest::newRow("dump") << QStringList{QStringLiteral("dump"), school} << 0 << full;
+        QTest::newRow("check") << QStringList{QStringLiteral("check"), school} << 0 << full;
+        QTest::newRow("schedule") << QStringList{QStringLiteral("schedule"), school, out} << 0
+                                  << full;
+        QTest::newRow("optimise") << QStringList{QStringLiteral("optimise"), school, out} << 0
+                                  << full;
+        QTest::newRow("export") << QStringList{QStringLiteral("export"), school,
+                                               QStringLiteral("--csv"),
+                                               dir_.filePath(QStringLiteral("csv"))}
+                                << 0 << full;
+        QTest::newRow("dump cut") << QStringList{QStringLiteral("dump"), largeSchoolFile()} << 4096
+                                  << QStringLiteral(u"无法写入标准输出：文件超过了系统允许的大小");
+    }
+    void standardOutputIsChecked()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(int, limit);
+        QFETCH(QString, reason);
+        QProcess cli;
+        if (limit > 0) {
+            cli.setStandardOutputFile(dir_.filePath(QStringLiteral("output.json")));
+            cli.setChildProcessModifier([limit] {
+                const rlimit size{rlim_t(limit), rlim_t(limit)};
+                setrlimit(RLIMIT_FSIZE, &size);
+            });
+        } else {
+            cli.setStandardOutputFile(QStringLiteral("/dev/full"));
+        }
+        cli.start(QStringLiteral(ORVE_CLI), arguments);
+        QVERIFY(cli.waitForFinished());
+        QCOMPARE(cli.exitStatus(), QProcess::NormalExit);
+        const QString said = QString::fromLocal8Bit(cli.readAllStandardError());
+        QCOMPARE(cli.exitCode(), 1);
+        QVERIFY2(said.contains(reason), qPrintable(said));
+    }
+
+    // A file holding a text the reader gives back otherwise (read from a hand-made file or
+    // scheduled from one) is not written: it would open as another school.
+    void textsThatWouldReadBackOtherwiseAreNotSaved_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::newRow("comma in a name") << QStringLiteral(u"初一,1");
+        QTest::newRow("lesson of a course without name") << QStringLiteral(u"  张三");
+        QTest::newRow("leading quote") << QStringLiteral(u"\"语文");
+        QTest::newRow("space in a group") << QStringLiteral(u"合班课 1");
+    }
+    void textsThatWouldReadBackOtherwiseAreNotSaved()
+    {
+        QFETCH(QString, text);
+        Workspace ws;
+        test::FakeUiPort ui;
+        test::buildSampleSchool(ws, ui);
+        if (text.contains(u','))
+            ws.school.teachers.append(text);
+        else if (text.startsWith(u' '))
+            ws.school.masterTimetable.setText({2, 3}, text);
+        else if (text.startsWith(u'"'))
+            ws.school.plan.setText({1, school::TeacherColumn}, text);
+        else
+            ws.school.combinedGroups.addChild(0, text, text);
+        const QString target = path("unreadable.rve");
+        QVERIFY(test::writeBytes(target, "old\r\n"));
+        ui.fileNames = QStringList{target};
+        QCOMPARE(saveSchoolAs(ws, ui), CommandOutcome::Failed);
+        QCOMPARE(test::readBytes(target), QByteArray("old\r\n"));
+        QVERIFY2(ui.prompts().constLast().contains(QStringLiteral(u"无法按原样保存“") + text),
+                 qPrintable(ui.prompts().constLast()));
+    }
+
     void onlyRegularFilesAreReplacedAndLinksAreFollowed()
     {
         Workspace ws;
@@ -191,12 +271,17 @@ private slots:
         QCOMPARE(ws.school.masterTimetable.text({2, 1}), QStringLiteral(u"语文  张三"));
         ws.school.masterTimetable.setText({2, 1}, QString());
 
-        // The cleared cell is a change, not to be saved; then the damaged line is accepted.
+        // The cleared cell is a change, not to be saved; then the damaged line is accepted. What
+        // was read opens as a new school, so Save asks for a name instead of writing over it.
         ui.answers = {MessageAnswer::Discard, MessageAnswer::Yes};
         ui.fileNames = QStringList{file};
         QCOMPARE(openSchool(ws, ui), CommandOutcome::Done);
-        QCOMPARE(ws.session.documentPath, file);
         QCOMPARE(ws.school.masterTimetable.text({2, 1}), QStringLiteral(u"语文  张三"));
+        QVERIFY(ws.session.documentPath.isEmpty());
+        QVERIFY(ws.session.modified);
+        QCOMPARE(saveSchool(ws, ui), CommandOutcome::Cancelled); // the dialog was cancelled
+        QCOMPARE(ui.fileDialogs.last().title, QStringLiteral(u"新建课程设置文件 "));
+        QCOMPARE(test::readBytes(file), bytes);
     }
 
     // Counts are checked as they are read: the line that goes too far is named, and nothing

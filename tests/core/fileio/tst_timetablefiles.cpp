@@ -1,7 +1,8 @@
 // The timetables as CSV tables and HTML pages: the byte-order mark, the header row, a known
-// cell, quoting, the joined day headers; and the export command with its folder, its question
-// before replacing files and its messages.
+// cell, quoting, the joined day headers; the export command with its folder, its question
+// before replacing files and its messages; and the set of files replaced whole or not at all.
 #include "fakeuiport.h"
+#include "filesizelimit.h"
 #include "timetablegrid.h"
 
 #include "fileio/exportcommands.h"
@@ -35,6 +36,12 @@ QString fileText(const QString& path)
     return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
 }
 
+void writeText(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
+}
+
 } // namespace
 
 class TimetableFilesTest : public QObject
@@ -45,6 +52,8 @@ private slots:
     void csvTables();
     void htmlPages();
     void exportIntoAFolder();
+    void aSetIsReplacedWholeOrNotAtAll();
+    void foldersAreMadeOrTheReasonIsTold();
 };
 
 void TimetableFilesTest::csvTables()
@@ -134,12 +143,85 @@ void TimetableFilesTest::exportIntoAFolder()
     QVERIFY(fileText(dir.filePath(QStringLiteral(u"总课表.csv")))
                 .contains(QStringLiteral(u"数学  王芳")));
 
-    // A folder that is not there: the user is told which file and why.
-    ui.fileNames = {dir.filePath(QStringLiteral("missing"))};
+    // A folder that cannot be used: the user is told which and why.
+    ui.fileNames = {dir.filePath(QStringLiteral(u"总课表.csv"))};
     QCOMPARE(fileio::exportTimetableFiles(ws, ui, TableFormat::Html),
              fileio::CommandOutcome::Failed);
-    QVERIFY2(ui.prompts().constLast().contains(QStringLiteral(u"总课表.html”没有导出")),
-             qPrintable(ui.prompts().constLast()));
+    QVERIFY2(
+        ui.prompts().constLast().contains(QStringLiteral(u"总课表.csv”：这是一个文件，不是文件夹")),
+        qPrintable(ui.prompts().constLast()));
+}
+
+void TimetableFilesTest::aSetIsReplacedWholeOrNotAtAll()
+{
+    QTemporaryDir dir;
+    const QDir folder(dir.filePath(QStringLiteral("export")));
+    QVERIFY(QDir().mkpath(folder.path()));
+    const QStringList names{QStringLiteral("a.csv"), QStringLiteral("b.csv"),
+                            QStringLiteral("c.csv")};
+    for (const QString& name : names)
+        writeText(folder.filePath(name), "old " + name.toUtf8());
+    // A link placed where the first file goes: the link is replaced, not what it points to.
+    writeText(dir.filePath(QStringLiteral("victim.txt")), "victim");
+    QVERIFY(QFile::remove(folder.filePath(names[0])));
+    QVERIFY(QFile::link(QStringLiteral("../victim.txt"), folder.filePath(names[0])));
+    const auto entries = [&folder] {
+        return folder.entryList(QDir::Files | QDir::Hidden | QDir::System, QDir::Name);
+    };
+
+    // The second file cannot be written in full: nothing of the new set stays.
+    const std::vector<fileio::TimetableFile> set{
+        {names[0], "new a"}, {names[1], QByteArray(8192, 'b')}, {names[2], "new c"}};
+    QString failure;
+    {
+        test::FileSizeLimit limit(4096);
+        failure = fileio::writeTimetableFiles(folder.path(), set);
+    }
+    QCOMPARE(entries(), names);
+    QVERIFY(QFileInfo(folder.filePath(names[0])).isSymLink());
+    QCOMPARE(fileText(dir.filePath(QStringLiteral("victim.txt"))), QStringLiteral("victim"));
+    QCOMPARE(fileText(folder.filePath(names[1])), QStringLiteral("old b.csv"));
+    QCOMPARE(fileText(folder.filePath(names[2])), QStringLiteral("old c.csv"));
+    QVERIFY2(failure.contains(QStringLiteral(u"b.csv”没有导出：文件超过了系统允许的大小")) &&
+                 failure.contains(QStringLiteral(u"文件夹中原有的文件都没有改变")),
+             qPrintable(failure));
+
+    // All of it: the whole set replaced, the link by a file, its target untouched.
+    QCOMPARE(fileio::writeTimetableFiles(folder.path(), set), QString());
+    QCOMPARE(entries(), names);
+    QVERIFY(!QFileInfo(folder.filePath(names[0])).isSymLink());
+    QCOMPARE(fileText(folder.filePath(names[0])), QStringLiteral("new a"));
+    QCOMPARE(fileText(folder.filePath(names[1])).size(), 8192);
+    QCOMPARE(fileText(folder.filePath(names[2])), QStringLiteral("new c"));
+    QCOMPARE(fileText(dir.filePath(QStringLiteral("victim.txt"))), QStringLiteral("victim"));
+
+    // A folder where a file goes is refused before anything is written.
+    QVERIFY(folder.mkdir(names[2] + QStringLiteral(".d")));
+    const std::vector<fileio::TimetableFile> clash{{names[0], "x"},
+                                                   {names[2] + QStringLiteral(".d"), "y"}};
+    QVERIFY(fileio::writeTimetableFiles(folder.path(), clash)
+                .contains(QStringLiteral(u"同名的是一个文件夹")));
+    QCOMPARE(fileText(folder.filePath(names[0])), QStringLiteral("new a"));
+}
+
+void TimetableFilesTest::foldersAreMadeOrTheReasonIsTold()
+{
+    QTemporaryDir dir;
+    const std::vector<fileio::TimetableFile> set{{QStringLiteral("a.csv"), "a"}};
+    // Missing folders are made, those above them too.
+    const QString nested = dir.filePath(QStringLiteral("one/two"));
+    QCOMPARE(fileio::writeTimetableFiles(nested, set), QString());
+    QCOMPARE(fileText(nested + QStringLiteral("/a.csv")), QStringLiteral("a"));
+    // A file in the way, its name shown with the hidden characters it holds.
+    const QString file = dir.filePath(QStringLiteral(u"课表\u202Etxt.csv"));
+    writeText(file, "x");
+    QString told = fileio::writeTimetableFiles(file, set);
+    QVERIFY2(told.contains(QStringLiteral(u"课表<U+202E>txt.csv”：这是一个文件，不是文件夹")),
+             qPrintable(told));
+    told = fileio::writeTimetableFiles(file + QStringLiteral("/below"), set);
+    QVERIFY2(told.contains(QStringLiteral(u"路径中的")) &&
+                 told.contains(QStringLiteral(u"是一个文件，不是文件夹")),
+             qPrintable(told));
 }
 
 QTEST_GUILESS_MAIN(TimetableFilesTest)

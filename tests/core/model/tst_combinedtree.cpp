@@ -29,6 +29,9 @@ private slots:
         QVERIFY(!tree.setKey(0, QStringLiteral("g")));
         QVERIFY(tree.setKey(0, CombinedTree::rootText()));
         QCOMPARE(tree.findKey(CombinedTree::rootText()), 0);
+        // The old key is free again.
+        QCOMPARE(tree.findKey(QStringLiteral("Root")), -1);
+        QCOMPARE(tree.addChild(1, QStringLiteral("Root"), QStringLiteral("m")), 2);
     }
 
     void removingANodeTakesItsSubtreeAndRenumbers()
@@ -47,8 +50,15 @@ private slots:
         QCOMPARE(tree.node(2).key, QStringLiteral("4nkey"));
         QCOMPARE(tree.node(2).parent, 1);
         QCOMPARE(tree.children(0), (QList<int>{1}));
+        QCOMPARE(tree.children(1), (QList<int>{2}));
+        // The keys follow the renumbered nodes; the removed ones are free.
+        QCOMPARE(tree.findKey(QStringLiteral("4nkey")), 2);
+        QCOMPARE(tree.findKey(QStringLiteral("3nkey")), -1);
+        QCOMPARE(tree.addChild(1, QStringLiteral("1nkey"), QStringLiteral("a")), 3);
+        QCOMPARE(tree.children(1), (QList<int>{2, 3}));
         tree.remove(0);
         QCOMPARE(tree.nodeCount(), 0);
+        QVERIFY(tree.children(0).isEmpty());
     }
 };
 

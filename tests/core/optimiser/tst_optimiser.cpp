@@ -416,7 +416,7 @@ private slots:
         ws.school.masterTimetable = scheduled;
         SlowObserver busyMachine;
         const OptimiseOutcome slowed = removeDoubleBookings(ws, options, &busyMachine);
-        QCOMPARE(busyMachine.slowMoves, 30);
+        QVERIFY(busyMachine.slowMoves > 10); // the clock went on while the steps did not
         QCOMPARE(slowed.report.steps, quick.report.steps);
         QVERIFY(slowed.report.stop != StopReason::TimeLimit);
         for (int r = 0; r < first.rowCount(); ++r)

@@ -70,9 +70,11 @@ inline void makeSchool(Workspace& ws, const QStringList& classes, const QStringL
         ws.school.plan.setText({r, school::PeriodsBackupColumn}, QStringLiteral("0"));
     }
     ws.school.combinedGroups.reset();
+    ws.school.rules = {};
     ws.school.fixedLessons.clear();
     ws.session.conflicts.clear();
     ws.school.masterTimetable.clearCells();
+    ws.forgetHandChanges();
     school::layOutEmptyMasterTimetable(ws);
     scheduler::writeClassNames(ws);
 }

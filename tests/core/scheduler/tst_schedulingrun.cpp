@@ -2,8 +2,11 @@
 // reports after it, complete timetables of generated schools, and the timetable figures.
 #include "schedulerfixture.h"
 
+#include "adjust/handchanges.h"
+#include "adjust/lessonswap.h"
 #include "fakeuiport.h"
 #include "model/cellmarks.h"
+#include "scheduler/runstep.h"
 #include "scheduler/schedulingrun.h"
 #include "scheduler/timetablecount.h"
 #include "schoolgenerator.h"
@@ -42,6 +45,28 @@ public:
 private:
     QStringList& log_;
 };
+
+// Asks to stop the run when pending events have run `after` times.
+class StoppingStatus : public LoggingStatus
+{
+public:
+    StoppingStatus(QStringList& log, int after) : LoggingStatus(log), after_(after) {}
+    bool stopRequested() override { return ++asked >= after_; }
+    int asked = 0;
+
+private:
+    int after_;
+};
+
+// Every cell text of a grid, row by row.
+QStringList textsOf(const model::Grid& grid)
+{
+    QStringList texts;
+    for (int r = 0; r < grid.rowCount(); ++r)
+        for (int c = 0; c < grid.columnCount(); ++c)
+            texts.append(grid.text({r, c}));
+    return texts;
+}
 
 // Per class row: how often each lesson text stands in it.
 QMap<QString, int> lessonCounts(const model::Grid& grid, int row)
@@ -99,7 +124,7 @@ private slots:
                               u"progress "_s + ThirdStepDone, u"conflicts"_s, u"enabled 1"_s,
                               u"message "_s + RunFinished, u"thinking 0"_s, u"progress "_s,
                               u"timetable 1"_s,
-                              u"message "_s + problemMessages(RunProblems{{u"x"_s}, {}, {}, {}})
+                              u"message "_s + problemMessages(RunProblems{{u"x"_s}, {}, {}, {}, {}})
                                                   .first()
                                                   .section(u'\n', 0, 0)}));
         QVERIFY(ui.messages.last().prompt.contains(u"Z 语文 1 1"_s));
@@ -111,6 +136,86 @@ private slots:
         const TimetableCount count = countTimetable(ws);
         QCOMPARE(count.lessons_placed, 8);
         QCOMPARE(count.double_bookings, 0);
+    }
+
+    // What the rules make impossible is told once, before the window is disabled.
+    void rulesThatCannotHoldAreToldFirst()
+    {
+        test::makeSchool(ws, {u"A"_s}, {u"语文"_s}, 1, 2, 5);
+        test::setPlan(ws, 0, 0, {u"张三"_s, 3, false});
+        for (int day = 1; day <= 5; ++day)
+            for (int period = 1; period <= 3; ++period)
+                if (day + period > 2)
+                    ws.school.rules.teacherUnavailable.push_back({u"张三"_s, day, period});
+        LoggingUi ui;
+        LoggingStatus status(ui.log);
+        test::ScriptedRandom random({}, 4);
+        runScheduling(ws, ui, random, status);
+        QVERIFY2(ui.log.first().startsWith(u"message 以下排课规则无法全部满足"_s),
+                 qPrintable(ui.log.first()));
+        QCOMPARE(ui.log.at(1), u"enabled 0"_s);
+    }
+
+    // A run is one step of the history: undone, the timetable as the run found it comes back
+    // whole, with its styles and conflict list but without a pick's colours, and the changes
+    // made by hand before it can still be undone. The status bar tells when hand work was
+    // replaced.
+    void aRunIsOneStepOfTheHistoryAndKeepsTheOlderSteps()
+    {
+        test::makeSchool(ws, {u"A"_s, u"B"_s}, {u"语文"_s, u"数学"_s}, 3, 2, 5);
+        // 张三 has more lessons than the week has periods: double bookings stay.
+        test::setPlan(ws, 0, 0, {u"张三"_s, 14, true});
+        test::setPlan(ws, 1, 0, {u"张三"_s, 14, true});
+        test::setPlan(ws, 0, 1, {u"李四"_s, 5, false});
+        ws.school.fixedLessons = {u"B 数学 1 1"_s};
+        test::setPlan(ws, 1, 1, {u"王五"_s, 1, false});
+        test::FakeUiPort ui;
+        QStringList log;
+        LoggingStatus status(log);
+        test::ScriptedRandom first({}, 4);
+        runScheduling(ws, ui, first, status);
+        QVERIFY(ui.statuses.isEmpty());
+        model::Grid& grid = ws.school.masterTimetable;
+        grid.setTextStyle({2, 3}, model::CheckedMark);
+        const model::Grid firstRun = grid;
+
+        const int free = [&] {
+            for (int c = 2; c < grid.columnCount(); ++c)
+                if (grid.text({2, c}) != grid.text({2, 1}))
+                    return c;
+            return -1;
+        }();
+        adjust::swapLessons(ws, {2, 1}, {2, free});
+        const model::Grid handAdjusted = grid;
+        const QStringList conflicts = ws.session.conflicts;
+        QVERIFY(!conflicts.isEmpty());
+        grid.setBackColour({2, 5}, model::PickedColour);
+
+        test::ScriptedRandom second({}, 9);
+        runScheduling(ws, ui, second, status);
+        QCOMPARE(ui.statuses, QStringList{RescheduledMessage});
+        QCOMPARE(ws.session.history.undoCaption(), RunCaption);
+        const model::Grid secondRun = grid;
+
+        const auto sameCells = [&grid](const model::Grid& expected) {
+            for (int r = 0; r < expected.rowCount(); ++r)
+                for (int c = 0; c < expected.columnCount(); ++c)
+                    if (grid.text({r, c}) != expected.text({r, c}) ||
+                        grid.cell({r, c}).style != expected.cell({r, c}).style ||
+                        grid.cell({r, c}).backColour != model::StandardColour)
+                        return false;
+            return grid.sameTexts(expected);
+        };
+        QVERIFY(adjust::undoHandChange(ws, ui));
+        QVERIFY(sameCells(handAdjusted));
+        QCOMPARE(ws.session.conflicts, conflicts);
+        QVERIFY(adjust::undoHandChange(ws, ui)); // the swap before the run
+        QVERIFY(sameCells(firstRun));
+        QVERIFY(adjust::undoHandChange(ws, ui)); // the first run
+        QVERIFY(!ws.session.history.canUndo());
+        QVERIFY(adjust::redoHandChange(ws, ui) && adjust::redoHandChange(ws, ui) &&
+                adjust::redoHandChange(ws, ui));
+        QVERIFY(sameCells(secondRun));
     }
 
     void generatedSchoolsGetExactlyTheirPlannedLessons()
@@ -175,6 +280,47 @@ private slots:
             QCOMPARE(ws.school.masterTimetable.text({2, c}) == lesson(u"体育"_s, u"刘老师"_s),
                      ws.school.masterTimetable.text({3, c}) == lesson(u"体育"_s, u"刘老师"_s));
         QCOMPARE(ws.school.plan.text({school::planRow(0, 3, 4), school::PeriodsColumn}), u"3"_s);
+    }
+
+    // Stopped in any stage, the run leaves the timetable, the plan, the conflict list and the
+    // modified flag as they were before it, and says so instead of the closing message.
+    void aStoppedRunLeavesEverythingAsItWas_data()
+    {
+        QTest::addColumn<int>("after");
+        QTest::newRow("first stage") << 1;
+        QTest::newRow("second stage") << 40;
+        QTest::newRow("third stage") << 2000;
+    }
+    void aStoppedRunLeavesEverythingAsItWas()
+    {
+        QFETCH(int, after);
+        bench::SchoolShape shape;
+        shape.classes = 60;
+        shape.classesPerTeacher = 7;
+        shape.load = 0.97;
+        bench::generateSchool(ws, shape);
+        ws.school.fixedLessons = {ws.school.classes.at(0) + u" 语文 1 1"_s,
+                                  ws.school.classes.at(1) + u" 空课 2 2"_s};
+        LoggingUi ui;
+        SeededRandom first(1);
+        scheduleTimetable(ws, ui, first);
+        ws.markSaved();
+        const QStringList timetable = textsOf(ws.school.masterTimetable);
+        const QStringList plan = textsOf(ws.school.plan);
+        const QStringList conflicts = ws.session.conflicts;
+        QVERIFY(!conflicts.isEmpty());
+
+        StoppingStatus status(ui.log, after);
+        SeededRandom second(2);
+        runScheduling(ws, ui, second, status);
+        QCOMPARE(status.asked, after);
+        QVERIFY(ui.log.contains(u"message "_s + RunStopped));
+        QVERIFY(!ui.log.contains(u"message "_s + RunFinished));
+        QCOMPARE(textsOf(ws.school.masterTimetable), timetable);
+        QCOMPARE(textsOf(ws.school.plan), plan);
+        QCOMPARE(ws.session.conflicts, conflicts);
+        QVERIFY(!ws.session.modified);
+        QVERIFY(!ws.session.history.canUndo());
     }
 
     void theFiguresCountClashesButNotCombinedClassesOrFreePeriods()

@@ -245,6 +245,34 @@ private slots:
         QCOMPARE(planPairs(ws), blockLayout(renamed, {yuwen, shuxue}));
     }
 
+    // Rules follow a renamed teacher and go with a deleted one, after a question that 否
+    // answers by keeping everything.
+    void rulesFollowTheirNames()
+    {
+        SmallSchool school;
+        auto& [ws, ui] = school;
+        enterNames(ws, ui, NameList::Teachers, {QStringLiteral(u"张三"), QStringLiteral(u"李四")});
+        ws.school.rules.teacherUnavailable = {{QStringLiteral(u"张三"), 1, 1},
+                                              {QStringLiteral(u"李四"), 1, 2}};
+        ws.school.rules.teacherDailyLimits = {{QStringLiteral(u"张三"), 4}};
+        selectName(ws, NameList::Teachers, 0);
+        ws.editor.names.entry = QStringLiteral(u"王五");
+        renameName(ws, ui);
+        QCOMPARE(ws.school.rules.teacherUnavailable.front().name, QStringLiteral(u"王五"));
+        QCOMPARE(ws.school.rules.teacherDailyLimits.front().name, QStringLiteral(u"王五"));
+
+        ws.editor.names.selectedTeacher = 0;
+        ui.answers = {MessageAnswer::No};
+        deleteName(ws, ui);
+        QVERIFY(ui.messages.last().prompt.contains(QStringLiteral(u"2 条排课规则")));
+        QCOMPARE(ws.school.teachers.size(), 2);
+        QCOMPARE(ws.school.rules.size(), std::size_t(3));
+        ui.answers = {MessageAnswer::Yes};
+        deleteName(ws, ui);
+        QCOMPARE(ws.school.teachers, QStringList{QStringLiteral(u"李四")});
+        QCOMPARE(ws.school.rules.size(), std::size_t(1));
+    }
+
     void renameAndDeleteWithoutSelectionChangeNothing()
     {
         SmallSchool school;

@@ -105,7 +105,7 @@ private slots:
         timetable.setBackColour({2, 3}, model::SwappableColour);
         timetable.setTextStyle({2, 3}, model::FixedMark);
         ws.session.pick = {1, {2, 2}};
-        ws.setModified(false);
+        ws.markSaved();
         QSignalSpy pickChanges(&ws.notifier, &Notifier::pickChanged);
         QSignalSpy marks(&ws.notifier, &Notifier::marksChanged);
 

@@ -99,7 +99,7 @@ private slots:
         timetable.setTextColour({5, 6}, 0x000000FF);
         ws.session.pick = {1, {2, 2}};
         timetable.setCurrentCell({3, 2});
-        ws.setModified(false);
+        ws.markSaved();
         QSignalSpy pickChanges(&ws.notifier, &Notifier::pickChanged);
 
         QVERIFY(!views::checkDoubleBookings(ws, ui));
@@ -119,6 +119,19 @@ private slots:
         QVERIFY(ui.statuses.isEmpty());
         QVERIFY(ui.focused.isEmpty());
         QVERIFY(!ws.session.modified);
+    }
+
+    // With no double booking, a lesson in a period its course may not use is reported.
+    void namesARuleViolation()
+    {
+        test::put(ws, 2, 1, u"语文"_s, u"张伟"_s);
+        test::put(ws, 3, 2, u"体育"_s, u"王芳"_s);
+        ws.school.rules.courseUnavailable = {{u"体育"_s, 1, 2}};
+        QVERIFY(!views::checkDoubleBookings(ws, ui));
+        QCOMPARE(ui.prompts(), QStringList{views::RuleViolationMessage});
+        QVERIFY(ui.statuses.last().startsWith(u"违反排课规则“课程不排时间”：星期一第2节"_s));
+        QCOMPARE(timetable.currentCell(), (model::CellRef{3, 2}));
+        QVERIFY(anyChecked(timetable));
     }
 
     void reportsTheFirstTeacherOfTheListAtTheLowestColumn()
@@ -175,6 +188,17 @@ private slots:
         QCOMPARE(found->rows, (std::vector<int>{2, 3, 5}));
         QCOMPARE(ui.statuses.last(), u"王芳：星期一第3节，初一(1)、初一(2)、初一(4)"_s);
         QCOMPARE(ui.prompts(), (QStringList{u"没有重课"_s, u"有重课"_s}));
+
+        // A group's classes apart, each with its own lesson, are told like a double booking.
+        timetable.clearRange(2, 1, 5, 6);
+        test::put(ws, 2, 3, u"体育"_s, u"王芳"_s, model::FixedMark);
+        test::put(ws, 3, 4, u"体育"_s, u"王芳"_s, model::FixedMark);
+        QVERIFY(!views::checkDoubleBookings(ws, ui));
+        QCOMPARE(ui.prompts().last(), views::SplitLessonMessage);
+        QCOMPARE(ui.statuses.last(),
+                 u"合班课未同时上课：星期一第3节，初一(1)上体育，同组的其他班级不在这一节"_s);
+        QCOMPARE(timetable.cell({2, 3}).style, model::CheckedFixedMark);
+        QCOMPARE(timetable.currentCell(), (model::CellRef{2, 3}));
     }
 
     void theFixedMarkSurvivesTheCheck()

@@ -120,6 +120,14 @@ private slots:
         QCOMPARE(view.grid.cell({1, 2}).fontSize, views::TeacherViewFontSize);
         QCOMPARE(view.grid.text({2, 1}), u"数学\n物理"_s);
         QCOMPARE(view.grid.cell({2, 1}).textColour, views::DoubleBookedTextColour);
+        // The periods 李四 may not teach are greyed, lessons or not.
+        ws.school.rules.teacherUnavailable = {{u"李四"_s, 2, 1}, {u"李四"_s, 1, 2}};
+        views::followSchool(ws, view);
+        QCOMPARE(view.grid.cell({1, 2}).backColour, views::UnavailableColour);
+        QCOMPARE(view.grid.cell({2, 1}).backColour, views::UnavailableColour);
+        QVERIFY(view.grid.cell({1, 1}).backColour != views::UnavailableColour);
+        ws.school.rules = {};
+        views::followSchool(ws, view);
 
         // Taught together, the two classes' lessons are one lesson.
         test::put(ws, 4, 2, u"数学"_s, u"李四"_s);

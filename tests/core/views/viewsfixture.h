@@ -33,7 +33,7 @@ inline void makeTimetable(Workspace& ws, const QStringList& teachers, int classe
     ws.school.masterTimetable = model::Grid();
     model::layOutMasterFrame(ws.school.masterTimetable, names, periodsPerDay, days,
                              model::masterDayName, true);
-    ws.setModified(false);
+    ws.markSaved();
 }
 
 inline void put(Workspace& ws, int row, int column, const QString& course, const QString& teacher,

@@ -1,0 +1,95 @@
+#include "swaprules.h"
+
+#include "handchanges.h"
+
+#include "model/grid.h"
+#include "model/lessoncell.h"
+#include "scheduler/teacherindex.h"
+#include "scheduler/timetablerules.h"
+#include "workspace.h"
+
+#include <algorithm>
+
+namespace orve::adjust {
+
+SwapRules::SwapRules(const Workspace& ws)
+    : ws_(ws), groups_(ws.school),
+      combined_(ws.school.masterTimetable, groups_),
+      fixed_(ws.school, ws.session.periodsPerDay)
+{
+    if (!ws.school.rules.empty()) {
+        rules_ = std::make_unique<scheduler::TimetableRules>(ws.school, ws.periodsPerDay());
+        rules_->countAll();
+    }
+}
+
+SwapRules::~SwapRules() = default;
+
+QString SwapRules::heldInPlace(model::CellRef at) const
+{
+    if (!fixed_.holdsInPlace(at))
+        return {};
+    if (ws_.school.masterTimetable.text(at) == model::FreePeriodText)
+        return QStringLiteral(u"%1：这是固定课预排留出的空课，不能调动。").arg(describeCell(ws_, at));
+    return QStringLiteral(u"%1：这是固定课，不能调动（可在“特殊条件考虑”页的固定课程列表中改动）。")
+        .arg(describeCell(ws_, at));
+}
+
+std::vector<int> SwapRules::rowsMoving(int row, int columnA, int columnB) const
+{
+    std::vector<int> rows{row};
+    for (std::size_t i = 0; i < rows.size(); ++i)
+        for (const int column : {columnA, columnB})
+            for (const int other : combined_.rowsTaughtWith({rows[i], column}))
+                if (std::find(rows.begin(), rows.end(), other) == rows.end())
+                    rows.push_back(other);
+    return rows;
+}
+
+std::optional<model::CellRef> SwapRules::heldCell(const std::vector<int>& rows, int columnA,
+                                                  int columnB) const
+{
+    for (const int row : rows)
+        for (const int column : {columnA, columnB})
+            if (fixed_.holdsInPlace({row, column}))
+                return model::CellRef{row, column};
+    return std::nullopt;
+}
+
+std::optional<conditions::RuleKind> SwapRules::ruleBroken(const std::vector<int>& rows,
+                                                          int columnA, int columnB) const
+{
+    if (!rules_ || rules_->book().empty())
+        return std::nullopt;
+    const conditions::RuleCounts change = rules_->changeOfSwap(rows, columnA, columnB);
+    for (int kind = 0; kind < conditions::RuleKindCount; ++kind)
+        if (change.violations[std::size_t(kind)] > 0)
+            return conditions::RuleKind(kind);
+    return std::nullopt;
+}
+
+QString SwapRules::ruleMessage(conditions::RuleKind kind)
+{
+    return QStringLiteral(u"这样调课会违反排课规则“%1”，不能调动。")
+        .arg(conditions::ruleKindCaption(kind));
+}
+
+int swapConflict(const scheduler::TeacherIndex& index, const std::vector<int>& rows, int columnA,
+                 int columnB)
+{
+    const auto heldWithin = [&](int teacher, int column) {
+        return std::any_of(rows.begin(), rows.end(),
+                           [&](int row) { return index.teacherAt({row, column}) == teacher; });
+    };
+    // A teacher coming in clashes when a class outside the rows already has them there.
+    const auto clashes = [&](int from, int into) {
+        return std::any_of(rows.begin(), rows.end(), [&](int row) {
+            const int teacher = index.teacherAt({row, from});
+            return !index.isNobody(teacher) && !heldWithin(teacher, into) &&
+                   index.holders(teacher, into) > 0;
+        });
+    };
+    return (clashes(columnA, columnB) ? 2 : 0) + (clashes(columnB, columnA) ? 1 : 0);
+}
+
+} // namespace orve::adjust
