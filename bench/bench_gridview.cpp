@@ -1,6 +1,6 @@
 // How long the master timetable of a large school takes to fill and to paint: 150 classes,
 // 7 days of 10 periods (71 columns), every slot holding a lesson.
-#include "gridview.h"
+#include "grid/gridview.h"
 #include "model/grid.h"
 #include "model/lessoncell.h"
 

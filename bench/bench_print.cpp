@@ -5,9 +5,9 @@
 // second, the class timetables' PDF within three seconds.
 #include "timetablegrid.h"
 
-#include "printwindow.h"
 #include "sheetdocument.h"
 #include "timetablepdf.h"
+#include "windows/printwindow.h"
 
 #include "model/school.h"
 #include "print/masterprint.h"

@@ -3,16 +3,16 @@
 // 20 seeds (one seed per iteration). The window variant runs the command as the user starts
 // it, with its labels, the hidden timetable and paced event processing, and repaints after.
 // Run with QT_QPA_PLATFORM=offscreen where there is no display.
-#include "gridpage.h"
-#include "gridview.h"
+#include "commands/schedulingcommand.h"
+#include "grid/gridpage.h"
+#include "grid/gridview.h"
 #include "mainwindow.h"
-#include "schedulingpage.h"
-#include "pacedeventport.h"
+#include "pages/schedulingpage.h"
+#include "pages/schedulingstatus.h"
+#include "platform/pacedeventport.h"
 #include "scheduler/randomsource.h"
 #include "scheduler/schedulingrun.h"
 #include "scheduler/timetablecount.h"
-#include "schedulingcommand.h"
-#include "schedulingstatus.h"
 #include "schoolgenerator.h"
 #include "uiport.h"
 #include "workspace.h"
@@ -74,12 +74,14 @@ double median(std::vector<double> values)
 }
 
 void measureRuns(benchmark::State& state, const bench::SchoolShape& shape,
-                 double keptOut = 0)
+                 double keptOut = 0, bool dailyRules = false)
 {
     Workspace ws;
     bench::generateSchool(ws, shape);
     if (keptOut > 0)
         bench::keepTeachersOut(ws, keptOut, 1);
+    if (dailyRules)
+        bench::addDailyRules(ws.school);
     std::vector<double> violations;
     SilentUiPort ui;
     std::vector<double> doubleBookings;
@@ -124,6 +126,16 @@ BENCHMARK(BM_SchedulingRunTeachersKeptOut)
     ->Iterations(20)
     ->Unit(benchmark::kMillisecond);
 
+// The same schools with the daily rules most schools keep: course maxima and double periods.
+void BM_SchedulingRunDailyRules(benchmark::State& state)
+{
+    measureRuns(state, shapeFor(int(state.range(0))), 0, true);
+}
+BENCHMARK(BM_SchedulingRunDailyRules)
+    ->Arg(150)
+    ->Iterations(20)
+    ->Unit(benchmark::kMillisecond);
+
 // A school near its limits: every teacher takes a course in 7 classes and 97 % of the week
 // is planned, so the repairs have real work left (at 60 classes the main-course teachers have
 // more periods than the week has slots, so some double bookings cannot go).
@@ -164,10 +176,7 @@ void BM_SchedulingRunInWindow(benchmark::State& state)
     const int classes = int(state.range(0));
     bench::generateSchool(window.workspace(),
                           state.range(1) ? tightShape(classes) : shapeFor(classes));
-    QAction unused;
-    ui::SchedulingCommand command(window.workspace(), window.uiPort(), &window,
-                                  window.schedulingPage(), window.schedulingPage()->view(),
-                                  window.schedulingStatus(), &unused);
+    ui::SchedulingCommand& command = *window.findChild<ui::SchedulingCommand*>();
     WindowPort port(window.uiPort());
     quint64 seed = 0;
     for (auto _ : state) {

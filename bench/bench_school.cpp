@@ -1,7 +1,7 @@
 // How long the name-list commands take on the largest school: 150 classes x 15 courses, a
 // plan of 2,250 rows. Each case runs on the core alone (argument 0) and with a GridView showing
 // the plan, window events processed once per row as the program does (argument 1).
-#include "gridview.h"
+#include "grid/gridview.h"
 #include "model/grid.h"
 #include "school/namelist.h"
 #include "school/namelistcommands.h"

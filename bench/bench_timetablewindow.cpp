@@ -5,15 +5,15 @@
 // QT_QPA_PLATFORM=offscreen where there is no display.
 #include "adjust/lessonswap.h"
 #include "mainwindow.h"
-#include "scheduledwindow.h"
 #include "model/slots.h"
+#include "scheduledwindow.h"
 #include "scheduler/randomsource.h"
 #include "scheduler/schedulingrun.h"
 #include "schoolgenerator.h"
 #include "silentuiport.h"
-#include "spinbuttons.h"
-#include "timetablewindow.h"
 #include "views/weekview.h"
+#include "widgets/spinbuttons.h"
+#include "windows/timetablewindow.h"
 #include "workspace.h"
 
 #include <QAction>
@@ -34,9 +34,8 @@ struct Scene : bench::ScheduledWindow
 
     ui::TimetableWindow& open(WeekViewKind kind)
     {
-        window
-            .action(kind == WeekViewKind::Class ? QStringLiteral("classTimetable")
-                                                : QStringLiteral("teacherTimetable"))
+        const ui::Actions& actions = window.actions();
+        (kind == WeekViewKind::Class ? actions.classTimetable : actions.teacherTimetable)
             ->trigger();
         QApplication::processEvents();
         return *window.findChild<ui::TimetableWindow*>();

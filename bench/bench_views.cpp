@@ -2,13 +2,13 @@
 // 150 classes, 7 days of 10 periods, 570 teachers. The check is timed with no double booking
 // (every teacher examined) and with one in the last teacher of the list; headless and as the
 // menu runs it in the shown window, repaint included.
-#include "gridview.h"
+#include "grid/gridview.h"
 #include "mainwindow.h"
 #include "model/cellmarks.h"
 #include "model/layouts.h"
 #include "model/lessoncell.h"
 #include "model/slots.h"
-#include "schedulingpage.h"
+#include "pages/schedulingpage.h"
 #include "silentuiport.h"
 #include "views/distribution.h"
 #include "views/doublebookingcheck.h"
@@ -101,9 +101,9 @@ struct ShownWindow
         QApplication::processEvents();
     }
 
-    void run(const char* key)
+    void run(QAction* ui::Actions::*item)
     {
-        window.action(QString::fromLatin1(key))->trigger();
+        (window.actions().*item)->trigger();
         QApplication::processEvents();
     }
 };
@@ -112,7 +112,7 @@ void BM_CheckInWindow(benchmark::State& state)
 {
     ShownWindow shown(state.range(0) != 0);
     for (auto _ : state)
-        shown.run("checkDoubleBookings");
+        shown.run(&ui::Actions::checkDoubleBookings);
 }
 BENCHMARK(BM_CheckInWindow)
     ->ArgName("lastTeacherTwice")
@@ -120,16 +120,19 @@ BENCHMARK(BM_CheckInWindow)
     ->Arg(1)
     ->Unit(benchmark::kMillisecond);
 
-constexpr const char* ViewKeys[] = {"teacherSpreadSchool", "teacherSpreadClass",
-                                    "courseSpreadSchool", "courseSpreadClass"};
+const std::pair<const char*, QAction * ui::Actions::*> Views[] = {
+    {"teacherSpreadSchool", &ui::Actions::teacherSpreadSchool},
+    {"teacherSpreadClass", &ui::Actions::teacherSpreadClass},
+    {"courseSpreadSchool", &ui::Actions::courseSpreadSchool},
+    {"courseSpreadClass", &ui::Actions::courseSpreadClass}};
 
 void BM_DistributionInWindow(benchmark::State& state)
 {
     ShownWindow shown(false);
-    const char* key = ViewKeys[state.range(0)];
-    state.SetLabel(key);
+    const auto& [label, item] = Views[state.range(0)];
+    state.SetLabel(label);
     for (auto _ : state)
-        shown.run(key);
+        shown.run(item);
 }
 BENCHMARK(BM_DistributionInWindow)->DenseRange(0, 3)->Unit(benchmark::kMillisecond);
 

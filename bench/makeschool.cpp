@@ -1,11 +1,15 @@
-// make-school OUT [CLASSES] [options]: writes a generated school (7 days x 10 periods) as a
-// course-settings file, for timing orve-cli on large and crafted schools.
+// make-school OUT [CLASSES] [options]: writes a generated school (7 days x 10 periods), or a
+// given one with rules added, as a course-settings file, for timing orve-cli on large and
+// crafted schools.
 //   --courses N               courses (default 15)
 //   --classes-per-teacher N   classes one teacher takes a course in (7 overbooks them)
 //   --load X                  planned periods as a share of the week's slots
 //   --tree-nodes N            a combined-class tree of N nodes: groups of two classes
 //   --fixed-lessons N         N fixed lessons cycling over every class and slot
+//   --daily-rules             course maxima and double periods (see addDailyRules)
+//   --from FILE               starts from that school instead of a generated one
 #include "fileio/savedata.h"
+#include "fileio/schoolreader.h"
 #include "model/combinedlesson.h"
 #include "school/startup.h"
 #include "schoolgenerator.h"
@@ -83,12 +87,17 @@ int main(int argc, char* argv[])
                                           QStringLiteral("fixed lessons"), QStringLiteral("N"));
     const QCommandLineOption courses(QStringLiteral("courses"), QStringLiteral("courses"),
                                      QStringLiteral("N"));
-    parser.addOptions({courses, perTeacher, load, treeNodes, fixedLessons});
+    const QCommandLineOption dailyRules(QStringLiteral("daily-rules"),
+                                        QStringLiteral("course maxima and double periods"));
+    const QCommandLineOption from(QStringLiteral("from"), QStringLiteral("the school to start from"),
+                                  QStringLiteral("FILE"));
+    parser.addOptions({courses, perTeacher, load, treeNodes, fixedLessons, dailyRules, from});
     parser.process(app);
     const QStringList positional = parser.positionalArguments();
     if (positional.isEmpty() || positional.size() > 2) {
         std::fputs("usage: make-school OUT [CLASSES] [--courses N] [--classes-per-teacher N]\n"
-                   "                   [--load X] [--tree-nodes N] [--fixed-lessons N]\n",
+                   "                   [--load X] [--tree-nodes N] [--fixed-lessons N]\n"
+                   "                   [--daily-rules] [--from FILE]\n",
                    stderr);
         return 2;
     }
@@ -104,12 +113,21 @@ int main(int argc, char* argv[])
         shape.classesPerTeacher = parser.value(perTeacher).toInt();
     if (parser.isSet(load))
         shape.load = parser.value(load).toDouble();
-    orve::bench::generateSchool(ws, shape);
+    if (parser.isSet(from)) {
+        if (orve::fileio::openSchoolFile(ws, parser.value(from)).failed()) {
+            std::fprintf(stderr, "cannot read %s\n", qPrintable(parser.value(from)));
+            return 1;
+        }
+    } else {
+        orve::bench::generateSchool(ws, shape);
+    }
     if (parser.isSet(treeNodes))
         addCombinedGroups(ws.school, parser.value(treeNodes).toInt());
     if (parser.isSet(fixedLessons))
         addFixedLessons(ws.school, parser.value(fixedLessons).toInt(), shape.days,
                         shape.morningPeriods + shape.afternoonPeriods + shape.eveningPeriods);
+    if (parser.isSet(dailyRules))
+        orve::bench::addDailyRules(ws.school);
     const orve::fileio::SaveResult result =
         orve::fileio::writeSchoolFile(ws.school, positional.at(0));
     if (!result.written())

@@ -1,6 +1,8 @@
 #include "schoolgenerator.h"
 
 #include "model/lessoncell.h"
+#include "model/numbers.h"
+#include "model/school.h"
 #include "school/teachingplan.h"
 #include "school/weekcommands.h"
 #include "workspace.h"
@@ -124,6 +126,29 @@ void keepTeachersOut(Workspace& ws, double share, quint64 seed)
             rules.push_back({teacher, slot / periods + 1, slot % periods + 1});
     }
     emit ws.notifier.conditionsChanged();
+}
+
+void addDailyRules(model::School& school)
+{
+    constexpr int DoublePeriodFrom = 4;
+    const int days = std::max(school.week.daysPerWeek(), 1);
+    const model::Grid& plan = school.plan;
+    QHash<QString, int> mostADay;
+    school.rules.doublePeriods.clear();
+    for (int r = school::PlanHeaderRow + 1; r < plan.rowCount(); ++r) {
+        const QString& course = plan.text({r, school::CourseColumn});
+        const int periods = model::leadingInteger(plan.text({r, school::PeriodsColumn}), 0, 9999);
+        int& most = mostADay[course];
+        most = std::max(most, (periods + days - 1) / days);
+        if (periods >= DoublePeriodFrom) {
+            school.rules.doublePeriods.push_back({plan.text({r, school::ClassColumn}), course, 1});
+            most = std::max(most, 2);
+        }
+    }
+    school.rules.courseDailyLimits.clear();
+    for (const QString& course : std::as_const(school.courses))
+        if (const int most = mostADay.value(course); most > 0)
+            school.rules.courseDailyLimits.push_back({course, std::min(most, model::MaxRuleCount)});
 }
 
 } // namespace orve::bench

@@ -7,6 +7,9 @@
 namespace orve {
 struct Workspace;
 }
+namespace orve::model {
+struct School;
+}
 
 namespace orve::bench {
 
@@ -32,5 +35,11 @@ void fillTimetable(Workspace& ws);
 // Keeps every teacher out of `share` of the week's periods, drawn from `seed`, as a
 // part-time staff would be: the same school always gets the same rules.
 void keepTeachersOut(Workspace& ws, double share, quint64 seed);
+
+// The daily rules most schools keep: every course at most ceil(periods / days) lessons a day
+// in the class that has most of it (at least 2 for a course with double periods, which are
+// two lessons of one day), and one double period for every class course of 4 or more periods
+// a week. Replaces the school's course maxima and double periods.
+void addDailyRules(model::School& school);
 
 } // namespace orve::bench

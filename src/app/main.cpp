@@ -3,7 +3,7 @@
 #include "fileio/filecommands.h"
 #include "fileio/systemerror.h"
 #include "mainwindow.h"
-#include "translation.h"
+#include "platform/translation.h"
 
 #include <QApplication>
 #include <QCommandLineParser>

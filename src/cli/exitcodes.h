@@ -1,4 +1,4 @@
-// orve-cli's exit statuses and its usage text.
+// orve-cli's exit statuses and its usage text (made from the subcommands).
 #pragma once
 
 namespace orve::cli {

@@ -4,10 +4,12 @@
 #include "cliuiport.h"
 #include "exitcodes.h"
 #include "standardoutput.h"
+#include "subcommand.h"
 #include "timetablepdf.h"
 
 #include "fileio/exportcommands.h"
 #include "fileio/filemessages.h"
+#include "formats/timetableformats.h"
 #include "workspace.h"
 
 #include <QDir>
@@ -24,8 +26,8 @@ struct ExportOptions
 {
     QString in;
     QString pdf;
-    QString csvFolder;
-    QString htmlFolder;
+    // The folder for each table format asked for (--csv DIR, --html DIR, …).
+    std::vector<std::pair<const fileio::TableFormat*, QString>> tables;
     print::TimetableSelection what;
     render::Paper paper = render::Paper::A4;
 };
@@ -48,38 +50,31 @@ std::optional<print::TimetableSelection> parseWhat(const QString& list)
     return what;
 }
 
-std::optional<ExportOptions> parseExport(const QStringList& arguments)
+std::optional<ExportOptions> parseExport(const Call& call)
 {
-    if (arguments.isEmpty() || arguments.size() % 2 == 0)
-        return std::nullopt;
+    const QCommandLineParser& parsed = call.options;
     ExportOptions options;
-    options.in = arguments.at(0);
-    for (int i = 1; i + 1 < arguments.size(); i += 2) {
-        const QString& option = arguments.at(i);
-        const QString& value = arguments.at(i + 1);
-        if (option == QStringLiteral("--pdf")) {
-            options.pdf = value;
-        } else if (option == QStringLiteral("--csv")) {
-            options.csvFolder = value;
-        } else if (option == QStringLiteral("--html")) {
-            options.htmlFolder = value;
-        } else if (option == QStringLiteral("--paper")) {
-            if (value.compare(QStringLiteral("A4"), Qt::CaseInsensitive) == 0)
-                options.paper = render::Paper::A4;
-            else if (value.compare(QStringLiteral("A3"), Qt::CaseInsensitive) == 0)
-                options.paper = render::Paper::A3;
-            else
-                return std::nullopt;
-        } else if (option == QStringLiteral("--what")) {
-            const auto what = parseWhat(value);
-            if (!what)
-                return std::nullopt;
-            options.what = *what;
-        } else {
+    options.in = call.files.at(0);
+    options.pdf = parsed.value(QStringLiteral("pdf"));
+    for (const fileio::TableFormat* format : exchange::timetableFormats())
+        if (parsed.isSet(format->name))
+            options.tables.emplace_back(format, parsed.value(format->name));
+    if (parsed.isSet(QStringLiteral("paper"))) {
+        const QString paper = parsed.value(QStringLiteral("paper"));
+        if (paper.compare(QStringLiteral("A4"), Qt::CaseInsensitive) == 0)
+            options.paper = render::Paper::A4;
+        else if (paper.compare(QStringLiteral("A3"), Qt::CaseInsensitive) == 0)
+            options.paper = render::Paper::A3;
+        else
             return std::nullopt;
-        }
     }
-    if (options.pdf.isEmpty() && options.csvFolder.isEmpty() && options.htmlFolder.isEmpty())
+    if (parsed.isSet(QStringLiteral("what"))) {
+        const auto what = parseWhat(parsed.value(QStringLiteral("what")));
+        if (!what)
+            return std::nullopt;
+        options.what = *what;
+    }
+    if (options.pdf.isEmpty() && options.tables.empty())
         return std::nullopt;
     return options;
 }
@@ -87,7 +82,7 @@ std::optional<ExportOptions> parseExport(const QStringList& arguments)
 // Writes the table files into `folder`, made first when missing, as one set; false (reason on
 // stderr) when they could not be written.
 bool writeTables(const Workspace& ws, const ExportOptions& options, const QString& folder,
-                 fileio::TableFormat format, QJsonArray& written)
+                 const fileio::TableFormat& format, QJsonArray& written)
 {
     const std::vector<fileio::TimetableFile> files =
         fileio::timetableFiles(ws.school, ws.session.periodsPerDay, options.what, format);
@@ -113,9 +108,20 @@ bool exportNeedsDrawing(int argc, char* argv[])
     return false;
 }
 
-int exportTimetables(const QStringList& arguments)
+QList<QCommandLineOption> exportOptions()
 {
-    const std::optional<ExportOptions> options = parseExport(arguments);
+    QList<QCommandLineOption> options{
+        {QStringLiteral("pdf"), QString(), QStringLiteral("OUT.pdf")}};
+    for (const fileio::TableFormat* format : exchange::timetableFormats())
+        options.append({format->name, QString(), QStringLiteral("DIR")});
+    options.append({QStringLiteral("what"), QString(), QStringLiteral("master,classes,teachers")});
+    options.append({QStringLiteral("paper"), QString(), QStringLiteral("A4|A3")});
+    return options;
+}
+
+int exportTimetables(const Call& call)
+{
+    const std::optional<ExportOptions> options = parseExport(call);
     if (!options)
         return usage();
     Workspace ws;
@@ -136,12 +142,9 @@ int exportTimetables(const QStringList& arguments)
         written.append(options->pdf);
         summary.insert(QStringLiteral("pdf_pages"), pdf.pages);
     }
-    if (!options->csvFolder.isEmpty() &&
-        !writeTables(ws, *options, options->csvFolder, fileio::TableFormat::Csv, written))
-        return FileFailed;
-    if (!options->htmlFolder.isEmpty() &&
-        !writeTables(ws, *options, options->htmlFolder, fileio::TableFormat::Html, written))
-        return FileFailed;
+    for (const auto& [format, folder] : options->tables)
+        if (!writeTables(ws, *options, folder, *format, written))
+            return FileFailed;
     summary.insert(QStringLiteral("written"), written);
     return printJsonLine(summary) ? Done : FileFailed;
 }

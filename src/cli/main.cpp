@@ -6,76 +6,131 @@
 //   orve-cli optimise IN OUT [--seed N] [--time S] [--steps K] [--allow-main-afternoon]
 //                                                    remove the double bookings of IN's timetable
 //   orve-cli check IN                                the figures of IN's timetable as JSON
-//   orve-cli export IN --pdf OUT | --csv DIR | --html DIR [--what master,classes,teachers]
-//                  [--paper A4|A3]                   the timetables as a PDF, CSV or HTML files
+//   orve-cli export IN --pdf OUT | --csv DIR | --html DIR … [--what master,classes,teachers]
+//                  [--paper A4|A3]                   the timetables as a PDF or table files
+//   orve-cli import SCHOOL SHEET OUT [--shape names|plan|grid] [--sheet NAME] [--encoding E]
+//                                                    import a CSV or XLSX sheet into SCHOOL
+//   orve-cli import-fet IN.fet OUT                   a FET file as a course-settings file
+//   orve-cli export-fet IN OUT.fet                   a course-settings file as a FET file
 // Exit status: 0 done, 1 a file (standard output included) could not be read or written,
 // 2 wrong usage.
 #include "clischool.h"
+#include "exchangecommands.h"
 #include "exitcodes.h"
 #include "exportcommand.h"
 #include "fileio/systemerror.h"
+#include "formats/timetableformats.h"
 #include "schedulecommands.h"
 #include "schooljson.h"
 #include "standardoutput.h"
+#include "subcommand.h"
 #include "workspace.h"
 
 #include <QCoreApplication>
 #include <QGuiApplication>
 #include <QJsonDocument>
-#include <cstdio>
 #include <memory>
 
 namespace orve::cli {
 
-int usage()
-{
-    std::fputs(
-        "usage: orve-cli roundtrip IN OUT   open IN as the program's Open does, write it to OUT\n"
-        "       orve-cli dump IN            open IN and print its tables as JSON\n"
-        "       orve-cli schedule IN OUT [--seed N] [--runs K] [--optimise [--time S]\n"
-        "                                [--steps K] [--allow-main-afternoon]]\n"
-        "                                   schedule IN K times (seeds N, N+1, ...), save the\n"
-        "                                   timetable with the fewest double bookings to OUT,\n"
-        "                                   with --optimise after removing double bookings\n"
-        "       orve-cli optimise IN OUT [--seed N] [--time S] [--steps K]\n"
-        "                                [--allow-main-afternoon]\n"
-        "                                   remove the double bookings of IN's timetable (at\n"
-        "                                   most K steps, default by the school's size; S\n"
-        "                                   seconds, default 60, is a safety net), save to OUT\n"
-        "       orve-cli check IN           print the figures of IN's timetable as JSON\n"
-        "       orve-cli export IN [--pdf OUT.pdf] [--csv DIR] [--html DIR]\n"
-        "                       [--what master,classes,teachers] [--paper A4|A3]\n"
-        "                                   write the timetables (all three kinds unless --what\n"
-        "                                   says) as one PDF file (on A4 paper unless --paper\n"
-        "                                   says), CSV tables or HTML pages\n",
-        stderr);
-    return UsageError;
-}
-
-} // namespace orve::cli
-
 namespace {
 
-using namespace orve::cli;
-
-int roundTrip(const QString& in, const QString& out)
+int roundTrip(const Call& call)
 {
-    orve::Workspace ws;
-    if (!openSchool(ws, in))
+    Workspace ws;
+    if (!openSchool(ws, call.files.at(0)))
         return FileFailed;
-    return saveSchool(ws, out) ? Done : FileFailed;
+    return saveSchool(ws, call.files.at(1)) ? Done : FileFailed;
 }
 
-int dump(const QString& in)
+int dump(const Call& call)
 {
-    orve::Workspace ws;
-    if (!openSchool(ws, in))
+    Workspace ws;
+    if (!openSchool(ws, call.files.at(0)))
         return FileFailed;
     const QByteArray json = QJsonDocument(schoolJson(ws)).toJson(QJsonDocument::Indented);
     return writeStandardOutput(json) ? Done : FileFailed;
 }
 
+QString exportHelp()
+{
+    QString tables;
+    for (const fileio::TableFormat* format : exchange::timetableFormats())
+        tables += QStringLiteral(" [--%1 DIR]").arg(format->name);
+    return QStringLiteral("orve-cli export IN [--pdf OUT.pdf]") + tables +
+           QStringLiteral(
+               "\n"
+               "                       [--what master,classes,teachers] [--paper A4|A3]\n"
+               "                                   write the timetables (all three kinds unless "
+               "--what\n"
+               "                                   says) as one PDF file (on A4 paper unless "
+               "--paper\n"
+               "                                   says) or as table files of the formats asked "
+               "for\n");
+}
+
 } // namespace
+
+const std::vector<Subcommand>& subcommands()
+{
+    static const std::vector<Subcommand> commands{
+        {QStringLiteral("roundtrip"),
+         2,
+         QStringLiteral(
+             "orve-cli roundtrip IN OUT   open IN as the program's Open does, write it to OUT\n"),
+         {},
+         roundTrip},
+        {QStringLiteral("dump"),
+         1,
+         QStringLiteral("orve-cli dump IN            open IN and print its tables as JSON\n"),
+         {},
+         dump},
+        {QStringLiteral("schedule"), 2,
+         QStringLiteral(
+             "orve-cli schedule IN OUT [--seed N] [--runs K] [--optimise [--time S]\n"
+             "                                [--steps K] [--allow-main-afternoon]]\n"
+             "                                   schedule IN K times (seeds N, N+1, ...), save "
+             "the\n"
+             "                                   timetable with the fewest double bookings to "
+             "OUT,\n"
+             "                                   with --optimise after removing double bookings\n"),
+         scheduleOptions(), schedule},
+        {QStringLiteral("optimise"), 2,
+         QStringLiteral(
+             "orve-cli optimise IN OUT [--seed N] [--time S] [--steps K]\n"
+             "                                [--allow-main-afternoon]\n"
+             "                                   remove the double bookings of IN's timetable (at\n"
+             "                                   most K steps, default by the school's size; S\n"
+             "                                   seconds, default 60, is a safety net), save to "
+             "OUT\n"),
+         optimiseOptions(), optimise},
+        {QStringLiteral("check"),
+         1,
+         QStringLiteral(
+             "orve-cli check IN           print the figures of IN's timetable as JSON\n"),
+         {},
+         check},
+        {QStringLiteral("export"), 1, exportHelp(), exportOptions(), exportTimetables},
+        {QStringLiteral("import"), 3,
+         QStringLiteral(
+             "orve-cli import SCHOOL.rve SHEET OUT.rve [--shape names|plan|grid] [--sheet NAME]\n"
+             "                                [--encoding utf-8|gbk|utf-16]\n"
+             "                                   import a CSV or XLSX sheet (names, plan or "
+             "任课表)\n"
+             "                                   into SCHOOL, save to OUT; refused rows are left "
+             "out\n"),
+         importOptions(), importSheet},
+        {QStringLiteral("import-fet"), 2,
+         QStringLiteral("orve-cli import-fet IN.fet OUT.rve  read a FET file, save it as OUT\n"),
+         {}, importFet},
+        {QStringLiteral("export-fet"), 2,
+         QStringLiteral("orve-cli export-fet IN.rve OUT.fet  write IN as a FET file\n"), {},
+         exportFet},
+    };
+    return commands;
+}
+
+} // namespace orve::cli
 
 int main(int argc, char* argv[])
 {
@@ -89,19 +144,5 @@ int main(int argc, char* argv[])
         app = std::make_unique<QCoreApplication>(argc, argv);
     }
     orve::fileio::reportFileSizeLimitAsError();
-    const QStringList arguments = QCoreApplication::arguments().mid(1);
-    const QString command = arguments.value(0);
-    if (command == QStringLiteral("roundtrip") && arguments.size() == 3)
-        return roundTrip(arguments.at(1), arguments.at(2));
-    if (command == QStringLiteral("dump") && arguments.size() == 2)
-        return dump(arguments.at(1));
-    if (command == QStringLiteral("schedule"))
-        return schedule(arguments.mid(1));
-    if (command == QStringLiteral("optimise"))
-        return optimise(arguments.mid(1));
-    if (command == QStringLiteral("check") && arguments.size() == 2)
-        return check(arguments.at(1));
-    if (command == QStringLiteral("export"))
-        return exportTimetables(arguments.mid(1));
-    return usage();
+    return orve::cli::runSubcommand(QCoreApplication::arguments().mid(1));
 }

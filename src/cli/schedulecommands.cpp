@@ -10,6 +10,7 @@
 #include "scheduler/schedulingrun.h"
 #include "scheduler/timetablecount.h"
 #include "standardoutput.h"
+#include "subcommand.h"
 #include "workspace.h"
 
 #include <QElapsedTimer>
@@ -35,47 +36,45 @@ struct Options
 bool readValue(const QString& name, const QString& value, Options& options)
 {
     bool ok = false;
-    if (name == QStringLiteral("--seed")) {
+    if (name == QStringLiteral("seed")) {
         options.seed = value.toULongLong(&ok);
-    } else if (name == QStringLiteral("--runs")) {
+    } else if (name == QStringLiteral("runs")) {
         options.runs = value.toInt(&ok);
         ok = ok && options.runs >= 1;
-    } else if (name == QStringLiteral("--time")) {
+    } else if (name == QStringLiteral("time")) {
         const double seconds = value.toDouble(&ok);
         ok = ok && seconds > 0 && seconds < 3600;
         options.optimiser.timeLimitMs = qint64(std::llround(seconds * 1000));
-    } else if (name == QStringLiteral("--steps")) {
+    } else if (name == QStringLiteral("steps")) {
         options.optimiser.stepBudget = value.toLongLong(&ok);
         ok = ok && *options.optimiser.stepBudget >= 0;
     }
     return ok;
 }
 
-// IN OUT, then options; `valued` names the options that take a value, `flags` those alone.
-std::optional<Options> parse(const QStringList& arguments, const QStringList& valued,
-                             const QStringList& flags)
+// The call's files and options; none when an option's value is wrong.
+std::optional<Options> parse(const Call& call)
 {
-    if (arguments.size() < 2)
-        return std::nullopt;
     Options options;
-    options.in = arguments.at(0);
-    options.out = arguments.at(1);
+    options.in = call.files.at(0);
+    options.out = call.files.at(1);
     options.seed = scheduler::SeededRandom::clockSeed();
-    for (int i = 2; i < arguments.size(); ++i) {
-        const QString& name = arguments.at(i);
-        if (name == QStringLiteral("--optimise") && flags.contains(name)) {
+    const QCommandLineParser& parsed = call.options;
+    for (const QString& name : parsed.optionNames()) {
+        if (name == QStringLiteral("optimise"))
             options.optimise = true;
-        } else if (name == QStringLiteral("--allow-main-afternoon") && flags.contains(name)) {
+        else if (name == QStringLiteral("allow-main-afternoon"))
             options.optimiser.allowMainAfternoon = true;
-        } else if (!valued.contains(name) || i + 1 >= arguments.size() ||
-                   !readValue(name, arguments.at(i + 1), options)) {
+        else if (!readValue(name, parsed.value(name), options))
             return std::nullopt;
-        } else {
-            ++i;
-        }
     }
     options.optimiser.seed = options.seed;
     return options;
+}
+
+QCommandLineOption valued(const QString& name, const QString& valueName)
+{
+    return QCommandLineOption(name, QString(), valueName);
 }
 
 // The lessons breaking each kind of rule.
@@ -139,20 +138,34 @@ void addOptimiseJson(QJsonObject& line, const optimiser::OptimiseOutcome& outcom
 struct BestRun
 {
     model::Grid timetable;
-    QStringList conflicts;
+    model::Conflicts conflicts;
     std::optional<scheduler::TimetableCount> count;
     scheduler::RunProblems problems;
 };
 
 } // namespace
 
-int schedule(const QStringList& arguments)
+QList<QCommandLineOption> scheduleOptions()
 {
-    const std::optional<Options> options =
-        parse(arguments,
-              {QStringLiteral("--seed"), QStringLiteral("--runs"), QStringLiteral("--time"),
-               QStringLiteral("--steps")},
-              {QStringLiteral("--optimise"), QStringLiteral("--allow-main-afternoon")});
+    return {valued(QStringLiteral("seed"), QStringLiteral("N")),
+            valued(QStringLiteral("runs"), QStringLiteral("K")),
+            QCommandLineOption(QStringLiteral("optimise")),
+            valued(QStringLiteral("time"), QStringLiteral("S")),
+            valued(QStringLiteral("steps"), QStringLiteral("K")),
+            QCommandLineOption(QStringLiteral("allow-main-afternoon"))};
+}
+
+QList<QCommandLineOption> optimiseOptions()
+{
+    return {valued(QStringLiteral("seed"), QStringLiteral("N")),
+            valued(QStringLiteral("time"), QStringLiteral("S")),
+            valued(QStringLiteral("steps"), QStringLiteral("K")),
+            QCommandLineOption(QStringLiteral("allow-main-afternoon"))};
+}
+
+int schedule(const Call& call)
+{
+    const std::optional<Options> options = parse(call);
     if (!options)
         return usage();
     Workspace ws;
@@ -204,11 +217,9 @@ int schedule(const QStringList& arguments)
     return printJsonLine(line) ? Done : FileFailed;
 }
 
-int optimise(const QStringList& arguments)
+int optimise(const Call& call)
 {
-    const std::optional<Options> options = parse(
-        arguments, {QStringLiteral("--seed"), QStringLiteral("--time"), QStringLiteral("--steps")},
-        {QStringLiteral("--allow-main-afternoon")});
+    const std::optional<Options> options = parse(call);
     if (!options)
         return usage();
     Workspace ws;
@@ -225,10 +236,10 @@ int optimise(const QStringList& arguments)
     return printJsonLine(line) ? Done : FileFailed;
 }
 
-int check(const QString& in)
+int check(const Call& call)
 {
     Workspace ws;
-    if (!openSchool(ws, in))
+    if (!openSchool(ws, call.files.at(0)))
         return FileFailed;
     return printJsonLine(countJson(scheduler::countTimetable(ws))) ? Done : FileFailed;
 }

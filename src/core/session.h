@@ -5,6 +5,7 @@
 #include "model/cellmarks.h"
 #include "model/cellref.h"
 #include "model/chinesenumeral.h"
+#include "model/conflict.h"
 #include "model/exchangehistory.h"
 #include "recentfiles.h"
 
@@ -55,8 +56,9 @@ struct Session
 
     PrintKind printKind = PrintKind::MasterTimetable;
 
-    // The lessons a scheduling run left double-booked: "row column  class：lesson".
-    QStringList conflicts;
+    // The lessons a scheduling run left double-booked or breaking a rule, as the repairs and
+    // hand changes since have left them.
+    model::Conflicts conflicts;
 };
 
 } // namespace orve

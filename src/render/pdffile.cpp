@@ -2,6 +2,7 @@
 
 #include "pdftext.h"
 
+#include "fileio/filecommands.h"
 #include "fileio/systemerror.h"
 
 #include <QBuffer>
@@ -31,11 +32,7 @@ QPageLayout defaultPageLayout()
 
 QString pdfFileName(const QString& name)
 {
-    QString file = name.trimmed();
-    for (QChar& c : file)
-        if (QStringView(u"/\\:*?\"<>|").contains(c) || c.unicode() < 0x20)
-            c = u'_';
-    return file + QStringLiteral(".pdf");
+    return fileio::offeredFileName(name, QStringLiteral("pdf"));
 }
 
 QString writePdfFile(const QString& path, const std::vector<print::ReportSheet>& sheets,

@@ -1,49 +1,44 @@
 #include "mainwindow.h"
 
-#include "accessiblenames.h"
-#include "adjustcommands.h"
-#include "basicspage.h"
-#include "checkcommands.h"
-#include "conditionscommands.h"
-#include "conditionspage.h"
-#include "documentstatus.h"
-#include "filecommands.h"
-#include "fileio/filecommands.h"
-#include "gridpage.h"
-#include "gridview.h"
-#include "helpwindow.h"
-#include "icons.h"
-#include "namespanel.h"
-#include "numericguardfilter.h"
-#include "optimisecommand.h"
-#include "planpage.h"
-#include "printcommands.h"
-#include "programinfo.h"
-#include "qtuiport.h"
-#include "recentfilesmenu.h"
-#include "schedulingcommand.h"
-#include "schedulingpage.h"
-#include "schedulingstatus.h"
-#include "school/startup.h"
-#include "school/weekcommands.h"
-#include "schoolcontroller.h"
-#include "splashwindow.h"
-#include "stepspage.h"
-#include "timetablecommands.h"
-#include "weekfieldsbox.h"
+#include "commands/adjustcommands.h"
+#include "commands/checkcommands.h"
+#include "commands/conditionscommands.h"
+#include "commands/exchangecommands.h"
+#include "commands/filemenu.h"
+#include "commands/printcommands.h"
+#include "commands/recentfilesmenu.h"
+#include "commands/removedoublebookingscommand.h"
+#include "commands/schedulingcommand.h"
+#include "commands/schoolcommands.h"
+#include "commands/timetablecommands.h"
+#include "commands/windowcommands.h"
+#include "grid/gridview.h"
+#include "pages/basicspage.h"
+#include "pages/conditionspage.h"
+#include "pages/dailyrulesbox.h"
+#include "pages/namespanel.h"
+#include "pages/planpage.h"
+#include "pages/schedulingpage.h"
+#include "pages/schedulingstatus.h"
+#include "pages/stepspage.h"
+#include "platform/icons.h"
+#include "platform/programinfo.h"
+#include "platform/qtuiport.h"
+#include "widgets/accessiblenames.h"
+#include "widgets/documentstatus.h"
+#include "widgets/numericguardfilter.h"
+#include "windows/splashwindow.h"
 
-#include <QAction>
+#include "fileio/filecommands.h"
+#include "school/startup.h"
+
 #include <QApplication>
 #include <QCloseEvent>
 #include <QLayout>
 #include <QLineEdit>
-#include <QMenu>
 #include <QMenuBar>
-#include <QMessageBox>
-#include <QPushButton>
 #include <QScreen>
 #include <QStatusBar>
-#include <QTabBar>
 #include <QTabWidget>
 #include <QToolBar>
 
@@ -52,31 +47,28 @@ namespace orve::ui {
 MainWindow::MainWindow(UiPort* dialogs, QWidget* parent)
     : QMainWindow(parent), guard_(new NumericGuardFilter(this)), tabs_(new QTabWidget(this))
 {
-    setObjectName(QStringLiteral("Form1"));
+    setObjectName(QStringLiteral("mainWindow"));
     setWindowTitle(programTitle());
     setWindowIcon(programIcon());
-    menu_ = buildMenuBar(menuBar());
+    actions_ = buildMenuBar(menuBar());
     auto* toolbar = addToolBar(QStringLiteral(u"工具栏"));
-    toolbar->setObjectName(QStringLiteral("Toolbar1"));
+    nameControl(toolbar, "toolbar", QStringLiteral(u"工具栏"));
     toolbar->setMovable(false);
     toolbar->setIconSize(QSize(24, 24));
-    toolbar_ = buildToolbar(toolbar);
-
-    tabs_->setObjectName(QStringLiteral("SSTab1"));
-    buildTabs();
-    setCentralWidget(tabs_);
+    toolbar_ = buildToolbar(toolbar, actions_);
+    nameControl(tabs_, "tabs", QStringLiteral(u"功能选项卡"));
     ui_ = std::make_unique<QtUiPort>(
         this, tabs_, [this](FocusTarget target) { return focusTarget(target); }, dialogs);
-    connectCommands();
-    school_ = new SchoolController(*this);
-    fileCommands_ = new FileCommands(*this, *ui_);
-    new AdjustCommands(*this);
-    new RecentFilesMenu(ws_, *ui_, menuBar()->findChild<QMenu*>(QStringLiteral("file")),
-                        action(QStringLiteral("exit")));
+
+    views_.window = this;
+    views_.tabs = tabs_;
+    views_.toolbar = toolbar;
+    views_.statusBar = statusBar();
+    buildTabs();
+    setCentralWidget(tabs_);
+    makeCommands();
     // There from the start, so that the first message does not push the tabs up.
     new DocumentStatus(ws_, statusBar());
-    printCommands_ = new PrintCommands(*this, *ui_);
-    new TimetableCommands(*this, *printCommands_);
     nameForScreenReaders(this);
 
     // The window fits a 1366 x 768 screen; the grids scroll.
@@ -93,103 +85,52 @@ UiPort& MainWindow::uiPort()
     return *ui_;
 }
 
-QAction* MainWindow::action(const QString& name) const
-{
-    return menu_.value(name);
-}
-
 void MainWindow::buildTabs()
 {
-    basicsPage_ = new BasicsPage(ws_, guard_, tabs_);
-    planPage_ = new PlanPage(ws_.school.plan, tabs_);
-    conditionsPage_ = new ConditionsPage(ws_, guard_, [this]() -> UiPort& { return *ui_; }, tabs_);
-    schedulingPage_ = new SchedulingPage(ws_, tabs_);
-    stepsPage_ = new StepsPage(tabs_);
-    schedulingStatus_ = new SchedulingStatusPanel(schedulingPage_);
-    schedulingPage_->layout()->addWidget(schedulingStatus_);
-    tabs_->addTab(basicsPage_, QStringLiteral(u"输入基本要求 "));
-    tabs_->addTab(planPage_, QStringLiteral(u"设置教学计划"));
-    tabs_->addTab(conditionsPage_, QStringLiteral(u"特殊条件考虑"));
-    tabs_->addTab(schedulingPage_, QStringLiteral(u"自动排课"));
-    tabs_->addTab(stepsPage_, QStringLiteral(u"排课步骤提示"));
-    connect(tabs_->tabBar(), &QTabBar::tabBarClicked, this, &MainWindow::tabClicked);
+    views_.basics = new BasicsPage(ws_, guard_, tabs_);
+    views_.plan = new PlanPage(ws_.school.plan, tabs_);
+    views_.plan->layout()->addWidget(new DailyRulesBox(ws_, views_.plan));
+    views_.conditions = new ConditionsPage(ws_, *ui_, guard_, tabs_);
+    views_.scheduling = new SchedulingPage(ws_, tabs_);
+    views_.steps = new StepsPage(tabs_);
+    views_.schedulingStatus = new SchedulingStatusPanel(ws_, views_.scheduling);
+    views_.scheduling->layout()->addWidget(views_.schedulingStatus);
+    tabs_->addTab(views_.basics, QStringLiteral(u"输入基本要求 "));
+    tabs_->addTab(views_.plan, QStringLiteral(u"设置教学计划"));
+    tabs_->addTab(views_.conditions, QStringLiteral(u"特殊条件考虑"));
+    tabs_->addTab(views_.scheduling, QStringLiteral(u"自动排课"));
+    tabs_->addTab(views_.steps, QStringLiteral(u"排课步骤提示"));
 }
 
-void MainWindow::connectCommands()
+void MainWindow::makeCommands()
 {
-    const auto on = [this](const char* name, auto&& command) {
-        connect(action(QString::fromLatin1(name)), &QAction::triggered, this, command);
-    };
-    const auto showTab = [this](MainTab tab) { return [this, tab] { ui_->showTab(tab); }; };
-    on("exit", [this] { close(); });
-    on("weekStructure", showTab(MainTab::Basics));
-    on("masterTimetable", showTab(MainTab::Scheduling));
-    new SchedulingCommand(ws_, *ui_, this, schedulingPage_, schedulingPage_->view(),
-                          schedulingStatus_, action(QStringLiteral("autoSchedule")));
-    new OptimiseCommand(ws_, *ui_, this, action(QStringLiteral("removeDoubleBookings")));
-    on("forcedSwap", [this] { toggleForcedSwap(); });
-    on("helpTopics", [this] { showHelpDocument(); });
-    on("about", [this] { showAbout(); });
-    connect(stepsPage_->moreInformation(), &QPushButton::clicked, this,
-            &MainWindow::showHelpDocument);
-    connectConditionsCommands(*this, *conditionsPage_);
-    connectCheckCommands(*this);
-    connect(basicsPage_->weekFields(), &WeekFieldsBox::stepRequested, this,
-            [this](int field, const QString& text) {
-                school::stepWeekField(ws_, *ui_, model::WeekField(field), text);
-            });
-    connect(&ws_.notifier, &Notifier::forcedSwapModeChanged, this, &MainWindow::showForcedSwapMode);
-
-    for (int number = 1; number <= ToolbarButtons::Count; ++number)
-        if (QAction* button = toolbar_.button(number))
-            connect(button, &QAction::triggered, this,
-                    [this, number] { runToolbarButton(number); });
-}
-
-void MainWindow::runToolbarButton(int number)
-{
-    model::RedrawSuspender suspended(ws_.school.masterTimetable);
-    if (number == ToolbarButtons::ForcedSwap)
-        toggleForcedSwap();
-    else if (QAction* command = action(toolbar_.commands.at(std::size_t(number - 1))))
-        command->trigger();
-}
-
-
-void MainWindow::toggleForcedSwap()
-{
-    school::toggleForcedSwapMode(ws_);
-}
-
-void MainWindow::showForcedSwapMode(bool on)
-{
-    action(QStringLiteral("forcedSwap"))->setChecked(on);
-    toolbar_.button(ToolbarButtons::ForcedSwap)->setChecked(on);
-}
-
-void MainWindow::showAbout()
-{
-    QMessageBox::about(this, QStringLiteral(u"关于 ") + programTitle(),
-                       QStringLiteral(u"<h3>%1</h3><p>版本 %2</p>"
-                                      u"<p>为学校编排每周课程表：日制与节次、班级、课程、教师与场地、"
-                                      u"教学计划、合班课、固定课预排、自动排课、手动调整、"
-                                      u"班级与教师课表、重课检查和打印。</p>")
-                           .arg(programTitle().trimmed(), QApplication::applicationVersion()));
-}
-
-void MainWindow::showHelpDocument()
-{
-    showHelp(this, helpFilePath());
+    const CommandContext context{ws_, *ui_, actions_, toolbar_, views_};
+    new WindowCommands(context, this);
+    new FileMenu(context, this);
+    new ExchangeCommands(context, this);
+    new RecentFilesMenu(context, this);
+    new SchoolCommands(context, this);
+    bindConditionsCommands(context, this);
+    new SchedulingCommand(context, this);
+    new RemoveDoubleBookingsCommand(context, this);
+    new AdjustCommands(context, this);
+    bindCheckCommands(context, this);
+    printCommands_ = new PrintCommands(context, this);
+    new TimetableCommands(context, *printCommands_, this);
 }
 
 QWidget* MainWindow::focusTarget(FocusTarget target)
 {
     switch (target) {
     case FocusTarget::MainWindow: return this;
-    case FocusTarget::TeachingPlan: return planPage_->view();
-    case FocusTarget::FixedLessonGrid: return conditionsPage_->view();
-    case FocusTarget::MasterTimetable: return schedulingPage_->view();
-    case FocusTarget::NameEntry: return basicsPage_->namesPanel()->entry();
+    case FocusTarget::TeachingPlan:
+        return views_.plan->view();
+    case FocusTarget::FixedLessonGrid:
+        return views_.conditions->view();
+    case FocusTarget::MasterTimetable:
+        return views_.scheduling->view();
+    case FocusTarget::NameEntry:
+        return views_.basics->namesPanel()->entry();
     }
     return nullptr;
 }

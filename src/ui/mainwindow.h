@@ -1,10 +1,11 @@
-// Form1, the main window: the menu bar, the toolbar Toolbar1 and the five-tab panel SSTab1
-// around the tables of the open school. It connects widgets to core commands and holds no
-// rules of its own.
+// The main window: the menu bar, the toolbar and the five tabs around the tables of the
+// open school. It only assembles the parts: the pages show the workspace, the command classes
+// (commands/) bind the menu items and controls to the core's commands.
 #pragma once
 
-#include "menubar.h"
-#include "toolbar.h"
+#include "commands/commandcontext.h"
+#include "menus/actions.h"
+#include "menus/toolbar.h"
 #include "uiport.h"
 #include "workspace.h"
 
@@ -17,14 +18,11 @@ namespace orve::ui {
 
 class BasicsPage;
 class ConditionsPage;
-class FileCommands;
-class GridPage;
 class NumericGuardFilter;
 class PlanPage;
 class PrintCommands;
 class QtUiPort;
 class SchedulingPage;
-class SchoolController;
 class SchedulingStatusPanel;
 class StepsPage;
 
@@ -41,57 +39,37 @@ public:
     Workspace& workspace() { return ws_; }
     UiPort& uiPort();
 
-    // A menu item by its design name ("newSchool", "forcedSwap", …).
-    QAction* action(const QString& name) const;
+    const Actions& actions() const { return actions_; }
     // Toolbar button 1 to 21; spacers are null.
     QAction* toolbarButton(int number) const { return toolbar_.button(number); }
     QTabWidget* tabs() const { return tabs_; }
-    BasicsPage* basicsPage() const { return basicsPage_; }
-    PlanPage* planPage() const { return planPage_; }
-    ConditionsPage* conditionsPage() const { return conditionsPage_; }
-    SchedulingPage* schedulingPage() const { return schedulingPage_; }
-    FileCommands* fileCommands() const { return fileCommands_; }
+    BasicsPage* basicsPage() const { return views_.basics; }
+    PlanPage* planPage() const { return views_.plan; }
+    ConditionsPage* conditionsPage() const { return views_.conditions; }
+    SchedulingPage* schedulingPage() const { return views_.scheduling; }
+    SchedulingStatusPanel* schedulingStatus() const { return views_.schedulingStatus; }
+    StepsPage* stepsPage() const { return views_.steps; }
     PrintCommands* printCommands() const { return printCommands_; }
-    StepsPage* stepsPage() const { return stepsPage_; }
-    // Shows the name lists and plan choosers again after the tables were replaced.
-    SchoolController* school() const { return school_; }
-    SchedulingStatusPanel* schedulingStatus() const { return schedulingStatus_; }
 
     // Shows the window and the splash, then prepares the tables.
     void startUp();
-
-signals:
-    // The user selected a tab by clicking it (tabs selected by commands do not count).
-    void tabClicked(int index);
 
 protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
     void buildTabs();
-    void connectCommands();
-    void runToolbarButton(int number);
-    void toggleForcedSwap();
-    void showForcedSwapMode(bool on);
-    void showAbout();
-    void showHelpDocument();
+    void makeCommands();
     QWidget* focusTarget(FocusTarget target);
 
     Workspace ws_;
     NumericGuardFilter* guard_;
     QTabWidget* tabs_;
-    BasicsPage* basicsPage_ = nullptr;
-    PlanPage* planPage_ = nullptr;
-    ConditionsPage* conditionsPage_ = nullptr;
-    SchedulingPage* schedulingPage_ = nullptr;
-    FileCommands* fileCommands_ = nullptr;
-    PrintCommands* printCommands_ = nullptr;
-    StepsPage* stepsPage_ = nullptr;
-    SchedulingStatusPanel* schedulingStatus_ = nullptr;
-    MenuActions menu_;
+    Actions actions_;
     ToolbarButtons toolbar_;
     std::unique_ptr<QtUiPort> ui_;
-    SchoolController* school_ = nullptr;
+    WindowViews views_;
+    PrintCommands* printCommands_ = nullptr;
 };
 
 } // namespace orve::ui

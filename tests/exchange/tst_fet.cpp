@@ -3,6 +3,7 @@
 // free periods, and that reads back as the same school.
 #include "fakeuiport.h"
 
+#include "fet/fetcommands.h"
 #include "fet/fetexport.h"
 #include "fet/fetimport.h"
 #include "fileio/savedata.h"
@@ -59,6 +60,9 @@ void smallSchool(Workspace& ws)
     applyImport(ws, previewImport(ws.school, parseCsv(plan).table));
     ws.school.fixedLessons = {QStringLiteral(u"初一(2) 班会 5 5"),
                               QStringLiteral(u"初一(1) 空课 1 1")};
+    ws.school.rules.teacherUnavailable = {{QStringLiteral(u"王芳"), 1, 2},
+                                          {QStringLiteral(u"王芳"), 2, 2}};
+    ws.school.rules.teacherDailyLimits = {{QStringLiteral(u"李四"), 2}};
 }
 
 } // namespace
@@ -72,6 +76,7 @@ private slots:
     void refusesWeeksItCannotHold();
     void exportReadsBackAsTheSameSchool();
     void fetSolvesTheExport();
+    void fileMenuCommandsOnFetFiles();
 };
 
 void FetTest::importsFetExamples()
@@ -90,8 +95,9 @@ void FetTest::importsFetExamples()
     // Four activities of one period make one plan row of four periods.
     QCOMPARE(planText(school, u"5a", u"MA", school::TeacherColumn), QStringLiteral("Tanja"));
     QCOMPARE(planText(school, u"5a", u"MA", school::PeriodsColumn), QStringLiteral("4"));
-    QVERIFY(!german.teacherUnavailable.empty());
-    QVERIFY(reportHas(german, u"教师不排课时间"));
+    // The teachers' not-available times become the school's rules and are saved with it.
+    QVERIFY(!school.rules.teacherUnavailable.empty());
+    QVERIFY(!reportHas(german, u"教师不排课时间"));
     QVERIFY(reportHas(german, u"ConstraintMinDaysBetweenActivities 161 条"));
     QVERIFY(fileio::writeSchoolFile(school, QDir::temp().filePath(QStringLiteral("fet.rve")))
                 .written());
@@ -145,6 +151,7 @@ void FetTest::exportReadsBackAsTheSameSchool()
     QCOMPARE(back.teachers, ws.school.teachers);
     QCOMPARE(back.courses, ws.school.courses);
     QCOMPARE(back.fixedLessons, ws.school.fixedLessons);
+    QVERIFY(back.rules == ws.school.rules);
     QCOMPARE(back.combinedLessons, ws.school.combinedLessons);
     QVERIFY(back.combinedGroups == ws.school.combinedGroups);
     for (int row = 0; row < ws.school.plan.rowCount(); ++row)
@@ -182,10 +189,43 @@ void FetTest::fetSolvesTheExport()
     QCOMPARE(lessons.size(), 5 + 2 + 5 + 2 + 1 + 1);
     QVERIFY(lessons.contains(QStringLiteral(u"初一(2) 班会 5 5")));
     QVERIFY(lessons.contains(QStringLiteral(u"初一(1) 空课 1 1")));
+    // FET kept 王芳 out of the periods the school's rules keep her out of.
+    QVERIFY(!lessons.contains(QStringLiteral(u"初一(1) 语文 1 2")));
+    QVERIFY(!lessons.contains(QStringLiteral(u"初一(1) 语文 2 2")));
     for (const QString& lesson : lessons)
         QVERIFY2(!lesson.startsWith(QStringLiteral(u"初一(1) ")) ||
                      !lesson.endsWith(QStringLiteral(" 1 1")) || lesson.contains(u"空课"),
                  qPrintable(lesson));
+}
+
+// 导出 FET 文件... offers "<title>.fet" and tells a failure as one; 导入 FET 文件... asks about
+// unsaved work and leaves a new school without a file, marked changed.
+void FetTest::fileMenuCommandsOnFetFiles()
+{
+    Workspace ws;
+    smallSchool(ws);
+    QTemporaryDir folder;
+    test::FakeUiPort ui;
+    ui.fileNames = {folder.filePath(QStringLiteral("no/such/folder/a.fet")),
+                    folder.filePath(QStringLiteral("school"))};
+    QCOMPARE(exportFetSchool(ws, ui), fileio::CommandOutcome::Failed);
+    QCOMPARE(ui.fileDialogs.at(0).suggestedName, QStringLiteral(u"实验中学.fet"));
+    QVERIFY(ui.messages.at(0).prompt.contains(QStringLiteral(u"没有导出")));
+    QCOMPARE(exportFetSchool(ws, ui), fileio::CommandOutcome::Done);
+    const QString written = folder.filePath(QStringLiteral("school.fet"));
+    QVERIFY(ui.messages.at(1).prompt.startsWith(fetExportHeading(written, ws.school)));
+
+    ws.setDocumentPath(folder.filePath(QStringLiteral("school.rve")));
+    ws.school.classes.append(QStringLiteral(u"初三(9)"));
+    ws.markUnsaved();
+    ui.answers = {MessageAnswer::Cancel, MessageAnswer::Discard};
+    ui.fileNames = {written};
+    QCOMPARE(importFetSchool(ws, ui), fileio::CommandOutcome::Cancelled);
+    QCOMPARE(importFetSchool(ws, ui), fileio::CommandOutcome::Done);
+    QCOMPARE(ws.school.classes, (QStringList{QStringLiteral(u"初一(1)"), QStringLiteral(u"初一(2)")}));
+    QVERIFY(ws.session.documentPath.isEmpty());
+    QVERIFY(ws.session.modified);
+    QVERIFY(ui.messages.last().prompt.startsWith(fetImportHeading(written, ws.school)));
 }
 
 QTEST_GUILESS_MAIN(FetTest)

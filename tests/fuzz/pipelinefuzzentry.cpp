@@ -74,10 +74,10 @@ PipelineOutcome runPipeline(const std::uint8_t* data, std::size_t size, QString*
     scheduler::SeededRandom random(1);
     scheduler::scheduleTimetable(ws, ui, random);
     optimiser::OptimiserOptions options;
-    options.stepBudget = 20;
+    options.stepBudget = 8;
     optimiser::removeDoubleBookings(ws, options);
-    for (const fileio::TableFormat format : {fileio::TableFormat::Csv, fileio::TableFormat::Html})
-        fileio::timetableFiles(ws.school, ws.session.periodsPerDay, {}, format);
+    for (const fileio::TableFormat* format : {&fileio::csvTables(), &fileio::htmlTables()})
+        fileio::timetableFiles(ws.school, ws.session.periodsPerDay, {}, *format);
 
     QByteArray saved;
     if (!fileio::settingsBytes(ws.school, saved).written())

@@ -3,9 +3,9 @@
 //   print-window-demo [CLASSES] [DAYS] [PERIODS]
 #include "timetablegrid.h"
 
+#include "platform/translation.h"
 #include "print/printcommand.h"
-#include "printwindow.h"
-#include "translation.h"
+#include "windows/printwindow.h"
 
 #include <QApplication>
 #include <array>

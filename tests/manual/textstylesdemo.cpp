@@ -1,7 +1,7 @@
 // A manual check of how the grid draws its five text styles, for looking at them and taking
 // screenshots: each style on the normal, swap and highlight backgrounds, at the master
 // timetable's narrow column width and at a wide one. Not run by CTest.
-#include "gridview.h"
+#include "grid/gridview.h"
 #include "model/cellmarks.h"
 #include "model/grid.h"
 

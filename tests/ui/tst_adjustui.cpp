@@ -5,10 +5,10 @@
 #include "../core/scheduler/schedulerfixture.h"
 
 #include "fakeuiport.h"
-#include "gridview.h"
+#include "grid/gridview.h"
 #include "mainwindow.h"
 #include "model/cellmarks.h"
-#include "schedulingpage.h"
+#include "pages/schedulingpage.h"
 
 #include <QAction>
 #include <QLabel>
@@ -68,7 +68,7 @@ private slots:
     void clicksPickAndSwapAndUndoFollows()
     {
         QCOMPARE(field(), u"重课 0 处"_s);
-        QAction* undo = window->action(u"undoSwap"_s);
+        QAction* undo = window->actions().undoSwap;
         QVERIFY(!undo->isEnabled());
         click({2, 1});
         QCOMPARE(grid().cell({2, 1}).backColour, model::PickedColour);
@@ -81,12 +81,12 @@ private slots:
         QCOMPARE(grid().cell({2, 4}).backColour, model::StandardColour);
         QVERIFY(undo->isEnabled());
         QVERIFY(undo->toolTip().contains(u"调课"_s));
-        auto* toolbar = window->findChild<QToolBar*>(u"Toolbar1"_s);
+        auto* toolbar = window->findChild<QToolBar*>(u"toolbar"_s);
         QVERIFY(toolbar->actions().contains(undo));
         undo->trigger();
         QCOMPARE(grid().text({2, 1}), test::lesson(u"语文"_s, u"张三"_s));
         QVERIFY(grid().text({2, 4}).isEmpty());
-        QVERIFY(window->action(u"redoSwap"_s)->isEnabled());
+        QVERIFY(window->actions().redoSwap->isEnabled());
 
         // A click on a dark-cyan lesson is refused by a message; the forced-swap button makes
         // it a forced swap, whose clash cannot be repaired (二班's lesson is fixed): the status
@@ -101,7 +101,7 @@ private slots:
         QCOMPARE(grid().text({2, 2}), test::lesson(u"语文"_s, u"张三"_s));
         QCOMPARE(field(), u"重课 1 处"_s);
         QVERIFY(port.prompts().last().contains(u"二班 星期一第2节 语文  张三"_s));
-        window->action(u"undoSwap"_s)->trigger();
+        window->actions().undoSwap->trigger();
         QCOMPARE(field(), u"重课 0 处"_s);
     }
 
@@ -122,7 +122,7 @@ private slots:
         QTest::keyClick(view(), Qt::Key_Enter);
         QCOMPARE(grid().text({2, 3}), test::lesson(u"语文"_s, u"张三"_s));
         QCOMPARE(grid().text({2, 1}), test::lesson(u"英语"_s, u"李四"_s));
-        window->action(u"swappableDisplay"_s)->trigger(); // picks the current cell
+        window->actions().swappableDisplay->trigger(); // picks the current cell
         QCOMPARE(grid().cell({2, 3}).backColour, model::PickedColour);
     }
 };

@@ -4,10 +4,10 @@
 #include "../core/views/viewsfixture.h"
 
 #include "fakeuiport.h"
-#include "gridview.h"
+#include "grid/gridview.h"
 #include "mainwindow.h"
 #include "model/cellmarks.h"
-#include "schedulingpage.h"
+#include "pages/schedulingpage.h"
 
 #include <QAction>
 #include <QStatusBar>
@@ -52,7 +52,7 @@ private slots:
         fill(window.workspace());
         window.tabs()->setCurrentIndex(int(MainTab::Basics));
 
-        window.action(u"checkDoubleBookings"_s)->trigger();
+        window.actions().checkDoubleBookings->trigger();
         QCOMPARE(answers.prompts(), QStringList{u"有重课"_s});
         QCOMPARE(window.statusBar()->currentMessage(), u"王芳：星期一第1节，初一(1)、初一(2)"_s);
         QCOMPARE(window.tabs()->currentIndex(), int(MainTab::Scheduling));
@@ -71,7 +71,7 @@ private slots:
 
         // Mended, the timetable holds one lesson of 王芳 per slot: nothing stays marked.
         window.workspace().school.masterTimetable.swapCells({3, 1}, {3, 2});
-        window.action(u"checkDoubleBookings"_s)->trigger();
+        window.actions().checkDoubleBookings->trigger();
         QCOMPARE(answers.prompts().last(), u"没有重课"_s);
         QCOMPARE(window.workspace().school.masterTimetable.cell({2, 1}).style,
                  model::TextStyle::Flat);
@@ -86,17 +86,17 @@ private slots:
         Workspace& ws = window.workspace();
         fill(ws);
         model::Grid& timetable = ws.school.masterTimetable;
-        const QList<std::pair<const char*, QList<model::CellRef>>> views = {
-            {"teacherSpreadSchool", {{2, 4}, {4, 1}, {5, 5}}},
-            {"teacherSpreadClass", {{4, 1}}},
-            {"courseSpreadSchool", {{2, 4}, {4, 1}}},
-            {"courseSpreadClass", {{4, 1}}},
+        const QList<std::pair<QAction * ui::Actions::*, QList<model::CellRef>>> views = {
+            {&ui::Actions::teacherSpreadSchool, {{2, 4}, {4, 1}, {5, 5}}},
+            {&ui::Actions::teacherSpreadClass, {{4, 1}}},
+            {&ui::Actions::courseSpreadSchool, {{2, 4}, {4, 1}}},
+            {&ui::Actions::courseSpreadClass, {{4, 1}}},
         };
         for (const auto& [key, expected] : views) {
             window.tabs()->setCurrentIndex(int(MainTab::Basics));
             ws.session.pick = {1, {2, 1}};
             timetable.setCurrentCell({4, 1});
-            window.action(QString::fromLatin1(key))->trigger();
+            (window.actions().*key)->trigger();
             QCOMPARE(blueCells(timetable), expected);
             QCOMPARE(timetable.currentCell(), (model::CellRef{4, 1}));
             QCOMPARE(ws.session.pick.count, 0);

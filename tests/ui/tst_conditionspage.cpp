@@ -1,17 +1,17 @@
 // The special-conditions tab in the main window: the tab click and the menu commands, placing
 // and removing a fixed lesson with the mouse and the course chooser, and grouping combined
 // lessons in the tree.
-#include "combinedclassesbox.h"
 #include "conditions/combinedclasses.h"
-#include "conditionspage.h"
-#include "fixedlessonsbox.h"
-#include "gridview.h"
-#include "keptoutperiodsdialog.h"
+#include "grid/gridview.h"
 #include "mainwindow.h"
 #include "model/combinedlesson.h"
 #include "model/fixedlessonentry.h"
+#include "pages/combinedclassesbox.h"
+#include "pages/conditionspage.h"
+#include "pages/fixedlessonsbox.h"
 #include "school/teachingplan.h"
-#include "spinbuttons.h"
+#include "widgets/spinbuttons.h"
+#include "windows/keptoutperiodsdialog.h"
 
 #include <QAbstractItemView>
 #include <QAction>
@@ -101,7 +101,7 @@ private slots:
         QVERIFY(!combo11->isVisible());
 
         clickTab(*window_, 0);
-        window_->action(QStringLiteral("fixedLessons"))->trigger();
+        window_->actions().fixedLessons->trigger();
         QCOMPARE(window_->tabs()->currentIndex(), 2);
         QCOMPARE(combo4->count(), 3);
         QCOMPARE(combo11->count(), 3);
@@ -109,9 +109,9 @@ private slots:
 
     void menuCommandsShowTheTab()
     {
-        for (const char* name : {"blockClasses", "combinedClasses"}) {
+        for (QAction* Actions::*item : {&Actions::blockClasses, &Actions::combinedClasses}) {
             window_->tabs()->setCurrentIndex(0);
-            window_->action(QString::fromLatin1(name))->trigger();
+            (window_->actions().*item)->trigger();
             QCOMPARE(window_->tabs()->currentIndex(), 2);
         }
         // None of them fills the choosers.
@@ -125,7 +125,7 @@ private slots:
         Workspace& ws = window_->workspace();
         ws.school.teachers = {QStringLiteral(u"张三"), QStringLiteral(u"李四")};
         ws.markSaved();
-        window_->action(QStringLiteral("blockTeachers"))->trigger();
+        window_->actions().blockTeachers->trigger();
         auto* editor = window_->findChild<KeptOutPeriodsDialog*>();
         QVERIFY(editor);
         QTRY_VERIFY(editor->isVisible());
@@ -198,7 +198,7 @@ private slots:
         ws.school.combinedLessons = {model::combinedLessonEntry(A, Maths),
                                      model::combinedLessonEntry(B, Maths)};
         emit ws.notifier.conditionsChanged();
-        window_->action(QStringLiteral("combinedClasses"))->trigger();
+        window_->actions().combinedClasses->trigger();
         CombinedClassesBox* box = page_->combinedClasses();
         QTest::keyClick(box->groupNumber(), Qt::Key_A);
         QCOMPARE(box->groupNumber()->text(), QStringLiteral("1"));

@@ -2,19 +2,19 @@
 // asks, the status bar names the document, recent files, a week step that would clear the
 // timetable asks, the plan keeps its class and course in view, choosers stay whole, the
 // splash, the icon and the names that screen readers announce.
-#include "basicspage.h"
-#include "conditionspage.h"
 #include "fakeuiport.h"
-#include "fixedlessonsbox.h"
-#include "gridmodel.h"
-#include "gridview.h"
+#include "grid/gridmodel.h"
+#include "grid/gridview.h"
 #include "mainwindow.h"
-#include "planpage.h"
-#include "programinfo.h"
-#include "schedulingpage.h"
-#include "spinbuttons.h"
-#include "stepspage.h"
-#include "weekfieldsbox.h"
+#include "pages/basicspage.h"
+#include "pages/conditionspage.h"
+#include "pages/fixedlessonsbox.h"
+#include "pages/planpage.h"
+#include "pages/schedulingpage.h"
+#include "pages/stepspage.h"
+#include "pages/weekfieldsbox.h"
+#include "platform/programinfo.h"
+#include "widgets/spinbuttons.h"
 
 #include <QAccessible>
 #include <QAction>
@@ -107,7 +107,7 @@ private slots:
         QTest::keyClicks(window.schedulingPage()->titleField(), QStringLiteral("2024"));
         answers.answers = {MessageAnswer::Cancel, MessageAnswer::Cancel};
         QVERIFY(!window.close());
-        window.action(QStringLiteral("exit"))->trigger();
+        window.actions().exit->trigger();
         QVERIFY(window.isVisible());
         QCOMPARE(answers.prompts(), QStringList({SaveQuestion, SaveQuestion}));
         QCOMPARE(answers.messages.first().buttons, orve::MessageButtons::SaveDiscardCancel);
@@ -132,7 +132,7 @@ private slots:
 
         const QString path = dir_.filePath(QStringLiteral("status.rve"));
         answers.fileNames = {path};
-        window.action(QStringLiteral("saveSchool"))->trigger();
+        window.actions().saveSchool->trigger();
         QCOMPARE(field->text(), QStringLiteral("status.rve"));
         QCOMPARE(window.statusBar()->currentMessage(),
                  QStringLiteral(u"已保存：") + QDir::toNativeSeparators(path));
@@ -150,8 +150,8 @@ private slots:
             auto* first = window.findChild<QAction*>(QStringLiteral("recentFile1"));
             QVERIFY(first);
             answers.fileNames = {school, gone};
-            window.action(QStringLiteral("openSchool"))->trigger();
-            window.action(QStringLiteral("openSchool"))->trigger();
+            window.actions().openSchool->trigger();
+            window.actions().openSchool->trigger();
             QCOMPARE(first->text(), QStringLiteral("&1 six-days.rve"));
             QVERIFY(first->isVisible());
             auto* second = window.findChild<QAction*>(QStringLiteral("recentFile2"));
@@ -183,7 +183,7 @@ private slots:
         window.startUp();
         orve::Workspace& ws = window.workspace();
         answers.fileNames = {copyOf("school.rve")};
-        window.action(QStringLiteral("openSchool"))->trigger();
+        window.actions().openSchool->trigger();
         const QString lesson = ws.school.masterTimetable.text({2, 1});
         QVERIFY(!lesson.isEmpty());
 
@@ -214,7 +214,7 @@ private slots:
         MainWindow window(&answers);
         window.startUp();
         answers.fileNames = {copyOf("school.rve"), copyOf("school.rve")};
-        window.action(QStringLiteral("openSchool"))->trigger();
+        window.actions().openSchool->trigger();
         window.tabs()->setCurrentIndex(1);
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         orve::ui::GridView* plan = window.planPage()->view();
@@ -225,7 +225,7 @@ private slots:
         QCOMPARE(plan->cellRect(1, 1), course);                // frozen
         QVERIFY(plan->cellRect(1, 2).left() < course.right()); // the teacher scrolled under it
 
-        window.action(QStringLiteral("openSchool"))->trigger();
+        window.actions().openSchool->trigger();
         QTRY_COMPARE(sideways->value(), 0);
     }
 
@@ -255,7 +255,7 @@ private slots:
     {
         MainWindow window;
         window.startUp();
-        auto* splash = window.findChild<QWidget*>(QStringLiteral("frmSplash"));
+        auto* splash = window.findChild<QWidget*>(QStringLiteral("splash"));
         QVERIFY(splash);
         QCOMPARE(splash->windowTitle(), orve::ui::programTitle());
         window.move(window.pos() + QPoint(40, 30)); // as a window manager places it later
@@ -267,8 +267,9 @@ private slots:
         MainWindow window;
         QVERIFY(!window.windowIcon().isNull());
         QVERIFY(!window.windowIcon().pixmap(32, 32).isNull());
-        const QString steps =
-            window.stepsPage()->findChild<QPlainTextEdit*>(QStringLiteral("Text3"))->toPlainText();
+        const QString steps = window.stepsPage()
+                                  ->findChild<QPlainTextEdit*>(QStringLiteral("stepsText"))
+                                  ->toPlainText();
         QVERIFY(steps.contains(QStringLiteral(u"\n8、查看调整班级课表和教师任课表。\n")));
     }
 
@@ -287,9 +288,9 @@ private slots:
         const auto name = [&window](const char* object) {
             return window.findChild<QWidget*>(QLatin1String(object))->accessibleName();
         };
-        QCOMPARE(name("MSGrid"), QStringLiteral(u"全校课程总表"));
-        QCOMPARE(name("jhb"), QStringLiteral(u"教学计划表"));
-        QCOMPARE(name("msgrid1"), QStringLiteral(u"固定课程表"));
+        QCOMPARE(name("masterTimetableView"), QStringLiteral(u"全校课程总表"));
+        QCOMPARE(name("teachingPlan"), QStringLiteral(u"教学计划表"));
+        QCOMPARE(name("fixedLessonGrid"), QStringLiteral(u"固定课程表"));
         QCOMPARE(window.basicsPage()->weekFields()->spin(0)->upButton()->accessibleName(),
                  QStringLiteral(u"增加上午节数"));
 
@@ -309,7 +310,7 @@ private slots:
         MainWindow window(&answers);
         window.startUp();
         answers.fileNames = {copyOf("school.rve")};
-        window.action(QStringLiteral("openSchool"))->trigger();
+        window.actions().openSchool->trigger();
         const orve::model::Grid& grid = window.workspace().school.masterTimetable;
         const QAbstractItemModel* model = window.schedulingPage()->view()->model();
         const QString read = model->index(2, 1).data(Qt::AccessibleTextRole).toString();

@@ -1,16 +1,16 @@
 // The file menu in the main window: a scripted port picks the file, the week fields and the
 // title field show what Open read, failures come up as message boxes; the title field keeps
 // to texts that the file gives back unchanged.
-#include "basicspage.h"
+#include "commands/filemenu.h"
 #include "fakeuiport.h"
-#include "combinedclassesbox.h"
-#include "conditionspage.h"
-#include "filecommands.h"
 #include "fileio/systemerror.h"
 #include "mainwindow.h"
-#include "namespanel.h"
-#include "schedulingpage.h"
-#include "weekfieldsbox.h"
+#include "pages/basicspage.h"
+#include "pages/combinedclassesbox.h"
+#include "pages/conditionspage.h"
+#include "pages/namespanel.h"
+#include "pages/schedulingpage.h"
+#include "pages/weekfieldsbox.h"
 
 #include <QAction>
 #include <QFile>
@@ -83,7 +83,7 @@ int saveThroughTheWindow(const QString& path)
     window.workspace().session.documentPath = path;
     ModalAnswer answer;
     answer.arm();
-    window.action(QStringLiteral("saveSchool"))->trigger();
+    window.actions().saveSchool->trigger();
     std::fputs(answer.message.toUtf8().constData(), stdout);
     return answer.answered ? 0 : 1;
 }
@@ -102,8 +102,8 @@ private slots:
     {
         MainWindow window;
         QLineEdit* title = window.schedulingPage()->titleField();
-        QCOMPARE(title->objectName(), QStringLiteral("Text9"));
-        auto* label = window.schedulingPage()->findChild<QLabel*>(QStringLiteral("Label13"));
+        QCOMPARE(title->objectName(), QStringLiteral("timetableTitle"));
+        auto* label = window.schedulingPage()->findChild<QLabel*>(QStringLiteral("titleLabel"));
         QVERIFY(label);
         QCOMPARE(label->text(), QStringLiteral(u"标题："));
         QCOMPARE(window.tabs()->indexOf(window.schedulingPage()), 3);
@@ -128,7 +128,7 @@ private slots:
         MainWindow window(&answers);
         window.startUp();
         QSignalSpy replaced(&window.workspace().notifier, &orve::Notifier::schoolReplaced);
-        window.action(QStringLiteral("openSchool"))->trigger();
+        window.actions().openSchool->trigger();
         QCOMPARE(answers.fileDialogs.size(), 1);
         QCOMPARE(replaced.count(), 1);
         QCOMPARE(window.workspace().school.classes, QStringList{QStringLiteral(u"高一")});
@@ -150,7 +150,7 @@ private slots:
         QFile::copy(dataFile("six-days.rve"), copy);
         window.workspace().session.documentPath = copy;
         window.workspace().school.title = QStringLiteral(u"新");
-        window.action(QStringLiteral("saveSchool"))->trigger();
+        window.actions().saveSchool->trigger();
         QVERIFY(QApplication::activeModalWidget() == nullptr);
         QFile file(copy);
         QVERIFY(file.open(QIODevice::ReadOnly));
@@ -164,7 +164,7 @@ private slots:
         window.startUp();
         window.workspace().school.classes = QStringList{QStringLiteral(u"一班")};
         window.tabs()->setCurrentIndex(3);
-        window.action(QStringLiteral("newSchool"))->trigger();
+        window.actions().newSchool->trigger();
         QVERIFY(window.workspace().school.classes.isEmpty());
         QCOMPARE(window.tabs()->currentIndex(), 0);
     }
@@ -175,7 +175,7 @@ private slots:
         MainWindow window(&answers);
         window.startUp();
         window.workspace().session.documentPath = dir_.path(); // a folder, not a file
-        window.action(QStringLiteral("saveSchool"))->trigger();
+        window.actions().saveSchool->trigger();
         QCOMPARE(answers.messages.size(), 1);
         QVERIFY2(answers.prompts().last().contains(QStringLiteral(u"没有保存")),
                  qPrintable(answers.prompts().last()));

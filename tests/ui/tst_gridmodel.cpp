@@ -1,7 +1,7 @@
 // The grid view over a core Grid: the item-model adapter, spans of merged neighbours, the
 // frozen fixed rows and columns, and the presses it reports.
-#include "gridmodel.h"
-#include "gridview.h"
+#include "grid/gridmodel.h"
+#include "grid/gridview.h"
 #include "model/grid.h"
 
 #include <QAbstractItemModelTester>

@@ -1,13 +1,13 @@
 // The main window's frame: caption, menus with their shortcuts, the toolbar, the tabs, the week
 // fields with their guard and spin buttons, the forced-swap switch, help, about and exit.
-#include "basicspage.h"
-#include "helpwindow.h"
 #include "mainwindow.h"
-#include "qtuiport.h"
-#include "spinbuttons.h"
-#include "stepspage.h"
-#include "translation.h"
-#include "weekfieldsbox.h"
+#include "pages/basicspage.h"
+#include "pages/stepspage.h"
+#include "pages/weekfieldsbox.h"
+#include "platform/qtuiport.h"
+#include "platform/translation.h"
+#include "widgets/spinbuttons.h"
+#include "windows/helpwindow.h"
 
 #include <QAction>
 #include <QLineEdit>
@@ -47,7 +47,7 @@ struct ModalCatcher
 
 QToolButton* toolButtonOf(MainWindow& window, QAction* action)
 {
-    auto* toolbar = window.findChild<QToolBar*>(QStringLiteral("Toolbar1"));
+    auto* toolbar = window.findChild<QToolBar*>(QStringLiteral("toolbar"));
     return qobject_cast<QToolButton*>(toolbar->widgetForAction(action));
 }
 
@@ -68,7 +68,9 @@ private slots:
         QCOMPARE(window.tabs()->count(), 5);
         for (int i = 0; i < 5; ++i)
             QCOMPARE(window.tabs()->tabText(i), captions.at(i));
-        const QString steps = window.stepsPage()->findChild<QPlainTextEdit*>(QStringLiteral("Text3"))->toPlainText();
+        const QString steps = window.stepsPage()
+                                  ->findChild<QPlainTextEdit*>(QStringLiteral("stepsText"))
+                                  ->toPlainText();
         QVERIFY(steps.startsWith(QStringLiteral(u"1、设置一天开课节数（分上，下午）及学校主副课。\n\n2、")));
         QVERIFY(steps.endsWith(QStringLiteral(u"9、打印各班课表、各教师任课表和全校课程总表。")));
         QCOMPARE(window.stepsPage()->moreInformation()->text(), QStringLiteral(u"更多信息"));
@@ -94,8 +96,9 @@ private slots:
             return names.join(u' ');
         };
         QCOMPARE(layout(menus.at(0)),
-                 QStringLiteral("newSchool openSchool - saveSchool saveSchoolAs - recentFile1 "
-                                "recentFile2 recentFile3 recentFile4 - exit"));
+                 QStringLiteral("newSchool openSchool - saveSchool saveSchoolAs - importSheet "
+                                "importFet exportFet - recentFile1 recentFile2 recentFile3 "
+                                "recentFile4 - exit"));
         QCOMPARE(layout(menus.at(1)),
                  QStringLiteral(
                      "weekStructure - classList courseList teacherList venueList - teachingPlan "
@@ -112,49 +115,47 @@ private slots:
                                 "redoSwap"));
         QCOMPARE(layout(menus.at(5)),
                  QStringLiteral("printPreview print - printClassTimetables printTeacherTimetables - "
-                                "exportPdf exportCsv exportHtml"));
+                                "exportPdf exportCsv exportHtml exportXlsx"));
         QCOMPARE(layout(menus.at(6)), QStringLiteral("helpTopics - about"));
 
-        const QList<std::pair<const char*, QKeySequence>> shortcuts = {
-            {"newSchool", QKeySequence(QStringLiteral("Ctrl+N"))},
-            {"openSchool", QKeySequence(QStringLiteral("Ctrl+O"))},
-            {"saveSchool", QKeySequence(QStringLiteral("Ctrl+S"))},
-            {"saveSchoolAs", QKeySequence(QStringLiteral("Ctrl+A"))},
-            {"exit", QKeySequence(QStringLiteral("Ctrl+X"))},
-            {"classList", QKeySequence(QStringLiteral("Ctrl+B"))},
-            {"courseList", QKeySequence(QStringLiteral("Ctrl+K"))},
-            {"teacherList", QKeySequence(QStringLiteral("Ctrl+J"))},
-            {"mainCourses", QKeySequence(QStringLiteral("F5"))},
-            {"autoSchedule", QKeySequence(QStringLiteral("Ctrl+Z"))},
-            {"removeDoubleBookings", QKeySequence(QStringLiteral("Ctrl+E"))},
-            {"checkDoubleBookings", QKeySequence(QStringLiteral("Ctrl+F9"))},
-            {"printPreview", QKeySequence(QStringLiteral("F9"))},
-            {"print", QKeySequence(QStringLiteral("Ctrl+P"))},
-            {"venueList", QKeySequence()},
-            {"undoSwap", QKeySequence(QStringLiteral("Ctrl+U"))},
-            {"redoSwap", QKeySequence(QStringLiteral("Ctrl+Y"))},
+        const QList<std::pair<QAction * orve::ui::Actions::*, QKeySequence>> shortcuts = {
+            {&orve::ui::Actions::newSchool, QKeySequence(QStringLiteral("Ctrl+N"))},
+            {&orve::ui::Actions::openSchool, QKeySequence(QStringLiteral("Ctrl+O"))},
+            {&orve::ui::Actions::saveSchool, QKeySequence(QStringLiteral("Ctrl+S"))},
+            {&orve::ui::Actions::saveSchoolAs, QKeySequence(QStringLiteral("Ctrl+A"))},
+            {&orve::ui::Actions::importSheet, QKeySequence(QStringLiteral("Ctrl+I"))},
+            {&orve::ui::Actions::exit, QKeySequence(QStringLiteral("Ctrl+X"))},
+            {&orve::ui::Actions::classList, QKeySequence(QStringLiteral("Ctrl+B"))},
+            {&orve::ui::Actions::courseList, QKeySequence(QStringLiteral("Ctrl+K"))},
+            {&orve::ui::Actions::teacherList, QKeySequence(QStringLiteral("Ctrl+J"))},
+            {&orve::ui::Actions::mainCourses, QKeySequence(QStringLiteral("F5"))},
+            {&orve::ui::Actions::autoSchedule, QKeySequence(QStringLiteral("Ctrl+Z"))},
+            {&orve::ui::Actions::removeDoubleBookings, QKeySequence(QStringLiteral("Ctrl+E"))},
+            {&orve::ui::Actions::checkDoubleBookings, QKeySequence(QStringLiteral("Ctrl+F9"))},
+            {&orve::ui::Actions::printPreview, QKeySequence(QStringLiteral("F9"))},
+            {&orve::ui::Actions::print, QKeySequence(QStringLiteral("Ctrl+P"))},
+            {&orve::ui::Actions::venueList, QKeySequence()},
+            {&orve::ui::Actions::undoSwap, QKeySequence(QStringLiteral("Ctrl+U"))},
+            {&orve::ui::Actions::redoSwap, QKeySequence(QStringLiteral("Ctrl+Y"))},
         };
-        for (const auto& [name, keys] : shortcuts)
-            QCOMPARE(window.action(QString::fromLatin1(name))->shortcut(), keys);
-        QCOMPARE(window.action(QStringLiteral("saveSchoolAs"))->text(),
-                 QStringLiteral(u"课程文件另存为..."));
-        QCOMPARE(window.action(QStringLiteral("exit"))->text(), QStringLiteral(u"退出 "));
-        QCOMPARE(window.action(QStringLiteral("fixedLessons"))->text(),
-                 QStringLiteral(u"固定课预排(如班队) (&G)"));
-        QCOMPARE(window.action(QStringLiteral("helpTopics"))->text(),
-                 QStringLiteral(u"帮助主题 &H"));
+        for (const auto& [item, keys] : shortcuts)
+            QCOMPARE((window.actions().*item)->shortcut(), keys);
+        QCOMPARE(window.actions().saveSchoolAs->text(), QStringLiteral(u"课程文件另存为..."));
+        QCOMPARE(window.actions().exit->text(), QStringLiteral(u"退出 "));
+        QCOMPARE(window.actions().fixedLessons->text(), QStringLiteral(u"固定课预排(如班队) (&G)"));
+        QCOMPARE(window.actions().helpTopics->text(), QStringLiteral(u"帮助主题 &H"));
     }
 
     void toolbarHasTwentyOneButtons()
     {
         MainWindow window;
-        auto* toolbar = window.findChild<QToolBar*>(QStringLiteral("Toolbar1"));
+        auto* toolbar = window.findChild<QToolBar*>(QStringLiteral("toolbar"));
         // The 21 numbered buttons, then a separator and undo and redo of changes made by hand.
         const QList<QAction*> actions = toolbar->actions();
         QCOMPARE(actions.size(), 24);
         QVERIFY(actions.at(21)->isSeparator());
-        QCOMPARE(actions.at(22), window.action(QStringLiteral("undoSwap")));
-        QCOMPARE(actions.at(23), window.action(QStringLiteral("redoSwap")));
+        QCOMPARE(actions.at(22), window.actions().undoSwap);
+        QCOMPARE(actions.at(23), window.actions().redoSwap);
         const QList<std::pair<int, const char16_t*>> tips = {
             {2, u"新建课程设置文件"}, {3, u"打开课程设置文件"}, {4, u"保存课程设置文件"},
             {6, u"打印预览"}, {7, u"打印"}, {9, u"输入班级名单"}, {10, u"输入课程名单"},
@@ -176,7 +177,7 @@ private slots:
         MainWindow window;
         window.toolbarButton(17)->trigger();
         QCOMPARE(window.tabs()->currentIndex(), 3);
-        window.action(QStringLiteral("weekStructure"))->trigger();
+        window.actions().weekStructure->trigger();
         QCOMPARE(window.tabs()->currentIndex(), 0);
         QVERIFY(window.workspace()
                     .school.masterTimetable.redraw()); // the button switched redrawing back on
@@ -187,7 +188,7 @@ private slots:
     {
         MainWindow window;
         window.toolbarButton(18)->trigger();
-        auto* form2 = window.findChild<QWidget*>(QStringLiteral("Form2"));
+        auto* form2 = window.findChild<QWidget*>(QStringLiteral("timetableWindow"));
         QVERIFY(form2 && form2->isVisible());
         QVERIFY(window.statusBar()->currentMessage().isEmpty());
         window.toolbarButton(19)->trigger();
@@ -198,7 +199,7 @@ private slots:
     {
         MainWindow window;
         window.show();
-        QAction* menuItem = window.action(QStringLiteral("forcedSwap"));
+        QAction* menuItem = window.actions().forcedSwap;
         QToolButton* button = toolButtonOf(window, window.toolbarButton(21));
         QVERIFY(button);
         QVERIFY(!window.workspace().session.forcedSwapMode);
@@ -221,11 +222,11 @@ private slots:
         MainWindow window;
         window.startUp();
         QVERIFY(window.isVisible());
-        QWidget* splash = window.findChild<QWidget*>(QStringLiteral("frmSplash"));
+        QWidget* splash = window.findChild<QWidget*>(QStringLiteral("splash"));
         QVERIFY(splash);
         QVERIFY(splash->isVisible());
         QTest::mouseClick(splash, Qt::LeftButton);
-        QTRY_VERIFY(!window.findChild<QWidget*>(QStringLiteral("frmSplash")));
+        QTRY_VERIFY(!window.findChild<QWidget*>(QStringLiteral("splash")));
         QCOMPARE(window.workspace().editor.fixedLessonGrid.rowCount(), 6);
         QCOMPARE(window.workspace().editor.fixedLessonGrid.columnCount(), 6);
         QCOMPARE(window.workspace().school.masterTimetable.columnCount(), 26);
@@ -237,22 +238,22 @@ private slots:
     {
         MainWindow window;
         window.show();
-        QLineEdit* text1 = window.basicsPage()->weekFields()->field(0);
-        QCOMPARE(text1->objectName(), QStringLiteral("Text1"));
-        text1->setFocus();
-        text1->end(false);
-        QTest::keyClick(text1, Qt::Key_A);
-        QCOMPARE(text1->text(), QStringLiteral("3"));
-        QTest::keyClick(text1, Qt::Key_Backspace); // emptied: restored as well
-        QCOMPARE(text1->text(), QStringLiteral("3"));
-        text1->selectAll();
-        QTest::keyClick(text1, Qt::Key_4);
-        QCOMPARE(text1->text(), QStringLiteral("4"));
+        QLineEdit* morning = window.basicsPage()->weekFields()->field(0);
+        QCOMPARE(morning->objectName(), QStringLiteral("morningPeriods"));
+        morning->setFocus();
+        morning->end(false);
+        QTest::keyClick(morning, Qt::Key_A);
+        QCOMPARE(morning->text(), QStringLiteral("3"));
+        QTest::keyClick(morning, Qt::Key_Backspace); // emptied: restored as well
+        QCOMPARE(morning->text(), QStringLiteral("3"));
+        morning->selectAll();
+        QTest::keyClick(morning, Qt::Key_4);
+        QCOMPARE(morning->text(), QStringLiteral("4"));
         // A typed number counts as a step of the arrows: the grids are laid out again.
         QCOMPARE(window.workspace().school.week.morning, QStringLiteral("4"));
         QCOMPARE(window.workspace().editor.fixedLessonGrid.rowCount(), 7);
-        QLineEdit* text8 = window.basicsPage()->weekFields()->field(3);
-        QCOMPARE(text8->objectName(), QStringLiteral("Text8"));
+        QLineEdit* days = window.basicsPage()->weekFields()->field(3);
+        QCOMPARE(days->objectName(), QStringLiteral("daysPerWeek"));
     }
 
     void spinButtonsStepAndLayOutAgain()
@@ -287,7 +288,7 @@ private slots:
         MainWindow window;
         ModalCatcher catcher;
         catcher.arm();
-        window.action(QStringLiteral("about"))->trigger();
+        window.actions().about->trigger();
         QCOMPARE(catcher.title, QStringLiteral(u"关于 ORVE智能排课系统 "));
     }
 
@@ -338,7 +339,7 @@ private slots:
         window.startUp();
         // Not through a command, so the school still counts as unchanged.
         window.workspace().school.classes.append(QStringLiteral(u"初一(1)"));
-        window.action(QStringLiteral("exit"))->trigger();
+        window.actions().exit->trigger();
         QVERIFY(!window.isVisible());
         QVERIFY(!QApplication::activeModalWidget());
     }

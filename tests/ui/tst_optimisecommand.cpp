@@ -3,11 +3,11 @@
 // one undoable step and the conflict list follows it.
 #include "../core/scheduler/schedulerfixture.h"
 
+#include "commands/removedoublebookingscommand.h"
 #include "fakeuiport.h"
 #include "mainwindow.h"
-#include "optimisecommand.h"
 #include "optimiser/optimisecommand.h"
-#include "schedulingstatus.h"
+#include "pages/schedulingstatus.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -33,11 +33,12 @@ private slots:
         test::setPlan(ws, 1, 1, {u"张三"_s, 1, false});
         ws.school.masterTimetable.setText({2, 1}, test::lesson(u"语文"_s, u"张三"_s));
         ws.school.masterTimetable.setText({3, 1}, test::lesson(u"数学"_s, u"张三"_s));
-        ws.session.conflicts = {u"2 1  A：语文  张三"_s, u"3 1  B：数学  张三"_s};
+        ws.session.conflicts = {{{2, 1}, u"A"_s, u"语文  张三"_s, {}},
+                                {{3, 1}, u"B"_s, u"数学  张三"_s, {}}};
         emit ws.notifier.conflictsChanged();
         QCOMPARE(window.schedulingStatus()->conflictList()->count(), 2);
 
-        auto* command = window.findChild<ui::OptimiseCommand*>();
+        auto* command = window.findChild<ui::RemoveDoubleBookingsCommand*>();
         QVERIFY(command);
         int asked = 0;
         command->askOptions = [&asked](bool& allow) {
@@ -52,16 +53,16 @@ private slots:
         QCOMPARE(window.tabs()->currentIndex(), 3);
         QCOMPARE(dialogs.messages.size(), 1);
         QVERIFY(dialogs.messages.first().prompt.contains(u"重课：1 处 → 0 处"_s));
-        QVERIFY(ws.session.conflicts.isEmpty());
+        QVERIFY(ws.session.conflicts.empty());
         QCOMPARE(window.schedulingStatus()->conflictList()->count(), 0);
         QCOMPARE(ws.session.history.undoCaption(), optimiser::RemoveDoubleBookingsCaption);
         QVERIFY(ws.session.modified);
 
         // Cancelling the question runs nothing.
         command->askOptions = [](bool&) { return false; };
-        window.action(u"removeDoubleBookings"_s)->trigger();
+        window.actions().removeDoubleBookings->trigger();
         QCOMPARE(dialogs.messages.size(), 1);
-        QCOMPARE(window.action(u"removeDoubleBookings"_s)->text(), u"消除重课"_s);
+        QCOMPARE(window.actions().removeDoubleBookings->text(), u"消除重课"_s);
     }
 };
 

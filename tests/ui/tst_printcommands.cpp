@@ -4,9 +4,9 @@
 #include "fakeuiport.h"
 #include "timetablegrid.h"
 
+#include "commands/printcommands.h"
 #include "mainwindow.h"
-#include "printcommands.h"
-#include "printwindow.h"
+#include "windows/printwindow.h"
 
 #include <QAction>
 #include <QDir>
@@ -17,6 +17,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+using orve::ui::ExportTablesItem;
 using orve::ui::MainWindow;
 using orve::ui::PrintWindow;
 
@@ -91,7 +92,7 @@ void PrintCommandsTest::previewAndPrintTheMasterTimetable()
 
     // The menu item and toolbar button 6 refill the same window.
     window.workspace().school.title = QStringLiteral(u"新标题");
-    window.action(QStringLiteral("printPreview"))->trigger();
+    window.actions().printPreview->trigger();
     QCOMPARE(window.printCommands()->printWindow(), print);
     QCOMPARE(titleLine(*print), QStringLiteral(u"新标题"));
     window.workspace().school.title.clear();
@@ -132,7 +133,7 @@ void PrintCommandsTest::classAndTeacherTimetablesOneToAPage()
     orve::test::FakeUiPort dialogs;
     MainWindow window(&dialogs);
     fillSchool(window.workspace());
-    window.action(QStringLiteral("printClassTimetables"))->trigger();
+    window.actions().printClassTimetables->trigger();
     PrintWindow* print = window.printCommands()->printWindow();
     QVERIFY(print && print->isVisible());
     QCOMPARE(window.workspace().session.printKind, orve::PrintKind::ClassTimetable);
@@ -150,7 +151,7 @@ void PrintCommandsTest::classAndTeacherTimetablesOneToAPage()
     QCOMPARE(print->pageCount(), 1);
     QCOMPARE(print->sheet().heading(), QStringLiteral(u"教师任课表(教师2)"));
 
-    window.action(QStringLiteral("printTeacherTimetables"))->trigger();
+    window.actions().printTeacherTimetables->trigger();
     QCOMPARE(print->pageCount(), 2);
     QVERIFY(dialogs.messages.isEmpty());
 }
@@ -166,7 +167,7 @@ void PrintCommandsTest::exportsFromTheMenu()
     // gets ".pdf". The file type chooses the paper.
     window.workspace().session.documentPath = dir.filePath(QStringLiteral("school.rve"));
     dialogs.fileNames = {dir.filePath(QStringLiteral(u"课程表"))};
-    window.action(QStringLiteral("exportPdf"))->trigger();
+    window.actions().exportPdf->trigger();
     QVERIFY(QFile::exists(dir.filePath(QStringLiteral(u"课程表.pdf"))));
     const orve::FileDialogRequest& asked = dialogs.fileDialogs.constLast();
     QCOMPARE(asked.title, QStringLiteral(u"导出为 PDF 文件"));
@@ -178,14 +179,19 @@ void PrintCommandsTest::exportsFromTheMenu()
              qPrintable(dialogs.prompts().constLast())); // contents, master, 4 classes, 2 teachers
     dialogs.fileNames = {dir.filePath(QStringLiteral(u"A3.pdf"))};
     dialogs.filtersChosen = {QStringLiteral(u"PDF 文件，A3 纸 (*.pdf)")};
-    window.action(QStringLiteral("exportPdf"))->trigger();
+    window.actions().exportPdf->trigger();
     QVERIFY(readPdfSize(dir.filePath(QStringLiteral(u"A3.pdf"))).contains("A3"));
 
+    // Every table format of the menu, in its order: CSV, then HTML.
+    const std::vector<ExportTablesItem>& exports = window.actions().exportTables;
+    QVERIFY(exports.size() >= 2);
+    QCOMPARE(exports[0].action->text(), QStringLiteral(u"导出为 CSV 表格..."));
+    QCOMPARE(exports[1].action->objectName(), QStringLiteral("exportHtml"));
     dialogs.fileNames = {dir.path()};
-    window.action(QStringLiteral("exportCsv"))->trigger();
+    exports[0].action->trigger();
     QCOMPARE(dialogs.fileDialogs.constLast().title, QStringLiteral(u"导出为 CSV 表格：选择文件夹"));
     dialogs.fileNames = {dir.path()};
-    window.action(QStringLiteral("exportHtml"))->trigger();
+    exports[1].action->trigger();
     for (const char16_t* name : {u"总课表", u"班级课程表", u"教师任课表"})
         for (const char* suffix : {".csv", ".html"})
             QVERIFY(QFile::exists(dir.filePath(QString::fromUtf16(name) + QLatin1String(suffix))));

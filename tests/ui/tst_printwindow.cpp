@@ -3,7 +3,7 @@
 #include "timetablegrid.h"
 
 #include "print/printcommand.h"
-#include "printwindow.h"
+#include "windows/printwindow.h"
 
 #include "print/reportsheet.h"
 

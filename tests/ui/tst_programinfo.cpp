@@ -1,6 +1,6 @@
 // Where the program looks for its help document: beside itself first (a build folder or a
 // copied folder), then in the data folder of an installed tree.
-#include "programinfo.h"
+#include "platform/programinfo.h"
 
 #include <QDir>
 #include <QFile>

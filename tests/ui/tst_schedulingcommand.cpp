@@ -4,22 +4,23 @@
 #include "../core/scheduler/schedulerfixture.h"
 
 #include "adjust/lessonswap.h"
+#include "commands/schedulingcommand.h"
 #include "fakeuiport.h"
-#include "gridpage.h"
-#include "gridview.h"
+#include "grid/gridpage.h"
+#include "grid/gridview.h"
 #include "mainwindow.h"
-#include "pacedeventport.h"
+#include "pages/schedulingpage.h"
+#include "pages/schedulingstatus.h"
+#include "platform/pacedeventport.h"
 #include "scheduler/runstep.h"
 #include "scheduler/schedulingrun.h"
 #include "scheduler/timetablecount.h"
-#include "schedulingcommand.h"
-#include "schedulingpage.h"
-#include "schedulingstatus.h"
 #include "schoolgenerator.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
+#include <QElapsedTimer>
 #include <QLabel>
 #include <QMessageBox>
 #include <QProgressDialog>
@@ -91,7 +92,7 @@ private slots:
         window.workspace().school.fixedLessons = {u"X 语文 1 1"_s};
         window.tabs()->setCurrentIndex(0);
         BoxWatch watch(window);
-        window.action(u"autoSchedule"_s)->trigger();
+        window.actions().autoSchedule->trigger();
 
         QCOMPARE(window.tabs()->currentIndex(), 3);
         QCOMPARE(watch.seen.size(), 2);
@@ -111,9 +112,45 @@ private slots:
         QVERIFY(window.schedulingPage()->view()->isVisibleTo(&window));
         const scheduler::TimetableCount count = scheduler::countTimetable(window.workspace());
         QCOMPARE(count.lessons_placed, 33);
-        QComboBox* combo2 = window.schedulingStatus()->conflictList();
-        QCOMPARE(combo2->count(), int(window.workspace().session.conflicts.size()));
-        QVERIFY(combo2->isVisibleTo(&window));
+        QComboBox* conflictList = window.schedulingStatus()->conflictList();
+        QCOMPARE(conflictList->count(), int(window.workspace().session.conflicts.size()));
+        QVERIFY(conflictList->isVisibleTo(&window));
+    }
+
+    // A run shorter than the progress dialog's delay ends with its message box in front: the
+    // dialog must not show itself over the box once the delay is over.
+    void aShortRunsClosingMessageStaysInFront()
+    {
+        MainWindow window;
+        window.show();
+        makeSchool(window.workspace());
+        window.findChild<ui::SchedulingCommand*>()->progressDelayMs = 30;
+        bool covered = false;
+        int boxes = 0;
+        QElapsedTimer held;
+        QTimer watch;
+        watch.setInterval(5);
+        connect(&watch, &QTimer::timeout, this, [&] {
+            QMessageBox* box = nullptr;
+            for (QWidget* widget : QApplication::topLevelWidgets())
+                if (auto* found = qobject_cast<QMessageBox*>(widget); found && found->isVisible())
+                    box = found;
+            if (!box)
+                return;
+            if (!held.isValid())
+                held.start();
+            const auto* dialog = window.findChild<QProgressDialog*>();
+            covered = covered || (dialog && dialog->isVisible());
+            if (held.elapsed() > 120) {
+                ++boxes;
+                held.invalidate();
+                box->done(0);
+            }
+        });
+        watch.start();
+        window.actions().autoSchedule->trigger();
+        QVERIFY(boxes >= 1);
+        QVERIFY(!covered);
     }
 
     // A run that lasts shows a window-modal progress dialog over the disabled window; its
@@ -148,7 +185,7 @@ private slots:
         });
         clicker.start();
         BoxWatch watch(window);
-        window.action(u"autoSchedule"_s)->trigger();
+        window.actions().autoSchedule->trigger();
         QVERIFY(seen);
         QCOMPARE(watch.seen.size(), 1);
         QCOMPARE(watch.seen.first().text, scheduler::RunStopped);
@@ -187,14 +224,14 @@ private slots:
         QCOMPARE(watch.seen.size(), 1);
         QCOMPARE(watch.seen.first().text, scheduler::RunFinished);
         QCOMPARE(scheduler::countTimetable(window.workspace()).lessons_placed, 33);
-        QCOMPARE(window.action(u"autoSchedule"_s)->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Z));
+        QCOMPARE(window.actions().autoSchedule->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Z));
 
         // A run over hand work starts at once; the status bar tells how to take it back.
         adjust::swapLessons(window.workspace(), {2, 1}, {2, 2});
-        window.action(u"autoSchedule"_s)->trigger();
+        window.actions().autoSchedule->trigger();
         QCOMPARE(watch.seen.size(), 2);
         QCOMPARE(window.statusBar()->currentMessage(), scheduler::RescheduledMessage);
-        QVERIFY(window.action(u"undoSwap"_s)->isEnabled());
+        QVERIFY(window.actions().undoSwap->isEnabled());
     }
 };
 

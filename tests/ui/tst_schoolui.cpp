@@ -1,15 +1,18 @@
 // The school-data widgets in the main window: names entered through Text6 and Enter, the list
 // commands from menu and toolbar, and presses on plan cells that bring up the designed chooser
 // over the cell.
-#include "basicspage.h"
-#include "gridview.h"
+#include "grid/gridview.h"
+#include "conditions/ruleediting.h"
 #include "mainwindow.h"
+#include "model/fixedlessonentry.h"
 #include "model/grid.h"
-#include "namespanel.h"
-#include "planpage.h"
-#include "spinbuttons.h"
-#include "venuecapacityfield.h"
+#include "pages/basicspage.h"
+#include "pages/dailyrulesbox.h"
+#include "pages/namespanel.h"
+#include "pages/planpage.h"
+#include "pages/venuecapacityfield.h"
 #include "school/teachingplan.h"
+#include "widgets/spinbuttons.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -146,7 +149,7 @@ private slots:
     {
         auto* field = window_->findChild<VenueCapacityField*>();
         QVERIFY(field && !field->isVisible());
-        window_->action(QStringLiteral("venueList"))->trigger();
+        window_->actions().venueList->trigger();
         type(QStringLiteral(u"实验室"));
         QListWidget* venues = names()->list(NameList::Venues);
         QTest::mouseClick(venues->viewport(), Qt::LeftButton, {},
@@ -160,15 +163,68 @@ private slots:
         QVERIFY(ws().school.rules.venueCapacities.empty());
     }
 
-    void pressedCellsShowTheirChooser()
+    // Under the plan: the choosers take the pressed row's class, course and teacher; the counts
+    // are rules at once, 全体班级 stands for every class, 0 takes a rule away.
+    void dailyRulesFollowThePlanRow()
     {
-        window_->action(QStringLiteral("classList"))->trigger();
-        for (int i = 1; i <= 30; ++i)
-            type(QStringLiteral(u"班%1").arg(i));
-        window_->action(QStringLiteral("courseList"))->trigger();
+        for (const char16_t* name : {u"班1", u"班2"})
+            type(QString::fromUtf16(name));
+        window_->actions().courseList->trigger();
         type(QStringLiteral(u"语文"));
         type(QStringLiteral(u"数学"));
-        window_->action(QStringLiteral("teacherList"))->trigger();
+        window_->actions().teacherList->trigger();
+        type(QStringLiteral(u"张三"));
+        type(QStringLiteral(u"李四"));
+        window_->tabs()->setCurrentIndex(1);
+        window_->actions().teachingPlan->trigger();
+        const int row = school::planRow(1, 1, 2);
+        pressCell(row, school::TeacherColumn);
+        emit plan()->chooser(PlanChooser::Teacher)->activated(1);
+
+        auto* box = window_->findChild<DailyRulesBox*>();
+        QVERIFY(box && box->isVisible());
+        QCOMPARE(box->courseChooser()->currentText(), QStringLiteral(u"数学"));
+        QCOMPARE(box->teacherChooser()->currentText(), QStringLiteral(u"李四"));
+        QCOMPARE(box->classChooser()->currentText(), QStringLiteral(u"班2"));
+        QCOMPARE(box->doublePeriods()->accessibleName(), QStringLiteral(u"班2数学每周连堂次数"));
+
+        QTest::keyClick(box->courseLimit(), Qt::Key_Up);
+        QTest::keyClick(box->courseLimit(), Qt::Key_Up);
+        box->teacherLimit()->setValue(5);
+        box->doublePeriods()->setValue(1);
+        const model::Rules& rules = ws().school.rules;
+        QCOMPARE(rules.courseDailyLimits,
+                 (std::vector<model::CountRule>{{QStringLiteral(u"数学"), 2}}));
+        QCOMPARE(rules.teacherDailyLimits,
+                 (std::vector<model::CountRule>{{QStringLiteral(u"李四"), 5}}));
+        QVERIFY(ws().session.modified);
+
+        // 班1 has none of its own: it shows what 全体班级 gives it.
+        box->classChooser()->setCurrentText(model::AllClassesText);
+        box->doublePeriods()->setValue(2);
+        box->classChooser()->setCurrentText(QStringLiteral(u"班1"));
+        QCOMPARE(box->doublePeriods()->text(), QStringLiteral(u"同全体班级（2 次）"));
+        QCOMPARE(rules.doublePeriods,
+                 (std::vector<model::DoublePeriodRule>{
+                     {QStringLiteral(u"班2"), QStringLiteral(u"数学"), 1},
+                     {model::AllClassesText, QStringLiteral(u"数学"), 2}}));
+
+        box->courseLimit()->setValue(0);
+        QVERIFY(rules.courseDailyLimits.empty());
+        conditions::setDailyLimit(ws(), conditions::DailyLimitSubject::Teacher,
+                                  QStringLiteral(u"李四"), 150);
+        QCOMPARE(box->teacherLimit()->value(), model::MaxRuleCount);
+    }
+
+    void pressedCellsShowTheirChooser()
+    {
+        window_->actions().classList->trigger();
+        for (int i = 1; i <= 30; ++i)
+            type(QStringLiteral(u"班%1").arg(i));
+        window_->actions().courseList->trigger();
+        type(QStringLiteral(u"语文"));
+        type(QStringLiteral(u"数学"));
+        window_->actions().teacherList->trigger();
         type(QStringLiteral(u"张三"));
 
         // A user's click on the plan tab runs showTeachingPlan.

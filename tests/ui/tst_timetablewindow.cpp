@@ -3,16 +3,16 @@
 // master timetable, the view following changes made elsewhere, the print button and the keys.
 #include "../core/scheduler/schedulerfixture.h"
 
+#include "commands/printcommands.h"
 #include "fakeuiport.h"
-#include "gridview.h"
+#include "grid/gridview.h"
 #include "mainwindow.h"
 #include "model/cellmarks.h"
-#include "printcommands.h"
-#include "printwindow.h"
-#include "schedulingpage.h"
-#include "spinbuttons.h"
-#include "timetablewindow.h"
+#include "pages/schedulingpage.h"
 #include "views/weekview.h"
+#include "widgets/spinbuttons.h"
+#include "windows/printwindow.h"
+#include "windows/timetablewindow.h"
 
 #include <QAccessible>
 #include <QAction>
@@ -42,9 +42,9 @@ class TestTimetableWindow : public QObject
     TimetableWindow* timetableWindow() { return window->findChild<TimetableWindow*>(); }
     const model::Grid& shown() { return timetableWindow()->view().grid; }
 
-    TimetableWindow* open(const char* key)
+    TimetableWindow* open(QAction* ui::Actions::*item)
     {
-        window->action(QString::fromLatin1(key))->trigger();
+        (window->actions().*item)->trigger();
         TimetableWindow* opened = timetableWindow();
         return opened && opened->isVisible() ? opened : nullptr;
     }
@@ -79,7 +79,7 @@ private slots:
     void bothViewsOpenInOneWindowAndTheSpinStopsAtTheLast()
     {
         window->tabs()->setCurrentIndex(int(MainTab::Scheduling));
-        TimetableWindow* form2 = open("classTimetable");
+        TimetableWindow* form2 = open(&ui::Actions::classTimetable);
         QVERIFY(form2);
         QCOMPARE(form2->windowTitle(), u"Orve智能排课系统--察看与调整课程表"_s);
         QCOMPARE(form2->caption()->text(), u"班级课程表(一班)"_s);
@@ -111,7 +111,7 @@ private slots:
 
     void clicksPickAndSwapAndTheViewFollowsTheTimetable()
     {
-        TimetableWindow* form2 = open("classTimetable");
+        TimetableWindow* form2 = open(&ui::Actions::classTimetable);
         QVERIFY(form2);
         click(form2->grid(), {1, 1}); // 一班 语文 张三
         QCOMPARE(ws().session.pick.cell, (CellRef{2, 1}));
@@ -127,7 +127,7 @@ private slots:
         click(masterView, {2, 1});
         click(masterView, {2, 3}); // day 2, period 1: free, green
         QTRY_COMPARE(shown().text({1, 2}), u"语文  张三"_s);
-        window->action(u"undoSwap"_s)->trigger();
+        window->actions().undoSwap->trigger();
         QTRY_COMPARE(shown().text({1, 1}), u"语文  张三"_s);
         model::School replacement = ws().school;
         replacement.classes = {u"四班"_s};
@@ -139,9 +139,30 @@ private slots:
         QCOMPARE(shown().text({1, 1}), u"美术  李四"_s);
     }
 
+    // A double period shows as one cell over its two periods, in the class and the teacher view.
+    void aDoublePeriodIsOneJoinedCell()
+    {
+        test::setPlan(ws(), 1, 0, {u"李四"_s, 2, false});
+        ws().school.rules.doublePeriods = {{u"二班"_s, u"语文"_s, 1}};
+        master().setText({3, 3}, test::lesson(u"语文"_s, u"李四"_s));
+        master().setText({3, 4}, test::lesson(u"语文"_s, u"李四"_s));
+        TimetableWindow* form2 = open(&ui::Actions::classTimetable);
+        QVERIFY(form2);
+        QVERIFY(shown().joinedWithBelow().empty()); // 一班 has none
+        emit form2->entries()->activated(1);
+        QCOMPARE(shown().joinedWithBelow(), (std::vector<CellRef>{{1, 2}}));
+        QCOMPARE(form2->grid()->rowSpan(1, 2), 2);
+        QCOMPARE(form2->grid()->rowSpan(1, 1), 1);
+
+        window->toolbarButton(19)->trigger();
+        emit form2->entries()->activated(1); // 李四
+        QCOMPARE(shown().joinedWithBelow(), (std::vector<CellRef>{{1, 2}}));
+        QCOMPARE(form2->grid()->rowSpan(1, 2), 2);
+    }
+
     void keysMoveTheWindowAndEscClosesTheProgram()
     {
-        TimetableWindow* form2 = open("teacherTimetable");
+        TimetableWindow* form2 = open(&ui::Actions::teacherTimetable);
         QVERIFY(form2);
         const QPoint before = form2->pos();
         QTest::keyClick(form2->printButton(), Qt::Key_Down);

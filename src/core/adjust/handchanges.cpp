@@ -48,16 +48,15 @@ bool takeStep(Workspace& ws, UiPort& ui, Direction direction)
 
 } // namespace
 
-QStringList updateConflicts(Workspace& ws, const scheduler::TeacherIndex& index,
-                            const scheduler::CombinedGroups& groups)
+void updateConflicts(Workspace& ws, const scheduler::TeacherIndex& index,
+                     const scheduler::CombinedGroups& groups)
 {
-    QStringList list = ws.session.conflicts;
-    const QStringList added = scheduler::updateConflictList(list, index, groups);
+    model::Conflicts list = ws.session.conflicts;
+    scheduler::updateConflictList(list, index, groups);
     if (list != ws.session.conflicts) {
-        ws.session.conflicts = list;
+        ws.session.conflicts = std::move(list);
         emit ws.notifier.conflictsChanged();
     }
-    return added;
 }
 
 void refreshConflicts(Workspace& ws)

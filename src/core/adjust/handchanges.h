@@ -22,12 +22,11 @@ namespace orve::adjust {
 inline const QString SwapCaption = QStringLiteral(u"调课");
 inline const QString ForcedSwapCaption = QStringLiteral(u"强行调课");
 
-// Keeps in the conflict list, in their order, the lessons still double-booked (each entry
-// rewritten for what its cell holds now) and adds every other double-booked lesson after
-// them. Returns the entries added; tells the views when the list changed. The index reads
-// bookings.
-QStringList updateConflicts(Workspace& ws, const scheduler::TeacherIndex& index,
-                            const scheduler::CombinedGroups& groups);
+// Keeps in the conflict list, in their order, the lessons still double-booked or breaking a
+// rule (each entry written afresh for what its cell holds now) and adds every other such lesson
+// after them; tells the views when the list changed. The index reads bookings.
+void updateConflicts(Workspace& ws, const scheduler::TeacherIndex& index,
+                     const scheduler::CombinedGroups& groups);
 
 // updateConflicts over an index of the master timetable as it stands.
 void refreshConflicts(Workspace& ws);

@@ -41,11 +41,17 @@ bool refusedAsHeld(const Workspace& ws, UiPort& ui, CellRef cell)
 
 // A swap that would break a rule of the school is refused, forced or not; the status bar
 // names the rule.
+// A forced swap moves one lesson: the rules weigh that (a double period would be broken up).
 bool refusedByRule(const Workspace& ws, UiPort& ui, CellRef picked, CellRef other)
 {
     const SwapRules rules(ws);
-    const std::optional<conditions::RuleKind> broken = rules.ruleBroken(
-        rules.rowsMoving(picked.row, picked.column, other.column), picked.column, other.column);
+    std::vector<SlotSwap> swaps;
+    if (!ws.session.forcedSwapMode)
+        swaps = rules.swapsOf(picked, other.column);
+    if (swaps.empty())
+        swaps = {{rules.rowsMoving(picked.row, picked.column, other.column), picked.column,
+                  other.column}};
+    const std::optional<conditions::RuleKind> broken = rules.ruleBroken(swaps);
     if (broken)
         ui.showStatus(SwapRules::ruleMessage(*broken));
     return broken.has_value();
@@ -64,7 +70,7 @@ ClickResult secondClick(Workspace& ws, UiPort& ui, CellRef cell, scheduler::Rand
     model::Grid& timetable = ws.school.masterTimetable;
     const CellRef picked = ws.session.pick.cell;
     const model::Colour normalBack = ws.session.normalColours.back;
-    if (cell == picked) {
+    if (cell == picked || SwapRules(ws).pairedColumn(picked) == cell.column) {
         model::clearRowMarks(timetable, cell.row, normalBack);
         setPick(ws, {});
         return ClickResult::Unpicked;
@@ -154,9 +160,15 @@ void swapLessons(Workspace& ws, CellRef first, CellRef second)
     if (!isClassSlot(timetable, first) || !isClassSlot(timetable, second) ||
         first.row != second.row || first == second)
         return;
+    const SwapRules rules(ws);
+    std::vector<SlotSwap> swaps = rules.swapsOf(first, second.column);
+    if (swaps.empty())
+        swaps = {{rules.rowsMoving(first.row, first.column, second.column), first.column,
+                  second.column}};
     std::vector<model::CellExchange> exchanges;
-    for (const int row : SwapRules(ws).rowsMoving(first.row, first.column, second.column))
-        exchanges.push_back({{row, first.column}, {row, second.column}});
+    for (const SlotSwap& swap : swaps)
+        for (const int row : swap.rows)
+            exchanges.push_back({{row, swap.columnA}, {row, swap.columnB}});
     model::ExchangeStep step(SwapCaption, std::move(exchanges));
     model::doStep(step, timetable);
     refreshConflicts(ws);

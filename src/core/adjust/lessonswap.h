@@ -61,8 +61,8 @@ void showSwappableForCurrent(Workspace& ws, UiPort& ui);
 void dropAllMarks(Workspace& ws);
 
 // Exchanges two lessons of one class as one step of the history, with the lessons of every
-// class a combined lesson among them is taught with (SwapRules), without testing for double
-// bookings or lessons held in place.
+// class a combined lesson among them is taught with and a double period's other lesson
+// (SwapRules), without testing for double bookings or lessons held in place.
 void swapLessons(Workspace& ws, model::CellRef first, model::CellRef second);
 
 } // namespace orve::adjust

@@ -25,16 +25,18 @@ void showSwappableLessons(model::Grid& timetable, const SwapRules& rules, model:
     for (int c = 1; c < timetable.columnCount(); ++c) {
         if (c == picked.column)
             continue;
-        const std::vector<int> rows = rules.rowsMoving(picked.row, picked.column, c);
+        const std::vector<SlotSwap> swaps = rules.swapsOf(picked, c);
         model::Colour colour = normalBack;
-        if (!rules.heldCell(rows, picked.column, c) &&
-            !rules.ruleBroken(rows, picked.column, c))
-            colour = swapConflict(index, rows, picked.column, c) == 0 ? model::SwappableColour
-                                                                      : model::ClashingColour;
+        if (!swaps.empty() && !rules.heldCell(swaps) && !rules.ruleBroken(swaps))
+            colour = swapConflict(index, swaps) == 0 ? model::SwappableColour
+                                                     : model::ClashingColour;
         timetable.setBackColour({picked.row, c}, colour);
     }
     timetable.setCurrentCell(picked);
     timetable.setBackColour(picked, model::PickedColour);
+    // A double period is picked whole.
+    if (const std::optional<int> partner = rules.pairedColumn(picked))
+        timetable.setBackColour({picked.row, *partner}, model::PickedColour);
 }
 
 } // namespace orve::adjust

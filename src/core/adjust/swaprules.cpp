@@ -4,6 +4,7 @@
 
 #include "model/grid.h"
 #include "model/lessoncell.h"
+#include "model/slots.h"
 #include "scheduler/teacherindex.h"
 #include "scheduler/timetablerules.h"
 #include "workspace.h"
@@ -56,15 +57,40 @@ std::optional<model::CellRef> SwapRules::heldCell(const std::vector<int>& rows, 
     return std::nullopt;
 }
 
-std::optional<conditions::RuleKind> SwapRules::ruleBroken(const std::vector<int>& rows,
-                                                          int columnA, int columnB) const
+std::optional<conditions::RuleKind>
+SwapRules::ruleBroken(const std::vector<SlotSwap>& swaps) const
 {
     if (!rules_ || rules_->book().empty())
         return std::nullopt;
-    const conditions::RuleCounts change = rules_->changeOfSwap(rows, columnA, columnB);
-    for (int kind = 0; kind < conditions::RuleKindCount; ++kind)
-        if (change.violations[std::size_t(kind)] > 0)
-            return conditions::RuleKind(kind);
+    return rules_->changeOfSwaps(swaps).firstRaised();
+}
+
+std::optional<int> SwapRules::pairedColumn(model::CellRef at) const
+{
+    return rules_ ? rules_->book().pairedColumn(ws_.school.masterTimetable, at) : std::nullopt;
+}
+
+std::vector<SlotSwap> SwapRules::swapsOf(model::CellRef picked, int column) const
+{
+    std::vector<SlotSwap> swaps{{rowsMoving(picked.row, picked.column, column), picked.column,
+                                 column}};
+    const std::optional<int> partner = pairedColumn(picked);
+    if (!partner)
+        return swaps;
+    const int other = column + *partner - picked.column;
+    const int first = std::min(column, other);
+    if (first < 1 || first + 1 >= ws_.school.masterTimetable.columnCount() ||
+        !rules_->book().joinsNext(first - 1) || column == *partner || other == picked.column)
+        return {};
+    swaps.push_back({rowsMoving(picked.row, *partner, other), *partner, other});
+    return swaps;
+}
+
+std::optional<model::CellRef> SwapRules::heldCell(const std::vector<SlotSwap>& swaps) const
+{
+    for (const SlotSwap& swap : swaps)
+        if (const auto held = heldCell(swap.rows, swap.columnA, swap.columnB))
+            return held;
     return std::nullopt;
 }
 
@@ -90,6 +116,14 @@ int swapConflict(const scheduler::TeacherIndex& index, const std::vector<int>& r
         });
     };
     return (clashes(columnA, columnB) ? 2 : 0) + (clashes(columnB, columnA) ? 1 : 0);
+}
+
+int swapConflict(const scheduler::TeacherIndex& index, const std::vector<SlotSwap>& swaps)
+{
+    int code = 0;
+    for (const SlotSwap& swap : swaps)
+        code |= swapConflict(index, swap.rows, swap.columnA, swap.columnB);
+    return code;
 }
 
 } // namespace orve::adjust

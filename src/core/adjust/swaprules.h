@@ -2,7 +2,8 @@
 // with other classes (a combined group) takes their lessons along: the two slots change places
 // in every class such a lesson reaches, and in the classes reached through those. A fixed
 // lesson or "空课" is held in place, so no swap moves it, nor the classes around it. A swap that
-// would break one of the school's rules is refused like one that would double-book.
+// would break one of the school's rules is refused like one that would double-book. A double
+// period (连堂) moves whole: its two lessons go to two adjacent periods of one part of a day.
 #pragma once
 
 #include "conditions/rulebook.h"
@@ -10,6 +11,7 @@
 #include "scheduler/combinedgroups.h"
 #include "scheduler/combinedlessons.h"
 #include "scheduler/fixedmarks.h"
+#include "scheduler/timetablerules.h"
 
 #include <QString>
 #include <memory>
@@ -22,10 +24,11 @@ struct Workspace;
 
 namespace orve::scheduler {
 class TeacherIndex;
-class TimetableRules;
-} // namespace orve::scheduler
+}
 
 namespace orve::adjust {
+
+using scheduler::SlotSwap;
 
 class SwapRules
 {
@@ -47,7 +50,20 @@ public:
     // The first rule the exchange of the two slots in every one of `rows` would break that
     // the timetable did not break before; none when it breaks none.
     std::optional<conditions::RuleKind> ruleBroken(const std::vector<int>& rows, int columnA,
-                                                   int columnB) const;
+                                                   int columnB) const
+    {
+        return ruleBroken({{rows, columnA, columnB}});
+    }
+    std::optional<conditions::RuleKind> ruleBroken(const std::vector<SlotSwap>& swaps) const;
+
+    // The column of the other lesson of the cell's double period (RuleBook::pairedColumn).
+    std::optional<int> pairedColumn(model::CellRef at) const;
+    // What exchanging the picked lesson with the lesson of `column` exchanges: the two slots in
+    // the rows that move with them, and for a double period its other lesson's slot with the
+    // period as far from `column`; empty when the double period does not fit there.
+    std::vector<SlotSwap> swapsOf(model::CellRef picked, int column) const;
+    // The first cell held in place among those the swaps move.
+    std::optional<model::CellRef> heldCell(const std::vector<SlotSwap>& swaps) const;
     // What the status bar says of a swap refused for breaking the rule.
     static QString ruleMessage(conditions::RuleKind kind);
 
@@ -65,5 +81,7 @@ private:
 // double booking, so two lessons of one teacher may always change places.
 int swapConflict(const scheduler::TeacherIndex& index, const std::vector<int>& rows, int columnA,
                  int columnB);
+// The same for swaps of distinct columns made together: a clash in any of them.
+int swapConflict(const scheduler::TeacherIndex& index, const std::vector<SlotSwap>& swaps);
 
 } // namespace orve::adjust

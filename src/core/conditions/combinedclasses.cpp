@@ -106,7 +106,7 @@ void addLessonToGroup(Workspace& ws, UiPort& ui, const QString& groupNumber, con
     const CombinedTree& tree = ws.school.combinedGroups;
     const QString group = groupName(groupNumber);
     const int found = tree.findText(group);
-    // The same member again changes nothing, as designed; anything else is checked.
+    // Adding a member the group already has changes nothing; anything else is checked.
     if (found < 0 || !groupHasMember(tree, found, entry)) {
         const QString refusal =
             joinRefusal(tree, found, entry, school::PlanRowIndex(ws.school.plan));

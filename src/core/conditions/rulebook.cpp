@@ -1,11 +1,15 @@
 #include "rulebook.h"
 
 #include "model/fixedlessonentry.h"
+#include "model/grid.h"
+#include "model/lessoncell.h"
 #include "model/numbers.h"
 #include "model/school.h"
+#include "model/slots.h"
 #include "school/teachingplan.h"
 
 #include <algorithm>
+#include <vector>
 
 namespace orve::conditions {
 
@@ -118,15 +122,25 @@ RuleBook::RuleBook(const model::School& school, int periodsPerDay)
     QHash<QString, int> classIndex;
     for (int i = 0; i < school.classes.size(); ++i)
         classIndex.insert(school.classes.at(i), i);
+    // The plan rows of each course that has a rule, found in one pass: a school may have a rule
+    // for nearly every class course.
+    QHash<QString, std::vector<int>> rowsOfCourse;
+    if (!rules.doublePeriods.empty()) {
+        for (const model::DoublePeriodRule& rule : rules.doublePeriods)
+            rowsOfCourse.insert(rule.course, {});
+        for (int r = school::PlanHeaderRow + 1; r < plan.rowCount(); ++r)
+            if (const auto rows = rowsOfCourse.find(plan.text({r, school::CourseColumn}));
+                rows != rowsOfCourse.end() && planHas(plan, r))
+                rows->push_back(r);
+    }
     for (const bool own : {false, true})
         for (const model::DoublePeriodRule& rule : rules.doublePeriods) {
             if ((rule.className != model::AllClassesText) != own)
                 continue;
             const int course = courses_.value(rule.course);
-            for (int r = school::PlanHeaderRow + 1; r < plan.rowCount(); ++r) {
+            for (const int r : *rowsOfCourse.constFind(rule.course)) {
                 const QString& className = plan.text({r, school::ClassColumn});
-                if (plan.text({r, school::CourseColumn}) != rule.course || !planHas(plan, r) ||
-                    (own && className != rule.className) || !classIndex.contains(className))
+                if ((own && className != rule.className) || !classIndex.contains(className))
                     continue;
                 doublePeriods_.insert({classIndex.value(className), course}, rule.count);
             }
@@ -183,6 +197,25 @@ bool RuleBook::courseUnavailable(int course, int slot) const
 int RuleBook::doublePeriods(int classIndex, int course) const
 {
     return course < 0 ? 0 : doublePeriods_.value({classIndex, course}, 0);
+}
+
+std::optional<int> RuleBook::pairedColumn(const model::Grid& master, model::CellRef at) const
+{
+    const QString& text = master.text(at);
+    if (text.isEmpty() ||
+        doublePeriods(model::classIndexOfRow(at.row), course(model::coursePart(text).toString())) <= 0)
+        return std::nullopt;
+    // Whether the lesson stands in `column` and the next, periods a double period may join.
+    const auto joined = [&](int column) {
+        return column >= 1 && column + 1 < master.columnCount() && joinsNext(column - 1) &&
+               master.text({at.row, column}) == text && master.text({at.row, column + 1}) == text;
+    };
+    int start = at.column;
+    while (joined(start - 1))
+        --start;
+    if ((at.column - start) % 2 == 1)
+        return at.column - 1;
+    return joined(at.column) ? std::optional<int>(at.column + 1) : std::nullopt;
 }
 
 int RuleBook::venueOf(const QString& className, QStringView course) const

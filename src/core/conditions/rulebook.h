@@ -8,15 +8,19 @@
 // and binds nothing; a rule of a period outside the week binds nothing either.
 #pragma once
 
+#include "model/cellref.h"
+
 #include <QHash>
 #include <QString>
 #include <QStringView>
+#include <optional>
 #include <utility>
 #include <vector>
 
 namespace orve::model {
+class Grid;
 struct School;
-}
+} // namespace orve::model
 
 namespace orve::conditions {
 
@@ -48,6 +52,13 @@ public:
     int dayOf(int slot) const { return slot / periodsPerDay_; }
     // 0 morning, 1 afternoon, 2 evening: a double period never crosses from one to the next.
     int partOfDay(int slot) const;
+    // Whether the slot and the next are adjacent periods of one part of one day: where a
+    // double period may stand.
+    bool joinsNext(int slot) const
+    {
+        return slot >= 0 && slot + 1 < slotCount() && dayOf(slot) == dayOf(slot + 1) &&
+               partOfDay(slot) == partOfDay(slot + 1);
+    }
 
     // Numbers of the names rules speak of; -1 for any other name.
     int teacher(const QString& name) const { return teachers_.value(name, -1); }
@@ -71,6 +82,10 @@ public:
     }
     // The double periods a class (by its place in the class list) needs of a course a week.
     int doublePeriods(int classIndex, int course) const;
+    // The column of the other lesson of the double period the master timetable's cell belongs
+    // to; none when it belongs to none. In a run of one lesson in adjacent periods that may
+    // join, pairs are counted from the run's first period.
+    std::optional<int> pairedColumn(const model::Grid& master, model::CellRef at) const;
     // Every (class, course) that needs double periods, and how many.
     const QHash<QPair<int, int>, int>& doublePeriodNeeds() const { return doublePeriods_; }
     // The periods of a part of the day as bits (period 1 the lowest).

@@ -1,5 +1,6 @@
 // The editing of the school's rules from the window: the periods a teacher or a course is kept
-// out of, and a shared venue's capacity. Each command changes the rules once and announces it
+// out of, a shared venue's capacity, a course's and a teacher's most lessons a day and a class
+// course's double periods. Each command changes the rules once and announces it
 // as a change of the conditions, so the window, the counts and the modified flag follow.
 #pragma once
 
@@ -33,9 +34,23 @@ bool isKeptOut(const model::Rules& rules, KeptOutSubject subject, const QString&
 void setKeptOut(Workspace& ws, KeptOutSubject subject, const QString& name,
                 const std::vector<DayPeriod>& periods, bool keptOut);
 
-// The most lessons the venue holds at once; 0 when it has no capacity (not checked).
+// The counts below read 0 when there is no rule; a later rule of the same name counts, as in
+// the run. Setting 0 takes the rule away; other values are clamped to 1–MaxRuleCount, and a new
+// rule goes after the ones already entered.
+
+// The most lessons the venue holds at once (0: not checked).
 int venueCapacity(const model::Rules& rules, const QString& venue);
-// 0 takes the capacity away; other values are clamped to 1–MaxRuleCount.
 void setVenueCapacity(Workspace& ws, const QString& venue, int capacity);
+
+// A course's most lessons a day in each class ("kcts") or a teacher's ("jsts").
+enum class DailyLimitSubject { Course, Teacher };
+int dailyLimit(const model::Rules& rules, DailyLimitSubject subject, const QString& name);
+void setDailyLimit(Workspace& ws, DailyLimitSubject subject, const QString& name, int limit);
+
+// The double periods of the course a week the class's own rule asks for ("ltks"); the class may
+// be "全体班级", which sets them for every class whose plan has the course unless the class has
+// a rule of its own.
+int doublePeriods(const model::Rules& rules, const QString& className, const QString& course);
+void setDoublePeriods(Workspace& ws, const QString& className, const QString& course, int count);
 
 } // namespace orve::conditions

@@ -24,6 +24,14 @@ int RuleCounts::violationTotal() const
     return total;
 }
 
+std::optional<RuleKind> RuleCounts::firstRaised() const
+{
+    for (int k = 0; k < RuleKindCount; ++k)
+        if (violations[std::size_t(k)] > 0)
+            return RuleKind(k);
+    return std::nullopt;
+}
+
 RuleCounts RuleCounts::operator-(const RuleCounts& other) const
 {
     RuleCounts difference;
@@ -53,6 +61,7 @@ RuleTally::RuleTally(const RuleBook& book, int classCount, int slotCount)
         counts_.violations[std::size_t(kindIndex(RuleKind::DoublePeriods))] += need.value();
     }
     dayPeriods_.assign(pairs_.size() * std::size_t(book.days()), 0);
+    needLessons_.assign(pairs_.size() * std::size_t(book.slotCount()), 0);
 }
 
 void RuleTally::nameTeacher(int teacher, const QString& name)
@@ -234,13 +243,23 @@ void RuleTally::changeDoublePeriods(const LessonFacts& lesson, int slot, int by)
     quint32& periods = dayPeriods_[std::size_t(need) * std::size_t(book_.days()) + std::size_t(day)];
     const int before = pairsIn(periods, partMasks_);
     const quint32 bit = quint32(1) << (slot % book_.periodsPerDay());
-    periods = by > 0 ? periods | bit : periods & ~bit;
+    int& lessons = needLessons_[std::size_t(need) * std::size_t(book_.slotCount()) + std::size_t(slot)];
+    lessons += by;
+    periods = lessons > 0 ? periods | bit : periods & ~bit;
     const int wanted = book_.doublePeriods(lesson.classIndex, lesson.course);
     int& held = pairs_[std::size_t(need)];
     const int missing = std::max(wanted - held, 0);
     held += pairsIn(periods, partMasks_) - before;
     counts_.violations[std::size_t(kindIndex(RuleKind::DoublePeriods))] +=
         std::max(wanted - held, 0) - missing;
+}
+
+int RuleTally::doublePeriodsMissing(int classIndex, int course) const
+{
+    const auto need = needs_.constFind({classIndex, course});
+    if (need == needs_.constEnd())
+        return 0;
+    return std::max(book_.doublePeriods(classIndex, course) - pairs_[std::size_t(*need)], 0);
 }
 
 bool RuleTally::doubleBooksIfAdded(const LessonFacts& lesson, int slot) const

@@ -37,6 +37,9 @@ struct RuleCounts
     std::array<int, RuleKindCount> violations{};
 
     int violationTotal() const;
+    // The first kind of rule a change breaks anew (its count rises), even where it mends
+    // another: rules are hard, one is never traded for another.
+    std::optional<RuleKind> firstRaised() const;
     RuleCounts operator-(const RuleCounts& other) const;
     bool operator==(const RuleCounts& other) const
     {
@@ -67,6 +70,8 @@ public:
     // The (teacher, slot) pairs with two lessons or more, as teacher x slots + slot, in no
     // particular order.
     const std::vector<int>& doubleBookedKeys() const { return doubleBooked_; }
+    // The double periods of the course the class still needs beyond those it holds.
+    int doublePeriodsMissing(int classIndex, int course) const;
 
     // Whether the lesson would share its teacher with another lesson of the slot.
     bool doubleBooksIfAdded(const LessonFacts& lesson, int slot) const;
@@ -140,6 +145,9 @@ private:
     QHash<QPair<int, int>, int> needs_;        // (class, course) with double periods -> index
     std::vector<QPair<int, int>> needKeys_;    // index -> (class, course)
     std::vector<quint32> dayPeriods_;          // need x days + day -> periods held (bits)
+    // need x slots + slot -> lessons there: a lesson may come into a slot before the one it
+    // changes places with has left it.
+    std::vector<int> needLessons_;
     std::vector<int> pairs_;                   // need -> double periods held
     std::vector<quint32> partMasks_;           // the periods of each part of a day (bits)
 

@@ -162,8 +162,13 @@ RuleCounts RuleTally::change()
         for (const TrialPeriods& t : trialPeriods_) {
             const quint32 now = dayPeriods_[t.at];
             quint32 then = now;
-            for (int period = 0; period < 32; ++period) {
-                const int held = int((now >> period) & 1) + t.net[std::size_t(period)];
+            const std::size_t firstSlot = t.at / std::size_t(book_.days()) *
+                                              std::size_t(book_.slotCount()) +
+                                          t.at % std::size_t(book_.days()) *
+                                              std::size_t(book_.periodsPerDay());
+            for (int period = 0; period < book_.periodsPerDay() && period < 32; ++period) {
+                const int held = needLessons_[firstSlot + std::size_t(period)] +
+                                 t.net[std::size_t(period)];
                 then = held > 0 ? then | (quint32(1) << period) : then & ~(quint32(1) << period);
             }
             addTo(pairsChange, int(t.at / std::size_t(book_.days())),

@@ -14,13 +14,6 @@ namespace orve::fileio {
 
 namespace {
 
-// The menu item's caption without its dots.
-QString exportCaption(TableFormat format)
-{
-    return format == TableFormat::Csv ? QStringLiteral(u"导出为 CSV 表格")
-                                      : QStringLiteral(u"导出为 HTML 网页");
-}
-
 QStringList namesOf(const std::vector<TimetableFile>& files)
 {
     QStringList names;
@@ -33,6 +26,10 @@ QStringList namesOf(const std::vector<TimetableFile>& files)
 
 QString writeTimetableFiles(const QString& folder, const std::vector<TimetableFile>& files)
 {
+    for (const TimetableFile& file : files)
+        if (file.bytes.isEmpty())
+            return QStringLiteral(u"“%1”没有导出：无法生成它的内容。")
+                .arg(shownPath(QDir(folder).filePath(file.name)));
     const QString refusal = prepareFolder(folder);
     if (!refusal.isEmpty())
         return QStringLiteral(u"无法导出到文件夹“%1”：%2。").arg(shownPath(folder), refusal);
@@ -44,10 +41,10 @@ QString writeTimetableFiles(const QString& folder, const std::vector<TimetableFi
         .arg(shownPath(QDir(folder).filePath(result.failedName)), result.reason);
 }
 
-CommandOutcome exportTimetableFiles(Workspace& ws, UiPort& ui, TableFormat format)
+CommandOutcome exportTimetableFiles(Workspace& ws, UiPort& ui, const TableFormat& format)
 {
     FileDialogRequest request;
-    request.title = exportCaption(format) + QStringLiteral(u"：选择文件夹");
+    request.title = format.caption + QStringLiteral(u"：选择文件夹");
     request.startFolder = QFileInfo(ws.session.documentPath).absolutePath();
     if (ws.session.documentPath.isEmpty())
         request.startFolder.clear();

@@ -129,6 +129,15 @@ QString dialogFolder(const Workspace& ws)
     return documents.isEmpty() ? QDir::homePath() : documents;
 }
 
+QString offeredFileName(const QString& name, const QString& suffix)
+{
+    QString file = name.trimmed();
+    for (QChar& c : file)
+        if (QStringView(u"/\\:*?\"<>|").contains(c) || c.unicode() < 0x20)
+            c = u'_';
+    return file + u'.' + suffix;
+}
+
 bool askToKeepWork(Workspace& ws, UiPort& ui)
 {
     if (!ws.session.modified)

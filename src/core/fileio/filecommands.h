@@ -24,6 +24,10 @@ QString fileFilter();
 // the user's documents folder (never the program's own, which an installation cannot write).
 QString dialogFolder(const Workspace& ws);
 
+// The file name a save dialog offers for `name` (a title): characters no file name may hold
+// become "_", and "." and `suffix` follow.
+QString offeredFileName(const QString& name, const QString& suffix);
+
 // Before a command ends or replaces a school that changed since it was opened or saved: asks
 // whether to save it (保存, 不保存, 取消). True when the command may go on: nothing changed,
 // 不保存, or 保存 and the file was written. 取消, a cancelled save dialog or a failed save

@@ -91,11 +91,9 @@ nav ul { columns: 12em; }
 )";
 
 TimetableFile fileOf(const QString& name, const QString& pageTitle,
-                     const std::vector<print::ReportSheet>& sheets, TableFormat format)
+                     const std::vector<print::ReportSheet>& sheets, const TableFormat& format)
 {
-    if (format == TableFormat::Csv)
-        return {name + QStringLiteral(".csv"), csvOf(sheets)};
-    return {name + QStringLiteral(".html"), htmlOf(pageTitle, sheets)};
+    return {name + format.extension, format.write(pageTitle, sheets)};
 }
 
 } // namespace
@@ -139,8 +137,26 @@ QByteArray htmlOf(const QString& pageTitle, const std::vector<print::ReportSheet
     return out.toUtf8();
 }
 
+const TableFormat& csvTables()
+{
+    static const TableFormat format{
+        QStringLiteral("csv"), QStringLiteral(".csv"), QStringLiteral(u"导出为 CSV 表格"),
+        [](const QString&, const std::vector<print::ReportSheet>& sheets) {
+            return csvOf(sheets);
+        }};
+    return format;
+}
+
+const TableFormat& htmlTables()
+{
+    static const TableFormat format{QStringLiteral("html"), QStringLiteral(".html"),
+                                    QStringLiteral(u"导出为 HTML 网页"), htmlOf};
+    return format;
+}
+
 std::vector<TimetableFile> timetableFiles(const model::School& school, int periodsPerDay,
-                                          print::TimetableSelection selection, TableFormat format)
+                                          print::TimetableSelection selection,
+                                          const TableFormat& format)
 {
     const auto pageTitle = [&school](const QString& kind) {
         return school.title.trimmed().isEmpty() ? kind : school.title.trimmed() + u' ' + kind;

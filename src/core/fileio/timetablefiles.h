@@ -18,7 +18,24 @@ struct School;
 
 namespace orve::fileio {
 
-enum class TableFormat { Csv, Html };
+// One way of writing the timetables as table files: the name orve-cli's option takes, the
+// files' extension, the menu item's caption (without its dots) and the writer, which returns
+// empty bytes when it could not make a file. The formats offered are the table of them in
+// src/exchange/formats.
+struct TableFormat
+{
+    using Writer = QByteArray (*)(const QString& pageTitle,
+                                  const std::vector<print::ReportSheet>& sheets);
+
+    QString name;      // "csv"
+    QString extension; // ".csv"
+    QString caption;   // "导出为 CSV 表格"
+    Writer write = nullptr;
+};
+
+// CSV tables (csvOf) and HTML pages (htmlOf).
+const TableFormat& csvTables();
+const TableFormat& htmlTables();
 
 // "总课表.csv", "班级课程表.html", …
 using TimetableFile = NamedFile;
@@ -32,8 +49,10 @@ QByteArray csvOf(const std::vector<print::ReportSheet>& sheets);
 // then each sheet as a table under its heading, joined blocks spanning rows and columns.
 QByteArray htmlOf(const QString& pageTitle, const std::vector<print::ReportSheet>& sheets);
 
-// The files of the selected kinds, in the order master, classes, teachers.
+// The files of the selected kinds, in the order master, classes, teachers. A file the writer
+// could not make has no bytes.
 std::vector<TimetableFile> timetableFiles(const model::School& school, int periodsPerDay,
-                                          print::TimetableSelection selection, TableFormat format);
+                                          print::TimetableSelection selection,
+                                          const TableFormat& format);
 
 } // namespace orve::fileio

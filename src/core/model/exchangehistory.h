@@ -7,6 +7,7 @@
 #pragma once
 
 #include "cellref.h"
+#include "conflict.h"
 #include "grid.h"
 #include "gridcell.h"
 
@@ -41,8 +42,8 @@ struct TimetableReplacement
 {
     Grid before;
     Grid after;
-    QStringList conflictsBefore;
-    QStringList conflictsAfter;
+    Conflicts conflictsBefore;
+    Conflicts conflictsAfter;
 };
 
 // One step of the history: what the user did, the exchanges it made in order, then the cells

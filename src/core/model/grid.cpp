@@ -51,6 +51,7 @@ template <typename Source> void Grid::takeContentOf(Source&& other)
     columnWidths_ = std::forward<Source>(other).columnWidths_;
     mergeRows_ = std::forward<Source>(other).mergeRows_;
     mergeColumns_ = std::forward<Source>(other).mergeColumns_;
+    joinedWithBelow_ = std::forward<Source>(other).joinedWithBelow_;
     rows_ = other.rows_;
     columns_ = other.columns_;
     fixedRows_ = other.fixedRows_;
@@ -106,6 +107,7 @@ void Grid::setSize(int rows, int columns)
     mergeRows_.resize(std::size_t(rows), false);
     columnWidths_.resize(std::size_t(columns), DefaultColumnWidth);
     mergeColumns_.resize(std::size_t(columns), false);
+    joinedWithBelow_.clear();
     rows_ = rows;
     columns_ = columns;
     if (!contains(current_)) {
@@ -126,6 +128,7 @@ void Grid::insertRows(int at, int count)
                        rows_ > 0 ? rowHeights_[std::size_t(std::min(at, rows_ - 1))]
                                  : DefaultRowHeight);
     mergeRows_.insert(mergeRows_.begin() + at, std::size_t(count), false);
+    joinedWithBelow_.clear();
     rows_ += count;
     touchStructure();
 }
@@ -139,6 +142,7 @@ void Grid::removeRows(int at, int count)
     cells_.erase(first, first + std::ptrdiff_t(count) * columns_);
     rowHeights_.erase(rowHeights_.begin() + at, rowHeights_.begin() + at + count);
     mergeRows_.erase(mergeRows_.begin() + at, mergeRows_.begin() + at + count);
+    joinedWithBelow_.clear();
     rows_ -= count;
     if (current_.row >= rows_) {
         current_.row = std::max(rows_ - 1, 0);
@@ -332,6 +336,14 @@ void Grid::setMergeColumn(int column, bool merge)
 {
     if (column >= 0 && column < columns_ && mergeColumns_[std::size_t(column)] != merge) {
         mergeColumns_[std::size_t(column)] = merge;
+        touchStructure();
+    }
+}
+
+void Grid::setJoinedWithBelow(std::vector<CellRef> cells)
+{
+    if (cells != joinedWithBelow_) {
+        joinedWithBelow_ = std::move(cells);
         touchStructure();
     }
 }

@@ -95,6 +95,11 @@ public:
     void setMergeRow(int row, bool merge);
     void setMergeColumn(int column, bool merge);
 
+    // Cells shown as one with the cell below them (a double period in a week's view). Whoever
+    // fills the grid sets them; a change of the counts takes them away.
+    const std::vector<CellRef>& joinedWithBelow() const { return joinedWithBelow_; }
+    void setJoinedWithBelow(std::vector<CellRef> cells);
+
     CellRef currentCell() const { return current_; }
     int currentRow() const { return current_.row; }
     int currentColumn() const { return current_.column; }
@@ -126,6 +131,7 @@ private:
     std::vector<int> columnWidths_;
     std::vector<bool> mergeRows_;
     std::vector<bool> mergeColumns_;
+    std::vector<CellRef> joinedWithBelow_;
     int rows_ = 0;
     int columns_ = 0;
     int fixedRows_ = 0;

@@ -6,9 +6,7 @@ namespace orve::optimiser {
 
 int moveCost(const conditions::RuleCounts& change)
 {
-    // Mending one rule does not buy breaking another.
-    if (std::any_of(change.violations.begin(), change.violations.end(),
-                    [](int v) { return v > 0; }))
+    if (change.firstRaised())
         return RefusedMove;
     return change.doubleBookings + change.violationTotal() * ViolationCost;
 }

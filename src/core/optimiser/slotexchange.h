@@ -21,8 +21,9 @@ struct SlotExchange
     std::vector<int> lessons; // lessons that change slot
 };
 
-// What a change costs the search: more lessons breaking a kind of rule refuses it (rules are
-// hard); otherwise a violation mended outweighs any number of double bookings.
+// What a change costs the search: a rule broken anew refuses it, even where it mends another
+// (rules are hard; a double period broken up is one); otherwise a violation mended outweighs
+// any number of double bookings.
 inline constexpr int RefusedMove = INT_MAX;
 inline constexpr int ViolationCost = 100000;
 int moveCost(const conditions::RuleCounts& change);

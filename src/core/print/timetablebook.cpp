@@ -3,6 +3,7 @@
 #include "masterprint.h"
 #include "weekprint.h"
 
+#include "conditions/rulebook.h"
 #include "model/school.h"
 #include "scheduler/combinedgroups.h"
 #include "views/weektimetable.h"
@@ -25,12 +26,14 @@ ReportSheet masterTimetableSheet(const model::School& school, int periodsPerDay)
 std::vector<ReportSheet> classTimetableSheets(const model::School& school, int periodsPerDay,
                                               const QStringList& classes)
 {
+    const conditions::RuleBook rules(school, periodsPerDay);
     std::vector<ReportSheet> sheets;
     sheets.reserve(std::size_t(classes.size()));
     for (const QString& name : classes) {
         const int row = views::findClassRow(school.masterTimetable, name);
-        sheets.push_back(weekSheet(views::classWeek(school.masterTimetable, row, periodsPerDay),
-                                   views::classTimetableCaption(name)));
+        sheets.push_back(
+            weekSheet(views::classWeek(school.masterTimetable, row, periodsPerDay, &rules),
+                      views::classTimetableCaption(name)));
     }
     return sheets;
 }
@@ -39,9 +42,10 @@ std::vector<ReportSheet> teacherTimetableSheets(const model::School& school, int
                                                 const QStringList& teachers)
 {
     const scheduler::CombinedGroups groups(school);
+    const conditions::RuleBook rules(school, periodsPerDay);
     const std::vector<views::WeekTimetable> weeks =
         views::teacherWeeks(school.masterTimetable, teachers, periodsPerDay, groups,
-                            views::TeacherCellText::CourseAndClasses);
+                            views::TeacherCellText::CourseAndClasses, &rules);
     std::vector<ReportSheet> sheets;
     sheets.reserve(weeks.size());
     for (std::size_t i = 0; i < weeks.size(); ++i)

@@ -33,6 +33,10 @@ void fillWeekTimetable(SheetCalls& sheet, const views::WeekTimetable& week)
                 sheet.setCellString(c, r, week.text({c, r}));
         }
     }
+    for (int r = 1; r < rows - 1; ++r)
+        for (int c = 1; c < columns; ++c)
+            if (week.cell({c, r}).joinsNext)
+                sheet.joinCells(c, r, c, r + 1);
     ruleSheet(sheet, columns, rows);
     sheet.setPrintRange(1, 1, columns - 1, rows - 1);
 }

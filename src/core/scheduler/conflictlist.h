@@ -1,29 +1,22 @@
-// The entries of the conflict list that a scheduling run leaves: "row column  class：lesson"
-// for every lesson still double-booked, and with "（违反“rule”）" after it for a lesson that
-// breaks a rule of the school (with the rules attached to the index). Only the two numbers
-// are read back.
+// The conflict list that a scheduling run leaves: every lesson still double-booked, and every
+// lesson breaking a rule of the school (with the rules attached to the index).
 #pragma once
 
 #include "model/cellref.h"
-
-#include <QString>
-#include <QStringList>
-#include <QStringView>
+#include "model/conflict.h"
 
 namespace orve::scheduler {
 
 class CombinedGroups;
 class TeacherIndex;
 
-QString conflictEntry(model::CellRef at, QStringView className, QStringView lesson);
+// The entry of the cell's lesson as the timetable holds it: class name and lesson text.
+model::Conflict conflictAt(const TeacherIndex& index, model::CellRef at);
 
-// The cell an entry names; (0, 0) when its numbers cannot be read.
-model::CellRef conflictCell(QStringView entry);
-
-// Leaves in the list exactly the lessons double-booked or breaking a rule now: the entries whose lesson still
-// is, in their order and rewritten for what their cell holds, then every other such lesson,
-// column by column. Returns the entries added.
-QStringList updateConflictList(QStringList& list, const TeacherIndex& index,
-                               const CombinedGroups& groups);
+// Leaves in the list exactly the lessons double-booked or breaking a rule now: the entries
+// whose lesson still is, in their order and written afresh for what their cell holds, then
+// every other such lesson, column by column.
+void updateConflictList(model::Conflicts& list, const TeacherIndex& index,
+                                   const CombinedGroups& groups);
 
 } // namespace orve::scheduler

@@ -1,5 +1,6 @@
 #include "finishingpass.h"
 
+#include "doubleperiodplacement.h"
 #include "placementtests.h"
 #include "runcontext.h"
 
@@ -38,6 +39,9 @@ void placeLessonsWithoutTeacher(RunContext& ctx)
         if (!row)
             continue;
         const QString& course = plan.text({r, school::CourseColumn});
+        remaining -= 2 * placeDoublePeriods(ctx, *row, course, -1,
+                                            doublePeriodsWanted(ctx, *row, course, remaining),
+                                            false);
         // Free periods that break no rule first, then (none left) any free period.
         for (const bool keepRules : {true, false})
             for (int c = 1; c < timetable.columnCount() && remaining > 0; ++c) {

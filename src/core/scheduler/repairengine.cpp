@@ -64,13 +64,12 @@ bool RepairEngine::exchangeKeepsRules(model::CellRef a, model::CellRef b) const
     TimetableRules* rules = index_.rules();
     if (!rules || rules->book().empty())
         return true;
-    const model::Grid& grid = index_.grid();
-    const conditions::LessonFacts first = rules->factsOf(a, grid.text(a));
-    const conditions::LessonFacts second = rules->factsOf(b, grid.text(b));
-    return rules->tally()
-               .changeOf({{first, a.column - 1}, {second, b.column - 1}},
-                         {{first, b.column - 1}, {second, a.column - 1}})
-               .violationTotal() <= 0;
+    const conditions::LessonFacts first = rules->countedFacts(a);
+    const conditions::LessonFacts second = rules->countedFacts(b);
+    return !rules->tally()
+                .changeOf({{first, a.column - 1}, {second, b.column - 1}},
+                          {{first, b.column - 1}, {second, a.column - 1}})
+                .firstRaised();
 }
 
 bool RepairEngine::spendDraw()

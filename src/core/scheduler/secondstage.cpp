@@ -1,6 +1,7 @@
 #include "secondstage.h"
 
 #include "conflictlist.h"
+#include "doubleperiodplacement.h"
 #include "placementtests.h"
 #include "runcontext.h"
 
@@ -67,9 +68,7 @@ void randomPhase(RunContext& ctx, PlanLesson& lesson)
 
 void recordConflict(RunContext& ctx, int row, int column)
 {
-    const model::Grid& grid = ctx.ws.school.masterTimetable;
-    ctx.ws.session.conflicts.append(conflictEntry(
-        {row, column}, grid.text({row, model::ClassNameColumn}), grid.text({row, column})));
+    ctx.ws.session.conflicts.push_back(conflictAt(ctx.index, {row, column}));
 }
 
 // Main courses fill periods 1, 2, ... of each day, the others the last periods first; the
@@ -114,6 +113,10 @@ void placePlanRow(RunContext& ctx, int planRow)
     lesson.text = model::lessonText(plan.text({planRow, school::CourseColumn}), teacher);
     lesson.teacher = ctx.index.teacherId(model::teacherPart(lesson.text));
     lesson.main = plan.text({planRow, school::MainMarkColumn}) == school::MainCourseMark;
+    lesson.remaining -=
+        2 * placeDoublePeriods(
+                ctx, lesson.classRow, lesson.text, lesson.teacher,
+                doublePeriodsWanted(ctx, lesson.classRow, lesson.text, lesson.remaining), lesson.main);
     randomPhase(ctx, lesson);
     for (const bool keepRules : {true, false})
         if (lesson.remaining > 0)

@@ -46,15 +46,14 @@ void workOff(RunContext& ctx, Repair repair, Hopeless hopeless)
     constexpr int MaxSweeps = 10;
     struct Entry
     {
-        QString text;
-        CellRef place;
+        model::Conflict conflict;
         std::optional<Stamp> hopelessAt;
     };
-    QStringList& list = ctx.ws.session.conflicts;
+    model::Conflicts& list = ctx.ws.session.conflicts;
     std::vector<Entry> entries;
-    entries.reserve(std::size_t(list.size()));
-    for (QString& text : list)
-        entries.push_back({text, conflictCell(text), std::nullopt});
+    entries.reserve(list.size());
+    for (model::Conflict& conflict : list)
+        entries.push_back({std::move(conflict), std::nullopt});
     bool repaired = true;
     for (int sweep = 0; repaired && sweep < MaxSweeps && !ctx.stopped(); ++sweep) {
         repaired = false;
@@ -62,15 +61,15 @@ void workOff(RunContext& ctx, Repair repair, Hopeless hopeless)
         left.reserve(entries.size());
         for (Entry& entry : entries) {
             const bool unchanged =
-                entry.hopelessAt && *entry.hopelessAt == stampOf(ctx.repair, entry.place);
+                entry.hopelessAt && *entry.hopelessAt == stampOf(ctx.repair, entry.conflict.at);
             if (!unchanged && ctx.carryOn()) {
-                if (repair(ctx.repair, entry.place)) {
+                if (repair(ctx.repair, entry.conflict.at)) {
                     repaired = true;
                     continue;
                 }
                 entry.hopelessAt.reset();
-                if (hopeless(ctx.repair, entry.place))
-                    entry.hopelessAt = stampOf(ctx.repair, entry.place);
+                if (hopeless(ctx.repair, entry.conflict.at))
+                    entry.hopelessAt = stampOf(ctx.repair, entry.conflict.at);
             }
             left.push_back(std::move(entry));
         }
@@ -78,7 +77,7 @@ void workOff(RunContext& ctx, Repair repair, Hopeless hopeless)
     }
     list.clear();
     for (Entry& entry : entries)
-        list.append(std::move(entry.text));
+        list.push_back(std::move(entry.conflict));
 }
 
 // Whether no partner column offers what the repair looks for; `accepts` judges one.

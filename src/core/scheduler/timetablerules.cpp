@@ -31,6 +31,18 @@ TimetableRules::TimetableRules(const model::School& school, int periodsPerDay)
 
 conditions::LessonFacts TimetableRules::factsOf(model::CellRef at, const QString& text)
 {
+    // A run and a repair write the same few lessons into a row again and again; the class
+    // names, the book and the groups stay as they were when these rules were made.
+    const QPair<int, QString> key(at.row, text);
+    if (const auto known = knownFacts_.constFind(key); known != knownFacts_.constEnd())
+        return *known;
+    const conditions::LessonFacts facts = readFacts(at, text);
+    knownFacts_.insert(key, facts);
+    return facts;
+}
+
+conditions::LessonFacts TimetableRules::readFacts(model::CellRef at, const QString& text)
+{
     conditions::LessonFacts facts;
     facts.classIndex = model::classIndexOfRow(at.row);
     if (text.isEmpty() || text == model::FreePeriodText)
@@ -89,6 +101,12 @@ void TimetableRules::leave(model::CellRef at)
     counted->teacher = NotCounted;
 }
 
+conditions::LessonFacts TimetableRules::countedFacts(model::CellRef at)
+{
+    const conditions::LessonFacts* counted = countedAt(at);
+    return counted && counted->teacher != NotCounted ? *counted : factsOf(at, grid_.text(at));
+}
+
 std::vector<conditions::RuleKind> TimetableRules::rulesBrokenAt(model::CellRef at) const
 {
     const conditions::LessonFacts* counted = countedAt(at);
@@ -97,20 +115,20 @@ std::vector<conditions::RuleKind> TimetableRules::rulesBrokenAt(model::CellRef a
     return tally_->rulesBrokenBy(*counted, at.column - 1);
 }
 
-conditions::RuleCounts TimetableRules::changeOfSwap(const std::vector<int>& rows, int columnA,
-                                                    int columnB)
+conditions::RuleCounts TimetableRules::changeOfSwaps(const std::vector<SlotSwap>& swaps)
 {
     tally_->beginChange();
-    for (const int row : rows) {
-        const conditions::LessonFacts* a = countedAt({row, columnA});
-        const conditions::LessonFacts* b = countedAt({row, columnB});
-        for (const auto& [facts, from, into] :
-             {std::tuple{a, columnA, columnB}, std::tuple{b, columnB, columnA}})
-            if (facts && facts->teacher != NotCounted) {
-                tally_->noteChange(*facts, from - 1, -1);
-                tally_->noteChange(*facts, into - 1, +1);
-            }
-    }
+    for (const SlotSwap& swap : swaps)
+        for (const int row : swap.rows) {
+            const conditions::LessonFacts* a = countedAt({row, swap.columnA});
+            const conditions::LessonFacts* b = countedAt({row, swap.columnB});
+            for (const auto& [facts, from, into] : {std::tuple{a, swap.columnA, swap.columnB},
+                                                    std::tuple{b, swap.columnB, swap.columnA}})
+                if (facts && facts->teacher != NotCounted) {
+                    tally_->noteChange(*facts, from - 1, -1);
+                    tally_->noteChange(*facts, into - 1, +1);
+                }
+        }
     return tally_->change();
 }
 

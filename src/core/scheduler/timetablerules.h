@@ -21,6 +21,14 @@ struct School;
 
 namespace orve::scheduler {
 
+// Slots `columnA` and `columnB` change places in every one of `rows`.
+struct SlotSwap
+{
+    std::vector<int> rows;
+    int columnA = 0;
+    int columnB = 0;
+};
+
 class TimetableRules
 {
 public:
@@ -46,13 +54,22 @@ public:
     void enter(model::CellRef at);
     void leave(model::CellRef at);
 
+    // The facts the cell's lesson is counted with, as factsOf gave them when it was written;
+    // read again for a cell not counted.
+    conditions::LessonFacts countedFacts(model::CellRef at);
     // The rules the counted lesson of the cell breaks as the timetable stands.
     std::vector<conditions::RuleKind> rulesBrokenAt(model::CellRef at) const;
     // What exchanging slots `columnA` and `columnB` in every one of `rows` would change, from
     // the counted cells, without changing them.
-    conditions::RuleCounts changeOfSwap(const std::vector<int>& rows, int columnA, int columnB);
+    conditions::RuleCounts changeOfSwap(const std::vector<int>& rows, int columnA, int columnB)
+    {
+        return changeOfSwaps({{rows, columnA, columnB}});
+    }
+    // The same for swaps of distinct columns made together (a double period moving whole).
+    conditions::RuleCounts changeOfSwaps(const std::vector<SlotSwap>& swaps);
 
 private:
+    conditions::LessonFacts readFacts(model::CellRef at, const QString& text);
     // The facts a class-row cell was counted with; null outside the class rows and slots.
     conditions::LessonFacts* countedAt(model::CellRef at);
     const conditions::LessonFacts* countedAt(model::CellRef at) const
@@ -67,6 +84,7 @@ private:
     int columns_;
     std::vector<conditions::LessonFacts> counted_; // per cell; teacher -2 while not counted
     QHash<QString, int> teachers_;
+    QHash<QPair<int, QString>, conditions::LessonFacts> knownFacts_; // by class row and text
 };
 
 // The double bookings and rule violations of the open school's master timetable.

@@ -78,11 +78,11 @@ void scrollToClass(Workspace& ws, UiPort& ui, const QString& className)
     }
 }
 
-int classStepPosition(const Workspace& ws, const QString& text5)
+int classStepPosition(const Workspace& ws, const QString& classNumber)
 {
     if (ws.editor.plan.classFinderChoices.isEmpty())
         return -1;
-    return model::leadingInteger(text5, 0, int(ws.editor.plan.classFinderChoices.size()) - 1);
+    return model::leadingInteger(classNumber, 0, int(ws.editor.plan.classFinderChoices.size()) - 1);
 }
 
 } // namespace orve::school

@@ -29,6 +29,6 @@ void scrollToClass(Workspace& ws, UiPort& ui, const QString& className);
 
 // The class-finder entry that the spin selects for the typed number, within the entries; -1
 // when there are none.
-int classStepPosition(const Workspace& ws, const QString& text5);
+int classStepPosition(const Workspace& ws, const QString& classNumber);
 
 } // namespace orve::school

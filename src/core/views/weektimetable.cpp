@@ -1,5 +1,6 @@
 #include "weektimetable.h"
 
+#include "conditions/rulebook.h"
 #include "model/chinesenumeral.h"
 #include "model/grid.h"
 #include "model/lessoncell.h"
@@ -73,13 +74,28 @@ int findClassRow(const model::Grid& master, QStringView name)
     return -1;
 }
 
-WeekTimetable classWeek(const model::Grid& master, int classRow, int periodsPerDay)
+namespace {
+
+// Whether the master cell's lesson and the one after it are a double period.
+bool startsDoublePeriod(const conditions::RuleBook* rules, const model::Grid& master,
+                        model::CellRef at)
+{
+    return rules && !rules->doublePeriodNeeds().isEmpty() &&
+           rules->pairedColumn(master, at) == at.column + 1;
+}
+
+} // namespace
+
+WeekTimetable classWeek(const model::Grid& master, int classRow, int periodsPerDay,
+                        const conditions::RuleBook* rules)
 {
     WeekTimetable week(daysOf(master, periodsPerDay), periodsPerDay);
     if (classRow < model::FirstClassRow || classRow >= master.rowCount())
         return week;
     for (int c = 1; c < master.columnCount(); ++c)
-        week.setCell(model::slotOfColumn(c, periodsPerDay), {master.text({classRow, c}), false});
+        week.setCell(model::slotOfColumn(c, periodsPerDay),
+                     {master.text({classRow, c}), false,
+                      startsDoublePeriod(rules, master, {classRow, c})});
     return week;
 }
 
@@ -101,7 +117,7 @@ QString lessonLine(const model::Grid& master, const std::vector<int>& rows, int 
 
 std::vector<WeekTimetable> teacherWeeks(const model::Grid& master, const QStringList& teachers,
                                         int periodsPerDay, const scheduler::CombinedGroups& groups,
-                                        TeacherCellText text)
+                                        TeacherCellText text, const conditions::RuleBook* rules)
 {
     const WeekTimetable empty(daysOf(master, periodsPerDay), periodsPerDay);
     std::vector<WeekTimetable> weeks(std::size_t(teachers.size()), empty);
@@ -134,18 +150,30 @@ std::vector<WeekTimetable> teacherWeeks(const model::Grid& master, const QString
             const auto lessons = scheduler::lessonsOf(master, rows, c, groups);
             for (const std::vector<int>& lesson : lessons)
                 lines.append(lessonLine(master, lesson, c, text));
-            weeks[std::size_t(booked[i].first)].setCell(slot,
-                                                        {lines.join(u'\n'), lessons.size() > 1});
+            const bool joins = lessons.size() == 1 &&
+                               startsDoublePeriod(rules, master, {lessons.front().front(), c});
+            weeks[std::size_t(booked[i].first)].setCell(
+                slot, {lines.join(u'\n'), lessons.size() > 1, joins});
             i = end;
         }
     }
+    // The double period's second lesson may share its period with another of the teacher's.
+    for (WeekTimetable& week : weeks)
+        for (int d = 1; d <= week.days(); ++d)
+            for (int p = 1; p < week.periodsPerDay(); ++p)
+                if (week.cell({d, p}).joinsNext && week.cell({d, p + 1}).doubleBooked) {
+                    WeekCell cell = week.cell({d, p});
+                    cell.joinsNext = false;
+                    week.setCell({d, p}, cell);
+                }
     return weeks;
 }
 
 WeekTimetable teacherWeek(const model::Grid& master, const QString& teacher, int periodsPerDay,
-                          const scheduler::CombinedGroups& groups, TeacherCellText text)
+                          const scheduler::CombinedGroups& groups, TeacherCellText text,
+                          const conditions::RuleBook* rules)
 {
-    return teacherWeeks(master, {teacher}, periodsPerDay, groups, text).front();
+    return teacherWeeks(master, {teacher}, periodsPerDay, groups, text, rules).front();
 }
 
 } // namespace orve::views

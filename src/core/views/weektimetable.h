@@ -13,6 +13,10 @@ namespace orve::model {
 class Grid;
 }
 
+namespace orve::conditions {
+class RuleBook;
+}
+
 namespace orve::scheduler {
 class CombinedGroups;
 }
@@ -25,10 +29,13 @@ struct WeekCell
     // A teacher's cell holding two lessons or more (the classes of one combined group taught
     // together count as one lesson).
     bool doubleBooked = false;
+    // This period and the next hold one double period: shown as one cell.
+    bool joinsNext = false;
 
     bool operator==(const WeekCell& other) const
     {
-        return text == other.text && doubleBooked == other.doubleBooked;
+        return text == other.text && doubleBooked == other.doubleBooked &&
+               joinsNext == other.joinsNext;
     }
 };
 
@@ -78,7 +85,9 @@ int findClassRow(const model::Grid& master, QStringView name);
 
 // The week of the class in master row `classRow`: the full text of each of its cells (course,
 // two spaces, teacher). An empty week of the timetable's shape when the row is no class row.
-WeekTimetable classWeek(const model::Grid& master, int classRow, int periodsPerDay);
+// With the rules, a double period joins its two periods.
+WeekTimetable classWeek(const model::Grid& master, int classRow, int periodsPerDay,
+                        const conditions::RuleBook* rules = nullptr);
 
 // What a teacher's cell tells of each lesson: the course (as the timetable window shows it),
 // or the course and the classes (as the printed pages show it), "语文  初一(1)、初一(2)".
@@ -86,11 +95,14 @@ enum class TeacherCellText { Course, CourseAndClasses };
 
 // The weeks of `teachers`, in their order, from one pass over the timetable. A cell shows
 // every lesson the teacher gives in its slot, one a line in the order of the class rows; the
-// classes of one combined group taught together there are one lesson.
+// classes of one combined group taught together there are one lesson. With the rules, a double
+// period the teacher gives, and nothing else in its periods, joins its two periods.
 std::vector<WeekTimetable> teacherWeeks(const model::Grid& master, const QStringList& teachers,
                                         int periodsPerDay, const scheduler::CombinedGroups& groups,
-                                        TeacherCellText text);
+                                        TeacherCellText text,
+                                        const conditions::RuleBook* rules = nullptr);
 WeekTimetable teacherWeek(const model::Grid& master, const QString& teacher, int periodsPerDay,
-                          const scheduler::CombinedGroups& groups, TeacherCellText text);
+                          const scheduler::CombinedGroups& groups, TeacherCellText text,
+                          const conditions::RuleBook* rules = nullptr);
 
 } // namespace orve::views

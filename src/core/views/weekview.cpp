@@ -58,10 +58,21 @@ void layOutWeekGrid(model::Grid& grid, int days, int periodsPerDay)
             if (r == 0 || c == 0)
                 grid.setAlignment({r, c}, model::CellAlignment::CenterCenter);
     fitWeekGrid(grid);
+    grid.setJoinedWithBelow({});
     // The cursor stays where it was, but never on a header, so the keys act on a lesson.
     const CellRef current = grid.currentCell();
     if (days > 0 && periodsPerDay > 0 && (current.row < 1 || current.column < 1))
         grid.setCurrentCell({1, 1});
+}
+
+void joinDoublePeriods(model::Grid& grid, const WeekTimetable& week)
+{
+    std::vector<CellRef> joined;
+    for (int p = 1; p <= week.periodsPerDay(); ++p)
+        for (int d = 1; d <= week.days(); ++d)
+            if (week.cell({d, p}).joinsNext)
+                joined.push_back({p, d});
+    grid.setJoinedWithBelow(std::move(joined));
 }
 
 // The class's lessons with everything their master cells carry but the alignment, so the
@@ -72,7 +83,8 @@ void fillClassWeek(const Workspace& ws, WeekView& view, int periodsPerDay)
     const int classRow = findClassRow(master, view.shownName());
     if (classRow < 0)
         return;
-    const WeekTimetable week = classWeek(master, classRow, periodsPerDay);
+    const conditions::RuleBook rules(ws.school, periodsPerDay);
+    const WeekTimetable week = classWeek(master, classRow, periodsPerDay, &rules);
     for (int c = 1; c < master.columnCount(); ++c) {
         const model::Slot slot = model::slotOfColumn(c, periodsPerDay);
         model::GridCell cell = master.cell({classRow, c});
@@ -80,6 +92,7 @@ void fillClassWeek(const Workspace& ws, WeekView& view, int periodsPerDay)
         cell.alignment = model::CellAlignment::CenterCenter;
         view.grid.setCell(weekCellOfColumn(c, periodsPerDay), cell);
     }
+    joinDoublePeriods(view.grid, week);
 }
 
 void fillTeacherWeek(const Workspace& ws, WeekView& view, int periodsPerDay)
@@ -88,8 +101,8 @@ void fillTeacherWeek(const Workspace& ws, WeekView& view, int periodsPerDay)
     const scheduler::CombinedGroups groups(ws.school);
     const conditions::RuleBook rules(ws.school, periodsPerDay);
     const int teacher = rules.teacher(view.shownName());
-    const WeekTimetable week =
-        teacherWeek(master, view.shownName(), periodsPerDay, groups, TeacherCellText::Course);
+    const WeekTimetable week = teacherWeek(master, view.shownName(), periodsPerDay, groups,
+                                           TeacherCellText::Course, &rules);
     for (int c = 1; c < master.columnCount(); ++c) {
         const WeekCell& lessons = week.cell(model::slotOfColumn(c, periodsPerDay));
         model::GridCell cell;
@@ -102,6 +115,7 @@ void fillTeacherWeek(const Workspace& ws, WeekView& view, int periodsPerDay)
             cell.textColour = DoubleBookedTextColour;
         view.grid.setCell(weekCellOfColumn(c, periodsPerDay), cell);
     }
+    joinDoublePeriods(view.grid, week);
 }
 
 void showEntry(Workspace& ws, UiPort& ui, WeekView& view, int index)

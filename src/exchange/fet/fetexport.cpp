@@ -271,6 +271,10 @@ FetExport exportFet(const model::School& school)
     QHash<QString, QList<std::pair<int, int>>> freeTimes;
     const std::vector<LockedStart> starts =
         lockedStarts(school, week, activities, activityOf, freeTimes, exported.report);
+    if (!school.rules.courseUnavailable.empty() || !school.rules.venueCapacities.empty() ||
+        !school.rules.courseDailyLimits.empty() || !school.rules.doublePeriods.empty())
+        exported.report.append(QStringLiteral(u"课程不排时间、场地容量、课程每天节数和连堂的规则"
+                                              u"没有导出；教师不排课时间和教师每天节数已导出。"));
     for (int row = school::PlanHeaderRow + 1; row < school.plan.rowCount(); ++row)
         if (!school.plan.text({row, school::VenueColumn}).isEmpty()) {
             exported.report.append(QStringLiteral(u"教学场地没有导出：FET 的一个教室同一时间只能"
@@ -309,12 +313,17 @@ FetExport exportFet(const model::School& school)
     xml.writeStartElement(QStringLiteral("Time_Constraints_List"));
     writer.startConstraint(QStringLiteral("ConstraintBasicCompulsoryTime"));
     writer.endConstraint();
-    for (const QString& className : school.classes) {
-        const QList<std::pair<int, int>> times = freeTimes.value(className);
+    // Times a class or a teacher is not available, each within the week.
+    const auto notAvailable = [&](const QString& kind, const QString& ownerTag,
+                                  const QString& owner, QList<std::pair<int, int>> times) {
+        times.removeIf([&](const std::pair<int, int>& time) {
+            return time.first < 1 || time.first > week.days.size() || time.second < 1 ||
+                   time.second > week.hours.size();
+        });
         if (times.isEmpty())
-            continue;
-        writer.startConstraint(QStringLiteral("ConstraintStudentsSetNotAvailableTimes"));
-        xml.writeTextElement(QStringLiteral("Students"), className);
+            return;
+        writer.startConstraint(kind);
+        xml.writeTextElement(ownerTag, owner);
         xml.writeTextElement(QStringLiteral("Number_of_Not_Available_Times"),
                              QString::number(times.size()));
         for (const auto& [day, period] : times) {
@@ -324,7 +333,27 @@ FetExport exportFet(const model::School& school)
             xml.writeEndElement();
         }
         writer.endConstraint();
+    };
+    for (const QString& className : school.classes)
+        notAvailable(QStringLiteral("ConstraintStudentsSetNotAvailableTimes"),
+                     QStringLiteral("Students"), className, freeTimes.value(className));
+    const model::Rules& rules = school.rules;
+    for (const QString& teacher : std::as_const(teachers)) {
+        QList<std::pair<int, int>> times;
+        for (const model::PeriodRule& rule : rules.teacherUnavailable)
+            if (rule.name == teacher)
+                times.append({rule.day, rule.period});
+        notAvailable(QStringLiteral("ConstraintTeacherNotAvailableTimes"),
+                     QStringLiteral("Teacher"), teacher, times);
     }
+    for (const model::CountRule& limit : rules.teacherDailyLimits)
+        if (teachers.contains(limit.name)) {
+            writer.startConstraint(QStringLiteral("ConstraintTeacherMaxHoursDaily"));
+            xml.writeTextElement(QStringLiteral("Teacher_Name"), limit.name);
+            xml.writeTextElement(QStringLiteral("Maximum_Hours_Daily"),
+                                 QString::number(limit.count));
+            writer.endConstraint();
+        }
     for (const LockedStart& start : starts) {
         writer.startConstraint(QStringLiteral("ConstraintActivityPreferredStartingTime"));
         xml.writeTextElement(QStringLiteral("Activity_Id"), QString::number(start.id));

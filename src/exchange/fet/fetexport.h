@@ -2,8 +2,9 @@
 // named by their part of the day, "上午第1节"), classes as years, courses as subjects, the
 // teachers, each plan row with periods as an activity split into single periods, a combined
 // group as one activity of all its classes, fixed lessons as locked starting times, "空课" as
-// the class's not-available times, main courses tagged "主课". What FET cannot hold as this
-// program means it is told in the report.
+// the class's not-available times, main courses tagged "主课", the teachers' unavailable
+// periods and most lessons a day as FET's constraints of those names. What FET cannot hold as
+// this program means it is told in the report.
 #pragma once
 
 #include <QByteArray>

@@ -78,6 +78,12 @@ void readConstraint(const XmlElement& constraint, FetFile& file)
     if (hard && kind == u"ConstraintTeacherNotAvailableTimes")
         file.teacherNotAvailable.push_back(
             {constraint.childText(u"Teacher"), timesIn(constraint, u"Not_Available_Time")});
+    else if (hard && kind == u"ConstraintTeacherMaxHoursDaily")
+        file.teacherMaxDaily.push_back({constraint.childText(u"Teacher_Name"),
+                                        constraint.childText(u"Maximum_Hours_Daily").toInt()});
+    else if (hard && kind == u"ConstraintTeachersMaxHoursDaily")
+        file.teacherMaxDaily.push_back(
+            {QString(), constraint.childText(u"Maximum_Hours_Daily").toInt()});
     else if (hard && kind == u"ConstraintStudentsSetNotAvailableTimes")
         file.studentsNotAvailable.push_back(
             {constraint.childText(u"Students"), timesIn(constraint, u"Not_Available_Time")});

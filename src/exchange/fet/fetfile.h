@@ -46,6 +46,13 @@ struct FetTimes
     std::vector<FetTime> times;
 };
 
+// A teacher's most hours a day; an empty teacher stands for every teacher.
+struct FetTeacherLimit
+{
+    QString teacher;
+    int hours = 0;
+};
+
 struct FetLockedStart
 {
     int activityId = 0;
@@ -71,6 +78,7 @@ struct FetFile
     // The hard constraints the import can carry over; soft ones count among the others.
     std::vector<FetTimes> teacherNotAvailable;
     std::vector<FetTimes> studentsNotAvailable;
+    std::vector<FetTeacherLimit> teacherMaxDaily;
     std::vector<FetTime> breaks;
     std::vector<FetLockedStart> lockedStarts;
     std::vector<FetSubjectRoom> subjectRooms;

@@ -17,6 +17,8 @@
 #include "school/teachingplan.h"
 
 #include <QSet>
+#include <algorithm>
+#include <map>
 
 namespace orve::exchange {
 
@@ -163,22 +165,41 @@ void fillPlan(SchoolDraft& draft, const FetFile& file, const FetPlan& plan, Name
             tallies.roomsLeftOut.append(room);
 }
 
-std::vector<TeacherUnavailableTime> teacherTimes(const FetFile& file, NameFitter& teachers,
-                                                 const model::School& school)
+// The teachers' not-available times and most hours a day, for the teachers the school has.
+void addTeacherRules(const FetFile& file, NameFitter& teachers, model::School& school)
 {
-    std::vector<TeacherUnavailableTime> times;
+    model::Rules& rules = school.rules;
     for (const FetTimes& notAvailable : file.teacherNotAvailable) {
         const QString teacher = teachers.fit(notAvailable.owner);
         if (!school.teachers.contains(teacher))
             continue;
         for (const FetTime& time : notAvailable.times) {
-            const int day = positionOf(file.days, time.day);
-            const int hour = positionOf(file.hours, time.hour);
-            if (day > 0 && hour > 0)
-                times.push_back({teacher, day, hour});
+            const model::PeriodRule rule{teacher, positionOf(file.days, time.day),
+                                         positionOf(file.hours, time.hour)};
+            if (rule.day > 0 && rule.period > 0 &&
+                std::find(rules.teacherUnavailable.begin(), rules.teacherUnavailable.end(),
+                          rule) == rules.teacherUnavailable.end())
+                rules.teacherUnavailable.push_back(rule);
         }
     }
-    return times;
+    // A limit for every teacher first, then each teacher's own, which is kept where tighter.
+    std::map<QString, int> most;
+    for (const FetTeacherLimit& limit : file.teacherMaxDaily) {
+        if (limit.hours <= 0)
+            continue;
+        const QStringList named = limit.teacher.isEmpty() ? school.teachers
+                                                          : QStringList{teachers.fit(limit.teacher)};
+        for (const QString& teacher : named)
+            if (school.teachers.contains(teacher)) {
+                const auto [at, added] = most.emplace(teacher, limit.hours);
+                if (!added)
+                    at->second = std::min(at->second, limit.hours);
+            }
+    }
+    for (const QString& teacher : school.teachers)
+        if (const auto found = most.find(teacher); found != most.end())
+            rules.teacherDailyLimits.push_back(
+                {teacher, std::min(found->second, model::MaxRuleCount)});
 }
 
 QString otherConstraints(const FetFile& file)
@@ -195,7 +216,7 @@ void tell(QStringList& report, const ActivityTally& tally, const QString& text)
         report.append(text.arg(tally.count).arg(tally.example));
 }
 
-QStringList reportOf(const FetFile& file, const FetImport& imported, const FetPlan& plan,
+QStringList reportOf(const FetFile& file, const FetPlan& plan,
                      const Tallies& tallies, const DaySplit& split,
                      const std::array<const NameFitter*, 4>& names)
 {
@@ -207,10 +228,6 @@ QStringList reportOf(const FetFile& file, const FetImport& imported, const FetPl
             .arg(split.morning)
             .arg(split.afternoon)
             .arg(split.evening));
-    if (!imported.teacherUnavailable.empty())
-        report.append(
-            QStringLiteral(u"教师不排课时间 %1 处没有导入：本程序还没有教师不排课的规则。")
-                .arg(imported.teacherUnavailable.size()));
     tell(report, plan.partOfClass,
          QStringLiteral(u"%1 个活动只有班级的一部分学生上（如 %2），没有导入。"));
     tell(report, plan.conflicting,
@@ -310,8 +327,8 @@ FetImport importFet(const QByteArray& bytes, fileio::OpenedSchool into)
         return imported;
     }
     school::rebuildPlanSkeleton(school);
-    imported.teacherUnavailable = teacherTimes(file, teacherNames, school);
-    imported.report = reportOf(file, imported, plan, tallies, split,
+    addTeacherRules(file, teacherNames, school);
+    imported.report = reportOf(file, plan, tallies, split,
                                {&classNames, &courseNames, &teacherNames, &venueNames});
     return imported;
 }

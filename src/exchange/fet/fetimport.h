@@ -2,7 +2,8 @@
 // afternoon and evening), years and groups as classes, subjects as courses, the teachers,
 // activities as plan rows with their periods, activities of several classes with one teacher
 // as combined groups, a subject's preferred room as its venue, locked starting times as fixed
-// lessons, the students' not-available times and the breaks as "空课". What cannot be carried
+// lessons, the students' not-available times and the breaks as "空课", the teachers'
+// not-available times and most hours a day as the school's rules. What cannot be carried
 // over, and every name changed to fit, is told in the report.
 #pragma once
 
@@ -13,21 +14,11 @@
 
 namespace orve::exchange {
 
-// A teacher's period FET keeps free. The school has no rule for it yet: the import keeps
-// them here and tells them in the report as not carried over.
-struct TeacherUnavailableTime
-{
-    QString teacher; // as the school's teacher list names the teacher
-    int day = 0;     // from 1
-    int period = 0;  // from 1
-};
-
 struct FetImport
 {
     // The school read, laid out as Open lays out a school it has read: ready for
     // fileio::takeOpenedSchool, or to be saved as it is.
     fileio::OpenedSchool opened;
-    std::vector<TeacherUnavailableTime> teacherUnavailable;
     QStringList report; // one point a line
     QString error;      // why the file could not be read; empty when it was
 

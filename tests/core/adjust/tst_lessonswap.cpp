@@ -141,9 +141,33 @@ private slots:
 
         put(D, 4, u"语文"_s, u"张三"_s);
         refreshConflicts(ws);
-        QCOMPARE(ws.session.conflicts,
-                 QStringList{scheduler::conflictEntry({D, 4}, u"D", grid().text({D, 4})) +
-                             u"（违反“教师不排课时间”）"_s});
+        QCOMPARE(ws.session.conflicts.size(), std::size_t(1));
+        QCOMPARE(model::conflictText(ws.session.conflicts.front()),
+                 u"5 4  D："_s + grid().text({D, 4}) + u"（违反“教师不排课时间”）"_s);
+    }
+
+    // A double period is picked whole, offered where both its lessons fit in one part of the
+    // day, moved whole in one step, and refused to a forced swap that would split it.
+    void aDoublePeriodMovesWhole()
+    {
+        ws.school.rules.doublePeriods = {{u"D"_s, u"语文"_s, 1}};
+        test::setPlan(ws, 3, 0, {u"刘老师"_s, 2, false});
+        put(D, 1, u"语文"_s, u"刘老师"_s);
+        put(D, 2, u"语文"_s, u"刘老师"_s);
+        click({D, 2});
+        // The picked lesson goes to the green period, the other one beside it.
+        QCOMPARE(colours(D), u"PP.GG"_s);
+        QCOMPARE(click({D, 5}), ClickResult::Swapped);
+        const QString pair = test::lesson(u"语文"_s, u"刘老师"_s);
+        QCOMPARE(QStringList({grid().text({D, 1}), grid().text({D, 4}), grid().text({D, 5})}),
+                 (QStringList{QString(), pair, pair}));
+        QVERIFY(undoHandChange(ws, ui));
+        QCOMPARE(QStringList({grid().text({D, 1}), grid().text({D, 2}), grid().text({D, 4})}),
+                 (QStringList{pair, pair, QString()}));
+        ws.session.forcedSwapMode = true;
+        click({D, 1});
+        QCOMPARE(click({D, 4}), ClickResult::Refused);
+        QVERIFY(ui.statuses.last().contains(u"连堂"_s));
     }
 
     void plainSwapExchangesAllFourAttributesAndClearsTheRow()
@@ -241,10 +265,10 @@ private slots:
         QVERIFY(ui.prompts().first().contains(u"A 星期一第2节 语文  张三"_s));
         QVERIFY(ui.prompts().first().contains(u"B 星期一第2节 语文  张三"_s));
         QCOMPARE(conflicts.count(), 1);
-        QCOMPARE(ws.session.conflicts.size(), 2);
-        QCOMPARE(scheduler::conflictCell(ws.session.conflicts.at(1)), (CellRef{B, 2}));
+        QCOMPARE(ws.session.conflicts.size(), std::size_t(2));
+        QCOMPARE(ws.session.conflicts.at(1).at, (CellRef{B, 2}));
         QVERIFY(undoHandChange(ws, ui));
-        QVERIFY(ws.session.conflicts.isEmpty());
+        QVERIFY(ws.session.conflicts.empty());
     }
 
     // Code 3 changes nothing but drops the pick; another class is refused in forced mode too.

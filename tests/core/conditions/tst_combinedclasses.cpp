@@ -179,7 +179,7 @@ private slots:
             addLessonToGroup(ws, ui, number, model::combinedLessonEntry(className, course));
         };
         add(QStringLiteral("1"), A, P);
-        add(QStringLiteral("1"), A, P); // the same member again: nothing, as designed
+        add(QStringLiteral("1"), A, P); // the same member again changes nothing
         QVERIFY(ui.messages.isEmpty());
         add(QStringLiteral("1"), A, QStringLiteral(u"英语"));
         add(QStringLiteral("1"), B, QStringLiteral(u"舞蹈"));

@@ -113,6 +113,12 @@ private slots:
         for (int slot = 0; slot < 4; ++slot)
             tally.add(two, slot);
         QCOMPARE(violations(tally, RuleKind::DoublePeriods), 0);
+        // Two lessons changing places one after the other: for a moment both stand in one
+        // slot, and the one that leaves takes no period of the pair with it.
+        tally.add(one, 0);
+        tally.remove(one, 0);
+        QCOMPARE(violations(tally, RuleKind::DoublePeriods), 0);
+        QCOMPARE(tally.changeOf({{one, 1}}, {{one, 0}}).violations[std::size_t(RuleKind::DoublePeriods)], 1);
     }
 
     // Before a run, each case the rules cannot hold is named once.

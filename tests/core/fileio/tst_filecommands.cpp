@@ -99,11 +99,11 @@ private slots:
         ws.editor.fixedLessons.classIndex = 1;
         ws.editor.fixedLessons.classNumber = QStringLiteral("1");
         ws.editor.names.entry = QStringLiteral(u"三班");
-        ws.session.conflicts = QStringList{QStringLiteral(u"2 1  初一(1)：语文  张三")};
+        ws.session.conflicts = {{{2, 1}, QStringLiteral(u"初一(1)"), QStringLiteral(u"语文  张三"), {}}};
         ui.fileNames = QStringList{schoolFile_};
         QCOMPARE(openSchool(ws, ui), CommandOutcome::Done);
         QVERIFY(ws.editor.names.entry.isEmpty());
-        QVERIFY(ws.session.conflicts.isEmpty());
+        QVERIFY(ws.session.conflicts.empty());
         QCOMPARE(ws.editor.names.selectedCourse, -1);
         QVERIFY(ws.editor.fixedLessons.classChoices.isEmpty());
         QCOMPARE(ws.editor.fixedLessons.classIndex, -1);
@@ -200,10 +200,10 @@ private slots:
         ws.editor.names.selectedClass = 1;
         ws.editor.fixedLessons.classChoices = QStringList{QStringLiteral(u"初一(1)")};
         ws.editor.fixedLessons.classIndex = 0;
-        ws.session.conflicts = QStringList{QStringLiteral(u"2 1  初一(1)：语文  张三")};
+        ws.session.conflicts = {{{2, 1}, QStringLiteral(u"初一(1)"), QStringLiteral(u"语文  张三"), {}}};
         QCOMPARE(newSchool(ws, ui), CommandOutcome::Done);
         QVERIFY(ws.editor.names.entry.isEmpty());
-        QVERIFY(ws.session.conflicts.isEmpty());
+        QVERIFY(ws.session.conflicts.empty());
         QCOMPARE(ws.editor.names.selectedClass, -1);
         QVERIFY(ws.editor.fixedLessons.classChoices.isEmpty());
         QCOMPARE(ws.editor.fixedLessons.classIndex, -1);

@@ -6,6 +6,8 @@
 #include "timetablegrid.h"
 
 #include "fileio/exportcommands.h"
+#include "model/fixedlessonentry.h"
+#include "school/teachingplan.h"
 #include "workspace.h"
 
 #include <QDir>
@@ -14,7 +16,6 @@
 #include <QtTest>
 
 using namespace orve;
-using fileio::TableFormat;
 
 namespace {
 
@@ -51,6 +52,7 @@ class TimetableFilesTest : public QObject
 private slots:
     void csvTables();
     void htmlPages();
+    void aDoublePeriodSpansTwoRows();
     void exportIntoAFolder();
     void aSetIsReplacedWholeOrNotAtAll();
     void foldersAreMadeOrTheReasonIsTold();
@@ -60,7 +62,7 @@ void TimetableFilesTest::csvTables()
 {
     Workspace ws;
     fillSchool(ws);
-    const auto files = fileio::timetableFiles(ws.school, 2, {}, TableFormat::Csv);
+    const auto files = fileio::timetableFiles(ws.school, 2, {}, fileio::csvTables());
     QCOMPARE(files.size(), std::size_t(3));
     QCOMPARE(files[0].name, QStringLiteral(u"总课表.csv"));
     QCOMPARE(files[1].name, QStringLiteral(u"班级课程表.csv"));
@@ -93,7 +95,8 @@ void TimetableFilesTest::htmlPages()
 {
     Workspace ws;
     fillSchool(ws);
-    const auto files = fileio::timetableFiles(ws.school, 2, {true, true, false}, TableFormat::Html);
+    const auto files =
+        fileio::timetableFiles(ws.school, 2, {true, true, false}, fileio::htmlTables());
     QCOMPARE(files.size(), std::size_t(2));
     QCOMPARE(files[1].name, QStringLiteral(u"班级课程表.html"));
     const QString master = QString::fromUtf8(files[0].bytes);
@@ -111,6 +114,27 @@ void TimetableFilesTest::htmlPages()
     QVERIFY(!classes.contains(QStringLiteral(u"初一<2>")));
 }
 
+// A double period is one joined cell of the class's and the teacher's sheets: in HTML one cell
+// spanning the rows of its two periods.
+void TimetableFilesTest::aDoublePeriodSpansTwoRows()
+{
+    Workspace ws;
+    fillSchool(ws);
+    ws.school.courses = {QStringLiteral(u"语文")};
+    school::rebuildPlanSkeleton(ws.school);
+    ws.school.plan.setText({school::planRow(0, 0, 1), school::PeriodsColumn}, QStringLiteral("2"));
+    ws.school.rules.doublePeriods = {{model::AllClassesText, QStringLiteral(u"语文"), 1}};
+    ws.school.masterTimetable.setText({2, 4}, QStringLiteral(u"语文  王芳")); // with {2, 3}
+    const auto files =
+        fileio::timetableFiles(ws.school, 2, {false, true, true}, fileio::htmlTables());
+    QCOMPARE(files.size(), std::size_t(2));
+    const QString classes = QString::fromUtf8(files[0].bytes);
+    QVERIFY(classes.contains(QStringLiteral(u"<td></td><td rowspan=\"2\">语文  王芳</td><td>")));
+    QVERIFY(classes.contains(QStringLiteral(u"<tr><th>二</th><td></td><td></td><td></td>")));
+    QVERIFY(QString::fromUtf8(files[1].bytes)
+                .contains(QStringLiteral(u"<td rowspan=\"2\">语文  初一(1)</td>")));
+}
+
 void TimetableFilesTest::exportIntoAFolder()
 {
     QTemporaryDir dir;
@@ -118,12 +142,13 @@ void TimetableFilesTest::exportIntoAFolder()
     fillSchool(ws);
     test::FakeUiPort ui;
     // Cancelled: nothing written.
-    QCOMPARE(fileio::exportTimetableFiles(ws, ui, TableFormat::Csv),
+    QCOMPARE(fileio::exportTimetableFiles(ws, ui, fileio::csvTables()),
              fileio::CommandOutcome::Cancelled);
     QVERIFY(QDir(dir.path()).isEmpty());
 
     ui.fileNames = {dir.path()};
-    QCOMPARE(fileio::exportTimetableFiles(ws, ui, TableFormat::Csv), fileio::CommandOutcome::Done);
+    QCOMPARE(fileio::exportTimetableFiles(ws, ui, fileio::csvTables()),
+             fileio::CommandOutcome::Done);
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files).size(), 3);
     QVERIFY(fileText(dir.filePath(QStringLiteral(u"班级课程表.csv")))
                 .contains(QStringLiteral(u"语文  王芳")));
@@ -133,19 +158,20 @@ void TimetableFilesTest::exportIntoAFolder()
     ws.school.masterTimetable.setText({2, 3}, QStringLiteral(u"数学  王芳"));
     ui.fileNames = {dir.path()};
     ui.answers = {MessageAnswer::No};
-    QCOMPARE(fileio::exportTimetableFiles(ws, ui, TableFormat::Csv),
+    QCOMPARE(fileio::exportTimetableFiles(ws, ui, fileio::csvTables()),
              fileio::CommandOutcome::Cancelled);
     QVERIFY(ui.prompts().constLast().contains(QStringLiteral(u"总课表.csv")));
     QVERIFY(fileText(dir.filePath(QStringLiteral(u"总课表.csv")))
                 .contains(QStringLiteral(u"语文  王芳")));
     ui.fileNames = {dir.path()};
-    QCOMPARE(fileio::exportTimetableFiles(ws, ui, TableFormat::Csv), fileio::CommandOutcome::Done);
+    QCOMPARE(fileio::exportTimetableFiles(ws, ui, fileio::csvTables()),
+             fileio::CommandOutcome::Done);
     QVERIFY(fileText(dir.filePath(QStringLiteral(u"总课表.csv")))
                 .contains(QStringLiteral(u"数学  王芳")));
 
     // A folder that cannot be used: the user is told which and why.
     ui.fileNames = {dir.filePath(QStringLiteral(u"总课表.csv"))};
-    QCOMPARE(fileio::exportTimetableFiles(ws, ui, TableFormat::Html),
+    QCOMPARE(fileio::exportTimetableFiles(ws, ui, fileio::htmlTables()),
              fileio::CommandOutcome::Failed);
     QVERIFY2(
         ui.prompts().constLast().contains(QStringLiteral(u"总课表.csv”：这是一个文件，不是文件夹")),
@@ -201,6 +227,11 @@ void TimetableFilesTest::aSetIsReplacedWholeOrNotAtAll()
                                                    {names[2] + QStringLiteral(".d"), "y"}};
     QVERIFY(fileio::writeTimetableFiles(folder.path(), clash)
                 .contains(QStringLiteral(u"同名的是一个文件夹")));
+    QCOMPARE(fileText(folder.filePath(names[0])), QStringLiteral("new a"));
+
+    // A file its writer could not make (no bytes) fails the set before anything is written.
+    const std::vector<fileio::TimetableFile> unmade{{names[0], "y"}, {names[1], QByteArray()}};
+    QVERIFY(fileio::writeTimetableFiles(folder.path(), unmade).contains(names[1]));
     QCOMPARE(fileText(folder.filePath(names[0])), QStringLiteral("new a"));
 }
 

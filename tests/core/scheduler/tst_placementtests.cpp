@@ -4,6 +4,7 @@
 #include "model/grid.h"
 #include "model/lessoncell.h"
 #include "model/numbers.h"
+#include "placementscans.h"
 #include "scheduler/placementtests.h"
 #include "school/planlookups.h"
 #include "school/teachingplan.h"
@@ -72,18 +73,18 @@ private slots:
                 grid.setText({r, c}, lesson(u"语文", u"某某"));
         grid.setText({3, 2}, lesson(u"数学", u"王芳"));
         grid.setText({5, 2}, lesson(u"物理", u"王芳"));
-        QCOMPARE(rowWithTeacher(grid, u"王芳", 2), std::optional<int>(3));
-        QCOMPARE(rowWithTeacher(grid, u"王芳", 1), std::nullopt);
+        QCOMPARE(test::scannedRowWithTeacher(grid, u"王芳", 2), std::optional<int>(3));
+        QCOMPARE(test::scannedRowWithTeacher(grid, u"王芳", 1), std::nullopt);
         // Only whole names match, after the cell's leading blanks are gone.
-        QCOMPARE(rowWithTeacher(grid, u"王", 2), std::nullopt);
-        QCOMPARE(rowWithTeacher(grid, u" 王芳", 2), std::nullopt);
+        QCOMPARE(test::scannedRowWithTeacher(grid, u"王", 2), std::nullopt);
+        QCOMPARE(test::scannedRowWithTeacher(grid, u" 王芳", 2), std::nullopt);
         // "空课" is a teacher part of its own and never a real teacher.
         grid.setText({4, 4}, model::FreePeriodText);
-        QCOMPARE(rowWithTeacher(grid, u"王芳", 4), std::nullopt);
-        QCOMPARE(rowWithTeacher(grid, u"空课", 4), std::optional<int>(4));
+        QCOMPARE(test::scannedRowWithTeacher(grid, u"王芳", 4), std::nullopt);
+        QCOMPARE(test::scannedRowWithTeacher(grid, u"空课", 4), std::optional<int>(4));
         // Header rows are not class rows.
         grid.setText({1, 3}, lesson(u"数学", u"张三"));
-        QCOMPARE(rowWithTeacher(grid, u"张三", 3), std::nullopt);
+        QCOMPARE(test::scannedRowWithTeacher(grid, u"张三", 3), std::nullopt);
     }
 
     void emptyNameMatchesFreeCellsAndLessonsWithoutTeacher()
@@ -92,15 +93,15 @@ private slots:
         layOut(grid, 3);
         for (int r = 2; r <= 4; ++r)
             grid.setText({r, 1}, lesson(u"语文", u"张三"));
-        QCOMPARE(rowWithTeacher(grid, u"", 1), std::nullopt);
+        QCOMPARE(test::scannedRowWithTeacher(grid, u"", 1), std::nullopt);
         grid.setText({4, 1}, QString());
-        QCOMPARE(rowWithTeacher(grid, u"", 1), std::optional<int>(4));
+        QCOMPARE(test::scannedRowWithTeacher(grid, u"", 1), std::optional<int>(4));
         grid.setText({3, 1}, QStringLiteral(u"语文  "));
-        QCOMPARE(rowWithTeacher(grid, u"", 1), std::optional<int>(3));
+        QCOMPARE(test::scannedRowWithTeacher(grid, u"", 1), std::optional<int>(3));
         // A bare course name (a lesson entered without a teacher) is its own teacher part.
         grid.setText({3, 1}, QStringLiteral(u"语文"));
         grid.setText({4, 1}, lesson(u"语文", u"张三"));
-        QCOMPARE(rowWithTeacher(grid, u"", 1), std::nullopt);
+        QCOMPARE(test::scannedRowWithTeacher(grid, u"", 1), std::nullopt);
     }
 
     void scanAgreesWithThePlainTeacherPartComparison()
@@ -129,7 +130,7 @@ private slots:
             grid.setText({2, 1}, cell);
             for (const QString& name : names) {
                 const bool expected = model::teacherPart(cell) == name;
-                QCOMPARE(rowWithTeacher(grid, name, 1).has_value(), expected);
+                QCOMPARE(test::scannedRowWithTeacher(grid, name, 1).has_value(), expected);
             }
         }
     }
@@ -139,10 +140,10 @@ private slots:
         model::Grid grid(2, 2, 2, 1);
         layOut(grid, 3);
         grid.setText({3, 1}, lesson(u"数学", u"王芳"));
-        QCOMPARE(otherRowWithTeacher(grid, u"王芳", 1, 3), std::nullopt);
-        QCOMPARE(otherRowWithTeacher(grid, u"王芳", 1, 2), std::optional<int>(3));
+        QCOMPARE(test::scannedOtherRowWithTeacher(grid, u"王芳", 1, 3), std::nullopt);
+        QCOMPARE(test::scannedOtherRowWithTeacher(grid, u"王芳", 1, 2), std::optional<int>(3));
         grid.setText({4, 1}, lesson(u"化学", u"王芳"));
-        QCOMPARE(otherRowWithTeacher(grid, u"王芳", 1, 3), std::optional<int>(4));
+        QCOMPARE(test::scannedOtherRowWithTeacher(grid, u"王芳", 1, 3), std::optional<int>(4));
     }
 
     void swapConflictCodes_data()
@@ -170,7 +171,7 @@ private slots:
         grid.setText({2, 2}, lesson(u"语文", u"乙"));
         grid.setText({3, 1}, otherAtColumn1);
         grid.setText({3, 2}, otherAtColumn2);
-        QCOMPARE(swapConflict(grid, {2, 1}, {2, 2}), code);
+        QCOMPARE(test::scannedSwapConflict(grid, {2, 1}, {2, 2}), code);
     }
 
     void swapConflictEdgeCases()
@@ -182,14 +183,14 @@ private slots:
         grid.setText({2, 2}, lesson(u"物理", u"甲"));
         grid.setText({3, 1}, lesson(u"化学", u"甲"));
         grid.setText({3, 2}, lesson(u"化学", u"甲"));
-        QCOMPARE(swapConflict(grid, {2, 1}, {2, 2}), 0);
+        QCOMPARE(test::scannedSwapConflict(grid, {2, 1}, {2, 2}), 0);
         // An empty cell's teacher is the empty name, busy wherever another row is free.
         grid.setText({2, 2}, QString());
         grid.setText({3, 1}, QString());
         grid.setText({3, 2}, lesson(u"化学", u"乙"));
-        QCOMPARE(swapConflict(grid, {2, 1}, {2, 2}), 1);
+        QCOMPARE(test::scannedSwapConflict(grid, {2, 1}, {2, 2}), 1);
         grid.setText({3, 2}, lesson(u"化学", u"甲"));
-        QCOMPARE(swapConflict(grid, {2, 1}, {2, 2}), 3);
+        QCOMPARE(test::scannedSwapConflict(grid, {2, 1}, {2, 2}), 3);
     }
 
     void classRowLookup()

@@ -9,6 +9,7 @@
 #include "scheduler/runstep.h"
 #include "scheduler/schedulingrun.h"
 #include "scheduler/timetablecount.h"
+#include "scheduler/timetablerules.h"
 #include "schoolgenerator.h"
 
 #include <QTest>
@@ -92,6 +93,19 @@ QMap<QString, int> plannedLessons(const Workspace& ws, int classIndex)
             counts[teacher.isEmpty() ? course : lesson(course, teacher)] += periods;
     }
     return counts;
+}
+
+// Generated schools of nine courses, five days of seven periods.
+bench::SchoolShape fiveDayShape(int classes)
+{
+    bench::SchoolShape shape;
+    shape.classes = classes;
+    shape.courses = 9;
+    shape.days = 5;
+    shape.morningPeriods = 4;
+    shape.afternoonPeriods = 3;
+    shape.eveningPeriods = 0;
+    return shape;
 }
 
 } // namespace
@@ -187,8 +201,8 @@ private slots:
         }();
         adjust::swapLessons(ws, {2, 1}, {2, free});
         const model::Grid handAdjusted = grid;
-        const QStringList conflicts = ws.session.conflicts;
-        QVERIFY(!conflicts.isEmpty());
+        const model::Conflicts conflicts = ws.session.conflicts;
+        QVERIFY(!conflicts.empty());
         grid.setBackColour({2, 5}, model::PickedColour);
 
         test::ScriptedRandom second({}, 9);
@@ -221,14 +235,7 @@ private slots:
     void generatedSchoolsGetExactlyTheirPlannedLessons()
     {
         for (const int classes : {12, 40}) {
-            bench::SchoolShape shape;
-            shape.classes = classes;
-            shape.courses = 9;
-            shape.days = 5;
-            shape.morningPeriods = 4;
-            shape.afternoonPeriods = 3;
-            shape.eveningPeriods = 0;
-            bench::generateSchool(ws, shape);
+            bench::generateSchool(ws, fiveDayShape(classes));
             ws.school.fixedLessons.clear();
             ws.school.combinedGroups.reset();
             test::FakeUiPort ui;
@@ -244,6 +251,23 @@ private slots:
             QCOMPARE(count.unplaced, 0);
             QCOMPARE(count.conflict_entries_left, int(ws.session.conflicts.size()));
         }
+    }
+
+    // Each class course of 4 periods or more gets its double period, no course stands more
+    // often in a day than its maximum, and every class still gets exactly its lessons.
+    void theDailyRulesHoldInAGeneratedSchool()
+    {
+        const bench::SchoolShape shape = fiveDayShape(40);
+        bench::generateSchool(ws, shape);
+        bench::addDailyRules(ws.school);
+        QVERIFY(ws.school.rules.doublePeriods.size() > 40);
+        test::FakeUiPort ui;
+        test::ScriptedRandom random({}, 5);
+        scheduleTimetable(ws, ui, random);
+        const conditions::RuleCounts counts = countRules(ws.school, 7);
+        QCOMPARE(counts.violationTotal(), 0);
+        for (int i = 0; i < shape.classes; ++i)
+            QCOMPARE(lessonCounts(ws.school.masterTimetable, i + 2), plannedLessons(ws, i));
     }
 
     void fixedCombinedAndTeacherlessLessonsEachAppearAsPlanned()
@@ -307,8 +331,8 @@ private slots:
         ws.markSaved();
         const QStringList timetable = textsOf(ws.school.masterTimetable);
         const QStringList plan = textsOf(ws.school.plan);
-        const QStringList conflicts = ws.session.conflicts;
-        QVERIFY(!conflicts.isEmpty());
+        const model::Conflicts conflicts = ws.session.conflicts;
+        QVERIFY(!conflicts.empty());
 
         StoppingStatus status(ui.log, after);
         SeededRandom second(2);
@@ -340,7 +364,7 @@ private slots:
         ws.school.masterTimetable.setText({4, 1}, model::FreePeriodText);
         ws.school.masterTimetable.setText({5, 1},
                                           model::FreePeriodText); // outside the timetable: ignored
-        ws.session.conflicts = {u"2 2  x"_s};
+        ws.session.conflicts = {{{2, 2}, u"B"_s, u"x"_s, {}}};
         const TimetableCount count = countTimetable(ws);
         QCOMPARE(count.classes, 3);
         QCOMPARE(count.slots_per_week, 2);

@@ -3,6 +3,7 @@
 #include "schedulerfixture.h"
 
 #include "model/cellmarks.h"
+#include "placementscans.h"
 #include "scheduler/placementtests.h"
 #include "scheduler/teacherindex.h"
 
@@ -40,11 +41,12 @@ class TestTeacherIndex : public QObject
         for (const QString& name : names) {
             const int id = book.teacherId(name);
             for (int c = 1; c < grid.columnCount(); ++c) {
-                QCOMPARE(book.firstRow(id, c), rowWithTeacher(grid, name, c));
+                QCOMPARE(book.firstRow(id, c), test::scannedRowWithTeacher(grid, name, c));
                 for (int skip = 1; skip < grid.rowCount(); ++skip) {
                     QCOMPARE(book.busy(id, c, skip),
-                             otherRowWithTeacher(grid, name, c, skip).has_value());
-                    QCOMPARE(book.firstRow(id, c, skip), otherRowWithTeacher(grid, name, c, skip));
+                             test::scannedOtherRowWithTeacher(grid, name, c, skip).has_value());
+                    QCOMPARE(book.firstRow(id, c, skip),
+                             test::scannedOtherRowWithTeacher(grid, name, c, skip));
                 }
             }
         }
@@ -52,7 +54,7 @@ class TestTeacherIndex : public QObject
             for (int c1 = 1; c1 < grid.columnCount(); ++c1)
                 for (int c2 = 1; c2 < grid.columnCount(); c2 += 3)
                     QCOMPARE(book.swapConflict({r, c1}, {r, c2}),
-                             swapConflict(grid, {r, c1}, {r, c2}));
+                             test::scannedSwapConflict(grid, {r, c1}, {r, c2}));
     }
 
 private slots:

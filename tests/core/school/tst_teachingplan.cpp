@@ -124,7 +124,7 @@ private slots:
         school.press(3, PeriodsBackupColumn, Qt::AltModifier);
         QCOMPARE(jhb.text({3, PeriodsColumn}), QStringLiteral(u"5"));
         QVERIFY(jhb.text({3, PeriodsBackupColumn}).isEmpty());
-        // The class cell too, as designed.
+        // The class cell is cleared the same way.
         school.press(3, ClassColumn, Qt::ShiftModifier);
         QVERIFY(jhb.text({3, ClassColumn}).isEmpty());
     }
