@@ -1,7 +1,7 @@
 // fet-schools OUTDIR [EXAMPLES] [--teacher-rules]: converts every FET file under EXAMPLES (by
 // default the examples of Debian's fet-data) into a course-settings file in OUTDIR, for timing
 // the scheduling run and the optimiser on many real schools. With --teacher-rules the
-// teachers' unavailable periods become rules (and only schools that have some are written).
+// teachers' rules FET's file holds are kept (and only schools that have some are written).
 // Each class's courses with the most periods are marked main courses as
 // the schools of the shared data folder have them; a file that converts to a school already written
 // (the same file kept in two places, or with FET's timetable beside it) is left out. Prints one
@@ -25,13 +25,6 @@
 namespace {
 
 using namespace orve;
-
-void addTeacherRules(exchange::FetImport& imported)
-{
-    for (const exchange::TeacherUnavailableTime& time : imported.teacherUnavailable)
-        imported.opened.school.rules.teacherUnavailable.push_back(
-            {time.teacher, time.day, time.period});
-}
 
 // In each class, up to three courses with the most periods (the earlier course first among
 // equals) as long as together they fit into the mornings of the week.
@@ -90,8 +83,8 @@ int main(int argc, char* argv[])
     QCoreApplication app(argc, argv);
     QCommandLineParser parser;
     const QCommandLineOption teacherRules(QStringLiteral("teacher-rules"),
-                                          QStringLiteral("Keep the teachers' unavailable periods "
-                                                         "as rules; only schools with some."));
+                                          QStringLiteral("Keep the teachers' rules; only schools "
+                                                         "with some."));
     parser.addOption(teacherRules);
     parser.addPositionalArgument(QStringLiteral("OUTDIR"), QStringLiteral("Where to write."));
     parser.addPositionalArgument(QStringLiteral("EXAMPLES"), QStringLiteral("FET files."),
@@ -120,11 +113,11 @@ int main(int argc, char* argv[])
             printLine(QStringLiteral("refused %1: %2").arg(path, imported.error));
             continue;
         }
-        if (parser.isSet(teacherRules)) {
-            if (imported.teacherUnavailable.empty())
-                continue;
-            addTeacherRules(imported);
-        }
+        model::Rules& rules = imported.opened.school.rules;
+        if (!parser.isSet(teacherRules))
+            rules = {};
+        else if (rules.empty())
+            continue;
         markMainCourses(imported.opened.school);
         const QByteArray key = contentKey(imported.opened.school);
         if (written.contains(key)) {
