@@ -35,7 +35,8 @@ void placeAndRemove(LessonTable& table, RunControl& control, OptimiserReport& re
         if (unplaced > report.unplacedLowerBound && placementMayHelp(table))
             placeUnplacedLessons(table, control, report.unplacedLowerBound);
         if (const int bound = doubleBookingLowerBound(table, MainRule::Strict);
-            table.doubleBookings() > bound && control.phaseStopReason() == StopReason::Finished)
+            (table.doubleBookings() > bound || table.ruleViolations() > 0) &&
+            control.phaseStopReason() == StopReason::Finished)
             removeDoubleBookings(table, control, bound, StrictStallSteps);
         notePhaseStop(control, report);
         const bool gained =

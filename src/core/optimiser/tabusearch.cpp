@@ -55,7 +55,9 @@ private:
         return static_cast<long long>(table_.ruleViolations()) * ViolationCost +
                table_.doubleBookings();
     }
+    void startCandidates();
     void collectCandidates(int teacher, int slot);
+    void collectAroundBreach();
     void addCandidate(int id, int teacher);
     bool consider(int delta, bool tabu);
     void considerExchange(bool tabu);
@@ -71,6 +73,7 @@ private:
     SlotExchangeBuilder builder_;
     std::vector<long long> tabuUntil_;
     std::vector<int> candidates_;
+    std::vector<int> breaching_;
     std::vector<unsigned> seen_;
     unsigned seenStamp_ = 0;
     std::vector<int> leaving_ = std::vector<int>(1);
@@ -92,13 +95,18 @@ void TabuSearch::addCandidate(int id, int teacher)
     }
 }
 
-void TabuSearch::collectCandidates(int teacher, int slot)
+void TabuSearch::startCandidates()
 {
     candidates_.clear();
     if (++seenStamp_ == 0) {
         std::fill(seen_.begin(), seen_.end(), 0);
         seenStamp_ = 1;
     }
+}
+
+void TabuSearch::collectCandidates(int teacher, int slot)
+{
+    startCandidates();
     const std::vector<int>& classes = table_.classesOfTeacher(teacher);
     for (const int cls : classes)
         addCandidate(table_.cell(cls, slot), teacher);
@@ -112,6 +120,34 @@ void TabuSearch::collectCandidates(int teacher, int slot)
         addCandidate(table_.cell(classes[std::size_t(control_.below(int(classes.size())))],
                                  control_.below(table_.slotCount())),
                      teacher);
+}
+
+// A lesson breaking a rule where it stands, with lessons of its teacher that may make room
+// (a daily maximum is mended by moving any of that day's lessons). Breaches are few: the run
+// keeps the rules wherever it can, so the lessons are looked for only while there are some.
+void TabuSearch::collectAroundBreach()
+{
+    breaching_.clear();
+    for (int id = 0; id < table_.lessonCount(); ++id) {
+        const Lesson& l = table_.lesson(id);
+        if (l.fixed || l.slot < 0)
+            continue;
+        if (std::any_of(l.facts.begin(), l.facts.end(), [&](const conditions::LessonFacts& f) {
+                return !table_.tally().rulesBrokenBy(f, l.slot).empty();
+            }))
+            breaching_.push_back(id);
+    }
+    startCandidates();
+    if (breaching_.empty())
+        return;
+    const int id = breaching_[std::size_t(control_.below(int(breaching_.size())))];
+    const Lesson& l = table_.lesson(id);
+    if (!l.teachers.empty())
+        collectCandidates(l.teachers[std::size_t(control_.below(int(l.teachers.size())))], l.slot);
+    if (seen_[std::size_t(id)] != seenStamp_) {
+        seen_[std::size_t(id)] = seenStamp_;
+        candidates_.push_back(id);
+    }
 }
 
 bool TabuSearch::consider(int delta, bool tabu)
@@ -177,12 +213,22 @@ qint64 TabuSearch::run(int target, qint64 stallSteps)
     bestScore_ = score();
     LessonTable::Snapshot best = table_.snapshot();
     qint64 bestStep = 0;
-    while (table_.doubleBookings() > std::max(target, 0)) {
-        if ((stallSteps >= 0 && step_ - bestStep > stallSteps) || !control_.step())
+    // A breach of a rule outweighs any double booking, so the search goes on past the bound
+    // while one is left, and turns to breaches as often as to double bookings.
+    for (;;) {
+        const bool aboveBound = table_.doubleBookings() > std::max(target, 0);
+        const bool breaches = table_.ruleViolations() > 0;
+        if ((!aboveBound && !breaches) || (stallSteps >= 0 && step_ - bestStep > stallSteps) ||
+            !control_.step())
             break;
         ++step_;
-        const int key = table_.conflictKeys()[std::size_t(control_.below(table_.doubleBookings()))];
-        collectCandidates(key / table_.slotCount(), key % table_.slotCount());
+        if (breaches && (!aboveBound || control_.below(2) == 0)) {
+            collectAroundBreach();
+        } else {
+            const int key =
+                table_.conflictKeys()[std::size_t(control_.below(table_.doubleBookings()))];
+            collectCandidates(key / table_.slotCount(), key % table_.slotCount());
+        }
 
         current_ = score();
         bestDelta_ = INT_MAX;
