@@ -269,6 +269,14 @@ bool RuleTally::doubleBooksIfAdded(const LessonFacts& lesson, int slot) const
     return lessonsOf(lesson.teacher, slot) >= 1;
 }
 
+bool RuleTally::barredFrom(const LessonFacts& lesson, int slot) const
+{
+    if (book_.empty() || dayOf(slot) < 0)
+        return false;
+    return book_.teacherUnavailable(ruleTeacher(lesson.teacher), slot) ||
+           book_.courseUnavailable(lesson.course, slot);
+}
+
 std::optional<RuleKind> RuleTally::ruleBrokenIfAdded(const LessonFacts& lesson, int slot) const
 {
     const int day = dayOf(slot);

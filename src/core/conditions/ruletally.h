@@ -75,6 +75,9 @@ public:
 
     // Whether the lesson would share its teacher with another lesson of the slot.
     bool doubleBooksIfAdded(const LessonFacts& lesson, int slot) const;
+    // Whether a rule keeps the lesson out of the slot whatever stands beside it (an unavailable
+    // period of its teacher or its course).
+    bool barredFrom(const LessonFacts& lesson, int slot) const;
     // The first rule the lesson would break standing in the slot beside the lessons there;
     // none when it may stand there. Double periods are a need, not a bar: never named here.
     std::optional<RuleKind> ruleBrokenIfAdded(const LessonFacts& lesson, int slot) const;

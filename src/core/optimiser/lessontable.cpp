@@ -22,8 +22,18 @@ void LessonTable::nameTeacher(int teacher, const QString& name)
 bool LessonTable::leavesMorning(int lessonId, int slot) const
 {
     const Lesson& l = lesson(lessonId);
-    return l.main && !isMorning(slot) && morningBound_[std::size_t(lessonId)] &&
-           (l.slot < 0 || isMorning(l.slot));
+    if (!l.main || isMorning(slot) || (l.slot >= 0 && !isMorning(l.slot)) ||
+        outsideAllowed_.empty())
+        return false;
+    return std::any_of(l.counters.begin(), l.counters.end(), [this](int k) {
+        return k >= 0 && outside_[std::size_t(k)] >= outsideAllowed_[std::size_t(k)];
+    });
+}
+
+int LessonTable::morningFloor(int counter) const
+{
+    const std::size_t k = std::size_t(counter);
+    return std::max(0, floors_[k] - outsideAllowed_[k]);
 }
 
 bool LessonTable::mayPut(int lessonId, int slot) const
@@ -43,30 +53,18 @@ bool LessonTable::teaches(int lessonId, int teacher) const
     return std::find(teachers.begin(), teachers.end(), teacher) != teachers.end();
 }
 
-int LessonTable::unavoidableUnplaced() const
-{
-    std::vector<int> movable(std::size_t(classCount_), 0);
-    std::vector<int> fixedCells(std::size_t(classCount_), 0);
-    for (const Lesson& l : lessons_)
-        for (const int c : l.classes)
-            ++(l.fixed ? fixedCells : movable)[std::size_t(c)];
-    int total = 0;
-    for (std::size_t c = 0; c < movable.size(); ++c)
-        total += std::max(0, movable[c] - (slotCount_ - fixedCells[c]));
-    return total;
-}
-
 int LessonTable::addLesson(Lesson lesson)
 {
     const int id = lessonCount();
     const int slot = lesson.slot;
     lesson.slot = -1;
     for (const int counter : lesson.counters)
-        if (counter >= 0 && std::size_t(counter) >= counted_.size())
+        if (counter >= 0 && std::size_t(counter) >= counted_.size()) {
             counted_.resize(std::size_t(counter) + 1, 0);
+            outside_.resize(counted_.size(), 0);
+        }
     lessons_.push_back(std::move(lesson));
     unplacedAt_.push_back(-1);
-    morningBound_.push_back(0);
     setUnplaced(id, true);
     if (slot >= 0)
         place(id, slot);
@@ -85,6 +83,13 @@ void LessonTable::finishBuilding()
     }
     floors_ = counted_;
     floorDeficit_ = 0;
+    counterMark_.assign(floors_.size(), 0);
+    outsideAllowed_ = outside_;
+    for (const Lesson& l : lessons_)
+        if (l.main && l.slot < 0)
+            for (const int k : l.counters)
+                if (k >= 0)
+                    ++outsideAllowed_[std::size_t(k)];
 }
 
 void LessonTable::count(int lessonId, int slot, int by)
@@ -130,11 +135,14 @@ void LessonTable::setUnplaced(int lessonId, bool unplaced)
     unplacedPeriods_ -= periods;
 }
 
-void LessonTable::bindToMorning(int lessonId)
+void LessonTable::countOutside(int lessonId, int slot, int change)
 {
     const Lesson& l = lesson(lessonId);
-    if (l.main && l.slot >= 0 && isMorning(l.slot))
-        morningBound_[std::size_t(lessonId)] = 1;
+    if (!l.main || isMorning(slot))
+        return;
+    for (const int k : l.counters)
+        if (k >= 0)
+            outside_[std::size_t(k)] += change;
 }
 
 void LessonTable::countFloor(int lessonId, int change)
@@ -157,8 +165,8 @@ void LessonTable::place(int lessonId, int slot)
     for (const int c : l.classes)
         cells_[cellIndex(c, slot)] = lessonId;
     count(lessonId, slot, +1);
+    countOutside(lessonId, slot, +1);
     l.slot = slot;
-    bindToMorning(lessonId);
     setUnplaced(lessonId, false);
     countFloor(lessonId, +1);
 }
@@ -171,6 +179,7 @@ void LessonTable::unplace(int lessonId)
     for (const int c : l.classes)
         cells_[cellIndex(c, l.slot)] = -1;
     count(lessonId, l.slot, -1);
+    countOutside(lessonId, l.slot, -1);
     l.slot = -1;
     setUnplaced(lessonId, true);
     countFloor(lessonId, -1);
@@ -186,14 +195,15 @@ void LessonTable::exchange(const std::vector<int>& classes, int a, int b,
         const int to = l.slot == a ? b : a;
         count(id, l.slot, -1);
         count(id, to, +1);
+        countOutside(id, l.slot, -1);
+        countOutside(id, to, +1);
         l.slot = to;
-        bindToMorning(id);
     }
 }
 
 LessonTable::Snapshot LessonTable::snapshot() const
 {
-    Snapshot result{std::vector<int>(lessons_.size()), morningBound_};
+    Snapshot result{std::vector<int>(lessons_.size())};
     for (std::size_t i = 0; i < lessons_.size(); ++i)
         result.lessonSlots[i] = lessons_[i].slot;
     return result;
@@ -209,36 +219,35 @@ void LessonTable::restore(const Snapshot& snapshot)
         if (lesson(id).slot != slot && slot >= 0)
             place(id, slot);
     }
-    morningBound_ = snapshot.morningBound;
 }
 
 long long LessonTable::floorDeficitChange(const std::vector<int>& removed, int added) const
 {
     if (floors_.empty())
         return 0;
-    touched_.clear();
-    const auto touch = [this](int counter, int by) {
-        if (counter < 0)
-            return;
-        for (auto& entry : touched_)
-            if (entry.first == counter) {
-                entry.second += by;
-                return;
-            }
-        touched_.emplace_back(counter, by);
+    // Lessons standing in one slot share no counter: only the lesson coming in may meet a
+    // counter of one going out, and then the counter keeps its count.
+    if (++markStamp_ == 0) {
+        std::fill(counterMark_.begin(), counterMark_.end(), 0);
+        markStamp_ = 1;
+    }
+    const auto below = [this](std::size_t k, int by) {
+        return std::max(0, floors_[k] - counted_[k] - by) - std::max(0, floors_[k] - counted_[k]);
     };
-    for (const int id : removed)
-        for (const int counter : lesson(id).counters)
-            touch(counter, -1);
+    long long change = 0;
     if (added >= 0)
         for (const int counter : lesson(added).counters)
-            touch(counter, +1);
-    long long change = 0;
-    for (const auto& [counter, by] : touched_) {
-        const std::size_t k = std::size_t(counter);
-        change +=
-            std::max(0, floors_[k] - counted_[k] - by) - std::max(0, floors_[k] - counted_[k]);
-    }
+            if (counter >= 0) {
+                counterMark_[std::size_t(counter)] = markStamp_;
+                change += below(std::size_t(counter), +1);
+            }
+    for (const int id : removed)
+        for (const int counter : lesson(id).counters) {
+            if (counter < 0)
+                continue;
+            const std::size_t k = std::size_t(counter);
+            change += counterMark_[k] == markStamp_ ? -below(k, +1) : below(k, -1);
+        }
     return change;
 }
 
@@ -258,6 +267,7 @@ QString LessonTable::verify(bool finished) const
     for (int t = 0; t < teacherCount_; ++t)
         recount.nameTeacher(t, teacherNames_.value(t));
     std::vector<int> counted(counted_.size(), 0);
+    std::vector<int> outside(outside_.size(), 0);
     int unplacedPeriods = 0;
     for (int id = 0; id < lessonCount(); ++id) {
         const Lesson& l = lesson(id);
@@ -275,12 +285,16 @@ QString LessonTable::verify(bool finished) const
         for (const conditions::LessonFacts& facts : l.facts)
             recount.add(facts, l.slot);
         for (const int counter : l.counters)
-            if (counter >= 0)
+            if (counter >= 0) {
                 ++counted[std::size_t(counter)];
-        if (mainRule == MainRule::Strict && l.main && morningBound_[std::size_t(id)] &&
-            !isMorning(l.slot))
-            return QStringLiteral("a main lesson left the morning");
+                outside[std::size_t(counter)] += l.main && !isMorning(l.slot) ? 1 : 0;
+            }
     }
+    if (outside != outside_)
+        return QStringLiteral("the main lessons outside the morning differ from a recount");
+    for (std::size_t k = 0; k < outside.size() && mainRule == MainRule::Strict; ++k)
+        if (outside[k] > outsideAllowed_[k])
+            return QStringLiteral("a main lesson left the morning");
     if (cells != cells_)
         return QStringLiteral("the cells differ from the lessons' slots");
     if (!(recount.counts() == tally_.counts()))

@@ -24,26 +24,26 @@ struct Lesson
     std::vector<int> teachers; // distinct teachers it books; empty: books nobody
     // What the rules know of the members' cells (members alike for the rules share one entry).
     std::vector<conditions::LessonFacts> facts;
-    bool main = false;         // a main course ("主")
-    bool fixed = false;        // a fixed-lesson entry or "空课": never moves
-    bool combined = false;     // a combined group's lesson
-    int group = -1;            // and which group's, in the order of the groups read
-    int slot = -1;             // -1 while unplaced
+    bool main = false;     // a main course ("主")
+    bool fixed = false;    // a fixed-lesson entry or "空课": never moves
+    bool combined = false; // a combined group's lesson
+    int group = -1;        // and which group's, in the order of the groups read
+    int slot = -1;         // -1 while unplaced
 };
 
-// How main lessons may move. Strict: a main lesson that stood in the morning during the run
-// only ever moves to morning slots, so the number outside the morning never grows; one the
-// timetable had outside the morning may go anywhere until it reaches the morning. Relaxed:
-// as strict, but a main lesson may also leave the morning from a slot where one of its
-// teachers is double-booked, into a slot where that teacher is free.
+// How main lessons may move. Strict: the main lessons of a class's course outside the morning
+// never outnumber those it had outside (or unplaced) when the table was built, so every class
+// keeps at least as many of its main lessons in the morning; which of them stand there may
+// change. Relaxed: as strict, but a main lesson may also leave the morning from a slot where
+// one of its teachers is double-booked, into a slot where that teacher is free.
 enum class MainRule { Strict, Relaxed };
 
 class LessonTable
 {
 public:
     // `book` must outlive the table.
-    LessonTable(const conditions::RuleBook& book, int classCount, int slotCount,
-                int periodsPerDay, int morningPeriods, int teacherCount);
+    LessonTable(const conditions::RuleBook& book, int classCount, int slotCount, int periodsPerDay,
+                int morningPeriods, int teacherCount);
     // Gives the rules the name of a teacher number (see conditions::RuleTally::nameTeacher).
     void nameTeacher(int teacher, const QString& name);
     const conditions::RuleTally& tally() const { return tally_; }
@@ -54,8 +54,12 @@ public:
     bool isMorning(int slot) const { return slot % periodsPerDay_ < morningPeriods_; }
 
     MainRule mainRule = MainRule::Strict;
-    // Putting the lesson into `slot` would take a main lesson bound to the morning out of it.
+    // Putting the lesson into `slot` would take a main lesson out of the morning that the
+    // strict rule keeps there.
     bool leavesMorning(int lessonId, int slot) const;
+    // How many lessons of a main lesson's counter stand in the morning in every timetable the
+    // strict rule allows.
+    int morningFloor(int counter) const;
     // Whether the main rule lets the lesson go into `slot`.
     bool mayPut(int lessonId, int slot) const;
 
@@ -80,9 +84,6 @@ public:
     // Unplaced lessons, and the class periods they miss (a group's lesson misses one a member).
     const std::vector<int>& unplacedLessons() const { return unplaced_; }
     int unplacedPeriods() const { return unplacedPeriods_; }
-    // Class periods no timetable can place: in each class, movable lessons beyond its cells
-    // that no fixed lesson takes (a lower bound: overlapping groups may leave more).
-    int unavoidableUnplaced() const;
 
     // Classes in which a teacher has lessons.
     const std::vector<int>& classesOfTeacher(int teacher) const
@@ -102,12 +103,10 @@ public:
     void unplace(int lessonId);
     void exchange(const std::vector<int>& classes, int a, int b, const std::vector<int>& lessons);
 
-    // Every lesson's slot and which main lessons are bound to the morning; restore() puts them
-    // back.
+    // Every lesson's slot; restore() puts them back.
     struct Snapshot
     {
         std::vector<int> lessonSlots;
-        std::vector<char> morningBound;
         bool operator==(const Snapshot& other) const { return lessonSlots == other.lessonSlots; }
     };
     Snapshot snapshot() const;
@@ -123,8 +122,9 @@ public:
     int mainOutsideMorning() const;
 
     // A recount from the lessons: empty when the kept counts and every invariant hold (no two
-    // lessons in a cell, fixed lessons placed, no bound main lesson outside the morning under
-    // the strict rule, and with `finished` no counter below its floor); else what is wrong.
+    // lessons in a cell, fixed lessons placed, no more main lessons outside the morning than
+    // the strict rule allows, and with `finished` no counter below its floor); else what is
+    // wrong.
     QString verify(bool finished) const;
 
 private:
@@ -134,8 +134,8 @@ private:
     }
     void count(int lessonId, int slot, int by);
     void setUnplaced(int lessonId, bool unplaced);
-    void bindToMorning(int lessonId);
     void countFloor(int lessonId, int change);
+    void countOutside(int lessonId, int slot, int change);
 
     int classCount_;
     int slotCount_;
@@ -149,11 +149,13 @@ private:
     std::vector<int> unplaced_;
     std::vector<int> unplacedAt_;
     int unplacedPeriods_ = 0;
-    std::vector<char> morningBound_;
     std::vector<int> counted_; // lessons placed per counter
     std::vector<int> floors_;  // and their floors
+    std::vector<int> outside_; // main lessons per counter placed outside the morning
+    std::vector<int> outsideAllowed_;
     long long floorDeficit_ = 0;
-    mutable std::vector<std::pair<int, int>> touched_; // scratch of floorDeficitChange
+    mutable std::vector<unsigned> counterMark_; // scratch of floorDeficitChange
+    mutable unsigned markStamp_ = 0;
     std::vector<std::vector<int>> teacherClasses_;
 };
 

@@ -63,9 +63,10 @@ QString outcomeMessage(const OptimiseOutcome& outcome, const OptimiserOptions& o
                       .arg(report.onlyWithMainAfternoon)
                       .arg(AllowMainAfternoonCaption)
                 : QStringLiteral(u"\n即使允许主课移出上午，本次也未能再减少重课。");
-    if (outcome.after.unplaced > 0 && report.unavoidableUnplaced > 0)
-        text += QStringLiteral(u"\n有的班级计划的课时多于一周可排的节次，至少 %1 节课无法排入。")
-                    .arg(report.unavoidableUnplaced);
+    if (outcome.after.unplaced > 0 && report.unplacedLowerBound > 0)
+        text += QStringLiteral(u"\n有的班级计划的课时多于一周可排的节次，或者共用班级的合班课"
+                               u"多于一周可排的节次，至少 %1 节课无法排入。")
+                    .arg(report.unplacedLowerBound);
     return text;
 }
 

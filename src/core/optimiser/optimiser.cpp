@@ -1,5 +1,6 @@
 #include "optimiser.h"
 
+#include "lowerbounds.h"
 #include "morningpass.h"
 #include "placement.h"
 #include "tabusearch.h"
@@ -10,9 +11,10 @@ namespace orve::optimiser {
 
 namespace {
 
-bool nothingToDo(const LessonTable& table)
+bool atBounds(const LessonTable& table, const OptimiserReport& report)
 {
-    return table.doubleBookings() == 0 && table.unplacedPeriods() <= table.unavoidableUnplaced();
+    return table.doubleBookings() <= report.doubleBookingLowerBound &&
+           table.unplacedPeriods() <= report.unplacedLowerBound;
 }
 
 // A phase cut by its share of the steps tells the report, unless the run stopped as a whole.
@@ -22,8 +24,31 @@ void notePhaseStop(const RunControl& control, OptimiserReport& report)
         report.stop = control.phaseStopReason();
 }
 
-// The strict search with three quarters of the steps; when double bookings are left, the rest
-// goes on from its result under the relaxed rule. What the relaxed rule removes is kept when
+// Placing lessons may double-book their teachers, and removing double bookings moves lessons
+// out of the way of those still unplaced: the two take turns under the strict rule until a
+// round gains nothing.
+void placeAndRemove(LessonTable& table, RunControl& control, OptimiserReport& report)
+{
+    for (;;) {
+        const int unplaced = table.unplacedPeriods();
+        const int doubleBookings = table.doubleBookings();
+        if (unplaced > report.unplacedLowerBound && placementMayHelp(table))
+            placeUnplacedLessons(table, control, report.unplacedLowerBound);
+        if (const int bound = doubleBookingLowerBound(table, MainRule::Strict);
+            (table.doubleBookings() > bound || table.ruleViolations() > 0) &&
+            control.phaseStopReason() == StopReason::Finished)
+            removeDoubleBookings(table, control, bound, StrictStallSteps);
+        notePhaseStop(control, report);
+        const bool gained =
+            table.unplacedPeriods() < unplaced ||
+            (table.unplacedPeriods() == unplaced && table.doubleBookings() < doubleBookings);
+        if (!gained || control.phaseStopReason() != StopReason::Finished)
+            return;
+    }
+}
+
+// The strict rounds with three quarters of the steps; when double bookings are left, the rest
+// goes on from their result under the relaxed rule. What the relaxed rule removes is kept when
 // main lessons may leave the morning, else taken back and reported. Both runs of a seed take
 // the same strict path, so the relaxed one never ends worse than the strict one.
 void search(LessonTable& table, RunControl& control, qint64 steps, bool allowMainAfternoon,
@@ -31,22 +56,23 @@ void search(LessonTable& table, RunControl& control, qint64 steps, bool allowMai
 {
     const qint64 start = control.steps();
     control.limitPhase(steps * 3 / 4);
-    tabuSearch(table, control, StrictStallSteps);
-    notePhaseStop(control, report);
+    placeAndRemove(table, control, report);
     const int strictCount = table.doubleBookings();
-    if (strictCount == 0 || control.stopped())
+    const int relaxedBound = doubleBookingLowerBound(table, MainRule::Relaxed);
+    if (strictCount <= relaxedBound || control.stopped())
         return;
     const LessonTable::Snapshot strictResult = table.snapshot();
     if (!allowMainAfternoon)
         control.holdFigures(strictCount, table.unplacedPeriods());
     table.mainRule = MainRule::Relaxed;
     control.limitPhase(steps - (control.steps() - start));
-    tabuSearch(table, control);
+    removeDoubleBookings(table, control, relaxedBound);
     notePhaseStop(control, report);
     report.onlyWithMainAfternoon = strictCount - table.doubleBookings();
     report.triedRelaxed = true;
     if (!allowMainAfternoon || report.onlyWithMainAfternoon <= 0) {
         table.restore(strictResult);
+        control.restored();
         table.mainRule = MainRule::Strict;
     }
     control.showLiveFigures();
@@ -64,27 +90,24 @@ OptimiserReport optimise(LessonTable& table, const OptimiserOptions& options, Pr
     OptimiserReport report;
     report.doubleBookingsBefore = table.doubleBookings();
     report.unplacedBefore = table.unplacedPeriods();
-    report.unavoidableUnplaced = table.unavoidableUnplaced();
     report.mainOutsideBefore = table.mainOutsideMorning();
     report.doubleBookingsAfter = report.doubleBookingsBefore;
     report.unplacedAfter = report.unplacedBefore;
     report.mainOutsideAfter = report.mainOutsideBefore;
-    if (nothingToDo(table))
+    table.mainRule = MainRule::Strict;
+    report.doubleBookingLowerBound = doubleBookingLowerBound(
+        table, options.allowMainAfternoon ? MainRule::Relaxed : MainRule::Strict);
+    report.unplacedLowerBound = unplacedLowerBound(table);
+    // At the strict bound the relaxed rule may still remove more, which the report tells.
+    if (atBounds(table, report) &&
+        table.doubleBookings() <= doubleBookingLowerBound(table, MainRule::Relaxed))
         return report;
 
-    table.mainRule = MainRule::Strict;
     const LessonTable::Snapshot start = table.snapshot();
     const qint64 budget = options.stepBudget.value_or(defaultStepBudget(table));
     RunControl control(table, budget, options.timeLimitMs, options.seed, progress);
-    if (placementMayHelp(table)) {
-        control.limitPhase(budget / 2);
-        placeUnplacedLessons(table, control);
-        notePhaseStop(control, report);
-    }
     // The morning pass keeps a twentieth of the steps.
-    if (table.doubleBookings() > 0 && !control.stopped())
-        search(table, control, control.stepsLeft() - budget / 20, options.allowMainAfternoon,
-               report);
+    search(table, control, budget - budget / 20, options.allowMainAfternoon, report);
     control.unlimitPhase();
     // A timetable the search found nothing to change in is left as it is.
     report.changed = !(table.snapshot() == start);
@@ -93,7 +116,7 @@ OptimiserReport optimise(LessonTable& table, const OptimiserOptions& options, Pr
 
     if (control.stopped())
         report.stop = control.stopReason();
-    else if (nothingToDo(table))
+    else if (atBounds(table, report))
         report.stop = StopReason::Finished;
     report.doubleBookingsAfter = table.doubleBookings();
     report.unplacedAfter = table.unplacedPeriods();

@@ -40,7 +40,10 @@ struct OptimiserReport
     int doubleBookingsAfter = 0;
     int unplacedBefore = 0; // class periods
     int unplacedAfter = 0;
-    int unavoidableUnplaced = 0;
+    // What no timetable the optimiser may reach goes below (lowerbounds.h), under the rule
+    // for main lessons the run ends with.
+    int doubleBookingLowerBound = 0;
+    int unplacedLowerBound = 0;
     int mainOutsideBefore = 0; // class periods of main lessons outside the morning
     int mainOutsideAfter = 0;
     // When the strict search ends above 0: how many more double bookings the search removed

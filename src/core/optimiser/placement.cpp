@@ -38,11 +38,10 @@ long long score(const LessonTable& table)
 {
     return table.floorDeficit() * DeficitWeight +
            static_cast<long long>(table.unplacedPeriods()) * UnplacedWeight +
-           static_cast<long long>(table.ruleViolations()) * ViolationCost +
-           table.doubleBookings();
+           static_cast<long long>(table.ruleViolations()) * ViolationCost + table.doubleBookings();
 }
 
-// The best (lesson, slot) of one step and what it ejects.
+// The best (lesson, slot) of one step, what it ejects and what it moves out of its way.
 struct Choice
 {
     long long cost = LLONG_MAX;
@@ -50,6 +49,7 @@ struct Choice
     int slot = -1;
     int ties = 0;
     std::vector<int> ejected;
+    std::vector<std::pair<int, int>> relocated; // (lesson of one class, its free slot)
 };
 
 class Placement
@@ -58,15 +58,21 @@ public:
     Placement(LessonTable& table, RunControl& control)
         : table_(table), control_(control),
           tabuUntil_(std::size_t(table.lessonCount()) * std::size_t(table.slotCount()), 0),
-          hopeless_(std::size_t(table.lessonCount()), 0)
+          hopeless_(std::size_t(table.lessonCount()), 0),
+          relocation_(std::size_t(table.lessonCount()), -1),
+          relocationStep_(std::size_t(table.lessonCount()), 0),
+          seen_(std::size_t(table.lessonCount()), 0)
     {
     }
 
-    void run();
+    void run(int target);
 
 private:
     bool collectPool();
     void consider(int id, long long current, Choice& choice);
+    // A slot where the lesson's classes are all free and no rule keeps it out, its teachers
+    // free there where that can be; -1 when there is none. Worked out once a step.
+    int relocationFor(int lessonId);
     long long& tabu(int id, int slot)
     {
         return tabuUntil_[std::size_t(id) * std::size_t(table_.slotCount()) + std::size_t(slot)];
@@ -78,7 +84,12 @@ private:
     // Lessons with a fixed lesson in some member class in every slot.
     std::vector<char> hopeless_;
     std::vector<int> pool_;
+    std::vector<int> relocation_;
+    std::vector<long long> relocationStep_;
+    std::vector<unsigned> seen_; // occupants met in the slot weighed now
+    unsigned seenStamp_ = 0;
     std::vector<int> occupants_;
+    std::vector<std::pair<int, int>> relocated_;
     std::vector<std::pair<int, int>> moved_;
     long long step_ = 0;
     long long bestScore_ = 0;
@@ -103,33 +114,56 @@ void Placement::consider(int id, long long current, Choice& choice)
         if (!table_.mayPut(id, s))
             continue;
         occupants_.clear();
+        relocated_.clear();
+        if (++seenStamp_ == 0) {
+            std::fill(seen_.begin(), seen_.end(), 0);
+            seenStamp_ = 1;
+        }
         bool blocked = false;
         int ejectedPeriods = 0;
         for (const int c : l.classes) {
             const int there = table_.cell(c, s);
-            if (there < 0 ||
-                std::find(occupants_.begin(), occupants_.end(), there) != occupants_.end())
+            if (there < 0 || seen_[std::size_t(there)] == seenStamp_)
                 continue;
-            if (table_.lesson(there).fixed) {
+            seen_[std::size_t(there)] = seenStamp_;
+            const Lesson& occupant = table_.lesson(there);
+            if (occupant.fixed) {
                 blocked = true;
                 break;
             }
+            // A lesson goes where its classes are all free, when there is such a slot.
+            if (const int to = relocationFor(there); to >= 0) {
+                relocated_.emplace_back(there, to);
+                continue;
+            }
             occupants_.push_back(there);
-            ejectedPeriods += int(table_.lesson(there).classes.size());
+            ejectedPeriods += int(occupant.classes.size());
         }
         if (blocked)
             continue;
         anyOpen = true;
         moved_.clear();
-        for (const int there : occupants_)
+        int teacherMoves = int(l.teachers.size());
+        for (const int there : occupants_) {
             moved_.emplace_back(there, -1);
+            teacherMoves += int(table_.lesson(there).teachers.size());
+        }
+        for (const auto& [there, to] : relocated_) {
+            moved_.emplace_back(there, to);
+            teacherMoves += int(table_.lesson(there).teachers.size());
+        }
         moved_.emplace_back(id, s);
+        const long long placing = table_.floorDeficitChange(occupants_, id) * DeficitWeight +
+                                  (ejectedPeriods - int(l.classes.size())) * UnplacedWeight +
+                                  (l.main && !table_.isMorning(s) ? MainOutsideWeight : 0);
+        // Each teacher of a lesson that moves changes the double bookings by one at most in
+        // the slot left and in the slot taken; with no rule broken, none is mended either.
+        if (table_.ruleViolations() == 0 && placing - 2 * teacherMoves > choice.cost)
+            continue;
         const int change = moveCost(table_.changeOf(moved_));
         if (change == RefusedMove)
             continue;
-        const long long cost = table_.floorDeficitChange(occupants_, id) * DeficitWeight +
-                               (ejectedPeriods - int(l.classes.size())) * UnplacedWeight +
-                               (l.main && !table_.isMorning(s) ? MainOutsideWeight : 0) + change;
+        const long long cost = placing + change;
         // A tabu placement is taken only when it makes the best timetable yet.
         if (tabu(id, s) > step_ && current + cost >= bestScore_)
             continue;
@@ -142,19 +176,52 @@ void Placement::consider(int id, long long current, Choice& choice)
         choice.lesson = id;
         choice.slot = s;
         choice.ejected = occupants_;
+        choice.relocated = relocated_;
     }
     if (!anyOpen)
         hopeless_[std::size_t(id)] = 1;
 }
 
-void Placement::run()
+int Placement::relocationFor(int lessonId)
 {
-    const int unavoidable = table_.unavoidableUnplaced();
+    if (relocationStep_[std::size_t(lessonId)] == step_ + 1)
+        return relocation_[std::size_t(lessonId)];
+    const Lesson& l = table_.lesson(lessonId);
+    int found = -1;
+    int fewestBusy = INT_MAX;
+    int ties = 0;
+    for (int s = 0; s < table_.slotCount(); ++s) {
+        if (std::any_of(l.classes.begin(), l.classes.end(),
+                        [&](int c) { return table_.cell(c, s) >= 0; }) ||
+            !table_.mayPut(lessonId, s) ||
+            std::any_of(l.facts.begin(), l.facts.end(), [&](const conditions::LessonFacts& f) {
+                return table_.tally().ruleBrokenIfAdded(f, s).has_value();
+            }))
+            continue;
+        int busy = 0;
+        for (const int t : l.teachers)
+            busy += table_.busy(t, s) > 0 ? 1 : 0;
+        if (busy < fewestBusy) {
+            fewestBusy = busy;
+            ties = 0;
+        } else if (busy > fewestBusy) {
+            continue;
+        }
+        if (control_.below(++ties) == 0)
+            found = s;
+    }
+    relocationStep_[std::size_t(lessonId)] = step_ + 1;
+    relocation_[std::size_t(lessonId)] = found;
+    return found;
+}
+
+void Placement::run(int target)
+{
     bestScore_ = score(table_);
     LessonTable::Snapshot best = table_.snapshot();
     long long lastImprovement = 0;
     for (;; ++step_) {
-        if (table_.unplacedPeriods() <= unavoidable ||
+        if ((table_.unplacedPeriods() <= target && table_.floorDeficit() == 0) ||
             step_ - lastImprovement > PlacementStallSteps)
             break;
         if (!collectPool() || !control_.step())
@@ -171,6 +238,10 @@ void Placement::run()
             table_.unplace(there);
             tabu(there, choice.slot) = tenure;
         }
+        for (const auto& [there, to] : choice.relocated) {
+            table_.exchange(table_.lesson(there).classes, choice.slot, to, {there});
+            tabu(there, choice.slot) = tenure;
+        }
         table_.place(choice.lesson, choice.slot);
         control_.moved();
         if (score(table_) < bestScore_) {
@@ -179,8 +250,10 @@ void Placement::run()
             lastImprovement = step_;
         }
     }
-    if (score(table_) > bestScore_)
+    if (score(table_) > bestScore_) {
         table_.restore(best);
+        control_.restored();
+    }
 }
 
 } // namespace
@@ -192,9 +265,9 @@ bool placementMayHelp(const LessonTable& table)
                        [&](int id) { return worthPlacing(table, id); });
 }
 
-void placeUnplacedLessons(LessonTable& table, RunControl& control)
+void placeUnplacedLessons(LessonTable& table, RunControl& control, int target)
 {
-    Placement(table, control).run();
+    Placement(table, control).run(target);
 }
 
 } // namespace orve::optimiser

@@ -6,7 +6,7 @@
 // back there for a while (tabu), so chains of ejections move on instead of undoing themselves.
 // Cost, in this order: counters below their floors (never in the result: the start has none
 // and the best timetable is kept), unplaced class periods, a main lesson outside the morning,
-// double bookings. Stops at the unavoidable number of unplaced periods or after a number of
+// double bookings. Stops at `target` unplaced periods (a lower bound) or after a number of
 // steps without a better timetable, and leaves the best timetable seen.
 #pragma once
 
@@ -18,7 +18,7 @@ class RunControl;
 // Steps without a better timetable after which the search gives up.
 inline constexpr int PlacementStallSteps = 1000;
 
-void placeUnplacedLessons(LessonTable& table, RunControl& control);
+void placeUnplacedLessons(LessonTable& table, RunControl& control, int target);
 
 // Whether placing may help: an unplaced lesson that is not an ordinary lesson of a full class
 // (such a lesson can only take another one's place, which the double-booking search tries).

@@ -55,6 +55,12 @@ void RunControl::moved()
         progress_->moved(table_);
 }
 
+void RunControl::restored()
+{
+    if (progress_)
+        progress_->restored(table_);
+}
+
 void RunControl::limitPhase(qint64 steps)
 {
     phaseReason_ = StopReason::Finished;

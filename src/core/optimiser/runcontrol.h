@@ -22,8 +22,10 @@ public:
     // The figures now and how much of its step budget or time the run has used (percent);
     // false asks the run to stop, keeping the best timetable found.
     virtual bool carryOn(int doubleBookings, int unplacedPeriods, int percentDone) = 0;
-    // After every move the run makes (tests check the invariants here).
+    // After every move the run makes, and after it goes back to a timetable it had (tests
+    // check the invariants here).
     virtual void moved(const LessonTable&) {}
+    virtual void restored(const LessonTable&) {}
 };
 
 enum class StopReason { Finished, StepBudget, TimeLimit, Cancelled };
@@ -37,8 +39,9 @@ public:
 
     // Counts one step of the current phase; false when the phase or the whole run must stop.
     bool step();
-    // Tells the listener of a move made.
+    // Tells the listener of a move made, or of the table put back as it was.
     void moved();
+    void restored();
 
     // The current phase may take at most so many more steps (never beyond the run's budget);
     // until the next call.

@@ -38,7 +38,7 @@ public:
     {
     }
 
-    qint64 run(qint64 stallSteps);
+    qint64 run(int target, qint64 stallSteps);
 
 private:
     // A candidate step: a slot exchange, or an exchange with a left-out lesson.
@@ -49,9 +49,18 @@ private:
         int coming = -1;  // left-out lesson of the same class that takes its cell
     };
 
+    // A rule mended outweighs any number of double bookings, as in moveCost.
+    long long score() const
+    {
+        return static_cast<long long>(table_.ruleViolations()) * ViolationCost +
+               table_.doubleBookings();
+    }
+    void startCandidates();
     void collectCandidates(int teacher, int slot);
+    void collectAroundBreach();
     void addCandidate(int id, int teacher);
     bool consider(int delta, bool tabu);
+    void considerExchange(bool tabu);
     void tryLeftOut(int id);
     void make(qint64 step);
     long long& tabu(int id, int slot)
@@ -64,14 +73,15 @@ private:
     SlotExchangeBuilder builder_;
     std::vector<long long> tabuUntil_;
     std::vector<int> candidates_;
+    std::vector<int> breaching_;
     std::vector<unsigned> seen_;
     unsigned seenStamp_ = 0;
     std::vector<int> leaving_ = std::vector<int>(1);
     SlotExchange trial_;
     Move best_;
     qint64 step_ = 0;
-    int bestCount_ = 0;
-    int current_ = 0;
+    long long bestScore_ = 0;
+    long long current_ = 0;
     int bestDelta_ = INT_MAX;
     int ties_ = 0;
 };
@@ -85,13 +95,18 @@ void TabuSearch::addCandidate(int id, int teacher)
     }
 }
 
-void TabuSearch::collectCandidates(int teacher, int slot)
+void TabuSearch::startCandidates()
 {
     candidates_.clear();
     if (++seenStamp_ == 0) {
         std::fill(seen_.begin(), seen_.end(), 0);
         seenStamp_ = 1;
     }
+}
+
+void TabuSearch::collectCandidates(int teacher, int slot)
+{
+    startCandidates();
     const std::vector<int>& classes = table_.classesOfTeacher(teacher);
     for (const int cls : classes)
         addCandidate(table_.cell(cls, slot), teacher);
@@ -107,9 +122,37 @@ void TabuSearch::collectCandidates(int teacher, int slot)
                      teacher);
 }
 
+// A lesson breaking a rule where it stands, with lessons of its teacher that may make room
+// (a daily maximum is mended by moving any of that day's lessons). Breaches are few: the run
+// keeps the rules wherever it can, so the lessons are looked for only while there are some.
+void TabuSearch::collectAroundBreach()
+{
+    breaching_.clear();
+    for (int id = 0; id < table_.lessonCount(); ++id) {
+        const Lesson& l = table_.lesson(id);
+        if (l.fixed || l.slot < 0)
+            continue;
+        if (std::any_of(l.facts.begin(), l.facts.end(), [&](const conditions::LessonFacts& f) {
+                return !table_.tally().rulesBrokenBy(f, l.slot).empty();
+            }))
+            breaching_.push_back(id);
+    }
+    startCandidates();
+    if (breaching_.empty())
+        return;
+    const int id = breaching_[std::size_t(control_.below(int(breaching_.size())))];
+    const Lesson& l = table_.lesson(id);
+    if (!l.teachers.empty())
+        collectCandidates(l.teachers[std::size_t(control_.below(int(l.teachers.size())))], l.slot);
+    if (seen_[std::size_t(id)] != seenStamp_) {
+        seen_[std::size_t(id)] = seenStamp_;
+        candidates_.push_back(id);
+    }
+}
+
 bool TabuSearch::consider(int delta, bool tabu)
 {
-    if (tabu && current_ + delta >= bestCount_)
+    if (tabu && current_ + delta >= bestScore_)
         return false;
     if (delta < bestDelta_) {
         bestDelta_ = delta;
@@ -117,6 +160,15 @@ bool TabuSearch::consider(int delta, bool tabu)
         return true;
     }
     return delta == bestDelta_ && control_.below(++ties_) == 0;
+}
+
+void TabuSearch::considerExchange(bool tabu)
+{
+    const int cost = builder_.cost(trial_);
+    if (cost != RefusedMove && consider(cost, tabu)) {
+        best_.exchange = trial_;
+        best_.leaving = -1;
+    }
 }
 
 void TabuSearch::tryLeftOut(int id)
@@ -141,8 +193,8 @@ void TabuSearch::tryLeftOut(int id)
 
 void TabuSearch::make(qint64 step)
 {
-    const long long tenure =
-        step + control_.below(TenureBase) + static_cast<long long>(TenureFactor * current_);
+    const long long tenure = step + control_.below(TenureBase) +
+                             static_cast<long long>(TenureFactor * table_.doubleBookings());
     if (best_.leaving >= 0) {
         const int at = table_.lesson(best_.leaving).slot;
         table_.unplace(best_.leaving);
@@ -156,19 +208,29 @@ void TabuSearch::make(qint64 step)
     control_.moved();
 }
 
-qint64 TabuSearch::run(qint64 stallSteps)
+qint64 TabuSearch::run(int target, qint64 stallSteps)
 {
-    bestCount_ = table_.doubleBookings();
+    bestScore_ = score();
     LessonTable::Snapshot best = table_.snapshot();
     qint64 bestStep = 0;
-    while (table_.doubleBookings() > 0) {
-        if ((stallSteps >= 0 && step_ - bestStep > stallSteps) || !control_.step())
+    // A breach of a rule outweighs any double booking, so the search goes on past the bound
+    // while one is left, and turns to breaches as often as to double bookings.
+    for (;;) {
+        const bool aboveBound = table_.doubleBookings() > std::max(target, 0);
+        const bool breaches = table_.ruleViolations() > 0;
+        if ((!aboveBound && !breaches) || (stallSteps >= 0 && step_ - bestStep > stallSteps) ||
+            !control_.step())
             break;
         ++step_;
-        const int key = table_.conflictKeys()[std::size_t(control_.below(table_.doubleBookings()))];
-        collectCandidates(key / table_.slotCount(), key % table_.slotCount());
+        if (breaches && (!aboveBound || control_.below(2) == 0)) {
+            collectAroundBreach();
+        } else {
+            const int key =
+                table_.conflictKeys()[std::size_t(control_.below(table_.doubleBookings()))];
+            collectCandidates(key / table_.slotCount(), key % table_.slotCount());
+        }
 
-        current_ = table_.doubleBookings();
+        current_ = score();
         bestDelta_ = INT_MAX;
         ties_ = 0;
         for (const int id : candidates_) {
@@ -177,33 +239,32 @@ qint64 TabuSearch::run(qint64 stallSteps)
             for (int to = 0; to < table_.slotCount(); ++to) {
                 if (to == from || !builder_.build(cls, from, to, trial_))
                     continue;
-                const int cost = builder_.cost(trial_);
-                if (cost != RefusedMove && consider(cost, tabu(id, to) > step_)) {
-                    std::swap(best_.exchange, trial_);
-                    best_.leaving = -1;
-                }
+                const bool tabuMove = tabu(id, to) > step_;
+                considerExchange(tabuMove);
             }
             tryLeftOut(id);
         }
         if (ties_ == 0)
             continue; // every move tabu
         make(step_);
-        if (table_.doubleBookings() < bestCount_) {
-            bestCount_ = table_.doubleBookings();
+        if (score() < bestScore_) {
+            bestScore_ = score();
             best = table_.snapshot();
             bestStep = step_;
         }
     }
-    if (table_.doubleBookings() > bestCount_)
+    if (score() > bestScore_) {
         table_.restore(best);
+        control_.restored();
+    }
     return step_;
 }
 
 } // namespace
 
-qint64 tabuSearch(LessonTable& table, RunControl& control, qint64 stallSteps)
+qint64 removeDoubleBookings(LessonTable& table, RunControl& control, int target, qint64 stallSteps)
 {
-    return TabuSearch(table, control).run(stallSteps);
+    return TabuSearch(table, control).run(target, stallSteps);
 }
 
 } // namespace orve::optimiser

@@ -1,6 +1,6 @@
-// The tabu search that removes double bookings. Each step takes a random double-booked
-// (teacher, slot) and tries two of that teacher's lessons there and eight of his lessons
-// elsewhere against every other slot of the week, and makes the best move that is not tabu:
+// The tabu search that removes double bookings and breaches of rules. Each step takes a random
+// double-booked (teacher, slot), or a lesson breaking a rule, and tries two of that teacher's
+// lessons there and eight of his lessons elsewhere against every other slot of the week, and makes the best move that is not tabu:
 // a slot exchange (slotexchange.h), or in a full class with lessons left out the exchange of
 // a placed lesson with one left out, when the counters allow it. After a move a lesson may not
 // go back to the slot it left for a tenure that grows with the double bookings; a tabu move is
@@ -14,7 +14,10 @@ namespace orve::optimiser {
 class LessonTable;
 class RunControl;
 
-// Steps without a new best after which the search ends (-1: never).
-qint64 tabuSearch(LessonTable& table, RunControl& control, qint64 stallSteps = -1);
+// Ends at `target` double bookings (a lower bound: no search goes below it) with no rule
+// broken, or after
+// `stallSteps` steps without a new best (-1: never).
+qint64 removeDoubleBookings(LessonTable& table, RunControl& control, int target,
+                            qint64 stallSteps = -1);
 
 } // namespace orve::optimiser
