@@ -57,6 +57,8 @@ private:
     }
     void startCandidates();
     void collectCandidates(int teacher, int slot);
+    bool breaches(int id) const;
+    int breachingLesson();
     void collectAroundBreach();
     void addCandidate(int id, int teacher);
     bool consider(int delta, bool tabu);
@@ -122,25 +124,42 @@ void TabuSearch::collectCandidates(int teacher, int slot)
                      teacher);
 }
 
-// A lesson breaking a rule where it stands, with lessons of its teacher that may make room
-// (a daily maximum is mended by moving any of that day's lessons). Breaches are few: the run
-// keeps the rules wherever it can, so the lessons are looked for only while there are some.
+bool TabuSearch::breaches(int id) const
+{
+    const Lesson& l = table_.lesson(id);
+    return !l.fixed && l.slot >= 0 &&
+           std::any_of(l.facts.begin(), l.facts.end(), [&](const conditions::LessonFacts& f) {
+               return !table_.tally().rulesBrokenBy(f, l.slot).empty();
+           });
+}
+
+// A random lesson breaking a rule where it stands. The list of them is made again only when
+// every lesson on it has been mended: on a large school a scan of every lesson each step
+// would cost more than the step.
+int TabuSearch::breachingLesson()
+{
+    while (!breaching_.empty()) {
+        const std::size_t k = std::size_t(control_.below(int(breaching_.size())));
+        if (const int id = breaching_[k]; breaches(id))
+            return id;
+        breaching_[k] = breaching_.back();
+        breaching_.pop_back();
+    }
+    for (int id = 0; id < table_.lessonCount(); ++id)
+        if (breaches(id))
+            breaching_.push_back(id);
+    return breaching_.empty() ? -1
+                              : breaching_[std::size_t(control_.below(int(breaching_.size())))];
+}
+
+// A lesson breaking a rule, with lessons of its teacher that may make room (a daily maximum
+// is mended by moving any of that day's lessons).
 void TabuSearch::collectAroundBreach()
 {
-    breaching_.clear();
-    for (int id = 0; id < table_.lessonCount(); ++id) {
-        const Lesson& l = table_.lesson(id);
-        if (l.fixed || l.slot < 0)
-            continue;
-        if (std::any_of(l.facts.begin(), l.facts.end(), [&](const conditions::LessonFacts& f) {
-                return !table_.tally().rulesBrokenBy(f, l.slot).empty();
-            }))
-            breaching_.push_back(id);
-    }
     startCandidates();
-    if (breaching_.empty())
+    const int id = breachingLesson();
+    if (id < 0)
         return;
-    const int id = breaching_[std::size_t(control_.below(int(breaching_.size())))];
     const Lesson& l = table_.lesson(id);
     if (!l.teachers.empty())
         collectCandidates(l.teachers[std::size_t(control_.below(int(l.teachers.size())))], l.slot);
