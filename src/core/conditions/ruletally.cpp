@@ -54,14 +54,33 @@ RuleTally::RuleTally(const RuleBook& book, int classCount, int slotCount)
     for (int part = 0; part < Parts; ++part)
         partMasks_.push_back(book.periodsOfPart(part));
     const QHash<QPair<int, int>, int>& wanted = book.doublePeriodNeeds();
+    if (!wanted.isEmpty())
+        needAt_.assign(std::size_t(classCount_) * std::size_t(book.courseCount()), -1);
     for (auto need = wanted.constBegin(); need != wanted.constEnd(); ++need) {
-        needs_.insert(need.key(), int(pairs_.size()));
-        needKeys_.push_back(need.key());
+        const auto [classIndex, course] = need.key();
+        if (classIndex < 0 || classIndex >= classCount_ || course < 0 ||
+            course >= book.courseCount())
+            continue;
+        needAt_[std::size_t(classIndex) * std::size_t(book.courseCount()) + std::size_t(course)] =
+            int(pairs_.size());
+        needWanted_.push_back(need.value());
         pairs_.push_back(0);
         counts_.violations[std::size_t(kindIndex(RuleKind::DoublePeriods))] += need.value();
     }
     dayPeriods_.assign(pairs_.size() * std::size_t(book.days()), 0);
     needLessons_.assign(pairs_.size() * std::size_t(book.slotCount()), 0);
+    trialPeriodsMark_.assign(dayPeriods_.size(), 0);
+    trialPeriodsAt_.assign(dayPeriods_.size(), 0);
+    trialCourseDayMark_.assign(courseDayLessons_.size(), 0);
+    trialCourseDayAt_.assign(courseDayLessons_.size(), 0);
+}
+
+int RuleTally::needOf(int classIndex, int course) const
+{
+    if (needAt_.empty() || course < 0 || classIndex < 0 || classIndex >= classCount_)
+        return -1;
+    return needAt_[std::size_t(classIndex) * std::size_t(book_.courseCount()) +
+                   std::size_t(course)];
 }
 
 void RuleTally::nameTeacher(int teacher, const QString& name)
@@ -235,10 +254,9 @@ int RuleTally::pairsIn(quint32 periods, const std::vector<quint32>& parts)
 
 void RuleTally::changeDoublePeriods(const LessonFacts& lesson, int slot, int by)
 {
-    const auto found = needs_.constFind({lesson.classIndex, lesson.course});
-    if (found == needs_.constEnd())
+    const int need = needOf(lesson.classIndex, lesson.course);
+    if (need < 0)
         return;
-    const int need = *found;
     const int day = dayOf(slot);
     quint32& periods = dayPeriods_[std::size_t(need) * std::size_t(book_.days()) + std::size_t(day)];
     const int before = pairsIn(periods, partMasks_);
@@ -246,7 +264,7 @@ void RuleTally::changeDoublePeriods(const LessonFacts& lesson, int slot, int by)
     int& lessons = needLessons_[std::size_t(need) * std::size_t(book_.slotCount()) + std::size_t(slot)];
     lessons += by;
     periods = lessons > 0 ? periods | bit : periods & ~bit;
-    const int wanted = book_.doublePeriods(lesson.classIndex, lesson.course);
+    const int wanted = needWanted_[std::size_t(need)];
     int& held = pairs_[std::size_t(need)];
     const int missing = std::max(wanted - held, 0);
     held += pairsIn(periods, partMasks_) - before;
@@ -256,10 +274,8 @@ void RuleTally::changeDoublePeriods(const LessonFacts& lesson, int slot, int by)
 
 int RuleTally::doublePeriodsMissing(int classIndex, int course) const
 {
-    const auto need = needs_.constFind({classIndex, course});
-    if (need == needs_.constEnd())
-        return 0;
-    return std::max(book_.doublePeriods(classIndex, course) - pairs_[std::size_t(*need)], 0);
+    const int need = needOf(classIndex, course);
+    return need < 0 ? 0 : std::max(needWanted_[std::size_t(need)] - pairs_[std::size_t(need)], 0);
 }
 
 bool RuleTally::doubleBooksIfAdded(const LessonFacts& lesson, int slot) const
@@ -322,9 +338,8 @@ std::vector<RuleKind> RuleTally::rulesBrokenBy(const LessonFacts& lesson, int sl
     if (const int limit = book_.teacherDailyLimit(teacher);
         limit > 0 && teacherDayLessonsOf(teacher, day) > limit)
         broken.push_back(RuleKind::TeacherDailyLimit);
-    if (const auto need = needs_.constFind({lesson.classIndex, lesson.course});
-        need != needs_.constEnd() &&
-        pairs_[std::size_t(*need)] < book_.doublePeriods(lesson.classIndex, lesson.course))
+    if (const int need = needOf(lesson.classIndex, lesson.course);
+        need >= 0 && pairs_[std::size_t(need)] < needWanted_[std::size_t(need)])
         broken.push_back(RuleKind::DoublePeriods);
     return broken;
 }

@@ -142,8 +142,11 @@ private:
     std::vector<int> venueLessons_;            // venue x slots + slot
     std::vector<int> teacherDayLessons_;       // book's teacher x days + day
     std::vector<int> courseDayLessons_;        // (class x courses + course) x days + day
-    QHash<QPair<int, int>, int> needs_;        // (class, course) with double periods -> index
-    std::vector<QPair<int, int>> needKeys_;    // index -> (class, course)
+    // The (class, course) pairs with double periods wanted, numbered: every cell of a change
+    // asks for its number, so it is looked up by place rather than hashed.
+    int needOf(int classIndex, int course) const;
+    std::vector<int> needAt_;                  // class x courses + course -> need, or -1
+    std::vector<int> needWanted_;              // need -> double periods wanted
     std::vector<quint32> dayPeriods_;          // need x days + day -> periods held (bits)
     // need x slots + slot -> lessons there: a lesson may come into a slot before the one it
     // changes places with has left it.
@@ -151,8 +154,9 @@ private:
     std::vector<int> pairs_;                   // need -> double periods held
     std::vector<quint32> partMasks_;           // the periods of each part of a day (bits)
 
-    // Scratch of changeOf: changes by key, teacher-slot keys found by a mark (a long chain
-    // of a large school touches hundreds), the others by a search among the few there are.
+    // Scratch of changeOf: changes by key; teacher-slot, course-day and double-period keys
+    // found by a mark (a long chain of a large school touches hundreds, and every cell of a
+    // change notes the latter two), the others by a search among the few there are.
     void noteCell(const LessonFacts& lesson, int slot, int by);
     RuleCounts trialStart_;
     void noteLessons(int teacher, int slot, int by);
@@ -164,12 +168,18 @@ private:
     std::vector<std::pair<quint64, int>> trialUnits_;
     std::vector<std::pair<int, int>> trialVenues_;
     std::vector<std::pair<std::size_t, int>> trialCourseDays_;
+    std::vector<unsigned> trialCourseDayMark_; // by courseDayLessons_'s key, as trialMark_
+    std::vector<int> trialCourseDayAt_;
     struct TrialPeriods
     {
         std::size_t at;                  // need x days + day
         std::array<qint8, 32> net;       // lessons come (+) or gone (-) per period
     };
     std::vector<TrialPeriods> trialPeriods_;
+    std::vector<unsigned> trialPeriodsMark_;   // by need x days + day, as trialMark_
+    std::vector<int> trialPeriodsAt_;
+    std::vector<std::pair<std::size_t, int>> trialTeacherDays_;
+    std::vector<std::pair<int, int>> trialPairs_; // need -> pairs gained
 };
 
 } // namespace orve::conditions

@@ -57,16 +57,24 @@ void RuleTally::noteCell(const LessonFacts& lesson, int slot, int by)
         return;
     if (book_.courseUnavailable(lesson.course, slot))
         counts_.violations[std::size_t(RuleKind::CourseUnavailable)] += by;
-    if (book_.courseDailyLimit(lesson.course) > 0)
-        addTo(trialCourseDays_, courseDayAt(lesson, day), by);
-    if (const auto need = needs_.constFind({lesson.classIndex, lesson.course});
-        need != needs_.constEnd()) {
-        const std::size_t at = std::size_t(*need) * std::size_t(book_.days()) + std::size_t(day);
-        auto entry = std::find_if(trialPeriods_.begin(), trialPeriods_.end(),
-                                  [at](const TrialPeriods& t) { return t.at == at; });
-        if (entry == trialPeriods_.end())
-            entry = trialPeriods_.insert(trialPeriods_.end(), {at, {}});
-        entry->net[std::size_t(slot % book_.periodsPerDay())] += qint8(by);
+    if (book_.courseDailyLimit(lesson.course) > 0) {
+        const std::size_t at = courseDayAt(lesson, day);
+        if (trialCourseDayMark_[at] != trialStamp_) {
+            trialCourseDayMark_[at] = trialStamp_;
+            trialCourseDayAt_[at] = int(trialCourseDays_.size());
+            trialCourseDays_.emplace_back(at, 0);
+        }
+        trialCourseDays_[std::size_t(trialCourseDayAt_[at])].second += by;
+    }
+    if (const int need = needOf(lesson.classIndex, lesson.course); need >= 0) {
+        const std::size_t at = std::size_t(need) * std::size_t(book_.days()) + std::size_t(day);
+        if (trialPeriodsMark_[at] != trialStamp_) {
+            trialPeriodsMark_[at] = trialStamp_;
+            trialPeriodsAt_[at] = int(trialPeriods_.size());
+            trialPeriods_.push_back({at, {}});
+        }
+        trialPeriods_[std::size_t(trialPeriodsAt_[at])]
+            .net[std::size_t(slot % book_.periodsPerDay())] += qint8(by);
     }
 }
 
@@ -91,7 +99,8 @@ void RuleTally::beginChange()
     trialCourseDays_.clear();
     trialPeriods_.clear();
     if (++trialStamp_ == 0) {
-        std::fill(trialMark_.begin(), trialMark_.end(), 0);
+        for (auto* marks : {&trialMark_, &trialCourseDayMark_, &trialPeriodsMark_})
+            std::fill(marks->begin(), marks->end(), 0);
         trialStamp_ = 1;
     }
 }
@@ -121,7 +130,7 @@ RuleCounts RuleTally::change()
             noteLessons(which, slot, lessons);
     }
 
-    std::vector<std::pair<std::size_t, int>> teacherDays;
+    trialTeacherDays_.clear();
     for (const auto& [key, by] : trialLessons_) {
         if (by == 0)
             continue;
@@ -135,10 +144,10 @@ RuleCounts RuleTally::change()
         if (book_.teacherUnavailable(bookTeacher, slot))
             violations[std::size_t(RuleKind::TeacherUnavailable)] += by;
         if (const int day = dayOf(slot); day >= 0 && book_.teacherDailyLimit(bookTeacher) > 0)
-            addTo(teacherDays,
+            addTo(trialTeacherDays_,
                   std::size_t(bookTeacher) * std::size_t(book_.days()) + std::size_t(day), by);
     }
-    for (const auto& [at, by] : teacherDays) {
+    for (const auto& [at, by] : trialTeacherDays_) {
         const int limit = book_.teacherDailyLimit(int(at / std::size_t(book_.days())));
         const int held = teacherDayLessons_[at];
         violations[std::size_t(RuleKind::TeacherDailyLimit)] +=
@@ -158,7 +167,7 @@ RuleCounts RuleTally::change()
             over(held + by, limit) - over(held, limit);
     }
     if (!trialPeriods_.empty()) {
-        std::vector<std::pair<int, int>> pairsChange; // need -> pairs gained
+        trialPairs_.clear();
         for (const TrialPeriods& t : trialPeriods_) {
             const quint32 now = dayPeriods_[t.at];
             quint32 then = now;
@@ -171,13 +180,12 @@ RuleCounts RuleTally::change()
                                  t.net[std::size_t(period)];
                 then = held > 0 ? then | (quint32(1) << period) : then & ~(quint32(1) << period);
             }
-            addTo(pairsChange, int(t.at / std::size_t(book_.days())),
+            addTo(trialPairs_, int(t.at / std::size_t(book_.days())),
                   pairsIn(then, partMasks_) - pairsIn(now, partMasks_));
         }
-        for (const auto& [index, gained] : pairsChange) {
-            const QPair<int, int>& need = needKeys_[std::size_t(index)];
-            const int wanted = book_.doublePeriods(need.first, need.second);
-            const int held = pairs_[std::size_t(index)];
+        for (const auto& [need, gained] : trialPairs_) {
+            const int wanted = needWanted_[std::size_t(need)];
+            const int held = pairs_[std::size_t(need)];
             violations[std::size_t(RuleKind::DoublePeriods)] +=
                 std::max(wanted - held - gained, 0) - std::max(wanted - held, 0);
         }
