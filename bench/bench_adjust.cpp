@@ -1,11 +1,12 @@
 // How long the manual adjustment takes on the largest school, 150 classes of 7 days x 10
 // periods, scheduled once, with the main window showing the master timetable (so every
 // command includes the view's repaint and the status bar's count): the first click's
-// colouring, a plain swap, a right click that clears every mark, and a forced swap with its
-// repair. Each timed command is undone or reset outside the timing. Run with
+// colouring (also of a double period, in the school scheduled with the daily rules), a plain
+// swap, a right click that clears every mark, and a forced swap with its repair. Each timed command is undone or reset outside the timing. Run with
 // QT_QPA_PLATFORM=offscreen where there is no display.
 #include "adjust/handchanges.h"
 #include "adjust/lessonswap.h"
+#include "adjust/swaprules.h"
 #include "mainwindow.h"
 #include "scheduledwindow.h"
 #include "model/cellmarks.h"
@@ -31,7 +32,7 @@ using model::CellRef;
 // One window with the scheduled school for every benchmark, on the scheduling tab.
 struct Scene : bench::ScheduledWindow
 {
-    Scene()
+    explicit Scene(bool dailyRules = false) : ScheduledWindow(dailyRules)
     {
         window.tabs()->setCurrentIndex(3);
         QApplication::processEvents();
@@ -112,6 +113,29 @@ void BM_FirstClickColouringTeachersKeptOut(benchmark::State& state)
     emit s.ws().notifier.conditionsChanged();
 }
 BENCHMARK(BM_FirstClickColouringTeachersKeptOut)->Unit(benchmark::kMillisecond);
+
+// The first click on half of a double period, in the school scheduled with course maxima and
+// double periods: every period is weighed as the place of the pair. A window of its own, made
+// once like the other.
+void BM_FirstClickColouringDoublePeriod(benchmark::State& state)
+{
+    static Scene* const daily = new Scene(true);
+    const adjust::SwapRules rules(daily->ws());
+    std::optional<CellRef> half;
+    for (int r = Picked.row; r < daily->grid().rowCount() && !half; ++r)
+        for (int c = 1; c < daily->grid().columnCount() && !half; ++c)
+            if (rules.pairedColumn({r, c}))
+                half = CellRef{r, c};
+    if (!half)
+        return state.SkipWithError("no double period in the timetable");
+    for (auto _ : state) {
+        daily->click(*half);
+        state.PauseTiming();
+        daily->click(*half);
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_FirstClickColouringDoublePeriod)->Unit(benchmark::kMillisecond);
 
 void BM_PlainSwap(benchmark::State& state)
 {

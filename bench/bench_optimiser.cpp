@@ -2,7 +2,8 @@
 // and on generated ones.
 //  BM_ScheduleSchool/<folder>/<school>: the scheduling run with its count, as orve-cli schedule
 //    --seed 1 does it (seeds 1, 2, 3); the large schools with combined groups are the guard
-//    against a slow "taught together" test.
+//    against a slow "taught together" test. BM_ScheduleSchoolDailyRules: the same with
+//    bench::addDailyRules (course maxima, double periods) added to the school.
 //  BM_OptimiseSchool/<folder>/<school>/<rule>: a scheduling run per iteration (seed 1, 2, 3, not timed),
 //    then the optimiser with its default step budget (timed; rule 0 strict, 1 main lessons may
 //    leave the morning). Counters: double bookings and unplaced periods before and after
@@ -26,6 +27,7 @@
 
 #include <algorithm>
 #include <benchmark/benchmark.h>
+#include <numeric>
 
 namespace {
 
@@ -70,20 +72,38 @@ struct Figures
     }
 };
 
-void BM_ScheduleSchool(benchmark::State& state, const QString& path)
+void scheduleSchool(benchmark::State& state, const QString& path, bool dailyRules)
 {
     Workspace ws;
     if (!bench::openRealSchool(state, ws, path))
         return;
+    if (dailyRules)
+        bench::addDailyRules(ws.school);
     SilentUiPort ui;
     double doubleBookings = 0;
+    double violations = 0;
     quint64 seed = 0;
     for (auto _ : state) {
         scheduler::SeededRandom random(++seed);
         scheduler::scheduleTimetable(ws, ui, random);
-        doubleBookings += scheduler::countTimetable(ws).double_bookings;
+        const scheduler::TimetableCount count = scheduler::countTimetable(ws);
+        doubleBookings += count.double_bookings;
+        violations += std::accumulate(count.rule_violations.begin(),
+                                      count.rule_violations.end(), 0);
     }
-    state.counters["double_bookings"] = doubleBookings / double(std::max<quint64>(seed, 1));
+    const double runs = double(std::max<quint64>(seed, 1));
+    state.counters["double_bookings"] = doubleBookings / runs;
+    state.counters["rule_violations"] = violations / runs;
+}
+
+void BM_ScheduleSchool(benchmark::State& state, const QString& path)
+{
+    scheduleSchool(state, path, false);
+}
+
+void BM_ScheduleSchoolDailyRules(benchmark::State& state, const QString& path)
+{
+    scheduleSchool(state, path, true);
 }
 
 void BM_OptimiseSchool(benchmark::State& state, const QString& path)
@@ -110,6 +130,9 @@ void BM_OptimiseSchool(benchmark::State& state, const QString& path)
 const bool schoolsRegistered = [] {
     for (benchmark::internal::Benchmark* b :
          bench::registerPerRealSchool("BM_ScheduleSchool", BM_ScheduleSchool))
+        b->Iterations(Seeds)->UseRealTime()->Unit(benchmark::kMillisecond);
+    for (benchmark::internal::Benchmark* b : bench::registerPerRealSchool(
+             "BM_ScheduleSchoolDailyRules", BM_ScheduleSchoolDailyRules))
         b->Iterations(Seeds)->UseRealTime()->Unit(benchmark::kMillisecond);
     for (benchmark::internal::Benchmark* b :
          bench::registerPerRealSchool("BM_OptimiseSchool", BM_OptimiseSchool))

@@ -56,6 +56,25 @@ QStringList newClashes(const Workspace& ws, const scheduler::TeacherIndex& index
     return clashes;
 }
 
+// Repairs each class outside the swap's rows that a teacher moving into `column` already
+// teaches there.
+void repairClashes(scheduler::RepairEngine& repair, const scheduler::TeacherIndex& index,
+                   const SlotSwap& swap, int column)
+{
+    const std::vector<int>& rows = swap.rows;
+    for (const int row : rows) {
+        const int incoming = index.teacherAt({row, column});
+        if (index.isNobody(incoming))
+            continue;
+        for (int r = model::FirstClassRow; r < index.rows(); ++r)
+            if (index.teacherAt({r, column}) == incoming &&
+                std::find(rows.begin(), rows.end(), r) == rows.end()) {
+                repair.repair({r, column});
+                break;
+            }
+    }
+}
+
 } // namespace
 
 ForcedSwapOutcome forceSwap(Workspace& ws, UiPort& ui, scheduler::RandomSource& random,
@@ -66,26 +85,28 @@ ForcedSwapOutcome forceSwap(Workspace& ws, UiPort& ui, scheduler::RandomSource& 
     if (!isClassSlot(timetable, picked) || !isClassSlot(timetable, other) ||
         picked.row != other.row || picked == other)
         return outcome;
-    const std::vector<int> rows = [&] {
+    const std::vector<SlotSwap> swaps = [&] {
         const SwapRules rules(ws);
-        std::vector<int> moving = rules.rowsMoving(picked.row, picked.column, other.column);
-        if (const std::optional<CellRef> held = rules.heldCell(moving, picked.column, other.column)) {
+        std::vector<SlotSwap> moving = rules.swapsOf(picked, other.column);
+        if (moving.empty()) {
+            ui.showStatus(DoublePeriodMisfitMessage);
+        } else if (const std::optional<CellRef> held = rules.heldCell(moving)) {
             ui.showStatus(rules.heldInPlace(*held));
             moving.clear();
-        } else if (const auto broken = rules.ruleBroken(moving, picked.column, other.column)) {
+        } else if (const auto broken = rules.ruleBroken(moving)) {
             ui.showStatus(SwapRules::ruleMessage(*broken));
             moving.clear();
         }
         return moving;
     }();
-    if (rows.empty())
+    if (swaps.empty())
         return outcome;
     // The repair's exchanges keep the school's rules as the run's do.
     scheduler::TimetableRules schoolRules(ws.school, ws.periodsPerDay());
     scheduler::TeacherIndex index(timetable, scheduler::CellReading::Bookings);
     if (!schoolRules.book().empty())
         index.attachRules(schoolRules);
-    outcome.code = swapConflict(index, rows, picked.column, other.column);
+    outcome.code = swapConflict(index, swaps);
     if (outcome.code == 3) {
         ui.message(BothClashMessage, MessageButtons::Ok);
         return outcome;
@@ -98,33 +119,25 @@ ForcedSwapOutcome forceSwap(Workspace& ws, UiPort& ui, scheduler::RandomSource& 
     step.caption = ForcedSwapCaption;
     index.setJournal(&step.exchanges);
     model::RedrawSuspender suspended(timetable);
-    for (const int row : rows)
-        index.swapCells({row, picked.column}, {row, other.column});
+    for (const SlotSwap& swap : swaps)
+        for (const int row : swap.rows)
+            index.swapCells({row, swap.columnA}, {row, swap.columnB});
     if (outcome.code != 0) {
         // The repair must never move the lessons the user placed; they keep their own styles
         // (a combined lesson its fixed mark) afterwards.
-        const int column = outcome.code == 1 ? picked.column : other.column;
-        for (const int row : rows)
-            for (const CellRef at : {CellRef{row, picked.column}, CellRef{row, other.column}}) {
-                const model::GridCell& cell = timetable.cell(at);
-                step.writes.push_back({at, cell.text, cell.style, cell.text, cell.style});
-                timetable.setTextStyle(at, model::FixedMark);
-            }
+        for (const SlotSwap& swap : swaps)
+            for (const int row : swap.rows)
+                for (const CellRef at : {CellRef{row, swap.columnA}, CellRef{row, swap.columnB}}) {
+                    const model::GridCell& cell = timetable.cell(at);
+                    step.writes.push_back({at, cell.text, cell.style, cell.text, cell.style});
+                    timetable.setTextStyle(at, model::FixedMark);
+                }
         // The repair is bounded and short: no events run while the index is in use.
         SilentUiPort quiet;
         scheduler::RepairEngine repair(index, groups, random, quiet,
                                        scheduler::RepairBudget::forColumns(index.columns()));
-        for (const int row : rows) {
-            const int incoming = index.teacherAt({row, column});
-            if (index.isNobody(incoming))
-                continue;
-            for (int r = model::FirstClassRow; r < index.rows(); ++r)
-                if (index.teacherAt({r, column}) == incoming &&
-                    std::find(rows.begin(), rows.end(), r) == rows.end()) {
-                    repair.repair({r, column});
-                    break;
-                }
-        }
+        for (const SlotSwap& swap : swaps)
+            repairClashes(repair, index, swap, outcome.code == 1 ? swap.columnA : swap.columnB);
         for (const model::CellWrite& write : step.writes)
             timetable.setTextStyle(write.at, write.styleAfter);
         outcome.clashesLeft = newClashes(ws, index, groups, before);

@@ -26,16 +26,17 @@ inline const QString BothClashMessage =
 
 struct ForcedSwapOutcome
 {
-    // The swap-conflict code (adjust::swapConflict): 0 clean, 1 the picked lesson's column
-    // double-books a teacher coming in, 2 the other column does, 3 both (refused).
+    // The swap-conflict code (adjust::swapConflict): 0 clean, 1 the picked lesson's column (or
+    // its double period's) double-books a teacher coming in, 2 the other side does, 3 both
+    // (refused).
     int code = 0;
     // Double bookings the repair could not remove (already told to the user).
     QStringList clashesLeft;
 };
 
 // The picked lesson and the other lesson of its class row change places as described above.
-// Cells that book no teacher double-book nobody. A lesson held in place is not moved: the
-// status bar says why.
+// Cells that book no teacher double-book nobody. A lesson held in place is not moved, nor a
+// double period with no two adjacent periods to go to: the status bar says why.
 ForcedSwapOutcome forceSwap(Workspace& ws, UiPort& ui, scheduler::RandomSource& random,
                             model::CellRef picked, model::CellRef other);
 

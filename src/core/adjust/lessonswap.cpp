@@ -39,18 +39,16 @@ bool refusedAsHeld(const Workspace& ws, UiPort& ui, CellRef cell)
     return !reason.isEmpty();
 }
 
-// A swap that would break a rule of the school is refused, forced or not; the status bar
-// names the rule.
-// A forced swap moves one lesson: the rules weigh that (a double period would be broken up).
+// A swap that would break a rule of the school is refused, forced or not, and so is one that
+// finds no place for a double period; the status bar says which.
 bool refusedByRule(const Workspace& ws, UiPort& ui, CellRef picked, CellRef other)
 {
     const SwapRules rules(ws);
-    std::vector<SlotSwap> swaps;
-    if (!ws.session.forcedSwapMode)
-        swaps = rules.swapsOf(picked, other.column);
-    if (swaps.empty())
-        swaps = {{rules.rowsMoving(picked.row, picked.column, other.column), picked.column,
-                  other.column}};
+    const std::vector<SlotSwap> swaps = rules.swapsOf(picked, other.column);
+    if (swaps.empty()) {
+        ui.showStatus(DoublePeriodMisfitMessage);
+        return true;
+    }
     const std::optional<conditions::RuleKind> broken = rules.ruleBroken(swaps);
     if (broken)
         ui.showStatus(SwapRules::ruleMessage(*broken));

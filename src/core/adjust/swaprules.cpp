@@ -10,6 +10,7 @@
 #include "workspace.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace orve::adjust {
 
@@ -72,18 +73,29 @@ std::optional<int> SwapRules::pairedColumn(model::CellRef at) const
 
 std::vector<SlotSwap> SwapRules::swapsOf(model::CellRef picked, int column) const
 {
-    std::vector<SlotSwap> swaps{{rowsMoving(picked.row, picked.column, column), picked.column,
-                                 column}};
-    const std::optional<int> partner = pairedColumn(picked);
-    if (!partner)
+    if (const std::optional<int> partner = pairedColumn(picked))
+        return pairSwaps(picked, *partner, column);
+    const model::CellRef target{picked.row, column};
+    if (const std::optional<int> partner = pairedColumn(target)) {
+        // The target's double period comes to the picked period; the picked lesson's side
+        // stays columnA.
+        std::vector<SlotSwap> swaps = pairSwaps(target, *partner, picked.column);
+        for (SlotSwap& swap : swaps)
+            std::swap(swap.columnA, swap.columnB);
         return swaps;
-    const int other = column + *partner - picked.column;
+    }
+    return {{rowsMoving(picked.row, picked.column, column), picked.column, column}};
+}
+
+std::vector<SlotSwap> SwapRules::pairSwaps(model::CellRef lesson, int partner, int column) const
+{
+    const int other = column + partner - lesson.column;
     const int first = std::min(column, other);
     if (first < 1 || first + 1 >= ws_.school.masterTimetable.columnCount() ||
-        !rules_->book().joinsNext(first - 1) || column == *partner || other == picked.column)
+        !rules_->book().joinsNext(first - 1) || column == partner || other == lesson.column)
         return {};
-    swaps.push_back({rowsMoving(picked.row, *partner, other), *partner, other});
-    return swaps;
+    return {{rowsMoving(lesson.row, lesson.column, column), lesson.column, column},
+            {rowsMoving(lesson.row, partner, other), partner, other}};
 }
 
 std::optional<model::CellRef> SwapRules::heldCell(const std::vector<SlotSwap>& swaps) const

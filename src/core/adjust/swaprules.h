@@ -30,6 +30,9 @@ namespace orve::adjust {
 
 using scheduler::SlotSwap;
 
+inline const QString DoublePeriodMisfitMessage = QStringLiteral(
+    u"连堂的两节要一起调到同一上午（或下午、晚上）相邻的两节，这里放不下，不能调动。");
+
 class SwapRules
 {
 public:
@@ -60,7 +63,9 @@ public:
     std::optional<int> pairedColumn(model::CellRef at) const;
     // What exchanging the picked lesson with the lesson of `column` exchanges: the two slots in
     // the rows that move with them, and for a double period its other lesson's slot with the
-    // period as far from `column`; empty when the double period does not fit there.
+    // period as far from `column`; empty when the double period does not fit there. When only
+    // the lesson of `column` is half of a double period, that pair comes to the picked period
+    // and the one as far from it. The picked lesson's slots are the swaps' columnA.
     std::vector<SlotSwap> swapsOf(model::CellRef picked, int column) const;
     // The first cell held in place among those the swaps move.
     std::optional<model::CellRef> heldCell(const std::vector<SlotSwap>& swaps) const;
@@ -68,6 +73,9 @@ public:
     static QString ruleMessage(conditions::RuleKind kind);
 
 private:
+    // The double period of `lesson` and `partner` moved to `column` and the period beside it.
+    std::vector<SlotSwap> pairSwaps(model::CellRef lesson, int partner, int column) const;
+
     const Workspace& ws_;
     scheduler::CombinedGroups groups_;
     scheduler::CombinedLessons combined_;

@@ -13,8 +13,6 @@ namespace {
 bool placePair(RunContext& ctx, int row, const QString& text, int teacher, int column)
 {
     const model::Grid& grid = ctx.ws.school.masterTimetable;
-    if (column + 1 >= ctx.columns() || !ctx.rules.book().joinsNext(column - 1))
-        return false;
     for (const int c : {column, column + 1})
         if (!grid.text({row, c}).isEmpty() || (teacher >= 0 && ctx.index.busy(teacher, c)))
             return false;
@@ -42,18 +40,29 @@ int doublePeriodsWanted(RunContext& ctx, int classRow, const QString& text, int 
                     lessons / 2);
 }
 
-int placeDoublePeriods(RunContext& ctx, int classRow, const QString& text, int teacher, int most,
-                       bool main)
+int placePairs(RunContext& ctx, int most, bool main, const std::function<bool(int)>& placeAt)
 {
+    const auto tryAt = [&](int column) {
+        return column + 1 < ctx.columns() && ctx.rules.book().joinsNext(column - 1) &&
+               placeAt(column);
+    };
     int placed = 0;
     for (int attempt = 0; attempt < 2 * ctx.columns() && placed < most; ++attempt) {
         const int column = ctx.drawSlotColumn();
         if (!(main && ctx.rules.book().partOfDay(column - 1) != 0))
-            placed += placePair(ctx, classRow, text, teacher, column) ? 1 : 0;
+            placed += tryAt(column) ? 1 : 0;
     }
     for (int column = 1; column + 1 < ctx.columns() && placed < most; ++column)
-        placed += placePair(ctx, classRow, text, teacher, column) ? 1 : 0;
+        placed += tryAt(column) ? 1 : 0;
     return placed;
+}
+
+int placeDoublePeriods(RunContext& ctx, int classRow, const QString& text, int teacher, int most,
+                       bool main)
+{
+    return placePairs(ctx, most, main, [&](int column) {
+        return placePair(ctx, classRow, text, teacher, column);
+    });
 }
 
 } // namespace orve::scheduler

@@ -2,14 +2,21 @@
 // course in adjacent periods of one part of a day, as many as the class still needs. Random
 // slots first (a main course's in the morning), then every pair of periods in order; a pair
 // goes only where both cells are free, its teacher is free in both and neither lesson breaks a
-// rule, so a pair never starts as a double booking the repairs would have to break up.
+// rule, so a pair never starts as a double booking the repairs would have to break up. A
+// combined group's double periods are placed the same way (placePairs) by the first stage.
 #pragma once
 
 #include <QString>
+#include <functional>
 
 namespace orve::scheduler {
 
 class RunContext;
+
+// Places up to `most` double periods through `placeAt`, which places one in the given column
+// and the next (both periods of one part of a day) or says it cannot: random columns first (a
+// main course's in the morning), then every column in order. Returns how many it placed.
+int placePairs(RunContext& ctx, int most, bool main, const std::function<bool(int)>& placeAt);
 
 // The double periods the class of `classRow` still needs of the lesson text's course, at most
 // as many as `lessons` lessons make.

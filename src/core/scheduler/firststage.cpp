@@ -1,5 +1,6 @@
 #include "firststage.h"
 
+#include "doubleperiodplacement.h"
 #include "model/fixedlessonentry.h"
 #include "placementtests.h"
 #include "runcontext.h"
@@ -15,6 +16,7 @@
 #include "workspace.h"
 
 #include <QHash>
+#include <algorithm>
 #include <limits>
 
 namespace orve::scheduler {
@@ -181,6 +183,59 @@ std::optional<int> findCombinedColumn(RunContext& ctx, const std::vector<Member>
     return std::nullopt;
 }
 
+void putGroupLesson(RunContext& ctx, const std::vector<Member>& members, int column)
+{
+    for (const Member& member : members)
+        if (member.row) {
+            ctx.index.write({*member.row, column}, member.lesson, model::FixedMark);
+            ctx.countPlacedEarly(member.planRow);
+        }
+}
+
+void takeGroupLesson(RunContext& ctx, const std::vector<Member>& members, int column)
+{
+    for (const Member& member : members)
+        if (member.row) {
+            ctx.index.write({*member.row, column}, QString(), model::TextStyle::Flat);
+            ctx.countPlacedEarly(member.planRow, -1);
+        }
+}
+
+// The double periods the group still needs: a member's class that wants one of its course gets
+// it with the whole group, so the most any member wants, as many as `lessons` make.
+int groupPairsWanted(RunContext& ctx, const std::vector<Member>& members, int lessons)
+{
+    int wanted = 0;
+    for (const Member& member : members)
+        if (member.row)
+            wanted = std::max(wanted, doublePeriodsWanted(ctx, *member.row, member.lesson, lessons));
+    return wanted;
+}
+
+// A double period of the group in `column` and the next: only where every member's cells are
+// free, no member's teacher teaches elsewhere then, and neither lesson breaks a rule (the second
+// weighed with the first in place), so the pair never starts as a double booking.
+bool placeGroupPair(RunContext& ctx, const std::vector<Member>& members, int column)
+{
+    for (const int c : {column, column + 1}) {
+        if (!freeInAll(ctx.ws.school.masterTimetable, members, c))
+            return false;
+        for (const Member& member : members)
+            if (member.row &&
+                ctx.index.busy(ctx.index.teacherId(model::teacherPart(member.lesson)), c))
+                return false;
+    }
+    if (!ruleAllowsAll(ctx, members, column))
+        return false;
+    putGroupLesson(ctx, members, column);
+    if (!ruleAllowsAll(ctx, members, column + 1)) {
+        takeGroupLesson(ctx, members, column);
+        return false;
+    }
+    putGroupLesson(ctx, members, column + 1);
+    return true;
+}
+
 void placeGroup(RunContext& ctx, int group)
 {
     Workspace& ws = ctx.ws;
@@ -208,19 +263,18 @@ void placeGroup(RunContext& ctx, int group)
     for (const Member& member : members)
         anyRow = anyRow || member.row.has_value();
 
-    for (int placed = 0; anyRow && placed < lessons; ++placed) {
+    int placed = 0;
+    if (anyRow)
+        placed = 2 * placePairs(ctx, groupPairsWanted(ctx, members, lessons), main,
+                                [&](int column) { return placeGroupPair(ctx, members, column); });
+    for (; anyRow && placed < lessons; ++placed) {
         const std::optional<int> column = findCombinedColumn(ctx, members, main);
         if (!column) {
             ctx.problems.unplacedCombined.append(
                 unplacedCombinedEntry(ws.school.combinedGroups.node(group).text, lessons - placed));
             break;
         }
-        for (const Member& member : members) {
-            if (!member.row)
-                continue;
-            ctx.index.write({*member.row, *column}, member.lesson, model::FixedMark);
-            ctx.countPlacedEarly(member.planRow);
-        }
+        putGroupLesson(ctx, members, *column);
     }
     // Placed together or not at all: no later stage may split the group into single lessons.
     for (const Member& member : members) {

@@ -1,7 +1,8 @@
 // The first steps of a scheduling run: writeClassNames writes the class names, and the first stage
 // placeFirstStage places what is decided before any search, each cell with the fixed mark: the
 // fixed-lesson entries (lessons and "空课"), then the lessons of the combined-class groups, each in
-// a slot free in all its member classes.
+// a slot free in all its member classes; a group whose member class wants double periods of its
+// course gets them first, the whole group in two adjacent periods.
 #pragma once
 
 namespace orve {

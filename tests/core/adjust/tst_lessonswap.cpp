@@ -6,6 +6,7 @@
 #include "adjust/forcedswap.h"
 #include "adjust/handchanges.h"
 #include "adjust/lessonswap.h"
+#include "adjust/swaprules.h"
 #include "model/cellmarks.h"
 #include "scheduler/combinedgroups.h"
 #include "scheduler/conflictlist.h"
@@ -147,7 +148,8 @@ private slots:
     }
 
     // A double period is picked whole, offered where both its lessons fit in one part of the
-    // day, moved whole in one step, and refused to a forced swap that would split it.
+    // day and moved whole in one step. The forced swap moves it whole too, the clash repaired,
+    // or refuses it where it does not fit; a lesson clicked onto a half brings the pair over.
     void aDoublePeriodMovesWhole()
     {
         ws.school.rules.doublePeriods = {{u"D"_s, u"语文"_s, 1}};
@@ -164,10 +166,30 @@ private slots:
         QVERIFY(undoHandChange(ws, ui));
         QCOMPARE(QStringList({grid().text({D, 1}), grid().text({D, 2}), grid().text({D, 4})}),
                  (QStringList{pair, pair, QString()}));
+
+        // 刘老师 teaches C in period 4: C's lesson is moved out of it.
+        put(C, 4, u"化学"_s, u"刘老师"_s);
+        const QStringList lessonsOfC = test::lessonsOfRow(grid(), C);
         ws.session.forcedSwapMode = true;
         click({D, 1});
-        QCOMPARE(click({D, 4}), ClickResult::Refused);
-        QVERIFY(ui.statuses.last().contains(u"连堂"_s));
+        QCOMPARE(click({D, 5}), ClickResult::Refused);
+        QCOMPARE(ui.statuses.last(), DoublePeriodMisfitMessage);
+        QCOMPARE(click({D, 4}), ClickResult::ForcedSwap);
+        QCOMPARE(QStringList({grid().text({D, 1}), grid().text({D, 2}), grid().text({D, 4}),
+                              grid().text({D, 5})}),
+                 (QStringList{QString(), QString(), pair, pair}));
+        QCOMPARE(doubleBookings(), 0);
+        QCOMPARE(test::lessonsOfRow(grid(), C), lessonsOfC);
+        QVERIFY(undoHandChange(ws, ui));
+        QCOMPARE(grid().text({C, 4}), test::lesson(u"化学"_s, u"刘老师"_s));
+
+        const QString single = test::lesson(u"美术"_s, u"周九"_s);
+        put(D, 3, u"美术"_s, u"周九"_s);
+        click({D, 3});
+        QCOMPARE(click({D, 1}), ClickResult::ForcedSwap);
+        QCOMPARE(QStringList({grid().text({D, 1}), grid().text({D, 3}), grid().text({D, 4})}),
+                 (QStringList{single, pair, pair}));
+        QCOMPARE(doubleBookings(), 0);
     }
 
     void plainSwapExchangesAllFourAttributesAndClearsTheRow()
