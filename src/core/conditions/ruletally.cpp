@@ -69,6 +69,8 @@ RuleTally::RuleTally(const RuleBook& book, int classCount, int slotCount)
     }
     dayPeriods_.assign(pairs_.size() * std::size_t(book.days()), 0);
     needLessons_.assign(pairs_.size() * std::size_t(book.slotCount()), 0);
+    trialPairsMark_.assign(pairs_.size(), 0);
+    trialPairsAt_.assign(pairs_.size(), 0);
     trialPeriodsMark_.assign(dayPeriods_.size(), 0);
     trialPeriodsAt_.assign(dayPeriods_.size(), 0);
     trialCourseDayMark_.assign(courseDayLessons_.size(), 0);

@@ -180,6 +180,8 @@ private:
     std::vector<int> trialPeriodsAt_;
     std::vector<std::pair<std::size_t, int>> trialTeacherDays_;
     std::vector<std::pair<int, int>> trialPairs_; // need -> pairs gained
+    std::vector<unsigned> trialPairsMark_;        // by need, as trialMark_
+    std::vector<int> trialPairsAt_;
 };
 
 } // namespace orve::conditions

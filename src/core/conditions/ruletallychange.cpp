@@ -99,7 +99,7 @@ void RuleTally::beginChange()
     trialCourseDays_.clear();
     trialPeriods_.clear();
     if (++trialStamp_ == 0) {
-        for (auto* marks : {&trialMark_, &trialCourseDayMark_, &trialPeriodsMark_})
+        for (auto* marks : {&trialMark_, &trialCourseDayMark_, &trialPeriodsMark_, &trialPairsMark_})
             std::fill(marks->begin(), marks->end(), 0);
         trialStamp_ = 1;
     }
@@ -176,12 +176,23 @@ RuleCounts RuleTally::change()
                                           t.at % std::size_t(book_.days()) *
                                               std::size_t(book_.periodsPerDay());
             for (int period = 0; period < book_.periodsPerDay() && period < 32; ++period) {
+                if (t.net[std::size_t(period)] == 0)
+                    continue;
                 const int held = needLessons_[firstSlot + std::size_t(period)] +
                                  t.net[std::size_t(period)];
                 then = held > 0 ? then | (quint32(1) << period) : then & ~(quint32(1) << period);
             }
-            addTo(trialPairs_, int(t.at / std::size_t(book_.days())),
-                  pairsIn(then, partMasks_) - pairsIn(now, partMasks_));
+            // A lesson that only changes places with another of its course changes no pair.
+            if (then == now)
+                continue;
+            const std::size_t need = t.at / std::size_t(book_.days());
+            if (trialPairsMark_[need] != trialStamp_) {
+                trialPairsMark_[need] = trialStamp_;
+                trialPairsAt_[need] = int(trialPairs_.size());
+                trialPairs_.emplace_back(int(need), 0);
+            }
+            trialPairs_[std::size_t(trialPairsAt_[need])].second +=
+                pairsIn(then, partMasks_) - pairsIn(now, partMasks_);
         }
         for (const auto& [need, gained] : trialPairs_) {
             const int wanted = needWanted_[std::size_t(need)];
