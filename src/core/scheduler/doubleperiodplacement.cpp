@@ -8,9 +8,7 @@
 
 namespace orve::scheduler {
 
-namespace {
-
-bool placePair(RunContext& ctx, int row, const QString& text, int teacher, int column)
+bool placeDoublePeriodAt(RunContext& ctx, int row, const QString& text, int teacher, int column)
 {
     const model::Grid& grid = ctx.ws.school.masterTimetable;
     for (const int c : {column, column + 1})
@@ -28,16 +26,15 @@ bool placePair(RunContext& ctx, int row, const QString& text, int teacher, int c
     return true;
 }
 
-} // namespace
-
 int doublePeriodsWanted(RunContext& ctx, int classRow, const QString& text, int lessons)
 {
     const conditions::RuleBook& book = ctx.rules.book();
     if (book.doublePeriodNeeds().isEmpty())
         return 0;
     const int course = book.course(model::coursePart(text).toString());
-    return std::min(ctx.rules.tally().doublePeriodsMissing(model::classIndexOfRow(classRow), course),
-                    lessons / 2);
+    return std::min(
+        ctx.rules.tally().doublePeriodsMissing(model::classIndexOfRow(classRow), course),
+        lessons / 2);
 }
 
 int placePairs(RunContext& ctx, int most, bool main, const std::function<bool(int)>& placeAt)
@@ -61,7 +58,7 @@ int placeDoublePeriods(RunContext& ctx, int classRow, const QString& text, int t
                        bool main)
 {
     return placePairs(ctx, most, main, [&](int column) {
-        return placePair(ctx, classRow, text, teacher, column);
+        return placeDoublePeriodAt(ctx, classRow, text, teacher, column);
     });
 }
 

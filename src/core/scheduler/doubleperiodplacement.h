@@ -22,6 +22,12 @@ int placePairs(RunContext& ctx, int most, bool main, const std::function<bool(in
 // as many as `lessons` lessons make.
 int doublePeriodsWanted(RunContext& ctx, int classRow, const QString& text, int lessons);
 
+// A double period of the lesson text in the class row at `column` and the next, where both
+// cells are free, `teacher` (the teacher index's number; -1: never weighed) is free in both
+// and neither lesson breaks a rule. Says whether it placed it.
+bool placeDoublePeriodAt(RunContext& ctx, int classRow, const QString& text, int teacher,
+                         int column);
+
 // Places up to `most` double periods of the lesson text in the class row; `teacher` is the
 // teacher index's number, -1 for a lesson that books nobody. Returns how many it placed.
 int placeDoublePeriods(RunContext& ctx, int classRow, const QString& text, int teacher, int most,

@@ -12,8 +12,12 @@
 #include "uiport.h"
 #include "workspace.h"
 
+#include <algorithm>
+#include <array>
 #include <cmath>
 #include <limits>
+#include <optional>
+#include <vector>
 
 namespace orve::scheduler {
 
@@ -71,6 +75,26 @@ void recordConflict(RunContext& ctx, int row, int column)
     ctx.ws.session.conflicts.push_back(conflictAt(ctx.index, {row, column}));
 }
 
+// Double periods whose teacher has no two adjacent periods free any more go where the class
+// has them, double-booking the teacher as the fixed-order phase does a single lesson (each
+// double booking into the conflict list), rather than leaving the pair out.
+int placeDoubleBookedPairs(RunContext& ctx, const PlanLesson& lesson, int wanted)
+{
+    return placePairs(ctx, wanted, lesson.main, [&](int column) {
+        const std::array<std::optional<int>, 2> holders{
+            ctx.index.firstRow(lesson.teacher, column),
+            ctx.index.firstRow(lesson.teacher, column + 1)};
+        if (!placeDoublePeriodAt(ctx, lesson.classRow, lesson.text, -1, column))
+            return false;
+        for (int i = 0; i < 2; ++i)
+            if (holders[std::size_t(i)]) {
+                recordConflict(ctx, *holders[std::size_t(i)], column + i);
+                recordConflict(ctx, lesson.classRow, column + i);
+            }
+        return true;
+    });
+}
+
 // Main courses fill periods 1, 2, ... of each day, the others the last periods first; the
 // periods that break a rule only once no other period is left.
 void sequentialPhase(RunContext& ctx, PlanLesson& lesson, bool keepRules)
@@ -93,7 +117,10 @@ void sequentialPhase(RunContext& ctx, PlanLesson& lesson, bool keepRules)
     }
 }
 
-void placePlanRow(RunContext& ctx, int planRow)
+// The lesson of a plan row as the stage places it; none for a row the stage leaves (no
+// teacher: the finishing pass places it; a count driven below zero by fixed lessons leaves
+// nothing to place).
+std::optional<PlanLesson> planLesson(RunContext& ctx, int planRow)
 {
     const model::Grid& plan = ctx.ws.school.plan;
     const QString& teacher = plan.text({planRow, school::TeacherColumn});
@@ -101,26 +128,31 @@ void placePlanRow(RunContext& ctx, int planRow)
     lesson.remaining = model::leadingInteger(plan.text({planRow, school::PeriodsColumn}),
                                              std::numeric_limits<qint16>::min(),
                                              std::numeric_limits<qint16>::max());
-    // Rows without a teacher are placed by the finishing pass; a count driven below zero by
-    // fixed lessons leaves nothing to place.
     if (lesson.remaining <= 0 || teacher.isEmpty())
-        return;
+        return std::nullopt;
     lesson.className = plan.text({planRow, school::ClassColumn});
     const std::optional<int> row = ctx.classRow(lesson.className);
     if (!row)
-        return;
+        return std::nullopt;
     lesson.classRow = *row;
     lesson.text = model::lessonText(plan.text({planRow, school::CourseColumn}), teacher);
     lesson.teacher = ctx.index.teacherId(model::teacherPart(lesson.text));
     lesson.main = plan.text({planRow, school::MainMarkColumn}) == school::MainCourseMark;
-    lesson.remaining -=
-        2 * placeDoublePeriods(
-                ctx, lesson.classRow, lesson.text, lesson.teacher,
-                doublePeriodsWanted(ctx, lesson.classRow, lesson.text, lesson.remaining), lesson.main);
-    randomPhase(ctx, lesson);
-    for (const bool keepRules : {true, false})
-        if (lesson.remaining > 0)
-            sequentialPhase(ctx, lesson, keepRules);
+    return lesson;
+}
+
+// Calls `visit` with every plan row, course by course and class by class, while the run goes
+// on; false when it was stopped.
+template <typename Visit> bool forEachPlanRow(RunContext& ctx, Visit visit)
+{
+    const int courses = int(ctx.ws.school.courses.size());
+    for (int k = 0; k < courses; ++k)
+        for (int planRow = k + 1; planRow < ctx.ws.school.plan.rowCount(); planRow += courses) {
+            if (!ctx.carryOn())
+                return false;
+            visit(planRow);
+        }
+    return true;
 }
 
 } // namespace
@@ -131,16 +163,36 @@ void placeRemainingLessons(RunContext& ctx)
     ws.session.conflicts.clear();
     if (ws.session.periodsPerDay <= 0 || ctx.columns() < 2)
         return;
-    const int courses = int(ws.school.courses.size());
-    for (int k = 0; k < courses; ++k) {
-        if (!ctx.carryOn())
-            return;
-        for (int planRow = k + 1; planRow < ws.school.plan.rowCount(); planRow += courses) {
-            if (!ctx.carryOn())
+    // Every class's double periods before any single lesson, so that a class with more
+    // lessons than periods leaves out single lessons rather than a pair's: first where the
+    // teacher is free, then, for the pairs still wanted, where only the class is.
+    std::vector<int> pairLessons(std::size_t(std::max(ws.school.plan.rowCount(), 0)), 0);
+    const auto placePairsOfRows = [&](bool teacherFree) {
+        return forEachPlanRow(ctx, [&](int planRow) {
+            const std::optional<PlanLesson> lesson = planLesson(ctx, planRow);
+            if (!lesson)
                 return;
-            placePlanRow(ctx, planRow);
-        }
-    }
+            int& placed = pairLessons[std::size_t(planRow)];
+            const int wanted = doublePeriodsWanted(ctx, lesson->classRow, lesson->text,
+                                                   lesson->remaining - placed);
+            placed += 2 * (teacherFree ? placeDoublePeriods(ctx, lesson->classRow, lesson->text,
+                                                            lesson->teacher, wanted, lesson->main)
+                                       : placeDoubleBookedPairs(ctx, *lesson, wanted));
+        });
+    };
+    if (!ctx.rules.book().doublePeriodNeeds().isEmpty() &&
+        !(placePairsOfRows(true) && placePairsOfRows(false)))
+        return;
+    forEachPlanRow(ctx, [&](int planRow) {
+        std::optional<PlanLesson> lesson = planLesson(ctx, planRow);
+        if (!lesson)
+            return;
+        lesson->remaining -= pairLessons[std::size_t(planRow)];
+        randomPhase(ctx, *lesson);
+        for (const bool keepRules : {true, false})
+            if (lesson->remaining > 0)
+                sequentialPhase(ctx, *lesson, keepRules);
+    });
 }
 
 } // namespace orve::scheduler

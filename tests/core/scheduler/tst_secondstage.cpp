@@ -190,6 +190,25 @@ private slots:
         QVERIFY(ws.session.conflicts.empty());
     }
 
+    void aDoublePeriodComesFirstEvenWhereItDoubleBooks()
+    {
+        // Class A has only Monday's periods 1 and 2 free; 张三 teaches class B in every odd
+        // period, so no two adjacent periods are free for him. The pair still takes the two
+        // periods (double-booking him once, listed as the fixed-order phase lists it) and
+        // the earlier course's single lessons are left out.
+        for (int c = 3; c < ws.school.masterTimetable.columnCount(); ++c)
+            ws.school.masterTimetable.setText({2, c}, u"班会"_s);
+        busyInPeriods(u"张三"_s, {1, 3, 5, 7});
+        test::setPlan(ws, 0, 0, {u"王芳"_s, 2, false});
+        test::setPlan(ws, 0, 1, {u"张三"_s, 2, false});
+        ws.school.rules.doublePeriods = {{u"A"_s, u"数学"_s, 1}};
+        test::ScriptedRandom random({}, 5);
+        run(random);
+        QCOMPARE(columnsOf(2, lesson(u"数学"_s, u"张三"_s)), (QList<int>{1, 2}));
+        QVERIFY(columnsOf(2, lesson(u"语文"_s, u"王芳"_s)).isEmpty());
+        QCOMPARE(conflictPlaces(), (QList<std::pair<int, int>>{{3, 1}, {2, 1}}));
+    }
+
     void aFullRowLeavesTheRestUnplaced()
     {
         for (int c = 1; c < ws.school.masterTimetable.columnCount(); ++c)
