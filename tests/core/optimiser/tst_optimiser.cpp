@@ -133,6 +133,18 @@ class TestOptimiser : public QObject
         conditions::addToGroup(ws.school.combinedGroups, number,
                                model::combinedLessonEntry(className, course));
     }
+    // A and B take 体育 together with 赵六 (group 1), in `period` when it is given.
+    void physicalEducationOfAAndB(int period = 0)
+    {
+        group(u"1"_s, u"A"_s, u"体育"_s);
+        group(u"1"_s, u"B"_s, u"体育"_s);
+        test::setPlan(ws, 0, 3, {u"赵六"_s, 1, false});
+        test::setPlan(ws, 1, 3, {u"赵六"_s, 1, false});
+        if (period > 0) {
+            put(2, period, u"体育"_s, u"赵六"_s);
+            put(3, period, u"体育"_s, u"赵六"_s);
+        }
+    }
     // Undo gives back `before` exactly, redo the optimised timetable.
     void checkUndoRedo(const model::Grid& before)
     {
@@ -231,15 +243,10 @@ private slots:
 
     void aCombinedGroupMovesAsAWholeAndAFixedMemberFixesIt()
     {
-        group(u"1"_s, u"A"_s, u"体育"_s);
-        group(u"1"_s, u"B"_s, u"体育"_s);
-        test::setPlan(ws, 0, 3, {u"赵六"_s, 1, false});
-        test::setPlan(ws, 1, 3, {u"赵六"_s, 1, false});
+        physicalEducationOfAAndB(1);
         test::setPlan(ws, 2, 0, {u"赵六"_s, 1, false});
         test::setPlan(ws, 0, 2, {u"李四"_s, 1, false});
         test::setPlan(ws, 1, 2, {u"王五"_s, 1, false});
-        put(2, 1, u"体育"_s, u"赵六"_s);
-        put(3, 1, u"体育"_s, u"赵六"_s);
         put(4, 1, u"语文"_s, u"赵六"_s);
         put(2, 2, u"英语"_s, u"李四"_s);
         put(3, 3, u"英语"_s, u"王五"_s);
@@ -266,10 +273,7 @@ private slots:
 
     void anUnplacedGroupIsPlacedByEjectionAndUndoneWithItsWrites()
     {
-        group(u"1"_s, u"A"_s, u"体育"_s);
-        group(u"1"_s, u"B"_s, u"体育"_s);
-        test::setPlan(ws, 0, 3, {u"赵六"_s, 1, false});
-        test::setPlan(ws, 1, 3, {u"赵六"_s, 1, false});
+        physicalEducationOfAAndB();
         test::setPlan(ws, 0, 0, {u"张三"_s, 1, false});
         test::setPlan(ws, 0, 1, {u"王五"_s, 1, false});
         test::setPlan(ws, 1, 2, {u"李四"_s, 1, false});
@@ -362,14 +366,9 @@ private slots:
         // The group of A and B takes one of the three slots in both classes, so 张三's lessons
         // of A and B meet in the other two: two double bookings, where his lessons against the
         // week allow one. The search goes on until it is cancelled.
-        group(u"1"_s, u"A"_s, u"体育"_s);
-        group(u"1"_s, u"B"_s, u"体育"_s);
-        test::setPlan(ws, 0, 3, {u"赵六"_s, 1, false});
-        test::setPlan(ws, 1, 3, {u"赵六"_s, 1, false});
+        physicalEducationOfAAndB(1);
         test::setPlan(ws, 0, 0, {u"张三"_s, 2, false});
         test::setPlan(ws, 1, 1, {u"张三"_s, 2, false});
-        put(2, 1, u"体育"_s, u"赵六"_s);
-        put(3, 1, u"体育"_s, u"赵六"_s);
         for (int c = 2; c <= 3; ++c) {
             put(2, c, u"语文"_s, u"张三"_s);
             put(3, c, u"数学"_s, u"张三"_s);
