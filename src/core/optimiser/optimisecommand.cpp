@@ -24,7 +24,8 @@ OptimiseOutcome removeDoubleBookings(Workspace& ws, const OptimiserOptions& opti
     OptimiseOutcome outcome;
     outcome.before = counted ? *counted : scheduler::countTimetable(ws);
     outcome.after = outcome.before;
-    if (outcome.before.double_bookings == 0 && outcome.before.unplaced == 0)
+    if (outcome.before.double_bookings == 0 && outcome.before.unplaced == 0 &&
+        outcome.before.ruleViolationTotal() == 0)
         return outcome;
 
     outcome.ran = true;

@@ -28,7 +28,8 @@ struct OptimiseOutcome
     OptimiserReport report;
     // The combined groups with lessons still unplaced, as a scheduling run lists them.
     QStringList unplacedCombined;
-    // False when the timetable had no double booking and nothing unplaced: nothing ran.
+    // False when the timetable had no double booking, nothing unplaced and no rule broken:
+    // nothing ran.
     bool ran = false;
     qint64 milliseconds = 0;
 };

@@ -13,7 +13,8 @@ namespace {
 
 bool atBounds(const LessonTable& table, const OptimiserReport& report)
 {
-    return table.doubleBookings() <= report.doubleBookingLowerBound &&
+    return table.ruleViolations() == 0 &&
+           table.doubleBookings() <= report.doubleBookingLowerBound &&
            table.unplacedPeriods() <= report.unplacedLowerBound;
 }
 

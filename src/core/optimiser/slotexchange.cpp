@@ -59,6 +59,16 @@ int SlotExchangeBuilder::cost(const SlotExchange& move)
     return moveCost(table_.changeOf(moved_));
 }
 
+int SlotExchangeBuilder::cost(const SlotExchange& move, const SlotExchange& with)
+{
+    moved_.clear();
+    for (const SlotExchange* exchange : {&move, &with})
+        for (const int id : exchange->lessons)
+            moved_.emplace_back(id, table_.lesson(id).slot == exchange->a ? exchange->b
+                                                                         : exchange->a);
+    return moveCost(table_.changeOf(moved_));
+}
+
 void applyExchange(LessonTable& table, const SlotExchange& move)
 {
     table.exchange(move.classes, move.a, move.b, move.lessons);

@@ -36,8 +36,10 @@ public:
     // False when the move is not allowed or moves nothing.
     bool build(int seedClass, int a, int b, SlotExchange& out);
 
-    // The move's cost (moveCost) if it were made.
+    // The move's cost (moveCost) if it were made; of two moves on four different slots made
+    // together.
     int cost(const SlotExchange& move);
+    int cost(const SlotExchange& move, const SlotExchange& with);
 
 private:
     LessonTable& table_;

@@ -28,6 +28,31 @@ bool classIsFull(const LessonTable& table, int cls)
     return true;
 }
 
+// The lesson forming a double period with `id`: of the same classes and course, in the period
+// beside it within one part of the day; -1 when there is none.
+int partnerOf(const LessonTable& table, int id)
+{
+    const Lesson& l = table.lesson(id);
+    if (l.slot < 0 || l.facts.empty())
+        return -1;
+    const conditions::RuleBook& book = table.tally().book();
+    const int course = l.facts.front().course;
+    if (course < 0 || book.doublePeriods(l.facts.front().classIndex, course) <= 0)
+        return -1;
+    for (const int other : {l.slot - 1, l.slot + 1}) {
+        if (other < 0 || other >= table.slotCount() || !book.joinsNext(std::min(l.slot, other)))
+            continue;
+        const int there = table.cell(l.classes.front(), other);
+        if (there < 0 || there == id)
+            continue;
+        const Lesson& partner = table.lesson(there);
+        if (!partner.fixed && partner.classes == l.classes && !partner.facts.empty() &&
+            partner.facts.front().course == course)
+            return there;
+    }
+    return -1;
+}
+
 class TabuSearch
 {
 public:
@@ -45,6 +70,8 @@ private:
     struct Move
     {
         SlotExchange exchange;
+        SlotExchange second; // a double period's other lesson moves by it too
+        bool paired = false;
         int leaving = -1; // placed lesson that leaves the timetable
         int coming = -1;  // left-out lesson of the same class that takes its cell
     };
@@ -63,6 +90,8 @@ private:
     void addCandidate(int id, int teacher);
     bool consider(int delta, bool tabu);
     void considerExchange(bool tabu);
+    bool takesMainLessonOut(const SlotExchange& exchange) const;
+    void tryPair(int id);
     void tryLeftOut(int id);
     void make(qint64 step);
     long long& tabu(int id, int slot)
@@ -80,6 +109,7 @@ private:
     unsigned seenStamp_ = 0;
     std::vector<int> leaving_ = std::vector<int>(1);
     SlotExchange trial_;
+    SlotExchange secondTrial_;
     Move best_;
     qint64 step_ = 0;
     long long bestScore_ = 0;
@@ -186,7 +216,52 @@ void TabuSearch::considerExchange(bool tabu)
     const int cost = builder_.cost(trial_);
     if (cost != RefusedMove && consider(cost, tabu)) {
         best_.exchange = trial_;
+        best_.paired = false;
         best_.leaving = -1;
+    }
+}
+
+bool TabuSearch::takesMainLessonOut(const SlotExchange& exchange) const
+{
+    return std::any_of(exchange.lessons.begin(), exchange.lessons.end(), [&](int id) {
+        const Lesson& l = table_.lesson(id);
+        const int to = l.slot == exchange.a ? exchange.b : exchange.a;
+        return l.main && table_.isMorning(l.slot) && !table_.isMorning(to);
+    });
+}
+
+// A double period moves whole, to two periods beside each other in one part of a day: moved
+// alone, either lesson would break the pair up, which the rules refuse.
+void TabuSearch::tryPair(int id)
+{
+    const int partner = partnerOf(table_, id);
+    if (partner < 0)
+        return;
+    const conditions::RuleBook& book = table_.tally().book();
+    const int cls = table_.lesson(id).classes.front();
+    const int from = table_.lesson(id).slot;
+    const int partnerFrom = table_.lesson(partner).slot;
+    const int offset = partnerFrom - from;
+    for (int to = 0; to < table_.slotCount(); ++to) {
+        const int partnerTo = to + offset;
+        if (partnerTo < 0 || partnerTo >= table_.slotCount() ||
+            !book.joinsNext(std::min(to, partnerTo)) || to == from || to == partnerFrom ||
+            partnerTo == from || partnerTo == partnerFrom ||
+            !builder_.build(cls, from, to, trial_) ||
+            !builder_.build(cls, partnerFrom, partnerTo, secondTrial_))
+            continue;
+        // Each exchange alone may take a main lesson out of the morning where the strict
+        // rule leaves room for one; together they might take two.
+        if (takesMainLessonOut(trial_) || takesMainLessonOut(secondTrial_))
+            continue;
+        const int cost = builder_.cost(trial_, secondTrial_);
+        if (cost != RefusedMove &&
+            consider(cost, tabu(id, to) > step_ || tabu(partner, partnerTo) > step_)) {
+            best_.exchange = trial_;
+            best_.second = secondTrial_;
+            best_.paired = true;
+            best_.leaving = -1;
+        }
     }
 }
 
@@ -204,6 +279,7 @@ void TabuSearch::tryLeftOut(int id)
             continue;
         const int cost = moveCost(table_.changeOf({{id, -1}, {in, l.slot}}));
         if (cost != RefusedMove && consider(cost, tabu(in, l.slot) > step_)) {
+            best_.paired = false;
             best_.leaving = id;
             best_.coming = in;
         }
@@ -220,9 +296,13 @@ void TabuSearch::make(qint64 step)
         table_.place(best_.coming, at);
         tabu(best_.leaving, at) = tenure;
     } else {
-        for (const int id : best_.exchange.lessons)
-            tabu(id, table_.lesson(id).slot) = tenure;
-        applyExchange(table_, best_.exchange);
+        for (const SlotExchange* exchange : {&best_.exchange, &best_.second}) {
+            if (exchange == &best_.second && !best_.paired)
+                break;
+            for (const int id : exchange->lessons)
+                tabu(id, table_.lesson(id).slot) = tenure;
+            applyExchange(table_, *exchange);
+        }
     }
     control_.moved();
 }
@@ -261,6 +341,7 @@ qint64 TabuSearch::run(int target, qint64 stallSteps)
                 const bool tabuMove = tabu(id, to) > step_;
                 considerExchange(tabuMove);
             }
+            tryPair(id);
             tryLeftOut(id);
         }
         if (ties_ == 0)

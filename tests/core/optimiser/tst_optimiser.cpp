@@ -361,6 +361,29 @@ private slots:
         QCOMPARE(outcome.after.unplaced, 6);
     }
 
+    void aDoublePeriodKeptOutOfItsPeriodsMovesWhole()
+    {
+        // Two days of two morning and two afternoon periods. A's 语文 double period stands in
+        // Monday's morning, where 张三 may not teach: no double booking and nothing unplaced,
+        // but two lessons break a rule, and either lesson moved alone breaks up the pair.
+        test::makeSchool(ws, {u"A"_s}, {u"语文"_s, u"数学"_s}, 2, 2, 2);
+        test::setPlan(ws, 0, 0, {u"张三"_s, 2, false});
+        test::setPlan(ws, 0, 1, {u"李四"_s, 2, false});
+        ws.school.rules.teacherUnavailable = {{u"张三"_s, 1, 1}, {u"张三"_s, 1, 2}};
+        ws.school.rules.doublePeriods = {{u"A"_s, u"语文"_s, 1}};
+        put(2, 1, u"语文"_s, u"张三"_s);
+        put(2, 2, u"语文"_s, u"张三"_s);
+        put(2, 5, u"数学"_s, u"李四"_s);
+        put(2, 6, u"数学"_s, u"李四"_s);
+        const OptimiseOutcome outcome = removeDoubleBookings(ws, quickOptions());
+        QCOMPARE(outcome.before.ruleViolationTotal(), 2);
+        QCOMPARE(outcome.after.ruleViolationTotal(), 0);
+        const QList<int> columns = columnsOf(ws.school.masterTimetable, 2, u"语文"_s);
+        QCOMPARE(columns.size(), 2);
+        QCOMPARE(columns.at(1), columns.at(0) + 1);
+        QVERIFY(columns.at(0) > 2);
+    }
+
     void cancelStopsTheRunWithAValidTimetable()
     {
         // The group of A and B takes one of the three slots in both classes, so 张三's lessons
