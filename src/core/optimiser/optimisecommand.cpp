@@ -53,6 +53,10 @@ QString outcomeMessage(const OptimiseOutcome& outcome, const OptimiserOptions& o
                        .arg(outcome.after.double_bookings)
                        .arg(outcome.before.unplaced)
                        .arg(outcome.after.unplaced);
+    if (outcome.before.ruleViolationTotal() > 0 || outcome.after.ruleViolationTotal() > 0)
+        text += QStringLiteral(u"\n违反排课规则：%1 处 → %2 处")
+                    .arg(outcome.before.ruleViolationTotal())
+                    .arg(outcome.after.ruleViolationTotal());
     const OptimiserReport& report = outcome.report;
     if (report.stop == StopReason::Cancelled)
         text += QStringLiteral(u"\n已按“取消”提前停止，课程总表保留了此前找到的最好结果。");
@@ -64,6 +68,9 @@ QString outcomeMessage(const OptimiseOutcome& outcome, const OptimiserOptions& o
                       .arg(report.onlyWithMainAfternoon)
                       .arg(AllowMainAfternoonCaption)
                 : QStringLiteral(u"\n即使允许主课移出上午，本次也未能再减少重课。");
+    if (outcome.after.double_bookings > 0 && report.doubleBookingLowerBound > 0)
+        text += QStringLiteral(u"\n有的教师的课多于他能上课的节次，至少 %1 处重课无法避免。")
+                    .arg(report.doubleBookingLowerBound);
     if (outcome.after.unplaced > 0 && report.unplacedLowerBound > 0)
         text += QStringLiteral(u"\n有的班级计划的课时多于一周可排的节次，或者共用班级的合班课"
                                u"多于一周可排的节次，至少 %1 节课无法排入。")

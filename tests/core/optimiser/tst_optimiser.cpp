@@ -6,8 +6,8 @@
 #include "conditions/combinedclasses.h"
 #include "fakeuiport.h"
 #include "model/combinedlesson.h"
-#include "optimiser/lowerbounds.h"
 #include "model/fixedlessonentry.h"
+#include "optimiser/lowerbounds.h"
 #include "optimiser/optimisecommand.h"
 #include "optimiser/timetablechange.h"
 #include "optimiser/timetableloader.h"
@@ -344,6 +344,10 @@ private slots:
         LoadedTimetable loaded = loadTimetable(ws.school, ws.session.periodsPerDay);
         QCOMPARE(doubleBookingLowerBound(loaded.table, MainRule::Strict), 2);
         QCOMPARE(optimise(loaded.table, quickOptions()).doubleBookingsAfter, 2);
+        const QString message =
+            outcomeMessage(removeDoubleBookings(ws, quickOptions()), quickOptions());
+        QVERIFY(message.contains(u"至少 2 处重课无法避免"_s));
+        QVERIFY(!message.contains(u"违反排课规则"_s));
 
         // Three groups of two classes, two lessons each: no class is in all three, yet no two
         // share a slot, so three of the six lessons stay out, two classes' periods each.
@@ -378,6 +382,7 @@ private slots:
         const OptimiseOutcome outcome = removeDoubleBookings(ws, quickOptions());
         QCOMPARE(outcome.before.ruleViolationTotal(), 2);
         QCOMPARE(outcome.after.ruleViolationTotal(), 0);
+        QVERIFY(outcomeMessage(outcome, quickOptions()).contains(u"违反排课规则：2 处 → 0 处"_s));
         const QList<int> columns = columnsOf(ws.school.masterTimetable, 2, u"语文"_s);
         QCOMPARE(columns.size(), 2);
         QCOMPARE(columns.at(1), columns.at(0) + 1);
