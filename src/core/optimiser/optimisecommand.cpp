@@ -69,7 +69,10 @@ QString outcomeMessage(const OptimiseOutcome& outcome, const OptimiserOptions& o
                       .arg(AllowMainAfternoonCaption)
                 : QStringLiteral(u"\n即使允许主课移出上午，本次也未能再减少重课。");
     if (outcome.after.double_bookings > 0 && report.doubleBookingLowerBound > 0)
-        text += QStringLiteral(u"\n有的教师的课多于他能上课的节次，至少 %1 处重课无法避免。")
+        text += (options.allowMainAfternoon
+                     ? QStringLiteral(u"\n有的教师的课多于他能上课的节次，至少 %1 处重课无法避免。")
+                     : QStringLiteral(u"\n有的教师的课多于他能上课的节次，主课留在上午时，"
+                                      u"至少 %1 处重课无法避免。"))
                     .arg(report.doubleBookingLowerBound);
     if (outcome.after.unplaced > 0 && report.unplacedLowerBound > 0)
         text += QStringLiteral(u"\n有的班级计划的课时多于一周可排的节次，或者共用班级的合班课"
