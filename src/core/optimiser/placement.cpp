@@ -84,6 +84,7 @@ private:
     // Lessons with a fixed lesson in some member class in every slot.
     std::vector<char> hopeless_;
     std::vector<int> pool_;
+    std::size_t waiting_ = 0; // lessons the pool stands for
     std::vector<int> relocation_;
     std::vector<long long> relocationStep_;
     std::vector<unsigned> seen_; // occupants met in the slot weighed now
@@ -103,6 +104,18 @@ bool Placement::collectPool()
             pool_.push_back(id);
     // The unplaced list's order depends on the history of changes.
     std::sort(pool_.begin(), pool_.end());
+    waiting_ = pool_.size();
+    // The lessons left out of one plan row are alike: weighing one of them is enough (a class
+    // planned far beyond its week leaves thousands out).
+    pool_.erase(std::unique(pool_.begin(), pool_.end(),
+                            [this](int a, int b) {
+                                const Lesson& x = table_.lesson(a);
+                                const Lesson& y = table_.lesson(b);
+                                return x.classes == y.classes && x.texts == y.texts &&
+                                       x.counters == y.counters && x.main == y.main &&
+                                       x.group == y.group;
+                            }),
+                pool_.end());
     return !pool_.empty();
 }
 
@@ -233,7 +246,7 @@ void Placement::run(int target)
         if (choice.slot < 0)
             continue;
         const long long tenure = step_ + control_.below(TenureBase) +
-                                 static_cast<long long>(TenureFactor * double(pool_.size()));
+                                 static_cast<long long>(TenureFactor * double(waiting_));
         for (const int there : choice.ejected) {
             table_.unplace(there);
             tabu(there, choice.slot) = tenure;
