@@ -102,7 +102,15 @@ void RemoveDoubleBookingsCommand::runOnce()
     if (!fixedSeed)
         options.seed = scheduler::SeededRandom::clockSeed();
     ui_.showTab(MainTab::Scheduling);
+    const optimiser::OptimiseOutcome outcome = optimiseWithProgress();
+    ui_.message(optimiser::outcomeMessage(outcome, options), MessageButtons::Ok, {},
+                MessageIcon::Information);
+}
 
+// The progress dialog is gone before the closing message comes: a screen reader finds only
+// the message.
+optimiser::OptimiseOutcome RemoveDoubleBookingsCommand::optimiseWithProgress()
+{
     QProgressDialog dialog(window_);
     dialog.setWindowTitle(optimiser::RemoveDoubleBookingsCaption);
     dialog.setAccessibleName(QStringLiteral(u"消除重课进度"));
@@ -114,11 +122,7 @@ void RemoveDoubleBookingsCommand::runOnce()
     dialog.setAutoClose(false);
     dialog.setRange(0, 100);
     DialogProgress progress(dialog, ui_);
-    const optimiser::OptimiseOutcome outcome =
-        optimiser::removeDoubleBookings(ws_, options, &progress);
-    dialog.close();
-    ui_.message(optimiser::outcomeMessage(outcome, options), MessageButtons::Ok, {},
-                MessageIcon::Information);
+    return optimiser::removeDoubleBookings(ws_, options, &progress);
 }
 
 } // namespace orve::ui

@@ -4,6 +4,7 @@
 // (optimiser/optimisecommand.h); it changes the timetable as one undoable step.
 #pragma once
 
+#include "optimiser/optimisecommand.h"
 #include "optimiser/optimiser.h"
 #include "platform/oneatatime.h"
 
@@ -39,6 +40,7 @@ public:
 
 private:
     void runOnce();
+    optimiser::OptimiseOutcome optimiseWithProgress();
     bool showOptionsDialog(bool& allowMainAfternoon);
 
     Workspace& ws_;
