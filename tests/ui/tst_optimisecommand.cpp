@@ -11,12 +11,27 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <QProgressDialog>
 #include <QTabWidget>
 #include <QTest>
 
 using namespace orve;
 using namespace Qt::StringLiterals;
 using orve::ui::MainWindow;
+
+// Notes whether a progress dialog is still there when the closing message comes.
+class MessageWatch : public test::FakeUiPort
+{
+public:
+    const QWidget* window = nullptr;
+    bool progressDialogLeft = false;
+    MessageAnswer message(const QString& prompt, MessageButtons buttons, const QString& title,
+                          MessageIcon icon) override
+    {
+        progressDialogLeft = progressDialogLeft || window->findChild<QProgressDialog*>();
+        return FakeUiPort::message(prompt, buttons, title, icon);
+    }
+};
 
 class TestOptimiseCommand : public QObject
 {
@@ -25,8 +40,9 @@ class TestOptimiseCommand : public QObject
 private slots:
     void theMenuAndTheToolbarRunItAsOneUndoableStep()
     {
-        test::FakeUiPort dialogs;
+        MessageWatch dialogs;
         MainWindow window(&dialogs);
+        dialogs.window = &window;
         Workspace& ws = window.workspace();
         test::makeSchool(ws, {u"A"_s, u"B"_s}, {u"语文"_s, u"数学"_s}, 2, 1, 1);
         test::setPlan(ws, 0, 0, {u"张三"_s, 1, false});
@@ -53,6 +69,7 @@ private slots:
         QCOMPARE(window.tabs()->currentIndex(), 3);
         QCOMPARE(dialogs.messages.size(), 1);
         QVERIFY(dialogs.messages.first().prompt.contains(u"重课：1 处 → 0 处"_s));
+        QVERIFY(!dialogs.progressDialogLeft);
         QVERIFY(ws.session.conflicts.empty());
         QCOMPARE(window.schedulingStatus()->conflictList()->count(), 0);
         QCOMPARE(ws.session.history.undoCaption(), optimiser::RemoveDoubleBookingsCaption);
