@@ -97,8 +97,8 @@ RuleBook::RuleBook(const model::School& school, int periodsPerDay)
     markSlots(rules.teacherUnavailable, teachers_, teacherSlots_);
     markSlots(rules.courseUnavailable, courses_, courseSlots_);
     // A later rule of the same name replaces an earlier one.
-    const auto limits = [&](const std::vector<model::CountRule>& list,
-                            QHash<QString, int>& numbers, std::vector<int>& values) {
+    const auto limits = [&](const std::vector<model::CountRule>& list, QHash<QString, int>& numbers,
+                            std::vector<int>& values) {
         for (const model::CountRule& rule : list) {
             const std::size_t n = std::size_t(numberOf(numbers, rule.name));
             values.resize(std::max(values.size(), n + 1), 0);
@@ -202,20 +202,27 @@ int RuleBook::doublePeriods(int classIndex, int course) const
 std::optional<int> RuleBook::pairedColumn(const model::Grid& master, model::CellRef at) const
 {
     const QString& text = master.text(at);
-    if (text.isEmpty() ||
-        doublePeriods(model::classIndexOfRow(at.row), course(model::coursePart(text).toString())) <= 0)
+    if (text.isEmpty() || doublePeriods(model::classIndexOfRow(at.row),
+                                        course(model::coursePart(text).toString())) <= 0)
         return std::nullopt;
-    // Whether the lesson stands in `column` and the next, periods a double period may join.
-    const auto joined = [&](int column) {
-        return column >= 1 && column + 1 < master.columnCount() && joinsNext(column - 1) &&
-               master.text({at.row, column}) == text && master.text({at.row, column + 1}) == text;
+    const std::optional<int> slot = pairedSlot(at.column - 1, [&](int s) {
+        return s + 1 < master.columnCount() && master.text({at.row, s + 1}) == text;
+    });
+    return slot ? std::optional<int>(*slot + 1) : std::nullopt;
+}
+
+std::optional<int> RuleBook::pairedSlot(int slot, const std::function<bool(int)>& sameLesson) const
+{
+    // Whether the lesson stands in `s` and the next, periods a double period may join.
+    const auto joined = [&](int s) {
+        return s >= 0 && joinsNext(s) && sameLesson(s) && sameLesson(s + 1);
     };
-    int start = at.column;
+    int start = slot;
     while (joined(start - 1))
         --start;
-    if ((at.column - start) % 2 == 1)
-        return at.column - 1;
-    return joined(at.column) ? std::optional<int>(at.column + 1) : std::nullopt;
+    if ((slot - start) % 2 == 1)
+        return slot - 1;
+    return joined(slot) ? std::optional<int>(slot + 1) : std::nullopt;
 }
 
 int RuleBook::venueOf(const QString& className, QStringView course) const

@@ -13,6 +13,7 @@
 #include <QHash>
 #include <QString>
 #include <QStringView>
+#include <functional>
 #include <optional>
 #include <utility>
 #include <vector>
@@ -71,7 +72,10 @@ public:
     bool teacherUnavailable(int teacher, int slot) const;
     bool courseUnavailable(int course, int slot) const;
     // 0: no limit.
-    int venueCapacity(int venue) const { return venue < 0 ? 0 : venueCapacity_[std::size_t(venue)]; }
+    int venueCapacity(int venue) const
+    {
+        return venue < 0 ? 0 : venueCapacity_[std::size_t(venue)];
+    }
     int courseDailyLimit(int course) const
     {
         return course < 0 ? 0 : courseLimit_[std::size_t(course)];
@@ -86,6 +90,9 @@ public:
     // to; none when it belongs to none. In a run of one lesson in adjacent periods that may
     // join, pairs are counted from the run's first period.
     std::optional<int> pairedColumn(const model::Grid& master, model::CellRef at) const;
+    // The same for a lesson standing in `slot`, where `sameLesson(s)` says whether a lesson of
+    // its class and course stands in slot s: the one definition both views share.
+    std::optional<int> pairedSlot(int slot, const std::function<bool(int)>& sameLesson) const;
     // Every (class, course) that needs double periods, and how many.
     const QHash<QPair<int, int>, int>& doublePeriodNeeds() const { return doublePeriods_; }
     // The periods of a part of the day as bits (period 1 the lowest).

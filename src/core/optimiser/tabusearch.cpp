@@ -39,18 +39,15 @@ int partnerOf(const LessonTable& table, int id)
     const int course = l.facts.front().course;
     if (course < 0 || book.doublePeriods(l.facts.front().classIndex, course) <= 0)
         return -1;
-    for (const int other : {l.slot - 1, l.slot + 1}) {
-        if (other < 0 || other >= table.slotCount() || !book.joinsNext(std::min(l.slot, other)))
-            continue;
-        const int there = table.cell(l.classes.front(), other);
-        if (there < 0 || there == id)
-            continue;
-        const Lesson& partner = table.lesson(there);
-        if (!partner.fixed && partner.classes == l.classes && !partner.facts.empty() &&
-            partner.facts.front().course == course)
-            return there;
-    }
-    return -1;
+    const int cls = l.classes.front();
+    const std::optional<int> slot = book.pairedSlot(l.slot, [&](int s) {
+        if (s >= table.slotCount() || table.cell(cls, s) < 0)
+            return false;
+        const Lesson& there = table.lesson(table.cell(cls, s));
+        return there.classes == l.classes && !there.facts.empty() &&
+               there.facts.front().course == course;
+    });
+    return slot ? table.cell(cls, *slot) : -1;
 }
 
 class TabuSearch
