@@ -124,6 +124,8 @@ void addOptimiseJson(QJsonObject& line, const optimiser::OptimiseOutcome& outcom
     line.insert(QStringLiteral("double_bookings_lower_bound"),
                 outcome.report.doubleBookingLowerBound);
     line.insert(QStringLiteral("unplaced_lower_bound"), outcome.report.unplacedLowerBound);
+    line.insert(QStringLiteral("rule_violations_lower_bound"),
+                outcome.report.ruleViolationLowerBound);
     line.insert(QStringLiteral("optimise_steps"), outcome.report.steps);
     line.insert(QStringLiteral("optimise_stop"), stopName(outcome.report.stop));
     line.insert(QStringLiteral("main_rule"), options.optimiser.allowMainAfternoon

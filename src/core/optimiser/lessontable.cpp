@@ -47,6 +47,21 @@ bool LessonTable::mayPut(int lessonId, int slot) const
                        [&](int t) { return busy(t, l.slot) >= 2 && busy(t, slot) == 0; });
 }
 
+bool LessonTable::mayStandKeepingRules(int lessonId, int slot) const
+{
+    const Lesson& l = lesson(lessonId);
+    if (l.fixed)
+        return l.slot == slot;
+    for (const int c : l.classes) {
+        const int there = cell(c, slot);
+        if (there >= 0 && lesson(there).fixed)
+            return false;
+    }
+    return std::none_of(l.facts.begin(), l.facts.end(), [&](const conditions::LessonFacts& f) {
+        return tally_.barredFrom(f, slot);
+    });
+}
+
 bool LessonTable::teaches(int lessonId, int teacher) const
 {
     const std::vector<int>& teachers = lesson(lessonId).teachers;

@@ -62,6 +62,9 @@ public:
     int morningFloor(int counter) const;
     // Whether the main rule lets the lesson go into `slot`.
     bool mayPut(int lessonId, int slot) const;
+    // Whether the lesson may stand in `slot` as far as the fixed lessons of its classes and
+    // the rules that bar periods allow (a fixed lesson only where it stands).
+    bool mayStandKeepingRules(int lessonId, int slot) const;
 
     int cell(int classIndex, int slot) const
     {

@@ -8,23 +8,11 @@ namespace orve::optimiser {
 
 namespace {
 
-// Whether the lesson may stand in the slot as far as the fixed lessons of its classes and
-// the rules that bar periods allow.
+// Where a lesson stands it may stay, even breaking a rule: the search never adds a breach but
+// need not mend one.
 bool mayStand(const LessonTable& table, int id, int slot)
 {
-    const Lesson& l = table.lesson(id);
-    // Where it stands it may stay, even breaking a rule: the search never adds a breach but
-    // need not mend one.
-    if (l.fixed || l.slot == slot)
-        return l.slot == slot;
-    for (const int c : l.classes) {
-        const int there = table.cell(c, slot);
-        if (there >= 0 && table.lesson(there).fixed)
-            return false;
-    }
-    return std::none_of(l.facts.begin(), l.facts.end(), [&](const conditions::LessonFacts& f) {
-        return table.tally().barredFrom(f, slot);
-    });
+    return table.lesson(id).slot == slot || table.mayStandKeepingRules(id, slot);
 }
 
 int ceilDiv(int a, int b)

@@ -20,4 +20,9 @@ int doubleBookingLowerBound(const LessonTable& table, MainRule rule);
 // common.
 int unplacedLowerBound(const LessonTable& table);
 
+// Double periods no timetable holds without breaking another rule: per class course, the
+// pairs wanted beyond the pairs of adjacent periods where its lessons may stand. Class courses
+// count only where they share no teacher and no class, so that no breach counts twice.
+int ruleViolationLowerBound(const LessonTable& table);
+
 } // namespace orve::optimiser

@@ -74,6 +74,10 @@ QString outcomeMessage(const OptimiseOutcome& outcome, const OptimiserOptions& o
                      : QStringLiteral(u"\n有的教师的课多于他能上课的节次，主课留在上午时，"
                                       u"至少 %1 处重课无法避免。"))
                     .arg(report.doubleBookingLowerBound);
+    if (outcome.after.ruleViolationTotal() > 0 && report.ruleViolationLowerBound > 0)
+        text += QStringLiteral(u"\n有的连堂课找不到两节都能上课的相邻节次，至少 %1 处违反排课"
+                               u"规则无法避免。")
+                    .arg(report.ruleViolationLowerBound);
     if (outcome.after.unplaced > 0 && report.unplacedLowerBound > 0)
         text += QStringLiteral(u"\n有的班级计划的课时多于一周可排的节次，或者共用班级的合班课"
                                u"多于一周可排的节次，至少 %1 节课无法排入。")

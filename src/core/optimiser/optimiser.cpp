@@ -13,7 +13,7 @@ namespace {
 
 bool atBounds(const LessonTable& table, const OptimiserReport& report)
 {
-    return table.ruleViolations() == 0 &&
+    return table.ruleViolations() <= report.ruleViolationLowerBound &&
            table.doubleBookings() <= report.doubleBookingLowerBound &&
            table.unplacedPeriods() <= report.unplacedLowerBound;
 }
@@ -36,9 +36,11 @@ void placeAndRemove(LessonTable& table, RunControl& control, OptimiserReport& re
         if (unplaced > report.unplacedLowerBound && placementMayHelp(table))
             placeUnplacedLessons(table, control, report.unplacedLowerBound);
         if (const int bound = doubleBookingLowerBound(table, MainRule::Strict);
-            (table.doubleBookings() > bound || table.ruleViolations() > 0) &&
+            (table.doubleBookings() > bound ||
+             table.ruleViolations() > report.ruleViolationLowerBound) &&
             control.phaseStopReason() == StopReason::Finished)
-            removeDoubleBookings(table, control, bound, StrictStallSteps);
+            removeDoubleBookings(table, control, bound, report.ruleViolationLowerBound,
+                                 StrictStallSteps);
         notePhaseStop(control, report);
         const bool gained =
             table.unplacedPeriods() < unplaced ||
@@ -67,7 +69,7 @@ void search(LessonTable& table, RunControl& control, qint64 steps, bool allowMai
         control.holdFigures(strictCount, table.unplacedPeriods());
     table.mainRule = MainRule::Relaxed;
     control.limitPhase(steps - (control.steps() - start));
-    removeDoubleBookings(table, control, relaxedBound);
+    removeDoubleBookings(table, control, relaxedBound, report.ruleViolationLowerBound);
     notePhaseStop(control, report);
     report.onlyWithMainAfternoon = strictCount - table.doubleBookings();
     report.triedRelaxed = true;
@@ -99,6 +101,7 @@ OptimiserReport optimise(LessonTable& table, const OptimiserOptions& options, Pr
     report.doubleBookingLowerBound = doubleBookingLowerBound(
         table, options.allowMainAfternoon ? MainRule::Relaxed : MainRule::Strict);
     report.unplacedLowerBound = unplacedLowerBound(table);
+    report.ruleViolationLowerBound = ruleViolationLowerBound(table);
     // At the strict bound the relaxed rule may still remove more, which the report tells.
     if (atBounds(table, report) &&
         table.doubleBookings() <= doubleBookingLowerBound(table, MainRule::Relaxed))

@@ -44,6 +44,7 @@ struct OptimiserReport
     // for main lessons the run ends with.
     int doubleBookingLowerBound = 0;
     int unplacedLowerBound = 0;
+    int ruleViolationLowerBound = 0;
     int mainOutsideBefore = 0; // class periods of main lessons outside the morning
     int mainOutsideAfter = 0;
     // When the strict search ends above 0: how many more double bookings the search removed

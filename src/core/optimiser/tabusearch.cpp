@@ -60,7 +60,7 @@ public:
     {
     }
 
-    qint64 run(int target, qint64 stallSteps);
+    qint64 run(int target, int violationTarget, qint64 stallSteps);
 
 private:
     // A candidate step: a slot exchange, or an exchange with a left-out lesson.
@@ -304,7 +304,7 @@ void TabuSearch::make(qint64 step)
     control_.moved();
 }
 
-qint64 TabuSearch::run(int target, qint64 stallSteps)
+qint64 TabuSearch::run(int target, int violationTarget, qint64 stallSteps)
 {
     bestScore_ = score();
     LessonTable::Snapshot best = table_.snapshot();
@@ -313,7 +313,7 @@ qint64 TabuSearch::run(int target, qint64 stallSteps)
     // while one is left, and turns to breaches as often as to double bookings.
     for (;;) {
         const bool aboveBound = table_.doubleBookings() > std::max(target, 0);
-        const bool breaches = table_.ruleViolations() > 0;
+        const bool breaches = table_.ruleViolations() > violationTarget;
         if ((!aboveBound && !breaches) || (stallSteps >= 0 && step_ - bestStep > stallSteps) ||
             !control_.step())
             break;
@@ -359,9 +359,10 @@ qint64 TabuSearch::run(int target, qint64 stallSteps)
 
 } // namespace
 
-qint64 removeDoubleBookings(LessonTable& table, RunControl& control, int target, qint64 stallSteps)
+qint64 removeDoubleBookings(LessonTable& table, RunControl& control, int target,
+                            int violationTarget, qint64 stallSteps)
 {
-    return TabuSearch(table, control).run(target, stallSteps);
+    return TabuSearch(table, control).run(target, violationTarget, stallSteps);
 }
 
 } // namespace orve::optimiser

@@ -14,10 +14,9 @@ namespace orve::optimiser {
 class LessonTable;
 class RunControl;
 
-// Ends at `target` double bookings (a lower bound: no search goes below it) with no rule
-// broken, or after
-// `stallSteps` steps without a new best (-1: never).
+// Ends at `target` double bookings with at most `violationTarget` rules broken (lower bounds:
+// no search goes below them), or after `stallSteps` steps without a new best (-1: never).
 qint64 removeDoubleBookings(LessonTable& table, RunControl& control, int target,
-                            qint64 stallSteps = -1);
+                            int violationTarget, qint64 stallSteps = -1);
 
 } // namespace orve::optimiser

@@ -363,6 +363,22 @@ private slots:
         const OptimiseOutcome outcome = removeDoubleBookings(ws, quickOptions());
         QCOMPARE(outcome.report.unplacedLowerBound, 6);
         QCOMPARE(outcome.after.unplaced, 6);
+
+        // 张三 may teach in no two periods side by side, yet A's 语文 wants a double period.
+        init();
+        test::makeSchool(ws, {u"A"_s}, {u"语文"_s, u"数学"_s}, 2, 2, 2);
+        test::setPlan(ws, 0, 0, {u"张三"_s, 2, false});
+        test::setPlan(ws, 0, 1, {u"李四"_s, 6, false});
+        ws.school.rules.doublePeriods = {{u"A"_s, u"语文"_s, 1}};
+        for (const int period : {2, 4})
+            for (const int day : {1, 2})
+                ws.school.rules.teacherUnavailable.push_back({u"张三"_s, day, period});
+        for (int c = 1; c <= 8; ++c)
+            put(2, c, c == 1 || c == 5 ? u"语文"_s : u"数学"_s, c == 1 || c == 5 ? u"张三"_s : u"李四"_s);
+        const OptimiseOutcome barred = removeDoubleBookings(ws, quickOptions());
+        QCOMPARE(barred.report.ruleViolationLowerBound, 1);
+        QCOMPARE(barred.after.ruleViolationTotal(), 1);
+        QVERIFY(outcomeMessage(barred, quickOptions()).contains(u"至少 1 处违反排课规则无法避免"_s));
     }
 
     void aDoublePeriodKeptOutOfItsPeriodsMovesWhole()
