@@ -320,30 +320,47 @@ std::optional<RuleKind> RuleTally::ruleBrokenIfAdded(const LessonFacts& lesson, 
     return std::nullopt;
 }
 
+template <typename Found>
+bool RuleTally::findBroken(const LessonFacts& lesson, int slot, Found found) const
+{
+    const int day = dayOf(slot);
+    if (book_.empty() || day < 0)
+        return false;
+    const int teacher = ruleTeacher(lesson.teacher);
+    if (book_.teacherUnavailable(teacher, slot) && found(RuleKind::TeacherUnavailable))
+        return true;
+    if (book_.courseUnavailable(lesson.course, slot) && found(RuleKind::CourseUnavailable))
+        return true;
+    if (lesson.venue >= 0 &&
+        venueLessonsOf(lesson.venue, slot) > book_.venueCapacity(lesson.venue) &&
+        found(RuleKind::VenueCapacity))
+        return true;
+    if (const int limit = book_.courseDailyLimit(lesson.course);
+        limit > 0 && courseDayLessons_[courseDayAt(lesson, day)] > limit &&
+        found(RuleKind::CourseDailyLimit))
+        return true;
+    if (const int limit = book_.teacherDailyLimit(teacher);
+        limit > 0 && teacherDayLessonsOf(teacher, day) > limit &&
+        found(RuleKind::TeacherDailyLimit))
+        return true;
+    const int need = needOf(lesson.classIndex, lesson.course);
+    return need >= 0 && pairs_[std::size_t(need)] < needWanted_[std::size_t(need)] &&
+           found(RuleKind::DoublePeriods);
+}
+
 std::vector<RuleKind> RuleTally::rulesBrokenBy(const LessonFacts& lesson, int slot) const
 {
     std::vector<RuleKind> broken;
-    const int day = dayOf(slot);
-    if (book_.empty() || day < 0)
-        return broken;
-    const int teacher = ruleTeacher(lesson.teacher);
-    if (book_.teacherUnavailable(teacher, slot))
-        broken.push_back(RuleKind::TeacherUnavailable);
-    if (book_.courseUnavailable(lesson.course, slot))
-        broken.push_back(RuleKind::CourseUnavailable);
-    if (lesson.venue >= 0 &&
-        venueLessonsOf(lesson.venue, slot) > book_.venueCapacity(lesson.venue))
-        broken.push_back(RuleKind::VenueCapacity);
-    if (const int limit = book_.courseDailyLimit(lesson.course);
-        limit > 0 && courseDayLessons_[courseDayAt(lesson, day)] > limit)
-        broken.push_back(RuleKind::CourseDailyLimit);
-    if (const int limit = book_.teacherDailyLimit(teacher);
-        limit > 0 && teacherDayLessonsOf(teacher, day) > limit)
-        broken.push_back(RuleKind::TeacherDailyLimit);
-    if (const int need = needOf(lesson.classIndex, lesson.course);
-        need >= 0 && pairs_[std::size_t(need)] < needWanted_[std::size_t(need)])
-        broken.push_back(RuleKind::DoublePeriods);
+    findBroken(lesson, slot, [&](RuleKind kind) {
+        broken.push_back(kind);
+        return false;
+    });
     return broken;
+}
+
+bool RuleTally::breaksRule(const LessonFacts& lesson, int slot) const
+{
+    return findBroken(lesson, slot, [](RuleKind) { return true; });
 }
 
 } // namespace orve::conditions

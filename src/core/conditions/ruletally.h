@@ -83,6 +83,8 @@ public:
     std::optional<RuleKind> ruleBrokenIfAdded(const LessonFacts& lesson, int slot) const;
     // The rules the lesson, standing in the slot, breaks with the others as they are.
     std::vector<RuleKind> rulesBrokenBy(const LessonFacts& lesson, int slot) const;
+    // Whether it breaks any: asked of every lesson by a search, so it allocates nothing.
+    bool breaksRule(const LessonFacts& lesson, int slot) const;
 
     // What taking `leaving` out of their slots and adding `coming` into theirs would change,
     // worked out from the counts without changing them (ruletallychange.cpp): the searches
@@ -100,6 +102,10 @@ public:
     RuleCounts change();
 
 private:
+    // Calls `found` with each rule the lesson breaks standing in the slot, until it returns
+    // true; says whether it did.
+    template <typename Found>
+    bool findBroken(const LessonFacts& lesson, int slot, Found found) const;
     int ruleTeacher(int teacher) const
     {
         return std::size_t(teacher) < ruleTeachers_.size() ? ruleTeachers_[std::size_t(teacher)]
