@@ -83,7 +83,7 @@ private:
     void collectCandidates(int teacher, int slot);
     bool breaches(int id) const;
     int breachingLesson();
-    void collectAroundBreach();
+    bool collectAroundBreach();
     void addCandidate(int id, int teacher);
     bool consider(int delta, bool tabu);
     void considerExchange(bool tabu);
@@ -102,6 +102,9 @@ private:
     std::vector<long long> tabuUntil_;
     std::vector<int> candidates_;
     std::vector<int> breaching_;
+    // The counts of broken rules and unplaced periods when a scan last found no lesson
+    // breaking a rule.
+    std::pair<int, int> foundNoBreachAt_{-1, -1};
     std::vector<unsigned> seen_;
     unsigned seenStamp_ = 0;
     std::vector<int> leaving_ = std::vector<int>(1);
@@ -156,13 +159,15 @@ bool TabuSearch::breaches(int id) const
     const Lesson& l = table_.lesson(id);
     return !l.fixed && l.slot >= 0 &&
            std::any_of(l.facts.begin(), l.facts.end(), [&](const conditions::LessonFacts& f) {
-               return !table_.tally().rulesBrokenBy(f, l.slot).empty();
+               return table_.tally().breaksRule(f, l.slot);
            });
 }
 
-// A random lesson breaking a rule where it stands. The list of them is made again only when
-// every lesson on it has been mended: on a large school a scan of every lesson each step
-// would cost more than the step.
+// A random lesson breaking a rule where it stands; -1 when the rules broken are those of
+// lessons left out (a double period of lessons not placed). The list is made again only when
+// every lesson on it has been mended, and a scan that found none is not made again while the
+// counts stay as they were: on a large school a scan of every lesson each step would cost
+// more than the step.
 int TabuSearch::breachingLesson()
 {
     while (!breaching_.empty()) {
@@ -172,21 +177,26 @@ int TabuSearch::breachingLesson()
         breaching_[k] = breaching_.back();
         breaching_.pop_back();
     }
+    const std::pair<int, int> counts{table_.ruleViolations(), table_.unplacedPeriods()};
+    if (counts == foundNoBreachAt_)
+        return -1;
     for (int id = 0; id < table_.lessonCount(); ++id)
         if (breaches(id))
             breaching_.push_back(id);
+    if (breaching_.empty())
+        foundNoBreachAt_ = counts;
     return breaching_.empty() ? -1
                               : breaching_[std::size_t(control_.below(int(breaching_.size())))];
 }
 
 // A lesson breaking a rule, with lessons of its teacher that may make room (a daily maximum
-// is mended by moving any of that day's lessons).
-void TabuSearch::collectAroundBreach()
+// is mended by moving any of that day's lessons). False when no placed lesson breaks a rule.
+bool TabuSearch::collectAroundBreach()
 {
     startCandidates();
     const int id = breachingLesson();
     if (id < 0)
-        return;
+        return false;
     const Lesson& l = table_.lesson(id);
     if (!l.teachers.empty())
         collectCandidates(l.teachers[std::size_t(control_.below(int(l.teachers.size())))], l.slot);
@@ -194,6 +204,7 @@ void TabuSearch::collectAroundBreach()
         seen_[std::size_t(id)] = seenStamp_;
         candidates_.push_back(id);
     }
+    return true;
 }
 
 bool TabuSearch::consider(int delta, bool tabu)
@@ -318,12 +329,14 @@ qint64 TabuSearch::run(int target, int violationTarget, qint64 stallSteps)
             !control_.step())
             break;
         ++step_;
-        if (breaches && (!aboveBound || control_.below(2) == 0)) {
-            collectAroundBreach();
-        } else {
+        if (breaches && (!aboveBound || control_.below(2) == 0) && collectAroundBreach()) {
+            // candidates around a breach collected
+        } else if (aboveBound) {
             const int key =
                 table_.conflictKeys()[std::size_t(control_.below(table_.doubleBookings()))];
             collectCandidates(key / table_.slotCount(), key % table_.slotCount());
+        } else {
+            break; // the rules left broken are out of reach: their lessons are left out
         }
 
         current_ = score();

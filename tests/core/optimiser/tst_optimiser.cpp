@@ -381,6 +381,22 @@ private slots:
         QVERIFY(outcomeMessage(barred, quickOptions()).contains(u"至少 1 处违反排课规则无法避免"_s));
     }
 
+    void aRuleBrokenByLessonsLeftOutEndsTheSearchAtOnce()
+    {
+        // A's 语文 double period is left out, as its week is full of 数学 that must stay: no
+        // move reaches the broken rule, so the search stops instead of spending its steps.
+        test::makeSchool(ws, {u"A"_s}, {u"语文"_s, u"数学"_s}, 2, 2, 1);
+        test::setPlan(ws, 0, 0, {u"张三"_s, 2, false});
+        test::setPlan(ws, 0, 1, {u"李四"_s, 4, false});
+        ws.school.rules.doublePeriods = {{u"A"_s, u"语文"_s, 1}};
+        for (int c = 1; c <= 4; ++c)
+            put(2, c, u"数学"_s, u"李四"_s);
+        const OptimiseOutcome outcome = removeDoubleBookings(ws, quickOptions());
+        QCOMPARE(outcome.after.ruleViolationTotal(), 1);
+        QCOMPARE(outcome.after.unplaced, 2);
+        QVERIFY(outcome.report.steps < 10);
+    }
+
     void aDoublePeriodKeptOutOfItsPeriodsMovesWhole()
     {
         // Two days of two morning and two afternoon periods. A's 语文 double period stands in
