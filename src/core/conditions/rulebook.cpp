@@ -225,6 +225,18 @@ std::optional<int> RuleBook::pairedSlot(int slot, const std::function<bool(int)>
     return joined(slot) ? std::optional<int>(slot + 1) : std::nullopt;
 }
 
+int RuleBook::mostPairs(const std::function<bool(int)>& usable) const
+{
+    // Taking the earliest pair each time is best along a line of periods.
+    int pairs = 0;
+    for (int s = 0; s + 1 < slotCount(); ++s)
+        if (joinsNext(s) && usable(s) && usable(s + 1)) {
+            ++pairs;
+            ++s;
+        }
+    return pairs;
+}
+
 int RuleBook::venueOf(const QString& className, QStringView course) const
 {
     const auto found = venuesOfClass_.constFind(className);

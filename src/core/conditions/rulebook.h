@@ -93,6 +93,8 @@ public:
     // The same for a lesson standing in `slot`, where `sameLesson(s)` says whether a lesson of
     // its class and course stands in slot s: the one definition both views share.
     std::optional<int> pairedSlot(int slot, const std::function<bool(int)>& sameLesson) const;
+    // The most double periods a week holds in the slots `usable` allows, no slot in two.
+    int mostPairs(const std::function<bool(int)>& usable) const;
     // Every (class, course) that needs double periods, and how many.
     const QHash<QPair<int, int>, int>& doublePeriodNeeds() const { return doublePeriods_; }
     // The periods of a part of the day as bits (period 1 the lowest).

@@ -6,23 +6,6 @@
 
 namespace orve::optimiser {
 
-namespace {
-
-// The most pairs of allowed periods beside each other in one part of a day, no period in two.
-int mostPairs(const conditions::RuleBook& book, const std::vector<char>& allowed)
-{
-    int pairs = 0;
-    const int last = std::min(int(allowed.size()), book.slotCount()) - 1;
-    for (int s = 0; s < last; ++s)
-        if (allowed[std::size_t(s)] && allowed[std::size_t(s) + 1] && book.joinsNext(s)) {
-            ++pairs;
-            ++s;
-        }
-    return pairs;
-}
-
-} // namespace
-
 int ruleViolationLowerBound(const LessonTable& table)
 {
     const conditions::RuleBook& book = table.tally().book();
@@ -34,14 +17,14 @@ int ruleViolationLowerBound(const LessonTable& table)
 
     std::vector<char> teacherTaken(std::size_t(table.teacherCount()), 0);
     std::vector<char> classTaken(std::size_t(table.classCount()), 0);
-    std::vector<char> allowed(std::size_t(table.slotCount()));
     int bound = 0;
     for (const auto& [need, lessons] : needs) {
-        for (int s = 0; s < table.slotCount(); ++s)
-            allowed[std::size_t(s)] = std::any_of(lessons.begin(), lessons.end(), [&](int id) {
-                return table.mayStandKeepingRules(id, s);
-            });
-        const int most = std::min(mostPairs(book, allowed), int(lessons.size()) / 2);
+        const auto usable = [&](int s) {
+            return s < table.slotCount() &&
+                   std::any_of(lessons.begin(), lessons.end(),
+                               [&](int id) { return table.mayStandKeepingRules(id, s); });
+        };
+        const int most = std::min(book.mostPairs(usable), int(lessons.size()) / 2);
         const int missing = book.doublePeriods(need.first, need.second) - most;
         const auto shares = [&](int id) {
             const Lesson& l = table.lesson(id);

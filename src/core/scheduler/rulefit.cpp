@@ -105,6 +105,24 @@ QStringList rulesThatCannotHold(const model::School& school, int periodsPerDay)
                              .arg(limit)
                              .arg(book.days()));
     }
+    for (int r = school::PlanHeaderRow + 1; r < plan.rowCount(); ++r) {
+        const QString& className = plan.text({r, school::ClassColumn});
+        const QString& course = plan.text({r, school::CourseColumn});
+        const int wanted =
+            book.doublePeriods(int(school.classes.indexOf(className)), book.course(course));
+        if (wanted <= 0)
+            continue;
+        const int teacher = book.teacher(plan.text({r, school::TeacherColumn}));
+        const int most = std::min(periodsOf(plan, r) / 2, book.mostPairs([&](int s) {
+            return !book.teacherUnavailable(teacher, s) &&
+                   !book.courseUnavailable(book.course(course), s);
+        }));
+        if (most < wanted)
+            cases.append(QStringLiteral(u"%1的%2每周要排 %3 次连堂，但能上课的相邻两节只够 %4 次")
+                             .arg(className, course)
+                             .arg(wanted)
+                             .arg(most));
+    }
     for (const QString& text : school.fixedLessons) {
         const std::optional<model::FixedLessonEntry> entry = model::parseFixedEntry(text);
         if (!entry || entry->day < 1 || entry->day > book.days() || entry->period < 1 ||

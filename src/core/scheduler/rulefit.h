@@ -1,8 +1,9 @@
 // What the rules make impossible before a run starts, told in one message so the user knows
 // why a timetable keeps some violations: a teacher with more lessons than the periods left to
 // them or than their daily limit allows in a week, a course whose lessons a class cannot hold
-// within its daily limit, a venue's lessons beyond its capacity in every period, and a fixed
-// lesson in a period its teacher or course may not use.
+// within its daily limit, a venue's lessons beyond its capacity in every period, double periods
+// beyond the adjacent periods its teacher and course may use, and a fixed lesson in a period
+// its teacher or course may not use.
 #pragma once
 
 #include <QString>

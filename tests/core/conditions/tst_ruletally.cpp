@@ -131,13 +131,15 @@ private slots:
         rules.courseDailyLimits = {{u"体育"_s, 2}}; // 3 a week, one day
         for (int c = 0; c < 2; ++c)
             test::setPlan(ws, c, 1, {u"李四"_s, 3, false});
+        rules.doublePeriods = {{u"一班"_s, u"语文"_s, 1}}; // 张三 free in one period
         ws.school.fixedLessons = {u"一班 语文 1 2"_s};
         const QStringList cases = scheduler::rulesThatCannotHold(ws.school, 4);
-        QCOMPARE(cases.size(), 5);
+        QCOMPARE(cases.size(), 6);
         QVERIFY(cases.at(0).contains(u"张三"_s));
         QVERIFY(cases.at(1).contains(u"操场"_s));
         QVERIFY(cases.at(2).startsWith(u"一班的体育"_s));
-        QVERIFY(cases.at(4).contains(u"一班 语文 1 2"_s));
+        QCOMPARE(cases.at(4), u"一班的语文每周要排 1 次连堂，但能上课的相邻两节只够 0 次"_s);
+        QVERIFY(cases.at(5).contains(u"一班 语文 1 2"_s));
         QVERIFY(scheduler::rulesThatCannotHoldMessage(cases).contains(cases.at(3)));
     }
 
