@@ -18,7 +18,9 @@ int ruleViolationLowerBound(const LessonTable& table)
     std::vector<char> teacherTaken(std::size_t(table.teacherCount()), 0);
     std::vector<char> classTaken(std::size_t(table.classCount()), 0);
     int bound = 0;
-    for (const auto& [need, lessons] : needs) {
+    for (const auto& [need, lessonsOfNeed] : needs) {
+        // Before C++20 a lambda may not capture a structured binding.
+        const std::vector<int>& lessons = lessonsOfNeed;
         const auto usable = [&](int s) {
             return s < table.slotCount() &&
                    std::any_of(lessons.begin(), lessons.end(),
