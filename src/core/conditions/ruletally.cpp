@@ -47,10 +47,14 @@ RuleTally::RuleTally(const RuleBook& book, int classCount, int slotCount)
       slots_(std::max(slotCount, book.slotCount())),
       venueLessons_(std::size_t(book.venueCount()) * std::size_t(slots_), 0),
       teacherDayLessons_(std::size_t(book.teacherCount()) * std::size_t(book.days()), 0),
-      courseDayLessons_(std::size_t(classCount_) * std::size_t(book.courseCount()) *
-                            std::size_t(book.days()),
-                        0)
+      courseDays_(std::size_t(classCount_) * std::size_t(book.courseCount()) *
+                  std::size_t(book.days()))
 {
+    for (int slot = 0; slot < slots_; ++slot) {
+        const bool inWeek = slot < book.slotCount();
+        slotDays_.push_back(inWeek ? book.dayOf(slot) : -1);
+        slotPeriods_.push_back(inWeek ? slot % book.periodsPerDay() : -1);
+    }
     for (int part = 0; part < Parts; ++part)
         partMasks_.push_back(book.periodsOfPart(part));
     const QHash<QPair<int, int>, int>& wanted = book.doublePeriodNeeds();
@@ -67,14 +71,9 @@ RuleTally::RuleTally(const RuleBook& book, int classCount, int slotCount)
         pairs_.push_back(0);
         counts_.violations[std::size_t(kindIndex(RuleKind::DoublePeriods))] += need.value();
     }
-    dayPeriods_.assign(pairs_.size() * std::size_t(book.days()), 0);
-    needLessons_.assign(pairs_.size() * std::size_t(book.slotCount()), 0);
+    needDays_.resize(pairs_.size() * std::size_t(book.days()));
     trialPairsMark_.assign(pairs_.size(), 0);
     trialPairsAt_.assign(pairs_.size(), 0);
-    trialPeriodsMark_.assign(dayPeriods_.size(), 0);
-    trialPeriodsAt_.assign(dayPeriods_.size(), 0);
-    trialCourseDayMark_.assign(courseDayLessons_.size(), 0);
-    trialCourseDayAt_.assign(courseDayLessons_.size(), 0);
 }
 
 int RuleTally::needOf(int classIndex, int course) const
@@ -94,20 +93,18 @@ void RuleTally::nameTeacher(int teacher, const QString& name)
     ruleTeachers_[std::size_t(teacher)] = book_.teacher(name);
 }
 
-int& RuleTally::teacherLessons(int teacher, int slot)
+RuleTally::TeacherSlot& RuleTally::teacherSlot(int teacher, int slot)
 {
     const std::size_t at = std::size_t(teacher) * std::size_t(slots_) + std::size_t(slot);
-    if (at >= lessonsAt_.size()) {
-        lessonsAt_.resize((std::size_t(teacher) + 1) * std::size_t(slots_), 0);
-        doubleBookedAt_.resize(lessonsAt_.size(), -1);
-    }
-    return lessonsAt_[at];
+    if (at >= teacherSlots_.size())
+        teacherSlots_.resize((std::size_t(teacher) + 1) * std::size_t(slots_));
+    return teacherSlots_[at];
 }
 
 int RuleTally::lessonsOf(int teacher, int slot) const
 {
     const std::size_t at = std::size_t(teacher) * std::size_t(slots_) + std::size_t(slot);
-    return teacher >= 0 && at < lessonsAt_.size() ? lessonsAt_[at] : 0;
+    return teacher >= 0 && at < teacherSlots_.size() ? teacherSlots_[at].lessons : 0;
 }
 
 std::size_t RuleTally::courseDayAt(const LessonFacts& lesson, int day) const
@@ -187,20 +184,19 @@ void RuleTally::change(const LessonFacts& lesson, int slot, int by)
     const int day = dayOf(slot);
 
     if (lesson.teacher >= 0 && countsAsLesson(lesson.unit, slot, lesson.teacher, false, by * lesson.cells)) {
-        int& lessons = teacherLessons(lesson.teacher, slot);
-        const bool wasDouble = lessons >= 2;
-        lessons += by;
-        if ((lessons >= 2) != wasDouble) {
-            const int key = lesson.teacher * slots_ + slot;
+        TeacherSlot& held = teacherSlot(lesson.teacher, slot);
+        const bool wasDouble = held.lessons >= 2;
+        held.lessons += by;
+        if ((held.lessons >= 2) != wasDouble) {
             if (!wasDouble) {
-                doubleBookedAt_[std::size_t(key)] = int(doubleBooked_.size());
-                doubleBooked_.push_back(key);
+                held.doubleBookedAt = int(doubleBooked_.size());
+                doubleBooked_.push_back(lesson.teacher * slots_ + slot);
             } else {
-                const int at = doubleBookedAt_[std::size_t(key)];
-                doubleBooked_[std::size_t(at)] = doubleBooked_.back();
-                doubleBookedAt_[std::size_t(doubleBooked_[std::size_t(at)])] = at;
+                const int moved = doubleBooked_.back();
+                doubleBooked_[std::size_t(held.doubleBookedAt)] = moved;
+                teacherSlots_[std::size_t(moved)].doubleBookedAt = held.doubleBookedAt;
                 doubleBooked_.pop_back();
-                doubleBookedAt_[std::size_t(key)] = -1;
+                held.doubleBookedAt = -1;
             }
             counts_.doubleBookings += wasDouble ? -1 : 1;
         }
@@ -228,7 +224,7 @@ void RuleTally::change(const LessonFacts& lesson, int slot, int by)
         if (book_.courseUnavailable(lesson.course, slot))
             count(RuleKind::CourseUnavailable, by);
         if (const int limit = book_.courseDailyLimit(lesson.course); limit > 0) {
-            int& held = courseDayLessons_[courseDayAt(lesson, day)];
+            int& held = courseDays_[courseDayAt(lesson, day)].lessons;
             const int over = std::max(held - limit, 0);
             held += by;
             count(RuleKind::CourseDailyLimit, std::max(held - limit, 0) - over);
@@ -259,17 +255,18 @@ void RuleTally::changeDoublePeriods(const LessonFacts& lesson, int slot, int by)
     const int need = needOf(lesson.classIndex, lesson.course);
     if (need < 0)
         return;
-    const int day = dayOf(slot);
-    quint32& periods = dayPeriods_[std::size_t(need) * std::size_t(book_.days()) + std::size_t(day)];
-    const int before = pairsIn(periods, partMasks_);
-    const quint32 bit = quint32(1) << (slot % book_.periodsPerDay());
-    int& lessons = needLessons_[std::size_t(need) * std::size_t(book_.slotCount()) + std::size_t(slot)];
-    lessons += by;
-    periods = lessons > 0 ? periods | bit : periods & ~bit;
+    const std::size_t at = std::size_t(need) * std::size_t(book_.days()) + std::size_t(dayOf(slot));
+    NeedDay& needDay = needDays_[at];
+    const quint32 bit = quint32(1) << periodOf(slot);
+    qint8& lessons = needDay.lessons[std::size_t(periodOf(slot))];
+    lessons = qint8(lessons + by);
+    needDay.periods = lessons > 0 ? needDay.periods | bit : needDay.periods & ~bit;
     const int wanted = needWanted_[std::size_t(need)];
     int& held = pairs_[std::size_t(need)];
     const int missing = std::max(wanted - held, 0);
-    held += pairsIn(periods, partMasks_) - before;
+    const int before = needDay.pairs;
+    needDay.pairs = pairsIn(needDay.periods, partMasks_);
+    held += needDay.pairs - before;
     counts_.violations[std::size_t(kindIndex(RuleKind::DoublePeriods))] +=
         std::max(wanted - held, 0) - missing;
 }
@@ -312,7 +309,7 @@ std::optional<RuleKind> RuleTally::ruleBrokenIfAdded(const LessonFacts& lesson, 
         venueLessonsOf(lesson.venue, slot) + 1 > book_.venueCapacity(lesson.venue))
         return RuleKind::VenueCapacity;
     if (const int limit = book_.courseDailyLimit(lesson.course);
-        limit > 0 && courseDayLessons_[courseDayAt(lesson, day)] + 1 > limit)
+        limit > 0 && courseDays_[courseDayAt(lesson, day)].lessons + 1 > limit)
         return RuleKind::CourseDailyLimit;
     if (const int limit = book_.teacherDailyLimit(teacher);
         limit > 0 && !joinsTeacher && teacherDayLessonsOf(teacher, day) + 1 > limit)
@@ -336,7 +333,7 @@ bool RuleTally::findBroken(const LessonFacts& lesson, int slot, Found found) con
         found(RuleKind::VenueCapacity))
         return true;
     if (const int limit = book_.courseDailyLimit(lesson.course);
-        limit > 0 && courseDayLessons_[courseDayAt(lesson, day)] > limit &&
+        limit > 0 && courseDays_[courseDayAt(lesson, day)].lessons > limit &&
         found(RuleKind::CourseDailyLimit))
         return true;
     if (const int limit = book_.teacherDailyLimit(teacher);

@@ -116,12 +116,16 @@ private:
     // first one.
     bool countsAsLesson(int unit, int slot, int which, bool venue, int by);
     int unitCellsOf(int unit, int slot, int which, bool venue) const;
-    int& teacherLessons(int teacher, int slot);
     void change(const LessonFacts& lesson, int slot, int by);
     void changeDoublePeriods(const LessonFacts& lesson, int slot, int by);
     static int pairsIn(quint32 periods, const std::vector<quint32>& parts);
-    // The day of a slot within the book's week; -1 beyond it.
-    int dayOf(int slot) const { return slot < book_.slotCount() ? book_.dayOf(slot) : -1; }
+    // The day of a slot within the book's week, -1 beyond it, and its period within the day:
+    // looked up, as every cell of every change the searches weigh asks for them.
+    int dayOf(int slot) const
+    {
+        return std::size_t(slot) < slotDays_.size() ? slotDays_[std::size_t(slot)] : -1;
+    }
+    int periodOf(int slot) const { return slotPeriods_[std::size_t(slot)]; }
     std::size_t courseDayAt(const LessonFacts& lesson, int day) const;
     int teacherDayLessonsOf(int teacher, int day) const;
     int venueLessonsOf(int venue, int slot) const;
@@ -130,10 +134,21 @@ private:
     int classCount_;
     int slots_;
     RuleCounts counts_;
+    std::vector<int> slotDays_;
+    std::vector<int> slotPeriods_;
     std::vector<int> ruleTeachers_;            // caller's teacher -> book's, or -1
-    std::vector<int> lessonsAt_;               // caller's teacher x slots + slot
-    std::vector<int> doubleBooked_;            // keys of lessonsAt_ at 2 or more
-    std::vector<int> doubleBookedAt_;          // key -> position in doubleBooked_, or -1
+    // A teacher's lessons in a slot, with the scratch of a change beside them: on a large
+    // school the searches read these at random, one cache line each.
+    struct TeacherSlot
+    {
+        int lessons = 0;
+        int doubleBookedAt = -1; // its place in doubleBooked_, or -1
+        unsigned trialMark = 0;  // trialStamp_ when the change at hand has noted it
+        int trialAt = 0;         // its entry in trialLessons_
+    };
+    std::vector<TeacherSlot> teacherSlots_;    // caller's teacher x slots + slot
+    TeacherSlot& teacherSlot(int teacher, int slot);
+    std::vector<int> doubleBooked_;            // keys of teacherSlots_ at 2 lessons or more
     // A unit's cells in a slot: nearly always one teacher and one venue, kept inline; any
     // other teacher or venue of the unit in that slot in otherUnitCells_.
     struct UnitSlot
@@ -147,16 +162,31 @@ private:
     QHash<quint64, int> otherUnitCells_;       // (unit, slot, teacher or venue) -> cells
     std::vector<int> venueLessons_;            // venue x slots + slot
     std::vector<int> teacherDayLessons_;       // book's teacher x days + day
-    std::vector<int> courseDayLessons_;        // (class x courses + course) x days + day
+    // A class's lessons of a course on a day, likewise.
+    struct CourseDay
+    {
+        int lessons = 0;
+        unsigned trialMark = 0;
+        int trialAt = 0; // its entry in trialCourseDays_
+    };
+    std::vector<CourseDay> courseDays_;        // (class x courses + course) x days + day
     // The (class, course) pairs with double periods wanted, numbered: every cell of a change
     // asks for its number, so it is looked up by place rather than hashed.
     int needOf(int classIndex, int course) const;
     std::vector<int> needAt_;                  // class x courses + course -> need, or -1
     std::vector<int> needWanted_;              // need -> double periods wanted
-    std::vector<quint32> dayPeriods_;          // need x days + day -> periods held (bits)
-    // need x slots + slot -> lessons there: a lesson may come into a slot before the one it
-    // changes places with has left it.
-    std::vector<int> needLessons_;
+    // A need's periods on a day, likewise in one cache line.
+    struct alignas(64) NeedDay
+    {
+        quint32 periods = 0; // periods held (bits)
+        int pairs = 0;       // double periods in them
+        unsigned trialMark = 0;
+        int trialAt = 0;     // its entry in trialPeriods_
+        // Lessons per period: a lesson may come into a slot before the one it changes places
+        // with has left it. A class has one cell a slot, so two at most.
+        std::array<qint8, 32> lessons{};
+    };
+    std::vector<NeedDay> needDays_;            // need x days + day
     std::vector<int> pairs_;                   // need -> double periods held
     std::vector<quint32> partMasks_;           // the periods of each part of a day (bits)
 
@@ -167,26 +197,28 @@ private:
     RuleCounts trialStart_;
     void noteLessons(int teacher, int slot, int by);
     void noteUnit(quint64 key, int by);
-    std::vector<std::pair<int, int>> trialLessons_;
-    std::vector<unsigned> trialMark_;
-    std::vector<int> trialAt_;
+    struct TrialLessons
+    {
+        int teacher;
+        int slot;
+        int by;
+    };
+    std::vector<TrialLessons> trialLessons_;
     unsigned trialStamp_ = 0;
     std::vector<std::pair<quint64, int>> trialUnits_;
     std::vector<std::pair<int, int>> trialVenues_;
     std::vector<std::pair<std::size_t, int>> trialCourseDays_;
-    std::vector<unsigned> trialCourseDayMark_; // by courseDayLessons_'s key, as trialMark_
-    std::vector<int> trialCourseDayAt_;
     struct TrialPeriods
     {
-        std::size_t at;                  // need x days + day
-        std::array<qint8, 32> net;       // lessons come (+) or gone (-) per period
+        std::size_t at;  // need x days + day
+        int need;
+        quint32 periods; // the periods held after the change
+        std::array<qint8, 32> net; // lessons come (+) or gone (-) per period
     };
     std::vector<TrialPeriods> trialPeriods_;
-    std::vector<unsigned> trialPeriodsMark_;   // by need x days + day, as trialMark_
-    std::vector<int> trialPeriodsAt_;
     std::vector<std::pair<std::size_t, int>> trialTeacherDays_;
     std::vector<std::pair<int, int>> trialPairs_; // need -> pairs gained
-    std::vector<unsigned> trialPairsMark_;        // by need, as trialMark_
+    std::vector<unsigned> trialPairsMark_;        // by need, as TeacherSlot::trialMark
     std::vector<int> trialPairsAt_;
 };
 

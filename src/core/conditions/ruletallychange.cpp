@@ -10,18 +10,18 @@ namespace orve::conditions {
 
 void RuleTally::noteLessons(int teacher, int slot, int by)
 {
-    const int key = teacher * slots_ + slot;
-    if (std::size_t(key) >= trialMark_.size()) {
-        trialMark_.resize(std::size_t(key) + 1, 0);
-        trialAt_.resize(trialMark_.size(), 0);
-    }
-    if (trialMark_[std::size_t(key)] == trialStamp_) {
-        trialLessons_[std::size_t(trialAt_[std::size_t(key)])].second += by;
+    // Making room for a teacher not yet counted changes no count.
+    TeacherSlot& held = teacherSlot(teacher, slot);
+    if (held.trialMark == trialStamp_) {
+        trialLessons_[std::size_t(held.trialAt)].by += by;
         return;
     }
-    trialMark_[std::size_t(key)] = trialStamp_;
-    trialAt_[std::size_t(key)] = int(trialLessons_.size());
-    trialLessons_.emplace_back(key, by);
+    held.trialMark = trialStamp_;
+    held.trialAt = int(trialLessons_.size());
+    TrialLessons& entry = trialLessons_.emplace_back();
+    entry.teacher = teacher;
+    entry.slot = slot;
+    entry.by = by;
 }
 
 void RuleTally::noteUnit(quint64 key, int by)
@@ -59,22 +59,31 @@ void RuleTally::noteCell(const LessonFacts& lesson, int slot, int by)
         counts_.violations[std::size_t(RuleKind::CourseUnavailable)] += by;
     if (book_.courseDailyLimit(lesson.course) > 0) {
         const std::size_t at = courseDayAt(lesson, day);
-        if (trialCourseDayMark_[at] != trialStamp_) {
-            trialCourseDayMark_[at] = trialStamp_;
-            trialCourseDayAt_[at] = int(trialCourseDays_.size());
+        CourseDay& courseDay = courseDays_[at];
+        if (courseDay.trialMark != trialStamp_) {
+            courseDay.trialMark = trialStamp_;
+            courseDay.trialAt = int(trialCourseDays_.size());
             trialCourseDays_.emplace_back(at, 0);
         }
-        trialCourseDays_[std::size_t(trialCourseDayAt_[at])].second += by;
+        trialCourseDays_[std::size_t(courseDay.trialAt)].second += by;
     }
     if (const int need = needOf(lesson.classIndex, lesson.course); need >= 0) {
         const std::size_t at = std::size_t(need) * std::size_t(book_.days()) + std::size_t(day);
-        if (trialPeriodsMark_[at] != trialStamp_) {
-            trialPeriodsMark_[at] = trialStamp_;
-            trialPeriodsAt_[at] = int(trialPeriods_.size());
-            trialPeriods_.push_back({at, {}});
+        NeedDay& needDay = needDays_[at];
+        if (needDay.trialMark != trialStamp_) {
+            needDay.trialMark = trialStamp_;
+            needDay.trialAt = int(trialPeriods_.size());
+            TrialPeriods& entry = trialPeriods_.emplace_back();
+            entry.at = at;
+            entry.need = need;
+            entry.periods = needDay.periods;
         }
-        trialPeriods_[std::size_t(trialPeriodsAt_[at])]
-            .net[std::size_t(slot % book_.periodsPerDay())] += qint8(by);
+        TrialPeriods& trial = trialPeriods_[std::size_t(needDay.trialAt)];
+        const std::size_t period = std::size_t(periodOf(slot));
+        const quint32 bit = quint32(1) << period;
+        trial.net[period] = qint8(trial.net[period] + by);
+        trial.periods = needDay.lessons[period] + trial.net[period] > 0 ? trial.periods | bit
+                                                                         : trial.periods & ~bit;
     }
 }
 
@@ -99,8 +108,13 @@ void RuleTally::beginChange()
     trialCourseDays_.clear();
     trialPeriods_.clear();
     if (++trialStamp_ == 0) {
-        for (auto* marks : {&trialMark_, &trialCourseDayMark_, &trialPeriodsMark_, &trialPairsMark_})
-            std::fill(marks->begin(), marks->end(), 0);
+        std::fill(trialPairsMark_.begin(), trialPairsMark_.end(), 0);
+        for (TeacherSlot& teacherSlot : teacherSlots_)
+            teacherSlot.trialMark = 0;
+        for (CourseDay& courseDay : courseDays_)
+            courseDay.trialMark = 0;
+        for (NeedDay& needDay : needDays_)
+            needDay.trialMark = 0;
         trialStamp_ = 1;
     }
 }
@@ -131,11 +145,9 @@ RuleCounts RuleTally::change()
     }
 
     trialTeacherDays_.clear();
-    for (const auto& [key, by] : trialLessons_) {
+    for (const auto& [teacher, slot, by] : trialLessons_) {
         if (by == 0)
             continue;
-        const int teacher = key / slots_;
-        const int slot = key % slots_;
         const int held = lessonsOf(teacher, slot);
         change.doubleBookings += int(held + by >= 2) - int(held >= 2);
         const int bookTeacher = ruleTeacher(teacher);
@@ -162,37 +174,26 @@ RuleCounts RuleTally::change()
     for (const auto& [at, by] : trialCourseDays_) {
         const int course = int(at / std::size_t(book_.days()) % std::size_t(book_.courseCount()));
         const int limit = book_.courseDailyLimit(course);
-        const int held = courseDayLessons_[at];
+        const int held = courseDays_[at].lessons;
         violations[std::size_t(RuleKind::CourseDailyLimit)] +=
             over(held + by, limit) - over(held, limit);
     }
     if (!trialPeriods_.empty()) {
         trialPairs_.clear();
         for (const TrialPeriods& t : trialPeriods_) {
-            const quint32 now = dayPeriods_[t.at];
-            quint32 then = now;
-            const std::size_t firstSlot = t.at / std::size_t(book_.days()) *
-                                              std::size_t(book_.slotCount()) +
-                                          t.at % std::size_t(book_.days()) *
-                                              std::size_t(book_.periodsPerDay());
-            for (int period = 0; period < book_.periodsPerDay() && period < 32; ++period) {
-                if (t.net[std::size_t(period)] == 0)
-                    continue;
-                const int held = needLessons_[firstSlot + std::size_t(period)] +
-                                 t.net[std::size_t(period)];
-                then = held > 0 ? then | (quint32(1) << period) : then & ~(quint32(1) << period);
-            }
+            const NeedDay& needDay = needDays_[t.at];
+            const quint32 now = needDay.periods;
             // A lesson that only changes places with another of its course changes no pair.
-            if (then == now)
+            if (t.periods == now)
                 continue;
-            const std::size_t need = t.at / std::size_t(book_.days());
+            const std::size_t need = std::size_t(t.need);
             if (trialPairsMark_[need] != trialStamp_) {
                 trialPairsMark_[need] = trialStamp_;
                 trialPairsAt_[need] = int(trialPairs_.size());
-                trialPairs_.emplace_back(int(need), 0);
+                trialPairs_.emplace_back(t.need, 0);
             }
             trialPairs_[std::size_t(trialPairsAt_[need])].second +=
-                pairsIn(then, partMasks_) - pairsIn(now, partMasks_);
+                pairsIn(t.periods, partMasks_) - needDay.pairs;
         }
         for (const auto& [need, gained] : trialPairs_) {
             const int wanted = needWanted_[std::size_t(need)];
