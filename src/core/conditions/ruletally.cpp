@@ -72,6 +72,9 @@ RuleTally::RuleTally(const RuleBook& book, int classCount, int slotCount)
         counts_.violations[std::size_t(kindIndex(RuleKind::DoublePeriods))] += need.value();
     }
     needDays_.resize(pairs_.size() * std::size_t(book.days()));
+    hasClassRules_ = !pairs_.empty();
+    for (int course = 0; course < book.courseCount(); ++course)
+        hasClassRules_ = hasClassRules_ || book.courseDailyLimit(course) > 0;
     trialPairsMark_.assign(pairs_.size(), 0);
     trialPairsAt_.assign(pairs_.size(), 0);
 }
@@ -93,18 +96,20 @@ void RuleTally::nameTeacher(int teacher, const QString& name)
     ruleTeachers_[std::size_t(teacher)] = book_.teacher(name);
 }
 
-RuleTally::TeacherSlot& RuleTally::teacherSlot(int teacher, int slot)
+int& RuleTally::teacherLessons(int teacher, int slot)
 {
     const std::size_t at = std::size_t(teacher) * std::size_t(slots_) + std::size_t(slot);
-    if (at >= teacherSlots_.size())
-        teacherSlots_.resize((std::size_t(teacher) + 1) * std::size_t(slots_));
-    return teacherSlots_[at];
+    if (at >= lessonsAt_.size()) {
+        lessonsAt_.resize((std::size_t(teacher) + 1) * std::size_t(slots_), 0);
+        doubleBookedAt_.resize(lessonsAt_.size(), -1);
+    }
+    return lessonsAt_[at];
 }
 
 int RuleTally::lessonsOf(int teacher, int slot) const
 {
     const std::size_t at = std::size_t(teacher) * std::size_t(slots_) + std::size_t(slot);
-    return teacher >= 0 && at < teacherSlots_.size() ? teacherSlots_[at].lessons : 0;
+    return teacher >= 0 && at < lessonsAt_.size() ? lessonsAt_[at] : 0;
 }
 
 std::size_t RuleTally::courseDayAt(const LessonFacts& lesson, int day) const
@@ -184,19 +189,20 @@ void RuleTally::change(const LessonFacts& lesson, int slot, int by)
     const int day = dayOf(slot);
 
     if (lesson.teacher >= 0 && countsAsLesson(lesson.unit, slot, lesson.teacher, false, by * lesson.cells)) {
-        TeacherSlot& held = teacherSlot(lesson.teacher, slot);
-        const bool wasDouble = held.lessons >= 2;
-        held.lessons += by;
-        if ((held.lessons >= 2) != wasDouble) {
+        int& lessons = teacherLessons(lesson.teacher, slot);
+        const bool wasDouble = lessons >= 2;
+        lessons += by;
+        if ((lessons >= 2) != wasDouble) {
+            const int key = lesson.teacher * slots_ + slot;
             if (!wasDouble) {
-                held.doubleBookedAt = int(doubleBooked_.size());
-                doubleBooked_.push_back(lesson.teacher * slots_ + slot);
+                doubleBookedAt_[std::size_t(key)] = int(doubleBooked_.size());
+                doubleBooked_.push_back(key);
             } else {
-                const int moved = doubleBooked_.back();
-                doubleBooked_[std::size_t(held.doubleBookedAt)] = moved;
-                teacherSlots_[std::size_t(moved)].doubleBookedAt = held.doubleBookedAt;
+                const int at = doubleBookedAt_[std::size_t(key)];
+                doubleBooked_[std::size_t(at)] = doubleBooked_.back();
+                doubleBookedAt_[std::size_t(doubleBooked_[std::size_t(at)])] = at;
                 doubleBooked_.pop_back();
-                held.doubleBookedAt = -1;
+                doubleBookedAt_[std::size_t(key)] = -1;
             }
             counts_.doubleBookings += wasDouble ? -1 : 1;
         }
@@ -308,13 +314,20 @@ std::optional<RuleKind> RuleTally::ruleBrokenIfAdded(const LessonFacts& lesson, 
     if (lesson.venue >= 0 && !joinsVenue &&
         venueLessonsOf(lesson.venue, slot) + 1 > book_.venueCapacity(lesson.venue))
         return RuleKind::VenueCapacity;
-    if (const int limit = book_.courseDailyLimit(lesson.course);
-        limit > 0 && courseDays_[courseDayAt(lesson, day)].lessons + 1 > limit)
+    if (courseDayFull(lesson, slot))
         return RuleKind::CourseDailyLimit;
     if (const int limit = book_.teacherDailyLimit(teacher);
         limit > 0 && !joinsTeacher && teacherDayLessonsOf(teacher, day) + 1 > limit)
         return RuleKind::TeacherDailyLimit;
     return std::nullopt;
+}
+
+bool RuleTally::courseDayFull(const LessonFacts& lesson, int slot) const
+{
+    const int day = dayOf(slot);
+    const int limit = book_.courseDailyLimit(lesson.course);
+    return day >= 0 && limit > 0 && lesson.classIndex >= 0 && lesson.classIndex < classCount_ &&
+           courseDays_[courseDayAt(lesson, day)].lessons + 1 > limit;
 }
 
 template <typename Found>

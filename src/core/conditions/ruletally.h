@@ -85,6 +85,22 @@ public:
     std::vector<RuleKind> rulesBrokenBy(const LessonFacts& lesson, int slot) const;
     // Whether it breaks any: asked of every lesson by a search, so it allocates nothing.
     bool breaksRule(const LessonFacts& lesson, int slot) const;
+    // One lesson of a class changing slots (-1: none) in a change.
+    struct ClassMove
+    {
+        const LessonFacts* lesson;
+        int from;
+        int to;
+    };
+    // Whether one class's lessons changing slots as listed (every cell of the class a change
+    // moves) surely break a rule kept class by class (a course's daily maximum, double
+    // periods), whatever the change does in other classes: a test far cheaper than weighing
+    // the change, which most moves on a school with such rules fail. Never sure of a kind of
+    // rule already broken somewhere, since weighing nets one class's excess against another's
+    // mending (ruletallyclassmoves.cpp).
+    bool classMovesBreakRule(const std::vector<ClassMove>& moves) const;
+    // Whether the book has such rules at all.
+    bool hasClassRules() const { return hasClassRules_; }
 
     // What taking `leaving` out of their slots and adding `coming` into theirs would change,
     // worked out from the counts without changing them (ruletallychange.cpp): the searches
@@ -127,28 +143,33 @@ private:
     }
     int periodOf(int slot) const { return slotPeriods_[std::size_t(slot)]; }
     std::size_t courseDayAt(const LessonFacts& lesson, int day) const;
+    // Whether one more lesson of the course in the class on the slot's day would pass the
+    // course's daily maximum.
+    bool courseDayFull(const LessonFacts& lesson, int slot) const;
+    bool courseDayOverfilled(const std::vector<ClassMove>& moves, const LessonFacts& lesson) const;
+    bool pairsLost(const std::vector<ClassMove>& moves, const LessonFacts& lesson, int need) const;
     int teacherDayLessonsOf(int teacher, int day) const;
     int venueLessonsOf(int venue, int slot) const;
 
     const RuleBook& book_;
     int classCount_;
     int slots_;
+    bool hasClassRules_ = false;
     RuleCounts counts_;
     std::vector<int> slotDays_;
     std::vector<int> slotPeriods_;
     std::vector<int> ruleTeachers_;            // caller's teacher -> book's, or -1
-    // A teacher's lessons in a slot, with the scratch of a change beside them: on a large
-    // school the searches read these at random, one cache line each.
-    struct TeacherSlot
+    std::vector<int> lessonsAt_;               // caller's teacher x slots + slot
+    std::vector<int> doubleBooked_;            // keys of lessonsAt_ at 2 or more
+    std::vector<int> doubleBookedAt_;          // key -> position in doubleBooked_, or -1
+    int& teacherLessons(int teacher, int slot);
+    // The scratch of a change by key, kept together: on a large school the searches read
+    // these at random, one cache line each.
+    struct TrialMark
     {
-        int lessons = 0;
-        int doubleBookedAt = -1; // its place in doubleBooked_, or -1
-        unsigned trialMark = 0;  // trialStamp_ when the change at hand has noted it
-        int trialAt = 0;         // its entry in trialLessons_
+        unsigned stamp = 0; // trialStamp_ when the change at hand has noted the key
+        int at = 0;         // its entry in the change's list
     };
-    std::vector<TeacherSlot> teacherSlots_;    // caller's teacher x slots + slot
-    TeacherSlot& teacherSlot(int teacher, int slot);
-    std::vector<int> doubleBooked_;            // keys of teacherSlots_ at 2 lessons or more
     // A unit's cells in a slot: nearly always one teacher and one venue, kept inline; any
     // other teacher or venue of the unit in that slot in otherUnitCells_.
     struct UnitSlot
@@ -166,8 +187,7 @@ private:
     struct CourseDay
     {
         int lessons = 0;
-        unsigned trialMark = 0;
-        int trialAt = 0; // its entry in trialCourseDays_
+        TrialMark trial; // in trialCourseDays_
     };
     std::vector<CourseDay> courseDays_;        // (class x courses + course) x days + day
     // The (class, course) pairs with double periods wanted, numbered: every cell of a change
@@ -180,8 +200,7 @@ private:
     {
         quint32 periods = 0; // periods held (bits)
         int pairs = 0;       // double periods in them
-        unsigned trialMark = 0;
-        int trialAt = 0;     // its entry in trialPeriods_
+        TrialMark trial;     // in trialPeriods_
         // Lessons per period: a lesson may come into a slot before the one it changes places
         // with has left it. A class has one cell a slot, so two at most.
         std::array<qint8, 32> lessons{};
@@ -204,6 +223,7 @@ private:
         int by;
     };
     std::vector<TrialLessons> trialLessons_;
+    std::vector<TrialMark> trialLessonsMarks_; // by lessonsAt_'s key
     unsigned trialStamp_ = 0;
     std::vector<std::pair<quint64, int>> trialUnits_;
     std::vector<std::pair<int, int>> trialVenues_;
@@ -218,7 +238,7 @@ private:
     std::vector<TrialPeriods> trialPeriods_;
     std::vector<std::pair<std::size_t, int>> trialTeacherDays_;
     std::vector<std::pair<int, int>> trialPairs_; // need -> pairs gained
-    std::vector<unsigned> trialPairsMark_;        // by need, as TeacherSlot::trialMark
+    std::vector<unsigned> trialPairsMark_;        // by need, as TrialMark::stamp
     std::vector<int> trialPairsAt_;
 };
 

@@ -10,14 +10,16 @@ namespace orve::conditions {
 
 void RuleTally::noteLessons(int teacher, int slot, int by)
 {
-    // Making room for a teacher not yet counted changes no count.
-    TeacherSlot& held = teacherSlot(teacher, slot);
-    if (held.trialMark == trialStamp_) {
-        trialLessons_[std::size_t(held.trialAt)].by += by;
+    const std::size_t key = std::size_t(teacher) * std::size_t(slots_) + std::size_t(slot);
+    if (key >= trialLessonsMarks_.size())
+        trialLessonsMarks_.resize(key + 1);
+    TrialMark& mark = trialLessonsMarks_[key];
+    if (mark.stamp == trialStamp_) {
+        trialLessons_[std::size_t(mark.at)].by += by;
         return;
     }
-    held.trialMark = trialStamp_;
-    held.trialAt = int(trialLessons_.size());
+    mark.stamp = trialStamp_;
+    mark.at = int(trialLessons_.size());
     TrialLessons& entry = trialLessons_.emplace_back();
     entry.teacher = teacher;
     entry.slot = slot;
@@ -59,26 +61,26 @@ void RuleTally::noteCell(const LessonFacts& lesson, int slot, int by)
         counts_.violations[std::size_t(RuleKind::CourseUnavailable)] += by;
     if (book_.courseDailyLimit(lesson.course) > 0) {
         const std::size_t at = courseDayAt(lesson, day);
-        CourseDay& courseDay = courseDays_[at];
-        if (courseDay.trialMark != trialStamp_) {
-            courseDay.trialMark = trialStamp_;
-            courseDay.trialAt = int(trialCourseDays_.size());
+        TrialMark& mark = courseDays_[at].trial;
+        if (mark.stamp != trialStamp_) {
+            mark.stamp = trialStamp_;
+            mark.at = int(trialCourseDays_.size());
             trialCourseDays_.emplace_back(at, 0);
         }
-        trialCourseDays_[std::size_t(courseDay.trialAt)].second += by;
+        trialCourseDays_[std::size_t(mark.at)].second += by;
     }
     if (const int need = needOf(lesson.classIndex, lesson.course); need >= 0) {
         const std::size_t at = std::size_t(need) * std::size_t(book_.days()) + std::size_t(day);
         NeedDay& needDay = needDays_[at];
-        if (needDay.trialMark != trialStamp_) {
-            needDay.trialMark = trialStamp_;
-            needDay.trialAt = int(trialPeriods_.size());
+        if (needDay.trial.stamp != trialStamp_) {
+            needDay.trial.stamp = trialStamp_;
+            needDay.trial.at = int(trialPeriods_.size());
             TrialPeriods& entry = trialPeriods_.emplace_back();
             entry.at = at;
             entry.need = need;
             entry.periods = needDay.periods;
         }
-        TrialPeriods& trial = trialPeriods_[std::size_t(needDay.trialAt)];
+        TrialPeriods& trial = trialPeriods_[std::size_t(needDay.trial.at)];
         const std::size_t period = std::size_t(periodOf(slot));
         const quint32 bit = quint32(1) << period;
         trial.net[period] = qint8(trial.net[period] + by);
@@ -109,12 +111,12 @@ void RuleTally::beginChange()
     trialPeriods_.clear();
     if (++trialStamp_ == 0) {
         std::fill(trialPairsMark_.begin(), trialPairsMark_.end(), 0);
-        for (TeacherSlot& teacherSlot : teacherSlots_)
-            teacherSlot.trialMark = 0;
+        for (TrialMark& mark : trialLessonsMarks_)
+            mark.stamp = 0;
         for (CourseDay& courseDay : courseDays_)
-            courseDay.trialMark = 0;
+            courseDay.trial.stamp = 0;
         for (NeedDay& needDay : needDays_)
-            needDay.trialMark = 0;
+            needDay.trial.stamp = 0;
         trialStamp_ = 1;
     }
 }

@@ -13,8 +13,19 @@ int moveCost(const conditions::RuleCounts& change)
 
 SlotExchangeBuilder::SlotExchangeBuilder(LessonTable& table)
     : table_(table), classMark_(std::size_t(table.classCount()), 0),
-      lessonMark_(std::size_t(table.lessonCount()), 0)
+      lessonMark_(std::size_t(table.lessonCount()), 0),
+      withMark_(std::size_t(table.classCount()), 0)
 {
+}
+
+unsigned SlotExchangeBuilder::nextStamp()
+{
+    if (++stamp_ == 0) { // the stamp went round: clear the marks once
+        for (auto* marks : {&classMark_, &lessonMark_, &withMark_})
+            std::fill(marks->begin(), marks->end(), 0);
+        stamp_ = 1;
+    }
+    return stamp_;
 }
 
 bool SlotExchangeBuilder::build(int seedClass, int a, int b, SlotExchange& out)
@@ -23,11 +34,7 @@ bool SlotExchangeBuilder::build(int seedClass, int a, int b, SlotExchange& out)
     out.b = b;
     out.classes.assign(1, seedClass);
     out.lessons.clear();
-    if (++stamp_ == 0) { // the stamp went round: clear the marks once
-        std::fill(classMark_.begin(), classMark_.end(), 0);
-        std::fill(lessonMark_.begin(), lessonMark_.end(), 0);
-        stamp_ = 1;
-    }
+    nextStamp();
     classMark_[std::size_t(seedClass)] = stamp_;
     // The list grows while it is walked: every group met brings its other members.
     for (std::size_t i = 0; i < out.classes.size(); ++i) {
@@ -51,8 +58,54 @@ bool SlotExchangeBuilder::build(int seedClass, int a, int b, SlotExchange& out)
     return !out.lessons.empty();
 }
 
+void SlotExchangeBuilder::addRowMoves(int cls, const SlotExchange& exchange)
+{
+    for (const auto& [from, to] :
+         {std::pair(exchange.a, exchange.b), std::pair(exchange.b, exchange.a)}) {
+        const int id = table_.cell(cls, from);
+        if (id < 0)
+            continue;
+        // A member no course rule tells apart from the others has no facts of its own.
+        const std::vector<conditions::LessonFacts>& facts = table_.lesson(id).facts;
+        const auto own = std::find_if(facts.begin(), facts.end(), [&](const auto& f) {
+            return f.classIndex == cls;
+        });
+        if (own != facts.end())
+            rowMoves_.push_back({&*own, from, to});
+    }
+}
+
+bool SlotExchangeBuilder::breaksClassRule(const SlotExchange& move, const SlotExchange* with)
+{
+    if (!table_.tally().hasClassRules())
+        return false;
+    const unsigned stamp = nextStamp();
+    if (with)
+        for (const int cls : with->classes)
+            withMark_[std::size_t(cls)] = stamp;
+    for (const SlotExchange* exchange : {&move, with}) {
+        if (!exchange)
+            continue;
+        for (const int cls : exchange->classes) {
+            if (classMark_[std::size_t(cls)] == stamp)
+                continue;
+            classMark_[std::size_t(cls)] = stamp;
+            rowMoves_.clear();
+            if (exchange == &move)
+                addRowMoves(cls, move);
+            if (with && withMark_[std::size_t(cls)] == stamp)
+                addRowMoves(cls, *with);
+            if (table_.tally().classMovesBreakRule(rowMoves_))
+                return true;
+        }
+    }
+    return false;
+}
+
 int SlotExchangeBuilder::cost(const SlotExchange& move)
 {
+    if (breaksClassRule(move, nullptr))
+        return RefusedMove;
     moved_.clear();
     for (const int id : move.lessons)
         moved_.emplace_back(id, table_.lesson(id).slot == move.a ? move.b : move.a);
@@ -61,6 +114,8 @@ int SlotExchangeBuilder::cost(const SlotExchange& move)
 
 int SlotExchangeBuilder::cost(const SlotExchange& move, const SlotExchange& with)
 {
+    if (breaksClassRule(move, &with))
+        return RefusedMove;
     moved_.clear();
     for (const SlotExchange* exchange : {&move, &with})
         for (const int id : exchange->lessons)

@@ -42,10 +42,17 @@ public:
     int cost(const SlotExchange& move, const SlotExchange& with);
 
 private:
+    unsigned nextStamp();
+    // Whether the moves surely break a rule kept class by class, weighed row by row.
+    bool breaksClassRule(const SlotExchange& move, const SlotExchange* with);
+    void addRowMoves(int cls, const SlotExchange& exchange);
+
     LessonTable& table_;
     std::vector<unsigned> classMark_;
     std::vector<unsigned> lessonMark_;
+    std::vector<unsigned> withMark_; // the classes of the second of two moves
     unsigned stamp_ = 0;
+    std::vector<conditions::RuleTally::ClassMove> rowMoves_;
     std::vector<std::pair<int, int>> moved_; // scratch of cost: (lesson, slot it goes to)
 };
 
