@@ -8,6 +8,8 @@
 //    then the optimiser with its default step budget (timed; rule 0 strict, 1 main lessons may
 //    leave the morning). Counters: double bookings and unplaced periods before and after
 //    (means; *_max the worst iteration), steps, and how many iterations the clock stopped.
+//    BM_OptimiseSchoolDailyRules: the same, strict, with bench::addDailyRules: the guard on
+//    the cost of weighing moves against course maxima and double periods.
 //  BM_Schedule/N and BM_ScheduleAndOptimise/N: generated schools of N classes, the run with
 //    its count alone (as orve-cli schedule) and followed by the optimiser (schedule --optimise),
 //    the same seeds: what the optimiser adds to a run.
@@ -106,11 +108,13 @@ void BM_ScheduleSchoolDailyRules(benchmark::State& state, const QString& path)
     scheduleSchool(state, path, true);
 }
 
-void BM_OptimiseSchool(benchmark::State& state, const QString& path)
+void optimiseSchool(benchmark::State& state, const QString& path, bool dailyRules)
 {
     Workspace ws;
     if (!bench::openRealSchool(state, ws, path))
         return;
+    if (dailyRules)
+        bench::addDailyRules(ws.school);
     SilentUiPort ui;
     optimiser::OptimiserOptions options;
     options.allowMainAfternoon = state.range(0) != 0;
@@ -127,6 +131,16 @@ void BM_OptimiseSchool(benchmark::State& state, const QString& path)
     figures.report(state);
 }
 
+void BM_OptimiseSchool(benchmark::State& state, const QString& path)
+{
+    optimiseSchool(state, path, false);
+}
+
+void BM_OptimiseSchoolDailyRules(benchmark::State& state, const QString& path)
+{
+    optimiseSchool(state, path, true);
+}
+
 const bool schoolsRegistered = [] {
     for (benchmark::internal::Benchmark* b :
          bench::registerPerRealSchool("BM_ScheduleSchool", BM_ScheduleSchool))
@@ -137,6 +151,9 @@ const bool schoolsRegistered = [] {
     for (benchmark::internal::Benchmark* b :
          bench::registerPerRealSchool("BM_OptimiseSchool", BM_OptimiseSchool))
         b->Arg(0)->Arg(1)->Iterations(Seeds)->UseRealTime()->Unit(benchmark::kMillisecond);
+    for (benchmark::internal::Benchmark* b : bench::registerPerRealSchool(
+             "BM_OptimiseSchoolDailyRules", BM_OptimiseSchoolDailyRules))
+        b->Arg(0)->Iterations(Seeds)->UseRealTime()->Unit(benchmark::kMillisecond);
     return true;
 }();
 
