@@ -163,8 +163,8 @@ private:
     std::vector<int> doubleBooked_;            // keys of lessonsAt_ at 2 or more
     std::vector<int> doubleBookedAt_;          // key -> position in doubleBooked_, or -1
     int& teacherLessons(int teacher, int slot);
-    // The scratch of a change by key, kept together: on a large school the searches read
-    // these at random, one cache line each.
+    // Where a change being weighed noted a key. Kept beside the count of the key where it
+    // can be: on a large school the searches read these at random, one cache line each.
     struct TrialMark
     {
         unsigned stamp = 0; // trialStamp_ when the change at hand has noted the key
@@ -183,7 +183,7 @@ private:
     QHash<quint64, int> otherUnitCells_;       // (unit, slot, teacher or venue) -> cells
     std::vector<int> venueLessons_;            // venue x slots + slot
     std::vector<int> teacherDayLessons_;       // book's teacher x days + day
-    // A class's lessons of a course on a day, likewise.
+    // A class's lessons of a course on a day, with their mark.
     struct CourseDay
     {
         int lessons = 0;
@@ -195,7 +195,7 @@ private:
     int needOf(int classIndex, int course) const;
     std::vector<int> needAt_;                  // class x courses + course -> need, or -1
     std::vector<int> needWanted_;              // need -> double periods wanted
-    // A need's periods on a day, likewise in one cache line.
+    // A need's periods on a day, with their mark, in one cache line.
     struct alignas(64) NeedDay
     {
         quint32 periods = 0; // periods held (bits)
