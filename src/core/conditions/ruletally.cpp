@@ -79,14 +79,6 @@ RuleTally::RuleTally(const RuleBook& book, int classCount, int slotCount)
     trialPairsAt_.assign(pairs_.size(), 0);
 }
 
-int RuleTally::needOf(int classIndex, int course) const
-{
-    if (needAt_.empty() || course < 0 || classIndex < 0 || classIndex >= classCount_)
-        return -1;
-    return needAt_[std::size_t(classIndex) * std::size_t(book_.courseCount()) +
-                   std::size_t(course)];
-}
-
 void RuleTally::nameTeacher(int teacher, const QString& name)
 {
     if (teacher < 0)
@@ -110,14 +102,6 @@ int RuleTally::lessonsOf(int teacher, int slot) const
 {
     const std::size_t at = std::size_t(teacher) * std::size_t(slots_) + std::size_t(slot);
     return teacher >= 0 && at < lessonsAt_.size() ? lessonsAt_[at] : 0;
-}
-
-std::size_t RuleTally::courseDayAt(const LessonFacts& lesson, int day) const
-{
-    return (std::size_t(lesson.classIndex) * std::size_t(book_.courseCount()) +
-            std::size_t(lesson.course)) *
-               std::size_t(book_.days()) +
-           std::size_t(day);
 }
 
 int RuleTally::teacherDayLessonsOf(int teacher, int day) const

@@ -142,7 +142,13 @@ private:
         return std::size_t(slot) < slotDays_.size() ? slotDays_[std::size_t(slot)] : -1;
     }
     int periodOf(int slot) const { return slotPeriods_[std::size_t(slot)]; }
-    std::size_t courseDayAt(const LessonFacts& lesson, int day) const;
+    std::size_t courseDayAt(const LessonFacts& lesson, int day) const
+    {
+        return (std::size_t(lesson.classIndex) * std::size_t(book_.courseCount()) +
+                std::size_t(lesson.course)) *
+                   std::size_t(book_.days()) +
+               std::size_t(day);
+    }
     // Whether one more lesson of the course in the class on the slot's day would pass the
     // course's daily maximum.
     bool courseDayFull(const LessonFacts& lesson, int slot) const;
@@ -192,7 +198,13 @@ private:
     std::vector<CourseDay> courseDays_;        // (class x courses + course) x days + day
     // The (class, course) pairs with double periods wanted, numbered: every cell of a change
     // asks for its number, so it is looked up by place rather than hashed.
-    int needOf(int classIndex, int course) const;
+    int needOf(int classIndex, int course) const
+    {
+        if (needAt_.empty() || course < 0 || classIndex < 0 || classIndex >= classCount_)
+            return -1;
+        return needAt_[std::size_t(classIndex) * std::size_t(book_.courseCount()) +
+                       std::size_t(course)];
+    }
     std::vector<int> needAt_;                  // class x courses + course -> need, or -1
     std::vector<int> needWanted_;              // need -> double periods wanted
     // A need's periods on a day, with their mark, in one cache line.
