@@ -117,6 +117,15 @@ void sequentialPhase(RunContext& ctx, PlanLesson& lesson, bool keepRules)
     }
 }
 
+// Random slots first, then the fixed order keeping the rules, then the fixed order.
+void place(RunContext& ctx, PlanLesson& lesson)
+{
+    randomPhase(ctx, lesson);
+    for (const bool keepRules : {true, false})
+        if (lesson.remaining > 0)
+            sequentialPhase(ctx, lesson, keepRules);
+}
+
 // The lesson of a plan row as the stage places it; none for a row the stage leaves (no
 // teacher: the finishing pass places it; a count driven below zero by fixed lessons leaves
 // nothing to place).
@@ -180,18 +189,31 @@ void placeRemainingLessons(RunContext& ctx)
                                        : placeDoubleBookedPairs(ctx, *lesson, wanted));
         });
     };
+    // The lessons of a pair that found no two adjacent periods free go next, still before any
+    // other single lesson: a full class then holds them apart, and the optimiser can bring
+    // them together, where a pair left out could never come in.
+    const auto placeUnjoinedPairs = [&] {
+        return forEachPlanRow(ctx, [&](int planRow) {
+            std::optional<PlanLesson> lesson = planLesson(ctx, planRow);
+            if (!lesson)
+                return;
+            int& placed = pairLessons[std::size_t(planRow)];
+            const int wanted = 2 * doublePeriodsWanted(ctx, lesson->classRow, lesson->text,
+                                                       lesson->remaining - placed);
+            lesson->remaining = wanted;
+            place(ctx, *lesson);
+            placed += wanted - lesson->remaining;
+        });
+    };
     if (!ctx.rules.book().doublePeriodNeeds().isEmpty() &&
-        !(placePairsOfRows(true) && placePairsOfRows(false)))
+        !(placePairsOfRows(true) && placePairsOfRows(false) && placeUnjoinedPairs()))
         return;
     forEachPlanRow(ctx, [&](int planRow) {
         std::optional<PlanLesson> lesson = planLesson(ctx, planRow);
         if (!lesson)
             return;
         lesson->remaining -= pairLessons[std::size_t(planRow)];
-        randomPhase(ctx, *lesson);
-        for (const bool keepRules : {true, false})
-            if (lesson->remaining > 0)
-                sequentialPhase(ctx, *lesson, keepRules);
+        place(ctx, *lesson);
     });
 }
 

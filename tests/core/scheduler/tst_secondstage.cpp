@@ -209,6 +209,22 @@ private slots:
         QCOMPARE(conflictPlaces(), (QList<std::pair<int, int>>{{3, 1}, {2, 1}}));
     }
 
+    void aPairWithNoAdjacentPeriodsFreeStillComesBeforeEarlierSingles()
+    {
+        // Class A has only Monday's periods 1 and 3 free: the pair cannot stand whole, but
+        // its two lessons take the free periods (for the optimiser to join) and the earlier
+        // course's single lessons are left out.
+        for (int c = 1; c < ws.school.masterTimetable.columnCount(); ++c)
+            if (c != 1 && c != 3)
+                ws.school.masterTimetable.setText({2, c}, u"班会"_s);
+        test::setPlan(ws, 0, 0, {u"王芳"_s, 2, false});
+        test::setPlan(ws, 0, 1, {u"张三"_s, 3, false});
+        ws.school.rules.doublePeriods = {{u"A"_s, u"数学"_s, 1}};
+        test::ScriptedRandom random({}, 5);
+        run(random);
+        QCOMPARE(columnsOf(2, lesson(u"数学"_s, u"张三"_s)), (QList<int>{1, 3}));
+    }
+
     void aFullRowLeavesTheRestUnplaced()
     {
         for (int c = 1; c < ws.school.masterTimetable.columnCount(); ++c)
