@@ -19,6 +19,13 @@ constexpr int OtherCandidates = 8;
 // Tabu tenure: a random part below TenureBase plus TenureFactor x the double bookings.
 constexpr int TenureBase = 10;
 constexpr double TenureFactor = 0.6;
+// After so many steps without a better timetable (at least KickAfterSteps, one more for every
+// LessonsPerStepOfPatience lessons: on a large school a better one takes longer to find) the
+// search goes back to the best one and makes KickMoves random moves from it. A small school
+// can hold the tabu search in one basin for good; a few changes elsewhere let it out.
+constexpr qint64 KickAfterSteps = 3000;
+constexpr qint64 LessonsPerStepOfPatience = 2;
+constexpr int KickMoves = 5;
 
 bool classIsFull(const LessonTable& table, int cls)
 {
@@ -91,6 +98,7 @@ private:
     void tryPair(int id);
     void tryLeftOut(int id);
     void make(qint64 step);
+    void kick();
     long long& tabu(int id, int slot)
     {
         return tabuUntil_[std::size_t(id) * std::size_t(table_.slotCount()) + std::size_t(slot)];
@@ -315,11 +323,35 @@ void TabuSearch::make(qint64 step)
     control_.moved();
 }
 
+// Random moves that break no rule (double bookings may come), each kept from being undone at
+// once.
+void TabuSearch::kick()
+{
+    for (int made = 0, tries = 0; made < KickMoves && tries < 100 * KickMoves; ++tries) {
+        const int id = control_.below(table_.lessonCount());
+        const Lesson& l = table_.lesson(id);
+        if (l.fixed || l.slot < 0)
+            continue;
+        const int to = control_.below(table_.slotCount());
+        if (to == l.slot || !builder_.build(l.classes.front(), l.slot, to, trial_) ||
+            builder_.cost(trial_) == RefusedMove)
+            continue;
+        for (const int moved : trial_.lessons)
+            tabu(moved, table_.lesson(moved).slot) = step_ + TenureBase;
+        applyExchange(table_, trial_);
+        control_.moved();
+        ++made;
+    }
+}
+
 qint64 TabuSearch::run(int target, int violationTarget, qint64 stallSteps)
 {
     bestScore_ = score();
     LessonTable::Snapshot best = table_.snapshot();
     qint64 bestStep = 0;
+    qint64 lastKick = 0;
+    const qint64 kickAfter =
+        std::max(KickAfterSteps, table_.lessonCount() / LessonsPerStepOfPatience);
     // A breach of a rule outweighs any double booking, so the search goes on past the bound
     // while one is left, and turns to breaches as often as to double bookings.
     for (;;) {
@@ -329,6 +361,13 @@ qint64 TabuSearch::run(int target, int violationTarget, qint64 stallSteps)
             !control_.step())
             break;
         ++step_;
+        if (step_ - std::max(bestStep, lastKick) > kickAfter) {
+            table_.restore(best);
+            control_.restored();
+            kick();
+            lastKick = step_;
+            continue;
+        }
         if (breaches && (!aboveBound || control_.below(2) == 0) && collectAroundBreach()) {
             // candidates around a breach collected
         } else if (aboveBound) {
