@@ -19,10 +19,12 @@ constexpr int OtherCandidates = 8;
 // Tabu tenure: a random part below TenureBase plus TenureFactor x the double bookings.
 constexpr int TenureBase = 10;
 constexpr double TenureFactor = 0.6;
-// After so many steps without a better timetable (at least KickAfterSteps, one more for every
-// LessonsPerStepOfPatience lessons: on a large school a better one takes longer to find) the
-// search goes back to the best one and makes KickMoves random moves from it. A small school
-// can hold the tabu search in one basin for good; a few changes elsewhere let it out.
+// Down to its last few double bookings (at most KickWithin above the bound) the tabu search
+// keeps trying the same ones and can stay in one basin for good. After so many steps without
+// a better timetable there (at least KickAfterSteps, one more for every
+// LessonsPerStepOfPatience lessons: on a large school a better one takes longer to find) it
+// goes back to the best timetable and makes KickMoves random moves from it.
+constexpr int KickWithin = 2;
 constexpr qint64 KickAfterSteps = 3000;
 constexpr qint64 LessonsPerStepOfPatience = 2;
 constexpr int KickMoves = 5;
@@ -350,6 +352,7 @@ qint64 TabuSearch::run(int target, int violationTarget, qint64 stallSteps)
     LessonTable::Snapshot best = table_.snapshot();
     qint64 bestStep = 0;
     qint64 lastKick = 0;
+    int bestDoubleBookings = table_.doubleBookings();
     const qint64 kickAfter =
         std::max(KickAfterSteps, table_.lessonCount() / LessonsPerStepOfPatience);
     // A breach of a rule outweighs any double booking, so the search goes on past the bound
@@ -361,7 +364,8 @@ qint64 TabuSearch::run(int target, int violationTarget, qint64 stallSteps)
             !control_.step())
             break;
         ++step_;
-        if (step_ - std::max(bestStep, lastKick) > kickAfter) {
+        if (step_ - std::max(bestStep, lastKick) > kickAfter &&
+            bestDoubleBookings - std::max(target, 0) <= KickWithin) {
             table_.restore(best);
             control_.restored();
             kick();
@@ -400,6 +404,7 @@ qint64 TabuSearch::run(int target, int violationTarget, qint64 stallSteps)
             bestScore_ = score();
             best = table_.snapshot();
             bestStep = step_;
+            bestDoubleBookings = table_.doubleBookings();
         }
     }
     if (score() > bestScore_) {
