@@ -50,13 +50,14 @@ struct Choice
     int ties = 0;
     std::vector<int> ejected;
     std::vector<std::pair<int, int>> relocated; // (lesson of one class, its free slot)
+    SlotExchange exchange; // made first when it has lessons: frees the slot in a full class
 };
 
 class Placement
 {
 public:
-    Placement(LessonTable& table, RunControl& control)
-        : table_(table), control_(control),
+    Placement(LessonTable& table, RunControl& control, bool exchanges)
+        : table_(table), control_(control), exchanges_(exchanges), builder_(table),
           tabuUntil_(std::size_t(table.lessonCount()) * std::size_t(table.slotCount()), 0),
           hopeless_(std::size_t(table.lessonCount()), 0),
           relocation_(std::size_t(table.lessonCount()), -1),
@@ -70,9 +71,16 @@ public:
 private:
     bool collectPool();
     void consider(int id, long long current, Choice& choice);
+    // Keeps (lesson, slot) with its ejections and relocations, or with `exchange` instead,
+    // when it is the cheapest so far (ties drawn at random).
+    void take(Choice& choice, long long cost, int id, int slot, const SlotExchange& exchange);
     // A slot where the lesson's classes are all free and no rule keeps it out, its teachers
     // free there where that can be; -1 when there is none. Worked out once a step.
     int relocationFor(int lessonId);
+    // The cheapest exchange of the slot with a free one in the class that holds the lesson's
+    // one occupant there, leaving every member class free in the slot; its cost with the
+    // lesson placed, RefusedMove when there is none.
+    int exchangeFor(int lessonId, int cls, int slot);
     long long& tabu(int id, int slot)
     {
         return tabuUntil_[std::size_t(id) * std::size_t(table_.slotCount()) + std::size_t(slot)];
@@ -80,6 +88,10 @@ private:
 
     LessonTable& table_;
     RunControl& control_;
+    bool exchanges_;
+    SlotExchangeBuilder builder_;
+    SlotExchange trial_;
+    SlotExchange exchange_; // the cheapest exchangeFor found
     std::vector<long long> tabuUntil_;
     // Lessons with a fixed lesson in some member class in every slot.
     std::vector<char> hopeless_;
@@ -134,6 +146,7 @@ void Placement::consider(int id, long long current, Choice& choice)
         }
         bool blocked = false;
         int ejectedPeriods = 0;
+        int occupiedClass = -1;
         for (const int c : l.classes) {
             const int there = table_.cell(c, s);
             if (there < 0 || seen_[std::size_t(there)] == seenStamp_)
@@ -151,10 +164,23 @@ void Placement::consider(int id, long long current, Choice& choice)
             }
             occupants_.push_back(there);
             ejectedPeriods += int(occupant.classes.size());
+            occupiedClass = c;
         }
         if (blocked)
             continue;
         anyOpen = true;
+        // A full class frees the slot by exchanging it with its free one: nothing leaves.
+        if (exchanges_ && occupants_.size() == 1 && relocated_.empty()) {
+            if (const int change = exchangeFor(id, occupiedClass, s); change != RefusedMove) {
+                const long long cost =
+                    table_.floorDeficitChange({}, id) * DeficitWeight -
+                    static_cast<long long>(l.classes.size()) * UnplacedWeight +
+                    (l.main && !table_.isMorning(s) ? MainOutsideWeight : 0) + change;
+                if (!(tabu(id, s) > step_ && current + cost >= bestScore_))
+                    take(choice, cost, id, s, exchange_);
+                continue;
+            }
+        }
         moved_.clear();
         int teacherMoves = int(l.teachers.size());
         for (const int there : occupants_) {
@@ -180,19 +206,55 @@ void Placement::consider(int id, long long current, Choice& choice)
         // A tabu placement is taken only when it makes the best timetable yet.
         if (tabu(id, s) > step_ && current + cost >= bestScore_)
             continue;
-        if (cost < choice.cost) {
-            choice.cost = cost;
-            choice.ties = 1;
-        } else if (cost > choice.cost || control_.below(++choice.ties) != 0) {
-            continue;
-        }
-        choice.lesson = id;
-        choice.slot = s;
-        choice.ejected = occupants_;
-        choice.relocated = relocated_;
+        take(choice, cost, id, s, {});
     }
     if (!anyOpen)
         hopeless_[std::size_t(id)] = 1;
+}
+
+void Placement::take(Choice& choice, long long cost, int id, int slot,
+                     const SlotExchange& exchange)
+{
+    if (cost < choice.cost) {
+        choice.cost = cost;
+        choice.ties = 1;
+    } else if (cost > choice.cost || control_.below(++choice.ties) != 0) {
+        return;
+    }
+    choice.lesson = id;
+    choice.slot = slot;
+    choice.exchange = exchange;
+    choice.ejected.clear();
+    choice.relocated.clear();
+    if (exchange.lessons.empty()) {
+        choice.ejected = occupants_;
+        choice.relocated = relocated_;
+    }
+}
+
+int Placement::exchangeFor(int lessonId, int cls, int slot)
+{
+    const Lesson& l = table_.lesson(lessonId);
+    int best = RefusedMove;
+    for (int t = 0; t < table_.slotCount(); ++t) {
+        if (t == slot || table_.cell(cls, t) >= 0 || !builder_.build(cls, slot, t, trial_) ||
+            std::any_of(l.classes.begin(), l.classes.end(), [&](int member) {
+                return table_.cell(member, t) >= 0 &&
+                       std::find(trial_.classes.begin(), trial_.classes.end(), member) !=
+                           trial_.classes.end();
+            }))
+            continue;
+        moved_.clear();
+        for (const int id : trial_.lessons)
+            moved_.emplace_back(id, table_.lesson(id).slot == slot ? t : slot);
+        moved_.emplace_back(lessonId, slot);
+        const int change = moveCost(table_.changeOf(moved_));
+        if (change < best) {
+            best = change;
+            exchange_ = trial_;
+        }
+    }
+    return best;
 }
 
 int Placement::relocationFor(int lessonId)
@@ -235,7 +297,7 @@ void Placement::run(int target)
     long long lastImprovement = 0;
     for (;; ++step_) {
         if ((table_.unplacedPeriods() <= target && table_.floorDeficit() == 0) ||
-            step_ - lastImprovement > PlacementStallSteps)
+            step_ - lastImprovement > (exchanges_ ? ExchangeStallSteps : PlacementStallSteps))
             break;
         if (!collectPool() || !control_.step())
             break;
@@ -247,6 +309,10 @@ void Placement::run(int target)
             continue;
         const long long tenure = step_ + control_.below(TenureBase) +
                                  static_cast<long long>(TenureFactor * double(waiting_));
+        for (const int there : choice.exchange.lessons)
+            tabu(there, table_.lesson(there).slot) = tenure;
+        if (!choice.exchange.lessons.empty())
+            applyExchange(table_, choice.exchange);
         for (const int there : choice.ejected) {
             table_.unplace(there);
             tabu(there, choice.slot) = tenure;
@@ -280,7 +346,9 @@ bool placementMayHelp(const LessonTable& table)
 
 void placeUnplacedLessons(LessonTable& table, RunControl& control, int target)
 {
-    Placement(table, control).run(target);
+    Placement(table, control, false).run(target);
+    if (table.unplacedPeriods() > target)
+        Placement(table, control, true).run(target);
 }
 
 } // namespace orve::optimiser

@@ -7,7 +7,12 @@
 // Cost, in this order: counters below their floors (never in the result: the start has none
 // and the best timetable is kept), unplaced class periods, a main lesson outside the morning,
 // double bookings. Stops at `target` unplaced periods (a lower bound) or after a number of
-// steps without a better timetable, and leaves the best timetable seen.
+// steps without a better timetable, and leaves the best timetable seen. When lessons are still
+// missing, a second such search may also free the slot of a lesson whose one occupant cannot
+// move alone (a group whose other classes are full) by exchanging the slot with a free one of
+// that class, all member classes staying free there: a group whose classes are free in
+// different periods then finds a common one. It runs second because, taken first, its greedy
+// steps end some schools with more lessons missing.
 #pragma once
 
 namespace orve::optimiser {
@@ -15,8 +20,10 @@ namespace orve::optimiser {
 class LessonTable;
 class RunControl;
 
-// Steps without a better timetable after which the search gives up.
+// Steps without a better timetable after which the search gives up; the second search, which
+// also frees a slot by exchanging it with a free one, finds what it finds within a few steps.
 inline constexpr int PlacementStallSteps = 1000;
+inline constexpr int ExchangeStallSteps = 100;
 
 void placeUnplacedLessons(LessonTable& table, RunControl& control, int target);
 
