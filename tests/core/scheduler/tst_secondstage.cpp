@@ -58,6 +58,18 @@ class TestSecondStage : public QObject
                                                   lesson(u"数学"_s, teacher));
     }
 
+    // Class A has 班会 in every period but the `free` columns; 王芳 teaches it two lessons of
+    // 语文, the earlier course, and 张三 `maths` lessons of 数学 with one double period.
+    void wantPairInCrowdedClass(const QList<int>& free, int maths)
+    {
+        for (int c = 1; c < ws.school.masterTimetable.columnCount(); ++c)
+            if (!free.contains(c))
+                ws.school.masterTimetable.setText({2, c}, u"班会"_s);
+        test::setPlan(ws, 0, 0, {u"王芳"_s, 2, false});
+        test::setPlan(ws, 0, 1, {u"张三"_s, maths, false});
+        ws.school.rules.doublePeriods = {{u"A"_s, u"数学"_s, 1}};
+    }
+
 private slots:
     void init()
     {
@@ -196,12 +208,8 @@ private slots:
         // period, so no two adjacent periods are free for him. The pair still takes the two
         // periods (double-booking him once, listed as the fixed-order phase lists it) and
         // the earlier course's single lessons are left out.
-        for (int c = 3; c < ws.school.masterTimetable.columnCount(); ++c)
-            ws.school.masterTimetable.setText({2, c}, u"班会"_s);
         busyInPeriods(u"张三"_s, {1, 3, 5, 7});
-        test::setPlan(ws, 0, 0, {u"王芳"_s, 2, false});
-        test::setPlan(ws, 0, 1, {u"张三"_s, 2, false});
-        ws.school.rules.doublePeriods = {{u"A"_s, u"数学"_s, 1}};
+        wantPairInCrowdedClass({1, 2}, 2);
         test::ScriptedRandom random({}, 5);
         run(random);
         QCOMPARE(columnsOf(2, lesson(u"数学"_s, u"张三"_s)), (QList<int>{1, 2}));
@@ -214,12 +222,7 @@ private slots:
         // Class A has only Monday's periods 1 and 3 free: the pair cannot stand whole, but
         // its two lessons take the free periods (for the optimiser to join) and the earlier
         // course's single lessons are left out.
-        for (int c = 1; c < ws.school.masterTimetable.columnCount(); ++c)
-            if (c != 1 && c != 3)
-                ws.school.masterTimetable.setText({2, c}, u"班会"_s);
-        test::setPlan(ws, 0, 0, {u"王芳"_s, 2, false});
-        test::setPlan(ws, 0, 1, {u"张三"_s, 3, false});
-        ws.school.rules.doublePeriods = {{u"A"_s, u"数学"_s, 1}};
+        wantPairInCrowdedClass({1, 3}, 3);
         test::ScriptedRandom random({}, 5);
         run(random);
         QCOMPARE(columnsOf(2, lesson(u"数学"_s, u"张三"_s)), (QList<int>{1, 3}));
