@@ -3,14 +3,21 @@
 // the same files through the window's import dialog, from the file chosen to the preview shown;
 // the master and class timetables of 150 classes, 7 days of 10 periods, as Excel workbooks
 // (target: under a second); every FET example of Debian's fet-data read, counting those
-// imported and those refused.
+// imported and those refused; and every distinct example scheduled and optimised with seed 1,
+// as read (with its teachers' rules) and as bench's fet-schools writes it (main courses
+// marked, no rules), counting what ends above its lower bounds.
+#include "fetexamples.h"
 #include "schoolgenerator.h"
 
 #include "fet/fetimport.h"
+#include "fileio/schoolreader.h"
 #include "fileio/timetablefiles.h"
 #include "import/plansheet.h"
 #include "import/sheetimport.h"
+#include "optimiser/optimisecommand.h"
 #include "print/timetablebook.h"
+#include "scheduler/randomsource.h"
+#include "scheduler/schedulingrun.h"
 #include "school/startup.h"
 #include "silentuiport.h"
 #include "table/csvtable.h"
@@ -22,6 +29,7 @@
 #include <QApplication>
 #include <QDirIterator>
 #include <QFile>
+#include <QSet>
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 
@@ -169,5 +177,59 @@ void BM_ImportFetExamples(benchmark::State& state)
     }
 }
 BENCHMARK(BM_ImportFetExamples)->Unit(benchmark::kMillisecond)->Iterations(1);
+
+// Arg 0: as read; 1: main courses marked and the rules dropped, as fet-schools writes them.
+void BM_OptimiseFetExamples(benchmark::State& state)
+{
+    const QStringList files = bench::fetFiles(bench::FetExamplesFolder);
+    if (files.isEmpty()) {
+        state.SkipWithError("FET's examples (Debian package fet-data) are not installed");
+        return;
+    }
+    const bool marked = state.range(0) == 1;
+    std::vector<fileio::OpenedSchool> schools;
+    QSet<QByteArray> seen;
+    for (const QString& file : files) {
+        exchange::FetImport imported = exchange::importFetFile(file);
+        if (!imported.ok())
+            continue;
+        if (marked) {
+            imported.opened.school.rules = {};
+            bench::markMainCourses(imported.opened.school);
+        }
+        const QByteArray key = bench::contentKey(imported.opened.school);
+        if (!seen.contains(key)) {
+            seen.insert(key);
+            schools.push_back(std::move(imported.opened));
+        }
+    }
+    for (auto _ : state) {
+        int doubleBookingsAbove = 0;
+        int zeroBoundMissed = 0;
+        int unplacedAbove = 0;
+        for (const fileio::OpenedSchool& school : schools) {
+            Workspace ws;
+            fileio::takeOpenedSchool(ws, school);
+            SilentUiPort ui;
+            scheduler::SeededRandom random(1);
+            scheduler::scheduleTimetable(ws, ui, random);
+            optimiser::OptimiserOptions options;
+            options.seed = 1;
+            const optimiser::OptimiseOutcome outcome = optimiser::removeDoubleBookings(ws, options);
+            if (!outcome.ran)
+                continue;
+            const optimiser::OptimiserReport& report = outcome.report;
+            doubleBookingsAbove += outcome.after.double_bookings - report.doubleBookingLowerBound;
+            zeroBoundMissed +=
+                report.doubleBookingLowerBound == 0 && outcome.after.double_bookings > 0 ? 1 : 0;
+            unplacedAbove += outcome.after.unplaced - report.unplacedLowerBound;
+        }
+        state.counters["schools"] = double(schools.size());
+        state.counters["double_bookings_above_bound"] = doubleBookingsAbove;
+        state.counters["bound_0_above_0"] = zeroBoundMissed;
+        state.counters["unplaced_above_bound"] = unplacedAbove;
+    }
+}
+BENCHMARK(BM_OptimiseFetExamples)->Arg(0)->Arg(1)->Unit(benchmark::kSecond)->Iterations(1);
 
 } // namespace
