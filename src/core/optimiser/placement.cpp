@@ -50,7 +50,8 @@ struct Choice
     int ties = 0;
     std::vector<int> ejected;
     std::vector<std::pair<int, int>> relocated; // (lesson of one class, its free slot)
-    SlotExchange exchange; // made first when it has lessons: frees the slot in a full class
+    // Made first, in order, when there are any: they free the slot in full classes.
+    std::vector<SlotExchange> exchanges;
 };
 
 class Placement
@@ -71,16 +72,21 @@ public:
 private:
     bool collectPool();
     void consider(int id, long long current, Choice& choice);
-    // Keeps (lesson, slot) with its ejections and relocations, or with `exchange` instead,
+    // Keeps (lesson, slot) with its ejections and relocations, or with `exchanges` instead,
     // when it is the cheapest so far (ties drawn at random).
-    void take(Choice& choice, long long cost, int id, int slot, const SlotExchange& exchange);
+    void take(Choice& choice, long long cost, int id, int slot,
+              const std::vector<SlotExchange>& exchanges);
     // A slot where the lesson's classes are all free and no rule keeps it out, its teachers
     // free there where that can be; -1 when there is none. Worked out once a step.
     int relocationFor(int lessonId);
-    // The cheapest exchange of the slot with a free one in the class that holds the lesson's
-    // one occupant there, leaving every member class free in the slot; its cost with the
-    // lesson placed, RefusedMove when there is none.
-    int exchangeFor(int lessonId, int cls, int slot);
+    // The cheapest exchange of the slot with a free one in the class, leaving every member
+    // class of the lesson that is free in the slot free there; its cost (with the lesson
+    // placed when `placing`), RefusedMove when there is none.
+    int exchangeFor(int lessonId, int cls, int slot, bool placing);
+    // Exchanges freeing the slot in every member class, one occupied class after another,
+    // each the cheapest with those before it made (into freeing_); their cost with the
+    // lesson placed, RefusedMove when a class cannot be freed. The table is left as it was.
+    int exchangesFor(int lessonId, int slot);
     long long& tabu(int id, int slot)
     {
         return tabuUntil_[std::size_t(id) * std::size_t(table_.slotCount()) + std::size_t(slot)];
@@ -92,6 +98,7 @@ private:
     SlotExchangeBuilder builder_;
     SlotExchange trial_;
     SlotExchange exchange_; // the cheapest exchangeFor found
+    std::vector<SlotExchange> freeing_; // what exchangesFor found
     std::vector<long long> tabuUntil_;
     // Lessons with a fixed lesson in some member class in every slot.
     std::vector<char> hopeless_;
@@ -146,7 +153,6 @@ void Placement::consider(int id, long long current, Choice& choice)
         }
         bool blocked = false;
         int ejectedPeriods = 0;
-        int occupiedClass = -1;
         for (const int c : l.classes) {
             const int there = table_.cell(c, s);
             if (there < 0 || seen_[std::size_t(there)] == seenStamp_)
@@ -164,20 +170,19 @@ void Placement::consider(int id, long long current, Choice& choice)
             }
             occupants_.push_back(there);
             ejectedPeriods += int(occupant.classes.size());
-            occupiedClass = c;
         }
         if (blocked)
             continue;
         anyOpen = true;
-        // A full class frees the slot by exchanging it with its free one: nothing leaves.
-        if (exchanges_ && occupants_.size() == 1 && relocated_.empty()) {
-            if (const int change = exchangeFor(id, occupiedClass, s); change != RefusedMove) {
+        // Full classes free the slot by exchanging it with free ones: nothing leaves.
+        if (exchanges_ && !occupants_.empty() && relocated_.empty()) {
+            if (const int change = exchangesFor(id, s); change != RefusedMove) {
                 const long long cost =
                     table_.floorDeficitChange({}, id) * DeficitWeight -
                     static_cast<long long>(l.classes.size()) * UnplacedWeight +
                     (l.main && !table_.isMorning(s) ? MainOutsideWeight : 0) + change;
                 if (!(tabu(id, s) > step_ && current + cost >= bestScore_))
-                    take(choice, cost, id, s, exchange_);
+                    take(choice, cost, id, s, freeing_);
                 continue;
             }
         }
@@ -213,7 +218,7 @@ void Placement::consider(int id, long long current, Choice& choice)
 }
 
 void Placement::take(Choice& choice, long long cost, int id, int slot,
-                     const SlotExchange& exchange)
+                     const std::vector<SlotExchange>& exchanges)
 {
     if (cost < choice.cost) {
         choice.cost = cost;
@@ -223,16 +228,16 @@ void Placement::take(Choice& choice, long long cost, int id, int slot,
     }
     choice.lesson = id;
     choice.slot = slot;
-    choice.exchange = exchange;
+    choice.exchanges = exchanges;
     choice.ejected.clear();
     choice.relocated.clear();
-    if (exchange.lessons.empty()) {
+    if (exchanges.empty()) {
         choice.ejected = occupants_;
         choice.relocated = relocated_;
     }
 }
 
-int Placement::exchangeFor(int lessonId, int cls, int slot)
+int Placement::exchangeFor(int lessonId, int cls, int slot, bool placing)
 {
     const Lesson& l = table_.lesson(lessonId);
     int best = RefusedMove;
@@ -247,7 +252,8 @@ int Placement::exchangeFor(int lessonId, int cls, int slot)
         moved_.clear();
         for (const int id : trial_.lessons)
             moved_.emplace_back(id, table_.lesson(id).slot == slot ? t : slot);
-        moved_.emplace_back(lessonId, slot);
+        if (placing)
+            moved_.emplace_back(lessonId, slot);
         const int change = moveCost(table_.changeOf(moved_));
         if (change < best) {
             best = change;
@@ -255,6 +261,45 @@ int Placement::exchangeFor(int lessonId, int cls, int slot)
         }
     }
     return best;
+}
+
+int Placement::exchangesFor(int lessonId, int slot)
+{
+    const Lesson& l = table_.lesson(lessonId);
+    freeing_.clear();
+    std::size_t made = 0;
+    int total = 0;
+    for (;;) {
+        // The last exchange is weighed with the lesson placed: it may complete a double
+        // period that the exchange alone would be refused for breaking up.
+        int occupied = -1;
+        int occupant = -1;
+        bool last = true;
+        for (const int c : l.classes)
+            if (const int there = table_.cell(c, slot); there >= 0) {
+                last = last && (occupant < 0 || there == occupant);
+                if (occupant < 0) {
+                    occupied = c;
+                    occupant = there;
+                }
+            }
+        // An exchange may have freed several classes at once.
+        const int change = occupied >= 0
+                               ? exchangeFor(lessonId, occupied, slot, last)
+                               : moveCost(table_.changeOf({{lessonId, slot}}));
+        total = change == RefusedMove ? RefusedMove : total + change;
+        if (occupied < 0 || change == RefusedMove)
+            break;
+        freeing_.push_back(exchange_);
+        if (last)
+            break;
+        applyExchange(table_, exchange_);
+        ++made;
+    }
+    // Undone in reverse: an exchange made again puts its slots back.
+    while (made > 0)
+        applyExchange(table_, freeing_[--made]);
+    return total;
 }
 
 int Placement::relocationFor(int lessonId)
@@ -309,10 +354,11 @@ void Placement::run(int target)
             continue;
         const long long tenure = step_ + control_.below(TenureBase) +
                                  static_cast<long long>(TenureFactor * double(waiting_));
-        for (const int there : choice.exchange.lessons)
-            tabu(there, table_.lesson(there).slot) = tenure;
-        if (!choice.exchange.lessons.empty())
-            applyExchange(table_, choice.exchange);
+        for (const SlotExchange& exchange : choice.exchanges) {
+            for (const int there : exchange.lessons)
+                tabu(there, table_.lesson(there).slot) = tenure;
+            applyExchange(table_, exchange);
+        }
         for (const int there : choice.ejected) {
             table_.unplace(there);
             tabu(there, choice.slot) = tenure;

@@ -8,11 +8,12 @@
 // and the best timetable is kept), unplaced class periods, a main lesson outside the morning,
 // double bookings. Stops at `target` unplaced periods (a lower bound) or after a number of
 // steps without a better timetable, and leaves the best timetable seen. When lessons are still
-// missing, a second such search may also free the slot of a lesson whose one occupant cannot
-// move alone (a group whose other classes are full) by exchanging the slot with a free one of
-// that class, all member classes staying free there: a group whose classes are free in
-// different periods then finds a common one. It runs second because, taken first, its greedy
-// steps end some schools with more lessons missing.
+// missing, a second such search may also free a slot in the lesson's classes by exchanging it,
+// class after occupied class, with a free one of that class, the member classes already free
+// there staying free: a group whose classes are free in different periods, held by lessons
+// that cannot move alone (groups whose other classes are full), then finds a common one. It
+// runs second because, taken first, its greedy steps end some schools with more lessons
+// missing.
 #pragma once
 
 namespace orve::optimiser {

@@ -304,6 +304,62 @@ private slots:
         checkUndoRedo(before);
     }
 
+    void aGroupWhoseClassesAreFreeInDifferentPeriodsIsPlacedByExchanges()
+    {
+        // A, B and C take 体育 together; each is free in a different period, and every other
+        // lesson of theirs is a group's with a full class (X, Y or Z): none can move alone or
+        // be left out without leaving out as much.
+        test::makeSchool(ws, {u"A"_s, u"B"_s, u"C"_s, u"X"_s, u"Y"_s, u"Z"_s, u"V"_s, u"W"_s},
+                         {u"体育"_s, u"音乐"_s, u"英语"_s, u"语文"_s}, 2, 1, 1);
+        const QStringList teachers = {u"张三"_s, u"李四"_s, u"王五"_s, u"钱七"_s, u"孙八"_s,
+                                      u"周九"_s, u"吴十"_s, u"郑一"_s, u"冯二"_s};
+        for (int i = 0; i < 3; ++i) {
+            const QString member = ws.school.classes[i];
+            const QString partner = ws.school.classes[i + 3];
+            group(u"1"_s, member, u"体育"_s);
+            test::setPlan(ws, i, 0, {u"赵六"_s, 1, false});
+            for (int course = 1; course <= 2; ++course) {
+                const QString number = QString::number(1 + 2 * i + course);
+                const QString name = ws.school.courses[course];
+                const QString teacher = teachers[2 * i + course - 1];
+                group(number, member, name);
+                group(number, partner, name);
+                test::setPlan(ws, i, course, {teacher, 1, false});
+                test::setPlan(ws, i + 3, course, {teacher, 1, false});
+            }
+            test::setPlan(ws, i + 3, 3, {teachers[6 + i], 1, false});
+            // Member i is free in period i + 1; its partner's own lesson stands there.
+            const int free = i + 1;
+            const int first = free % 3 + 1;
+            const int second = (free + 1) % 3 + 1;
+            for (const int row : {2 + i, 5 + i}) {
+                put(row, first, u"音乐"_s, teachers[2 * i]);
+                put(row, second, u"英语"_s, teachers[2 * i + 1]);
+            }
+            put(5 + i, free, u"语文"_s, teachers[6 + i]);
+        }
+        // V and W, planned beyond their week, leave a group of theirs out whatever happens;
+        // putting it in, which takes out one lesson of each, is always a cheaper step than the
+        // two lessons taken out that a chain of steps freeing A, B and C starts with.
+        for (const int i : {6, 7}) {
+            group(u"8"_s, ws.school.classes[i], u"体育"_s);
+            test::setPlan(ws, i, 0, {u"陈一"_s, 1, false});
+            for (int course = 1; course <= 3; ++course) {
+                const QString teacher = u"%1%2"_s.arg(ws.school.classes[i]).arg(course);
+                test::setPlan(ws, i, course, {teacher, 1, false});
+                put(i + 2, course, ws.school.courses[course], teacher);
+            }
+        }
+        const OptimiseOutcome outcome = removeDoubleBookings(ws, quickOptions());
+        QCOMPARE(outcome.before.unplaced, 5);
+        QCOMPARE(outcome.after.unplaced, 2);
+        QCOMPARE(outcome.after.double_bookings, 0);
+        const QList<int> together = columnsOf(ws.school.masterTimetable, 2, u"体育");
+        QCOMPARE(together.size(), 1);
+        QCOMPARE(columnsOf(ws.school.masterTimetable, 3, u"体育"), together);
+        QCOMPARE(columnsOf(ws.school.masterTimetable, 4, u"体育"), together);
+    }
+
     void theStrictRuleKeepsMainLessonsInTheMorningAndTellsWhatRelaxingWouldRemove()
     {
         // One morning period on each of two days, and three main lessons of one teacher there.
