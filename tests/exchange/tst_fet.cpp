@@ -231,10 +231,14 @@ void FetTest::smallExamplesEndAtTheirBounds()
         optimisedExample(QStringLiteral("FET-5-official/Brazil/2/EEBLJ-Noturno.fet"));
     QCOMPARE(brazil.report.doubleBookingLowerBound, 0);
     QCOMPARE(brazil.after.double_bookings, 0);
-    const optimiser::OptimiseOutcome namibia = optimisedExample(
-        QStringLiteral("FET-5-official/Namibia/by-Bobby/set-2/may-take-hours/CONCORDIA.fet"));
-    QCOMPARE(namibia.report.unplacedLowerBound, 0);
-    QCOMPARE(namibia.after.unplaced, 0);
+    // Groups whose classes are free in different periods: the second needs exchanges that
+    // occupy a free member class on the way.
+    for (const char* path : {"FET-5-official/Namibia/by-Bobby/set-2/may-take-hours/CONCORDIA.fet",
+                             "FET-5-official/Namibia/by-Bobby/set-7-2016/ConcordiaY2016T2a.fet"}) {
+        const optimiser::OptimiseOutcome namibia = optimisedExample(QString::fromLatin1(path));
+        QCOMPARE(namibia.report.unplacedLowerBound, 0);
+        QCOMPARE(namibia.after.unplaced, 0);
+    }
 }
 
 // 导出 FET 文件... offers "<title>.fet" and tells a failure as one; 导入 FET 文件... asks about

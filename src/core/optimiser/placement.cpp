@@ -54,11 +54,16 @@ struct Choice
     std::vector<SlotExchange> exchanges;
 };
 
+// How a slot is freed for a lesson besides taking its occupants out or moving them to their
+// free slots: also by exchanging it with free slots of the occupied classes, and then also
+// by exchanges that occupy a member class that was free, as long as fewer stay occupied.
+enum class Freeing { Ejection, Exchanges, Chains };
+
 class Placement
 {
 public:
-    Placement(LessonTable& table, RunControl& control, bool exchanges)
-        : table_(table), control_(control), exchanges_(exchanges), builder_(table),
+    Placement(LessonTable& table, RunControl& control, Freeing freeing)
+        : table_(table), control_(control), freeingBy_(freeing), builder_(table),
           tabuUntil_(std::size_t(table.lessonCount()) * std::size_t(table.slotCount()), 0),
           hopeless_(std::size_t(table.lessonCount()), 0),
           relocation_(std::size_t(table.lessonCount()), -1),
@@ -79,10 +84,12 @@ private:
     // A slot where the lesson's classes are all free and no rule keeps it out, its teachers
     // free there where that can be; -1 when there is none. Worked out once a step.
     int relocationFor(int lessonId);
-    // The cheapest exchange of the slot with a free one in the class, leaving every member
-    // class of the lesson that is free in the slot free there; its cost (with the lesson
-    // placed when `placing`), RefusedMove when there is none.
-    int exchangeFor(int lessonId, int cls, int slot, bool placing);
+    // The exchange of the slot with a free one in the occupied class that leaves the fewest
+    // member classes of the lesson occupied there, the cheapest of those (into exchange_);
+    // its cost, with the lesson placed when it leaves none; RefusedMove when there is none.
+    int exchangeFor(int lessonId, int cls, int slot);
+    // The lesson's member classes occupied in the slot, with the exchange made if given.
+    int occupiedMembers(int lessonId, int slot, const SlotExchange* exchange) const;
     // Exchanges freeing the slot in every member class, one occupied class after another,
     // each the cheapest with those before it made (into freeing_); their cost with the
     // lesson placed, RefusedMove when a class cannot be freed. The table is left as it was.
@@ -94,10 +101,11 @@ private:
 
     LessonTable& table_;
     RunControl& control_;
-    bool exchanges_;
+    Freeing freeingBy_;
     SlotExchangeBuilder builder_;
     SlotExchange trial_;
     SlotExchange exchange_; // the cheapest exchangeFor found
+    bool exchangeFreesAll_ = false; // whether exchange_ leaves every member class free
     std::vector<SlotExchange> freeing_; // what exchangesFor found
     std::vector<long long> tabuUntil_;
     // Lessons with a fixed lesson in some member class in every slot.
@@ -175,7 +183,7 @@ void Placement::consider(int id, long long current, Choice& choice)
             continue;
         anyOpen = true;
         // Full classes free the slot by exchanging it with free ones: nothing leaves.
-        if (exchanges_ && !occupants_.empty() && relocated_.empty()) {
+        if (freeingBy_ != Freeing::Ejection && !occupants_.empty() && relocated_.empty()) {
             if (const int change = exchangesFor(id, s); change != RefusedMove) {
                 const long long cost =
                     table_.floorDeficitChange({}, id) * DeficitWeight -
@@ -237,29 +245,51 @@ void Placement::take(Choice& choice, long long cost, int id, int slot,
     }
 }
 
-int Placement::exchangeFor(int lessonId, int cls, int slot, bool placing)
+int Placement::occupiedMembers(int lessonId, int slot, const SlotExchange* exchange) const
+{
+    int occupied = 0;
+    for (const int member : table_.lesson(lessonId).classes) {
+        const bool moves = exchange && std::find(exchange->classes.begin(), exchange->classes.end(),
+                                                 member) != exchange->classes.end();
+        occupied += table_.cell(member, moves ? exchange->b : slot) >= 0 ? 1 : 0;
+    }
+    return occupied;
+}
+
+int Placement::exchangeFor(int lessonId, int cls, int slot)
 {
     const Lesson& l = table_.lesson(lessonId);
+    const int occupiedNow = occupiedMembers(lessonId, slot, nullptr);
     int best = RefusedMove;
+    int fewestLeft = occupiedNow;
     for (int t = 0; t < table_.slotCount(); ++t) {
-        if (t == slot || table_.cell(cls, t) >= 0 || !builder_.build(cls, slot, t, trial_) ||
-            std::any_of(l.classes.begin(), l.classes.end(), [&](int member) {
-                return table_.cell(member, t) >= 0 &&
-                       std::find(trial_.classes.begin(), trial_.classes.end(), member) !=
-                           trial_.classes.end();
-            }))
+        if (t == slot || table_.cell(cls, t) >= 0 || !builder_.build(cls, slot, t, trial_))
+            continue;
+        const int left = occupiedMembers(lessonId, slot, &trial_);
+        // Without chains, no member class may become occupied.
+        if (left > fewestLeft || left >= occupiedNow ||
+            (freeingBy_ != Freeing::Chains &&
+             std::any_of(l.classes.begin(), l.classes.end(), [&](int member) {
+                 return table_.cell(member, t) >= 0 &&
+                        std::find(trial_.classes.begin(), trial_.classes.end(), member) !=
+                            trial_.classes.end();
+             })))
             continue;
         moved_.clear();
         for (const int id : trial_.lessons)
             moved_.emplace_back(id, table_.lesson(id).slot == slot ? t : slot);
-        if (placing)
+        // The exchange that frees the last class is weighed with the lesson placed: it may
+        // complete a double period that the exchange alone would be refused for breaking up.
+        if (left == 0)
             moved_.emplace_back(lessonId, slot);
         const int change = moveCost(table_.changeOf(moved_));
-        if (change < best) {
+        if (change != RefusedMove && (left < fewestLeft || change < best)) {
             best = change;
+            fewestLeft = left;
             exchange_ = trial_;
         }
     }
+    exchangeFreesAll_ = fewestLeft == 0;
     return best;
 }
 
@@ -270,28 +300,17 @@ int Placement::exchangesFor(int lessonId, int slot)
     std::size_t made = 0;
     int total = 0;
     for (;;) {
-        // The last exchange is weighed with the lesson placed: it may complete a double
-        // period that the exchange alone would be refused for breaking up.
-        int occupied = -1;
-        int occupant = -1;
-        bool last = true;
-        for (const int c : l.classes)
-            if (const int there = table_.cell(c, slot); there >= 0) {
-                last = last && (occupant < 0 || there == occupant);
-                if (occupant < 0) {
-                    occupied = c;
-                    occupant = there;
-                }
-            }
+        const auto occupied = std::find_if(l.classes.begin(), l.classes.end(),
+                                           [&](int c) { return table_.cell(c, slot) >= 0; });
         // An exchange may have freed several classes at once.
-        const int change = occupied >= 0
-                               ? exchangeFor(lessonId, occupied, slot, last)
+        const int change = occupied != l.classes.end()
+                               ? exchangeFor(lessonId, *occupied, slot)
                                : moveCost(table_.changeOf({{lessonId, slot}}));
         total = change == RefusedMove ? RefusedMove : total + change;
-        if (occupied < 0 || change == RefusedMove)
+        if (occupied == l.classes.end() || change == RefusedMove)
             break;
         freeing_.push_back(exchange_);
-        if (last)
+        if (exchangeFreesAll_)
             break;
         applyExchange(table_, exchange_);
         ++made;
@@ -342,7 +361,8 @@ void Placement::run(int target)
     long long lastImprovement = 0;
     for (;; ++step_) {
         if ((table_.unplacedPeriods() <= target && table_.floorDeficit() == 0) ||
-            step_ - lastImprovement > (exchanges_ ? ExchangeStallSteps : PlacementStallSteps))
+            step_ - lastImprovement >
+                (freeingBy_ != Freeing::Ejection ? ExchangeStallSteps : PlacementStallSteps))
             break;
         if (!collectPool() || !control_.step())
             break;
@@ -392,9 +412,9 @@ bool placementMayHelp(const LessonTable& table)
 
 void placeUnplacedLessons(LessonTable& table, RunControl& control, int target)
 {
-    Placement(table, control, false).run(target);
-    if (table.unplacedPeriods() > target)
-        Placement(table, control, true).run(target);
+    for (const Freeing freeing : {Freeing::Ejection, Freeing::Exchanges, Freeing::Chains})
+        if (freeing == Freeing::Ejection || table.unplacedPeriods() > target)
+            Placement(table, control, freeing).run(target);
 }
 
 } // namespace orve::optimiser

@@ -11,9 +11,11 @@
 // missing, a second such search may also free a slot in the lesson's classes by exchanging it,
 // class after occupied class, with a free one of that class, the member classes already free
 // there staying free: a group whose classes are free in different periods, held by lessons
-// that cannot move alone (groups whose other classes are full), then finds a common one. It
-// runs second because, taken first, its greedy steps end some schools with more lessons
-// missing.
+// that cannot move alone (groups whose other classes are full), then finds a common one. A
+// third may also occupy a free member class on the way, as long as fewer stay occupied: the
+// exchange that frees two classes may bring a lesson into a third, which the next one frees.
+// They run after the first because, taken first, their greedy steps end some schools with more
+// lessons missing.
 #pragma once
 
 namespace orve::optimiser {
@@ -21,8 +23,8 @@ namespace orve::optimiser {
 class LessonTable;
 class RunControl;
 
-// Steps without a better timetable after which the search gives up; the second search, which
-// also frees a slot by exchanging it with a free one, finds what it finds within a few steps.
+// Steps without a better timetable after which the search gives up; the searches that also
+// free a slot by exchanging it with free ones find what they find within a few steps.
 inline constexpr int PlacementStallSteps = 1000;
 inline constexpr int ExchangeStallSteps = 100;
 
