@@ -88,8 +88,14 @@ private:
     // member classes of the lesson occupied there, the cheapest of those (into exchange_);
     // its cost, with the lesson placed when it leaves none; RefusedMove when there is none.
     int exchangeFor(int lessonId, int cls, int slot);
-    // The lesson's member classes occupied in the slot, with the exchange made if given.
-    int occupiedMembers(int lessonId, int slot, const SlotExchange* exchange) const;
+    // The lesson's member classes occupied in the slot with the exchange made (if given), and
+    // of those the ones it brings a lesson into.
+    struct Occupancy
+    {
+        int left = 0;
+        int brought = 0;
+    };
+    Occupancy occupancy(int lessonId, int slot, const SlotExchange* exchange) const;
     // Exchanges freeing the slot in every member class, one occupied class after another,
     // each the cheapest with those before it made (into freeing_); their cost with the
     // lesson placed, RefusedMove when a class cannot be freed. The table is left as it was.
@@ -105,7 +111,6 @@ private:
     SlotExchangeBuilder builder_;
     SlotExchange trial_;
     SlotExchange exchange_; // the cheapest exchangeFor found
-    bool exchangeFreesAll_ = false; // whether exchange_ leaves every member class free
     std::vector<SlotExchange> freeing_; // what exchangesFor found
     std::vector<long long> tabuUntil_;
     // Lessons with a fixed lesson in some member class in every slot.
@@ -245,51 +250,48 @@ void Placement::take(Choice& choice, long long cost, int id, int slot,
     }
 }
 
-int Placement::occupiedMembers(int lessonId, int slot, const SlotExchange* exchange) const
+Placement::Occupancy Placement::occupancy(int lessonId, int slot,
+                                          const SlotExchange* exchange) const
 {
-    int occupied = 0;
+    Occupancy result;
     for (const int member : table_.lesson(lessonId).classes) {
         const bool moves = exchange && std::find(exchange->classes.begin(), exchange->classes.end(),
                                                  member) != exchange->classes.end();
-        occupied += table_.cell(member, moves ? exchange->b : slot) >= 0 ? 1 : 0;
+        if (table_.cell(member, moves ? exchange->b : slot) >= 0) {
+            ++result.left;
+            result.brought += moves ? 1 : 0;
+        }
     }
-    return occupied;
+    return result;
 }
 
 int Placement::exchangeFor(int lessonId, int cls, int slot)
 {
-    const Lesson& l = table_.lesson(lessonId);
-    const int occupiedNow = occupiedMembers(lessonId, slot, nullptr);
+    const int occupiedNow = occupancy(lessonId, slot, nullptr).left;
     int best = RefusedMove;
     int fewestLeft = occupiedNow;
     for (int t = 0; t < table_.slotCount(); ++t) {
         if (t == slot || table_.cell(cls, t) >= 0 || !builder_.build(cls, slot, t, trial_))
             continue;
-        const int left = occupiedMembers(lessonId, slot, &trial_);
+        const Occupancy after = occupancy(lessonId, slot, &trial_);
         // Without chains, no member class may become occupied.
-        if (left > fewestLeft || left >= occupiedNow ||
-            (freeingBy_ != Freeing::Chains &&
-             std::any_of(l.classes.begin(), l.classes.end(), [&](int member) {
-                 return table_.cell(member, t) >= 0 &&
-                        std::find(trial_.classes.begin(), trial_.classes.end(), member) !=
-                            trial_.classes.end();
-             })))
+        if (after.left > fewestLeft || after.left >= occupiedNow ||
+            (freeingBy_ != Freeing::Chains && after.brought > 0))
             continue;
         moved_.clear();
         for (const int id : trial_.lessons)
             moved_.emplace_back(id, table_.lesson(id).slot == slot ? t : slot);
         // The exchange that frees the last class is weighed with the lesson placed: it may
         // complete a double period that the exchange alone would be refused for breaking up.
-        if (left == 0)
+        if (after.left == 0)
             moved_.emplace_back(lessonId, slot);
         const int change = moveCost(table_.changeOf(moved_));
-        if (change != RefusedMove && (left < fewestLeft || change < best)) {
+        if (change != RefusedMove && (after.left < fewestLeft || change < best)) {
             best = change;
-            fewestLeft = left;
+            fewestLeft = after.left;
             exchange_ = trial_;
         }
     }
-    exchangeFreesAll_ = fewestLeft == 0;
     return best;
 }
 
@@ -310,7 +312,7 @@ int Placement::exchangesFor(int lessonId, int slot)
         if (occupied == l.classes.end() || change == RefusedMove)
             break;
         freeing_.push_back(exchange_);
-        if (exchangeFreesAll_)
+        if (occupancy(lessonId, slot, &exchange_).left == 0)
             break;
         applyExchange(table_, exchange_);
         ++made;
