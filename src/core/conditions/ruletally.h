@@ -116,6 +116,10 @@ public:
     void beginChange();
     void noteChange(const LessonFacts& lesson, int slot, int by) { noteCell(lesson, slot, by); }
     RuleCounts change();
+    // After change(): how the change read last alters the sum, over the slots, of the squares
+    // of the teacher's lessons (a group taught together counting once); positive where it
+    // gathers them into fewer slots.
+    int squaredLessonsChange(int teacher) const;
 
 private:
     // Calls `found` with each rule the lesson breaks standing in the slot, until it returns

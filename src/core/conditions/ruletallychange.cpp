@@ -207,4 +207,15 @@ RuleCounts RuleTally::change()
     return change;
 }
 
+int RuleTally::squaredLessonsChange(int teacher) const
+{
+    int change = 0;
+    for (const auto& [which, slot, by] : trialLessons_)
+        if (which == teacher) {
+            const int held = lessonsOf(teacher, slot);
+            change += (held + by) * (held + by) - held * held;
+        }
+    return change;
+}
+
 } // namespace orve::conditions

@@ -28,6 +28,11 @@ constexpr int KickWithin = 2;
 constexpr qint64 KickAfterSteps = 3000;
 constexpr qint64 LessonsPerStepOfPatience = 2;
 constexpr int KickMoves = 5;
+// A teacher with GatheringLoad times more lessons than the week has slots stands double-booked
+// in many slots whatever: he loses one only when a stack of his lessons is down to one. While
+// the search works on his double bookings, of the moves that are equally good it takes one that
+// gathers his lessons most into fewer, larger stacks, rather than any at random.
+constexpr int GatheringLoad = 3;
 
 bool classIsFull(const LessonTable& table, int cls)
 {
@@ -65,8 +70,15 @@ public:
     TabuSearch(LessonTable& table, RunControl& control)
         : table_(table), control_(control), builder_(table),
           tabuUntil_(std::size_t(table.lessonCount()) * std::size_t(table.slotCount()), 0),
-          seen_(std::size_t(table.lessonCount()), 0)
+          seen_(std::size_t(table.lessonCount()), 0),
+          gathers_(std::size_t(table.teacherCount()), 0)
     {
+        for (int t = 0; t < table.teacherCount(); ++t) {
+            int lessons = 0;
+            for (int s = 0; s < table.slotCount(); ++s)
+                lessons += table.busy(t, s);
+            gathers_[std::size_t(t)] = lessons >= GatheringLoad * table.slotCount();
+        }
     }
 
     qint64 run(int target, int violationTarget, qint64 stallSteps);
@@ -117,6 +129,8 @@ private:
     std::pair<int, int> foundNoBreachAt_{-1, -1};
     std::vector<unsigned> seen_;
     unsigned seenStamp_ = 0;
+    std::vector<char> gathers_;    // by teacher: whether to gather his lessons (GatheringLoad)
+    int gatheringTeacher_ = -1;    // the teacher whose lessons this step gathers, if any
     std::vector<int> leaving_ = std::vector<int>(1);
     SlotExchange trial_;
     SlotExchange secondTrial_;
@@ -125,6 +139,7 @@ private:
     long long bestScore_ = 0;
     long long current_ = 0;
     int bestDelta_ = INT_MAX;
+    int bestGathering_ = 0;
     int ties_ = 0;
 };
 
@@ -140,6 +155,7 @@ void TabuSearch::addCandidate(int id, int teacher)
 void TabuSearch::startCandidates()
 {
     candidates_.clear();
+    gatheringTeacher_ = -1;
     if (++seenStamp_ == 0) {
         std::fill(seen_.begin(), seen_.end(), 0);
         seenStamp_ = 1;
@@ -149,6 +165,8 @@ void TabuSearch::startCandidates()
 void TabuSearch::collectCandidates(int teacher, int slot)
 {
     startCandidates();
+    if (gathers_[std::size_t(teacher)])
+        gatheringTeacher_ = teacher;
     const std::vector<int>& classes = table_.classesOfTeacher(teacher);
     for (const int cls : classes)
         addCandidate(table_.cell(cls, slot), teacher);
@@ -217,16 +235,21 @@ bool TabuSearch::collectAroundBreach()
     return true;
 }
 
+// Asked right after the move's cost was weighed: the tally's last change is the move's.
 bool TabuSearch::consider(int delta, bool tabu)
 {
-    if (tabu && current_ + delta >= bestScore_)
+    if ((tabu && current_ + delta >= bestScore_) || delta > bestDelta_)
         return false;
-    if (delta < bestDelta_) {
+    const int gathering = gatheringTeacher_ < 0
+                              ? 0
+                              : table_.tally().squaredLessonsChange(gatheringTeacher_);
+    if (delta < bestDelta_ || gathering > bestGathering_) {
         bestDelta_ = delta;
+        bestGathering_ = gathering;
         ties_ = 1;
         return true;
     }
-    return delta == bestDelta_ && control_.below(++ties_) == 0;
+    return gathering == bestGathering_ && control_.below(++ties_) == 0;
 }
 
 void TabuSearch::considerExchange(bool tabu)
@@ -384,6 +407,7 @@ qint64 TabuSearch::run(int target, int violationTarget, qint64 stallSteps)
 
         current_ = score();
         bestDelta_ = INT_MAX;
+        bestGathering_ = 0;
         ties_ = 0;
         for (const int id : candidates_) {
             const int cls = table_.lesson(id).classes.front();

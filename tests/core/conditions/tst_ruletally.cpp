@@ -163,13 +163,16 @@ private slots:
             LessonFacts lesson;
             int slot;
         };
-        const auto recount = [&](const std::vector<Standing>& standing) {
+        const auto tallyOf = [&](const std::vector<Standing>& standing) {
             RuleTally fresh(book, 2, Slots);
             for (int t = 0; t < teachers.size(); ++t)
                 fresh.nameTeacher(t, teachers.at(t));
             for (const Standing& s : standing)
                 fresh.add(s.lesson, s.slot);
-            return fresh.counts();
+            return fresh;
+        };
+        const auto recount = [&](const std::vector<Standing>& standing) {
+            return tallyOf(standing).counts();
         };
         RuleTally tally(book, 2, Slots);
         for (int t = 0; t < teachers.size(); ++t)
@@ -221,8 +224,15 @@ private slots:
                 after[which].slot = to;
             }
             const RuleCounts said = tally.changeOf(leaving, coming);
-            const RuleCounts done = recount(after) - tally.counts();
-            QCOMPARE(said, done);
+            const RuleTally moved = tallyOf(after);
+            QCOMPARE(said, moved.counts() - tally.counts());
+            for (int t = 0; t < teachers.size(); ++t) {
+                int squares = 0;
+                for (int s = 0; s < Slots; ++s)
+                    squares += moved.lessonsOf(t, s) * moved.lessonsOf(t, s) -
+                               tally.lessonsOf(t, s) * tally.lessonsOf(t, s);
+                QCOMPARE(tally.squaredLessonsChange(t), squares);
+            }
 
             // The quick test of a class's moves is sure only of what the weighing refuses.
             for (int cls = 0; cls < 2; ++cls) {
