@@ -78,6 +78,7 @@ int LessonTable::addLesson(Lesson lesson)
             counted_.resize(std::size_t(counter) + 1, 0);
             outside_.resize(counted_.size(), 0);
         }
+    soleClasses_.push_back(lesson.classes.size() == 1 ? lesson.classes.front() : -1);
     lessons_.push_back(std::move(lesson));
     unplacedAt_.push_back(-1);
     setUnplaced(id, true);

@@ -71,6 +71,9 @@ public:
         return cells_[std::size_t(classIndex) * std::size_t(slotCount_) + std::size_t(slot)];
     }
     const Lesson& lesson(int id) const { return lessons_[std::size_t(id)]; }
+    // The class of a lesson of one class, -1 for a group's: kept apart from the lessons so
+    // that the searches' scans of every unplaced lesson stay in the cache.
+    int soleClass(int id) const { return soleClasses_[std::size_t(id)]; }
     int lessonCount() const { return int(lessons_.size()); }
     int busy(int teacher, int slot) const { return tally_.lessonsOf(teacher, slot); }
     bool teaches(int lessonId, int teacher) const;
@@ -146,6 +149,7 @@ private:
     int morningPeriods_;
     int teacherCount_;
     std::vector<Lesson> lessons_;
+    std::vector<int> soleClasses_;
     std::vector<int> cells_; // class x slots + slot -> lesson, or -1
     conditions::RuleTally tally_;
     QHash<int, QString> teacherNames_;

@@ -314,9 +314,8 @@ void TabuSearch::tryLeftOut(int id)
         return;
     leaving_[0] = id;
     for (const int in : table_.unplacedLessons()) {
-        const Lesson& other = table_.lesson(in);
-        if (other.classes.size() != 1 || other.classes.front() != cls ||
-            !table_.mayPut(in, l.slot) || table_.floorDeficitChange(leaving_, in) > 0)
+        if (table_.soleClass(in) != cls || !table_.mayPut(in, l.slot) ||
+            table_.floorDeficitChange(leaving_, in) > 0)
             continue;
         const int cost = moveCost(table_.changeOf({{id, -1}, {in, l.slot}}));
         if (cost != RefusedMove && consider(cost, tabu(in, l.slot) > step_)) {
