@@ -3,7 +3,8 @@
 // lessons there and eight of his lessons elsewhere against every other slot of the week, and
 // makes the best move that is not tabu: a slot exchange (slotexchange.h), or in a full class
 // with lessons left out the exchange of a placed lesson with one left out, when the counters
-// allow it. After a move a lesson may not go back to the slot it left for a tenure that grows
+// allow it. Of equally good moves it takes one at random, or, for a teacher with several times
+// more lessons than slots, the one that gathers his lessons most into fewer slots. After a move a lesson may not go back to the slot it left for a tenure that grows
 // with the double bookings; a tabu move is still taken when it beats the best timetable so
 // far. After a long stretch without a better timetable the search starts again from the best
 // one, a few random moves away from it. The best timetable seen is left.
