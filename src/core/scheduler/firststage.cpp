@@ -1,6 +1,8 @@
 #include "firststage.h"
 
 #include "doubleperiodplacement.h"
+#include "groupejection.h"
+#include "grouplessons.h"
 #include "model/fixedlessonentry.h"
 #include "placementtests.h"
 #include "runcontext.h"
@@ -94,18 +96,9 @@ void placeFixedLesson(RunContext& ctx, const QString& entry, FixedCells& fixedCe
     fixedCells.insert(cell, {entry, planRows});
 }
 
-struct Member
-{
-    QString className;
-    QString course;
-    int planRow = -1;
-    std::optional<int> row; // class row of the master timetable
-    QString lesson;         // the cell text of the member's lesson
-};
-
 // The members taking part in the group; those left out keep their plan rows for the later
 // stages, and a member whose class has no row is skipped. Both are reported.
-std::vector<Member> membersOf(RunContext& ctx, int group)
+std::vector<GroupMember> membersOf(RunContext& ctx, int group)
 {
     const model::CombinedTree& tree = ctx.ws.school.combinedGroups;
     const QString& groupText = tree.node(group).text;
@@ -113,13 +106,13 @@ std::vector<Member> membersOf(RunContext& ctx, int group)
     for (const conditions::LeftOutMember& left : taking.leftOut)
         ctx.problems.leftOutMembers.append(groupText + u' ' +
                                            model::combinedLessonCaption(tree.node(left.node).text));
-    std::vector<Member> members;
+    std::vector<GroupMember> members;
     for (conditions::GroupMember& taken : taking.members) {
         const std::optional<int> row = ctx.classRow(taken.className);
         const QString lesson = model::lessonCellText(
             taken.course, ctx.ws.school.plan.text({taken.planRow, school::TeacherColumn}));
-        Member member{std::move(taken.className), std::move(taken.course), taken.planRow, row,
-                      lesson};
+        GroupMember member{std::move(taken.className), std::move(taken.course), taken.planRow, row,
+                           lesson};
         if (!member.row)
             ctx.problems.skippedMembers.append(
                 groupText + u' ' + model::combinedLessonCaption(tree.node(taken.node).text));
@@ -128,39 +121,22 @@ std::vector<Member> membersOf(RunContext& ctx, int group)
     return members;
 }
 
-bool freeInAll(const model::Grid& timetable, const std::vector<Member>& members, int column)
+bool freeInAll(const model::Grid& timetable, const std::vector<GroupMember>& members, int column)
 {
-    for (const Member& member : members)
+    for (const GroupMember& member : members)
         if (member.row && !timetable.text({*member.row, column}).isEmpty())
             return false;
     return true;
 }
 
-// A main course is taken up to the limit position in the day (the last period has position
-// 0, so it always qualifies); any other course only after it, never in a day's last period.
-bool positionAccepted(int column, int periodsPerDay, int limit, bool main)
-{
-    const int position = column % periodsPerDay;
-    return main ? position <= limit : limit < position;
-}
-
-// Whether every member's lesson may stand in the column without breaking a rule.
-bool ruleAllowsAll(RunContext& ctx, const std::vector<Member>& members, int column)
-{
-    for (const Member& member : members)
-        if (member.row && ctx.breaksRule({*member.row, column}, member.lesson))
-            return false;
-    return true;
-}
-
-std::optional<int> findCombinedColumn(RunContext& ctx, const std::vector<Member>& members,
+std::optional<int> findCombinedColumn(RunContext& ctx, const std::vector<GroupMember>& members,
                                       bool main)
 {
     const int columns = ctx.columns();
     const int perDay = ctx.ws.session.periodsPerDay;
     if (columns < 2 || perDay <= 0)
         return std::nullopt;
-    const int relaxedLimit = main ? perDay : 0;
+    const int anyLimit = relaxedLimit(main, perDay);
     // The morning field cannot change during a run: read once, not parsed again per draw.
     const int morningLimit = ctx.ws.school.week.morningPeriods();
     const int attempts = CombinedAttemptsPerColumn * columns;
@@ -169,7 +145,7 @@ std::optional<int> findCombinedColumn(RunContext& ctx, const std::vector<Member>
                freeInAll(ctx.ws.school.masterTimetable, members, column);
     };
     for (int attempt = 1; attempt <= attempts; ++attempt) {
-        const int limit = attempt > 2 * columns ? relaxedLimit : morningLimit;
+        const int limit = attempt > 2 * columns ? anyLimit : morningLimit;
         const int column = ctx.drawSlotColumn();
         if (fits(column, limit) && ruleAllowsAll(ctx, members, column))
             return column;
@@ -177,50 +153,32 @@ std::optional<int> findCombinedColumn(RunContext& ctx, const std::vector<Member>
     // In column order: a column that breaks no rule, else (no such column left) any.
     for (const bool keepRules : {true, false})
         for (int column = 1; column < columns; ++column)
-            if (fits(column, relaxedLimit) &&
-                (!keepRules || ruleAllowsAll(ctx, members, column)))
+            if (fits(column, anyLimit) && (!keepRules || ruleAllowsAll(ctx, members, column)))
                 return column;
     return std::nullopt;
 }
 
-void putGroupLesson(RunContext& ctx, const std::vector<Member>& members, int column)
-{
-    for (const Member& member : members)
-        if (member.row) {
-            ctx.index.write({*member.row, column}, member.lesson, model::FixedMark);
-            ctx.countPlacedEarly(member.planRow);
-        }
-}
-
-void takeGroupLesson(RunContext& ctx, const std::vector<Member>& members, int column)
-{
-    for (const Member& member : members)
-        if (member.row) {
-            ctx.index.write({*member.row, column}, QString(), model::TextStyle::Flat);
-            ctx.countPlacedEarly(member.planRow, -1);
-        }
-}
-
 // The double periods the group still needs: a member's class that wants one of its course gets
 // it with the whole group, so the most any member wants, as many as `lessons` make.
-int groupPairsWanted(RunContext& ctx, const std::vector<Member>& members, int lessons)
+int groupPairsWanted(RunContext& ctx, const std::vector<GroupMember>& members, int lessons)
 {
     int wanted = 0;
-    for (const Member& member : members)
+    for (const GroupMember& member : members)
         if (member.row)
-            wanted = std::max(wanted, doublePeriodsWanted(ctx, *member.row, member.lesson, lessons));
+            wanted =
+                std::max(wanted, doublePeriodsWanted(ctx, *member.row, member.lesson, lessons));
     return wanted;
 }
 
 // A double period of the group in `column` and the next: only where every member's cells are
 // free, no member's teacher teaches elsewhere then, and neither lesson breaks a rule (the second
 // weighed with the first in place), so the pair never starts as a double booking.
-bool placeGroupPair(RunContext& ctx, const std::vector<Member>& members, int column)
+bool placeGroupPair(RunContext& ctx, const std::vector<GroupMember>& members, int column)
 {
     for (const int c : {column, column + 1}) {
         if (!freeInAll(ctx.ws.school.masterTimetable, members, c))
             return false;
-        for (const Member& member : members)
+        for (const GroupMember& member : members)
             if (member.row &&
                 ctx.index.busy(ctx.index.teacherId(model::teacherPart(member.lesson)), c))
                 return false;
@@ -236,13 +194,17 @@ bool placeGroupPair(RunContext& ctx, const std::vector<Member>& members, int col
     return true;
 }
 
-void placeGroup(RunContext& ctx, int group)
+// Places the group's double periods, then its lessons one at a time as far as common free
+// slots allow; none when the group takes no part (no member with a class row, or no number
+// of periods).
+std::optional<GroupLessons> placeGroup(RunContext& ctx, int group)
 {
     Workspace& ws = ctx.ws;
     model::Grid& plan = ws.school.plan;
-    const std::vector<Member> members = membersOf(ctx, group);
+    GroupLessons placing{group, membersOf(ctx, group), false, 0, {}};
+    const std::vector<GroupMember>& members = placing.members;
     if (members.empty())
-        return;
+        return std::nullopt;
     // The periods and the mark are the tree's last member's, taking part or not.
     const model::CombinedTree& tree = ws.school.combinedGroups;
     const auto [lastClass, lastCourse] =
@@ -256,31 +218,34 @@ void placeGroup(RunContext& ctx, int group)
     // are still placed.
     if (!model::isNumeric(periods)) {
         ctx.problems.unreadCombined.append(ws.school.combinedGroups.node(group).text);
-        return;
+        return std::nullopt;
     }
     const int lessons = numberIn(periods);
-    bool anyRow = false;
-    for (const Member& member : members)
-        anyRow = anyRow || member.row.has_value();
-
-    int placed = 0;
-    if (anyRow)
-        placed = 2 * placePairs(ctx, groupPairsWanted(ctx, members, lessons), main,
-                                [&](int column) { return placeGroupPair(ctx, members, column); });
-    for (; anyRow && placed < lessons; ++placed) {
-        const std::optional<int> column = findCombinedColumn(ctx, members, main);
-        if (!column) {
-            ctx.problems.unplacedCombined.append(
-                unplacedCombinedEntry(ws.school.combinedGroups.node(group).text, lessons - placed));
-            break;
+    const bool anyRow = std::any_of(members.begin(), members.end(), [](const GroupMember& member) {
+        return member.row.has_value();
+    });
+    if (anyRow) {
+        placing.main = main;
+        int placed =
+            2 * placePairs(ctx, groupPairsWanted(ctx, members, lessons), main,
+                           [&](int column) { return placeGroupPair(ctx, members, column); });
+        for (; placed < lessons; ++placed) {
+            const std::optional<int> column = findCombinedColumn(ctx, members, main);
+            if (!column)
+                break;
+            putGroupLesson(ctx, members, *column);
+            placing.movable.push_back(*column);
         }
-        putGroupLesson(ctx, members, *column);
+        placing.missing = std::max(0, lessons - placed);
     }
     // Placed together or not at all: no later stage may split the group into single lessons.
-    for (const Member& member : members) {
+    for (const GroupMember& member : members) {
         plan.setText({member.planRow, school::PeriodsColumn}, QStringLiteral("0"));
         ctx.markPlacedTogether(member.planRow);
     }
+    if (!anyRow)
+        return std::nullopt;
+    return placing;
 }
 
 } // namespace
@@ -310,11 +275,18 @@ void placeCombinedGroups(RunContext& ctx)
     const model::CombinedTree& tree = ctx.ws.school.combinedGroups;
     if (tree.nodeCount() == 0)
         return;
+    std::vector<GroupLessons> groups;
     for (const int group : tree.children(0)) {
         if (!ctx.carryOn())
             return;
-        placeGroup(ctx, group);
+        if (std::optional<GroupLessons> placed = placeGroup(ctx, group))
+            groups.push_back(std::move(*placed));
     }
+    placeMissingGroupLessons(ctx, groups);
+    for (const GroupLessons& group : groups)
+        if (group.missing > 0)
+            ctx.problems.unplacedCombined.append(
+                unplacedCombinedEntry(tree.node(group.node).text, group.missing));
 }
 
 void placeFirstStage(RunContext& ctx)

@@ -203,6 +203,39 @@ private slots:
         QVERIFY(!test::lessonsOfRow(ws.school.masterTimetable, 3).join(u'|').contains(u"数学"_s));
     }
 
+    void aGroupWithoutACommonFreeSlotTakesOneFromAnEarlierGroup()
+    {
+        // Two free columns in four classes: {A,B} and {C,D} in one, {A,C} and {B,D} in the
+        // other. The draws put the first two groups apart, which leaves no common slot for the
+        // others until one of the first two moves.
+        test::makeSchool(ws, {u"A"_s, u"B"_s, u"C"_s, u"D"_s}, {u"语文"_s, u"数学"_s}, 4, 3, 5);
+        for (int classIndex = 0; classIndex < 4; ++classIndex) {
+            for (int courseIndex = 0; courseIndex < 2; ++courseIndex)
+                test::setPlan(ws, classIndex, courseIndex, {u"张三"_s, 1, true});
+            for (int c = 3; c < ws.school.masterTimetable.columnCount(); ++c)
+                ws.school.masterTimetable.setText({model::classRow(classIndex), c},
+                                                  model::FreePeriodText);
+        }
+        addGroup(u"合班课1"_s, {member(u"A"_s, u"语文"_s), member(u"B"_s, u"语文"_s)});
+        addGroup(u"合班课2"_s, {member(u"C"_s, u"语文"_s), member(u"D"_s, u"语文"_s)});
+        addGroup(u"合班课3"_s, {member(u"A"_s, u"数学"_s), member(u"C"_s, u"数学"_s)});
+        addGroup(u"合班课4"_s, {member(u"B"_s, u"数学"_s), member(u"D"_s, u"数学"_s)});
+        test::ScriptedRandom random({test::drawFor(1, 1, 35), test::drawFor(2, 1, 35)});
+        RunContext ctx(ws, ui, random);
+        placeFirstStage(ctx);
+        QVERIFY(ctx.problems.unplacedCombined.isEmpty());
+        const model::Grid& grid = ws.school.masterTimetable;
+        for (const int column : {1, 2}) {
+            QCOMPARE(model::coursePart(grid.text({model::classRow(0), column})),
+                     model::coursePart(grid.text({model::classRow(1), column})));
+            QCOMPARE(model::coursePart(grid.text({model::classRow(2), column})),
+                     model::coursePart(grid.text({model::classRow(3), column})));
+            QCOMPARE(grid.cell({model::classRow(0), column}).style, model::FixedMark);
+        }
+        QVERIFY(model::coursePart(grid.text({model::classRow(0), 1})) !=
+                model::coursePart(grid.text({model::classRow(0), 2})));
+    }
+
     void aGroupWithoutANumberOfPeriodsIsLeftToItsClassesAndTheNextGroupPlaced()
     {
         // The last member's periods: empty, then not a number.

@@ -1,0 +1,25 @@
+// The combined lessons the first stage found no common free slot for, placed by ejection
+// chains: each step takes a group with lessons missing at random and puts one into the column
+// where it costs fewest class periods, taking out the groups' lessons that stand in its cells
+// there; those become missing and are placed the same way in later steps. Only the lessons a
+// group placed one at a time move: fixed lessons, "空课" and double periods stay. A lesson
+// taken out of a column may not go back there for a while (tabu), so chains move on instead of
+// undoing themselves; a tabu move is taken when it makes the fewest periods missing yet. The
+// search draws from a generator of its own: a run where it finds nothing better goes on
+// exactly as without it. The best arrangement seen is left.
+#pragma once
+
+#include "grouplessons.h"
+
+#include <vector>
+
+namespace orve::scheduler {
+
+class RunContext;
+
+// Steps without fewer class periods missing after which the search gives up.
+inline constexpr int GroupEjectionStallSteps = 2000;
+
+void placeMissingGroupLessons(RunContext& ctx, std::vector<GroupLessons>& groups);
+
+} // namespace orve::scheduler
