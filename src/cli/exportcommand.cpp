@@ -5,7 +5,6 @@
 #include "exitcodes.h"
 #include "standardoutput.h"
 #include "subcommand.h"
-#include "timetablepdf.h"
 
 #include "fileio/exportcommands.h"
 #include "fileio/filemessages.h"
@@ -22,6 +21,8 @@ namespace orve::cli {
 
 namespace {
 
+PdfWriter pdfWriter = nullptr;
+
 struct ExportOptions
 {
     QString in;
@@ -29,7 +30,7 @@ struct ExportOptions
     // The folder for each table format asked for (--csv DIR, --html DIR, …).
     std::vector<std::pair<const fileio::TableFormat*, QString>> tables;
     print::TimetableSelection what;
-    render::Paper paper = render::Paper::A4;
+    PaperSize paper = PaperSize::A4;
 };
 
 std::optional<print::TimetableSelection> parseWhat(const QString& list)
@@ -62,9 +63,9 @@ std::optional<ExportOptions> parseExport(const Call& call)
     if (parsed.isSet(QStringLiteral("paper"))) {
         const QString paper = parsed.value(QStringLiteral("paper"));
         if (paper.compare(QStringLiteral("A4"), Qt::CaseInsensitive) == 0)
-            options.paper = render::Paper::A4;
+            options.paper = PaperSize::A4;
         else if (paper.compare(QStringLiteral("A3"), Qt::CaseInsensitive) == 0)
-            options.paper = render::Paper::A3;
+            options.paper = PaperSize::A3;
         else
             return std::nullopt;
     }
@@ -97,6 +98,11 @@ bool writeTables(const Workspace& ws, const ExportOptions& options, const QStrin
 }
 
 } // namespace
+
+void setPdfWriter(PdfWriter writer)
+{
+    pdfWriter = writer;
+}
 
 bool exportNeedsDrawing(int argc, char* argv[])
 {
@@ -131,9 +137,10 @@ int exportTimetables(const Call& call)
     QJsonObject summary;
     QJsonArray written;
     if (!options->pdf.isEmpty()) {
-        const render::PdfExport pdf =
-            render::writeTimetablesPdf(options->pdf, ws.school, ws.session.periodsPerDay,
-                                       options->what, QStringLiteral("orve-cli"), options->paper);
+        const PdfOutcome pdf = pdfWriter
+                                   ? pdfWriter(options->pdf, ws.school, ws.session.periodsPerDay,
+                                               options->what, options->paper)
+                                   : PdfOutcome{QStringLiteral(u"这个程序不能绘制 PDF 文件"), 0};
         if (!pdf.failure.isEmpty()) {
             printLine(QStringLiteral(u"PDF 文件“%1”没有导出：%2。")
                           .arg(fileio::shownPath(options->pdf), pdf.failure));

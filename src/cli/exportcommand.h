@@ -2,15 +2,36 @@
 // each format (exchange::timetableFormats), the same files the window's 打印输出 menu writes.
 #pragma once
 
+#include "print/timetablebook.h"
+
 #include <QCommandLineOption>
 #include <QList>
+#include <QString>
+
+namespace orve::model {
+struct School;
+}
 
 namespace orve::cli {
 
 struct Call;
 
+enum class PaperSize { A4, A3 };
+
+struct PdfOutcome
+{
+    QString failure; // why the file was not written, in Chinese; empty when it was
+    int pages = 0;
+};
+
+// What draws the PDF of `export --pdf`; only orve-cli-draw, which links Qt's drawing, has one.
+using PdfWriter = PdfOutcome (*)(const QString& path, const model::School& school,
+                                 int periodsPerDay, print::TimetableSelection what,
+                                 PaperSize paper);
+void setPdfWriter(PdfWriter writer);
+
 // Whether the call asks for a PDF, which needs Qt's drawing (and so a GUI application object
-// on the offscreen platform) where the other commands need the core alone.
+// on the offscreen platform, in orve-cli-draw) where the other commands need the core alone.
 bool exportNeedsDrawing(int argc, char* argv[]);
 
 // export IN (--pdf OUT | --csv DIR | --html DIR | …)... [--what master,classes,teachers]

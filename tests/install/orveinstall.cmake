@@ -1,8 +1,10 @@
 # Installs the build into a scratch prefix as a package would and checks what a desktop needs:
-# every file in its place and nothing else, the installed orve-cli runs, the help document where
+# every file in its place and nothing else, the installed orve-cli runs and draws a PDF through
+# orve-cli-draw in the package's private folder, the help document where
 # the installed program looks for it, icons of the size their folder names, a valid desktop
 # entry, and a MIME definition by which the database recognises *.rve files.
-# cmake -DBUILD=<build folder> -DWORK=<scratch folder> -DBINDIR=<bin> -DDATADIR=<share>
+# cmake -DBUILD=<build folder> -DWORK=<scratch folder> -DBINDIR=<bin> -DLIBEXECDIR=<libexec>
+#       -DSCHOOL=<a school with a timetable> -DDATADIR=<share>
 #       -DDATA_FROM_PROGRAM=<share/orve seen from bin> -DHELP=<orve-help.html> -P orveinstall.cmake
 
 set(prefix ${WORK}/prefix)
@@ -18,6 +20,7 @@ set(icon_sizes 16 32 48 64 128 256)
 set(expected
     ${BINDIR}/orve
     ${BINDIR}/orve-cli
+    ${LIBEXECDIR}/orve/orve-cli-draw
     ${DATADIR}/orve/orve-help.html
     ${DATADIR}/applications/orve.desktop
     ${DATADIR}/mime/packages/orve.xml
@@ -38,6 +41,12 @@ endif()
 execute_process(COMMAND ${prefix}/${BINDIR}/orve-cli RESULT_VARIABLE status ERROR_VARIABLE err)
 if(NOT status STREQUAL "2")
     message(FATAL_ERROR "installed orve-cli without arguments: ${status}, expected 2\n${err}")
+endif()
+
+execute_process(COMMAND ${prefix}/${BINDIR}/orve-cli export ${SCHOOL} --pdf ${WORK}/school.pdf
+                RESULT_VARIABLE status OUTPUT_VARIABLE out ERROR_VARIABLE err)
+if(NOT status EQUAL 0 OR NOT out MATCHES "\"pdf_pages\":[1-9]" OR NOT EXISTS ${WORK}/school.pdf)
+    message(FATAL_ERROR "installed orve-cli export --pdf: ${status}\n${out}\n${err}")
 endif()
 
 execute_process(COMMAND ${CMAKE_COMMAND} -E compare_files ${HELP}
