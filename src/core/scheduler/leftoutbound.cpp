@@ -1,5 +1,7 @@
 #include "leftoutbound.h"
 
+#include "cliquecover.h"
+
 #include <algorithm>
 
 namespace orve::scheduler {
@@ -143,7 +145,7 @@ int LeftOutBound::compute()
 
 int leftOutLowerBound(const std::vector<LessonKind>& kinds, const std::vector<int>& openCells)
 {
-    return LeftOutBound(kinds, openCells).compute();
+    return std::max(LeftOutBound(kinds, openCells).compute(), cliqueCoverBound(kinds, openCells));
 }
 
 } // namespace orve::scheduler
