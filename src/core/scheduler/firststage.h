@@ -2,7 +2,8 @@
 // placeFirstStage places what is decided before any search, each cell with the fixed mark: the
 // fixed-lesson entries (lessons and "空课"), then the lessons of the combined-class groups, each in
 // a slot free in all its member classes; a group whose member class wants double periods of its
-// course gets them first, the whole group in two adjacent periods.
+// course gets them first, the whole group in two adjacent periods. Lessons that find no common
+// free slot take one from other groups' lessons by ejection chains (groupejection.h).
 #pragma once
 
 namespace orve {
