@@ -3,7 +3,6 @@
 #include "scheduler/leftoutbound.h"
 
 #include <algorithm>
-#include <map>
 #include <vector>
 
 namespace orve::optimiser {
@@ -105,9 +104,8 @@ int doubleBookingLowerBound(const LessonTable& table, MainRule rule)
 int unplacedLowerBound(const LessonTable& table)
 {
     // The lessons by their classes; fixed lessons only close their cells.
-    std::map<std::vector<int>, int> index;
-    std::vector<scheduler::LessonKind> kinds;
     const int slotCount = table.slotCount();
+    scheduler::LessonKinds kinds(slotCount);
     std::vector<int> openCells(std::size_t(table.classCount()), slotCount);
     for (int id = 0; id < table.lessonCount(); ++id) {
         const Lesson& l = table.lesson(id);
@@ -116,18 +114,13 @@ int unplacedLowerBound(const LessonTable& table)
                 --openCells[std::size_t(c)];
             continue;
         }
-        std::vector<int> classes = l.classes;
-        std::sort(classes.begin(), classes.end());
-        auto [at, added] = index.emplace(classes, int(kinds.size()));
-        if (added)
-            kinds.push_back({std::move(classes), 0, std::vector<char>(std::size_t(slotCount), 0)});
-        scheduler::LessonKind& kind = kinds[std::size_t(at->second)];
+        scheduler::LessonKind& kind = kinds.of(l.classes);
         ++kind.lessons;
         for (int s = 0; s < slotCount; ++s)
             if (!kind.usable[std::size_t(s)] && mayStand(table, id, s))
                 kind.usable[std::size_t(s)] = 1;
     }
-    return scheduler::leftOutLowerBound(kinds, openCells);
+    return scheduler::leftOutLowerBound(kinds.all(), openCells);
 }
 
 } // namespace orve::optimiser

@@ -7,7 +7,6 @@
 
 #include <algorithm>
 #include <climits>
-#include <map>
 #include <random>
 
 namespace orve::scheduler {
@@ -120,21 +119,15 @@ std::vector<int> GroupEjection::openCells() const
 
 std::vector<LessonKind> GroupEjection::kinds() const
 {
-    std::map<std::vector<int>, std::size_t> index;
-    std::vector<LessonKind> kinds;
+    LessonKinds kinds(columns_ - 1);
     for (std::size_t g = 0; g < groups_.size(); ++g) {
-        std::vector<int> rows = rows_[g];
-        std::sort(rows.begin(), rows.end());
-        const auto [at, added] = index.emplace(rows, kinds.size());
-        if (added)
-            kinds.push_back({std::move(rows), 0, std::vector<char>(std::size_t(columns_ - 1), 0)});
-        LessonKind& kind = kinds[at->second];
+        LessonKind& kind = kinds.of(rows_[g]);
         kind.lessons += groups_[g].missing + int(groups_[g].movable.size());
         for (int c = 1; c < columns_; ++c)
             if (mayStand(int(g), c))
                 kind.usable[std::size_t(c - 1)] = 1;
     }
-    return kinds;
+    return kinds.all();
 }
 
 bool GroupEjection::mayStand(int group, int column) const

@@ -143,6 +143,15 @@ int LeftOutBound::compute()
 
 } // namespace
 
+LessonKind& LessonKinds::of(std::vector<int> classes)
+{
+    std::sort(classes.begin(), classes.end());
+    const auto [at, added] = index_.emplace(classes, kinds_.size());
+    if (added)
+        kinds_.push_back({std::move(classes), 0, std::vector<char>(std::size_t(slotCount_), 0)});
+    return kinds_[at->second];
+}
+
 int leftOutLowerBound(const std::vector<LessonKind>& kinds, const std::vector<int>& openCells)
 {
     return std::max(LeftOutBound(kinds, openCells).compute(), cliqueCoverBound(kinds, openCells));

@@ -6,6 +6,7 @@
 // lesson.
 #pragma once
 
+#include <map>
 #include <vector>
 
 namespace orve::scheduler {
@@ -16,6 +17,21 @@ struct LessonKind
     std::vector<int> classes; // ascending
     int lessons = 0;
     std::vector<char> usable; // per slot: whether one of them may stand there
+};
+
+// Lessons gathered into kinds by their classes, whatever order the classes come in.
+class LessonKinds
+{
+public:
+    explicit LessonKinds(int slotCount) : slotCount_(slotCount) {}
+    // The kind of these classes; new ones start with no lesson and no usable slot.
+    LessonKind& of(std::vector<int> classes);
+    const std::vector<LessonKind>& all() const { return kinds_; }
+
+private:
+    int slotCount_;
+    std::map<std::vector<int>, std::size_t> index_;
+    std::vector<LessonKind> kinds_;
 };
 
 // `openCells`: per class, the slots free for these lessons; every kind's `usable` has a flag
