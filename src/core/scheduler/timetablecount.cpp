@@ -10,14 +10,16 @@
 
 #include <QHash>
 #include <algorithm>
-#include <utility>
-#include <vector>
 
 namespace orve::scheduler {
 
 namespace {
 
-int plannedPeriods(const Workspace& ws, QHash<QString, int>& perClass)
+// Periods planned per course, by class: a row holding more lessons of one course than its plan
+// asks cannot make up for another course it lacks.
+using PeriodsByCourse = QHash<QString, int>;
+
+int plannedPeriods(const Workspace& ws, QHash<QString, PeriodsByCourse>& perClass)
 {
     int total = 0;
     for (int r = school::PlanHeaderRow + 1; r < ws.school.plan.rowCount(); ++r) {
@@ -26,7 +28,7 @@ int plannedPeriods(const Workspace& ws, QHash<QString, int>& perClass)
             continue;
         const int periods =
             model::leadingInteger(ws.school.plan.text({r, school::PeriodsColumn}), 0, 1 << 15);
-        perClass[className] += periods;
+        perClass[className][ws.school.plan.text({r, school::CourseColumn})] += periods;
         total += periods;
     }
     return total;
@@ -41,18 +43,22 @@ TimetableCount countTimetable(const Workspace& ws)
     count.classes = int(ws.school.classes.size());
     count.slots_per_week = std::max(grid.columnCount() - 1, 0);
     count.conflict_entries_left = int(ws.session.conflicts.size());
-    QHash<QString, int> planned;
+    QHash<QString, PeriodsByCourse> planned;
     count.periods_planned = plannedPeriods(ws, planned);
 
     for (int r = model::FirstClassRow; r < grid.rowCount(); ++r) {
-        int placed = 0;
+        const QString& className = grid.text({r, model::ClassNameColumn});
+        PeriodsByCourse placed;
         for (int c = 1; c < grid.columnCount(); ++c) {
             const QString& text = grid.text({r, c});
-            placed += !text.isEmpty() && text != model::FreePeriodText ? 1 : 0;
+            if (text.isEmpty() || text == model::FreePeriodText)
+                continue;
+            ++count.lessons_placed;
+            ++placed[model::coursePart(text).toString()];
         }
-        count.lessons_placed += placed;
-        const int wanted = planned.value(grid.text({r, model::ClassNameColumn}));
-        count.unplaced += std::max(wanted - placed, 0);
+        const PeriodsByCourse wanted = planned.value(className);
+        for (auto it = wanted.constBegin(); it != wanted.constEnd(); ++it)
+            count.unplaced += std::max(it.value() - placed.value(it.key()), 0);
     }
 
     const conditions::RuleCounts rules = countRules(ws.school, ws.periodsPerDay());

@@ -20,7 +20,7 @@ struct TimetableCount
     int slots_per_week = 0;
     int periods_planned = 0; // periods per week of every plan row of a listed class
     int lessons_placed = 0;  // lesson cells in the class rows ("空课" is no lesson)
-    int unplaced = 0;        // per class: planned periods the row does not hold
+    int unplaced = 0;        // per class and course: planned periods the row does not hold
     // (slot, teacher) pairs where the teacher stands in two or more class rows; the classes
     // of one combined group taught together count once.
     int double_bookings = 0;

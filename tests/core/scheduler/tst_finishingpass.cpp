@@ -108,6 +108,17 @@ private slots:
         QCOMPARE(countTimetable(ws).unplaced, 2);
     }
 
+    // A course given more lessons than planned (a combined group takes its last member's
+    // number) does not make up for another course the class lacks.
+    void unplacedPeriodsAreCountedPerCourse()
+    {
+        test::setPlan(ws, 0, 0, {u"张三"_s, 2, true});
+        test::setPlan(ws, 0, 1, {u"李四"_s, 1, false});
+        for (const int c : {1, 2, 3})
+            ws.school.masterTimetable.setText({2, c}, lesson(u"语文"_s, u"张三"_s));
+        QCOMPARE(countTimetable(ws).unplaced, 1);
+    }
+
     void teacherlessRowsWithoutPeriodsPlaceNothing()
     {
         test::setPlan(ws, 0, 1, {QString(), 0, false});

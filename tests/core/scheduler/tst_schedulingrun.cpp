@@ -373,7 +373,7 @@ private slots:
         QCOMPARE(count.slots_per_week, 2);
         QCOMPARE(count.periods_planned, 3);
         QCOMPARE(count.lessons_placed, 5);
-        QCOMPARE(count.unplaced, 0 + 0 + 0);
+        QCOMPARE(count.unplaced, 1 + 0 + 0); // A holds one 语文 of two; its 体育 is no 语文
         QCOMPARE(count.double_bookings, 1);
         QCOMPARE(count.conflict_entries_left, 1);
         ws.school.masterTimetable.setText({4, 1},
@@ -381,7 +381,7 @@ private slots:
         ws.school.masterTimetable.setText({2, 2}, QString());
         const TimetableCount second = countTimetable(ws);
         QCOMPARE(second.double_bookings, 2);
-        QCOMPARE(second.unplaced, 1);
+        QCOMPARE(second.unplaced, 2);
     }
 };
 
