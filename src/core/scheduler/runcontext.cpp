@@ -18,7 +18,7 @@ QString unplacedCombinedEntry(const QString& group, int lessons)
 RunContext::RunContext(Workspace& workspace, UiPort& port, RandomSource& source,
                        SchedulingStatus* status)
     : ws(workspace), ui(port), random(source), index(workspace.school.masterTimetable),
-      groups(workspace.school), rules(workspace.school, workspace.periodsPerDay()),
+      rules(workspace.school, workspace.periodsPerDay()), groups(rules.groups()),
       repair(index, groups, source, port, RepairBudget::forColumns(index.columns())),
       placedEarly(std::size_t(std::max(workspace.school.plan.rowCount(), 0)), 0),
       placedTogether(placedEarly.size(), 0), status_(status)

@@ -57,8 +57,8 @@ public:
     UiPort& ui;
     RandomSource& random;
     TeacherIndex index;
-    CombinedGroups groups;
     TimetableRules rules; // counted through the index
+    const CombinedGroups& groups; // the rules' own: read from the school once
     RepairEngine repair;
     RunProblems problems;
     // Lessons the first stage placed for each plan row (fixed and combined lessons), so that

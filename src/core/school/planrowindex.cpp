@@ -7,6 +7,7 @@ namespace orve::school {
 
 PlanRowIndex::PlanRowIndex(const model::Grid& plan)
 {
+    rows_.reserve(plan.rowCount());
     for (int r = PlanHeaderRow + 1; r < plan.rowCount(); ++r)
         rows_[{plan.text({r, ClassColumn}), plan.text({r, CourseColumn})}].append(r);
 }
