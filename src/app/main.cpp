@@ -2,8 +2,10 @@
 // main window and opens the course-settings file it is given (a double click in a file manager).
 #include "fileio/filecommands.h"
 #include "fileio/systemerror.h"
+#include "formats/timetableformats.h"
 #include "mainwindow.h"
 #include "platform/translation.h"
+#include "workbook/sheetworkbook.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -30,6 +32,7 @@ int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
     orve::fileio::reportFileSizeLimitAsError();
+    orve::exchange::setWorkbookWriter(orve::exchange::xlsxOf);
     // The settings (recent files) live in ~/.config/orve/orve.conf.
     QApplication::setOrganizationName(QStringLiteral("orve"));
     QApplication::setApplicationName(QStringLiteral("orve"));

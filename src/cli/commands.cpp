@@ -1,4 +1,4 @@
-// The table of orve-cli's subcommands, shared by orve-cli and orve-cli-draw.
+// The table of orve-cli's subcommands, shared by orve-cli and orve-cli-export.
 #include "clischool.h"
 #include "exchangecommands.h"
 #include "exitcodes.h"

@@ -14,7 +14,6 @@
 #include <QDir>
 #include <QJsonArray>
 #include <QJsonObject>
-#include <cstring>
 #include <optional>
 
 namespace orve::cli {
@@ -102,16 +101,6 @@ bool writeTables(const Workspace& ws, const ExportOptions& options, const QStrin
 void setPdfWriter(PdfWriter writer)
 {
     pdfWriter = writer;
-}
-
-bool exportNeedsDrawing(int argc, char* argv[])
-{
-    if (argc < 2 || std::strcmp(argv[1], "export") != 0)
-        return false;
-    for (int i = 2; i < argc; ++i)
-        if (std::strcmp(argv[i], "--pdf") == 0)
-            return true;
-    return false;
 }
 
 QList<QCommandLineOption> exportOptions()

@@ -24,15 +24,11 @@ struct PdfOutcome
     int pages = 0;
 };
 
-// What draws the PDF of `export --pdf`; only orve-cli-draw, which links Qt's drawing, has one.
+// What draws the PDF of `export --pdf`; only orve-cli-export, which links Qt's drawing, has one.
 using PdfWriter = PdfOutcome (*)(const QString& path, const model::School& school,
                                  int periodsPerDay, print::TimetableSelection what,
                                  PaperSize paper);
 void setPdfWriter(PdfWriter writer);
-
-// Whether the call asks for a PDF, which needs Qt's drawing (and so a GUI application object
-// on the offscreen platform, in orve-cli-draw) where the other commands need the core alone.
-bool exportNeedsDrawing(int argc, char* argv[]);
 
 // export IN (--pdf OUT | --csv DIR | --html DIR | …)... [--what master,classes,teachers]
 // [--paper A4|A3]: prints one JSON line with what was written. Returns the exit status.

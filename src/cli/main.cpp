@@ -14,8 +14,7 @@
 //   orve-cli export-fet IN OUT.fet                   a course-settings file as a FET file
 // Exit status: 0 done, 1 a file (standard output included) could not be read or written,
 // 2 wrong usage.
-#include "drawinghandoff.h"
-#include "exportcommand.h"
+#include "exporthandoff.h"
 #include "subcommand.h"
 
 #include "fileio/systemerror.h"
@@ -25,10 +24,10 @@
 int main(int argc, char* argv[])
 {
     QCoreApplication app(argc, argv);
-    // Drawing a PDF loads the window system's libraries, which every other call would pay
-    // for at its start: orve-cli-draw takes over that call.
-    if (orve::cli::exportNeedsDrawing(argc, argv))
-        return orve::cli::handOverToDrawing(argv);
+    // A PDF needs the window system's libraries and workbooks libxlsxwriter's, which every
+    // other call would pay for at its start: orve-cli-export takes over those calls.
+    if (orve::cli::exportNeedsHelper(argc, argv))
+        return orve::cli::handOverToExportHelper(argv);
     orve::fileio::reportFileSizeLimitAsError();
     return orve::cli::runSubcommand(QCoreApplication::arguments().mid(1));
 }

@@ -1,4 +1,4 @@
-// The PDF writer of orve-cli-draw: the timetables as the window's export draws them.
+// The PDF writer of orve-cli-export: the timetables as the window's export draws them.
 #pragma once
 
 #include "exportcommand.h"

@@ -1,6 +1,6 @@
 # Installs the build into a scratch prefix as a package would and checks what a desktop needs:
-# every file in its place and nothing else, the installed orve-cli runs and draws a PDF through
-# orve-cli-draw in the package's private folder, the help document where
+# every file in its place and nothing else, the installed orve-cli runs, draws a PDF and writes
+# workbooks through orve-cli-export in the package's private folder, the help document where
 # the installed program looks for it, icons of the size their folder names, a valid desktop
 # entry, and a MIME definition by which the database recognises *.rve files.
 # cmake -DBUILD=<build folder> -DWORK=<scratch folder> -DBINDIR=<bin> -DLIBEXECDIR=<libexec>
@@ -20,7 +20,7 @@ set(icon_sizes 16 32 48 64 128 256)
 set(expected
     ${BINDIR}/orve
     ${BINDIR}/orve-cli
-    ${LIBEXECDIR}/orve/orve-cli-draw
+    ${LIBEXECDIR}/orve/orve-cli-export
     ${DATADIR}/orve/orve-help.html
     ${DATADIR}/applications/orve.desktop
     ${DATADIR}/mime/packages/orve.xml
@@ -47,6 +47,13 @@ execute_process(COMMAND ${prefix}/${BINDIR}/orve-cli export ${SCHOOL} --pdf ${WO
                 RESULT_VARIABLE status OUTPUT_VARIABLE out ERROR_VARIABLE err)
 if(NOT status EQUAL 0 OR NOT out MATCHES "\"pdf_pages\":[1-9]" OR NOT EXISTS ${WORK}/school.pdf)
     message(FATAL_ERROR "installed orve-cli export --pdf: ${status}\n${out}\n${err}")
+endif()
+execute_process(COMMAND ${prefix}/${BINDIR}/orve-cli export ${SCHOOL} --xlsx ${WORK}/xlsx
+                        --what master
+                RESULT_VARIABLE status OUTPUT_VARIABLE out ERROR_VARIABLE err)
+file(GLOB workbooks ${WORK}/xlsx/*.xlsx)
+if(NOT status EQUAL 0 OR NOT workbooks)
+    message(FATAL_ERROR "installed orve-cli export --xlsx: ${status}\n${out}\n${err}")
 endif()
 
 execute_process(COMMAND ${CMAKE_COMMAND} -E compare_files ${HELP}

@@ -11,4 +11,9 @@ namespace orve::exchange {
 
 const std::vector<const fileio::TableFormat*>& timetableFormats();
 
+// The xlsx format writes through the writer set here (workbook/sheetworkbook's xlsxOf): a
+// program that offers workbooks sets it at its start, so that the others need not load the
+// libraries that write them. Without one the format makes no bytes, a failed write.
+void setWorkbookWriter(fileio::TableFormat::Writer writer);
+
 } // namespace orve::exchange
