@@ -46,9 +46,25 @@ bool FixedEntryCells::holdsInPlace(model::CellRef at) const
                             timetable_.text(at) == model::FreePeriodText);
 }
 
+namespace {
+
+bool holdsLessons(const model::Grid& timetable)
+{
+    for (int r = model::FirstClassRow; r < timetable.rowCount(); ++r)
+        for (int c = 1; c < timetable.columnCount(); ++c)
+            if (!timetable.text({r, c}).isEmpty())
+                return true;
+    return false;
+}
+
+} // namespace
+
 void restoreFixedMarks(model::School& school, int periodsPerDay)
 {
     model::Grid& timetable = school.masterTimetable;
+    // Most files come without a timetable: then the groups need not be read.
+    if (!holdsLessons(timetable))
+        return;
     std::vector<model::CellRef> fixed;
     {
         const FixedEntryCells entries(school, periodsPerDay);
