@@ -271,9 +271,15 @@ void GroupEjection::run()
     std::vector<std::vector<int>> bestMovable;
     for (const GroupLessons& group : groups_)
         bestMovable.push_back(group.movable);
+    int missingLessons = 0;
+    for (const GroupLessons& group : groups_)
+        missingLessons += group.missing;
+    const int stallSteps =
+        std::clamp(GroupEjectionStallStepsPerLesson * missingLessons,
+                   GroupEjectionMinimumStallSteps, GroupEjectionStallSteps);
     std::vector<int> waiting;
     for (int step = 1, lastImprovement = 0;
-         best > floor_ && step - lastImprovement <= GroupEjectionStallSteps; ++step) {
+         best > floor_ && step - lastImprovement <= stallSteps; ++step) {
         if (!ctx_.carryOn())
             return;
         waiting.clear();

@@ -17,7 +17,11 @@ namespace orve::scheduler {
 
 class RunContext;
 
-// Steps without fewer class periods missing after which the search gives up.
+// Steps without fewer class periods missing after which the search gives up: so many for each
+// lesson missing at the start, within the two bounds. A few missing lessons have few chains to
+// try, and a rule they break may keep them out whatever moves.
+inline constexpr int GroupEjectionStallStepsPerLesson = 100;
+inline constexpr int GroupEjectionMinimumStallSteps = 500;
 inline constexpr int GroupEjectionStallSteps = 2000;
 
 void placeMissingGroupLessons(RunContext& ctx, std::vector<GroupLessons>& groups);
