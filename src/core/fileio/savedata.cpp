@@ -17,6 +17,18 @@ namespace {
 
 using model::Grid;
 
+void appendNumber(QString& to, int number)
+{
+    char16_t digits[10];
+    int count = 0;
+    do {
+        digits[count++] = char16_t(u'0' + number % 10);
+        number /= 10;
+    } while (number > 0);
+    while (count > 0)
+        to += QChar(digits[--count]);
+}
+
 // Calls record(prefix, value, tag) for every line of the file in the writer's order. A tagged
 // value has no prefix; a grid cell's prefix is "column,row,".
 template <typename Record> void visitRecords(const model::School& school, Record&& record)
@@ -48,15 +60,20 @@ template <typename Record> void visitRecords(const model::School& school, Record
     visitRuleRecords(school.rules,
                      [&](const QString& value, QStringView tag) { record(QStringView(), value, tag); });
 
-    // Grid cells column by column, and within a column row by row.
+    // Grid cells column by column, and within a column row by row; the prefix is written into
+    // one buffer, a file holding tens of thousands of cells.
+    QString prefix;
     const auto cells = [&](const Grid& grid, int firstColumn, int firstRow, QStringView tag) {
-        QString prefix;
         for (int c = firstColumn; c < grid.columnCount(); ++c)
             for (int r = firstRow; r < grid.rowCount(); ++r) {
                 const QString& text = grid.text({r, c});
                 if (text.isEmpty())
                     continue;
-                prefix = QString::number(c) + u',' + QString::number(r) + u',';
+                prefix.resize(0);
+                appendNumber(prefix, c);
+                prefix += u',';
+                appendNumber(prefix, r);
+                prefix += u',';
                 record(QStringView(prefix), text, tag);
             }
     };
@@ -115,6 +132,16 @@ SaveResult unencodable(const model::School& school)
     return result;
 }
 
+void appendRecord(QString& text, QStringView prefix, QStringView value, QStringView tag)
+{
+    text += prefix;
+    text += value;
+    text += tag;
+    if (prefix.isEmpty())
+        text += tags::TaggedValueEnd;
+    text += tags::LineEnd;
+}
+
 } // namespace
 
 QString settingsText(const model::School& school)
@@ -122,12 +149,7 @@ QString settingsText(const model::School& school)
     QString text;
     text.reserve(64 * 1024);
     visitRecords(school, [&](QStringView prefix, QStringView value, QStringView tag) {
-        text += prefix;
-        text += value;
-        text += tag;
-        if (prefix.isEmpty())
-            text += tags::TaggedValueEnd;
-        text += tags::LineEnd;
+        appendRecord(text, prefix, value, tag);
     });
     return text;
 }
@@ -150,10 +172,14 @@ SaveResult settingsBytes(const model::School& school, QByteArray& bytes)
             notReadBack.sample = text.toString();
         }
     };
-    visitRecords(school, [&](QStringView prefix, QStringView value, QStringView) {
+    // The text is made in the same pass that checks each value.
+    QString text;
+    text.reserve(64 * 1024);
+    visitRecords(school, [&](QStringView prefix, QStringView value, QStringView tag) {
         lineBreak = lineBreak || holdsLineBreak(value);
         if (!readsBack(prefix, value))
             refuse(value);
+        appendRecord(text, prefix, value, tag);
     });
     // A tree record is split at its first two spaces: parent key and text must hold none.
     const model::CombinedTree& tree = school.combinedGroups;
@@ -164,7 +190,7 @@ SaveResult settingsBytes(const model::School& school, QByteArray& bytes)
         if (i > 0 && node.parent >= 0 && tree.node(node.parent).key.contains(u' '))
             refuse(tree.node(node.parent).key);
     }
-    if (lineBreak || !model::encodeGbk(settingsText(school), bytes))
+    if (lineBreak || !model::encodeGbk(text, bytes))
         return unencodable(school);
     if (!notReadBack.written())
         bytes.clear();
