@@ -15,7 +15,7 @@ TeacherIndex::TeacherIndex(model::Grid& timetable, CellReading reading)
       cellTeachers_(std::size_t(rows_) * std::size_t(columns_), -1),
       rowVersions_(std::size_t(rows_), 0), columnVersions_(std::size_t(columns_), 0)
 {
-    teacherId(QStringView());
+    addTeacher(QString()); // Nobody
     for (int c = 0; c < columns_; ++c)
         for (int r = model::FirstClassRow; r < rows_; ++r)
             place({r, c}, teacherOfText(grid_.text({r, c})));
@@ -30,10 +30,21 @@ int TeacherIndex::teacherOfText(const QString& text)
 
 int TeacherIndex::teacherId(QStringView teacher)
 {
+    // Empty cells are most of a new timetable, and a stage writes one teacher's lessons one
+    // after the other: neither needs the name copied and hashed.
+    if (teacher.isEmpty())
+        return Nobody;
+    if (lastId_ != Nobody && teacher == lastName_)
+        return lastId_;
     const QString name = teacher.toString();
     const auto found = ids_.constFind(name);
-    if (found != ids_.constEnd())
-        return found.value();
+    lastId_ = found != ids_.constEnd() ? found.value() : addTeacher(name);
+    lastName_ = name;
+    return lastId_;
+}
+
+int TeacherIndex::addTeacher(const QString& name)
+{
     const int id = int(ids_.size());
     ids_.insert(name, id);
     counts_.resize(counts_.size() + std::size_t(columns_), 0);

@@ -94,6 +94,7 @@ public:
     TimetableRules* rules() const { return rules_; }
 
 private:
+    int addTeacher(const QString& name);
     int teacherOfText(const QString& text);
     void place(model::CellRef at, int teacher);
     static quint64 versionAt(const std::vector<quint64>& versions, int index)
@@ -111,6 +112,8 @@ private:
     int rows_;
     int columns_;
     QHash<QString, int> ids_;
+    QString lastName_; // the name last looked up, and its number
+    int lastId_ = Nobody;
     // Teacher number of every cell, column by column (rows 0 and 1 hold -1).
     std::vector<int> cellTeachers_;
     // How many class rows hold each teacher in each column, teacher by teacher.
