@@ -17,6 +17,7 @@ namespace {
 
 using model::Grid;
 
+// The decimal digits of a column or row number (never negative).
 void appendNumber(QString& to, int number)
 {
     char16_t digits[10];
