@@ -82,18 +82,9 @@ bool CliqueCover::listCliques(std::vector<int>& clique, std::vector<int> candida
     if (++calls_ > MostSearchCalls)
         return false;
     if (candidates.empty()) {
-        if (excluded.empty()) {
-            int lessons = 0;
-            std::vector<char> usable(kinds_[std::size_t(clique.front())].usable.size(), 0);
-            for (const int k : clique) {
-                lessons += kinds_[std::size_t(k)].lessons;
-                for (std::size_t s = 0; s < usable.size(); ++s)
-                    usable[s] = char(usable[s] | kinds_[std::size_t(k)].usable[s]);
-            }
-            const int slots = int(std::count(usable.begin(), usable.end(), 1));
-            if (lessons > slots)
-                addExcess(clique, lessons - slots);
-        }
+        if (excluded.empty())
+            if (const SetRoom room = roomOf(kinds_, clique); room.lessons > room.usableSlots)
+                addExcess(clique, room.lessons - room.usableSlots);
         return true;
     }
     // The pivot with most neighbours among the candidates leaves fewest branches.

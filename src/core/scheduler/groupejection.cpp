@@ -54,6 +54,7 @@ private:
     // The search's own state; the timetable follows in writeChanges().
     void put(int group, int column);
     void take(int group, int column);
+    void noteChanged(int group);
     // Writes into the timetable what moved since the last call: the rules weigh a lesson
     // against it, and it ends with the best arrangement.
     void writeChanges();
@@ -166,10 +167,7 @@ void GroupEjection::put(int group, int column)
         owner(row, column) = group;
     lessons.movable.push_back(column);
     --lessons.missing;
-    if (!isChanged_[std::size_t(group)]) {
-        isChanged_[std::size_t(group)] = 1;
-        changed_.push_back(group);
-    }
+    noteChanged(group);
 }
 
 void GroupEjection::take(int group, int column)
@@ -179,6 +177,11 @@ void GroupEjection::take(int group, int column)
         owner(row, column) = Free;
     lessons.movable.erase(std::find(lessons.movable.begin(), lessons.movable.end(), column));
     ++lessons.missing;
+    noteChanged(group);
+}
+
+void GroupEjection::noteChanged(int group)
+{
     if (!isChanged_[std::size_t(group)]) {
         isChanged_[std::size_t(group)] = 1;
         changed_.push_back(group);

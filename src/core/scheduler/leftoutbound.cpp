@@ -22,13 +22,11 @@ private:
 
     const std::vector<LessonKind>& kinds_;
     const std::vector<int>& openCells_;
-    int slotCount_;
     std::vector<int> excess_; // per class
 };
 
 LeftOutBound::LeftOutBound(const std::vector<LessonKind>& kinds, const std::vector<int>& openCells)
-    : kinds_(kinds), openCells_(openCells),
-      slotCount_(kinds.empty() ? 0 : int(kinds.front().usable.size())), excess_(openCells.size(), 0)
+    : kinds_(kinds), openCells_(openCells), excess_(openCells.size(), 0)
 {
     for (const LessonKind& kind : kinds_)
         for (const int c : kind.classes)
@@ -51,15 +49,8 @@ bool LeftOutBound::share(const LessonKind& a, const LessonKind& b) const
 
 int LeftOutBound::setBound(const std::vector<int>& set) const
 {
-    std::vector<char> usable(std::size_t(slotCount_), 0);
-    int lessons = 0;
-    for (const int k : set) {
-        const LessonKind& kind = kinds_[std::size_t(k)];
-        lessons += kind.lessons;
-        for (std::size_t s = 0; s < usable.size(); ++s)
-            usable[s] = char(usable[s] | kind.usable[s]);
-    }
-    int left = lessons - int(std::count(usable.begin(), usable.end(), 1));
+    const SetRoom room = roomOf(kinds_, set);
+    int left = room.lessons - room.usableSlots;
     // The cheapest lessons to leave out: those of the fewest classes.
     std::vector<int> bySize = set;
     std::sort(bySize.begin(), bySize.end(), [this](int a, int b) {
@@ -142,6 +133,22 @@ int LeftOutBound::compute()
 }
 
 } // namespace
+
+SetRoom roomOf(const std::vector<LessonKind>& kinds, const std::vector<int>& set)
+{
+    SetRoom room;
+    if (set.empty())
+        return room;
+    std::vector<char> usable(kinds[std::size_t(set.front())].usable.size(), 0);
+    for (const int k : set) {
+        const LessonKind& kind = kinds[std::size_t(k)];
+        room.lessons += kind.lessons;
+        for (std::size_t s = 0; s < usable.size(); ++s)
+            usable[s] = char(usable[s] | kind.usable[s]);
+    }
+    room.usableSlots = int(std::count(usable.begin(), usable.end(), 1));
+    return room;
+}
 
 LessonKind& LessonKinds::of(std::vector<int> classes)
 {

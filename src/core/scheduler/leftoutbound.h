@@ -34,6 +34,15 @@ private:
     std::vector<LessonKind> kinds_;
 };
 
+// The lessons of the kinds `set` names, and the slots where one of them may stand: the
+// lessons beyond those slots are left out when the kinds pairwise share a class.
+struct SetRoom
+{
+    int lessons = 0;
+    int usableSlots = 0;
+};
+SetRoom roomOf(const std::vector<LessonKind>& kinds, const std::vector<int>& set);
+
 // `openCells`: per class, the slots free for these lessons; every kind's `usable` has a flag
 // for each slot of the week.
 int leftOutLowerBound(const std::vector<LessonKind>& kinds, const std::vector<int>& openCells);
