@@ -16,11 +16,6 @@ bool mayStand(const LessonTable& table, int id, int slot)
     return table.lesson(id).slot == slot || table.mayStandKeepingRules(id, slot);
 }
 
-int ceilDiv(int a, int b)
-{
-    return (a + b - 1) / b;
-}
-
 // At most how many of the lessons can share a slot: lessons with the same classes never do,
 // and m lessons without a class in common take at least the classes of the m smallest sets.
 int mostInOneSlot(const LessonTable& table, const std::vector<int>& lessons)
@@ -51,6 +46,51 @@ int mostInOneSlot(const LessonTable& table, const std::vector<int>& lessons)
     return most;
 }
 
+// The fewest slots holding two lessons or more when lessons of several kinds stand in
+// `slotCount` slots, at most `most` in one and each kind at most once (its lessons share a
+// class). With k such slots, what the others cannot take one by one must fit into the k,
+// whose room is k x `most` lessons and k of each kind: a kind with few lessons joins the
+// stacks of few slots, so the others stack in more.
+int fewestStackedSlots(const std::vector<int>& lessonsOfKinds, int slotCount, int most)
+{
+    if (most < 2)
+        return 0;
+    int lessons = 0;
+    for (const int n : lessonsOfKinds)
+        lessons += n;
+    for (int k = 0; k <= slotCount; ++k) {
+        long long stackable = 0;
+        for (const int n : lessonsOfKinds)
+            stackable += std::min(n, k);
+        if (lessons <= slotCount - k + std::min<long long>(1LL * k * most, stackable))
+            return k;
+    }
+    return 0; // never reached: the timetable itself stands so
+}
+
+// Lessons counted by their classes: lessons of one kind never share a slot.
+class KindCounts
+{
+public:
+    void add(const std::vector<int>& classes, int lessons)
+    {
+        std::vector<int> kind = classes;
+        std::sort(kind.begin(), kind.end());
+        const auto at = std::find(kinds_.begin(), kinds_.end(), kind);
+        if (at == kinds_.end()) {
+            kinds_.push_back(std::move(kind));
+            counts_.push_back(lessons);
+        } else {
+            counts_[std::size_t(at - kinds_.begin())] += lessons;
+        }
+    }
+    const std::vector<int>& counts() const { return counts_; }
+
+private:
+    std::vector<std::vector<int>> kinds_;
+    std::vector<int> counts_;
+};
+
 } // namespace
 
 int doubleBookingLowerBound(const LessonTable& table, MainRule rule)
@@ -71,14 +111,14 @@ int doubleBookingLowerBound(const LessonTable& table, MainRule rule)
             continue;
         std::fill(usable.begin(), usable.end(), 0);
         std::fill(usableInMorning.begin(), usableInMorning.end(), 0);
-        // The lessons of one counter (one class's course, or a group's) are alike: how many
-        // of them the morning keeps is what counts.
-        std::vector<int> mainCounters;
+        KindCounts placed;
+        std::vector<int> mainLessons;
         for (const int id : lessons) {
             const Lesson& l = table.lesson(id);
+            placed.add(l.classes, 1);
             const bool main = strict && l.main && !l.fixed;
             if (main)
-                mainCounters.push_back(l.counters.front());
+                mainLessons.push_back(id);
             for (int s = 0; s < table.slotCount(); ++s) {
                 if (!mayStand(table, id, s))
                     continue;
@@ -87,16 +127,24 @@ int doubleBookingLowerBound(const LessonTable& table, MainRule rule)
                     usableInMorning[std::size_t(s)] = 1;
             }
         }
-        std::sort(mainCounters.begin(), mainCounters.end());
-        mainCounters.erase(std::unique(mainCounters.begin(), mainCounters.end()),
-                           mainCounters.end());
-        int inMorning = 0;
-        for (const int k : mainCounters)
-            inMorning += table.morningFloor(k);
-        const int overall = int(lessons.size()) - int(std::count(usable.begin(), usable.end(), 1));
-        const int morning =
-            inMorning - int(std::count(usableInMorning.begin(), usableInMorning.end(), 1));
-        bound += ceilDiv(std::max({overall, morning, 0}), stack - 1);
+        // The lessons of one counter (one class's course, or a group's) are alike: how many
+        // of them the morning keeps is what counts.
+        KindCounts inMorning;
+        std::vector<int> counted;
+        for (const int id : mainLessons) {
+            const Lesson& l = table.lesson(id);
+            const int counter = l.counters.front();
+            if (std::find(counted.begin(), counted.end(), counter) != counted.end())
+                continue;
+            counted.push_back(counter);
+            inMorning.add(l.classes, table.morningFloor(counter));
+        }
+        const int overall = fewestStackedSlots(
+            placed.counts(), int(std::count(usable.begin(), usable.end(), 1)), stack);
+        const int morning = fewestStackedSlots(
+            inMorning.counts(), int(std::count(usableInMorning.begin(), usableInMorning.end(), 1)),
+            mostInOneSlot(table, mainLessons));
+        bound += std::max(overall, morning);
     }
     return bound;
 }

@@ -405,6 +405,20 @@ private slots:
         QVERIFY(message.contains(u"至少 2 处重课无法避免"_s));
         QVERIFY(!message.contains(u"违反排课规则"_s));
 
+        // 语文 of A and 数学 of B fill every slot, so 王芳 is double-booked in all three,
+        // although three of his lessons could share a slot (C has one lesson only).
+        init();
+        test::setPlan(ws, 0, 0, {u"王芳"_s, 3, false});
+        test::setPlan(ws, 1, 1, {u"王芳"_s, 3, false});
+        test::setPlan(ws, 2, 2, {u"王芳"_s, 1, false});
+        for (int c = 1; c <= 3; ++c) {
+            put(2, c, u"语文"_s, u"王芳"_s);
+            put(3, c, u"数学"_s, u"王芳"_s);
+        }
+        put(4, 2, u"英语"_s, u"王芳"_s);
+        LoadedTimetable full = loadTimetable(ws.school, ws.session.periodsPerDay);
+        QCOMPARE(doubleBookingLowerBound(full.table, MainRule::Strict), 3);
+
         // Three groups of two classes, two lessons each: no class is in all three, yet no two
         // share a slot, so three of the six lessons stay out, two classes' periods each.
         init();
