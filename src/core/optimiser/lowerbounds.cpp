@@ -16,25 +16,20 @@ bool mayStand(const LessonTable& table, int id, int slot)
     return table.lesson(id).slot == slot || table.mayStandKeepingRules(id, slot);
 }
 
-// At most how many of the lessons can share a slot: lessons with the same classes never do,
-// and m lessons without a class in common take at least the classes of the m smallest sets.
-int mostInOneSlot(const LessonTable& table, const std::vector<int>& lessons)
+// At most how many lessons of the kinds can share a slot: m kinds without a class in common
+// take at least the classes of the m smallest.
+int mostInOneSlot(const std::vector<scheduler::LessonKind>& kinds)
 {
-    std::vector<std::vector<int>> kinds;
     std::vector<int> classes;
-    for (const int id : lessons) {
-        std::vector<int> kind = table.lesson(id).classes;
-        std::sort(kind.begin(), kind.end());
-        classes.insert(classes.end(), kind.begin(), kind.end());
-        kinds.push_back(std::move(kind));
+    std::vector<std::size_t> sizes;
+    for (const scheduler::LessonKind& kind : kinds) {
+        if (kind.lessons == 0)
+            continue;
+        classes.insert(classes.end(), kind.classes.begin(), kind.classes.end());
+        sizes.push_back(kind.classes.size());
     }
-    std::sort(kinds.begin(), kinds.end());
-    kinds.erase(std::unique(kinds.begin(), kinds.end()), kinds.end());
     std::sort(classes.begin(), classes.end());
     std::size_t free = std::size_t(std::unique(classes.begin(), classes.end()) - classes.begin());
-    std::vector<std::size_t> sizes;
-    for (const std::vector<int>& kind : kinds)
-        sizes.push_back(kind.size());
     std::sort(sizes.begin(), sizes.end());
     int most = 0;
     for (const std::size_t size : sizes) {
@@ -46,50 +41,28 @@ int mostInOneSlot(const LessonTable& table, const std::vector<int>& lessons)
     return most;
 }
 
-// The fewest slots holding two lessons or more when lessons of several kinds stand in
-// `slotCount` slots, at most `most` in one and each kind at most once (its lessons share a
-// class). With k such slots, what the others cannot take one by one must fit into the k,
-// whose room is k x `most` lessons and k of each kind: a kind with few lessons joins the
-// stacks of few slots, so the others stack in more.
-int fewestStackedSlots(const std::vector<int>& lessonsOfKinds, int slotCount, int most)
+// The fewest slots holding two lessons or more when the lessons of the kinds stand in
+// `slotCount` slots, each kind at most once a slot (its lessons share a class). With k such
+// slots, what the others cannot take one by one must fit into the k, whose room is k lessons
+// of each kind and k x mostInOneSlot in all: a kind with few lessons joins the stacks of few
+// slots, so the others stack in more.
+int fewestStackedSlots(const std::vector<scheduler::LessonKind>& kinds, int slotCount)
 {
+    const int most = mostInOneSlot(kinds);
     if (most < 2)
         return 0;
     int lessons = 0;
-    for (const int n : lessonsOfKinds)
-        lessons += n;
+    for (const scheduler::LessonKind& kind : kinds)
+        lessons += kind.lessons;
     for (int k = 0; k <= slotCount; ++k) {
         long long stackable = 0;
-        for (const int n : lessonsOfKinds)
-            stackable += std::min(n, k);
+        for (const scheduler::LessonKind& kind : kinds)
+            stackable += std::min(kind.lessons, k);
         if (lessons <= slotCount - k + std::min<long long>(1LL * k * most, stackable))
             return k;
     }
     return 0; // never reached: the timetable itself stands so
 }
-
-// Lessons counted by their classes: lessons of one kind never share a slot.
-class KindCounts
-{
-public:
-    void add(const std::vector<int>& classes, int lessons)
-    {
-        std::vector<int> kind = classes;
-        std::sort(kind.begin(), kind.end());
-        const auto at = std::find(kinds_.begin(), kinds_.end(), kind);
-        if (at == kinds_.end()) {
-            kinds_.push_back(std::move(kind));
-            counts_.push_back(lessons);
-        } else {
-            counts_[std::size_t(at - kinds_.begin())] += lessons;
-        }
-    }
-    const std::vector<int>& counts() const { return counts_; }
-
-private:
-    std::vector<std::vector<int>> kinds_;
-    std::vector<int> counts_;
-};
 
 } // namespace
 
@@ -106,16 +79,16 @@ int doubleBookingLowerBound(const LessonTable& table, MainRule rule)
     std::vector<char> usableInMorning(std::size_t(table.slotCount()));
     for (int t = 0; t < table.teacherCount(); ++t) {
         const std::vector<int>& lessons = lessonsOf[std::size_t(t)];
-        const int stack = mostInOneSlot(table, lessons);
-        if (stack < 2)
-            continue;
+        scheduler::LessonKinds placed(table.slotCount());
+        for (const int id : lessons)
+            ++placed.of(table.lesson(id).classes).lessons;
+        if (mostInOneSlot(placed.all()) < 2)
+            continue; // no two of his lessons can share a slot
         std::fill(usable.begin(), usable.end(), 0);
         std::fill(usableInMorning.begin(), usableInMorning.end(), 0);
-        KindCounts placed;
         std::vector<int> mainLessons;
         for (const int id : lessons) {
             const Lesson& l = table.lesson(id);
-            placed.add(l.classes, 1);
             const bool main = strict && l.main && !l.fixed;
             if (main)
                 mainLessons.push_back(id);
@@ -129,7 +102,7 @@ int doubleBookingLowerBound(const LessonTable& table, MainRule rule)
         }
         // The lessons of one counter (one class's course, or a group's) are alike: how many
         // of them the morning keeps is what counts.
-        KindCounts inMorning;
+        scheduler::LessonKinds inMorning(table.slotCount());
         std::vector<int> counted;
         for (const int id : mainLessons) {
             const Lesson& l = table.lesson(id);
@@ -137,14 +110,12 @@ int doubleBookingLowerBound(const LessonTable& table, MainRule rule)
             if (std::find(counted.begin(), counted.end(), counter) != counted.end())
                 continue;
             counted.push_back(counter);
-            inMorning.add(l.classes, table.morningFloor(counter));
+            inMorning.of(l.classes).lessons += table.morningFloor(counter);
         }
-        const int overall = fewestStackedSlots(
-            placed.counts(), int(std::count(usable.begin(), usable.end(), 1)), stack);
-        const int morning = fewestStackedSlots(
-            inMorning.counts(), int(std::count(usableInMorning.begin(), usableInMorning.end(), 1)),
-            mostInOneSlot(table, mainLessons));
-        bound += std::max(overall, morning);
+        bound += std::max(
+            fewestStackedSlots(placed.all(), int(std::count(usable.begin(), usable.end(), 1))),
+            fewestStackedSlots(inMorning.all(), int(std::count(usableInMorning.begin(),
+                                                               usableInMorning.end(), 1))));
     }
     return bound;
 }
