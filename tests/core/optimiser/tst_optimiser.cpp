@@ -419,6 +419,20 @@ private slots:
         LoadedTimetable full = loadTimetable(ws.school, ws.session.periodsPerDay);
         QCOMPARE(doubleBookingLowerBound(full.table, MainRule::Strict), 3);
 
+        // The group of A and B takes one of the three slots in both classes, so 张三's lessons
+        // of A and B meet in the other two, though four of his lessons could share three.
+        init();
+        physicalEducationOfAAndB(1);
+        test::setPlan(ws, 0, 0, {u"张三"_s, 2, false});
+        test::setPlan(ws, 1, 1, {u"张三"_s, 2, false});
+        for (int c = 2; c <= 3; ++c) {
+            put(2, c, u"语文"_s, u"张三"_s);
+            put(3, c, u"数学"_s, u"张三"_s);
+        }
+        const OptimiseOutcome blocked = removeDoubleBookings(ws, quickOptions());
+        QCOMPARE(blocked.report.doubleBookingLowerBound, 2);
+        QCOMPARE(blocked.after.double_bookings, 2);
+
         // 张三 may not teach in the first period, where A's 语文 stands: it may stay there, so
         // at first nothing is unavoidable; moved away, as the search must, it leaves his three
         // lessons two periods.
@@ -508,13 +522,17 @@ private slots:
 
     void cancelStopsTheRunWithAValidTimetable()
     {
-        // The group of A and B takes one of the three slots in both classes, so 张三's lessons
-        // of A and B meet in the other two: two double bookings, where his lessons against the
-        // week allow one. The search goes on until it is cancelled.
-        physicalEducationOfAAndB(1);
+        // 体育 may not be taught in the first two periods, so A's and B's stand in the third,
+        // and 张三's lessons of A and B meet in the other two: two double bookings, where his
+        // lessons against the week allow one. The search goes on until it is cancelled.
+        ws.school.rules.courseUnavailable = {{u"体育"_s, 1, 1}, {u"体育"_s, 1, 2}};
+        test::setPlan(ws, 0, 3, {u"赵六"_s, 1, false});
+        test::setPlan(ws, 1, 3, {u"钱七"_s, 1, false});
+        put(2, 3, u"体育"_s, u"赵六"_s);
+        put(3, 3, u"体育"_s, u"钱七"_s);
         test::setPlan(ws, 0, 0, {u"张三"_s, 2, false});
         test::setPlan(ws, 1, 1, {u"张三"_s, 2, false});
-        for (int c = 2; c <= 3; ++c) {
+        for (int c = 1; c <= 2; ++c) {
             put(2, c, u"语文"_s, u"张三"_s);
             put(3, c, u"数学"_s, u"张三"_s);
         }
