@@ -72,6 +72,16 @@ public:
     const std::vector<int>& doubleBookedKeys() const { return doubleBooked_; }
     // The double periods of the course the class still needs beyond those it holds.
     int doublePeriodsMissing(int classIndex, int course) const;
+    // A teacher's most lessons a day (the caller's number; 0: no limit), and the day of a
+    // slot, -1 beyond the book's week, where no rule binds.
+    int teacherDailyLimit(int teacher) const
+    {
+        return book_.teacherDailyLimit(ruleTeacher(teacher));
+    }
+    int dayOf(int slot) const
+    {
+        return std::size_t(slot) < slotDays_.size() ? slotDays_[std::size_t(slot)] : -1;
+    }
 
     // Whether the lesson would share its teacher with another lesson of the slot.
     bool doubleBooksIfAdded(const LessonFacts& lesson, int slot) const;
@@ -139,12 +149,8 @@ private:
     void change(const LessonFacts& lesson, int slot, int by);
     void changeDoublePeriods(const LessonFacts& lesson, int slot, int by);
     static int pairsIn(quint32 periods, const std::vector<quint32>& parts);
-    // The day of a slot within the book's week, -1 beyond it, and its period within the day:
-    // looked up, as every cell of every change the searches weigh asks for them.
-    int dayOf(int slot) const
-    {
-        return std::size_t(slot) < slotDays_.size() ? slotDays_[std::size_t(slot)] : -1;
-    }
+    // A slot's period within the day: looked up, as every cell of every change the searches
+    // weigh asks for it (and for its day).
     int periodOf(int slot) const { return slotPeriods_[std::size_t(slot)]; }
     std::size_t courseDayAt(const LessonFacts& lesson, int day) const
     {

@@ -1,6 +1,7 @@
 #include "lowerbounds.h"
 
 #include "scheduler/leftoutbound.h"
+#include "teacherslots.h"
 
 #include <algorithm>
 #include <unordered_map>
@@ -9,13 +10,6 @@
 namespace orve::optimiser {
 
 namespace {
-
-// Where a lesson stands it may stay, even breaking a rule: the search never adds a breach but
-// need not mend one.
-bool mayStand(const LessonTable& table, int id, int slot)
-{
-    return table.lesson(id).slot == slot || table.mayStandKeepingRules(id, slot);
-}
 
 // At most how many lessons of the kinds can share a slot: m kinds without a class in common
 // take at least the classes of the m smallest.
@@ -161,9 +155,8 @@ int doubleBookingLowerBound(const LessonTable& table, MainRule rule)
     for (int s = 0; s < table.slotCount(); ++s)
         morningSlots += table.isMorning(s) ? 1 : 0;
 
+    SlotMatching matching;
     int bound = 0;
-    std::vector<char> usable(std::size_t(table.slotCount()));
-    std::vector<char> usableInMorning(std::size_t(table.slotCount()));
     for (int t = 0; t < table.teacherCount(); ++t) {
         const std::vector<int>& lessons = lessonsOf[std::size_t(t)];
         scheduler::LessonKinds placed(table.slotCount());
@@ -171,43 +164,20 @@ int doubleBookingLowerBound(const LessonTable& table, MainRule rule)
             ++placed.of(table.lesson(id).classes).lessons;
         if (mostInOneSlot(placed.all()) < 2)
             continue; // no two of his lessons can share a slot
-        std::fill(usable.begin(), usable.end(), 0);
-        std::fill(usableInMorning.begin(), usableInMorning.end(), 0);
-        std::vector<int> mainLessons;
-        for (const int id : lessons) {
-            const Lesson& l = table.lesson(id);
-            const bool main = strict && l.main && !l.fixed;
-            if (main)
-                mainLessons.push_back(id);
-            for (int s = 0; s < table.slotCount(); ++s) {
-                if (!mayStand(table, id, s))
-                    continue;
-                usable[std::size_t(s)] = 1;
-                if (main && table.isMorning(s))
-                    usableInMorning[std::size_t(s)] = 1;
-            }
-        }
-        // The lessons of one counter (one class's course, or a group's) are alike: how many
-        // of them the morning keeps is what counts.
-        scheduler::LessonKinds inMorning(table.slotCount());
-        std::vector<int> counted;
-        for (const int id : mainLessons) {
-            const Lesson& l = table.lesson(id);
-            const int counter = l.counters.front();
-            if (std::find(counted.begin(), counted.end(), counter) != counted.end())
-                continue;
-            counted.push_back(counter);
-            inMorning.of(l.classes).lessons += table.morningFloor(counter);
-        }
+        const TeacherLessons his(table, lessons, rule);
+        DailyRoom room(table, t);
+        const int ownSlots =
+            matching.largest(his.slotsOf, table.slotCount(), room.slotsToFill(his.usable));
         bound += std::max(
-            {fewestStackedSlots(placed.all(), int(std::count(usable.begin(), usable.end(), 1))),
-             fewestStackedSlots(inMorning.all(),
-                                int(std::count(usableInMorning.begin(), usableInMorning.end(), 1))),
+            {fewestStackedSlots(placed.all(), ownSlots),
+             his.bindsMorning
+                 ? fewestStackedSlots(his.inMorning.all(),
+                                      room.slotsToFill(his.usableInMorning, his.fixedAfterMorning))
+                 : 0,
              fewestStackedInPairs(placed.all(), table.slotCount(),
                                   [&](int a, int b) { return takingTwo.of(a, b).lessons; }),
-             fewestStackedInPairs(inMorning.all(), morningSlots, [&](int a, int b) {
-                 return takingTwo.of(a, b).inMorning;
-             })});
+             fewestStackedInPairs(his.inMorning.all(), morningSlots,
+                                  [&](int a, int b) { return takingTwo.of(a, b).inMorning; })});
     }
     return bound;
 }

@@ -8,11 +8,12 @@
 namespace orve::optimiser {
 
 // Per teacher, the lessons that stand in the timetable (the search never takes one out for
-// good) against the slots where one of them may stand: what is left over stacks into slots
-// already taken, at most as many lessons in a slot as have no class in common, and lessons of
-// the same classes in as many slots as there are of them; two of his classes stack in fewer
-// slots still where combined groups take both. Under the strict main rule the main lessons
-// bound to the morning count against the morning alone.
+// good) against the slots they can take one each (each lesson in slots it may use, a day no
+// more than his daily maximum): what is left over stacks into slots already taken, at most as
+// many lessons in a slot as have no class in common, and lessons of the same classes in as
+// many slots as there are of them; two of his classes stack in fewer slots still where
+// combined groups take both. Under the strict main rule the main lessons bound to the morning
+// count against the morning alone, beside his fixed lessons there.
 int doubleBookingLowerBound(const LessonTable& table, MainRule rule);
 
 // Lessons that pairwise share a class need a slot each. Per class, the lessons beyond its

@@ -433,6 +433,34 @@ private slots:
         QCOMPARE(blocked.report.doubleBookingLowerBound, 2);
         QCOMPARE(blocked.after.double_bookings, 2);
 
+        // A's main 语文 stays in the two morning periods and B's afternoon is kept free, so
+        // 张三's four lessons meet there, though together they may use all three periods.
+        init();
+        test::setPlan(ws, 0, 0, {u"张三"_s, 2, true});
+        test::setPlan(ws, 1, 1, {u"张三"_s, 2, false});
+        ws.school.masterTimetable.setText({3, 3}, model::FreePeriodText);
+        for (int c = 1; c <= 2; ++c) {
+            put(2, c, u"语文"_s, u"张三"_s);
+            put(3, c, u"数学"_s, u"张三"_s);
+        }
+        LoadedTimetable morning = loadTimetable(ws.school, ws.session.periodsPerDay);
+        QCOMPARE(doubleBookingLowerBound(morning.table, MainRule::Strict), 2);
+        QCOMPARE(doubleBookingLowerBound(morning.table, MainRule::Relaxed), 1);
+
+        // 张三 teaches at most two lessons a day and only in the first period of Monday: the
+        // four of his lessons need Monday twice, though Tuesday has three periods.
+        test::makeSchool(ws, {u"A"_s, u"B"_s}, {u"语文"_s, u"数学"_s}, 3, 0, 2);
+        test::setPlan(ws, 0, 0, {u"张三"_s, 2, false});
+        test::setPlan(ws, 1, 1, {u"张三"_s, 2, false});
+        ws.school.rules.teacherUnavailable = {{u"张三"_s, 1, 2}, {u"张三"_s, 1, 3}};
+        ws.school.rules.teacherDailyLimits = {{u"张三"_s, 2}};
+        put(2, 1, u"语文"_s, u"张三"_s);
+        put(2, 5, u"语文"_s, u"张三"_s);
+        put(3, 1, u"数学"_s, u"张三"_s);
+        put(3, 6, u"数学"_s, u"张三"_s);
+        LoadedTimetable daily = loadTimetable(ws.school, ws.session.periodsPerDay);
+        QCOMPARE(doubleBookingLowerBound(daily.table, MainRule::Strict), 1);
+
         // 张三 may not teach in the first period, where A's 语文 stands: it may stay there, so
         // at first nothing is unavoidable; moved away, as the search must, it leaves his three
         // lessons two periods.
