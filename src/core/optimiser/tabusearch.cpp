@@ -23,11 +23,11 @@ constexpr double TenureFactor = 0.6;
 // keeps trying the same ones and can stay in one basin for good. After so many steps without
 // a better timetable there (at least KickAfterSteps, one more for every
 // LessonsPerStepOfPatience lessons: on a large school a better one takes longer to find) it
-// goes back to the best timetable and makes KickMoves random moves from it.
+// goes back to the best timetable and makes KickMoves random moves from it (see kick()).
 constexpr int KickWithin = 2;
 constexpr qint64 KickAfterSteps = 3000;
 constexpr qint64 LessonsPerStepOfPatience = 2;
-constexpr int KickMoves = 5;
+constexpr int KickMoves = 10;
 // A teacher with GatheringLoad times more lessons than the week has slots stands double-booked
 // in many slots whatever: he loses one only when a stack of his lessons is down to one. While
 // the search works on his double bookings, of the moves that are equally good it takes one that
@@ -112,6 +112,7 @@ private:
     void tryPair(int id);
     void tryLeftOut(int id);
     void make(qint64 step);
+    int lessonNearDoubleBooking();
     void kick();
     long long& tabu(int id, int slot)
     {
@@ -347,12 +348,27 @@ void TabuSearch::make(qint64 step)
     control_.moved();
 }
 
+// A random lesson of a class a double-booked teacher teaches.
+int TabuSearch::lessonNearDoubleBooking()
+{
+    const int key = table_.conflictKeys()[std::size_t(control_.below(table_.doubleBookings()))];
+    const std::vector<int>& classes = table_.classesOfTeacher(key / table_.slotCount());
+    return table_.cell(classes[std::size_t(control_.below(int(classes.size())))],
+                       control_.below(table_.slotCount()));
+}
+
 // Random moves that break no rule (double bookings may come), each kept from being undone at
-// once.
+// once. With only a few double bookings left the moves are made around them: elsewhere in a
+// large school they leave the basin as it was.
 void TabuSearch::kick()
 {
+    const bool near = table_.doubleBookings() > 0 && table_.doubleBookings() <= KickWithin;
     for (int made = 0, tries = 0; made < KickMoves && tries < 100 * KickMoves; ++tries) {
-        const int id = control_.below(table_.lessonCount());
+        // A move may have taken the last double booking away.
+        const int id = near && table_.doubleBookings() > 0 ? lessonNearDoubleBooking()
+                                                            : control_.below(table_.lessonCount());
+        if (id < 0)
+            continue;
         const Lesson& l = table_.lesson(id);
         if (l.fixed || l.slot < 0)
             continue;
