@@ -60,6 +60,8 @@ public:
     // How many lessons of a main lesson's counter stand in the morning in every timetable the
     // strict rule allows.
     int morningFloor(int counter) const;
+    // Lessons of a counter standing in the timetable.
+    int placedOf(int counter) const { return counted_[std::size_t(counter)]; }
     // Whether the main rule lets the lesson go into `slot`.
     bool mayPut(int lessonId, int slot) const;
     // Whether the lesson may stand in `slot` as far as the fixed lessons of its classes and

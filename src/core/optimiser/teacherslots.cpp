@@ -18,8 +18,9 @@ bool dailyLimitsKept(const LessonTable& table)
                .violations[std::size_t(conditions::RuleKind::TeacherDailyLimit)] == 0;
 }
 
-// One of his main counters: the lessons its floor keeps in the morning, his fixed ones of it
-// there, and those of its other lessons given morning slots only so far.
+// One of his main counters: of the lessons its floor keeps in the morning those that are his
+// (a hand-made cell may give a class's course another teacher), his fixed ones of it there,
+// and those of its other lessons given morning slots only so far.
 struct MorningCounter
 {
     int counter = -1;
@@ -27,6 +28,7 @@ struct MorningCounter
     int fixed = 0;
     const std::vector<int>* classes = nullptr;
     int given = 0;
+    int lessons = 0; // his
     bool wantsMorning() const { return fixed + given < floor; }
 };
 
@@ -52,8 +54,13 @@ void holdMorning(const LessonTable& table, const std::vector<int>& lessons,
         const Lesson& l = table.lesson(id);
         if (l.main && !l.fixed && !counters.of(l))
             counters.list.push_back(
-                {l.counters.front(), table.morningFloor(l.counters.front()), 0, &l.classes, 0});
+                {l.counters.front(), table.morningFloor(l.counters.front()), 0, &l.classes, 0, 0});
     }
+    for (const int id : lessons)
+        if (MorningCounter* counter = counters.of(table.lesson(id)))
+            ++counter->lessons;
+    for (MorningCounter& c : counters.list)
+        c.floor = std::max(c.floor - (table.placedOf(c.counter) - c.lessons), 0);
     his.bindsMorning = !counters.list.empty();
     for (const int id : lessons) {
         const Lesson& l = table.lesson(id);

@@ -447,6 +447,15 @@ private slots:
         QCOMPARE(doubleBookingLowerBound(morning.table, MainRule::Strict), 2);
         QCOMPARE(doubleBookingLowerBound(morning.table, MainRule::Relaxed), 1);
 
+        // By hand, A's third 语文 went to 李四: the morning keeps two of the three, so one of
+        // 张三's may leave it, and his three lessons fit the three periods.
+        put(2, 3, u"语文"_s, u"李四"_s);
+        test::setPlan(ws, 1, 1, {u"张三"_s, 1, false});
+        test::setPlan(ws, 0, 0, {u"张三"_s, 3, true});
+        ws.school.masterTimetable.setText({3, 2}, QString());
+        LoadedTimetable shared = loadTimetable(ws.school, ws.session.periodsPerDay);
+        QCOMPARE(doubleBookingLowerBound(shared.table, MainRule::Strict), 0);
+
         // 张三 teaches at most two lessons a day and only in the first period of Monday: the
         // four of his lessons need Monday twice, though Tuesday has three periods.
         test::makeSchool(ws, {u"A"_s, u"B"_s}, {u"语文"_s, u"数学"_s}, 3, 0, 2);
