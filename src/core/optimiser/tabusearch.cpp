@@ -16,6 +16,10 @@ namespace {
 // elsewhere (a teacher with more lessons than slots needs lessons moved into stacks too).
 constexpr int StackCandidates = 2;
 constexpr int OtherCandidates = 8;
+// Near its bound (at most KickWithin above it) the first EndgameClassCandidates of the others
+// may be any teacher's lessons in his classes: moved out of the way, they open slots that no
+// exchange of his own lessons does.
+constexpr int EndgameClassCandidates = 2;
 // Tabu tenure: a random part below TenureBase plus TenureFactor x the double bookings.
 constexpr int TenureBase = 10;
 constexpr double TenureFactor = 0.6;
@@ -105,6 +109,7 @@ private:
     bool breaches(int id) const;
     int breachingLesson();
     bool collectAroundBreach();
+    // A lesson to try moving: of the teacher, or of anyone's (-1).
     void addCandidate(int id, int teacher);
     bool consider(int delta, bool tabu);
     void considerExchange(bool tabu);
@@ -137,6 +142,7 @@ private:
     SlotExchange secondTrial_;
     Move best_;
     qint64 step_ = 0;
+    bool nearBound_ = false; // the best timetable is at most KickWithin above the bound
     long long bestScore_ = 0;
     long long current_ = 0;
     int bestDelta_ = INT_MAX;
@@ -147,7 +153,7 @@ private:
 void TabuSearch::addCandidate(int id, int teacher)
 {
     if (id >= 0 && seen_[std::size_t(id)] != seenStamp_ && !table_.lesson(id).fixed &&
-        table_.teaches(id, teacher)) {
+        (teacher < 0 || table_.teaches(id, teacher))) {
         seen_[std::size_t(id)] = seenStamp_;
         candidates_.push_back(id);
     }
@@ -177,10 +183,11 @@ void TabuSearch::collectCandidates(int teacher, int slot)
         std::swap(candidates_[std::size_t(k)],
                   candidates_[std::size_t(k + control_.below(inStack - k))]);
     candidates_.resize(std::size_t(kept));
+    const int ofAnyTeacher = nearBound_ ? EndgameClassCandidates : 0;
     for (int k = 0; k < OtherCandidates; ++k)
         addCandidate(table_.cell(classes[std::size_t(control_.below(int(classes.size())))],
                                  control_.below(table_.slotCount())),
-                     teacher);
+                     k < ofAnyTeacher ? -1 : teacher);
 }
 
 bool TabuSearch::breaches(int id) const
@@ -410,6 +417,7 @@ qint64 TabuSearch::run(int target, int violationTarget, qint64 stallSteps)
             lastKick = step_;
             continue;
         }
+        nearBound_ = bestDoubleBookings - std::max(target, 0) <= KickWithin;
         if (breaches && (!aboveBound || control_.below(2) == 0) && collectAroundBreach()) {
             // candidates around a breach collected
         } else if (aboveBound) {
