@@ -19,7 +19,7 @@ constexpr int OtherCandidates = 8;
 // Near its bound (at most KickWithin above it) the first EndgameClassCandidates of the others
 // may be any teacher's lessons in his classes: moved out of the way, they open slots that no
 // exchange of his own lessons does.
-constexpr int EndgameClassCandidates = 2;
+constexpr int EndgameClassCandidates = 1;
 // Tabu tenure: a random part below TenureBase plus TenureFactor x the double bookings.
 constexpr int TenureBase = 10;
 constexpr double TenureFactor = 0.6;
